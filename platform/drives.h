@@ -1,0 +1,44 @@
+#pragma once
+// The drive table: which drive letters exist and where each lives on this Linux machine.
+// Filled from the machine profile (platform/machine.h) or, without one, from the real machine.
+
+#include "platform/win_types.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+enum class DriveBus { Other, Usb };
+
+struct Drive {
+    char16_t letter = u'C';          // upper case
+    std::string hostFolder;          // absolute Linux folder that is the drive's root
+    UINT type = 3;                   // DRIVE_FIXED, DRIVE_REMOVABLE, DRIVE_CDROM, DRIVE_REMOTE
+    DriveBus bus = DriveBus::Other;
+    std::u16string label;            // volume name
+    DWORD serial = 0;                // volume serial number
+    std::u16string fileSystem = u"NTFS";
+};
+
+// The drives in letter order.
+std::vector<Drive> Drives();
+std::optional<Drive> FindDrive(char16_t letter);
+// Adds or replaces the drive of that letter.
+void MountDrive(const Drive& drive);
+void UnmountDrive(char16_t letter);
+void ClearDrives();
+
+// Maps "X:\a\b" (or "X:", "X:\") to the Linux path below the drive's host folder. Fails with
+// ERROR_INVALID_DRIVE for an unknown letter, ERROR_PATH_NOT_FOUND for a path without a drive and
+// ERROR_FILENAME_EXCED_RANGE for a path longer than the Windows limit.
+struct HostPath {
+    std::string path;
+    DWORD error = 0;
+    bool ok() const { return error == 0; }
+};
+HostPath ToHostPath(std::u16string_view windowsPath);
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+// Text at the boundaries: UTF-16 inside the program, UTF-8 towards Linux, Windows-1252 where the
+// program converts to 8-bit ANSI text.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+std::string ToUtf8(std::u16string_view text);
+// Invalid UTF-8 sequences become U+FFFD.
+std::u16string FromUtf8(std::string_view text);
+
+// Windows-1252; characters it cannot hold become '?'.
+std::string ToAnsi(std::u16string_view text);
+std::u16string FromAnsi(std::string_view text);
+
+// Upper-casing as Windows does it for file names: per UTF-16 unit, no length change.
+char16_t UpperChar(char16_t c);
+std::u16string UpperCase(std::u16string_view text);
+bool EqualNoCase(std::u16string_view a, std::u16string_view b);
+
+}  // namespace platform

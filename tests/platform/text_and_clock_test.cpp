@@ -1,0 +1,58 @@
+#include "platform/clock.h"
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Text, Utf8RoundTripKeepsEveryPlane)
+{
+    const std::u16string text = u"Caf\u00e9 \u5907\u4efd \U0001F600";
+    EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
+    EXPECT_EQ(FromUtf8("a\xff" "b"), u"a\uFFFD" u"b");
+    EXPECT_EQ(FromUtf8("\xe4\xb8"), u"\uFFFD\uFFFD");
+}
+
+TEST(Text, AnsiIsWindows1252)
+{
+    EXPECT_EQ(ToAnsi(u"\u20ac\u00e9\u4e00"), "\x80\xe9?");
+    EXPECT_EQ(FromAnsi("\x80\xe9"), u"\u20ac\u00e9");
+}
+
+TEST(Text, UpperCaseAsFileNamesCompare)
+{
+    EXPECT_EQ(UpperCase(u"abc\u00e9\u00ff\u0432z1"), u"ABC\u00c9\u0178\u0412Z1");
+    EXPECT_TRUE(EqualNoCase(u"Documents", u"DOCUMENTS"));
+    EXPECT_FALSE(EqualNoCase(u"Documents", u"Document"));
+}
+
+TEST(Clock, TickCountWrapsAt32Bits)
+{
+    FakeClock clock(133000000000000000ull, 0, 0xFFFFFFFFull - 10);
+    SetClock(&clock);
+    const DWORD before = GetTickCount();
+    clock.Advance(20);
+    const DWORD after = GetTickCount();
+    SetClock(nullptr);
+    EXPECT_LT(after, before);
+    EXPECT_EQ(static_cast<DWORD>(after - before), 20u);
+}
+
+TEST(Clock, LocalTimeFollowsTheFakeClockAndItsOffset)
+{
+    ScopedFakeClock fake(0, 120);
+    fake.clock().SetLocalTime(SYSTEMTIME{2026, 12, 0, 10, 23, 59, 58, 500});
+    fake.clock().Advance(2000);
+    SYSTEMTIME local{};
+    GetLocalTime(&local);
+    EXPECT_EQ(local.wYear, 2026);
+    EXPECT_EQ(local.wMonth, 12);
+    EXPECT_EQ(local.wDay, 11);
+    EXPECT_EQ(local.wHour, 0);
+    EXPECT_EQ(local.wSecond, 0);
+    EXPECT_EQ(local.wMilliseconds, 500);
+    EXPECT_EQ(local.wDayOfWeek, 5);  // a Friday
+    SYSTEMTIME utc{};
+    GetSystemTime(&utc);
+    EXPECT_EQ(utc.wHour, 22);
+}
