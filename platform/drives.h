@@ -31,12 +31,17 @@ void MountDrive(const Drive& drive);
 void UnmountDrive(char16_t letter);
 void ClearDrives();
 
-// Maps "X:\a\b" (or "X:", "X:\") to the Linux path below the drive's host folder. Fails with
-// ERROR_INVALID_DRIVE for an unknown letter, ERROR_PATH_NOT_FOUND for a path without a drive and
-// ERROR_FILENAME_EXCED_RANGE for a path longer than the Windows limit.
+// Maps "X:\a\b" (or "X:", "X:\"; "/" is taken for "\") to the Linux path below the drive's host
+// folder; "." and ".." are resolved in the text and never leave the drive. Fails, with the numbers
+// Windows gives for the same path, with ERROR_PATH_NOT_FOUND for an unknown letter or a path without
+// a drive, ERROR_INVALID_NAME for a name holding one of < > : " | ? * or a control character, and
+// ERROR_FILENAME_EXCED_RANGE for a path of MAX_PATH (260) characters or more.
+// The names are mapped as written; platform/host_case.h matches them case-insensitively.
 struct HostPath {
     std::string path;
     DWORD error = 0;
+    std::size_t rootLength = 0;  // leading characters of path that are the drive's host folder
+    bool endsWithSeparator = false;
     bool ok() const { return error == 0; }
 };
 HostPath ToHostPath(std::u16string_view windowsPath);

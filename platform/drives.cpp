@@ -1,0 +1,131 @@
+#include "platform/drives.h"
+
+#include "platform/files.h"
+#include "platform/text.h"
+#include "platform/win_names.h"
+
+#include <algorithm>
+#include <map>
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+std::mutex tableMutex;
+std::map<char16_t, Drive>& Table()
+{
+    static std::map<char16_t, Drive> table;
+    return table;
+}
+
+std::string WithoutTrailingSlashes(std::string folder)
+{
+    while (folder.size() > 1 && folder.back() == '/') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+HostPath Failed(DWORD error)
+{
+    HostPath result;
+    result.error = error;
+    return result;
+}
+
+}  // namespace
+
+std::vector<Drive> Drives()
+{
+    std::lock_guard lock(tableMutex);
+    std::vector<Drive> drives;
+    for (const auto& [letter, drive] : Table()) {
+        drives.push_back(drive);
+    }
+    return drives;
+}
+
+std::optional<Drive> FindDrive(char16_t letter)
+{
+    letter = UpperChar(letter);
+    std::lock_guard lock(tableMutex);
+    const auto found = Table().find(letter);
+    if (found == Table().end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+void MountDrive(const Drive& drive)
+{
+    Drive stored = drive;
+    stored.letter = UpperChar(drive.letter);
+    stored.hostFolder = WithoutTrailingSlashes(drive.hostFolder);
+    std::lock_guard lock(tableMutex);
+    Table()[stored.letter] = std::move(stored);
+}
+
+void UnmountDrive(char16_t letter)
+{
+    letter = UpperChar(letter);
+    std::lock_guard lock(tableMutex);
+    Table().erase(letter);
+}
+
+void ClearDrives()
+{
+    std::lock_guard lock(tableMutex);
+    Table().clear();
+}
+
+HostPath ToHostPath(std::u16string_view windowsPath)
+{
+    if (windowsPath.size() >= MAX_PATH) {
+        return Failed(ERROR_FILENAME_EXCED_RANGE);
+    }
+    const bool hasDrive = windowsPath.size() >= 2 && windowsPath[1] == u':' &&
+                          UpperChar(windowsPath[0]) >= u'A' && UpperChar(windowsPath[0]) <= u'Z';
+    if (!hasDrive || (windowsPath.size() > 2 && !IsSeparator(windowsPath[2]))) {
+        return Failed(ERROR_PATH_NOT_FOUND);
+    }
+    const auto drive = FindDrive(windowsPath[0]);
+    if (!drive) {
+        return Failed(ERROR_PATH_NOT_FOUND);
+    }
+
+    std::vector<std::u16string_view> names;
+    std::u16string_view rest = windowsPath.substr(std::min<std::size_t>(windowsPath.size(), 3));
+    while (!rest.empty()) {
+        const auto end = std::find_if(rest.begin(), rest.end(), IsSeparator);
+        const std::u16string_view name = rest.substr(0, static_cast<std::size_t>(end - rest.begin()));
+        rest.remove_prefix(std::min(rest.size(), name.size() + 1));
+        if (name.empty() || name == u".") {
+            continue;
+        }
+        if (name == u"..") {
+            if (!names.empty()) {
+                names.pop_back();
+            }
+            continue;
+        }
+        if (std::any_of(name.begin(), name.end(), IsForbiddenInName)) {
+            return Failed(ERROR_INVALID_NAME);
+        }
+        names.push_back(name);
+    }
+
+    HostPath result;
+    result.path = drive->hostFolder;
+    result.rootLength = result.path.size();
+    result.endsWithSeparator = windowsPath.size() > 2 && IsSeparator(windowsPath.back());
+    for (const auto name : names) {
+        if (result.path.back() != '/') {
+            result.path += '/';
+        }
+        result.path += ToUtf8(name);
+    }
+    return result;
+}
+
+}  // namespace platform

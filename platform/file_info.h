@@ -1,0 +1,29 @@
+#pragma once
+// What a directory entry or a path looks like to Windows: attributes, size and the three times.
+
+#include "platform/dos_attributes.h"
+#include "platform/win_types.h"
+
+#include <string>
+
+namespace platform {
+
+struct EntryInfo {
+    DWORD attributes = 0;
+    ULONGLONG size = 0;
+    FILETIME creation;
+    FILETIME lastAccess;
+    FILETIME lastWrite;
+    FileIdentity id;
+};
+
+// Reads the entry name of the folder dirFd (AT_FDCWD with a full name) without following a symlink;
+// hostPath is the entry's full path. A symlink reports FILE_ATTRIBUTE_REPARSE_POINT, plus
+// FILE_ATTRIBUTE_DIRECTORY when it leads to a folder; a device, pipe or socket reports
+// FILE_ATTRIBUTE_SYSTEM so that walks leave it alone. False with errno on failure.
+bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, EntryInfo& info);
+
+// The read-only bit as Windows shows it for a regular file's permission bits.
+bool IsReadOnlyMode(unsigned mode);
+
+}  // namespace platform

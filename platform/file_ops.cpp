@@ -1,0 +1,231 @@
+#include "platform/errors.h"
+#include "platform/file_handle.h"
+#include "platform/file_info.h"
+#include "platform/files.h"
+#include "platform/host_case.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using platform::Fail;
+using platform::HostPath;
+
+constexpr DWORD kStoredFileBits = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// The entry at host, found case-insensitively; false with the last error set when it is missing.
+bool LookUp(HostPath& host, struct stat& info)
+{
+    if (platform::WithCaseFallback(host, [&info](const char* path) { return ::lstat(path, &info); }) == 0) {
+        return true;
+    }
+    SetLastError(platform::ErrorForPath(errno, host.path));
+    return false;
+}
+
+bool MapPath(LPCWSTR path, HostPath& host)
+{
+    host = platform::ToHostPath(path ? path : u"");
+    if (!host.ok()) {
+        SetLastError(host.error);
+    }
+    return host.ok();
+}
+
+bool IsFolderLink(const std::string& path)
+{
+    struct stat target{};
+    return ::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
+}
+
+platform::FileIdentity IdentityOf(const struct stat& info)
+{
+    return {info.st_dev, info.st_ino};
+}
+
+// Moves a file to another file system: copy, then remove the source.
+BOOL CopyThenDelete(LPCWSTR from, LPCWSTR to, const std::string& sourcePath, DWORD flags)
+{
+    const DWORD copyFlags = (flags & MOVEFILE_REPLACE_EXISTING) ? 0 : COPY_FILE_FAIL_IF_EXISTS;
+    if (!CopyFileExW(from, to, nullptr, nullptr, nullptr, copyFlags)) {
+        return FALSE;
+    }
+    if (::unlink(sourcePath.c_str()) != 0) {
+        return platform::FailWithErrno(errno, sourcePath);
+    }
+    SetLastError(ERROR_SUCCESS);
+    return TRUE;
+}
+
+}  // namespace
+
+DWORD GetFileAttributesW(LPCWSTR path)
+{
+    HostPath host;
+    if (!MapPath(path, host)) {
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    platform::EntryInfo info;
+    const auto read = [&](const char* hostPath) {
+        return platform::ReadEntryInfo(AT_FDCWD, hostPath, hostPath, info) ? 0 : -1;
+    };
+    if (platform::WithCaseFallback(host, read) != 0) {
+        SetLastError(platform::ErrorForPath(errno, host.path));
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    if (host.endsWithSeparator && !(info.attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        SetLastError(ERROR_INVALID_NAME);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    return info.attributes;
+}
+
+BOOL SetFileAttributesW(LPCWSTR path, DWORD attributes)
+{
+    HostPath host;
+    struct stat info{};
+    if (!MapPath(path, host) || !LookUp(host, info)) {
+        return FALSE;
+    }
+    if (S_ISLNK(info.st_mode)) {
+        return TRUE;
+    }
+    const bool isFolder = S_ISDIR(info.st_mode);
+    const DWORD stored = attributes & (isFolder ? kStoredFileBits | FILE_ATTRIBUTE_READONLY : kStoredFileBits);
+    const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
+    const mode_t mode = readOnly ? (info.st_mode & ~0222) : (info.st_mode | S_IWUSR);
+    const bool changesMode = !isFolder && (mode & 07777) != (info.st_mode & 07777);
+    // Extended attributes need write permission: store them while the file is still writable.
+    if (changesMode && !readOnly && ::chmod(host.path.c_str(), mode & 07777) != 0) {
+        return platform::FailWithErrno(errno, host.path);
+    }
+    if (!platform::WriteStoredAttributes(host.path, IdentityOf(info), stored, isFolder)) {
+        return platform::FailWithErrno(errno, host.path);
+    }
+    if (changesMode && readOnly && ::chmod(host.path.c_str(), mode & 07777) != 0) {
+        return platform::FailWithErrno(errno, host.path);
+    }
+    return TRUE;
+}
+
+BOOL CreateDirectoryW(LPCWSTR path, void*)
+{
+    HostPath host;
+    if (!MapPath(path, host)) {
+        return FALSE;
+    }
+    struct stat info{};
+    if (platform::WithCaseFallback(host, [&info](const char* p) { return ::lstat(p, &info); }) == 0) {
+        return Fail(ERROR_ALREADY_EXISTS);
+    }
+    if (::mkdir(host.path.c_str(), 0777) != 0) {
+        return errno == EEXIST ? Fail(ERROR_ALREADY_EXISTS)
+                               : Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
+    }
+    platform::NoteNameAdded(host.path);
+    return TRUE;
+}
+
+BOOL RemoveDirectoryW(LPCWSTR path)
+{
+    HostPath host;
+    struct stat info{};
+    if (!MapPath(path, host) || !LookUp(host, info)) {
+        return FALSE;
+    }
+    if (host.path.size() == host.rootLength) {
+        return Fail(ERROR_ACCESS_DENIED);
+    }
+    if (S_ISLNK(info.st_mode)) {
+        // A folder link goes as a link; its target is never touched.
+        if (!IsFolderLink(host.path)) {
+            return Fail(ERROR_DIRECTORY);
+        }
+        return ::unlink(host.path.c_str()) == 0 ? TRUE : platform::FailWithErrno(errno, host.path);
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return Fail(ERROR_DIRECTORY);
+    }
+    if (::rmdir(host.path.c_str()) != 0) {
+        return Fail(errno == ENOTEMPTY || errno == EEXIST ? ERROR_DIR_NOT_EMPTY : WindowsErrorFromErrno(errno));
+    }
+    platform::ForgetStoredAttributes(IdentityOf(info));
+    return TRUE;
+}
+
+BOOL DeleteFileW(LPCWSTR path)
+{
+    HostPath host;
+    struct stat info{};
+    if (!MapPath(path, host) || !LookUp(host, info)) {
+        return FALSE;
+    }
+    if (S_ISDIR(info.st_mode) || (S_ISLNK(info.st_mode) && IsFolderLink(host.path))) {
+        return Fail(ERROR_ACCESS_DENIED);
+    }
+    if (S_ISREG(info.st_mode) && platform::IsReadOnlyMode(info.st_mode)) {
+        return Fail(ERROR_ACCESS_DENIED);
+    }
+    if (!platform::DeleteIsShared(IdentityOf(info))) {
+        return Fail(ERROR_SHARING_VIOLATION);
+    }
+    if (::unlink(host.path.c_str()) != 0) {
+        return platform::FailWithErrno(errno, host.path);
+    }
+    platform::ForgetStoredAttributes(IdentityOf(info));
+    return TRUE;
+}
+
+BOOL MoveFileW(LPCWSTR from, LPCWSTR to)
+{
+    return MoveFileExW(from, to, MOVEFILE_COPY_ALLOWED);
+}
+
+BOOL MoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags)
+{
+    HostPath source;
+    HostPath target;
+    struct stat sourceInfo{};
+    if (!MapPath(from, source) || !MapPath(to, target) || !LookUp(source, sourceInfo)) {
+        return FALSE;
+    }
+    if (!platform::DeleteIsShared(IdentityOf(sourceInfo))) {
+        return Fail(ERROR_SHARING_VIOLATION);
+    }
+    const std::string nameAsWritten = target.path.substr(target.path.find_last_of('/'));
+    struct stat targetInfo{};
+    const bool targetExists =
+        platform::WithCaseFallback(target, [&targetInfo](const char* p) { return ::lstat(p, &targetInfo); }) == 0;
+    const bool renamesCase = targetExists && targetInfo.st_dev == sourceInfo.st_dev &&
+                             targetInfo.st_ino == sourceInfo.st_ino;
+    if (renamesCase) {
+        target.path = target.path.substr(0, target.path.find_last_of('/')) + nameAsWritten;
+    } else if (targetExists) {
+        if (!(flags & MOVEFILE_REPLACE_EXISTING)) {
+            return Fail(ERROR_ALREADY_EXISTS);
+        }
+        if (S_ISDIR(targetInfo.st_mode) || S_ISDIR(sourceInfo.st_mode) ||
+            (S_ISREG(targetInfo.st_mode) && platform::IsReadOnlyMode(targetInfo.st_mode))) {
+            return Fail(ERROR_ACCESS_DENIED);
+        }
+        if (!platform::DeleteIsShared(IdentityOf(targetInfo))) {
+            return Fail(ERROR_SHARING_VIOLATION);
+        }
+    }
+    const unsigned renameFlags = (targetExists && !renamesCase) ? 0 : RENAME_NOREPLACE;
+    if (::renameat2(AT_FDCWD, source.path.c_str(), AT_FDCWD, target.path.c_str(), renameFlags) == 0) {
+        platform::NoteNameAdded(target.path);
+        return TRUE;
+    }
+    if (errno == EXDEV && (flags & MOVEFILE_COPY_ALLOWED) && S_ISREG(sourceInfo.st_mode)) {
+        return CopyThenDelete(from, to, source.path, flags);
+    }
+    if (errno == EEXIST) {
+        return Fail(ERROR_ALREADY_EXISTS);
+    }
+    return errno == ENOENT ? Fail(ERROR_PATH_NOT_FOUND) : platform::FailWithErrno(errno, target.path);
+}

@@ -1,0 +1,204 @@
+#include "platform/errors.h"
+#include "platform/file_info.h"
+#include "platform/files.h"
+#include "platform/handle.h"
+#include "platform/host_case.h"
+#include "platform/text.h"
+#include "platform/win_names.h"
+
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+struct FoundName {
+    std::string onDisk;
+    std::u16string name;
+    std::u16string sortKey;
+};
+
+// An open walk: the folder stays open so that each entry is read relative to it, when it is handed out.
+class FindHandle final : public HandleObject {
+public:
+    FindHandle(int folderFd, std::string folder, std::vector<FoundName> names)
+        : folderFd_(folderFd), folder_(std::move(folder)), names_(std::move(names))
+    {
+    }
+    ~FindHandle() override { ::close(folderFd_); }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+
+    // Fills data with the next entry that still exists; false when none is left.
+    bool Next(WIN32_FIND_DATAW& data)
+    {
+        EntryInfo info;
+        while (next_ < names_.size()) {
+            FoundName& found = names_[next_++];
+            entryPath_.assign(folder_).append("/").append(found.onDisk);
+            if (ReadEntryInfo(folderFd_, found.onDisk.c_str(), entryPath_, info)) {
+                data.dwFileAttributes = info.attributes;
+                data.ftCreationTime = info.creation;
+                data.ftLastAccessTime = info.lastAccess;
+                data.ftLastWriteTime = info.lastWrite;
+                data.nFileSizeHigh = static_cast<DWORD>(info.size >> 32);
+                data.nFileSizeLow = static_cast<DWORD>(info.size);
+                data.cFileName = std::move(found.name);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    int folderFd_;
+    std::string folder_;
+    std::vector<FoundName> names_;
+    std::size_t next_ = 0;
+    std::string entryPath_;
+};
+
+FoundName MakeFoundName(std::string onDisk)
+{
+    FoundName found{std::move(onDisk), {}, {}};
+    found.name = FromUtf8(found.onDisk);
+    found.sortKey = UpperCase(found.name);
+    return found;
+}
+
+std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, bool atDriveRoot)
+{
+    const std::u16string upperPattern = UpperCase(pattern);
+    std::vector<FoundName> found;
+    alignas(8) char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t length = ::getdents64(folderFd, buffer, sizeof buffer);
+        if (length <= 0) {
+            break;
+        }
+        for (ssize_t offset = 0; offset < length;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + offset);
+            offset += entry->d_reclen;
+            const std::string_view name = entry->d_name;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            FoundName candidate = MakeFoundName(std::string(name));
+            if (MatchesWildcard(candidate.sortKey, upperPattern)) {
+                found.push_back(std::move(candidate));
+            }
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const FoundName& a, const FoundName& b) {
+        return a.sortKey != b.sortKey ? a.sortKey < b.sortKey : a.onDisk < b.onDisk;
+    });
+    if (!atDriveRoot) {
+        std::vector<FoundName> dots;
+        for (const char* dot : {".", ".."}) {
+            FoundName entry = MakeFoundName(dot);
+            if (MatchesWildcard(entry.sortKey, upperPattern)) {
+                dots.push_back(std::move(entry));
+            }
+        }
+        found.insert(found.begin(), std::make_move_iterator(dots.begin()), std::make_move_iterator(dots.end()));
+    }
+    return found;
+}
+
+// The entry that a name without wildcards names, as it is spelled on disk.
+std::vector<FoundName> ListLiteral(const HostPath& folder, std::u16string_view name)
+{
+    HostPath entry = folder;
+    entry.path += '/';
+    entry.path += ToUtf8(name);
+    struct stat info{};
+    if (WithCaseFallback(entry, [&info](const char* path) { return ::lstat(path, &info); }) != 0) {
+        return {};
+    }
+    return {MakeFoundName(entry.path.substr(entry.path.find_last_of('/') + 1))};
+}
+
+}  // namespace
+
+}  // namespace platform
+
+HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
+{
+    using namespace platform;
+    const std::u16string_view text = pattern ? pattern : u"";
+    const auto separator = std::find_if(text.rbegin(), text.rend(), IsSeparator);
+    const std::size_t nameStart = static_cast<std::size_t>(text.rend() - separator);
+    HostPath folder = ToHostPath(text.substr(0, nameStart));
+    const std::u16string_view name = text.substr(nameStart);
+    DWORD error = folder.error;
+    if (error == 0 && text.size() >= MAX_PATH) {
+        error = ERROR_FILENAME_EXCED_RANGE;
+    } else if (error == 0 && (separator == text.rend() || name.empty())) {
+        error = ERROR_FILE_NOT_FOUND;
+    } else if (error == 0 && std::any_of(name.begin(), name.end(), [](char16_t c) {
+                   return c != u'*' && c != u'?' && IsForbiddenInName(c);
+               })) {
+        error = ERROR_INVALID_NAME;
+    }
+    if (error != 0) {
+        SetLastError(error);
+        return INVALID_HANDLE_VALUE;
+    }
+
+    const int folderFd = WithCaseFallback(
+        folder, [](const char* path) { return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+    if (folderFd < 0) {
+        const int openError = errno;
+        SetLastError(openError == ENOENT || openError == ENOTDIR ? ERROR_PATH_NOT_FOUND
+                                                                 : WindowsErrorFromErrno(openError));
+        return INVALID_HANDLE_VALUE;
+    }
+    const bool hasWildcard = name.find_first_of(u"*?") != std::u16string_view::npos;
+    auto names = hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength)
+                             : ListLiteral(folder, name);
+    auto* find = new FindHandle(folderFd, folder.path, std::move(names));
+    WIN32_FIND_DATAW first;
+    if (!find->Next(first)) {
+        delete find;
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (data) {
+        *data = std::move(first);
+    }
+    SetLastError(ERROR_SUCCESS);
+    return ToHandle(find);
+}
+
+BOOL FindNextFileW(HANDLE find, WIN32_FIND_DATAW* data)
+{
+    using namespace platform;
+    auto* walk = HandleAs<FindHandle>(find);
+    if (!walk) {
+        return Fail(ERROR_INVALID_HANDLE);
+    }
+    WIN32_FIND_DATAW next;
+    if (!walk->Next(next)) {
+        return Fail(ERROR_NO_MORE_FILES);
+    }
+    if (data) {
+        *data = std::move(next);
+    }
+    return TRUE;
+}
+
+BOOL FindClose(HANDLE find)
+{
+    using namespace platform;
+    auto* walk = HandleAs<FindHandle>(find);
+    if (!walk) {
+        return Fail(ERROR_INVALID_HANDLE);
+    }
+    delete walk;
+    return TRUE;
+}

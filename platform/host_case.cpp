@@ -1,0 +1,167 @@
+#include "platform/host_case.h"
+
+#include "platform/text.h"
+
+#include <dirent.h>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <sys/stat.h>
+#include <unordered_map>
+
+namespace platform {
+
+namespace {
+
+struct DirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+// The names of a folder by their upper-cased form, valid while the folder's modification time
+// stays what it was when they were read.
+struct FolderNames {
+    std::string path;
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+    std::unordered_map<std::u16string, std::string> byUpperName;
+};
+
+bool SameStamp(const FolderNames& names, const struct stat& info)
+{
+    return names.device == info.st_dev && names.inode == info.st_ino &&
+           names.modified.tv_sec == info.st_mtim.tv_sec && names.modified.tv_nsec == info.st_mtim.tv_nsec;
+}
+
+void Stamp(FolderNames& names, const struct stat& info)
+{
+    names.device = info.st_dev;
+    names.inode = info.st_ino;
+    names.modified = info.st_mtim;
+}
+
+// A few recently searched folders, so that looking up many missing names in one folder (a copy
+// into it, say) reads the folder once, not once per name.
+class FolderNameCache {
+public:
+    std::string Find(const std::string& folder, const std::string& name)
+    {
+        struct stat info{};
+        if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            return {};
+        }
+        std::lock_guard lock(mutex_);
+        FolderNames& names = Current(folder, info);
+        const auto found = names.byUpperName.find(UpperCase(FromUtf8(name)));
+        return found == names.byUpperName.end() ? std::string() : found->second;
+    }
+
+    void NoteAdded(const std::string& folder, const std::string& name)
+    {
+        std::lock_guard lock(mutex_);
+        for (auto& names : folders_) {
+            struct stat info{};
+            if (names.path == folder && ::stat(folder.c_str(), &info) == 0) {
+                names.byUpperName.insert_or_assign(UpperCase(FromUtf8(name)), name);
+                Stamp(names, info);
+                return;
+            }
+        }
+    }
+
+private:
+    FolderNames& Current(const std::string& folder, const struct stat& info)
+    {
+        for (auto it = folders_.begin(); it != folders_.end(); ++it) {
+            if (it->path == folder) {
+                if (SameStamp(*it, info)) {
+                    folders_.splice(folders_.begin(), folders_, it);
+                    return folders_.front();
+                }
+                folders_.erase(it);
+                break;
+            }
+        }
+        FolderNames names;
+        names.path = folder;
+        Stamp(names, info);
+        if (const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str())); dir) {
+            while (const dirent* entry = ::readdir(dir.get())) {
+                const std::string_view name = entry->d_name;
+                if (name != "." && name != "..") {
+                    names.byUpperName.emplace(UpperCase(FromUtf8(name)), std::string(name));
+                }
+            }
+        }
+        folders_.push_front(std::move(names));
+        if (folders_.size() > kFolders) {
+            folders_.pop_back();
+        }
+        return folders_.front();
+    }
+
+    static constexpr std::size_t kFolders = 16;
+    std::mutex mutex_;
+    std::list<FolderNames> folders_;
+};
+
+FolderNameCache& TheCache()
+{
+    static FolderNameCache cache;
+    return cache;
+}
+
+}  // namespace
+
+bool MatchCase(HostPath& host)
+{
+    const int savedErrno = errno;
+    std::string matched = host.path.substr(0, host.rootLength);
+    if (matched == "/") {
+        matched.clear();
+    }
+    // Most misses name a new entry of an existing folder: then only the last name needs matching.
+    const std::size_t lastSlash = host.path.find_last_of('/');
+    struct stat info{};
+    std::size_t pos = host.rootLength;
+    if (lastSlash > host.rootLength && ::stat(host.path.substr(0, lastSlash).c_str(), &info) == 0) {
+        matched = host.path.substr(0, lastSlash);
+        pos = lastSlash;
+    }
+    bool changed = false;
+    bool stillOnDisk = true;
+    while (pos < host.path.size()) {
+        if (host.path[pos] == '/') {
+            ++pos;
+            continue;
+        }
+        const std::size_t end = std::min(host.path.find('/', pos), host.path.size());
+        std::string name = host.path.substr(pos, end - pos);
+        pos = end;
+        if (stillOnDisk && ::lstat((matched + '/' + name).c_str(), &info) != 0) {
+            const std::string onDisk = TheCache().Find(matched.empty() ? "/" : matched, name);
+            stillOnDisk = !onDisk.empty();
+            if (stillOnDisk && onDisk != name) {
+                name = onDisk;
+                changed = true;
+            }
+        }
+        matched += '/';
+        matched += name;
+    }
+    if (changed) {
+        host.path = std::move(matched);
+    }
+    errno = savedErrno;
+    return changed;
+}
+
+void NoteNameAdded(const std::string& hostPath)
+{
+    const std::size_t slash = hostPath.find_last_of('/');
+    if (slash != std::string::npos) {
+        TheCache().NoteAdded(slash == 0 ? "/" : hostPath.substr(0, slash), hostPath.substr(slash + 1));
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,33 @@
+#pragma once
+// Windows names are case-insensitive; Linux names are not. A host path is first used as written
+// (one system call on the common path); only when that misses are its names matched
+// case-insensitively against the folders on disk. The names of recently searched folders are kept
+// while the folder's modification time is unchanged; a name that another process adds within the
+// same timestamp tick can be missed by a case-insensitive lookup (an exact one always finds it).
+
+#include "platform/drives.h"
+
+#include <cerrno>
+
+namespace platform {
+
+// Replaces each name of host.path below the drive root by the name on disk that equals it
+// case-insensitively, as far as such names exist. True when the path changed; errno is kept.
+bool MatchCase(HostPath& host);
+
+// Tells the matching that this process created hostPath, so that folders it has read stay valid.
+void NoteNameAdded(const std::string& hostPath);
+
+// Runs op(const char* path) (a system call returning -1 with errno on failure); when it fails because
+// a name was not found as written, matches the case and runs it once more.
+template <class Op>
+auto WithCaseFallback(HostPath& host, Op&& op)
+{
+    auto result = op(host.path.c_str());
+    if (result < 0 && (errno == ENOENT || errno == ENOTDIR) && MatchCase(host)) {
+        result = op(host.path.c_str());
+    }
+    return result;
+}
+
+}  // namespace platform

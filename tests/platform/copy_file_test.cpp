@@ -1,0 +1,153 @@
+#include "platform/files.h"
+#include "temp_drive.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+struct ProgressLog {
+    std::vector<std::pair<LONGLONG, LONGLONG>> calls;  // total, transferred
+    DWORD answerAtCall = 0xFFFFFFFF;
+    DWORD answer = PROGRESS_CONTINUE;
+};
+
+DWORD Record(LARGE_INTEGER total, LARGE_INTEGER transferred, LARGE_INTEGER, LARGE_INTEGER, DWORD, DWORD, HANDLE,
+             HANDLE, void* data)
+{
+    auto& log = *static_cast<ProgressLog*>(data);
+    log.calls.emplace_back(total.QuadPart, transferred.QuadPart);
+    return log.calls.size() - 1 == log.answerAtCall ? log.answer : PROGRESS_CONTINUE;
+}
+
+std::string Pattern(std::size_t size)
+{
+    std::string data(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) {
+        data[i] = static_cast<char>((i * 131) ^ (i >> 9));
+    }
+    return data;
+}
+
+std::size_t EntriesIn(const std::string& folder)
+{
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+class CopyTest : public ::testing::Test {
+protected:
+    TempDrive x{u'X'};
+};
+
+}  // namespace
+
+TEST_F(CopyTest, CopiesBytesTimeAndAttributesReportingEachChunk)
+{
+    const std::string content = Pattern((3 << 20) + 17);
+    x.WriteFile("src/big.bin", content);
+    x.MakeFolder("dst");
+    ASSERT_TRUE(SetFileAttributesW(x.Path(u"src\\big.bin").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
+    const timespec times[2] = {{0, UTIME_OMIT}, {1'600'000'000, 123'456'700}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, x.Host("src/big.bin").c_str(), times, 0), 0);
+
+    ProgressLog log;
+    ASSERT_TRUE(CopyFileExW(x.Path(u"src\\big.bin").c_str(), x.Path(u"dst\\big.bin").c_str(), Record, &log, nullptr,
+                            COPY_FILE_RESTARTABLE));
+    EXPECT_EQ(x.ReadFile("dst/big.bin"), content);
+    ASSERT_GE(log.calls.size(), 3u);
+    EXPECT_EQ(log.calls.front(), std::make_pair(LONGLONG(content.size()), LONGLONG(0)));
+    EXPECT_EQ(log.calls.back(), std::make_pair(LONGLONG(content.size()), LONGLONG(content.size())));
+    EXPECT_EQ(GetFileAttributesW(x.Path(u"dst\\big.bin").c_str()),
+              FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+    WIN32_FIND_DATAW source, copy;
+    FindClose(FindFirstFileW(x.Path(u"src\\big.bin").c_str(), &source));
+    FindClose(FindFirstFileW(x.Path(u"dst\\big.bin").c_str(), &copy));
+    EXPECT_EQ(FileTimeToU64(copy.ftLastWriteTime), FileTimeToU64(source.ftLastWriteTime));
+    EXPECT_EQ(EntriesIn(x.Host("dst")), 1u);
+}
+
+TEST_F(CopyTest, EmptyFileReportsOnceWithTotalZero)
+{
+    x.WriteFile("empty.txt", "");
+    ProgressLog log;
+    ASSERT_TRUE(CopyFileExW(x.Path(u"empty.txt").c_str(), x.Path(u"copy.txt").c_str(), Record, &log, nullptr, 0));
+    EXPECT_EQ(log.calls, (std::vector<std::pair<LONGLONG, LONGLONG>>{{0, 0}}));
+    EXPECT_EQ(x.ReadFile("copy.txt"), "");
+}
+
+TEST_F(CopyTest, CancelOrStopLeavesNoDestination)
+{
+    x.WriteFile("src.bin", Pattern(3 << 20));
+    for (const DWORD answer : {PROGRESS_CANCEL, PROGRESS_STOP}) {
+        for (const DWORD atCall : {0u, 1u}) {
+            ProgressLog log;
+            log.answer = answer;
+            log.answerAtCall = atCall;
+            EXPECT_FALSE(CopyFileExW(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), Record, &log, nullptr, 0));
+            EXPECT_EQ(GetLastError(), ERROR_REQUEST_ABORTED);
+            EXPECT_EQ(log.calls.size(), atCall + 1);
+            EXPECT_EQ(EntriesIn(x.Host()), 1u) << answer << " at " << atCall;
+        }
+    }
+}
+
+TEST_F(CopyTest, FailedCopyKeepsTheExistingDestination)
+{
+    x.WriteFile("src.bin", Pattern(3 << 20));
+    x.WriteFile("dst.bin", "old");
+    ProgressLog log;
+    log.answer = PROGRESS_CANCEL;
+    log.answerAtCall = 2;
+    EXPECT_FALSE(CopyFileExW(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), Record, &log, nullptr, 0));
+    EXPECT_EQ(x.ReadFile("dst.bin"), "old");
+    EXPECT_EQ(EntriesIn(x.Host()), 2u);
+
+    struct Case {
+        const char* name;
+        DWORD destinationAttributes;
+        DWORD flags;
+        DWORD error;
+    };
+    const Case cases[] = {
+        {"read-only destination", FILE_ATTRIBUTE_READONLY, 0, ERROR_ACCESS_DENIED},
+        {"hidden destination, plain source", FILE_ATTRIBUTE_HIDDEN, 0, ERROR_ACCESS_DENIED},
+        {"fail if exists", FILE_ATTRIBUTE_NORMAL, COPY_FILE_FAIL_IF_EXISTS, ERROR_FILE_EXISTS},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(SetFileAttributesW(x.Path(u"dst.bin").c_str(), c.destinationAttributes));
+        EXPECT_FALSE(CopyFileExW(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), nullptr, nullptr, nullptr,
+                                 c.flags))
+            << c.name;
+        EXPECT_EQ(GetLastError(), c.error) << c.name;
+        EXPECT_EQ(x.ReadFile("dst.bin"), "old") << c.name;
+    }
+    ASSERT_TRUE(SetFileAttributesW(x.Path(u"dst.bin").c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_TRUE(CopyFileW(x.Path(u"src.bin").c_str(), x.Path(u"DST.BIN").c_str(), FALSE));
+    EXPECT_EQ(x.ReadFile("dst.bin"), Pattern(3 << 20));
+    EXPECT_EQ(EntriesIn(x.Host()), 2u);
+}
+
+TEST_F(CopyTest, MoveReplacesAndCrossesFileSystems)
+{
+    x.WriteFile("a.txt", "a");
+    x.WriteFile("b.txt", "b");
+    ASSERT_TRUE(MoveFileExW(x.Path(u"a.txt").c_str(), x.Path(u"b.txt").c_str(), MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(x.ReadFile("b.txt"), "a");
+    EXPECT_EQ(GetFileAttributesW(x.Path(u"a.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    struct stat here{}, shm{};
+    if (::stat("/dev/shm", &shm) != 0 || (::stat(x.Host().c_str(), &here), here.st_dev == shm.st_dev)) {
+        GTEST_SKIP() << "no second file system";
+    }
+    TempDrive y(u'Y', "/dev/shm");
+    EXPECT_FALSE(MoveFileExW(x.Path(u"b.txt").c_str(), y.Path(u"b.txt").c_str(), 0));
+    EXPECT_EQ(GetLastError(), 17u);
+    ASSERT_TRUE(MoveFileW(x.Path(u"b.txt").c_str(), y.Path(u"b.txt").c_str()));
+    EXPECT_EQ(y.ReadFile("b.txt"), "a");
+    EXPECT_EQ(GetFileAttributesW(x.Path(u"b.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}

@@ -1,0 +1,72 @@
+#include "platform/drives.h"
+#include "platform/files.h"
+#include "temp_drive.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Drives, WindowsPathsMapBelowTheHostFolder)
+{
+    TempDrive x(u'X');
+    const std::string root = x.Host();
+    struct Case {
+        std::u16string path;
+        std::string host;
+        DWORD error;
+    };
+    const Case cases[] = {
+        {u"X:\\a\\b", root + "/a/b", 0},
+        {u"x:/a/b/", root + "/a/b", 0},
+        {u"X:", root, 0},
+        {u"X:\\", root, 0},
+        {u"X:\\a\\\\.\\b", root + "/a/b", 0},
+        {u"X:\\a\\..\\..\\..\\b", root + "/b", 0},
+        {u"Q:\\a", "", ERROR_PATH_NOT_FOUND},
+        {u"a\\b", "", ERROR_PATH_NOT_FOUND},
+        {u"", "", ERROR_PATH_NOT_FOUND},
+        {u"X:a", "", ERROR_PATH_NOT_FOUND},
+        {u"X:\\a|b", "", ERROR_INVALID_NAME},
+        {u"X:\\" + std::u16string(257, u'n'), "", ERROR_FILENAME_EXCED_RANGE},
+    };
+    for (const auto& c : cases) {
+        const HostPath host = ToHostPath(c.path);
+        EXPECT_EQ(host.error, c.error) << ToUtf8(c.path);
+        EXPECT_EQ(host.path, c.host) << ToUtf8(c.path);
+    }
+    EXPECT_EQ(ToHostPath(u"X:\\" + std::u16string(256, u'n')).error, 0u);
+}
+
+TEST(Drives, TableAnswersTypeLettersAndVolume)
+{
+    TempDrive x(u'X');
+    Drive removable;
+    removable.letter = u'y';
+    removable.hostFolder = x.Host("absent");
+    removable.type = DRIVE_REMOVABLE;
+    MountDrive(removable);
+
+    EXPECT_EQ(GetDriveTypeW(u"X:\\"), DRIVE_FIXED);
+    EXPECT_EQ(GetDriveTypeW(u"Y:\\"), DRIVE_NO_ROOT_DIR);
+    EXPECT_EQ(GetDriveTypeW(u"Q:\\"), DRIVE_NO_ROOT_DIR);
+    EXPECT_EQ(GetLogicalDrives() & ((1u << ('X' - 'A')) | (1u << ('Y' - 'A'))), (1u << ('X' - 'A')) | (1u << ('Y' - 'A')));
+
+    char16_t label[32];
+    char16_t fileSystem[32];
+    DWORD serial = 0;
+    ASSERT_TRUE(GetVolumeInformationW(u"X:\\", label, 32, &serial, nullptr, nullptr, fileSystem, 32));
+    EXPECT_EQ(std::u16string(label), u"TEST");
+    EXPECT_EQ(std::u16string(fileSystem), u"NTFS");
+    EXPECT_EQ(serial, 0x1234ABCDu);
+    EXPECT_FALSE(GetVolumeInformationW(u"Y:\\", label, 32, nullptr, nullptr, nullptr, nullptr, 0));
+    EXPECT_EQ(GetLastError(), ERROR_NOT_READY);
+
+    ULARGE_INTEGER available{}, total{}, totalFree{};
+    ASSERT_TRUE(GetDiskFreeSpaceExW(u"X:\\", &available, &total, &totalFree));
+    EXPECT_GT(total.QuadPart, 0u);
+    EXPECT_LE(totalFree.QuadPart, total.QuadPart);
+    EXPECT_FALSE(GetDiskFreeSpaceExW(u"Y:\\", &available, &total, &totalFree));
+    EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
+    UnmountDrive(u'Y');
+    EXPECT_EQ(GetDriveTypeW(u"Y:\\"), DRIVE_NO_ROOT_DIR);
+}
