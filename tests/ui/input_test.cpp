@@ -1,0 +1,182 @@
+#include "ui/testing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace ui;
+using ui::testing::UiTest;
+
+namespace {
+
+template <class T>
+T* Place(TWinControl* parent, const char* name, Rect r)
+{
+    auto* c = new T(parent->ParentForm());
+    c->SetName(name);
+    c->SetParent(parent);
+    c->SetBounds(r.left, r.top, r.Width(), r.Height());
+    return c;
+}
+
+}  // namespace
+
+TEST(HitTest, TopmostEnabledControlTakesTheClick)
+{
+    UiTest ui;
+    auto* form = new TForm(&App());
+    form->SetBounds(0, 0, 300, 200);
+    auto* image = Place<TImage>(form, "Img", Rect{10, 10, 110, 60});
+    auto* label = Place<TLabel>(form, "Lab", Rect{10, 10, 110, 60});
+    label->SetAutoSize(false);
+    label->SetTransparent(true);
+    auto* panel = Place<TPanel>(form, "Pan", Rect{150, 10, 250, 110});
+    auto* inner = Place<TLabel>(panel, "Inner", Rect{80, 10, 180, 30});  // reaches beyond the panel
+    inner->SetAutoSize(false);
+    auto* graphicAbove = Place<TImage>(form, "Above", Rect{150, 10, 250, 110});  // added later, still below the panel
+
+    std::string clicked;
+    for (TControl* c : std::initializer_list<TControl*>{image, label, panel, inner, graphicAbove, form}) {
+        c->OnClick = [&clicked](TObject* s) { clicked = static_cast<TControl*>(s)->Name(); };
+    }
+    form->SetName("Form");
+    struct Case {
+        const char* what;
+        Point at;
+        bool labelEnabled;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"transparent label over image", {20, 20}, true, "Lab"},
+        {"disabled label passes it on", {20, 20}, false, "Img"},
+        {"windowed panel above later graphic sibling", {160, 80}, true, "Pan"},
+        {"child inside its parent", {240, 25}, true, "Inner"},
+        {"child cut by its parent", {260, 25}, true, "Form"},
+    };
+    for (const Case& c : cases) {
+        label->SetEnabled(c.labelEnabled);
+        clicked.clear();
+        ui::testing::ClickAt(*form, c.at.x, c.at.y);
+        EXPECT_EQ(clicked, c.expected) << c.what;
+    }
+}
+
+TEST(HitTest, MouseEventsCarryControlCoordinatesAndButtonState)
+{
+    UiTest ui;
+    auto* form = new TForm(&App());
+    auto* panel = Place<TPanel>(form, "Pan", Rect{20, 30, 120, 130});
+    auto* image = Place<TImage>(panel, "Img", Rect{5, 6, 55, 56});
+    Point down{};
+    bool heldWhileMoving = false;
+    image->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int y) { down = {x, y}; };
+    image->OnMouseMove = [&](TObject*, TShiftState shift, int, int) { heldWhileMoving = shift.LeftHeld(); };
+    ui::testing::MouseDown(*image, 7, 8);
+    ui::testing::MouseMove(*image, 9, 9, kLeftButton);
+    EXPECT_EQ(down, (Point{7, 8}));
+    EXPECT_TRUE(heldWhileMoving);
+    ui::testing::MouseUp(*image, 9, 9);
+    ui::testing::MouseMove(*image, 9, 9);
+    EXPECT_FALSE(heldWhileMoving);
+}
+
+TEST(Stacking, WindowedControlsStayAboveGraphicOnes)
+{
+    UiTest ui;
+    auto* form = new TForm(&App());
+    auto* edit = Place<TEdit>(form, "Edit", Rect{0, 0, 10, 10});
+    auto* label = Place<TLabel>(form, "Lab", Rect{0, 0, 10, 10});
+    auto* image = Place<TImage>(form, "Img", Rect{0, 0, 10, 10});
+    label->BringToFront();
+    EXPECT_EQ(form->Controls(form->ControlCount() - 1), edit);
+    edit->SendToBack();
+    EXPECT_EQ(form->Controls(form->ControlCount() - 1), edit);
+    image->SendToBack();
+    EXPECT_EQ(form->Controls(0), image);
+}
+
+TEST(ComboBox, PressAndReleaseSentToAHiddenComboOpensItsListBelowIt)
+{
+    UiTest ui;
+    auto* form = new TForm(&App());
+    form->SetBounds(100, 100, 300, 200);
+    auto* combo = Place<TComboBox>(form, "CBox", Rect{20, 40, 140, 62});
+    auto* edit = Place<TEdit>(form, "Edit", Rect{20, 40, 140, 62});
+    (void)edit;
+    combo->SendToBack();
+    for (const char16_t* item : {u"C:\\", u"E:\\", u"F:\\"}) {
+        combo->Items().Add(item);
+    }
+    combo->SetItemIndex(0);
+    form->ShowForm();
+    std::vector<std::string> events;
+    combo->OnChange = [&](TObject*) { events.push_back("change " + std::to_string(combo->ItemIndex())); };
+    combo->OnCloseUp = [&](TObject*) { events.push_back("closeup"); };
+
+    SendMessageW(combo->Handle(), WM_LBUTTONDOWN, 0, 0);
+    SendMessageW(combo->Handle(), WM_LBUTTONUP, 0, 0);
+    ASSERT_TRUE(combo->DroppedDown());
+    TComboListForm* list = combo->ListWindow();
+    EXPECT_EQ(list->Top(), 100 + 62);
+    EXPECT_EQ(list->Left(), 100 + 20);
+
+    ui::testing::Click(*list, 10, 1 + combo->ItemHeight() + 2);  // the second row
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), u"E:\\");
+    EXPECT_EQ(events, (std::vector<std::string>{"change 1", "closeup"}));
+
+    events.clear();
+    SendMessageW(combo->Handle(), WM_LBUTTONDOWN, 0, 0);
+    ui::testing::ClickAt(*form, 250, 150);  // outside: closes without a pick
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(events, (std::vector<std::string>{"closeup"}));
+}
+
+TEST(Edit, KeyDownHandlerCanSwallowAKey)
+{
+    UiTest ui;
+    auto* form = new TForm(&App());
+    auto* edit = Place<TEdit>(form, "Edit", Rect{0, 0, 100, 20});
+    edit->OnKeyPress = [](TObject*, char16_t& key) {
+        if (key == u'x') {
+            key = 0;
+        }
+    };
+    edit->SetFocus();
+    for (char16_t ch : std::u16string(u"axb")) {
+        ui::testing::PressKey(*form, ch, 0, ch);
+    }
+    EXPECT_EQ(edit->Text(), u"ab");
+    edit->SetReadOnly(true);
+    ui::testing::PressKey(*form, 'c', 0, u'c');
+    EXPECT_EQ(edit->Text(), u"ab");
+}
+
+TEST(Controls, ExtendedStyleBitsAreKeptPerControl)
+{
+    UiTest ui;
+    auto* form = new TForm(&App());
+    auto* combo = Place<TComboBox>(form, "CBox", Rect{0, 0, 100, 20});
+    SetWindowLongA(combo->Handle(), GWL_EXSTYLE, WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR);
+    LONG style = GetWindowLongA(combo->Handle(), GWL_EXSTYLE);
+    SetWindowLongA(combo->Handle(), GWL_EXSTYLE, style & ~WS_EX_RIGHT);
+    EXPECT_EQ(combo->ExStyle(), WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR);
+}
+
+TEST(Render, FormRendersToAPngWithNegativeSizesDrawnEmpty)
+{
+    UiTest ui;
+    auto* form = new TForm(&App());
+    form->SetBounds(0, 0, 60, 40);
+    form->SetColor(0x480529);
+    auto* bar = Place<TLabel>(form, "Bar", Rect{0, 0, 10, 10});
+    bar->SetAutoSize(false);
+    bar->SetBounds(5, 5, -20, 10);
+    bar->SetColor(clWhite);
+    gfx::Bitmap frame;
+    form->RenderTo(frame);
+    ASSERT_EQ(frame.Width(), 60);
+    EXPECT_EQ(gfx::PixelToColor(frame.At(6, 6)), 0x480529u);
+    std::string path = ::testing::TempDir() + "/form.png";
+    EXPECT_TRUE(ui::testing::RenderToPng(*form, path));
+}

@@ -1,0 +1,124 @@
+#pragma once
+// TApplication: the one message loop (Run, ProcessMessages, HandleMessage, modal loops), the
+// application window that other processes find by class "TApplication" and Title, and the forms.
+// TScreen: screen size, work area and the screen cursor.
+
+#include "ui/form.h"
+#include "ui/controls/picture.h"
+
+#include <functional>
+
+namespace ui {
+
+struct TMsg {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+};
+
+using TMessageEvent = std::function<void(TMsg& Msg, bool& Handled)>;
+
+namespace loop {
+class WindowIdentity;
+}
+
+class TApplication : public TComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    void Initialize() {}
+    const std::u16string& Title() const { return title_; }
+    // Also the identity other processes find the program by (FindWindowA("TApplication", title)).
+    void SetTitle(std::u16string title);
+    TIcon& Icon() { return icon_; }
+    // The application window's handle (hotkeys, ShowWindow of the whole program).
+    HWND Handle() const { return handle_; }
+
+    // Constructs a form owned by the application and fires its OnCreate; the first one becomes
+    // MainForm. *reference is set before OnCreate runs, as the class library does.
+    template <class T>
+    void CreateForm(T** reference)
+    {
+        T* form = new T(this);
+        *reference = form;
+        AdoptForm(form);
+        form->AfterConstruction();
+    }
+    TForm* MainForm() const { return mainForm_.get(); }
+    bool ShowMainForm() const { return showMainForm_; }
+    void SetShowMainForm(bool on) { showMainForm_ = on; }
+
+    // Shows the main form and pumps until it closes or Terminate is called.
+    void Run();
+    // Handles everything pending (input, posted messages, due timers, paint) without waiting.
+    void ProcessMessages();
+    // Waits for the next message or timer, then handles what is pending.
+    void HandleMessage();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Lets a new Run start after Terminate (tests run several in one process).
+    void ClearTerminated() { terminated_ = false; }
+    void Minimize();
+    void Restore();
+    bool Minimized() const { return minimized_; }
+    // SW_HIDE / SW_SHOW of the application window.
+    void SetWindowShown(bool shown);
+    bool WindowShown() const { return windowShown_; }
+    int ModalLevel() const { return modalLevel_; }
+    // Shows an error text as the class library's exception display does.
+    void ShowException(const std::u16string& message);
+
+    // Sees every message taken from the queue before it is dispatched.
+    TMessageEvent OnMessage;
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnRestore;
+
+    // Runs when a modal loop starts (tests answer boxes here).
+    std::function<void(TForm& form)> OnModalStart;
+
+    // Internal: the modal loop of TForm::ShowModal.
+    void RunModal(TForm& form);
+    void AdoptForm(TForm* form);
+    void HandleIdentityRequests();
+
+private:
+    std::u16string title_;
+    std::unique_ptr<loop::WindowIdentity> identity_;
+    TIcon icon_;
+    HWND handle_;
+    WeakRef<TForm> mainForm_;
+    bool showMainForm_ = true;
+    bool terminated_ = false;
+    bool minimized_ = false;
+    bool windowShown_ = true;
+    int modalLevel_ = 0;
+};
+
+class TScreen {
+public:
+    int Width() const;
+    int Height() const;
+    Rect WorkAreaRect() const;
+    int WorkAreaLeft() const { return WorkAreaRect().left; }
+    int WorkAreaTop() const { return WorkAreaRect().top; }
+    int WorkAreaWidth() const { return WorkAreaRect().Width(); }
+    int WorkAreaHeight() const { return WorkAreaRect().Height(); }
+    // crDefault lets each control's cursor show; anything else overrides them all.
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+    TForm* ActiveForm() const;
+
+private:
+    TCursor cursor_ = crDefault;
+};
+
+// The process's application object and screen, created on first use.
+TApplication& App();
+extern TApplication* Application;
+extern TScreen* Screen;
+// True in a right-to-left (middle-east) locale, as the program switches it.
+extern bool SysLocaleMiddleEast;
+
+}  // namespace ui

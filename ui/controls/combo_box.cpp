@@ -1,0 +1,232 @@
+#include "ui/controls/combo_box.h"
+
+#include "ui/application.h"
+#include "ui/controls/combo_list_form.h"
+#include "ui/gfx/painter.h"
+#include "ui/loop/message_loop.h"
+
+namespace ui {
+
+TComboBox::TComboBox(TComponent* owner) : TWinControl(owner)
+{
+    bounds_ = Rect::FromSize(0, 0, 145, 21);
+    SetColor(clWindow);
+    items_.OnChange = [this] { ItemsChanged(); };
+}
+
+TComboBox::~TComboBox()
+{
+    delete list_;
+}
+
+void TComboBox::ItemsChanged()
+{
+    if (itemIndex_ >= items_.Count()) {
+        itemIndex_ = -1;
+        TWinControl::SetText(u"");
+    }
+    Invalidate();
+}
+
+void TComboBox::SetItemIndex(int index)
+{
+    if (index < 0 || index >= items_.Count()) {
+        index = -1;
+    }
+    itemIndex_ = index;
+    TWinControl::SetText(index >= 0 ? items_[index] : std::u16string());
+}
+
+void TComboBox::SetDroppedDown(bool down)
+{
+    if (down == DroppedDown()) {
+        return;
+    }
+    if (!down) {
+        CloseList();
+        return;
+    }
+    if (OnDropDown) {
+        HandlerScope scope;
+        OnDropDown(this);
+    }
+    list_ = new TComboListForm(*this);
+    int rows = std::clamp(items_.Count(), 1, std::max(1, dropDownCount_));
+    Point below = ClientToScreen(Point{0, Height()});
+    list_->SetBounds(below.x, below.y, Width(), rows * itemHeight_ + 2);
+    list_->ShowForm();
+    loop::SetActivePopup(list_, [this] { CloseList(); });
+}
+
+void TComboBox::CloseList()
+{
+    if (list_ == nullptr) {
+        return;
+    }
+    TComboListForm* list = list_;
+    list_ = nullptr;
+    if (loop::ActivePopup() == list) {
+        loop::SetActivePopup(nullptr, nullptr);
+    }
+    list->Hide();
+    list->Free();
+    if (OnCloseUp) {
+        HandlerScope scope;
+        OnCloseUp(this);
+    }
+}
+
+void TComboBox::PickItem(int index)
+{
+    bool changed = index >= 0 && index < items_.Count() && index != itemIndex_;
+    if (changed) {
+        SetItemIndex(index);
+        if (OnChange) {
+            HandlerScope scope;
+            OnChange(this);
+        }
+    }
+    CloseList();
+}
+
+void TComboBox::WndProc(TMessage& m)
+{
+    if (m.Msg == WM_LBUTTONDOWN && Enabled()) {
+        // A press on the face opens the list, or closes an open one, as a drop-down list does.
+        SetDroppedDown(!DroppedDown());
+    }
+    TWinControl::WndProc(m);
+}
+
+void TComboBox::KeyDown(WORD& key, TShiftState shift)
+{
+    TWinControl::KeyDown(key, shift);
+    int next = itemIndex_;
+    switch (key) {
+    case VK_UP:
+        next = std::max(0, itemIndex_ - 1);
+        break;
+    case VK_DOWN:
+        next = std::min(items_.Count() - 1, itemIndex_ + 1);
+        break;
+    case VK_RETURN:
+    case VK_ESCAPE:
+        CloseList();
+        return;
+    default:
+        return;
+    }
+    if (next != itemIndex_ && next >= 0) {
+        SetItemIndex(next);
+        if (OnChange) {
+            HandlerScope scope;
+            OnChange(this);
+        }
+    }
+}
+
+void TComboBox::Paint(gfx::Painter& painter)
+{
+    Rect r = ClientRect();
+    painter.FillRect(r, Color());
+    painter.FrameRect(r, clGray);
+    bool arrowLeft = (ExStyle() & WS_EX_LEFTSCROLLBAR) != 0;
+    int arrowWidth = std::min(17, r.Width());
+    Rect arrow = arrowLeft ? Rect{0, 0, arrowWidth, r.bottom} : Rect{r.right - arrowWidth, 0, r.right, r.bottom};
+    painter.FillRect(arrow.Inflate(-1, -1), clBtnFace);
+    int cx = (arrow.left + arrow.right) / 2;
+    int cy = r.bottom / 2;
+    for (int i = 0; i < 4; ++i) {
+        painter.Line(Point{cx - 3 + i, cy - 2 + i}, Point{cx + 4 - i, cy - 2 + i}, clBlack);
+    }
+    Rect textRect = arrowLeft ? Rect{arrow.right + 2, 0, r.right - 2, r.bottom} : Rect{2, 0, arrow.left - 2, r.bottom};
+    using gfx::TextFlags;
+    TextFlags flags = TextFlags::SingleLine | TextFlags::VCenter;
+    if (ExStyle() & WS_EX_RIGHT) {
+        flags = flags | TextFlags::Right;
+    }
+    if (ExStyle() & WS_EX_RTLREADING) {
+        flags = flags | TextFlags::RtlReading;
+    }
+    gfx::FontSpec fontSpec = Font().Spec();
+    if (!Enabled()) {
+        fontSpec.color = clGrayText;
+    }
+    painter.DrawText(textRect, Text(), fontSpec, flags);
+}
+
+TComboListForm::TComboListForm(TComboBox& combo) : TForm(&App()), combo_(combo)
+{
+    SetBorderStyle(TFormBorderStyle::bsNone);
+    SetFormStyle(TFormStyle::fsStayOnTop);
+    SetColor(clWindow);
+    Font().Assign(combo.Font());
+    int rows = std::max(1, combo.DropDownCount());
+    topRow_ = std::clamp(combo.ItemIndex() - rows + 1, 0, std::max(0, combo.Items().Count() - rows));
+    hotRow_ = combo.ItemIndex();
+}
+
+int TComboListForm::RowAt(int y) const
+{
+    if (y < 1) {
+        return -1;
+    }
+    int row = topRow_ + (y - 1) / std::max(1, combo_.ItemHeight());
+    return row < combo_.Items().Count() ? row : -1;
+}
+
+void TComboListForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TForm::MouseUp(button, shift, x, y);
+    if (button == TMouseButton::mbLeft && ClientRect().Contains(Point{x, y})) {
+        int row = RowAt(y);
+        if (row >= 0) {
+            combo_.PickItem(row);
+        }
+    }
+}
+
+void TComboListForm::MouseMove(TShiftState shift, int x, int y)
+{
+    TForm::MouseMove(shift, x, y);
+    int row = RowAt(y);
+    if (row != hotRow_ && row >= 0) {
+        hotRow_ = row;
+        Invalidate();
+    }
+}
+
+void TComboListForm::WndProc(TMessage& m)
+{
+    if (m.Msg == WM_MOUSEWHEEL) {
+        int delta = static_cast<std::int16_t>(m.WParam >> 16);
+        int rows = std::max(1, combo_.DropDownCount());
+        topRow_ = std::clamp(topRow_ - delta / 120, 0, std::max(0, combo_.Items().Count() - rows));
+        Invalidate();
+    }
+    TForm::WndProc(m);
+}
+
+void TComboListForm::Paint(gfx::Painter& painter)
+{
+    Rect r = ClientRect();
+    painter.FillRect(r, Color());
+    painter.FrameRect(r, clBlack);
+    int h = std::max(1, combo_.ItemHeight());
+    for (int row = topRow_, y = 1; row < combo_.Items().Count() && y < r.bottom - 1; ++row, y += h) {
+        Rect line{1, y, r.right - 1, y + h};
+        gfx::FontSpec fontSpec = Font().Spec();
+        if (row == hotRow_) {
+            painter.FillRect(line, clHighlight);
+            fontSpec.color = clHighlightText;
+        }
+        using gfx::TextFlags;
+        TextFlags flags = TextFlags::SingleLine | TextFlags::VCenter;
+        if (combo_.ExStyle() & WS_EX_RIGHT) {
+            flags = flags | TextFlags::Right;
+        }
+        painter.DrawText(line.Inflate(-2, 0), combo_.Items()[row], fontSpec, flags);
+    }
+}
+
+}  // namespace ui

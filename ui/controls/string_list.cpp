@@ -1,0 +1,192 @@
+#include "ui/controls/string_list.h"
+
+#include "platform/files.h"
+
+#include <memory>
+
+namespace ui {
+namespace {
+
+struct FileCloser {
+    void operator()(void* h) const { CloseHandle(h); }
+};
+using FileHandle = std::unique_ptr<void, FileCloser>;
+
+FileHandle Open(std::u16string_view path, DWORD access, DWORD disposition)
+{
+    std::u16string p(path);
+    HANDLE h = CreateFileW(p.c_str(), access, FILE_SHARE_READ, nullptr, disposition, 0, nullptr);
+    return FileHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+const std::u16string& EmptyLine()
+{
+    static const std::u16string empty;
+    return empty;
+}
+
+}  // namespace
+
+const std::u16string& TStringList::Strings(int index) const
+{
+    return index >= 0 && index < Count() ? lines_[index] : EmptyLine();
+}
+
+void TStringList::SetStrings(int index, std::u16string text)
+{
+    if (index >= 0 && index < Count() && lines_[index] != text) {
+        lines_[index] = std::move(text);
+        Changed();
+    }
+}
+
+int TStringList::Add(std::u16string text)
+{
+    lines_.push_back(std::move(text));
+    Changed();
+    return Count() - 1;
+}
+
+void TStringList::Insert(int index, std::u16string text)
+{
+    if (index < 0 || index > Count()) {
+        return;
+    }
+    lines_.insert(lines_.begin() + index, std::move(text));
+    Changed();
+}
+
+void TStringList::Delete(int index)
+{
+    if (index >= 0 && index < Count()) {
+        lines_.erase(lines_.begin() + index);
+        Changed();
+    }
+}
+
+void TStringList::Clear()
+{
+    if (!lines_.empty()) {
+        lines_.clear();
+        Changed();
+    }
+}
+
+int TStringList::IndexOf(std::u16string_view text) const
+{
+    for (int i = 0; i < Count(); ++i) {
+        if (lines_[i] == text) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void TStringList::Assign(const TStringList& other)
+{
+    lines_ = other.lines_;
+    Changed();
+}
+
+std::u16string TStringList::Text() const
+{
+    std::u16string text;
+    for (const auto& line : lines_) {
+        text += line;
+        text += u"\r\n";
+    }
+    return text;
+}
+
+void TStringList::SetText(std::u16string_view text)
+{
+    std::vector<std::u16string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of(u"\r\n", start);
+        if (end == std::u16string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == u'\r' && start < text.size() && text[start] == u'\n') {
+            ++start;
+        }
+    }
+    lines_ = std::move(lines);
+    Changed();
+}
+
+std::string TStringList::Encode() const
+{
+    std::u16string text = Text();
+    std::string bytes = "\xFF\xFE";
+    bytes.reserve(2 + text.size() * 2);
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return bytes;
+}
+
+void TStringList::Decode(std::string_view bytes)
+{
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        bytes.remove_prefix(2);
+    }
+    std::u16string text;
+    text.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                             (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+    }
+    SetText(text);
+}
+
+bool TStringList::LoadFromFile(std::u16string_view path)
+{
+    FileHandle file = Open(path, GENERIC_READ, OPEN_EXISTING);
+    if (!file) {
+        return false;
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) {
+            return false;
+        }
+        if (read == 0) {
+            break;
+        }
+        bytes.append(buffer, read);
+    }
+    Decode(bytes);
+    return true;
+}
+
+bool TStringList::SaveToFile(std::u16string_view path) const
+{
+    FileHandle file = Open(path, GENERIC_WRITE, CREATE_ALWAYS);
+    if (!file) {
+        return false;
+    }
+    std::string bytes = Encode();
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size()) {
+        return false;
+    }
+    SetLastError(ERROR_SUCCESS);
+    return true;
+}
+
+void TStringList::Changed()
+{
+    if (OnChange) {
+        OnChange();
+    }
+}
+
+}  // namespace ui

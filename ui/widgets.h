@@ -1,0 +1,20 @@
+#pragma once
+// Everything the program's forms use, in one include.
+
+#include "ui/application.h"
+#include "ui/controls/combo_box.h"
+#include "ui/controls/combo_list_form.h"
+#include "ui/controls/edit.h"
+#include "ui/controls/image.h"
+#include "ui/controls/image_list.h"
+#include "ui/controls/label.h"
+#include "ui/controls/list_view.h"
+#include "ui/controls/memo.h"
+#include "ui/controls/menu.h"
+#include "ui/controls/panel.h"
+#include "ui/controls/string_list.h"
+#include "ui/controls/timer.h"
+#include "ui/controls/tray_icon.h"
+#include "ui/controls/tree_view.h"
+#include "ui/form.h"
+#include "ui/windows.h"
