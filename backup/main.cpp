@@ -1,7 +1,77 @@
-#include <cstdio>
+// Harbex_Solo_V2 [drive path] [--screenshot FILE]
+// With --screenshot the first window is rendered without a display into FILE and the program ends.
 
-int main()
+#include "backup/frame/CommandLine.h"
+#include "backup/frame/Entry.h"
+#include "backup/frame/MainWin.h"
+#include "platform/machine.h"
+#include "platform/text.h"
+#include "ui/backends/sdl_backend.h"
+#include "ui/gfx/bitmap.h"
+#include "ui/gfx/image.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct Options {
+    std::u16string argument;
+    std::string screenshot;
+};
+
+Options ReadOptions(int argc, char** argv)
 {
-    std::puts("Harbex Solo +");
+    Options options;
+    bool haveArgument = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--screenshot" && i + 1 < argc) {
+            options.screenshot = argv[++i];
+        } else if (!haveArgument) {
+            options.argument = platform::FromAnsi(word);
+            haveArgument = true;
+        }
+    }
+    return options;
+}
+
+int SaveScreenshot(const std::string& path)
+{
+    ui::TForm* form = MainForm;
+    form->ShowForm();
+    ui::Application->ProcessMessages();
+    ui::gfx::Bitmap frame(form->Width(), form->Height());
+    form->RenderTo(frame);
+    if (!ui::gfx::WritePng(frame, path)) {
+        std::fprintf(stderr, "Cannot write %s\n", path.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const Options options = ReadOptions(argc, argv);
+    std::string error;
+    if (!platform::InitMachine(error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    if (options.screenshot.empty()) {
+        if (BringRunningInstanceForward(WindowTitleFor(options.argument))) {
+            return 0;
+        }
+        if (auto backend = ui::MakeSdlBackend()) {
+            ui::SetBackend(std::move(backend));
+        }
+    }
+    CreateMainWindow(options.argument);
+    if (!options.screenshot.empty()) {
+        return SaveScreenshot(options.screenshot);
+    }
+    ui::Application->Run();
     return 0;
 }

@@ -1,0 +1,161 @@
+#include "backup/engine/Clprocessnotify.h"
+
+#include "backup/engine/JobControl.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/MainWin.h"
+#include "backup/frame/TextFormat.h"
+#include "platform/clock.h"
+
+#include <string>
+
+namespace {
+
+std::u16string PercentText(long long percent)
+{
+    return DecimalText(percent) + u"%";
+}
+
+std::u16string RemainingTimeText(const TMainForm& form, long long remaining, bool finished)
+{
+    const long long hours = remaining / 3600;
+    const long long minutes = remaining % 3600 / 60;
+    const long long seconds = finished ? 0 : remaining % 60;
+    const int id = hours > 0 ? 20128 : minutes > 0 ? 20129 : 20130;
+    const std::u16string format = form.LangTable ? LookupText(*form.LangTable, id) : std::u16string();
+    return FormatHoursMinutesSeconds(format, hours, minutes, seconds);
+}
+
+void WaitWhileCancelAsking(const TMainForm& form)
+{
+    while (form.CancelAsking) {
+        PumpPendingMessages();
+    }
+}
+
+void SetFileBar(TMainForm& form, int percent)
+{
+    form.Progress_File_Bar_Img->SetWidth(static_cast<int>(percent * 0.01 * form.FileBarTrackWidth));
+    form.Progress_File_Percent_Lab->SetCaption(PercentText(percent));
+}
+
+long long PercentOf(LONGLONG done, LONGLONG size)
+{
+    // An empty file is complete as soon as it starts.
+    return size <= 0 ? 100 : static_cast<long long>(static_cast<double>(done) / static_cast<double>(size) * 100);
+}
+
+// Adds the bytes of the current file that are not yet in the job's count.
+void CountFileBytes(TMainForm& form, LONGLONG done)
+{
+    form.JobDoneBytes += done - form.FileCountedBytes;
+    form.FileCountedBytes = done;
+}
+
+}  // namespace
+
+void ShowFileDone()
+{
+    if (MainForm == nullptr) {
+        return;
+    }
+    SetFileBar(*MainForm, 100);
+    UpdateRemainingTime();
+}
+
+void ShowFilePercent(int percent)
+{
+    if (MainForm == nullptr) {
+        return;
+    }
+    SetFileBar(*MainForm, percent);
+    UpdateRemainingTime();
+    PumpPendingMessages();
+}
+
+void ShowTotalPercent()
+{
+    if (MainForm == nullptr) {
+        return;
+    }
+    TMainForm& form = *MainForm;
+    if (form.JobDoneBytes >= form.JobTotalBytes) {
+        form.JobDoneBytes = form.JobTotalBytes;
+    }
+    const double ratio =
+        form.JobTotalBytes > 0 ? static_cast<double>(form.JobDoneBytes) / static_cast<double>(form.JobTotalBytes) : 0;
+    form.Progress_Total_Bar_Img->SetWidth(static_cast<int>(form.Progress_Total_BK_Light_Lab->Width() * ratio));
+    form.Progress_Total_Percent_Lab->SetCaption(PercentText(static_cast<long long>(ratio * 100)));
+}
+
+void UpdateRemainingTime()
+{
+    if (MainForm == nullptr) {
+        return;
+    }
+    TMainForm& form = *MainForm;
+    if (form.RateLastTick == 0) {
+        form.RateLastTick = GetTickCount();
+    }
+    form.RateNowTick = GetTickCount();
+    if (form.RateNowTick - form.RateLastTick < 1000) {
+        return;
+    }
+    ++form.RateSeconds;
+    form.RateLastTick = form.RateNowTick;
+    const long long rate = form.JobDoneBytes / form.RateSeconds;
+    if (rate == 0) {
+        form.RateSeconds = 0;
+        return;
+    }
+    const long long remaining = (form.JobTotalBytes - form.JobDoneBytes) / rate;
+    form.Progress_Total_RemainTime_Lab->SetCaption(
+        RemainingTimeText(form, remaining, form.JobDoneBytes >= form.JobTotalBytes));
+}
+
+bool ReportCopyProgress(LONGLONG transferred, LONGLONG total)
+{
+    PumpPendingMessages();
+    if (MainForm == nullptr) {
+        return true;
+    }
+    TMainForm& form = *MainForm;
+    if (transferred == 0) {
+        form.FileCountedBytes = 0;
+    }
+    ShowFilePercent(static_cast<int>(PercentOf(transferred, total)));
+    CountFileBytes(form, transferred);
+    ShowTotalPercent();
+    WaitWhileCancelAsking(form);
+    return !form.CancelRequested;
+}
+
+void UpdateContainerProgress(clProcessNotify* notifier, LONGLONG done, LONGLONG size)
+{
+    if (MainForm == nullptr) {
+        return;
+    }
+    TMainForm& form = *MainForm;
+    if (done <= 65536) {
+        form.FileCountedBytes = 0;
+    }
+    ShowFilePercent(static_cast<int>(PercentOf(done, size)));
+    CountFileBytes(form, done);
+    ShowTotalPercent();
+    WaitWhileCancelAsking(form);
+    if (form.CancelRequested) {
+        notifier->Cancelled = 1;
+    }
+    PumpPendingMessages();
+}
+
+bool ReportContainerProgress(clProcessNotify* notifier, LONGLONG done, LONGLONG size)
+{
+    if (notifier == nullptr) {
+        return true;
+    }
+    if (notifier->Cancelled) {
+        return false;
+    }
+    UpdateContainerProgress(notifier, done, size);
+    return true;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The ".vemoen" container: a 32-byte header, the file in 64 KiB blocks (each LZO1X-1 compressed
+// when that makes it smaller, then enciphered with AES in independent 16-byte units) and a table
+// of the stored block lengths.
+//
+// Results are Windows error numbers: 0 success, 2 the source cannot be opened, 82 the destination
+// cannot be created, 1450 the block table cannot be allocated, 11 not a valid container, 1235 the
+// job was cancelled, 38 the source ended early, else the error of a failed read, write or seek.
+
+#include "platform/win_types.h"
+
+#include <string>
+#include <string_view>
+
+class clProcessNotify;
+
+inline constexpr DWORD CONTAINER_BLOCK_SIZE = 65536;
+inline constexpr DWORD CONTAINER_HEADER_SIZE = 32;
+inline constexpr int CONTAINER_KEY_AES256 = 3;
+inline constexpr std::u16string_view CONTAINER_SUFFIX = u".vemoen";
+
+// Allocates the coder's buffers once for the process; true when they exist.
+bool PrepareContainerCoder();
+
+// Any non-zero result deletes the destination. An empty source gives an empty destination.
+DWORD EncodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
+                          int keySizeCode, clProcessNotify* notifier);
+
+// Header and length are checked before the destination is created, so a damaged container leaves
+// an existing destination alone; a destination created here is deleted on any non-zero result.
+// An empty container decodes to an empty file.
+DWORD DecodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
+                          clProcessNotify* notifier);

@@ -1,0 +1,174 @@
+#include "backup/engine/CopyOneFile.h"
+
+#include "backup/engine/Clprocessnotify.h"
+#include "backup/engine/Container.h"
+#include "backup/engine/ScopedFile.h"
+#include "platform/text.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kReadOnlyBit = 1;
+constexpr int kHiddenBit = 2;
+
+// The read-only and hidden bits of a file, read without changing it; -1 when it does not exist.
+int ReadOnlyHiddenBits(const std::u16string& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return -1;
+    }
+    return ((attributes & FILE_ATTRIBUTE_READONLY) ? kReadOnlyBit : 0) |
+           ((attributes & FILE_ATTRIBUTE_HIDDEN) ? kHiddenBit : 0);
+}
+
+bool EndsWithSuffix(const std::u16string& path)
+{
+    return path.size() >= CONTAINER_SUFFIX.size() && path.ends_with(CONTAINER_SUFFIX);
+}
+
+// A name beside the destination that nothing uses yet, for writing the new copy before it
+// replaces the old one.
+std::u16string FreeNameBeside(const std::u16string& destination)
+{
+    for (int n = 0;; ++n) {
+        const std::string suffix = ".~part" + std::to_string(n);
+        std::u16string candidate = destination + std::u16string(suffix.begin(), suffix.end());
+        if (GetFileAttributesW(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            return candidate;
+        }
+    }
+}
+
+// Moves a finished copy over the old destination; on failure the copy is removed.
+DWORD ReplaceWith(const std::u16string& finished, const std::u16string& destination)
+{
+    if (finished == destination) {
+        return ERROR_SUCCESS;
+    }
+    if (MoveFileExW(finished.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        return ERROR_SUCCESS;
+    }
+    const DWORD error = GetLastError();
+    DeleteFileW(finished.c_str());
+    return error != ERROR_SUCCESS ? error : ERROR_ACCESS_DENIED;
+}
+
+bool CopyPlain(const std::u16string& source, const std::u16string& destination, DWORD* error)
+{
+    const int sourceBits = ReadOnlyHiddenBits(source);
+    const int destinationBits = SaveAndClearAttributes(destination);
+    const std::u16string target = destinationBits == -1 ? destination : FreeNameBeside(destination);
+    bool copied = CopyFileExW(source.c_str(), target.c_str(), CopyProgressRoutine, nullptr, nullptr,
+                              COPY_FILE_RESTARTABLE) != FALSE;
+    *error = copied ? ERROR_SUCCESS : GetLastError();
+    if (copied) {
+        *error = ReplaceWith(target, destination);
+        copied = *error == ERROR_SUCCESS;
+    }
+    if (destinationBits != 0 && destinationBits != -1) {
+        RestoreAttributes(destination, destinationBits);
+    } else if (copied && sourceBits != -1) {
+        RestoreAttributes(destination, sourceBits);
+    }
+    return copied;
+}
+
+bool Encode(const std::u16string& source, std::u16string destination, const std::u16string& pass,
+            clProcessNotify* notifier, DWORD* error)
+{
+    if (!PrepareContainerCoder()) {
+        return false;
+    }
+    if (!EndsWithSuffix(destination)) {
+        destination += CONTAINER_SUFFIX;
+    }
+    *error = EncodeContainerFile(source, destination, platform::ToAnsi(pass), CONTAINER_KEY_AES256, notifier);
+    if (*error != ERROR_SUCCESS) {
+        return false;
+    }
+    CopyLastWriteTime(source, destination);
+    return true;
+}
+
+bool Decode(const std::u16string& source, std::u16string destination, const std::u16string& pass,
+            clProcessNotify* notifier, DWORD* error)
+{
+    if (!PrepareContainerCoder()) {
+        return false;
+    }
+    if (EndsWithSuffix(destination)) {
+        destination.resize(destination.size() - CONTAINER_SUFFIX.size());
+    }
+    const int destinationBits = SaveAndClearAttributes(destination);
+    const std::u16string target = destinationBits == -1 ? destination : FreeNameBeside(destination);
+    *error = DecodeContainerFile(source, target, platform::ToAnsi(pass), notifier);
+    if (*error == ERROR_SUCCESS) {
+        // The time goes on before the read-only bit comes back.
+        CopyLastWriteTime(source, target);
+        *error = ReplaceWith(target, destination);
+    }
+    if (destinationBits != 0 && destinationBits != -1) {
+        RestoreAttributes(destination, destinationBits);
+    }
+    return *error == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+int SaveAndClearAttributes(const std::u16string& path)
+{
+    const int bits = ReadOnlyHiddenBits(path);
+    if (bits <= 0) {
+        return bits;
+    }
+    return SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL) ? bits : 0;
+}
+
+void RestoreAttributes(const std::u16string& path, int record)
+{
+    if (record < 0 || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return;
+    }
+    DWORD attributes = 0;
+    if (record & kReadOnlyBit) {
+        attributes |= FILE_ATTRIBUTE_READONLY;
+    }
+    if (record & kHiddenBit) {
+        attributes |= FILE_ATTRIBUTE_HIDDEN;
+    }
+    SetFileAttributesW(path.c_str(), attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes);
+}
+
+bool CopyLastWriteTime(const std::u16string& source, const std::u16string& destination)
+{
+    ScopedFile from(
+        CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ScopedFile to(CreateFileW(destination.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    FILETIME lastWrite;
+    return from.IsOpen() && to.IsOpen() && GetFileTime(from.Get(), nullptr, nullptr, &lastWrite) &&
+           SetFileTime(to.Get(), nullptr, nullptr, &lastWrite);
+}
+
+DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesTransferred, LARGE_INTEGER,
+                          LARGE_INTEGER, DWORD, DWORD, HANDLE, HANDLE, void*)
+{
+    return ReportCopyProgress(totalBytesTransferred.QuadPart, totalFileSize.QuadPart) ? PROGRESS_CONTINUE
+                                                                                         : PROGRESS_CANCEL;
+}
+
+bool CopyOneFile(const std::u16string& source, const std::u16string& destination, int mode, const std::u16string& pass,
+                 clProcessNotify* notifier, DWORD* error)
+{
+    switch (mode) {
+    case COPY_PLAIN:
+        return CopyPlain(source, destination, error);
+    case COPY_ENCODE:
+        return Encode(source, destination, pass, notifier, error);
+    case COPY_DECODE:
+        return Decode(source, destination, pass, notifier, error);
+    default:
+        return false;
+    }
+}

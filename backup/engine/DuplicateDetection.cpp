@@ -1,0 +1,241 @@
+#include "backup/engine/DuplicateDetection.h"
+
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/JobControl.h"
+#include "backup/engine/RunStamp.h"
+#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/PathUtil.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+
+namespace {
+
+// The kind folder, "\", the 15-character run folder name and "\".
+constexpr std::size_t kRunPrefixExtra = 17;
+constexpr double kToleranceDays = 3.0 / 86400.0;
+constexpr int kPumpEvery = 50;
+
+std::u16string RelativePart(const std::u16string& path, std::size_t kindFolderLength)
+{
+    const std::size_t from = kindFolderLength + kRunPrefixExtra;
+    return from < path.size() ? path.substr(from) : std::u16string();
+}
+
+bool IsListFileName(const std::u16string& name)
+{
+    return name == RepeatListFileName() || name == OriSizeFileName() || name == RecordFileName();
+}
+
+bool IsDots(const std::u16string& name)
+{
+    return name == u"." || name == u"..";
+}
+
+bool LastWriteDays(const std::u16string& path, double* days)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW(path.c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    FindClose(find);
+    SYSTEMTIME time;
+    if (!FileTimeToSystemTime(&found.ftLastWriteTime, &time)) {
+        return false;
+    }
+    *days = SystemTimeToDateTime(time);
+    return true;
+}
+
+bool WithinTolerance(const FILETIME& sourceTime, const std::u16string& candidate)
+{
+    SYSTEMTIME source;
+    double candidateDays = 0;
+    if (!FileTimeToSystemTime(&sourceTime, &source) || !LastWriteDays(candidate, &candidateDays)) {
+        return false;
+    }
+    const double difference = DateTimeDifference(SystemTimeToDateTime(source), candidateDays);
+    return difference >= -kToleranceDays && difference <= kToleranceDays;
+}
+
+bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderLength, const std::u16string& folder,
+                    bool runFolderItself)
+{
+    const std::u16string prefix = WithTrailingBackslash(folder);
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((prefix + u"*.*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        return true;
+    }
+    bool finished = true;
+    int seen = 0;
+    do {
+        if (++seen % kPumpEvery == 0) {
+            PumpPendingMessages();
+        }
+        if (JobCancelRequested()) {
+            finished = false;
+            break;
+        }
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) {
+            continue;
+        }
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            // A linked folder is not part of any run.
+            if (!IsDots(entry.cFileName) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+                !WalkCandidates(list, slot, kindFolderLength, prefix + entry.cFileName, false)) {
+                finished = false;
+                break;
+            }
+        } else if (!(runFolderItself && IsListFileName(entry.cFileName))) {
+            list.Add(slot, kindFolderLength, prefix + entry.cFileName);
+        }
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return finished;
+}
+
+// Every earlier run of one kind folder, newest first. False when the job was cancelled.
+bool CollectRuns(DuplicateCandidates& list, int slot, const SYSTEMTIME& runStart, const std::u16string& kindFolder)
+{
+    std::u16string run = PreviousRunFolder(kindFolder, WithTrailingBackslash(kindFolder) + FormatTimestampName(runStart));
+    while (!run.empty()) {
+        PumpPendingMessages();
+        if (JobCancelRequested() || !CollectCandidateFiles(list, slot, kindFolder.size(), run)) {
+            return false;
+        }
+        run = PreviousRunFolder(kindFolder, run);
+    }
+    return true;
+}
+
+bool RecordMatch(DuplicateCandidates& list, int slot, const std::u16string& destination, const FILETIME& sourceTime,
+                 ui::TStringList& repeatList)
+{
+    PumpPendingMessages();
+    if (destination.size() < 3 || list.LiveCount() == 0) {
+        return false;
+    }
+    const std::size_t kindLength = list.KindFolderLength(destination.substr(0, 3), slot);
+    std::u16string copy;
+    if (!list.TakeMatch(slot, RelativePart(destination, kindLength), sourceTime, &copy)) {
+        return false;
+    }
+    repeatList.Add(WithoutDrivePrefix(copy));
+    return true;
+}
+
+}  // namespace
+
+void DuplicateCandidates::Add(int slot, std::size_t kindFolderLength, std::u16string path)
+{
+    byRelative_[static_cast<std::size_t>(slot)][RelativePart(path, kindFolderLength)].push_back(paths_.size());
+    paths_.push_back(std::move(path));
+    removed_.push_back(false);
+    ++live_;
+}
+
+bool DuplicateCandidates::TakeMatch(int slot, const std::u16string& relative, const FILETIME& sourceTime,
+                                    std::u16string* copy)
+{
+    auto& index = byRelative_[static_cast<std::size_t>(slot)];
+    const auto found = index.find(relative);
+    if (found == index.end()) {
+        return false;
+    }
+    for (std::size_t candidate : found->second) {
+        if (removed_[candidate]) {
+            continue;
+        }
+        PumpPendingMessages();
+        if (WithinTolerance(sourceTime, paths_[candidate])) {
+            removed_[candidate] = true;
+            --live_;
+            *copy = paths_[candidate];
+            return true;
+        }
+    }
+    return false;
+}
+
+std::size_t DuplicateCandidates::KindFolderLength(const std::u16string& driveRoot, int slot)
+{
+    const std::u16string key = driveRoot + static_cast<char16_t>(u'0' + slot);
+    const auto known = kindLengths_.find(key);
+    if (known != kindLengths_.end()) {
+        return known->second;
+    }
+    const std::u16string folder = slot == kManualSlot ? ManualBackupFolder(driveRoot, false, false)
+                                                      : CategoryBackupFolder(driveRoot, slot, false, false);
+    kindLengths_.emplace(key, folder.size());
+    return folder.size();
+}
+
+std::u16string PreviousRunFolder(const std::u16string& folder, const std::u16string& bound)
+{
+    const std::u16string prefix = WithTrailingBackslash(folder);
+    std::u16string best;
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((prefix + u"*.*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        return best;
+    }
+    do {
+        PumpPendingMessages();
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
+            std::u16string path = prefix + entry.cFileName;
+            if (path > best && path < bound) {
+                best = std::move(path);
+            }
+        }
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return best;
+}
+
+bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kindFolderLength,
+                           const std::u16string& path)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW(path.c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) {
+        return true;
+    }
+    FindClose(find);
+    if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM))) {
+        list.Add(slot, kindFolderLength, path);
+        return true;
+    }
+    return WalkCandidates(list, slot, kindFolderLength, path, true);
+}
+
+void CollectEasyCandidates(DuplicateCandidates& list, const std::array<BYTE, 5>& categories,
+                           const SYSTEMTIME& runStart, const std::array<std::u16string, 5>& folders)
+{
+    for (int i = 0; i < 5; ++i) {
+        if (categories[static_cast<std::size_t>(i)] &&
+            !CollectRuns(list, i + 1, runStart, folders[static_cast<std::size_t>(i)])) {
+            return;
+        }
+    }
+}
+
+void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runStart, const std::u16string& manualFolder)
+{
+    CollectRuns(list, DuplicateCandidates::kManualSlot, runStart, manualFolder);
+}
+
+bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
+                     const FILETIME& sourceTime, const std::array<ui::TStringList*, 5>& repeatLists)
+{
+    if (category < 1 || category > 5 || repeatLists[static_cast<std::size_t>(category - 1)] == nullptr) {
+        return false;
+    }
+    return RecordMatch(list, category, destination, sourceTime, *repeatLists[static_cast<std::size_t>(category - 1)]);
+}
+
+bool IsManualDuplicate(DuplicateCandidates& list, ui::TStringList& repeatList, const std::u16string& destination,
+                       const FILETIME& sourceTime)
+{
+    return RecordMatch(list, DuplicateCandidates::kManualSlot, destination, sourceTime, repeatList);
+}

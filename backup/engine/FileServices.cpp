@@ -1,0 +1,258 @@
+#include "backup/engine/FileServices.h"
+
+#include "backup/engine/CopyOneFile.h"
+#include "backup/engine/JobControl.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/frame/PathUtil.h"
+#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/TextFormat.h"
+#include "ui/controls/label.h"
+#include "ui/controls/list_view.h"
+
+namespace {
+
+constexpr int kSumPumpEvery = 50;
+
+bool IsDots(const std::u16string& name)
+{
+    return name == u"." || name == u"..";
+}
+
+bool IsDirectory(DWORD attributes)
+{
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool IsSystem(DWORD attributes)
+{
+    return (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+}
+
+bool IsLink(DWORD attributes)
+{
+    return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+LONGLONG SizeOf(const WIN32_FIND_DATAW& found)
+{
+    return static_cast<LONGLONG>((static_cast<ULONGLONG>(found.nFileSizeHigh) << 32) | found.nFileSizeLow);
+}
+
+bool FindRecord(const std::u16string& path, WIN32_FIND_DATAW* found)
+{
+    HANDLE find = FindFirstFileW(path.c_str(), found);
+    if (find == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    FindClose(find);
+    return true;
+}
+
+bool EndsInDriveRoot(const std::u16string& path)
+{
+    return path.ends_with(u":\\");
+}
+
+// Calls visit(entry) for every entry of folder\pattern; visit returns false to stop. False when
+// the folder cannot be listed.
+template <class Visit>
+bool ForEachEntry(const std::u16string& folder, const std::u16string& pattern, Visit visit)
+{
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((WithTrailingBackslash(folder) + pattern).c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    while (visit(entry) && FindNextFileW(find, &entry)) {
+    }
+    FindClose(find);
+    return true;
+}
+
+void CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
+                      ui::TStringList& failed, const std::u16string& source, const std::u16string& destination,
+                      const WIN32_FIND_DATAW& found, const std::u16string& pass, int mode, clProcessNotify* notifier)
+{
+    if (pathLabel != nullptr) {
+        pathLabel->SetCaption(source);
+    }
+    DWORD error = 0;
+    if (CopyOneFile(source, destination, mode, pass, notifier, &error)) {
+        completed.Add(source);
+    } else {
+        ReportFailedFile(errorList, failed, found, error, source);
+    }
+}
+
+}  // namespace
+
+std::u16string FormatByteSize(LONGLONG size)
+{
+    constexpr LONGLONG kGb = 1LL << 30;
+    constexpr LONGLONG kMb = 1LL << 20;
+    constexpr LONGLONG kKb = 1LL << 10;
+    double value = static_cast<double>(size);
+    std::u16string unit = u" Bytes";
+    if (size >= kGb) {
+        value /= kGb;
+        unit = u" GB";
+    } else if (size >= kMb) {
+        value /= kMb;
+        unit = u" MB";
+    } else if (size >= kKb) {
+        value /= kKb;
+        unit = u" KB";
+    }
+    const auto tenths = static_cast<std::int32_t>(value * 10);
+    return DecimalText(tenths / 10) + u"." + DecimalText(tenths % 10) + unit;
+}
+
+std::u16string FormatSizeText(DWORD sizeHigh, DWORD sizeLow)
+{
+    return FormatByteSize(static_cast<LONGLONG>((static_cast<ULONGLONG>(sizeHigh) << 32) | sizeLow));
+}
+
+std::u16string FailedFileLine(const std::u16string& path, DWORD error)
+{
+    return path + u"     ErrorCode : " + DecimalText(error);
+}
+
+void AddErrorRow(ui::TListView& view, const WIN32_FIND_DATAW& found, DWORD error, const std::u16string& path)
+{
+    ui::TListItem* row = view.Items().Add();
+    row->SetCaption(path);
+    row->SubItems().Add(FormatSizeText(found.nFileSizeHigh, found.nFileSizeLow));
+    row->SubItems().Add(DecimalText(error));
+}
+
+void ReportFailedFile(ui::TListView* view, ui::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
+                      const std::u16string& path)
+{
+    failed.Add(FailedFileLine(path, error));
+    if (view != nullptr) {
+        AddErrorRow(*view, found, error, path);
+    }
+}
+
+bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TListView* view,
+                          ui::TStringList& failed)
+{
+    const DWORD error = SaveListFile(list, path);
+    if (error != ERROR_SUCCESS) {
+        ReportFailedFile(view, failed, WIN32_FIND_DATAW(), error, path);
+    }
+    return error == ERROR_SUCCESS;
+}
+
+bool DeleteTree(const std::u16string& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    if (IsDirectory(attributes) && IsLink(attributes)) {
+        return RemoveDirectoryW(path.c_str()) != FALSE;
+    }
+    if (IsDirectory(attributes) || EndsInDriveRoot(path)) {
+        ForEachEntry(path, u"*.*", [&](const WIN32_FIND_DATAW& entry) {
+            PumpPendingMessages();
+            const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
+            if (!IsDirectory(entry.dwFileAttributes)) {
+                SaveAndClearAttributes(child);
+                DeleteFileW(child.c_str());
+            } else if (!IsDots(entry.cFileName)) {
+                DeleteTree(child);
+            }
+            return true;
+        });
+        RemoveDirectoryW(path.c_str());
+        return true;
+    }
+    SaveAndClearAttributes(path);
+    return DeleteFileW(path.c_str()) != FALSE;
+}
+
+void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16string& name,
+                 const std::u16string& pattern)
+{
+    const std::u16string path = (folder.empty() ? folder : WithTrailingBackslash(folder)) + name;
+    WIN32_FIND_DATAW found;
+    const bool listed = FindRecord(path, &found);
+    if (!EndsInDriveRoot(path)) {
+        if (!listed) {
+            return;
+        }
+        if (!IsSystem(found.dwFileAttributes) && !IsDirectory(found.dwFileAttributes)) {
+            total += SizeOf(found);
+            return;
+        }
+        if (IsLink(found.dwFileAttributes)) {
+            return;
+        }
+    }
+    const std::u16string windows = WindowsFolder();
+    int seen = 0;
+    ForEachEntry(path, pattern, [&](const WIN32_FIND_DATAW& entry) {
+        if (++seen % kSumPumpEvery == 0) {
+            PumpPendingMessages();
+        }
+        if (JobCancelRequested()) {
+            return false;
+        }
+        if (IsSystem(entry.dwFileAttributes)) {
+            return true;
+        }
+        const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
+        if (!IsDirectory(entry.dwFileAttributes)) {
+            total += SizeOf(entry);
+        } else if (!IsDots(entry.cFileName) && !IsLink(entry.dwFileAttributes) && child != windows) {
+            SumPathSize(total, path, entry.cFileName, pattern);
+        }
+        return true;
+    });
+}
+
+bool CopyItemTree(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
+                  const std::u16string& sourceFolder, const std::u16string& destinationFolder,
+                  const std::u16string& sourceName, const std::u16string& destinationName,
+                  const std::u16string& pattern, const std::u16string& pass, int mode, clProcessNotify* notifier)
+{
+    const std::u16string source = (sourceFolder.empty() ? sourceFolder : WithTrailingBackslash(sourceFolder)) + sourceName;
+    std::u16string destination = WithTrailingBackslash(destinationFolder) + destinationName;
+    WIN32_FIND_DATAW found;
+    const bool listed = FindRecord(source, &found);
+    if (EndsInDriveRoot(destination)) {
+        destination.resize(destination.size() - 2);
+    } else if (listed && !IsSystem(found.dwFileAttributes) && !IsLink(found.dwFileAttributes) &&
+               !IsDirectory(found.dwFileAttributes)) {
+        CopyReportedFile(errorList, pathLabel, completed, failed, source, destination, found, pass, mode, notifier);
+        return true;
+    }
+    if (!EndsInDriveRoot(source) && (!listed || IsLink(found.dwFileAttributes))) {
+        return !listed;
+    }
+    CreateDirPath(destination);
+    bool cancelled = false;
+    const bool walked = ForEachEntry(source, pattern, [&](const WIN32_FIND_DATAW& entry) {
+        if (JobCancelRequested()) {
+            cancelled = true;
+            return false;
+        }
+        if (IsSystem(entry.dwFileAttributes) || IsDots(entry.cFileName)) {
+            return true;
+        }
+        if (IsDirectory(entry.dwFileAttributes)) {
+            if (!IsLink(entry.dwFileAttributes) &&
+                !CopyItemTree(errorList, pathLabel, completed, failed, source, destination, entry.cFileName,
+                              entry.cFileName, pattern, pass, mode, notifier)) {
+                cancelled = JobCancelRequested();
+                return !cancelled;
+            }
+            return true;
+        }
+        CopyReportedFile(errorList, pathLabel, completed, failed, WithTrailingBackslash(source) + entry.cFileName,
+                         WithTrailingBackslash(destination) + entry.cFileName, entry, pass, mode, notifier);
+        return true;
+    });
+    return walked && !cancelled;
+}

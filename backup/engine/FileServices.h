@@ -1,0 +1,46 @@
+#pragma once
+// The small file services that the job walks share: the size text, the failed-file line and the
+// error-list row, the recursive delete, the size sum and the walk that copies a folder tree.
+
+#include "platform/files.h"
+#include "ui/controls/string_list.h"
+
+#include <string>
+
+namespace ui {
+class TLabel;
+class TListView;
+}  // namespace ui
+class clProcessNotify;
+
+// One truncated decimal and " GB", " MB", " KB" or " Bytes": 1536 gives "1.5 KB".
+std::u16string FormatSizeText(DWORD sizeHigh, DWORD sizeLow);
+std::u16string FormatByteSize(LONGLONG size);
+
+// path + "     ErrorCode : " + the error number.
+std::u16string FailedFileLine(const std::u16string& path, DWORD error);
+// Appends one row: the path, the size text of the find record's size, the error number.
+void AddErrorRow(ui::TListView& view, const WIN32_FIND_DATAW& found, DWORD error, const std::u16string& path);
+// A file of the job that failed: its line in `failed` and its row in the error list.
+void ReportFailedFile(ui::TListView* view, ui::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
+                      const std::u16string& path);
+// Saves a list file of a run; a failure is reported like a failed file naming the list file.
+bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TListView* view,
+                          ui::TStringList& failed);
+
+// Deletes a file, or a folder with everything below it; a linked folder is removed as a link and
+// never entered. False when the path does not exist or a single file cannot be deleted.
+bool DeleteTree(const std::u16string& path);
+
+// Adds the size of folder\name, or of every file below it except system entries and the Windows
+// folder, to the total. Nothing when it does not exist.
+void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16string& name,
+                 const std::u16string& pattern);
+
+// Copies sourceFolder\sourceName (a file or a folder tree) to destinationFolder\destinationName,
+// reporting every file to the lists. False when the walk was cancelled or the folder cannot be
+// listed.
+bool CopyItemTree(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
+                  const std::u16string& sourceFolder, const std::u16string& destinationFolder,
+                  const std::u16string& sourceName, const std::u16string& destinationName,
+                  const std::u16string& pattern, const std::u16string& pass, int mode, clProcessNotify* notifier);

@@ -1,0 +1,7 @@
+#pragma once
+// What a long job on the user-interface thread asks of the window: let pending messages run, and
+// whether the user asked the job to stop. Without a main window (tools, benchmarks) a job is never
+// cancelled and there is nothing to pump.
+
+void PumpPendingMessages();
+bool JobCancelRequested();

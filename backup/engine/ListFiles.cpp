@@ -1,0 +1,140 @@
+#include "backup/engine/ListFiles.h"
+
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/PathUtil.h"
+#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/TextFormat.h"
+#include "platform/clock.h"
+
+#include <string>
+
+namespace {
+
+constexpr std::u16string_view kSizeSeparator = u"   ";
+
+bool IsSafeComponent(std::u16string_view part)
+{
+    return !part.empty() && part != u"." && part != u".." && part.find(u':') == std::u16string_view::npos;
+}
+
+}  // namespace
+
+void AddOriSizeLine(ui::TStringList& list, const std::u16string& destination, LONGLONG size)
+{
+    list.Add(destination + std::u16string(kSizeSeparator) + DecimalText(size));
+}
+
+bool FindOriSize(const ui::TStringList& list, std::u16string_view copyPath, LONGLONG* size)
+{
+    for (const std::u16string& line : list.Lines()) {
+        if (line.size() > copyPath.size() + kSizeSeparator.size() && line.starts_with(copyPath) &&
+            std::u16string_view(line).substr(copyPath.size(), kSizeSeparator.size()) == kSizeSeparator) {
+            const auto parsed = ParseDecimal(std::u16string_view(line).substr(copyPath.size() + kSizeSeparator.size()));
+            if (parsed) {
+                *size = *parsed;
+            }
+            return parsed.has_value();
+        }
+    }
+    return false;
+}
+
+std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_view line)
+{
+    if (line.empty() || line.front() == u'\\' || line.back() == u'\\') {
+        return {};
+    }
+    std::size_t start = 0;
+    while (start <= line.size()) {
+        const std::size_t slash = std::min(line.find(u'\\', start), line.size());
+        if (!IsSafeComponent(line.substr(start, slash - start))) {
+            return {};
+        }
+        start = slash + 1;
+    }
+    std::u16string path(driveRoot);
+    if (path.empty() || path.back() != u'\\') {
+        path.push_back(u'\\');
+    }
+    return path + std::u16string(line);
+}
+
+DWORD SaveListFile(const ui::TStringList& list, const std::u16string& path)
+{
+    if (list.SaveToFile(path)) {
+        return ERROR_SUCCESS;
+    }
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+}
+
+DWORD SaveSelectionRecord(const std::u16string& runFolder, const BACKUP_SELECTION& selection)
+{
+    ui::TStringList record;
+    record.Add(DecimalText(selection.Count));
+    for (const auto* column : {&selection.SourcePaths, &selection.ItemNames, &selection.RelativePaths}) {
+        for (int i = 0; i < selection.Count && i < static_cast<int>(column->size()); ++i) {
+            record.Add((*column)[static_cast<std::size_t>(i)]);
+        }
+    }
+    return SaveListFile(record, RecordPath(runFolder));
+}
+
+bool LoadDateTimeLine(const std::u16string& path, int index, double* value)
+{
+    ui::TStringList list;
+    if (!list.LoadFromFile(path) || index < 0 || index >= list.Count()) {
+        return false;
+    }
+    return ParseDateTimeNumber(list.Strings(index), value);
+}
+
+bool LoadLastDateTimeLine(const std::u16string& path, double* value)
+{
+    ui::TStringList list;
+    if (!list.LoadFromFile(path) || list.Count() == 0) {
+        return false;
+    }
+    return ParseDateTimeNumber(list.Strings(list.Count() - 1), value);
+}
+
+bool SaveLastEasyBackup(const std::array<BYTE, 5>& flags)
+{
+    std::vector<std::u16string> lines;
+    for (BYTE flag : flags) {
+        lines.push_back(DecimalText(flag));
+    }
+    SaveLastBackupRecord(LastBackupPath(true), lines);
+    return true;
+}
+
+bool LoadLastEasyBackupTime(double* value)
+{
+    const std::u16string path = LastBackupPath(false);
+    return PathExists(path) && LoadDateTimeLine(path, 5, value);
+}
+
+bool SaveLastManualBackupTime()
+{
+    SaveLastBackupRecord(LastBackupTimePath(true), {});
+    return true;
+}
+
+bool LoadLastManualBackupTime(double* value)
+{
+    const std::u16string path = LastBackupTimePath(false);
+    return PathExists(path) && LoadDateTimeLine(path, 0, value);
+}
+
+bool SaveLastBackupRecord(const std::u16string& path, const std::vector<std::u16string>& leadingLines)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    ui::TStringList record;
+    for (const std::u16string& line : leadingLines) {
+        record.Add(line);
+    }
+    record.Add(FormatDateTimeNumber(SystemTimeToDateTime(now)));
+    return SaveListFile(record, path) == ERROR_SUCCESS;
+}

@@ -1,0 +1,311 @@
+#pragma once
+// The backup application's main window and the one holder of its program state.
+
+#include "backup/device/DeviceRecords.h"
+#include "backup/engine/CategorySizes.h"
+#include "platform/win_types.h"
+#include "backup/frame/UiNames.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+class clProcessNotify;
+class TMsgForm;
+class TAutoStartForm;
+
+struct WindowBounds {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+class TMainForm : public TForm {
+public:
+    explicit TMainForm(TComponent* owner);
+    ~TMainForm() override;
+
+    // ---- Published controls, created by CreateControls and placed by the layout code ----
+    // Frame and title area.
+    TImage* MainBK_UpFrame_Img = nullptr;
+    TImage* MainBK_DownFrame_Img = nullptr;
+    TImage* MainBK_LeftFrame_Img = nullptr;
+    TImage* MainBK_RightFrame_Img = nullptr;
+    TImage* MainBK_Box_LU_Img = nullptr;
+    TImage* MainBK_Box_LD_Img = nullptr;
+    TImage* MainBK_Box_RU_Img = nullptr;
+    TImage* MainBK_Box_RD_Img = nullptr;
+    TImage* Main_ExitBtn_Img = nullptr;
+    TImage* Main_MaxBtn_Img = nullptr;
+    TImage* Main_MinBtn_Img = nullptr;
+    TImage* Title_Img = nullptr;
+    TImage* VemoLogo_Img = nullptr;
+    TImage* VEMOLogo_ZAMOEx_Img = nullptr;
+    TLabel* Version_Lab = nullptr;
+    TImage* DragSizeBtn_Img = nullptr;
+    TLabel* DragDrop_Lab = nullptr;
+    TImage* Main_Btn_Help_Img = nullptr;
+    TLabel* Main_Btn_Help_Hint_Lab = nullptr;
+    TImage* Main_Btn_About_Img = nullptr;
+    TLabel* Main_Btn_About_Hint_Lab = nullptr;
+
+    // Menu panel: frame, logo, six group buttons and their sub-buttons.
+    TPanel* MainMenu_Pan = nullptr;
+    TLabel* MenuBK_Lab = nullptr;
+    TImage* MenuBK_LeftUp_Img = nullptr;
+    TImage* MenuBK_RightUp_Img = nullptr;
+    TImage* MenuBK_LeftDown_Img = nullptr;
+    TImage* MenuBK_RightDown_Img = nullptr;
+    TImage* MenuBK_Frame_Up_Img = nullptr;
+    TImage* MenuBK_Frame_Down_Img = nullptr;
+    TImage* MenuBK_Frame_Left_Img = nullptr;
+    TImage* MenuBK_Frame_Right_Img = nullptr;
+    TImage* Client_LogoBK_Img = nullptr;
+    TImage* Client_Logo_Img = nullptr;
+    TImage* Menu_SumIndex_BtnImg = nullptr;
+    TLabel* Menu_SumIndex_BtnLab = nullptr;
+    TImage* Menu_SumIndex_IcoImg = nullptr;
+    TImage* Menu_BacIndex_BtnImg = nullptr;
+    TLabel* Menu_BacIndex_BtnLab = nullptr;
+    TImage* Menu_BacIndex_IcoImg = nullptr;
+    TImage* Menu_ResIndex_BtnImg = nullptr;
+    TLabel* Menu_ResIndex_BtnLab = nullptr;
+    TImage* Menu_ResIndex_IcoImg = nullptr;
+    TImage* Menu_DelIndex_BtnImg = nullptr;
+    TLabel* Menu_DelIndex_BtnLab = nullptr;
+    TImage* Menu_DelIndex_IcoImg = nullptr;
+    TImage* Menu_AppIndex_BtnImg = nullptr;
+    TLabel* Menu_AppIndex_BtnLab = nullptr;
+    TImage* Menu_AppIndex_IcoImg = nullptr;
+    TImage* Menu_SetIndex_BtnImg = nullptr;
+    TLabel* Menu_SetIndex_BtnLab = nullptr;
+    TImage* Menu_SetIndex_IcoImg = nullptr;
+    TImage* Menu_Sum_ProBtn_Img = nullptr;
+    TLabel* Menu_Sum_ProBtn_Lab = nullptr;
+    TImage* Menu_Sum_DevBtn_Img = nullptr;
+    TLabel* Menu_Sum_DevBtn_Lab = nullptr;
+    TImage* Menu_Bac_EasyBtn_Img = nullptr;
+    TLabel* Menu_Bac_EasyBtn_Lab = nullptr;
+    TImage* Menu_Bac_ManualBtn_Img = nullptr;
+    TLabel* Menu_Bac_ManualBtn_Lab = nullptr;
+    TImage* Menu_Res_EasyBtn_Img = nullptr;
+    TLabel* Menu_Res_EasyBtn_Lab = nullptr;
+    TImage* Menu_Res_ManualBtn_Img = nullptr;
+    TLabel* Menu_Res_ManualBtn_Lab = nullptr;
+    TImage* Menu_Del_EasyBtn_Img = nullptr;
+    TLabel* Menu_Del_EasyBtn_Lab = nullptr;
+    TImage* Menu_Del_ManualBtn_Img = nullptr;
+    TLabel* Menu_Del_ManualBtn_Lab = nullptr;
+    TImage* Menu_App_FavBtn_Img = nullptr;
+    TLabel* Menu_App_FavBtn_Lab = nullptr;
+    TImage* Menu_Set_GenBtn_Img = nullptr;
+    TLabel* Menu_Set_GenBtn_Lab = nullptr;
+    TImage* Menu_Set_BacBtn_Img = nullptr;
+    TLabel* Menu_Set_BacBtn_Lab = nullptr;
+    TImage* Menu_Set_UpdBtn_Img = nullptr;
+    TLabel* Menu_Set_UpdBtn_Lab = nullptr;
+
+    // Work area: page title, rules, the right (OK) and left (Cancel) work buttons.
+    TPanel* Work_Pan = nullptr;
+    TImage* Work_TitleIco_Img = nullptr;
+    TLabel* Work_Title_Lab = nullptr;
+    TLabel* Work_Title_Des_Lab = nullptr;
+    TPanel* HorzLine_Up_Pan = nullptr;
+    TImage* HorzLine_Up_Img = nullptr;
+    TPanel* HorzLine_Low_Pan = nullptr;
+    TImage* HorzLine_Low_Img = nullptr;
+    TPanel* Work_Btn_Right_Pan = nullptr;
+    TImage* RB_BK_Left_Img = nullptr;
+    TImage* RB_BK_Center_Img = nullptr;
+    TImage* RB_BK_Right_Img = nullptr;
+    TLabel* RB_Btn_Lab = nullptr;
+    TPanel* Work_Btn_Left_Pan = nullptr;
+    TImage* LB_BK_Left_Img = nullptr;
+    TImage* LB_BK_Center_Img = nullptr;
+    TImage* LB_BK_Right_Img = nullptr;
+    TLabel* LB_Btn_Lab = nullptr;
+
+    // Page panels: 1 Product Information, 2 Device Information, 3 and 4 Backup, 5 and 6 Restore,
+    // 7 and 8 Delete, 9 Favorites, 10 General Settings, 11 Backup Settings, 12 Update.
+    TPanel* Sum_Pro_Pan = nullptr;
+    TImage* Sum_DeviceIco_Img = nullptr;
+    TMemo* DebugInfo_Memo = nullptr;
+    TPanel* Sum_Dev_Pan = nullptr;
+    TPanel* Bac_Pan = nullptr;
+    TPanel* Res_Pan = nullptr;
+    TPanel* Del_Pan = nullptr;
+    TPanel* App_Fav_Pan = nullptr;
+    TPanel* Set_Gen_Pan = nullptr;
+    TComboBox* Lang_Sel_CBox = nullptr;
+    TEdit* Lang_Show_Edit = nullptr;
+    TImage* Lang_Sel_Btn_Img = nullptr;
+    TPanel* Set_Bac_Pan = nullptr;
+    TPanel* Set_Upd_Pan = nullptr;
+
+    // Progress and result panel of a job.
+    TPanel* Progress_Pan = nullptr;
+    TLabel* Progress_File_Path_Lab = nullptr;
+    TLabel* Progress_File_BK_Light_Lab = nullptr;
+    TImage* Progress_File_Bar_Img = nullptr;
+    TLabel* Progress_File_Percent_Lab = nullptr;
+    TLabel* Progress_Total_BK_Light_Lab = nullptr;
+    TImage* Progress_Total_Bar_Img = nullptr;
+    TLabel* Progress_Total_Percent_Lab = nullptr;
+    TLabel* Progress_Total_RemainTime_Lab = nullptr;
+    TListView* Progress_List = nullptr;
+
+    // Image lists, tray icon and its menu, timers.
+    TImageList* SystemIcon_ImgList = nullptr;
+    TImageList* Check_ImgList = nullptr;
+    TImageList* List_Delete_ImgList = nullptr;
+    TImageList* Browser_ImgList = nullptr;
+    TTrayIcon* TrayIcon = nullptr;
+    TImageList* TrayIcon_Imglist = nullptr;
+    TPopupMenu* TrayMenu = nullptr;
+    TMenuItem* Exit = nullptr;
+    TTimer* Sch_Timer = nullptr;
+    TTimer* ExtBtn_Timer = nullptr;
+    TTimer* TrayIcon_Animate_Timer = nullptr;
+    TTimer* Renew_BM_Tree_Timer = nullptr;
+    TTimer* TreeExpandTimer_Res = nullptr;
+    TTimer* TreeExpandTimer_DE = nullptr;
+    TTimer* TreeExpandTimer_DM = nullptr;
+    TTimer* DE_Timer = nullptr;
+    TTimer* DM_Timer = nullptr;
+
+    // ---- Published handlers of the window's life ----
+    void FormCreate(TObject* Sender);
+    void FormActivate(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void Lang_Sel_CBoxChange(TObject* Sender);
+
+    // ---- Messages and questions of the program ----
+    void ShowNoticeBox(const std::u16string& text);
+    void ShowErrorBox(const std::u16string& text);
+    // 1 for "Yes", 0 otherwise.
+    BYTE AskQuestion(const std::u16string& text);
+    // The same on the kept box, which the drive's push button may answer with "Yes".
+    BYTE AskQuestionOnOwnedBox(const std::u16string& text);
+    // 1 to run the scheduled backup of the entry (accepted or the countdown ran out).
+    BYTE AskScheduledBackup(const std::u16string& entry);
+
+    // ---- Window and job flags ----
+    BYTE FirstActivation = 1;
+    BYTE StartedWithDrivePath = 0;
+    BYTE Idle = 1;
+    BYTE MayClose = 1;
+    BYTE CancelAsking = 0;
+    BYTE CancelRequested = 0;
+    BYTE ProgressFinished = 0;
+    BYTE Renewing = 0;
+    BYTE TreeRefreshPending = 0;
+    BYTE BackupDriveRemoved = 0;
+    std::unique_ptr<clProcessNotify> ProgressNotify;
+
+    // ---- Window geometry ----
+    int ResizeStartX = 0;
+    int ResizeStartY = 0;
+    int ResizeRightEdge = 0;
+    BYTE Resizing = 0;
+    BYTE Maximized = 0;
+    WindowBounds RestoreBounds;
+
+    // ---- Navigation: pages 1 to 12 ----
+    int CurrentPage = 0;  // 1 to 12; 0 until the constructor shows page 1
+    std::array<int, 6> LastPageOfGroup = {1, 3, 5, 7, 9, 10};
+    int BackupSettingsTab = 0;
+    int FavoritesRestoreTab = 0;
+    int ScheduleKind = 0;
+
+    // ---- Look and language ----
+    BYTE FontCharset = 1;
+    BYTE LabelBiDiMode = 0;
+    static constexpr std::array<DWORD, 13> Palette = {0x480529, 0x922E62, 0x480529, 0xFFFFFF, 0x000000,
+                                                      0x480529, 0xFFFFFF, 0x000000, 0x000000, 0x000000,
+                                                      0x808080, 0x808080, 0xE6E6E6};
+    int LangId = 0;
+    std::unique_ptr<TStringList> LangTable;
+
+    // ---- Drives and devices ----
+    RECORD_DEVICECODE OtherDrives;
+    RECORD_DEVICECODE ExternalDrives;
+    RECORD_DEVICECODE LocalFixedDisks;
+    DEVICE_TABLE DeviceTable;
+
+    // ---- Message box and automatic start ----
+    BYTE MsgBoxShowing = 0;
+    TMsgForm* OwnedMsgForm = nullptr;  // owned by the application object
+    int AutoStartSeconds = 30;
+    std::u16string AutoStartPath;
+    BYTE AutoStartShowing = 0;
+    TAutoStartForm* AutoStartWindow = nullptr;
+
+    // ---- Options and settings lists ----
+    std::array<BYTE, 6> LaunchOptions = {0, 1, 1, 1, 1, 1};
+    BYTE EncryptBackup = 0;
+    BYTE HideBackupFolder = 0;
+    int ButtonFunction = 1;
+    BYTE HotkeyCtrl = 0;
+    BYTE HotkeyAlt = 0;
+    BYTE HotkeyShift = 0;
+    WORD HotkeyKey = 0;
+    std::unique_ptr<TStringList> HotkeyList;
+    std::unique_ptr<TStringList> ScheduleList;
+    std::unique_ptr<TStringList> CheckedPaths;
+    BYTE RestoreToOriginal = 1;
+
+    // ---- Trees ----
+    BYTE BackupTreeChecks = 1;
+    BYTE FavoritesTreeChecks = 0;
+    BYTE ShowHiddenFolders = 1;
+    BYTE BackupTreeFillStop = 0;
+    BYTE RestoreTreeFillStop = 0;
+    BYTE EasyDeleteTreeFillStop = 0;
+    BYTE ManualDeleteTreeFillStop = 0;
+    int RestoreTreeRepeatPasses = 0;
+    int EasyDeleteTreeRepeatPasses = 0;
+    int ManualDeleteTreeRepeatPasses = 0;
+    BYTE ContentFillIdle = 1;
+    int BackupTreeRenewTicks = 0;
+    int TrayFrame = 0;
+    int EasyDeleteTicks = 0;
+    int ManualDeleteTicks = 0;
+    int EasyDeleteTickLimit = 0;
+    int ManualDeleteTickLimit = 0;
+    BYTE ShellNotifyRegistered = 0;
+    ULONG ShellNotifyId = 0;
+
+    // ---- Job data ----
+    std::u16string StartPath;
+    std::unique_ptr<TStringList> CompletedFiles;
+    std::unique_ptr<TStringList> FailedFiles;
+    std::array<std::unique_ptr<TStringList>, 5> CategoryLists;
+    std::array<BYTE, 5> EasyBackupCategories = {1, 1, 1, 1, 1};
+    std::array<BYTE, 5> EasyRestoreCategories = {1, 1, 1, 1, 1};
+    std::uint64_t LocalDiskTotalBytes = 0;
+    std::uint64_t LocalDiskUsedBytes = 0;
+    std::uint64_t LocalDiskFreeBytes = 0;
+    CATEGORY_SIZES CategoryBytes;
+    CATEGORY_SIZES RestoreInfoSizes;
+
+    // ---- Progress counters ----
+    int FileBarTrackWidth = 0;
+    std::int64_t JobDoneBytes = 0;
+    std::int64_t JobTotalBytes = 0;
+    std::int64_t FileCountedBytes = 0;
+    std::int64_t RateSeconds = 0;
+    DWORD RateLastTick = 0;
+    DWORD RateNowTick = 0;
+    DWORD JobStartTick = 0;
+    DWORD JobEndTick = 0;
+    int EstimateCount = 0;
+    DWORD EstimateTick = 0;
+
+private:
+    void CreateControls();
+};
+
+// The one instance, set when the application object creates the window.
+extern TMainForm* MainForm;

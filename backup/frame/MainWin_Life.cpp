@@ -1,0 +1,72 @@
+// The window's life: creation with the start path, activation, the close question and the close.
+
+#include "backup/frame/CommandLine.h"
+#include "backup/frame/LanguageSetting.h"
+#include "backup/frame/MainWin.h"
+#include "backup/frame/ResourceLoaders.h"
+#include "backup/layout/PageLayout.h"
+
+namespace {
+
+constexpr int kTrayIconFrame = 21035;
+
+// Longer than "X:\" and with ":\" as its second and third characters.
+bool IsDrivePath(const std::u16string& path)
+{
+    return path.size() > 3 && path[1] == u':' && path[2] == u'\\';
+}
+
+}  // namespace
+
+void TMainForm::FormCreate(TObject*)
+{
+    StartPath = CommandLineArgument();
+    StartedWithDrivePath = IsDrivePath(StartPath) ? 1 : 0;
+    ApplyMenuCaptions(*this);
+    ui::TIcon icon;
+    LoadIconResource(icon, kTrayIconFrame);
+    if (TrayIcon_Imglist->Count() == 0) {
+        TrayIcon_Imglist->AddIcon(icon);
+    }
+    TrayIcon->SetIcons(TrayIcon_Imglist);
+    TrayIcon->SetHint(u"Harbex Solo +");
+    TrayIcon->SetVisible(true);
+}
+
+void TMainForm::FormActivate(TObject*)
+{
+    if (LaunchOptions[1] == 1 && FirstActivation == 1) {
+        ui::Application->Minimize();
+        ui::Application->SetWindowShown(false);
+    }
+    Sch_Timer->SetEnabled(true);
+    if (FirstActivation == 1) {
+        FirstActivation = 0;
+    }
+}
+
+void TMainForm::FormCloseQuery(TObject*, bool& CanClose)
+{
+    CanClose = MayClose != 0;
+}
+
+void TMainForm::FormClose(TObject*, TCloseAction&)
+{
+    CancelRequested = 1;
+    for (TTimer* timer : {Sch_Timer, TreeExpandTimer_Res, TreeExpandTimer_DE, TreeExpandTimer_DM}) {
+        timer->SetEnabled(false);
+    }
+    BackupTreeFillStop = 1;
+    RestoreTreeFillStop = 1;
+    EasyDeleteTreeFillStop = 1;
+    ManualDeleteTreeFillStop = 1;
+}
+
+void TMainForm::Lang_Sel_CBoxChange(TObject*)
+{
+    LangId = LanguageOfComboIndex(Lang_Sel_CBox, *LangTable);
+    Lang_Show_Edit->SetText(Lang_Sel_CBox->Items().Strings(Lang_Sel_CBox->ItemIndex()));
+    ApplyLanguage(*this);
+    SaveLanguageSetting(LangId);
+    Lang_Show_Edit->SetFocus();
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The program's own resources of type "BINRES" by number: skin pictures into image controls and
+// icons, and UTF-16 text tables into string lists. Every id the program asks for exists; an id
+// that does not leaves the control or list as it was.
+
+#include "ui/controls/image.h"
+#include "ui/controls/picture.h"
+#include "ui/controls/string_list.h"
+
+void LoadPngResource(ui::TImage* image, int id);
+void LoadGifResource(ui::TImage* image, int id);
+void LoadIconResource(ui::TIcon& icon, int id);
+// Clears the list and loads the resource's lines (byte-order mark dropped).
+void LoadTextResource(ui::TStringList& list, int id);

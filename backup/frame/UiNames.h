@@ -1,0 +1,41 @@
+#pragma once
+// The widget classes under the names the program's forms use.
+
+#include "ui/application.h"
+#include "ui/controls/combo_box.h"
+#include "ui/controls/edit.h"
+#include "ui/controls/image.h"
+#include "ui/controls/image_list.h"
+#include "ui/controls/label.h"
+#include "ui/controls/list_view.h"
+#include "ui/controls/memo.h"
+#include "ui/controls/menu.h"
+#include "ui/controls/panel.h"
+#include "ui/controls/string_list.h"
+#include "ui/controls/timer.h"
+#include "ui/controls/tray_icon.h"
+#include "ui/controls/tree_view.h"
+#include "ui/form.h"
+
+using ui::TCloseAction;
+using ui::TComboBox;
+using ui::TComponent;
+using ui::TControl;
+using ui::TEdit;
+using ui::TForm;
+using ui::TImage;
+using ui::TImageList;
+using ui::TLabel;
+using ui::TListView;
+using ui::TMemo;
+using ui::TMenuItem;
+using ui::TMouseButton;
+using ui::TObject;
+using ui::TPanel;
+using ui::TPopupMenu;
+using ui::TShiftState;
+using ui::TStringList;
+using ui::TTimer;
+using ui::TTrayIcon;
+using ui::TTreeView;
+using ui::TWinControl;

@@ -1,0 +1,29 @@
+#pragma once
+// A simulated machine for the drive tests: drive C: plus the drive and device lines given.
+
+#include "tests/platform/machine_fixture.h"
+
+#include <filesystem>
+#include <string>
+
+class DeviceMachineFixture : public MachineFixture {
+protected:
+    // driveLetters: the letters besides C: that need a host folder.
+    void StartDevices(const std::string& driveLetters, const std::string& lines, const std::string& arch = "x64")
+    {
+        for (char letter : driveLetters) {
+            std::filesystem::create_directories(folder_ + "/" + letter);
+        }
+        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\narch = " + arch +
+                                 "\n[drive C]\nhost = c\n" + lines +
+                                 "\n[folders]\ndesktop = C:\\Users\\Alice\\Desktop\n";
+        std::string error;
+        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+    }
+
+    static std::string UsbDisk(char letter, const std::string& deviceLines)
+    {
+        const std::string l(1, letter);
+        return "[drive " + l + "]\nhost = " + l + "\ntype = fixed\nbus = usb\n[usbdisk " + l + "]\n" + deviceLines;
+    }
+};

@@ -1,0 +1,145 @@
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/engine/RunStamp.h"
+
+#include "engine_fixture.h"
+#include "platform/clock.h"
+#include "platform/shell.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using enginetest::TempDrive;
+using Bytes = std::vector<unsigned char>;
+
+Bytes Utf16File(std::initializer_list<std::string> lines)
+{
+    Bytes bytes = {0xFF, 0xFE};
+    for (const std::string& line : lines) {
+        for (char c : line + "\r\n") {
+            bytes.push_back(static_cast<unsigned char>(c));
+            bytes.push_back(0);
+        }
+    }
+    return bytes;
+}
+
+class ListFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::SetSpecialFolder(CSIDL_APPDATA, u"X:\\Users\\anna\\AppData\\Roaming");
+        std::filesystem::create_directories(drive.Host(u"Users\\anna\\AppData\\Roaming"));
+    }
+    void TearDown() override
+    {
+        SetDateTimeDecimalSeparator(u'.');
+        platform::ClearSpecialFolders();
+    }
+    TempDrive drive{u'X'};
+};
+
+TEST_F(ListFilesTest, DateTimeNumbersWithEitherSeparator)
+{
+    const SYSTEMTIME time{2011, 3, 6, 5, 14, 7, 9, 0};
+    const double value = SystemTimeToDateTime(time);
+    EXPECT_EQ(platform::ToUtf8(FormatDateTimeNumber(value)), "40607.5882986111");
+    SetDateTimeDecimalSeparator(u',');
+    EXPECT_EQ(platform::ToUtf8(FormatDateTimeNumber(value)), "40607,5882986111");
+
+    struct Case {
+        std::u16string text;
+        bool parses;
+        const char* stamp;
+    };
+    const Case cases[] = {
+        {u"40607.5882986111", true, "20110305_140709"},
+        {u"40607,5882986111", true, "20110305_140709"},
+        {u" 40607.5 ", true, "20110305_120000"},
+        {u"40607", true, "20110305_000000"},
+        {u"40607.58.1", false, ""},
+        {u"abc", false, ""},
+        {u"", false, ""},
+        {u"1e300", true, ""},
+    };
+    for (const auto& c : cases) {
+        double parsed = 0;
+        ASSERT_EQ(ParseDateTimeNumber(c.text, &parsed), c.parses) << platform::ToUtf8(c.text);
+        SYSTEMTIME back{};
+        const bool converts = c.parses && DateTimeToSystemTime(parsed, &back);
+        EXPECT_EQ(converts ? platform::ToUtf8(FormatTimestampName(back)) : "", c.stamp) << platform::ToUtf8(c.text);
+    }
+}
+
+TEST_F(ListFilesTest, WrittenRecordsReadBack)
+{
+    platform::ScopedFakeClock clock;
+    clock.clock().SetLocalTime(SYSTEMTIME{2011, 3, 6, 5, 14, 7, 9, 0});
+    SetDateTimeDecimalSeparator(u',');
+    EXPECT_TRUE(SaveLastEasyBackup({1, 0, 1, 0, 1}));
+    EXPECT_EQ(drive.Read(u"Users\\anna\\AppData\\Roaming\\Harbex_Solo+\\Ini\\LastBackup.ini"),
+              Utf16File({"1", "0", "1", "0", "1", "40607,5882986111"}));
+    double value = 0;
+    ASSERT_TRUE(LoadLastEasyBackupTime(&value));
+    EXPECT_DOUBLE_EQ(value, 40607.5882986111);
+
+    EXPECT_TRUE(SaveLastManualBackupTime());
+    ASSERT_TRUE(LoadLastManualBackupTime(&value));
+    EXPECT_DOUBLE_EQ(value, 40607.5882986111);
+
+    drive.Write(u"Users\\anna\\AppData\\Roaming\\Harbex_Solo+\\Ini\\LastBackup.ini",
+                Utf16File({"1", "1", "1", "1", "1"}));
+    EXPECT_FALSE(LoadLastEasyBackupTime(&value));
+}
+
+TEST_F(ListFilesTest, RunListsAndTheSelectionRecord)
+{
+    ui::TStringList oriSize;
+    AddOriSizeLine(oriSize, u"X:\\run\\D\\big.iso", 5000000000LL);
+    AddOriSizeLine(oriSize, u"X:\\run\\D\\a.doc", 12);
+    LONGLONG size = 0;
+    ASSERT_TRUE(FindOriSize(oriSize, u"X:\\run\\D\\big.iso", &size));
+    EXPECT_EQ(size, 5000000000LL);
+    EXPECT_FALSE(FindOriSize(oriSize, u"X:\\run\\D\\a", &size));
+    EXPECT_EQ(SaveListFile(oriSize, drive.Path(u"OriSize.ini")), 0u);
+    EXPECT_EQ(drive.Read(u"OriSize.ini"), Utf16File({"X:\\run\\D\\big.iso   5000000000", "X:\\run\\D\\a.doc   12"}));
+
+    EXPECT_EQ(SaveListFile(ui::TStringList(), drive.Path(u"FileList_Repeat.ini")), 0u);
+    EXPECT_EQ(drive.Read(u"FileList_Repeat.ini"), Bytes({0xFF, 0xFE}));
+
+    BACKUP_SELECTION selection;
+    selection.Count = 2;
+    selection.SourcePaths = {u"D:\\Data\\Docs", u"E:\\"};
+    selection.ItemNames = {u"Docs", u"E:\\"};
+    selection.RelativePaths = {u"D\\Data\\Docs", u"E"};
+    EXPECT_EQ(SaveSelectionRecord(drive.Path(u""), selection), 0u);
+    EXPECT_EQ(drive.Read(u"Record.ini"), Utf16File({"2", "D:\\Data\\Docs", "E:\\", "Docs", "E:\\", "D\\Data\\Docs", "E"}));
+
+    // A list file that cannot be written reports its Windows error.
+    EXPECT_NE(SaveListFile(oriSize, drive.Path(u"gone\\OriSize.ini")), 0u);
+}
+
+TEST_F(ListFilesTest, RepeatLinesThatWouldLeaveTheDriveAreRefused)
+{
+    struct Case {
+        std::u16string line;
+        std::u16string path;
+    };
+    const Case cases[] = {
+        {u"Harbex_Solo+\\PC\\Manual\\20240101_000000\\D\\a.doc", u"X:\\Harbex_Solo+\\PC\\Manual\\20240101_000000\\D\\a.doc"},
+        {u"Harbex_Solo+\\..\\..\\Windows\\a.doc", u""},
+        {u"..\\a.doc", u""},
+        {u"\\Windows\\a.doc", u""},
+        {u"C:\\Windows\\a.doc", u""},
+        {u"a\\\\b", u""},
+        {u"a\\.\\b", u""},
+        {u"", u""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::ToUtf8(RepeatEntryPath(u"X:\\", c.line)), platform::ToUtf8(c.path))
+            << platform::ToUtf8(c.line);
+    }
+}
+
+}  // namespace

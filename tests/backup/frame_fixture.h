@@ -1,0 +1,60 @@
+#pragma once
+// A simulated machine in a temporary folder for the application frame: drive C: with a user's
+// application-data folder, a Windows version record and a user default language.
+
+#include "platform/machine.h"
+#include "platform/registry.h"
+#include "platform/system.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace frametest {
+
+class FrameMachine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/harbex-frame-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+        std::filesystem::create_directories(folder_ + "/c/Users/Alice/AppData/Roaming");
+        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n[folders]\n"
+                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n";
+        std::string error;
+        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+    }
+
+    void TearDown() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    void SetUserLanguage(LANGID langId)
+    {
+        platform::SystemRecord record = platform::CurrentSystemRecord();
+        record.userLangId = langId;
+        platform::SetSystemRecord(record);
+    }
+
+    void SetRegistryLanguage(const std::u16string& value)
+    {
+        HKEY key = nullptr;
+        const std::u16string path = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Harbex Solo+";
+        ASSERT_EQ(RegCreateKeyW(HKEY_LOCAL_MACHINE, path.c_str(), &key), ERROR_SUCCESS);
+        const std::u16string data = value + u'\0';
+        ASSERT_EQ(RegSetValueExW(key, u"LangVer", 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
+                                 static_cast<DWORD>(data.size() * 2)),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+
+    std::filesystem::path Host(const std::string& relative) const { return std::filesystem::path(folder_) / relative; }
+
+    std::string folder_;
+};
+
+}  // namespace frametest

@@ -1,0 +1,55 @@
+// Feeds arbitrary bytes to what the engine reads back from a backup drive: the container decoder
+// and the list-file readers.
+
+#include "backup/engine/Container.h"
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/ListFiles.h"
+#include "platform/drives.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+const std::string& HostFolder()
+{
+    static const std::string folder = [] {
+        std::string pattern = (std::filesystem::temp_directory_path() / "engine_fuzz_XXXXXX").string();
+        std::string made = mkdtemp(pattern.data());
+        platform::Drive drive;
+        drive.letter = u'Z';
+        drive.hostFolder = made;
+        platform::MountDrive(drive);
+        return made;
+    }();
+    return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string& host = HostFolder();
+    std::ofstream(host + "/in.vemoen", std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    DecodeContainerFile(u"Z:\\in.vemoen", u"Z:\\out.bin", "fuzzing pass string 0123", nullptr);
+    std::filesystem::remove(host + "/out.bin");
+
+    ui::TStringList list;
+    list.Decode(std::string_view(reinterpret_cast<const char*>(data), size));
+    LONGLONG fileSize = 0;
+    for (const std::u16string& line : list.Lines()) {
+        FindOriSize(list, line.substr(0, line.size() / 2), &fileSize);
+        RepeatEntryPath(u"Z:\\", line);
+        double value = 0;
+        SYSTEMTIME time;
+        if (ParseDateTimeNumber(line, &value)) {
+            DateTimeToSystemTime(value, &time);
+        }
+    }
+    return 0;
+}
