@@ -120,7 +120,7 @@ TEST_F(ContainerTest, DamagedContainersAreRefusedBeforeTheDestinationIsTouched)
         {"wrong marker", with([](Bytes& c) { c[0x10] = 0x1B; })},
         {"wrong header length", with([](Bytes& c) { c[0x11] = 33; })},
         {"wrong block size", with([](Bytes& c) { c[0x16] = 2; })},
-        {"plain size 0", with([](Bytes& c) { std::fill(c.begin() + 0x18, c.begin() + 0x20, 0); })},
+        {"plain size 0", with([](Bytes& c) { for (std::size_t i = 0x18; i < 0x20; ++i) c.at(i) = 0; })},
         {"forged plain size", with([](Bytes& c) { c[0x1F] = 0x40; })},
         {"header only", Bytes(good.begin(), good.begin() + 32)},
         {"shorter than a header", Bytes(good.begin(), good.begin() + 20)},
