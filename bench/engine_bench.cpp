@@ -11,6 +11,7 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/system.h"
+#include "platform/text.h"
 
 #include <chrono>
 #include <cstdio>
@@ -62,7 +63,7 @@ void WriteMixedFile(const fs::path& path, std::size_t bytes)
 
 void BenchContainer(const fs::path& host)
 {
-    const std::string pass = "benchmark pass string 0123456789";
+    const std::string pass = platform::ToAnsi(CONTAINER_PASS);
     WriteMixedFile(host / "mixed.bin", 256u << 20);
     const double encode = Seconds([&] {
         EncodeContainerFile(u"B:\\mixed.bin", u"B:\\mixed.vemoen", pass, CONTAINER_KEY_AES256, nullptr);

@@ -1,17 +1,18 @@
 #include "backup/device/BridgeCommands.h"
 
 #include "backup/device/PassThrough.h"
+#include "backup/frame/SysInfo.h"
 
 const BYTE* ScsiRead(HANDLE device, const BYTE* cdb, BYTE cdbLength, WORD& length)
 {
-    return UsePassThrough64() ? PassThroughIn64(device, 0, 0, 0, cdb, cdbLength, length)
-                              : PassThroughIn32(device, 0, 0, 0, cdb, cdbLength, length);
+    return Is64BitWindows() ? PassThroughIn64(device, 0, 0, 0, cdb, cdbLength, length)
+                            : PassThroughIn32(device, 0, 0, 0, cdb, cdbLength, length);
 }
 
 bool ScsiWrite(HANDLE device, const BYTE* cdb, BYTE cdbLength, const BYTE* data, DWORD length)
 {
-    return UsePassThrough64() ? PassThroughOut64(device, 0, 0, 0, cdb, cdbLength, data, length)
-                              : PassThroughOut32(device, 0, 0, 0, cdb, cdbLength, data, length);
+    return Is64BitWindows() ? PassThroughOut64(device, 0, 0, 0, cdb, cdbLength, data, length)
+                            : PassThroughOut32(device, 0, 0, 0, cdb, cdbLength, data, length);
 }
 
 std::optional<WORD> ChipButtonMask(WORD code)

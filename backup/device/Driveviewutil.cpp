@@ -5,6 +5,8 @@
 #include "backup/device/StorageQuery.h"
 #include "platform/files.h"
 
+#include <cstdio>
+
 namespace {
 
 std::u16string RootOf(char letter)
@@ -195,20 +197,8 @@ bool IsExternalUsbDrive(std::u16string_view root)
 
 std::u16string FormatTimestampName(const SYSTEMTIME& time)
 {
-    auto padded = [](WORD value) {
-        std::u16string text;
-        if (value < 10) {
-            text += u'0';
-        }
-        for (char c : std::to_string(value)) {
-            text += static_cast<char16_t>(c);
-        }
-        return text;
-    };
-    std::u16string name;
-    for (char c : std::to_string(time.wYear)) {
-        name += static_cast<char16_t>(c);
-    }
-    return name + padded(time.wMonth) + padded(time.wDay) + u"_" + padded(time.wHour) + padded(time.wMinute) +
-           padded(time.wSecond);
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%u%02u%02u_%02u%02u%02u", time.wYear, time.wMonth, time.wDay,
+                                time.wHour, time.wMinute, time.wSecond);
+    return std::u16string(text, text + n);
 }

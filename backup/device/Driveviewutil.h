@@ -22,4 +22,5 @@ bool DriveListContains(const RECORD_DEVICECODE& list, std::u16string_view root);
 bool IsInternalFixedDrive(std::u16string_view root);
 bool IsExternalUsbDrive(std::u16string_view root);
 
+// A run folder's name: the local start time as YYYYMMDD_HHMMSS.
 std::u16string FormatTimestampName(const SYSTEMTIME& time);

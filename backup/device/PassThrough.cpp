@@ -1,7 +1,6 @@
 #include "backup/device/PassThrough.h"
 
 #include "platform/devices.h"
-#include "platform/system.h"
 
 #include <algorithm>
 #include <cstring>
@@ -171,12 +170,4 @@ bool PassThroughOut64(HANDLE device, BYTE pathId, BYTE targetId, BYTE lun, const
                       const BYTE* data, DWORD& length)
 {
     return PassThroughOut(PassThroughLayout64, device, pathId, targetId, lun, cdb, cdbLength, data, length);
-}
-
-bool UsePassThrough64()
-{
-    SYSTEM_INFO info;
-    GetNativeSystemInfo(&info);
-    return info.wProcessorArchitecture == platform::PROCESSOR_ARCHITECTURE_AMD64 ||
-           info.wProcessorArchitecture == platform::PROCESSOR_ARCHITECTURE_IA64;
 }

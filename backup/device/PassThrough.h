@@ -34,6 +34,3 @@ bool PassThroughOut32(HANDLE device, BYTE pathId, BYTE targetId, BYTE lun, const
                       const BYTE* data, DWORD& length);
 bool PassThroughOut64(HANDLE device, BYTE pathId, BYTE targetId, BYTE lun, const BYTE* cdb, BYTE cdbLength,
                       const BYTE* data, DWORD& length);
-
-// The layout this system takes: the 64-bit one on 64-bit Windows.
-bool UsePassThrough64();

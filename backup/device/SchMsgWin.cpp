@@ -3,8 +3,6 @@
 #include "backup/frame/ControlFactory.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/MsgWin.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/TextFormat.h"
 
 namespace {
@@ -12,9 +10,6 @@ namespace {
 constexpr int kWidth = 400;
 constexpr int kHeight = 156;
 constexpr int kEdgeWidth = 10;
-constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 25;
-constexpr int kWindowCorner = 20;
 constexpr int kFontHeight = 15;
 constexpr unsigned kCountdownIntervalMs = 1000;
 
@@ -33,7 +28,7 @@ void LayoutLine(TLabel* label, int top, int height, int charset)
 
 }  // namespace
 
-TSchMsgForm::TSchMsgForm(TComponent* owner) : TForm(owner)
+TSchMsgForm::TSchMsgForm(TComponent* owner) : TSkinBoxForm(owner)
 {
     CreateControls();
     Layout(MainForm != nullptr ? MainForm->FontCharset : ui::DEFAULT_CHARSET);
@@ -44,48 +39,20 @@ TSchMsgForm::TSchMsgForm(TComponent* owner) : TForm(owner)
 void TSchMsgForm::CreateControls()
 {
     SetName("SchMsgForm");
-    Main_BG_Left_Img = NewControl<TImage>(this, "Main_BG_Left_Img", this);
-    Main_BG_Line_Img = NewControl<TImage>(this, "Main_BG_Line_Img", this);
-    Main_BG_Right = NewControl<TImage>(this, "Main_BG_Right", this);
+    CreateBackground();
     Msg_Lab = NewControl<TLabel>(this, "Msg_Lab", this);
     Sch_Title_Lab = NewControl<TLabel>(this, "Sch_Title_Lab", this);
     Sch_Time_Lab = NewControl<TLabel>(this, "Sch_Time_Lab", this);
     Sch_BacType_Lab = NewControl<TLabel>(this, "Sch_BacType_Lab", this);
     Sch_Countdown_Lab = NewControl<TLabel>(this, "Sch_Countdown_Lab", this);
-    const SkinButtonParts left = CreateSkinButton(this, this, "Btn_Left_Pan", "LB");
-    Btn_Left_Pan = left.Pan, LB_BK_Left_Img = left.Left, LB_BK_Center_Img = left.Center;
-    LB_BK_Right_Img = left.Right, LB_Btn_Lab = left.Lab;
-    const SkinButtonParts right = CreateSkinButton(this, this, "Btn_Right_Pan", "RB");
-    Btn_Right_Pan = right.Pan, RB_BK_Left_Img = right.Left, RB_BK_Center_Img = right.Center;
-    RB_BK_Right_Img = right.Right, RB_Btn_Lab = right.Lab;
-    const SkinButtonParts center = CreateSkinButton(this, this, "Btn_Center_Pan", "CB");
-    Btn_Center_Pan = center.Pan, CB_BK_Left_Img = center.Left, CB_BK_Center_Img = center.Center;
-    CB_BK_Right_Img = center.Right, CB_Btn_Lab = center.Lab;
+    CreateButtons();
     CountDown_Timer = NewComponent<TTimer>(this, "CountDown_Timer");
     CountDown_Timer->SetEnabled(false);
 }
 
 void TSchMsgForm::Layout(int charset)
 {
-    SetBorderStyle(ui::TFormBorderStyle::bsNone);
-    SetDoubleBuffered(true);
-    SetBounds(0, 0, kWidth, kHeight);
-    SetColor(ui::clWhite);
-    SetPosition(ui::TPosition::poMainFormCenter);
-    SetRoundRegion(kWindowCorner, kWindowCorner);
-
-    for (TImage* image : {Main_BG_Left_Img, Main_BG_Line_Img, Main_BG_Right}) {
-        image->SetStretch(true);
-    }
-    Main_BG_Left_Img->SetBounds(0, 0, kEdgeWidth, kHeight);
-    LoadPngResource(Main_BG_Left_Img, 24000);
-    Main_BG_Right->SetBounds(kWidth - kEdgeWidth - 1, 0, kEdgeWidth, kHeight);
-    LoadPngResource(Main_BG_Right, 24002);
-    Main_BG_Line_Img->SetBounds(kEdgeWidth, 0, Main_BG_Right->Left() - kEdgeWidth, kHeight);
-    LoadPngResource(Main_BG_Line_Img, 24001);
-    for (TImage* image : {Main_BG_Left_Img, Main_BG_Line_Img, Main_BG_Right}) {
-        image->SendToBack();
-    }
+    LayoutBox(kWidth, kHeight);
     Msg_Lab->SetCaption(u"");
     Msg_Lab->SetTransparent(true);
 
@@ -100,22 +67,13 @@ void TSchMsgForm::Layout(int charset)
 
     CountDown_Timer->SetInterval(kCountdownIntervalMs);
 
-    const int top = kHeight - kButtonHeight - 9;
-    const int rightLeft = kWidth / 2 + 2;
-    LayoutSkinButton(RightButton(), rightLeft, top, ButtonCornerSize, charset, u"No");
-    LayoutSkinButton(CenterButton(), (kWidth - kButtonWidth) / 2, top, ButtonCornerSize, charset, u"OK");
+    LayoutButtons(charset);
     Btn_Center_Pan->Hide();
-    LayoutSkinButton(LeftButton(), rightLeft - kButtonWidth - 4, top, ButtonCornerSize, charset, u"Yes");
 }
 
 void TSchMsgForm::BindButton(const SkinButtonParts& button)
 {
-    button.Lab->OnMouseMove = [this, button](TObject*, TShiftState shift, int, int) {
-        if (!shift.LeftHeld()) {
-            ResetButtonLooks();
-            ShowButtonLook(button, ButtonLook::Hover);
-        }
-    };
+    button.Lab->OnMouseMove = [this, button](TObject*, TShiftState shift, int, int) { HoverButton(button, shift); };
     button.Lab->OnMouseDown = [button](TObject*, TMouseButton, TShiftState, int, int) {
         ShowButtonLook(button, ButtonLook::Pressed);
     };
@@ -188,26 +146,4 @@ void TSchMsgForm::RB_Btn_LabClick(TObject*)
 void TSchMsgForm::CB_Btn_LabClick(TObject*)
 {
     Close();
-}
-
-SkinButtonParts TSchMsgForm::LeftButton() const
-{
-    return {Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab};
-}
-
-SkinButtonParts TSchMsgForm::RightButton() const
-{
-    return {Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab};
-}
-
-SkinButtonParts TSchMsgForm::CenterButton() const
-{
-    return {Btn_Center_Pan, CB_BK_Left_Img, CB_BK_Center_Img, CB_BK_Right_Img, CB_Btn_Lab};
-}
-
-void TSchMsgForm::ResetButtonLooks()
-{
-    ShowButtonLook(LeftButton(), ButtonLook::Normal);
-    ShowButtonLook(RightButton(), ButtonLook::Normal);
-    ShowButtonLook(CenterButton(), ButtonLook::Normal);
 }

@@ -6,6 +6,7 @@
 #include "backup/frame/TextFormat.h"
 #include "platform/clock.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -32,9 +33,15 @@ void WaitWhileCancelAsking(const TMainForm& form)
     }
 }
 
+// A track squeezed below zero by a small window still gives an empty bar.
+int BarWidth(int trackWidth, double ratio)
+{
+    return std::max(0, static_cast<int>(trackWidth * ratio));
+}
+
 void SetFileBar(TMainForm& form, int percent)
 {
-    form.Progress_File_Bar_Img->SetWidth(static_cast<int>(percent * 0.01 * form.FileBarTrackWidth));
+    form.Progress_File_Bar_Img->SetWidth(BarWidth(form.FileBarTrackWidth, percent * 0.01));
     form.Progress_File_Percent_Lab->SetCaption(PercentText(percent));
 }
 
@@ -83,7 +90,7 @@ void ShowTotalPercent()
     }
     const double ratio =
         form.JobTotalBytes > 0 ? static_cast<double>(form.JobDoneBytes) / static_cast<double>(form.JobTotalBytes) : 0;
-    form.Progress_Total_Bar_Img->SetWidth(static_cast<int>(form.Progress_Total_BK_Light_Lab->Width() * ratio));
+    form.Progress_Total_Bar_Img->SetWidth(BarWidth(form.Progress_Total_BK_Light_Lab->Width(), ratio));
     form.Progress_Total_Percent_Lab->SetCaption(PercentText(static_cast<long long>(ratio * 100)));
 }
 

@@ -191,21 +191,6 @@ DWORD EncodeBlocks(HANDLE in, HANDLE out, ULONGLONG size, std::string_view pass,
     }
 }
 
-DWORD EncodeOpenFiles(HANDLE in, const std::u16string& destination, bool* created, std::string_view pass,
-                      int keySizeCode, clProcessNotify* notifier)
-{
-    ULONGLONG size = 0;
-    if (!FileSizeOf(in, &size)) {
-        return LastErrorOr(ERROR_READ_FAULT);
-    }
-    ScopedFile out(CreateDestination(destination));
-    if (!out.IsOpen()) {
-        return ERROR_CANNOT_MAKE;
-    }
-    *created = true;
-    return size == 0 ? ERROR_SUCCESS : EncodeBlocks(in, out.Get(), size, pass, keySizeCode, notifier);
-}
-
 // The checks that come before the destination is touched: header, table and total length. Sets
 // the cipher up for the header's key-size code.
 DWORD ReadLayout(HANDLE in, ULONGLONG fileSize, std::string_view pass, Header* header, std::vector<BYTE>* table)
@@ -295,32 +280,44 @@ DWORD DecodeBlocks(HANDLE in, HANDLE out, const Header& header, const std::vecto
     }
 }
 
-DWORD DecodeOpenFile(HANDLE in, const std::u16string& destination, bool* created, std::string_view pass,
-                     clProcessNotify* notifier)
-{
-    ULONGLONG fileSize = 0;
-    if (!FileSizeOf(in, &fileSize)) {
-        return LastErrorOr(ERROR_READ_FAULT);
-    }
-    Header header;
-    std::vector<BYTE> table;
-    if (fileSize != 0) {
-        if (const DWORD error = ReadLayout(in, fileSize, pass, &header, &table)) {
-            return error;
-        }
-    }
-    ScopedFile out(CreateDestination(destination));
-    if (!out.IsOpen()) {
-        return ERROR_CANNOT_MAKE;
-    }
-    *created = true;
-    return fileSize == 0 ? ERROR_SUCCESS : DecodeBlocks(in, out.Get(), header, table, notifier);
-}
-
 HANDLE OpenSource(const std::u16string& path)
 {
     return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
                        nullptr);
+}
+
+// Opens the source, runs the checks that come before the destination is touched, then creates the
+// destination and writes it (nothing to write for an empty source). A destination created here is
+// deleted again on any failure.
+template <class Check, class Write>
+DWORD CodeFile(const std::u16string& source, const std::u16string& destination, Check check, Write write)
+{
+    if (!PrepareContainerCoder()) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    ScopedFile in(OpenSource(source));
+    if (!in.IsOpen()) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    ULONGLONG size = 0;
+    if (!FileSizeOf(in.Get(), &size)) {
+        return LastErrorOr(ERROR_READ_FAULT);
+    }
+    if (const DWORD error = check(in.Get(), size)) {
+        return error;
+    }
+    DWORD result = ERROR_SUCCESS;
+    {
+        ScopedFile out(CreateDestination(destination));
+        if (!out.IsOpen()) {
+            return ERROR_CANNOT_MAKE;
+        }
+        result = size == 0 ? ERROR_SUCCESS : write(in.Get(), out.Get(), size);
+    }
+    if (result != ERROR_SUCCESS) {
+        DeleteFileW(destination.c_str());
+    }
+    return result;
 }
 
 }  // namespace
@@ -345,35 +342,20 @@ bool PrepareContainerCoder()
 DWORD EncodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
                           int keySizeCode, clProcessNotify* notifier)
 {
-    if (!PrepareContainerCoder()) {
-        return ERROR_NOT_ENOUGH_MEMORY;
-    }
-    ScopedFile in(OpenSource(source));
-    if (!in.IsOpen()) {
-        return ERROR_FILE_NOT_FOUND;
-    }
-    bool created = false;
-    const DWORD result = EncodeOpenFiles(in.Get(), destination, &created, pass, keySizeCode, notifier);
-    if (result != ERROR_SUCCESS && created) {
-        DeleteFileW(destination.c_str());
-    }
-    return result;
+    return CodeFile(
+        source, destination, [](HANDLE, ULONGLONG) { return DWORD{ERROR_SUCCESS}; },
+        [&](HANDLE in, HANDLE out, ULONGLONG size) { return EncodeBlocks(in, out, size, pass, keySizeCode, notifier); });
 }
 
 DWORD DecodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
                           clProcessNotify* notifier)
 {
-    if (!PrepareContainerCoder()) {
-        return ERROR_NOT_ENOUGH_MEMORY;
-    }
-    ScopedFile in(OpenSource(source));
-    if (!in.IsOpen()) {
-        return ERROR_FILE_NOT_FOUND;
-    }
-    bool created = false;
-    const DWORD result = DecodeOpenFile(in.Get(), destination, &created, pass, notifier);
-    if (result != ERROR_SUCCESS && created) {
-        DeleteFileW(destination.c_str());
-    }
-    return result;
+    Header header;
+    std::vector<BYTE> table;
+    return CodeFile(
+        source, destination,
+        [&](HANDLE in, ULONGLONG size) {
+            return size == 0 ? DWORD{ERROR_SUCCESS} : ReadLayout(in, size, pass, &header, &table);
+        },
+        [&](HANDLE in, HANDLE out, ULONGLONG) { return DecodeBlocks(in, out, header, table, notifier); });
 }

@@ -18,6 +18,10 @@ inline constexpr DWORD CONTAINER_BLOCK_SIZE = 65536;
 inline constexpr DWORD CONTAINER_HEADER_SIZE = 32;
 inline constexpr int CONTAINER_KEY_AES256 = 3;
 inline constexpr std::u16string_view CONTAINER_SUFFIX = u".vemoen";
+// The product's one pass string: every job that encodes or decodes a container hands this to the
+// copy. Plain ASCII, so each character is one ANSI byte; the key reads its first 20.
+inline constexpr std::u16string_view CONTAINER_PASS = u"Harbex Solo + container key 2.00";
+static_assert(CONTAINER_PASS.size() >= 20);
 
 // Allocates the coder's buffers once for the process; true when they exist.
 bool PrepareContainerCoder();

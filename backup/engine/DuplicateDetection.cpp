@@ -1,8 +1,8 @@
 #include "backup/engine/DuplicateDetection.h"
 
+#include "backup/device/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/JobControl.h"
-#include "backup/engine/RunStamp.h"
 #include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/PathUtil.h"
 #include "platform/clock.h"

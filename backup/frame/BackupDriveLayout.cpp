@@ -1,6 +1,6 @@
 #include "backup/frame/BackupDriveLayout.h"
 
-#include "backup/engine/RunStamp.h"
+#include "backup/device/Driveviewutil.h"
 #include "backup/frame/AccessGrant.h"
 #include "backup/frame/PathUtil.h"
 #include "platform/clock.h"
@@ -217,11 +217,6 @@ std::u16string StampedFolderAt(const std::u16string& folder, const SYSTEMTIME& t
 std::u16string OriSizePath(const std::u16string& folder)
 {
     return Join(folder, OriSizeFileName());
-}
-
-std::u16string OriSizeFilePath(const std::u16string& folder)
-{
-    return OriSizePath(folder);
 }
 
 std::u16string RepeatListPath(const std::u16string& folder)

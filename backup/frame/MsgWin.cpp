@@ -4,22 +4,16 @@
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/ResourceLoaders.h"
-#include "ui/windows.h"
 
 namespace {
 
 constexpr int kWidth = 350;
 constexpr int kHeight = 156;
-constexpr int kEdgeWidth = 10;
 constexpr int kIconSize = 55;
-constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 25;
-constexpr int kButtonBottomGap = 9;
-constexpr int kWindowCorner = 20;
 
 }  // namespace
 
-TMsgForm::TMsgForm(TComponent* owner) : TForm(owner)
+TMsgForm::TMsgForm(TComponent* owner) : TSkinBoxForm(owner)
 {
     CreateControls();
     const int charset = MainForm != nullptr ? MainForm->FontCharset : ui::DEFAULT_CHARSET;
@@ -32,49 +26,17 @@ TMsgForm::TMsgForm(TComponent* owner) : TForm(owner)
 void TMsgForm::CreateControls()
 {
     SetName("MsgForm");
-    Main_BG_Left_Img = NewControl<TImage>(this, "Main_BG_Left_Img", this);
-    Main_BG_Line_Img = NewControl<TImage>(this, "Main_BG_Line_Img", this);
-    Main_BG_Right = NewControl<TImage>(this, "Main_BG_Right", this);
+    CreateBackground();
     Msg_Ico_Img = NewControl<TImage>(this, "Msg_Ico_Img", this);
     Msg_Lab = NewControl<TLabel>(this, "Msg_Lab", this);
-    auto assign = [](const SkinButtonParts& parts, TPanel*& pan, TImage*& left, TImage*& center, TImage*& right,
-                     TLabel*& lab) {
-        pan = parts.Pan;
-        left = parts.Left;
-        center = parts.Center;
-        right = parts.Right;
-        lab = parts.Lab;
-    };
-    assign(CreateSkinButton(this, this, "Btn_Left_Pan", "LB"), Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img,
-           LB_BK_Right_Img, LB_Btn_Lab);
-    assign(CreateSkinButton(this, this, "Btn_Right_Pan", "RB"), Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img,
-           RB_BK_Right_Img, RB_Btn_Lab);
-    assign(CreateSkinButton(this, this, "Btn_Center_Pan", "CB"), Btn_Center_Pan, CB_BK_Left_Img, CB_BK_Center_Img,
-           CB_BK_Right_Img, CB_Btn_Lab);
+    CreateButtons();
 }
 
 void TMsgForm::Layout(int charset, bool rightToLeft)
 {
-    SetBorderStyle(ui::TFormBorderStyle::bsNone);
-    SetDoubleBuffered(true);
-    SetBounds(0, 0, kWidth, kHeight);
-    SetColor(ui::clWhite);
-    SetPosition(ui::TPosition::poMainFormCenter);
-    SetRoundRegion(kWindowCorner, kWindowCorner);
+    LayoutBox(kWidth, kHeight);
 
-    for (TImage* image : {Main_BG_Left_Img, Main_BG_Line_Img, Main_BG_Right, Msg_Ico_Img}) {
-        image->SetStretch(true);
-    }
-    Main_BG_Left_Img->SetBounds(0, 0, kEdgeWidth, kHeight);
-    LoadPngResource(Main_BG_Left_Img, 24000);
-    Main_BG_Right->SetBounds(Width() - kEdgeWidth - 1, 0, kEdgeWidth, kHeight);
-    LoadPngResource(Main_BG_Right, 24002);
-    Main_BG_Line_Img->SetBounds(kEdgeWidth, 0, Main_BG_Right->Left() - kEdgeWidth, kHeight);
-    LoadPngResource(Main_BG_Line_Img, 24001);
-    for (TImage* image : {Main_BG_Left_Img, Main_BG_Line_Img, Main_BG_Right}) {
-        image->SendToBack();
-    }
-
+    Msg_Ico_Img->SetStretch(true);
     Msg_Ico_Img->SetBounds(10, 10, kIconSize, kIconSize);
     LoadPngResource(Msg_Ico_Img, 24021);
 
@@ -90,18 +52,15 @@ void TMsgForm::Layout(int charset, bool rightToLeft)
     Msg_Lab->Font().SetCharset(charset);
     Msg_Lab->BringToFront();
 
-    const int buttonTop = Height() - kButtonHeight - kButtonBottomGap;
-    const int rightLeft = Width() / 2 + 2;
-    LayoutSkinButton(RightButton(), rightLeft, buttonTop, ButtonCornerSize, charset, u"No");
-    LayoutSkinButton(CenterButton(), (Width() - kButtonWidth) / 2, buttonTop, ButtonCornerSize, charset, u"OK");
-    LayoutSkinButton(LeftButton(), rightLeft - kButtonWidth - 4, buttonTop, ButtonCornerSize, charset, u"Yes");
+    LayoutButtons(charset);
 
     if (rightToLeft) {
         Msg_Ico_Img->SetLeft(Width() - kIconSize - 10);
         Msg_Lab->SetLeft(10);
         Msg_Lab->SetWidth(Msg_Ico_Img->Left() - 10 - 10);
-        Btn_Right_Pan->SetLeft(Width() / 2 - kButtonWidth - 2);
-        Btn_Left_Pan->SetLeft(Btn_Right_Pan->Left() + kButtonWidth + 4);
+        const int buttonWidth = Btn_Right_Pan->Width();
+        Btn_Right_Pan->SetLeft(Width() / 2 - buttonWidth - 2);
+        Btn_Left_Pan->SetLeft(Btn_Right_Pan->Left() + buttonWidth + 4);
     }
 }
 
@@ -147,37 +106,6 @@ void TMsgForm::FormCreate(TObject*)
     for (TLabel* lab : {LB_Btn_Lab, RB_Btn_Lab, CB_Btn_Lab}) {
         lab->SetBiDiMode(rightToLeft ? ui::TBiDiMode::bdRightToLeftReadingOnly : ui::TBiDiMode::bdLeftToRight);
     }
-}
-
-SkinButtonParts TMsgForm::LeftButton() const
-{
-    return {Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab};
-}
-
-SkinButtonParts TMsgForm::RightButton() const
-{
-    return {Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab};
-}
-
-SkinButtonParts TMsgForm::CenterButton() const
-{
-    return {Btn_Center_Pan, CB_BK_Left_Img, CB_BK_Center_Img, CB_BK_Right_Img, CB_Btn_Lab};
-}
-
-void TMsgForm::ResetButtonLooks()
-{
-    ShowButtonLook(LeftButton(), ButtonLook::Normal);
-    ShowButtonLook(RightButton(), ButtonLook::Normal);
-    ShowButtonLook(CenterButton(), ButtonLook::Normal);
-}
-
-void TMsgForm::HoverButton(const SkinButtonParts& button, TShiftState shift)
-{
-    if (shift.LeftHeld()) {
-        return;
-    }
-    ResetButtonLooks();
-    ShowButtonLook(button, ButtonLook::Hover);
 }
 
 void TMsgForm::Main_BG_Line_ImgMouseMove(TObject*, TShiftState, int, int)
@@ -244,11 +172,4 @@ bool TextExceedsWidth(TLabel* label, const std::u16string& text, int limit)
     canvasFont.SetName(label->Font().Name());
     canvasFont.SetHeight(label->Font().Height());
     return canvasFont.TextWidth(text) > limit;
-}
-
-void DragWindow(TForm* form)
-{
-    ReleaseCapture();
-    form->BeginMoveDrag();
-    ui::Application->ProcessMessages();
 }

@@ -1,9 +1,9 @@
 #include "backup/frame/SpecialFolders.h"
 
 #include "backup/frame/PathUtil.h"
+#include "backup/frame/SysInfo.h"
 #include "platform/files.h"
 #include "platform/shell.h"
-#include "platform/system.h"
 
 #include <vector>
 
@@ -36,14 +36,6 @@ std::u16string FolderPath(int csidl, std::size_t bufferCharacters)
 
 constexpr std::size_t kLargeBuffer = 1024;
 
-bool NativeIs64Bit()
-{
-    SYSTEM_INFO info;
-    GetNativeSystemInfo(&info);
-    return info.wProcessorArchitecture == platform::PROCESSOR_ARCHITECTURE_AMD64 ||
-           info.wProcessorArchitecture == platform::PROCESSOR_ARCHITECTURE_IA64;
-}
-
 }  // namespace
 
 std::u16string WindowsFolder()
@@ -63,7 +55,7 @@ std::u16string CommonStartupFolder()
 
 std::u16string ProgramFilesFolder()
 {
-    return FolderPath(NativeIs64Bit() ? CSIDL_PROGRAM_FILESX86 : CSIDL_PROGRAM_FILES, kLargeBuffer);
+    return FolderPath(Is64BitWindows() ? CSIDL_PROGRAM_FILESX86 : CSIDL_PROGRAM_FILES, kLargeBuffer);
 }
 
 std::u16string DesktopFolder()

@@ -105,12 +105,11 @@ std::u16string Windows2000Name(const OSVERSIONINFOEXW& version)
 
 WORD NativeProcessorArchitecture()
 {
-    static const WORD architecture = [] {
-        SYSTEM_INFO info;
-        GetNativeSystemInfo(&info);
-        return info.wProcessorArchitecture;
-    }();
-    return architecture;
+    // Not kept between calls: it never changes on one machine, and tests start machines of both
+    // kinds in one process.
+    SYSTEM_INFO info;
+    GetNativeSystemInfo(&info);
+    return info.wProcessorArchitecture;
 }
 
 bool Is64BitWindows()

@@ -6,7 +6,7 @@
 
 #include <string>
 
-// The native processor architecture (0 x86, 6 IA64, 9 AMD64), asked once per process.
+// The native processor architecture (0 x86, 6 IA64, 9 AMD64).
 WORD NativeProcessorArchitecture();
 bool Is64BitWindows();
 // 0 x86 (and anything else), 1 AMD64, 2 IA64.

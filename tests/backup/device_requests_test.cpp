@@ -2,6 +2,7 @@
 #include "backup/device/PassThrough.h"
 #include "backup/device/ProxyDriver.h"
 #include "backup/device/StorageQuery.h"
+#include "backup/frame/SysInfo.h"
 #include "device_machine.h"
 
 #include <algorithm>
@@ -55,9 +56,11 @@ using LayoutChoice = DeviceMachineFixture;
 TEST_F(LayoutChoice, TakesThe64BitLayoutOnA64BitSystem)
 {
     StartDevices("", "", "x64");
-    EXPECT_TRUE(UsePassThrough64());
+    EXPECT_TRUE(Is64BitWindows());
+    EXPECT_EQ(ProcessorKind(), 1);
     StartDevices("", "", "x86");
-    EXPECT_FALSE(UsePassThrough64());
+    EXPECT_FALSE(Is64BitWindows());
+    EXPECT_EQ(ProcessorKind(), 0);
 }
 
 TEST(ProxyTargetName, IsUpperCasedBehindDosDevices)

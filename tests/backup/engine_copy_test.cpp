@@ -1,3 +1,4 @@
+#include "backup/engine/Container.h"
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/FileServices.h"
 
@@ -12,7 +13,7 @@ using enginetest::RandomBytes;
 using enginetest::TempDrive;
 using Bytes = std::vector<unsigned char>;
 
-const std::u16string kPass = u"a pass string of twenty bytes or more";
+const std::u16string kPass(CONTAINER_PASS);
 constexpr DWORD kReadOnlyHidden = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
 
 class CopyTest : public ::testing::Test {

@@ -1,6 +1,6 @@
+#include "backup/device/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/ListFiles.h"
-#include "backup/engine/RunStamp.h"
 
 #include "engine_fixture.h"
 #include "platform/clock.h"

@@ -2,9 +2,13 @@
 // A simulated machine in a temporary folder for the application frame: drive C: with a user's
 // application-data folder, a Windows version record and a user default language.
 
+#include "backup/frame/LanguageSetting.h"
+#include "backup/frame/MainWin.h"
+#include "backup/frame/MsgWin.h"
 #include "platform/machine.h"
 #include "platform/registry.h"
 #include "platform/system.h"
+#include "ui/testing.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +59,34 @@ protected:
     std::filesystem::path Host(const std::string& relative) const { return std::filesystem::path(folder_) / relative; }
 
     std::string folder_;
+};
+
+// The same machine with the main window open in a chosen language, on the fake clock.
+class MainWindowMachine : public FrameMachine {
+protected:
+    void Open(int langId)
+    {
+        SaveLanguageSetting(langId);
+        MainForm = new TMainForm(ui::Application);
+        MainForm->AfterConstruction();
+    }
+
+    void Close()
+    {
+        if (MainForm != nullptr) {
+            delete MainForm->OwnedMsgForm;
+            delete MainForm;
+            MainForm = nullptr;
+        }
+    }
+
+    void TearDown() override
+    {
+        Close();
+        FrameMachine::TearDown();
+    }
+
+    ui::testing::UiTest ui_;
 };
 
 }  // namespace frametest

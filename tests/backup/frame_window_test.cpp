@@ -1,7 +1,7 @@
 #include "backup/device/SchMsgWin.h"
-#include "backup/frame/LanguageSetting.h"
-#include "backup/frame/MainWin.h"
-#include "backup/frame/MsgWin.h"
+#include "backup/frame/Entry.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/ResourceLoaders.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
 
@@ -9,26 +9,7 @@ namespace {
 
 namespace uit = ui::testing;
 
-class FrameWindow : public frametest::FrameMachine {
-protected:
-    void Open(int langId)
-    {
-        SaveLanguageSetting(langId);
-        MainForm = new TMainForm(ui::Application);
-        MainForm->AfterConstruction();
-    }
-
-    void TearDown() override
-    {
-        if (MainForm != nullptr) {
-            delete MainForm->OwnedMsgForm;
-            delete MainForm;
-        }
-        frametest::FrameMachine::TearDown();
-    }
-
-    ui::testing::UiTest ui_;
-};
+using FrameWindow = frametest::MainWindowMachine;
 
 TEST_F(FrameWindow, ConstructsWithTheChosenLanguageAndShowsPageOne)
 {
@@ -57,9 +38,7 @@ TEST_F(FrameWindow, ConstructsWithTheChosenLanguageAndShowsPageOne)
         EXPECT_EQ(MainForm->DebugInfo_Memo->Lines()[1], u"Ver :2.00.28");
         EXPECT_EQ(MainForm->ScheduleKind, 0);
         EXPECT_EQ(MainForm->ExternalDrives.Count, 0);
-        delete MainForm->OwnedMsgForm;
-        delete MainForm;
-        MainForm = nullptr;
+        Close();
     }
 }
 
@@ -92,28 +71,6 @@ TEST_F(FrameWindow, QuestionsAnswerByButtonEscapeAndClose)
     }
 }
 
-TEST_F(FrameWindow, MessageBoxesShowTheirIconAndOneButton)
-{
-    Open(2052);
-    for (const bool error : {false, true}) {
-        int icon = 0;
-        std::u16string ok;
-        bool sidesHidden = false;
-        ui_.AnswerNextModal([&](ui::TForm& form) {
-            auto& box = dynamic_cast<TMsgForm&>(form);
-            icon = box.Msg_Ico_Img->Picture().ResourceId();
-            ok = box.CB_Btn_Lab->Caption();
-            sidesHidden = !box.Btn_Left_Pan->Visible() && !box.Btn_Right_Pan->Visible();
-            uit::Click(*box.CB_Btn_Lab);
-        });
-        error ? MainForm->ShowErrorBox(u"x") : MainForm->ShowNoticeBox(u"x");
-        EXPECT_EQ(icon, error ? 24022 : 24023);
-        EXPECT_EQ(ok, u"确定");
-        EXPECT_TRUE(sidesHidden);
-    }
-    EXPECT_EQ(ui_.ModalCount(), 2);
-}
-
 TEST_F(FrameWindow, BoxLayoutInBothReadingDirections)
 {
     struct Case {
@@ -134,10 +91,125 @@ TEST_F(FrameWindow, BoxLayoutInBothReadingDirections)
         EXPECT_EQ(box.Btn_Right_Pan->Left(), c.no);
         EXPECT_EQ(box.Btn_Center_Pan->Left(), 135);
         EXPECT_EQ(box.Msg_Lab->BiDiMode(), c.textMode);
-        delete MainForm->OwnedMsgForm;
-        delete MainForm;
-        MainForm = nullptr;
+        Close();
     }
+}
+
+// What a user sees of one box: icon, the three buttons and the reading direction.
+struct ShownBox {
+    int icon = 0;
+    std::u16string left, right, center;
+    bool leftShown = false, rightShown = false, centerShown = false;
+    int iconLeft = 0;
+    int yesLeft = 0;
+    ui::TBiDiMode textMode = ui::TBiDiMode::bdLeftToRight;
+    int charset = 0;
+};
+
+ShownBox Capture(TMsgForm& box)
+{
+    return {box.Msg_Ico_Img->Picture().ResourceId(),
+            box.LB_Btn_Lab->Caption(),
+            box.RB_Btn_Lab->Caption(),
+            box.CB_Btn_Lab->Caption(),
+            box.Btn_Left_Pan->Visible(),
+            box.Btn_Right_Pan->Visible(),
+            box.Btn_Center_Pan->Visible(),
+            box.Msg_Ico_Img->Left(),
+            box.Btn_Left_Pan->Left(),
+            box.Msg_Lab->BiDiMode(),
+            box.Msg_Lab->Font().Charset()};
+}
+
+TEST_F(FrameWindow, EveryBoxInEveryLanguage)
+{
+    struct Presenter {
+        const char* name;
+        std::function<void()> show;
+        int icon;
+        int left, right, center;  // text ids; 0: the button is hidden
+        bool owned;               // the kept box, built before the language was known
+    };
+    const Presenter presenters[] = {
+        {"notice", [] { MainForm->ShowNoticeBox(u"n"); }, 24023, 0, 0, 20004, false},
+        {"error", [] { MainForm->ShowErrorBox(u"e"); }, 24022, 0, 0, 20004, false},
+        {"question", [] { MainForm->AskQuestion(u"q"); }, 24023, 20002, 20003, 0, false},
+        {"owned question", [] { MainForm->AskQuestionOnOwnedBox(u"q"); }, 24023, 20002, 20003, 0, true},
+    };
+    for (const int langId : {1033, 2052, 1028, 1041, 1025}) {
+        Open(langId);
+        const auto text = [](int id) { return id == 0 ? std::u16string() : LookupText(*MainForm->LangTable, id); };
+        for (const Presenter& p : presenters) {
+            SCOPED_TRACE(std::string(p.name) + " in " + std::to_string(langId));
+            ShownBox shown;
+            ui_.AnswerNextModal([&](ui::TForm& form) {
+                auto& box = dynamic_cast<TMsgForm&>(form);
+                shown = Capture(box);
+                box.Close();
+            });
+            p.show();
+            const bool mirrored = langId == kRtlLangId && !p.owned;
+            EXPECT_EQ(shown.icon, p.icon);
+            for (const int id : {p.left, p.right, p.center}) {
+                EXPECT_TRUE(id == 0 || !text(id).empty()) << id;
+            }
+            EXPECT_EQ(shown.leftShown, p.left != 0);
+            EXPECT_EQ(shown.rightShown, p.right != 0);
+            EXPECT_EQ(shown.centerShown, p.center != 0);
+            if (p.left != 0) {
+                EXPECT_EQ(shown.left, text(p.left));
+                EXPECT_EQ(shown.right, text(p.right));
+            } else {
+                EXPECT_EQ(shown.center, text(p.center));
+            }
+            EXPECT_EQ(shown.iconLeft, mirrored ? 285 : 10);
+            EXPECT_EQ(shown.yesLeft, mirrored ? 177 : 93);
+            EXPECT_EQ(shown.textMode, mirrored ? ui::TBiDiMode::bdRightToLeft : ui::TBiDiMode::bdLeftToRight);
+            EXPECT_EQ(shown.charset, p.owned ? ui::DEFAULT_CHARSET : MainForm->FontCharset);
+        }
+
+        std::u16string accept, refuse, title;
+        ui::TBiDiMode titleMode = ui::TBiDiMode::bdLeftToRight;
+        ui_.AnswerNextModal([&](ui::TForm& form) {
+            auto& notice = dynamic_cast<TSchMsgForm&>(form);
+            accept = notice.LB_Btn_Lab->Caption();
+            refuse = notice.RB_Btn_Lab->Caption();
+            title = notice.Sch_Title_Lab->Caption();
+            titleMode = notice.Sch_Title_Lab->BiDiMode();
+            EXPECT_FALSE(notice.Btn_Center_Pan->Visible());
+            uit::Click(*notice.RB_Btn_Lab);
+        });
+        EXPECT_EQ(MainForm->AskScheduledBackup(u"1712300"), 0);
+        EXPECT_EQ(accept, text(20004)) << langId;
+        EXPECT_EQ(refuse, text(20005)) << langId;
+        EXPECT_EQ(title, text(20078)) << langId;
+        EXPECT_FALSE(title.empty()) << langId;
+        EXPECT_EQ(titleMode, langId == kRtlLangId ? ui::TBiDiMode::bdRightToLeftReadingOnly
+                                                  : ui::TBiDiMode::bdLeftToRight);
+        Close();
+    }
+}
+
+TEST_F(FrameWindow, StartsWithTheDriveInTheTitleAndTheTrayIconsFirstFrame)
+{
+    SaveLanguageSetting(1033);
+    CreateMainWindow(u"E:\\");
+    ASSERT_NE(MainForm, nullptr);
+    EXPECT_EQ(ui::App().Title(), u"Harbex Solo +_E");
+    EXPECT_TRUE(MainForm->TrayIcon->Visible());
+    EXPECT_EQ(MainForm->TrayIcon->Hint(), u"Harbex Solo +");
+    ASSERT_EQ(MainForm->TrayIcon->Icons(), MainForm->TrayIcon_Imglist);
+    ASSERT_EQ(MainForm->TrayIcon_Imglist->Count(), 1);
+    EXPECT_EQ(MainForm->TrayIcon->IconIndex(), 0);
+    const auto frameOf = [](int id) {
+        ui::TIcon icon;
+        LoadIconResource(icon, id);
+        ui::TImageList list(nullptr);
+        list.AddIcon(icon);
+        return *list.Bitmap(0);
+    };
+    EXPECT_EQ(*MainForm->TrayIcon_Imglist->Bitmap(0), frameOf(21035));
+    EXPECT_NE(*MainForm->TrayIcon_Imglist->Bitmap(0), frameOf(21036));
 }
 
 TEST_F(FrameWindow, OwnedBoxTakesThePushButtonAndStartsFresh)
