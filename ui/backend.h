@@ -43,6 +43,7 @@ struct BackendEvent {
         Expose,
         Minimized,
         Restored,
+        Quit,  // the session or a signal asks the program to end; window is 0
     };
     Kind kind = Kind::Expose;
     int window = 0;

@@ -232,6 +232,15 @@ bool TControl::HitTest(Point p) const
     return ClientRect().Contains(p);
 }
 
+gfx::FontSpec TControl::PaintFont() const
+{
+    gfx::FontSpec spec = font_.Spec();
+    if (!enabled_) {
+        spec.color = clGrayText;
+    }
+    return spec;
+}
+
 void TControl::Click()
 {
     if (OnClick) {
@@ -346,6 +355,19 @@ void TWinControl::SetExStyle(LONG style)
         exStyle_ = style;
         Invalidate();
     }
+}
+
+gfx::TextFlags TWinControl::SingleLineTextFlags() const
+{
+    using gfx::TextFlags;
+    TextFlags flags = TextFlags::SingleLine | TextFlags::VCenter;
+    if (exStyle_ & WS_EX_RIGHT) {
+        flags = flags | TextFlags::Right;
+    }
+    if (exStyle_ & WS_EX_RTLREADING) {
+        flags = flags | TextFlags::RtlReading;
+    }
+    return flags;
 }
 
 void TWinControl::SetFocus()

@@ -6,6 +6,7 @@
 #include "ui/component.h"
 #include "ui/font.h"
 #include "ui/gfx/geometry.h"
+#include "ui/gfx/text_layout.h"
 #include "ui/types.h"
 
 #include <functional>
@@ -107,6 +108,8 @@ public:
     virtual void Paint(gfx::Painter& painter);
     // Whether a point (control coordinates) belongs to the control for the mouse.
     virtual bool HitTest(Point p) const;
+    // The caption's font as painted: grey while the control is disabled.
+    gfx::FontSpec PaintFont() const;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -165,6 +168,9 @@ public:
     HWND Handle() const { return handle_; }
     LONG ExStyle() const { return exStyle_; }
     void SetExStyle(LONG style);
+
+    // One vertically centred line, aligned right and read right to left as the style bits say.
+    gfx::TextFlags SingleLineTextFlags() const;
 
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool on) { tabStop_ = on; }

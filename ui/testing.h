@@ -39,6 +39,17 @@ private:
     bool stalled_ = false;
 };
 
+// A control of class T owned by parent's form, named, placed on parent at r.
+template <class T>
+T* Place(TWinControl* parent, std::string name, Rect r)
+{
+    auto* control = new T(parent->ParentForm());
+    control->SetName(std::move(name));
+    control->SetParent(parent);
+    control->SetBounds(r.left, r.top, r.Width(), r.Height());
+    return control;
+}
+
 // A control by name anywhere below root (owned components), or nullptr.
 TControl* Find(TComponent& root, std::string_view name);
 template <class T>

@@ -12,6 +12,8 @@
 #include "ui/controls/memo.h"
 #include "ui/controls/menu.h"
 #include "ui/controls/panel.h"
+#include "ui/controls/popup_menu_form.h"
+#include "ui/controls/progress_bar.h"
 #include "ui/controls/string_list.h"
 #include "ui/controls/timer.h"
 #include "ui/controls/tray_icon.h"

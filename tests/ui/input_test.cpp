@@ -7,19 +7,7 @@
 using namespace ui;
 using ui::testing::UiTest;
 
-namespace {
-
-template <class T>
-T* Place(TWinControl* parent, const char* name, Rect r)
-{
-    auto* c = new T(parent->ParentForm());
-    c->SetName(name);
-    c->SetParent(parent);
-    c->SetBounds(r.left, r.top, r.Width(), r.Height());
-    return c;
-}
-
-}  // namespace
+using ui::testing::Place;
 
 TEST(HitTest, TopmostEnabledControlTakesTheClick)
 {

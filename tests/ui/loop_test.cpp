@@ -1,3 +1,4 @@
+#include "ui/backends/headless.h"
 #include "ui/testing.h"
 
 #include <gtest/gtest.h>
@@ -171,4 +172,30 @@ TEST(Messages, RegisteredHotkeyPostsToItsWindow)
     EXPECT_EQ(form->seen[0], WM_HOTKEY);
     EXPECT_TRUE(UnregisterHotKey(form->Handle(), 1));
     EXPECT_FALSE(DeliverHotkey(MOD_CONTROL, 'B'));
+}
+
+TEST(Quit, AQuitFromTheWindowSystemClosesTheMainFormThroughItsCloseQuery)
+{
+    UiTest ui;
+    TForm* main = nullptr;
+    App().CreateForm(&main);
+    bool jobRunning = true;
+    int asked = 0;
+    main->OnCloseQuery = [&](TObject*, bool& canClose) {
+        ++asked;
+        canClose = !jobRunning;
+    };
+    auto& backend = static_cast<HeadlessBackend&>(CurrentBackend());
+    BackendEvent quit;
+    quit.kind = BackendEvent::Kind::Quit;
+    MakeTimer(main, 100, [&] {
+        if (asked == 1) {
+            jobRunning = false;
+        }
+        backend.InjectEvent(quit);
+    });
+    App().Run();
+    EXPECT_EQ(asked, 2) << "the first quit was refused while the job ran";
+    EXPECT_TRUE(App().Terminated());
+    EXPECT_FALSE(main->Visible());
 }

@@ -2,13 +2,10 @@
 #include "ui/backends/sdl_keys.h"
 #include "ui/gfx/bitmap.h"
 #include "ui/types.h"
+#include "tests/ui/x_server.h"
 
 #include <SDL2/SDL.h>
-#include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <optional>
@@ -16,74 +13,6 @@
 
 using namespace ui;
 
-namespace {
-
-// An Xvfb of our own, on the display number it picks itself (-displayfd), ended with the test.
-class OwnXServer {
-public:
-    OwnXServer()
-    {
-        int ready[2];
-        if (pipe(ready) != 0)
-            return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            close(ready[0]);
-            std::string fd = std::to_string(ready[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp",
-                   static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(ready[1]);
-        char buffer[16] = {};
-        ssize_t n = pid_ > 0 ? read(ready[0], buffer, sizeof buffer - 1) : -1;
-        close(ready[0]);
-        if (n > 0)
-            display_ = ":" + std::string(buffer, static_cast<std::size_t>(n - (buffer[n - 1] == '\n' ? 1 : 0)));
-    }
-    ~OwnXServer()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    const std::string& Display() const { return display_; }
-
-private:
-    pid_t pid_ = -1;
-    std::string display_;
-};
-
-// A real X click through the XTest extension, loaded at run time; false when it is not there.
-bool XTestClick(const std::string& display, int x, int y)
-{
-    void* x11 = dlopen("libX11.so.6", RTLD_NOW);
-    void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
-    if (!x11 || !xtst)
-        return false;
-    using OpenDisplay = void* (*)(const char*);
-    using CloseDisplay = int (*)(void*);
-    using Flush = int (*)(void*);
-    using FakeMotion = int (*)(void*, int, int, int, unsigned long);
-    using FakeButton = int (*)(void*, unsigned, int, unsigned long);
-    auto open = reinterpret_cast<OpenDisplay>(dlsym(x11, "XOpenDisplay"));
-    auto closeDisplay = reinterpret_cast<CloseDisplay>(dlsym(x11, "XCloseDisplay"));
-    auto flush = reinterpret_cast<Flush>(dlsym(x11, "XSync"));
-    auto motion = reinterpret_cast<FakeMotion>(dlsym(xtst, "XTestFakeMotionEvent"));
-    auto button = reinterpret_cast<FakeButton>(dlsym(xtst, "XTestFakeButtonEvent"));
-    void* d = open ? open(display.c_str()) : nullptr;
-    if (!d || !motion || !button || !flush || !closeDisplay)
-        return false;
-    motion(d, -1, x, y, 0);
-    button(d, 1, 1, 0);
-    button(d, 1, 0, 0);
-    flush(d);
-    closeDisplay(d);
-    return true;
-}
-
-}  // namespace
 
 TEST(SdlKeys, VirtualKeyCodes)
 {
@@ -101,7 +30,7 @@ TEST(SdlKeys, VirtualKeyCodes)
 
 TEST(SdlBackend, WindowOpensDrawsTakesAClickAndCloses)
 {
-    OwnXServer server;
+    ui::testing::OwnXServer server;
     if (server.Display().empty())
         GTEST_SKIP() << "no X server could be started";
     setenv("DISPLAY", server.Display().c_str(), 1);
@@ -121,7 +50,7 @@ TEST(SdlBackend, WindowOpensDrawsTakesAClickAndCloses)
     std::vector<BackendEvent> events;
     backend->WaitEvents(0, events);
     events.clear();
-    if (!XTestClick(server.Display(), 150, 130)) {
+    if (!ui::testing::XTestClick(server.Display(), 150, 130)) {
         SDL_Event press{};
         press.type = SDL_MOUSEBUTTONDOWN;
         for (Uint32 sdlId = 1; sdlId < 16; ++sdlId) {

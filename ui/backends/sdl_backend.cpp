@@ -398,6 +398,11 @@ void SdlBackend::Translate(const SDL_Event& e, std::vector<BackendEvent>& events
             events.push_back(ev);
         }
         return;
+    case SDL_QUIT:
+        // SDL turns SIGTERM and SIGINT into this event.
+        ev.kind = BackendEvent::Kind::Quit;
+        events.push_back(ev);
+        return;
     case SDL_WINDOWEVENT:
         ev.window = IdOf(e.window.windowID);
         switch (e.window.event) {

@@ -16,7 +16,7 @@ TComboBox::TComboBox(TComponent* owner) : TWinControl(owner)
 
 TComboBox::~TComboBox()
 {
-    delete list_;
+    delete list_.get();
 }
 
 void TComboBox::ItemsChanged()
@@ -50,26 +50,23 @@ void TComboBox::SetDroppedDown(bool down)
         HandlerScope scope;
         OnDropDown(this);
     }
-    list_ = new TComboListForm(*this);
+    auto* list = new TComboListForm(*this);
+    list_ = WeakRef<TComboListForm>(list);
     int rows = std::clamp(items_.Count(), 1, std::max(1, dropDownCount_));
     Point below = ClientToScreen(Point{0, Height()});
-    list_->SetBounds(below.x, below.y, Width(), rows * itemHeight_ + 2);
-    list_->ShowForm();
-    loop::SetActivePopup(list_, [this] { CloseList(); });
+    list->SetBounds(below.x, below.y, Width(), rows * itemHeight_ + 2);
+    list->ShowForm();
+    loop::SetActivePopup(list, [this] { CloseList(); });
 }
 
 void TComboBox::CloseList()
 {
-    if (list_ == nullptr) {
+    TComboListForm* list = list_.get();
+    list_ = WeakRef<TComboListForm>();
+    if (list == nullptr) {
         return;
     }
-    TComboListForm* list = list_;
-    list_ = nullptr;
-    if (loop::ActivePopup() == list) {
-        loop::SetActivePopup(nullptr, nullptr);
-    }
-    list->Hide();
-    list->Free();
+    loop::DismissPopup(list);
     if (OnCloseUp) {
         HandlerScope scope;
         OnCloseUp(this);
@@ -140,19 +137,7 @@ void TComboBox::Paint(gfx::Painter& painter)
         painter.Line(Point{cx - 3 + i, cy - 2 + i}, Point{cx + 4 - i, cy - 2 + i}, clBlack);
     }
     Rect textRect = arrowLeft ? Rect{arrow.right + 2, 0, r.right - 2, r.bottom} : Rect{2, 0, arrow.left - 2, r.bottom};
-    using gfx::TextFlags;
-    TextFlags flags = TextFlags::SingleLine | TextFlags::VCenter;
-    if (ExStyle() & WS_EX_RIGHT) {
-        flags = flags | TextFlags::Right;
-    }
-    if (ExStyle() & WS_EX_RTLREADING) {
-        flags = flags | TextFlags::RtlReading;
-    }
-    gfx::FontSpec fontSpec = Font().Spec();
-    if (!Enabled()) {
-        fontSpec.color = clGrayText;
-    }
-    painter.DrawText(textRect, Text(), fontSpec, flags);
+    painter.DrawText(textRect, Text(), PaintFont(), SingleLineTextFlags());
 }
 
 TComboListForm::TComboListForm(TComboBox& combo) : TForm(&App()), combo_(combo)
@@ -220,12 +205,7 @@ void TComboListForm::Paint(gfx::Painter& painter)
             painter.FillRect(line, clHighlight);
             fontSpec.color = clHighlightText;
         }
-        using gfx::TextFlags;
-        TextFlags flags = TextFlags::SingleLine | TextFlags::VCenter;
-        if (combo_.ExStyle() & WS_EX_RIGHT) {
-            flags = flags | TextFlags::Right;
-        }
-        painter.DrawText(line.Inflate(-2, 0), combo_.Items()[row], fontSpec, flags);
+        painter.DrawText(line.Inflate(-2, 0), combo_.Items()[row], fontSpec, combo_.SingleLineTextFlags());
     }
 }
 

@@ -31,10 +31,10 @@ public:
     void SetItemHeight(int h) { itemHeight_ = h; }
     TBevelKind BevelKind() const { return bevelKind_; }
     void SetBevelKind(TBevelKind k) { bevelKind_ = k; }
-    bool DroppedDown() const { return list_ != nullptr; }
+    bool DroppedDown() const { return list_.get() != nullptr; }
     void SetDroppedDown(bool down);
     // The open list window (tests click its rows); nullptr while closed.
-    TComboListForm* ListWindow() const { return list_; }
+    TComboListForm* ListWindow() const { return list_.get(); }
     // Picks an item as the user does in the open list (OnChange when it changes, then closes).
     void PickItem(int index);
 
@@ -59,7 +59,7 @@ private:
     int dropDownCount_ = 8;
     int itemHeight_ = 16;
     TBevelKind bevelKind_ = TBevelKind::bkNone;
-    TComboListForm* list_ = nullptr;
+    WeakRef<TComboListForm> list_;
 };
 
 using TTntComboBox = TComboBox;

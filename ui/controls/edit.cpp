@@ -112,19 +112,7 @@ void TEdit::Paint(gfx::Painter& painter)
         painter.FrameRect(r, clGray);
         r = r.Inflate(-2, -2);
     }
-    using gfx::TextFlags;
-    TextFlags flags = TextFlags::SingleLine | TextFlags::VCenter;
-    if (ExStyle() & WS_EX_RIGHT) {
-        flags = flags | TextFlags::Right;
-    }
-    if (ExStyle() & WS_EX_RTLREADING) {
-        flags = flags | TextFlags::RtlReading;
-    }
-    gfx::FontSpec fontSpec = Font().Spec();
-    if (!Enabled()) {
-        fontSpec.color = clGrayText;
-    }
-    painter.DrawText(r.Inflate(-1, 0), Text(), fontSpec, flags);
+    painter.DrawText(r.Inflate(-1, 0), Text(), PaintFont(), SingleLineTextFlags());
 }
 
 }  // namespace ui

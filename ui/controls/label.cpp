@@ -114,11 +114,7 @@ void TLabel::Paint(gfx::Painter& painter)
     if (!transparent_) {
         painter.FillRect(r, Color());
     }
-    gfx::FontSpec fontSpec = Font().Spec();
-    if (!Enabled()) {
-        fontSpec.color = clGrayText;
-    }
-    painter.DrawText(r, Text(), fontSpec, static_cast<gfx::TextFlags>(Flags()));
+    painter.DrawText(r, Text(), PaintFont(), static_cast<gfx::TextFlags>(Flags()));
 }
 
 }  // namespace ui

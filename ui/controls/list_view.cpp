@@ -297,14 +297,61 @@ void TListView::Paint(gfx::Painter& painter)
     paintingWith_ = nullptr;
 }
 
+void TListView::LayOutScrollBars()
+{
+    int columnsWidth = 0;
+    for (int i = 0; i < columns_.Count(); ++i) {
+        columnsWidth += columns_.Items(i)->Width();
+    }
+    int rowsHeight = Height() - HeaderHeight();
+    bool horizontal = !horzBarHidden_ && columnsWidth > Width();
+    int rowsRoom = rowsHeight - (horizontal ? ScrollBar::kThickness : 0);
+    bool vertical = !vertBarHidden_ && items_.Count() * ItemHeight() > rowsRoom;
+    horizontal = !horzBarHidden_ && columnsWidth > Width() - (vertical ? ScrollBar::kThickness : 0);
+    int right = Width() - (vertical ? ScrollBar::kThickness : 0);
+    int bottom = Height() - (horizontal ? ScrollBar::kThickness : 0);
+    vbar_.SetRange(vertical ? items_.Count() : 0, (bottom - HeaderHeight()) / ItemHeight(), topIndex_);
+    vbar_.SetBounds(Rect{right, 0, Width(), bottom});
+    hbar_.SetRange(horizontal ? columnsWidth : 0, right, scrollX_);
+    hbar_.SetBounds(Rect{0, bottom, right, Height()});
+}
+
+const ScrollBar& TListView::VerticalScrollBar()
+{
+    LayOutScrollBars();
+    return vbar_;
+}
+
+const ScrollBar& TListView::HorizontalScrollBar()
+{
+    LayOutScrollBars();
+    return hbar_;
+}
+
 void TListView::WndProc(TMessage& m)
 {
+    LayOutScrollBars();
+    if (vbar_.HandleMouse(m, [this](int row) {
+            SetTopIndex(row);
+            Invalidate();
+        }) ||
+        hbar_.HandleMouse(m, [this](int x) {
+            SetScrollX(x);
+            Invalidate();
+        })) {
+        return;
+    }
     switch (m.Msg) {
     case WM_PAINT:
         if (paintingWith_ != nullptr) {
             paintingWith_->FillRect(ClientRect(), Color());
             PaintRows(*paintingWith_);
             PaintHeader(*paintingWith_);
+            for (const ScrollBar* bar : {&vbar_, &hbar_}) {
+                if (bar->Needed()) {
+                    bar->Paint(*paintingWith_);
+                }
+            }
         }
         break;
     case WM_DRAWITEM:

@@ -4,6 +4,7 @@
 // (WM_PAINT), frame (WM_NCCALCSIZE) and header item drawing (WM_DRAWITEM) pass.
 
 #include "ui/control.h"
+#include "ui/controls/scroll_bar.h"
 #include "ui/controls/string_list.h"
 
 #include <memory>
@@ -157,6 +158,10 @@ public:
     // ShowScrollBar(SB_HORZ, false) from a hook: the horizontal bar is not shown.
     void SetScrollBarShown(int bar, bool shown);
     bool ScrollBarShown(int bar) const;
+    // The bars laid out for the current rows and columns; each is shown while its content
+    // overflows (and, for the horizontal one, unless hidden).
+    const ScrollBar& VerticalScrollBar();
+    const ScrollBar& HorizontalScrollBar();
 
     void Paint(gfx::Painter& painter) override;
 
@@ -174,6 +179,7 @@ private:
     void PaintHeader(gfx::Painter& painter);
     void PaintRows(gfx::Painter& painter);
     void Changed() { Invalidate(); }
+    void LayOutScrollBars();
 
     TListColumns columns_{this};
     TListItems items_{this};
@@ -192,6 +198,8 @@ private:
     bool horzBarHidden_ = false;
     bool vertBarHidden_ = false;
     gfx::Painter* paintingWith_ = nullptr;
+    ScrollBar vbar_{ScrollBar::Orientation::Vertical};
+    ScrollBar hbar_{ScrollBar::Orientation::Horizontal};
 };
 
 using TTntListView = TListView;

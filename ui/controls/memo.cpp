@@ -66,8 +66,24 @@ void TMemo::SetText(std::u16string text)
     lines_.SetText(text);
 }
 
+const ScrollBar& TMemo::VerticalScrollBar()
+{
+    bool wanted = scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth;
+    int lineHeight = std::max(1, Font().TextHeight(u"Ag"));
+    vbar_.SetRange(wanted ? lines_.Count() : 0, (Height() - 4) / lineHeight, topLine_);
+    vbar_.SetBounds(Rect{Width() - ScrollBar::kThickness, 0, Width(), Height()});
+    return vbar_;
+}
+
 void TMemo::WndProc(TMessage& m)
 {
+    VerticalScrollBar();
+    if (vbar_.HandleMouse(m, [this](int line) {
+            SetTopLine(line);
+            Invalidate();
+        })) {
+        return;
+    }
     if (m.Msg == WM_MOUSEWHEEL) {
         SetTopLine(topLine_ - static_cast<std::int16_t>(m.WParam >> 16) / 120 * 3);
     }
@@ -118,6 +134,10 @@ void TMemo::Paint(gfx::Painter& painter)
     if (ExStyle() & (WS_EX_RTLREADING | WS_EX_LAYOUTRTL)) {
         flags = flags | TextFlags::RtlReading;
     }
+    bool bar = VerticalScrollBar().Needed();
+    if (bar) {
+        r.right -= ScrollBar::kThickness;
+    }
     gfx::FontSpec fontSpec = Font().Spec();
     int y = r.top;
     for (int i = topLine_; i < lines_.Count() && y < r.bottom; ++i) {
@@ -125,6 +145,9 @@ void TMemo::Paint(gfx::Painter& painter)
         int height = std::max<int>(1, static_cast<int>(block.lines.size())) * block.metrics.lineHeight;
         painter.DrawTextBlock(Rect{r.left + 1, y, r.right - 1, y + height}, block, fontSpec);
         y += height;
+    }
+    if (bar) {
+        vbar_.Paint(painter);
     }
 }
 

@@ -2,6 +2,7 @@
 // TMemo: several lines of text, shown from TopLine; the wheel scrolls it.
 
 #include "ui/control.h"
+#include "ui/controls/scroll_bar.h"
 #include "ui/controls/string_list.h"
 
 namespace ui {
@@ -26,6 +27,8 @@ public:
     void SetAlignment(TAlignment a);
     int TopLine() const { return topLine_; }
     void SetTopLine(int line);
+    // The vertical bar, shown when ScrollBars asks for it and the lines overflow the memo.
+    const ScrollBar& VerticalScrollBar();
 
     void SetText(std::u16string text) override;
     void Paint(gfx::Painter& painter) override;
@@ -44,6 +47,7 @@ private:
     TAlignment alignment_ = TAlignment::taLeftJustify;
     int topLine_ = 0;
     bool syncing_ = false;
+    ScrollBar vbar_{ScrollBar::Orientation::Vertical};
 };
 
 using TTntMemo = TMemo;

@@ -1,15 +1,9 @@
 #include "ui/controls/menu.h"
 
+#include "ui/controls/popup_menu_form.h"
+#include "ui/loop/message_loop.h"
+
 namespace ui {
-namespace {
-
-std::function<void(TPopupMenu&, Point)>& Presenter()
-{
-    static std::function<void(TPopupMenu&, Point)> presenter;
-    return presenter;
-}
-
-}  // namespace
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner)
 {
@@ -25,6 +19,11 @@ void TMenuItem::Click()
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner)
 {
+}
+
+TPopupMenu::~TPopupMenu()
+{
+    CloseUp();
 }
 
 TMenuItem* TPopupMenu::Add(std::u16string caption, std::string name)
@@ -44,14 +43,21 @@ void TPopupMenu::Popup(int screenX, int screenY)
         HandlerScope scope;
         OnPopup(this);
     }
-    if (Presenter()) {
-        Presenter()(*this, lastPopup_);
-    }
+    CloseUp();
+    auto* window = new TPopupMenuForm(*this, lastPopup_);
+    window_ = WeakRef<TPopupMenuForm>(window);
+    window->ShowForm();
+    loop::SetActivePopup(window, [this] { CloseUp(); });
 }
 
-void TPopupMenu::SetPresenter(std::function<void(TPopupMenu&, Point)> presenter)
+void TPopupMenu::CloseUp()
 {
-    Presenter() = std::move(presenter);
+    TPopupMenuForm* window = window_.get();
+    window_ = WeakRef<TPopupMenuForm>();
+    if (window == nullptr) {
+        return;
+    }
+    loop::DismissPopup(window);
 }
 
 }  // namespace ui

@@ -1,12 +1,14 @@
 #pragma once
-// TPopupMenu and TMenuItem. Popup() records where the menu opened and shows it through the
-// installed presenter (a window in the programs, nothing in tests); a test picks an item by Click().
+// TPopupMenu and TMenuItem. Popup() opens the menu's window of items at a screen point; a test
+// picks an item by clicking its row, or by the item's Click().
 
 #include "ui/control.h"
 
-#include <functional>
+#include <vector>
 
 namespace ui {
+
+class TPopupMenuForm;
 
 class TMenuItem : public TComponent {
 public:
@@ -35,6 +37,7 @@ private:
 class TPopupMenu : public TComponent {
 public:
     explicit TPopupMenu(TComponent* owner);
+    ~TPopupMenu() override;
 
     int Count() const { return static_cast<int>(items_.size()); }
     TMenuItem* Items(int index) const { return items_.at(index); }
@@ -43,16 +46,18 @@ public:
     TBiDiMode BiDiMode() const { return bidiMode_; }
     void SetBiDiMode(TBiDiMode m) { bidiMode_ = m; }
 
+    // Fires OnPopup, then opens the window (closing one still open).
     void Popup(int screenX, int screenY);
     int PopupCount() const { return popupCount_; }
     Point LastPopupPoint() const { return lastPopup_; }
-
-    // How an open menu is shown; set by the program's backend glue.
-    static void SetPresenter(std::function<void(TPopupMenu&, Point)> presenter);
+    // The open window; nullptr while closed.
+    TPopupMenuForm* Window() const { return window_.get(); }
+    void CloseUp();
 
     TNotifyEvent OnPopup;
 
 private:
+    WeakRef<TPopupMenuForm> window_;
     std::vector<TMenuItem*> items_;
     TBiDiMode bidiMode_ = TBiDiMode::bdLeftToRight;
     int popupCount_ = 0;

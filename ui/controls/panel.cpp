@@ -36,14 +36,7 @@ void TPanel::SetRoundRegion(int ellipseWidth, int ellipseHeight)
 
 bool TPanel::HitTest(Point p) const
 {
-    if (!ClientRect().Contains(p)) {
-        return false;
-    }
-    if (regionW_ <= 0 && regionH_ <= 0) {
-        return true;
-    }
-    gfx::Span span = gfx::RoundRectSpan(Width(), Height(), regionW_, regionH_, p.y);
-    return p.x >= span.begin && p.x < span.end;
+    return gfx::InRoundRect(Width(), Height(), regionW_, regionH_, p);
 }
 
 void TPanel::Paint(gfx::Painter& painter)

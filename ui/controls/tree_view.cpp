@@ -631,8 +631,23 @@ void TTreeView::KeyDown(WORD& key, TShiftState shift)
     }
 }
 
+const ScrollBar& TTreeView::VerticalScrollBar()
+{
+    int page = Height() / ItemHeight();
+    vbar_.SetRange(static_cast<int>(VisibleNodes().size()), page, topIndex_);
+    vbar_.SetBounds(Rect{Width() - ScrollBar::kThickness, 0, Width(), Height()});
+    return vbar_;
+}
+
 void TTreeView::WndProc(TMessage& m)
 {
+    VerticalScrollBar();
+    if (vbar_.HandleMouse(m, [this](int row) {
+            SetTopIndex(row);
+            Invalidate();
+        })) {
+        return;
+    }
     if (m.Msg == WM_MOUSEWHEEL) {
         SetTopIndex(topIndex_ - static_cast<std::int16_t>(m.WParam >> 16) / 120 * 3);
     }
@@ -650,9 +665,13 @@ void TTreeView::Paint(gfx::Painter& painter)
         const TTreeNode* node = rows[i];
         RowLayout l = LayoutOf(node);
         bool selected = node == Selected();
+        if (showLines_) {
+            PaintLines(painter, node, y, h);
+        }
         if (showButtons_ && node->HasChildren() && l.stateLeft > l.buttonLeft) {
             int cx = l.buttonLeft + indent_ / 2;
             int cy = y + h / 2;
+            painter.FillRect(Rect{cx - 4, cy - 4, cx + 5, cy + 5}, Color());
             painter.FrameRect(Rect{cx - 4, cy - 4, cx + 5, cy + 5}, clGray);
             painter.Line(Point{cx - 2, cy}, Point{cx + 3, cy}, clBlack);
             if (!node->expanded_) {
@@ -678,6 +697,40 @@ void TTreeView::Paint(gfx::Painter& painter)
             flags = flags | TextFlags::RtlReading;
         }
         painter.DrawText(Rect{label.left + 2, y, label.right, y + h}, node->text_, text, flags);
+    }
+    if (VerticalScrollBar().Needed()) {
+        vbar_.Paint(painter);
+    }
+}
+
+// Dotted connecting lines: the node's own elbow, and the through-lines of its ancestors that have
+// siblings below.
+void TTreeView::PaintLines(gfx::Painter& painter, const TTreeNode* node, int y, int h) const
+{
+    // Dots on even coordinates, so that the pieces of neighbouring rows meet.
+    auto vertical = [&painter](int x, int from, int to) {
+        for (int yy = from + (from & 1); yy <= to; yy += 2) {
+            painter.FillRect(Rect{x, yy, x + 1, yy + 1}, clGray);
+        }
+    };
+    auto horizontal = [&painter](int yy, int from, int to) {
+        for (int x = from + (from & 1); x <= to; x += 2) {
+            painter.FillRect(Rect{x, yy, x + 1, yy + 1}, clGray);
+        }
+    };
+    auto column = [this](const TTreeNode* n) { return LayoutOf(n).buttonLeft + indent_ / 2; };
+    int cy = y + h / 2;
+    if (node->Level() > 0 || showRoot_) {
+        int cx = column(node);
+        bool first = node->parent_ == nullptr && node->Index() == 0;
+        vertical(cx, first ? cy : y, node->getNextSibling() != nullptr ? y + h - 1 : cy);
+        horizontal(cy, cx, LayoutOf(node).stateLeft - 1);
+    }
+    for (const TTreeNode* a = node->parent_; a != nullptr; a = a->parent_) {
+        if ((a->Level() > 0 || showRoot_) && a->getNextSibling() != nullptr) {
+            int ax = column(a);
+            vertical(ax, y, y + h - 1);
+        }
     }
 }
 

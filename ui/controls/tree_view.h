@@ -4,6 +4,7 @@
 // so a suspended handler's pointer stays readable (Deleted() tells); TTreeNodeRef turns null.
 
 #include "ui/control.h"
+#include "ui/controls/scroll_bar.h"
 
 #include <cstdint>
 #include <memory>
@@ -191,6 +192,8 @@ public:
     THitTests GetHitTestInfoAt(int x, int y) const;
     // The row rectangle of a visible node (client coordinates); empty when not shown.
     Rect NodeRect(const TTreeNode* node) const;
+    // The vertical bar, laid out for the current rows; shown while the rows overflow the view.
+    const ScrollBar& VerticalScrollBar();
 
     void Paint(gfx::Painter& painter) override;
 
@@ -217,6 +220,7 @@ private:
         int labelRight;
     };
     RowLayout LayoutOf(const TTreeNode* node) const;
+    void PaintLines(gfx::Painter& painter, const TTreeNode* node, int y, int h) const;
     void NodeExpanding(TTreeNode* node, bool expand);
     void NodeUnlinked(std::unique_ptr<TTreeNode> node);
     void NodesChanged();
@@ -233,6 +237,7 @@ private:
     bool rowSelect_ = false;
     TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
     int topIndex_ = 0;
+    ScrollBar vbar_{ScrollBar::Orientation::Vertical};
 };
 
 using TTntTreeView = TTreeView;

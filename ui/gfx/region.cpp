@@ -37,4 +37,16 @@ std::vector<std::uint8_t> RoundRectMask(int width, int height, int ellipseW, int
     return mask;
 }
 
+bool InRoundRect(int width, int height, int ellipseW, int ellipseH, Point p)
+{
+    if (p.x < 0 || p.y < 0 || p.x >= width || p.y >= height) {
+        return false;
+    }
+    if (ellipseW <= 0 && ellipseH <= 0) {
+        return true;
+    }
+    Span span = RoundRectSpan(width, height, ellipseW, ellipseH, p.y);
+    return p.x >= span.begin && p.x < span.end;
+}
+
 }  // namespace ui::gfx

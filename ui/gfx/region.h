@@ -1,6 +1,8 @@
 #pragma once
 // Window regions: the rounded rectangle of CreateRoundRectRgn as per-row spans and as a mask.
 
+#include "ui/gfx/geometry.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +16,9 @@ struct Span {
 // Row y of a width x height rectangle with corner ellipses ellipseW x ellipseH (clamped to the
 // size; 0 gives square corners).
 Span RoundRectSpan(int width, int height, int ellipseW, int ellipseH, int y);
+
+// Whether p lies in that region; ellipses of 0 x 0 leave the whole rectangle.
+bool InRoundRect(int width, int height, int ellipseW, int ellipseH, Point p);
 
 // width * height bytes, row by row: 1 inside the region, 0 outside.
 std::vector<std::uint8_t> RoundRectMask(int width, int height, int ellipseW, int ellipseH);

@@ -1,6 +1,7 @@
 #include "ui/loop/message_loop.h"
 
 #include "ui/application.h"
+#include "ui/form.h"
 #include "ui/controls/timer.h"
 #include "ui/windows.h"
 #include "platform/clock.h"
@@ -357,6 +358,15 @@ void FormDirty(TForm* form)
 
 void RouteEvent(const BackendEvent& e)
 {
+    if (e.kind == BackendEvent::Kind::Quit) {
+        // As the main window's close command: its close query may keep the program running.
+        if (TForm* main = App().MainForm()) {
+            main->Perform(WM_CLOSE);
+        } else {
+            App().Terminate();
+        }
+        return;
+    }
     TForm* form = FormOfWindow(e.window);
     if (form == nullptr) {
         return;
@@ -411,6 +421,8 @@ void RouteEvent(const BackendEvent& e)
     case BackendEvent::Kind::Restored:
         App().Restore();
         break;
+    case BackendEvent::Kind::Quit:
+        break;
     }
 }
 
@@ -462,9 +474,9 @@ void Pass(bool wait)
     }
     if (S().idleHook && timeout != 0) {
         S().idleHook(timeout);
-    } else {
-        CurrentBackend().WaitEvents(timeout, events);
+        timeout = 0;  // the hook stood for the wait; what arrived meanwhile is still read
     }
+    CurrentBackend().WaitEvents(timeout, events);
     std::vector<BackendEvent> injected;
     injected.swap(S().injected);
     events.insert(events.end(), injected.begin(), injected.end());
@@ -492,6 +504,15 @@ void SetActivePopup(TForm* popup, std::function<void()> close)
 TForm* ActivePopup()
 {
     return S().popup.get();
+}
+
+void DismissPopup(TForm* popup)
+{
+    if (S().popup.get() == popup) {
+        SetActivePopup(nullptr, nullptr);
+    }
+    popup->Hide();
+    popup->Free();
 }
 
 void ResetForTests()

@@ -52,9 +52,11 @@ void Pass(bool wait);
 // Replaces the backend wait (tests): called with the timeout the loop would sleep; -1 = forever.
 void SetIdleHook(std::function<void(int timeoutMs)> hook);
 
-// A popup (an open combo list) that closes when the mouse is pressed outside it.
+// A popup (an open combo list or menu) that closes when the mouse is pressed outside it.
 void SetActivePopup(TForm* popup, std::function<void()> close);
 TForm* ActivePopup();
+// Hides a popup window and frees it once its handlers have returned; it stops being the active one.
+void DismissPopup(TForm* popup);
 
 void ResetForTests();
 
