@@ -5,6 +5,7 @@
 #include "platform/host_case.h"
 
 #include <atomic>
+#include <cstdio>
 #include <fcntl.h>
 #include <memory>
 #include <random>

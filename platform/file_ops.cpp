@@ -4,7 +4,6 @@
 #include "platform/files.h"
 #include "platform/host_case.h"
 
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
