@@ -29,7 +29,7 @@ Options ReadOptions(int argc, char** argv)
         if (word == "--screenshot" && i + 1 < argc) {
             options.screenshot = argv[++i];
         } else if (!haveArgument) {
-            options.argument = platform::FromAnsi(word);
+            options.argument = platform::FromUtf8(word);
             haveArgument = true;
         }
     }
