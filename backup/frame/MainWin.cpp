@@ -4,18 +4,12 @@
 #include "backup/frame/Language.h"
 #include "backup/frame/LanguageSetting.h"
 #include "backup/frame/MsgWin.h"
+#include "backup/frame/Navigation.h"
+#include "backup/frame/WindowSkin.h"
 #include "backup/layout/PageLayout.h"
 #include "platform/system.h"
 
 TMainForm* MainForm = nullptr;
-
-namespace {
-
-constexpr int kWindowWidth = 640;
-constexpr int kWindowHeight = 480;
-constexpr int kWindowCorner = 15;
-
-}  // namespace
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 {
@@ -36,15 +30,8 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner)
         list = std::make_unique<TStringList>();
     }
 
-    SetDoubleBuffered(true);
-    SetBounds(0, 0, kWindowWidth, kWindowHeight);
-    Constraints().MinWidth = kWindowWidth;
-    Constraints().MinHeight = kWindowHeight;
-    SetColor(Palette[0]);
-    SetRoundRegion(kWindowCorner, kWindowCorner);
-    Work_Pan->SetColor(ui::clWhite);
-    MainMenu_Pan->SetColor(ui::clWhite);
-    LayoutOverviewPanel(*this);
+    BuildMainWindowSkin(*this);
+    BindHandlers();
 
     LangId = ReadLanguageSetting();
     if (LangId == -1) {
@@ -62,11 +49,8 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner)
     LastPageOfGroup = {1, 3, 5, 7, 9, 10};
     FavoritesRestoreTab = 0;
     BackupSettingsTab = 1;
-    for (TPanel* page : {Sum_Dev_Pan, Bac_Pan, Res_Pan, Del_Pan, App_Fav_Pan, Set_Gen_Pan, Set_Bac_Pan, Set_Upd_Pan,
-                         Progress_Pan}) {
-        page->Hide();
-    }
-    Sum_Pro_Pan->Show();
+    Progress_Pan->Hide();
+    ShowPage(*this);
 }
 
 TMainForm::~TMainForm()

@@ -181,6 +181,58 @@ public:
     void FormClose(TObject* Sender, TCloseAction& Action);
     void Lang_Sel_CBoxChange(TObject* Sender);
 
+    // ---- Published handlers of the frame: title buttons, moving and resizing ----
+    void FormMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void FormResize(TObject* Sender);
+    void Main_ExitBtn_ImgClick(TObject* Sender);
+    void Main_MaxBtn_ImgClick(TObject* Sender);
+    void Main_MinBtn_ImgClick(TObject* Sender);
+    void Main_ExitBtn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Main_MaxBtn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Main_MinBtn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Main_ExitBtn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Main_MaxBtn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Main_MinBtn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void DragSizeBtn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void DragSizeBtn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void DragSizeBtn_ImgMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MainBK_RightFrame_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MainBK_RightFrame_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void MainBK_RightFrame_ImgMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MainBK_LeftFrame_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MainBK_LeftFrame_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void MainBK_LeftFrame_ImgMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MainBK_DownFrame_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MainBK_DownFrame_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void MainBK_DownFrame_ImgMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void DragDrop_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Client_Logo_ImgClick(TObject* Sender);
+
+    // ---- Published handlers of the menu: page selection and mouse feedback ----
+    void Menu_SumIndex_BtnImgClick(TObject* Sender);
+    void Menu_BacIndex_BtnImgClick(TObject* Sender);
+    void Menu_ResIndex_BtnImgClick(TObject* Sender);
+    void Menu_DelIndex_BtnImgClick(TObject* Sender);
+    void Menu_AppIndex_BtnImgClick(TObject* Sender);
+    void Menu_SetIndex_BtnImgClick(TObject* Sender);
+    void Menu_Sum_ProBtn_LabClick(TObject* Sender);
+    void Menu_Sum_DevBtn_LabClick(TObject* Sender);
+    void Menu_Bac_EasyBtn_LabClick(TObject* Sender);
+    void Menu_Bac_ManualBtn_LabClick(TObject* Sender);
+    void Menu_Res_EasyBtn_LabClick(TObject* Sender);
+    void Menu_Res_ManualBtn_LabClick(TObject* Sender);
+    void Menu_Del_EasyBtn_LabClick(TObject* Sender);
+    void Menu_Del_ManualBtn_LabClick(TObject* Sender);
+    void Menu_App_FavBtn_LabClick(TObject* Sender);
+    void Menu_Set_GenBtn_LabClick(TObject* Sender);
+    void Menu_Set_BacBtn_LabClick(TObject* Sender);
+    void Menu_Set_UpdBtn_LabClick(TObject* Sender);
+    // Group buttons (image, caption and icon): the pressed picture, and the hover picture.
+    void MenuGroupMouseDown(int group);
+    void MenuGroupMouseMove(int group);
+    // Sub-buttons (image and caption) of a page: the hover picture.
+    void MenuSubButtonMouseMove(int page);
+
     // ---- Messages and questions of the program ----
     void ShowNoticeBox(const std::u16string& text);
     void ShowErrorBox(const std::u16string& text);
@@ -305,6 +357,14 @@ public:
 
 private:
     void CreateControls();
+    void BindHandlers();
+    void BeginResize(TMouseButton button, int x, int y);
+    void EndResize();
+    // The mirrored grip and left edge: the window grows to the left and keeps its right edge.
+    void ResizeFromLeft(int x);
+    void AfterResizeStep();
+    void SelectPageOfGroup(int group);
+    void SelectSubButtonPage(int page);
 };
 
 // The one instance, set when the application object creates the window.

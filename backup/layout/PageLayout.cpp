@@ -3,60 +3,40 @@
 #include "backup/frame/DebugInfo.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/MsgWin.h"
+#include "backup/frame/Navigation.h"
+#include "backup/layout/WindowLayout.h"
 
 namespace {
 
-constexpr int kMenuWidth = 182;
-constexpr int kPanelTop = 46;
-constexpr int kOuterMargin = 15;
-constexpr int kLowerMargin = 30;
-constexpr int kRuleHeight = 2;
-constexpr int kTitleTop = 12;
-constexpr int kTitleHeight = 18;
-constexpr int kRuleTop = kTitleTop + kTitleHeight + 4;
-constexpr int kDescriptionHeight = 30;
 constexpr int kMemoLeft = 170;
 constexpr int kMemoBottomGap = 60;
 constexpr int kMemoCharset = 129;
+constexpr int kOneLineHeight = 21;
+constexpr int kTwoLineHeight = 34;
 
-// The menu panel and the work panel with its rules and titles: the part of the window frame that
-// the overview page rests on.
-void PlaceWorkArea(TMainForm& form, bool mirrored)
-{
-    const int width = form.Width();
-    const int height = form.Height();
-    form.Work_Pan->SetBounds(kOuterMargin, kPanelTop, width - 2 * kOuterMargin, height - kPanelTop - kOuterMargin);
-    form.Work_Pan->SetRoundRegion(20, 20);
-    const int menuLeft = mirrored ? width - kMenuWidth - kOuterMargin : kOuterMargin;
-    form.MainMenu_Pan->SetBounds(menuLeft, kPanelTop, kMenuWidth, form.Work_Pan->Height());
-    form.MainMenu_Pan->SetRoundRegion(20, 20);
-    const int workWidth = form.Work_Pan->Width();
-    const int workHeight = form.Work_Pan->Height();
-    if (mirrored) {
-        form.HorzLine_Up_Pan->SetBounds(16, kRuleTop, form.MainMenu_Pan->Left() - 16 - 115, kRuleHeight);
-        form.HorzLine_Low_Pan->SetBounds(16, workHeight - kLowerMargin, form.MainMenu_Pan->Left() - 32, kRuleHeight);
-    } else {
-        form.HorzLine_Up_Pan->SetBounds(kMenuWidth + 100, kRuleTop, workWidth - kMenuWidth - 116, kRuleHeight);
-        form.HorzLine_Low_Pan->SetBounds(kMenuWidth + 16, workHeight - kLowerMargin, workWidth - kMenuWidth - 31,
-                                         kRuleHeight);
-    }
-    const int titleLeft = form.HorzLine_Up_Pan->Left();
-    const int titleWidth = form.HorzLine_Up_Pan->Width();
-    form.Work_Title_Lab->SetBounds(titleLeft, kTitleTop, titleWidth, kTitleHeight);
-    form.Work_Title_Des_Lab->SetBounds(titleLeft, kRuleTop + kRuleHeight, titleWidth, kDescriptionHeight);
-    form.MainMenu_Pan->BringToFront();
-}
-
+// Every page panel lies on the overview page's rectangle.
 void PlaceOverviewPage(TMainForm& form, bool mirrored)
 {
     TPanel* page = form.Sum_Pro_Pan;
     const int top = form.Work_Title_Des_Lab->Top() + form.Work_Title_Des_Lab->Height();
-    const int left = mirrored ? form.HorzLine_Low_Pan->Left() : kMenuWidth + 16;
-    const int right = mirrored ? form.MainMenu_Pan->Left() - kOuterMargin
+    const int left = mirrored ? form.HorzLine_Low_Pan->Left() : form.MainMenu_Pan->Width() + 16;
+    const int right = mirrored ? form.MainMenu_Pan->Left() - form.Work_Pan->Left()
                                : form.HorzLine_Up_Pan->Left() + form.HorzLine_Up_Pan->Width();
     page->SetBounds(left, top, right - left, form.Work_Pan->Height() - top);
+    for (TPanel* other : {form.Sum_Dev_Pan, form.Bac_Pan, form.Res_Pan, form.Del_Pan, form.App_Fav_Pan,
+                          form.Set_Gen_Pan, form.Set_Bac_Pan, form.Set_Upd_Pan}) {
+        other->SetBounds(page->Left(), page->Top(), page->Width(), page->Height());
+    }
     const int memoLeft = mirrored ? 0 : kMemoLeft;
     form.DebugInfo_Memo->SetBounds(memoLeft, 0, page->Width() - kMemoLeft, page->Height() - kMemoBottomGap);
+}
+
+void SetMenuButtonHeight(TImage* image, TLabel* label, int height, bool wordWrap)
+{
+    image->SetHeight(height);
+    label->SetHeight(height);
+    label->SetWordWrap(wordWrap);
 }
 
 void SetLabelLook(TControl* control, BYTE charset, ui::TBiDiMode mode)
@@ -74,12 +54,6 @@ void SetLabelLook(TControl* control, BYTE charset, ui::TBiDiMode mode)
 
 }  // namespace
 
-void ApplyRtlLayout(TMainForm& form)
-{
-    PlaceWorkArea(form, true);
-    PlaceOverviewPage(form, true);
-}
-
 void ApplyLanguage(TMainForm& form)
 {
     form.FontCharset = CharsetOfLanguage(form.LangId);
@@ -88,8 +62,8 @@ void ApplyLanguage(TMainForm& form)
                  form.LabelBiDiMode != 0 ? ui::TBiDiMode::bdRightToLeft : ui::TBiDiMode::bdLeftToRight);
     FillDebugInfo(form.DebugInfo_Memo, form.LangId);
     ApplyMenuCaptions(form);
-    form.Main_Btn_Help_Img->SetHint(LookupText(*form.LangTable, 20204));
-    form.Main_Btn_About_Img->SetHint(FormatText1(LookupText(*form.LangTable, 20010), u"Harbex Solo+"));
+    form.Main_Btn_Help_Hint_Lab->SetHint(LookupText(*form.LangTable, 20204));
+    form.Main_Btn_About_Hint_Lab->SetHint(FormatText1(LookupText(*form.LangTable, 20010), u"Harbex Solo+"));
     form.RB_Btn_Lab->SetCaption(LookupText(*form.LangTable, 20004));
     form.LB_Btn_Lab->SetCaption(LookupText(*form.LangTable, 20005));
     if (form.LangId == kRtlLangId) {
@@ -109,38 +83,44 @@ void ApplyMenuCaptions(TMainForm& form)
     caption(form.Menu_DelIndex_BtnLab, 20014);
     caption(form.Menu_AppIndex_BtnLab, 20032);
     caption(form.Menu_SetIndex_BtnLab, 20034);
-    caption(form.Menu_Sum_ProBtn_Lab, 20022);
-    caption(form.Menu_Bac_EasyBtn_Lab, 20025);
-    caption(form.Menu_Bac_ManualBtn_Lab, 20026);
-    caption(form.Menu_Res_EasyBtn_Lab, 20028);
-    caption(form.Menu_Res_ManualBtn_Lab, 20029);
-    caption(form.Menu_Del_EasyBtn_Lab, 20025);
-    caption(form.Menu_Del_ManualBtn_Lab, 20026);
-    caption(form.Menu_App_FavBtn_Lab, 20033);
-    caption(form.Menu_Set_GenBtn_Lab, 20035);
-    caption(form.Menu_Set_BacBtn_Lab, 20036);
+    const auto subCaption = [&form, &table](TImage* image, TLabel* label, int id) {
+        label->SetCaption(LookupText(table, id));
+        const bool wide = TextExceedsWidth(label, label->Caption(), label->Width());
+        SetMenuButtonHeight(image, label, wide ? kTwoLineHeight : kOneLineHeight, wide);
+    };
+    subCaption(form.Menu_Sum_ProBtn_Img, form.Menu_Sum_ProBtn_Lab, 20022);
+    subCaption(form.Menu_Sum_DevBtn_Img, form.Menu_Sum_DevBtn_Lab, 20023);
+    subCaption(form.Menu_Bac_EasyBtn_Img, form.Menu_Bac_EasyBtn_Lab, 20025);
+    subCaption(form.Menu_Bac_ManualBtn_Img, form.Menu_Bac_ManualBtn_Lab, 20026);
+    subCaption(form.Menu_Res_EasyBtn_Img, form.Menu_Res_EasyBtn_Lab, 20028);
+    subCaption(form.Menu_Res_ManualBtn_Img, form.Menu_Res_ManualBtn_Lab, 20029);
+    subCaption(form.Menu_Del_EasyBtn_Img, form.Menu_Del_EasyBtn_Lab, 20025);
+    subCaption(form.Menu_Del_ManualBtn_Img, form.Menu_Del_ManualBtn_Lab, 20026);
+    subCaption(form.Menu_App_FavBtn_Img, form.Menu_App_FavBtn_Lab, 20033);
+    subCaption(form.Menu_Set_GenBtn_Img, form.Menu_Set_GenBtn_Lab, 20035);
+    subCaption(form.Menu_Set_BacBtn_Img, form.Menu_Set_BacBtn_Lab, 20036);
     std::u16string product = u"Harbex Solo+";
     if (!form.StartPath.empty()) {
         product += u"_" + form.StartPath.substr(0, 1);
     }
     form.Exit->SetCaption(FormatText1Sized(LookupText(table, 20007), product));
+    ShowPageTitle(form, form.CurrentPage);
 }
 
-void RelayoutLtr(TMainForm& form)
+
+
+void RelayoutLtrOverviewPages(TMainForm& form)
 {
-    PlaceWorkArea(form, false);
     PlaceOverviewPage(form, false);
 }
 
-void RelayoutRtl(TMainForm& form)
+void RelayoutRtlOverviewPages(TMainForm& form)
 {
-    PlaceWorkArea(form, true);
     PlaceOverviewPage(form, true);
 }
 
 void LayoutOverviewPanel(TMainForm& form)
 {
-    PlaceWorkArea(form, false);
     TPanel* page = form.Sum_Pro_Pan;
     page->SetDoubleBuffered(true);
     page->SetColor(ui::clWhite);

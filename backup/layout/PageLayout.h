@@ -19,6 +19,9 @@ void ApplyMenuCaptions(TMainForm& form);
 // The whole window for its current size, left-to-right or mirrored.
 void RelayoutLtr(TMainForm& form);
 void RelayoutRtl(TMainForm& form);
+// The overview page and every page panel on the page rectangle of the current direction.
+void RelayoutLtrOverviewPages(TMainForm& form);
+void RelayoutRtlOverviewPages(TMainForm& form);
 // The overview page panel on the page rectangle that every later page copies; runs first among
 // the page builders.
 void LayoutOverviewPanel(TMainForm& form);
