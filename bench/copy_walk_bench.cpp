@@ -1,16 +1,16 @@
-// Copy and walk speed of the file layer against cp and find on the same data, in the same run.
-// Prints seconds and ratios (ours / peer). Data goes to a temporary folder under BENCH_DIR (default /tmp).
+// Copy and walk speed of the file layer against cp and find on the same data, in the same run: the
+// median of alternating rounds and the ratio (ours / peer). Data goes to a temporary folder under
+// BENCH_DIR (default /tmp).
 
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "peer_timing.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -18,14 +18,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-double Seconds(const std::function<void()>& run)
-{
-    ::sync();
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void Shell(const std::string& command)
 {
@@ -99,26 +91,6 @@ std::size_t CountTree(const std::u16string& folder)
     return count;
 }
 
-void Report(const char* what, double ours, double peer, const char* peerName)
-{
-    std::printf("%-34s ours %8.3f s   %-28s %8.3f s   ratio %.2f\n", what, ours, peerName, peer, ours / peer);
-}
-
-// Best of rounds, alternating the two runs so that both meet the same machine state. Each run gets
-// its round number, so that copies can go to fresh folders: deleting many files between runs would
-// slow down the next run's file creation on ext4 (it avoids recently freed inodes).
-std::pair<double, double> BestOf(int rounds, const std::function<double(int)>& ours,
-                                 const std::function<double(int)>& peer)
-{
-    double bestOurs = 1e9;
-    double bestPeer = 1e9;
-    for (int i = 0; i < rounds; ++i) {
-        bestPeer = std::min(bestPeer, peer(i));
-        bestOurs = std::min(bestOurs, ours(i));
-    }
-    return {bestOurs, bestPeer};
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -140,11 +112,11 @@ int main(int argc, char** argv)
     if (runs("large")) {
         fs::create_directories(root + "/large");
         WritePattern(root + "/large/big.bin", std::size_t{1} << 30);
-        const auto large = BestOf(
+        const auto large = bench::MedianOf(
             3,
             [&](int) {
                 Warm(root + "/large");
-                const double t = Seconds(
+                const double t = bench::Seconds(
                     [] { CopyFileExW(u"B:\\large\\big.bin", u"B:\\big-ours.bin", nullptr, nullptr, nullptr, 0); });
                 fs::remove(root + "/big-ours.bin");
                 return t;
@@ -152,12 +124,12 @@ int main(int argc, char** argv)
             [&](int) {
                 Warm(root + "/large");
                 const double t =
-                    Seconds([&] { Shell("cp --reflink=never " + root + "/large/big.bin " + root + "/big-cp.bin"); });
+                    bench::Seconds([&] { Shell("cp --reflink=never " + root + "/large/big.bin " + root + "/big-cp.bin"); });
                 fs::remove(root + "/big-cp.bin");
                 return t;
             });
         fs::remove_all(root + "/large");
-        Report("1 GiB file, CopyFileExW", large.first, large.second, "cp --reflink=never");
+        bench::Report("1 GiB file, CopyFileExW", large, "cp --reflink=never");
     }
 
     // 20,000 small files in 40 folders.
@@ -169,19 +141,19 @@ int main(int argc, char** argv)
                 WritePattern(path + "/f" + std::to_string(file) + ".dat", 200 + (file * 37 % 16) * 1000);
             }
         }
-        const auto small = BestOf(
-            3,
+        const auto small = bench::MedianOf(
+            5,
             [&](int round) {
                 Warm(root + "/small");
                 const std::u16string to = u"B:\\small-ours-" + platform::FromUtf8(std::to_string(round)) + u"\\";
-                return Seconds([&] { CopyTree(u"B:\\small\\", to); });
+                return bench::Seconds([&] { CopyTree(u"B:\\small\\", to); });
             },
             [&](int round) {
                 Warm(root + "/small");
                 const std::string to = root + "/small-cp-" + std::to_string(round);
-                return Seconds([&] { Shell("cp -r --reflink=never " + root + "/small " + to); });
+                return bench::Seconds([&] { Shell("cp -r --reflink=never " + root + "/small " + to); });
             });
-        Report("20,000 small files, CopyFileExW", small.first, small.second, "cp -r --reflink=never");
+        bench::Report("20,000 small files, CopyFileExW", small, "cp -r --reflink=never");
     }
 
     // 100,000 entries: 100 folders of 1,000 empty files.
@@ -195,12 +167,12 @@ int main(int argc, char** argv)
         }
         std::size_t counted = 0;
         Shell("find " + root + "/walk > /dev/null");
-        const auto walk = BestOf(
-            5, [&](int) { return Seconds([&] { counted = CountTree(u"B:\\walk\\"); }); },
-            [&](int) { return Seconds([&] { Shell("find " + root + "/walk -printf '%y %s %T@ %p\\n' > /dev/null"); }); });
-        const double plainFind = Seconds([&] { Shell("find " + root + "/walk > /dev/null"); });
-        Report("walk of 100,000 entries", walk.first, walk.second, "find -printf (type,size,time)");
-        Report("walk of 100,000 entries", walk.first, plainFind, "find (names only)");
+        const auto walk = bench::MedianOf(
+            5, [&](int) { return bench::Seconds([&] { counted = CountTree(u"B:\\walk\\"); }); },
+            [&](int) { return bench::Seconds([&] { Shell("find " + root + "/walk -printf '%y %s %T@ %p\\n' > /dev/null"); }); });
+        const double plainFind = bench::Seconds([&] { Shell("find " + root + "/walk > /dev/null"); });
+        bench::Report("walk of 100,000 entries", walk, "find -printf (type,size,time)");
+        bench::Report("walk of 100,000 entries", {walk.ours, plainFind, walk.ours / plainFind}, "find (names only)");
         std::printf("entries walked: %zu\n", counted);
     }
 

@@ -1,6 +1,6 @@
 // Whole-run comparisons of the engine against peer tools on the same data, in one run:
 //   container encode/decode of a 256 MiB mixed file against lzop -1 piped into openssl AES-256-ECB,
-//   a plain copy of 20,000 small files through CopyOneFile against cp -a,
+//   a plain copy of 20,000 small files through CopyOneFile against cp -a (median of alternating rounds),
 //   duplicate detection over 10,000 and 100,000 unchanged files (the time should grow linearly).
 // Usage: engine_bench [container|copy|duplicates]...  (all three without arguments)
 
@@ -12,14 +12,13 @@
 #include "platform/files.h"
 #include "platform/system.h"
 #include "platform/text.h"
+#include "peer_timing.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <algorithm>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -27,13 +26,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-double Seconds(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void Shell(const std::string& command)
 {
@@ -65,17 +57,17 @@ void BenchContainer(const fs::path& host)
 {
     const std::string pass = platform::ToAnsi(CONTAINER_PASS);
     WriteMixedFile(host / "mixed.bin", 256u << 20);
-    const double encode = Seconds([&] {
+    const double encode = bench::Seconds([&] {
         EncodeContainerFile(u"B:\\mixed.bin", u"B:\\mixed.vemoen", pass, CONTAINER_KEY_AES256, nullptr);
     });
-    const double decode = Seconds([&] { DecodeContainerFile(u"B:\\mixed.vemoen", u"B:\\back.bin", pass, nullptr); });
+    const double decode = bench::Seconds([&] { DecodeContainerFile(u"B:\\mixed.vemoen", u"B:\\back.bin", pass, nullptr); });
     const std::string key = "3031323334353637383930313233343536373839303132333435363738393031";
     const std::string in = (host / "mixed.bin").string();
     const std::string packed = (host / "mixed.lzo.aes").string();
-    const double peerEncode = Seconds([&] {
+    const double peerEncode = bench::Seconds([&] {
         Shell("lzop -1 -c '" + in + "' | openssl enc -aes-256-ecb -K " + key + " -out '" + packed + "'");
     });
-    const double peerDecode = Seconds([&] {
+    const double peerDecode = bench::Seconds([&] {
         Shell("openssl enc -d -aes-256-ecb -K " + key + " -in '" + packed + "' | lzop -d -c > '" +
               (host / "peer.bin").string() + "'");
     });
@@ -86,27 +78,39 @@ void BenchContainer(const fs::path& host)
 void BenchCopy(const fs::path& host)
 {
     constexpr int kFiles = 20000;
+    constexpr int kPerFolder = 500;
     std::vector<char> content(2048, 'x');
     for (int i = 0; i < kFiles; ++i) {
-        const fs::path folder = host / "src" / std::to_string(i / 500);
+        const fs::path folder = host / "src" / std::to_string(i / kPerFolder);
         fs::create_directories(folder);
         std::ofstream(folder / (std::to_string(i) + ".doc"), std::ios::binary).write(content.data(), 2048);
     }
+    // Both sides start with the source written back and in the page cache.
+    Shell("sync; cat $(find '" + (host / "src").string() + "' -type f) > /dev/null");
     int failures = 0;
-    CreateDirectoryW(u"B:\\dst", nullptr);
-    const double engine = Seconds([&] {
-        for (int i = 0; i < kFiles; ++i) {
-            const std::u16string relative = Wide(std::to_string(i / 500) + "\\" + std::to_string(i) + ".doc");
-            if (i % 500 == 0) {
-                CreateDirectoryW((u"B:\\dst\\" + Wide(std::to_string(i / 500))).c_str(), nullptr);
-            }
-            DWORD error = 0;
-            failures += !CopyOneFile(u"B:\\src\\" + relative, u"B:\\dst\\" + relative, COPY_PLAIN, u"", nullptr, &error);
-        }
-    });
-    const double peer = Seconds([&] { Shell("cp -a '" + (host / "src").string() + "' '" + (host / "peer").string() + "'"); });
-    std::printf("plain copy of %d files: %.2f s, %d failed (cp -a %.2f s, ratio %.2f)\n", kFiles, engine, failures, peer,
-                engine / peer);
+    const auto timing = bench::MedianOf(
+        5,
+        [&](int round) {
+            const std::u16string to = u"B:\\dst" + Wide(std::to_string(round)) + u"\\";
+            return bench::Seconds([&] {
+                CreateDirectoryW(to.c_str(), nullptr);
+                for (int i = 0; i < kFiles; ++i) {
+                    const std::string folder = std::to_string(i / kPerFolder);
+                    if (i % kPerFolder == 0) {
+                        CreateDirectoryW((to + Wide(folder)).c_str(), nullptr);
+                    }
+                    const std::u16string relative = Wide(folder + "\\" + std::to_string(i) + ".doc");
+                    DWORD error = 0;
+                    failures += !CopyOneFile(u"B:\\src\\" + relative, to + relative, COPY_PLAIN, u"", nullptr, &error);
+                }
+            });
+        },
+        [&](int round) {
+            const std::string to = (host / ("peer" + std::to_string(round))).string();
+            return bench::Seconds([&] { Shell("cp -a '" + (host / "src").string() + "' '" + to + "'"); });
+        });
+    std::printf("plain copy of %d files (%d failed):\n", kFiles, failures);
+    bench::Report("  CopyOneFile mode 0", timing, "cp -a");
 }
 
 double DuplicateRun(const fs::path& host, int files)
@@ -125,7 +129,7 @@ double DuplicateRun(const fs::path& host, int files)
     HANDLE find = FindFirstFileW((document + u"\\20240101_000000\\C\\0\\0.doc").c_str(), &found);
     FindClose(find);
     const SYSTEMTIME start{2024, 3, 5, 1, 0, 0, 0, 0};
-    return Seconds([&] {
+    return bench::Seconds([&] {
         DuplicateCandidates candidates;
         CollectEasyCandidates(candidates, {1, 0, 0, 0, 0}, start, {document, u"", u"", u"", u""});
         ui::TStringList lists[5];

@@ -20,8 +20,44 @@ using platform::HostPath;
 
 constexpr std::size_t kChunkBytes = 1 << 20;
 
-// A copy in progress: written under a temporary name beside the destination and renamed into
-// place only when complete, so a failure never leaves a half-written file nor loses the old one.
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Runs create(path) on unused temporary names beside finalPath until one is free; the name used on
+// success, empty with errno on failure.
+template <class Create>
+std::string WithFreshTemporaryName(const std::string& finalPath, Create&& create)
+{
+    static std::atomic<std::uint64_t> counter{std::random_device{}()};
+    const std::string folder = finalPath.substr(0, finalPath.find_last_of('/') + 1);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        char name[40];
+        std::snprintf(name, sizeof name, ".~copy%016llx.tmp", static_cast<unsigned long long>(counter++));
+        std::string path = folder + name;
+        if (create(path.c_str()) == 0) {
+            return path;
+        }
+        if (errno != EEXIST) {
+            return {};
+        }
+    }
+    return {};
+}
+
+// Linking an unnamed file needs its /proc/self/fd entry.
+bool CanLinkUnnamedFiles()
+{
+    static const bool available = ::access("/proc/self/fd", X_OK) == 0;
+    return available;
+}
+
+// A copy in progress, given its name only when complete, so that a failure never leaves a
+// half-written file nor loses the old one. It is written to an unnamed file in the destination
+// folder where the file system has them (nothing is left behind even by a crash), else to a
+// temporary name beside the destination.
 class PendingCopy {
 public:
     ~PendingCopy()
@@ -32,34 +68,49 @@ public:
         }
     }
 
-    // Creates the temporary file in the folder of finalPath; false with errno on failure.
+    // Creates the file in the folder of finalPath; false with errno on failure.
     bool Create(const std::string& finalPath)
     {
-        static std::atomic<std::uint64_t> counter{std::random_device{}()};
-        const std::string folder = finalPath.substr(0, finalPath.find_last_of('/') + 1);
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            char name[40];
-            std::snprintf(name, sizeof name, ".~copy%016llx.tmp", static_cast<unsigned long long>(counter++));
-            const std::string path = folder + name;
-            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (CanLinkUnnamedFiles()) {
+            const int fd = ::open(FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666);
             if (fd >= 0) {
-                struct stat info{};
-                ::fstat(fd, &info);
-                tempPath_ = path;
-                file_ = FileHandle::Adopt(fd, {info.st_dev, info.st_ino}, GENERIC_WRITE, 0);
-                return file_ != nullptr;
+                return Adopt(fd);
             }
-            if (errno != EEXIST) {
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
                 return false;
             }
         }
-        return false;
+        int fd = -1;
+        tempPath_ = WithFreshTemporaryName(finalPath, [&fd](const char* path) {
+            fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return fd >= 0 ? 0 : -1;
+        });
+        return !tempPath_.empty() && Adopt(fd);
     }
 
     FileHandle& file() { return *file_; }
 
-    bool Commit(const std::string& finalPath)
+    // Gives the copy its name, replacing a file of that name when mayReplace; false with errno.
+    bool Commit(const std::string& finalPath, bool mayReplace)
     {
+        if (tempPath_.empty()) {
+            char unnamed[32];
+            std::snprintf(unnamed, sizeof unnamed, "/proc/self/fd/%d", file_->fd());
+            const auto link = [&unnamed](const char* path) {
+                return ::linkat(AT_FDCWD, unnamed, AT_FDCWD, path, AT_SYMLINK_FOLLOW);
+            };
+            if (link(finalPath.c_str()) == 0) {
+                platform::NoteNameAdded(finalPath);
+                return true;
+            }
+            if (errno != EEXIST || !mayReplace) {
+                return false;
+            }
+            tempPath_ = WithFreshTemporaryName(finalPath, link);
+            if (tempPath_.empty()) {
+                return false;
+            }
+        }
         if (::rename(tempPath_.c_str(), finalPath.c_str()) != 0) {
             return false;
         }
@@ -69,6 +120,14 @@ public:
     }
 
 private:
+    bool Adopt(int fd)
+    {
+        struct stat info{};
+        ::fstat(fd, &info);
+        file_ = FileHandle::Adopt(fd, {info.st_dev, info.st_ino}, GENERIC_WRITE, 0);
+        return file_ != nullptr;
+    }
+
     std::string tempPath_;
     std::unique_ptr<FileHandle> file_;
 };
@@ -128,15 +187,14 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
     if (!source.ok() || !target.ok()) {
         return Fail(source.ok() ? target.error : source.error);
     }
-    const auto sourceFile =
-        platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
+    struct stat sourceInfo{};
+    const auto sourceFile = platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
+                                                   FILE_FLAG_SEQUENTIAL_SCAN, &sourceInfo);
     if (!sourceFile) {
         return FALSE;
     }
-    struct stat sourceInfo{};
-    ::fstat(sourceFile->fd(), &sourceInfo);
     const DWORD sourceBits =
-        platform::ReadStoredAttributes(source.path, sourceFile->id()).value_or(FILE_ATTRIBUTE_ARCHIVE);
+        platform::ReadStoredAttributes(sourceFile->fd(), sourceFile->id()).value_or(FILE_ATTRIBUTE_ARCHIVE);
 
     struct stat targetInfo{};
     if (platform::WithCaseFallback(target, [&targetInfo](const char* p) { return ::lstat(p, &targetInfo); }) == 0) {
@@ -149,9 +207,10 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
     if (!copy.Create(target.path)) {
         return Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
     }
-    ::posix_fadvise(sourceFile->fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
-
     const ULONGLONG total = static_cast<ULONGLONG>(sourceInfo.st_size);
+    if (total > kChunkBytes) {
+        ::posix_fadvise(sourceFile->fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    }
     ULONGLONG done = 0;
     const auto report = [&](DWORD reason) {
         if (!progress) {
@@ -204,8 +263,8 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
             return Fail(WindowsErrorFromErrno(errno));
         }
     }
-    if (!copy.Commit(target.path)) {
-        return Fail(WindowsErrorFromErrno(errno));
+    if (!copy.Commit(target.path, !(flags & COPY_FILE_FAIL_IF_EXISTS))) {
+        return Fail(errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno));
     }
     SetLastError(ERROR_SUCCESS);
     return TRUE;

@@ -242,6 +242,23 @@ std::optional<DWORD> ReadStoredAttributes(int dirFd, const char* name, const std
     return ReadProcess(id);
 }
 
+std::optional<DWORD> ReadStoredAttributes(int fd, FileIdentity id)
+{
+    Store store = StoreOf(id.device);
+    if (store == Store::ExtendedAttribute) {
+        char text[64];
+        const ssize_t length = ::fgetxattr(fd, kXattrName, text, sizeof text);
+        if (length >= 0) {
+            return ParseStored(text, length);
+        }
+        if (!RefusesExtendedAttributes(errno)) {
+            return std::nullopt;
+        }
+        store = FallBackFrom(id.device, fd);
+    }
+    return store == Store::Fat ? ReadFat(fd) : ReadProcess(id);
+}
+
 bool WriteStoredAttributes(const std::string& hostPath, FileIdentity id, DWORD bits, bool isFolder)
 {
     return Write(hostPath, -1, id, bits, isFolder);

@@ -23,6 +23,8 @@ struct FileIdentity {
 std::optional<DWORD> ReadStoredAttributes(const std::string& hostPath, FileIdentity id);
 // The same for the entry name of the folder dirFd (AT_FDCWD with a full name); hostPath is its full path.
 std::optional<DWORD> ReadStoredAttributes(int dirFd, const char* name, const std::string& hostPath, FileIdentity id);
+// The same for an open file.
+std::optional<DWORD> ReadStoredAttributes(int fd, FileIdentity id);
 // Stores the bits, or removes what is stored when bits equals the default (archive for a regular
 // file, nothing for a folder). Sets errno and returns false on failure.
 bool WriteStoredAttributes(const std::string& hostPath, FileIdentity id, DWORD bits, bool isFolder);

@@ -177,7 +177,8 @@ bool DeleteIsShared(FileIdentity id)
     return true;
 }
 
-std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD share, DWORD disposition, DWORD flags)
+std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD share, DWORD disposition, DWORD flags,
+                                         struct stat* info)
 {
     const Opened opened = OpenOnDisk(host, access, disposition, flags);
     if (opened.fd < 0) {
@@ -188,11 +189,11 @@ std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD sha
     if (!opened.existed) {
         NoteNameAdded(host.path);
     }
-    struct stat info{};
-    ::fstat(opened.fd, &info);
-    const FileIdentity id{info.st_dev, info.st_ino};
+    struct stat status{};
+    ::fstat(opened.fd, &status);
+    const FileIdentity id{status.st_dev, status.st_ino};
     if (opened.existed) {
-        if (const DWORD refusal = RefusalOf(info, host.path, id, access, disposition, flags)) {
+        if (const DWORD refusal = RefusalOf(status, host.path, id, access, disposition, flags)) {
             ::close(opened.fd);
             SetLastError(refusal);
             return nullptr;
@@ -211,6 +212,9 @@ std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD sha
     if ((replaces || !opened.existed) && (disposition != TRUNCATE_EXISTING) &&
         (opened.existed || (flags & kAttributesSetAtCreation))) {
         WriteStoredAttributes(handle->fd(), id, (flags & kAttributesSetAtCreation) | FILE_ATTRIBUTE_ARCHIVE, false);
+    }
+    if (info) {
+        *info = status;
     }
     const bool reportsExisting = opened.existed && (disposition == CREATE_ALWAYS || disposition == OPEN_ALWAYS);
     SetLastError(reportsExisting ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+struct stat;
+
 namespace platform {
 
 class FileHandle final : public HandleObject {
@@ -39,7 +41,9 @@ bool CanOpenBeside(FileIdentity id, DWORD access, DWORD share);
 bool DeleteIsShared(FileIdentity id);
 
 // Opens host as CreateFileW does. On failure sets the last error and returns nullptr; on success
-// sets the last error to ERROR_ALREADY_EXISTS or ERROR_SUCCESS as CreateFileW does.
-std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD share, DWORD disposition, DWORD flags);
+// sets the last error to ERROR_ALREADY_EXISTS or ERROR_SUCCESS as CreateFileW does, and fills info
+// (when given) with the status of the opened file.
+std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD share, DWORD disposition, DWORD flags,
+                                         struct stat* info = nullptr);
 
 }  // namespace platform

@@ -44,10 +44,16 @@ void Stamp(FolderNames& names, const struct stat& info)
 // into it, say) reads the folder once, not once per name.
 class FolderNameCache {
 public:
-    std::string Find(const std::string& folder, const std::string& name)
+    // known, when given, is the folder's status as just read.
+    std::string Find(const std::string& folder, const std::string& name, const struct stat* known)
     {
         struct stat info{};
-        if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        if (known) {
+            info = *known;
+        } else if (::stat(folder.c_str(), &info) != 0) {
+            return {};
+        }
+        if (!S_ISDIR(info.st_mode)) {
             return {};
         }
         std::lock_guard lock(mutex_);
@@ -123,10 +129,13 @@ bool MatchCase(HostPath& host)
     // Most misses name a new entry of an existing folder: then only the last name needs matching.
     const std::size_t lastSlash = host.path.find_last_of('/');
     struct stat info{};
+    struct stat folderInfo{};
+    bool folderKnown = false;
     std::size_t pos = host.rootLength;
-    if (lastSlash > host.rootLength && ::stat(host.path.substr(0, lastSlash).c_str(), &info) == 0) {
+    if (lastSlash > host.rootLength && ::stat(host.path.substr(0, lastSlash).c_str(), &folderInfo) == 0) {
         matched = host.path.substr(0, lastSlash);
         pos = lastSlash;
+        folderKnown = true;
     }
     bool changed = false;
     bool stillOnDisk = true;
@@ -139,7 +148,8 @@ bool MatchCase(HostPath& host)
         std::string name = host.path.substr(pos, end - pos);
         pos = end;
         if (stillOnDisk && ::lstat((matched + '/' + name).c_str(), &info) != 0) {
-            const std::string onDisk = TheCache().Find(matched.empty() ? "/" : matched, name);
+            const std::string onDisk =
+                TheCache().Find(matched.empty() ? "/" : matched, name, folderKnown ? &folderInfo : nullptr);
             stillOnDisk = !onDisk.empty();
             if (stillOnDisk && onDisk != name) {
                 name = onDisk;
@@ -148,6 +158,7 @@ bool MatchCase(HostPath& host)
         }
         matched += '/';
         matched += name;
+        folderKnown = false;
     }
     if (changed) {
         host.path = std::move(matched);

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include "ui/backend.h"
+#include "ui/loop/drive_watch.h"
 #include "ui/loop/message_loop.h"
 #include "ui/loop/window_identity.h"
 

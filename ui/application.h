@@ -21,6 +21,7 @@ using TMessageEvent = std::function<void(TMsg& Msg, bool& Handled)>;
 
 namespace loop {
 class WindowIdentity;
+class DriveWatch;
 }
 
 class TApplication : public TComponent {
@@ -82,10 +83,15 @@ public:
     void RunModal(TForm& form);
     void AdoptForm(TForm* form);
     void HandleIdentityRequests();
+    // Sends the form WM_DEVICECHANGE volume arrival and removal notices whenever the drive letters
+    // change (looked at every 500 ms of the tick count by the loop); nullptr stops watching.
+    void WatchDriveChanges(TForm* target);
+    void HandleDriveChanges();
 
 private:
     std::u16string title_;
     std::unique_ptr<loop::WindowIdentity> identity_;
+    std::unique_ptr<loop::DriveWatch> driveWatch_;
     TIcon icon_;
     HWND handle_;
     WeakRef<TForm> mainForm_;

@@ -234,11 +234,11 @@ bool TControl::HitTest(Point p) const
 
 gfx::FontSpec TControl::PaintFont() const
 {
-    gfx::FontSpec spec = font_.Spec();
+    gfx::FontSpec fontSpec = font_.Spec();
     if (!enabled_) {
-        spec.color = clGrayText;
+        fontSpec.color = clGrayText;
     }
-    return spec;
+    return fontSpec;
 }
 
 void TControl::Click()

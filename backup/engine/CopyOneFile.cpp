@@ -128,7 +128,7 @@ int SaveAndClearAttributes(const std::u16string& path)
 
 void RestoreAttributes(const std::u16string& path, int record)
 {
-    if (record < 0 || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (record < 0) {
         return;
     }
     DWORD attributes = 0;

@@ -69,7 +69,9 @@ bool ForEachEntry(const std::u16string& folder, const std::u16string& pattern, V
     return true;
 }
 
-void CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
+}  // namespace
+
+bool CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
                       ui::TStringList& failed, const std::u16string& source, const std::u16string& destination,
                       const WIN32_FIND_DATAW& found, const std::u16string& pass, int mode, clProcessNotify* notifier)
 {
@@ -79,12 +81,11 @@ void CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStri
     DWORD error = 0;
     if (CopyOneFile(source, destination, mode, pass, notifier, &error)) {
         completed.Add(source);
-    } else {
-        ReportFailedFile(errorList, failed, found, error, source);
+        return true;
     }
+    ReportFailedFile(errorList, failed, found, error, source);
+    return false;
 }
-
-}  // namespace
 
 std::u16string FormatByteSize(LONGLONG size)
 {

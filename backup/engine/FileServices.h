@@ -24,6 +24,11 @@ void AddErrorRow(ui::TListView& view, const WIN32_FIND_DATAW& found, DWORD error
 // A file of the job that failed: its line in `failed` and its row in the error list.
 void ReportFailedFile(ui::TListView* view, ui::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
                       const std::u16string& path);
+// Copies one file of a job: shows the source in the path label (when there is one), then adds the
+// source to `completed`, or reports it as failed with the copy's error. True when it was copied.
+bool CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
+                      ui::TStringList& failed, const std::u16string& source, const std::u16string& destination,
+                      const WIN32_FIND_DATAW& found, const std::u16string& pass, int mode, clProcessNotify* notifier);
 // Saves a list file of a run; a failure is reported like a failed file naming the list file.
 bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TListView* view,
                           ui::TStringList& failed);

@@ -95,9 +95,14 @@ void LoadLanguageTable(ui::TStringList& table, int langId)
 
 void FillLanguageCombo(ui::TComboBox* combo, ui::TEdit* edit, int langId)
 {
+    FillLanguageComboFrom(kLanguageListResource, combo, edit, langId);
+}
+
+void FillLanguageComboFrom(int listResource, ui::TComboBox* combo, ui::TEdit* edit, int langId)
+{
     combo->Items().Clear();
     ui::TStringList languages;
-    LoadTextResource(languages, kLanguageListResource);
+    LoadTextResource(languages, listResource);
     int selected = 0;
     for (int i = 0; i < languages.Count(); ++i) {
         const std::u16string& line = languages.Strings(i);
@@ -113,11 +118,15 @@ void FillLanguageCombo(ui::TComboBox* combo, ui::TEdit* edit, int langId)
     combo->SetItemIndex(selected > 0 && selected < languages.Count() ? selected : 0);
 }
 
-int LanguageOfComboIndex(ui::TComboBox* combo, ui::TStringList& table)
+int LangIdOfComboIndex(int index)
 {
     static constexpr std::array<int, 4> kLangIdOfIndex = {1033, 2052, 1028, 1041};
-    const int index = combo->ItemIndex();
-    const int langId = index > 0 && index < static_cast<int>(kLangIdOfIndex.size()) ? kLangIdOfIndex[index] : 1033;
+    return index > 0 && index < static_cast<int>(kLangIdOfIndex.size()) ? kLangIdOfIndex[index] : 1033;
+}
+
+int LanguageOfComboIndex(ui::TComboBox* combo, ui::TStringList& table)
+{
+    const int langId = LangIdOfComboIndex(combo->ItemIndex());
     LoadLanguageTable(table, langId);
     return langId;
 }

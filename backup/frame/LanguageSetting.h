@@ -25,5 +25,9 @@ void LoadLanguageTable(ui::TStringList& table, int langId);
 // Fills the combo with the names of the language list and selects the LANGID's line ("English"
 // for a LANGID not listed); the edit, when given, takes the name of a listed LANGID.
 void FillLanguageCombo(ui::TComboBox* combo, ui::TEdit* edit, int langId);
+// The same from another language list resource (the setup program carries its own).
+void FillLanguageComboFrom(int listResource, ui::TComboBox* combo, ui::TEdit* edit, int langId);
+// The LANGID of a line of the language list: 1033 for line 0 and any line not listed.
+int LangIdOfComboIndex(int index);
 // The LANGID of the combo's selected line, whose table is loaded into the list.
 int LanguageOfComboIndex(ui::TComboBox* combo, ui::TStringList& table);

@@ -32,6 +32,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 
     BuildMainWindowSkin(*this);
     BindHandlers();
+    HookListViewProcs();
 
     LangId = ReadLanguageSetting();
     if (LangId == -1) {

@@ -133,6 +133,51 @@ public:
     TMemo* DebugInfo_Memo = nullptr;
     TPanel* Sum_Dev_Pan = nullptr;
     TPanel* Bac_Pan = nullptr;
+    // Easy Backup page: table frame, header bar, Renew button, capacity row, six category rows
+    // (Doc, Gra, Aud, Vid, Mai, Oth), destination selector and arrow.
+    TLabel* BE_BK_Lab = nullptr;
+    TImage* Bac_Title_Head_Img = nullptr;
+    TLabel* Bac_Title_Head_Lab = nullptr;
+    TImage* Bac_HourGlass_Easy_Img = nullptr;
+    TImage* Bac_HourGlass_Manual_Img = nullptr;
+    TPanel* BE_Renew_Btn_Pan = nullptr;
+    TImage* BE_Renew_BK_Left_Img = nullptr;
+    TImage* BE_Renew_BK_Center_Img = nullptr;
+    TImage* BE_Renew_BK_Right_Img = nullptr;
+    TLabel* BE_Renew_Btn_Lab = nullptr;
+    TLabel* BE_TotalCap_BK_Lab = nullptr;
+    TImage* BE_TotalCap_Check_Img = nullptr;
+    TImage* BE_TotalCap_Ico_Capacity_Img = nullptr;
+    TLabel* BE_TotalCap_IcoDes_Lab = nullptr;
+    TLabel* BE_TotalCap_Show_Lab = nullptr;
+    TLabel* BE_TotalCap_Bar_BK_Deep_Lab = nullptr;
+    TLabel* BE_TotalCap_Bar_BK_Light_Lab = nullptr;
+    TImage *BE_TotalCap_Doc_Img = nullptr, *BE_TotalCap_Gra_Img = nullptr, *BE_TotalCap_Aud_Img = nullptr,
+           *BE_TotalCap_Vid_Img = nullptr, *BE_TotalCap_Mai_Img = nullptr, *BE_TotalCap_Oth_Img = nullptr;
+    TLabel *BE_Cls_BK_Doc_Lab = nullptr, *BE_Cls_BK_Gra_Lab = nullptr, *BE_Cls_BK_Aud_Lab = nullptr,
+           *BE_Cls_BK_Vid_Lab = nullptr, *BE_Cls_BK_Mai_Lab = nullptr, *BE_Cls_BK_Oth_Lab = nullptr;
+    TImage *BE_Cls_Check_Doc_Img = nullptr, *BE_Cls_Check_Gra_Img = nullptr, *BE_Cls_Check_Aud_Img = nullptr,
+           *BE_Cls_Check_Vid_Img = nullptr, *BE_Cls_Check_Mai_Img = nullptr, *BE_Cls_Check_Oth_Img = nullptr;
+    TImage *BE_Cls_Ico_Doc_Img = nullptr, *BE_Cls_Ico_Gra_Img = nullptr, *BE_Cls_Ico_Aud_Img = nullptr,
+           *BE_Cls_Ico_Vid_Img = nullptr, *BE_Cls_Ico_Mai_Img = nullptr, *BE_Cls_Ico_Oth_Img = nullptr;
+    TLabel *BE_Cls_IcoDes_Doc_Lab = nullptr, *BE_Cls_IcoDes_Gra_Lab = nullptr, *BE_Cls_IcoDes_Aud_Lab = nullptr,
+           *BE_Cls_IcoDes_Vid_Lab = nullptr, *BE_Cls_IcoDes_Mai_Lab = nullptr, *BE_Cls_IcoDes_Oth_Lab = nullptr;
+    TLabel *BE_Cap_Show_Doc_Lab = nullptr, *BE_Cap_Show_Gra_Lab = nullptr, *BE_Cap_Show_Aud_Lab = nullptr,
+           *BE_Cap_Show_Vid_Lab = nullptr, *BE_Cap_Show_Mai_Lab = nullptr, *BE_Cap_Show_Oth_Lab = nullptr;
+    TLabel *BE_Cls_Bar_BK_Deep_Doc_Lab = nullptr, *BE_Cls_Bar_BK_Deep_Gra_Lab = nullptr,
+           *BE_Cls_Bar_BK_Deep_Aud_Lab = nullptr, *BE_Cls_Bar_BK_Deep_Vid_Lab = nullptr,
+           *BE_Cls_Bar_BK_Deep_Mai_Lab = nullptr, *BE_Cls_Bar_BK_Deep_Oth_Lab = nullptr;
+    TLabel *BE_Cls_Bar_BK_Light_Doc_Lab = nullptr, *BE_Cls_Bar_BK_Light_Gra_Lab = nullptr,
+           *BE_Cls_Bar_BK_Light_Aud_Lab = nullptr, *BE_Cls_Bar_BK_Light_Vid_Lab = nullptr,
+           *BE_Cls_Bar_BK_Light_Mai_Lab = nullptr, *BE_Cls_Bar_BK_Light_Oth_Lab = nullptr;
+    TImage *BE_Cap_Bar_Doc_Img = nullptr, *BE_Cap_Bar_Gra_Img = nullptr, *BE_Cap_Bar_Aud_Img = nullptr,
+           *BE_Cap_Bar_Vid_Img = nullptr, *BE_Cap_Bar_Mai_Img = nullptr, *BE_Cap_Bar_Oth_Img = nullptr;
+    TPanel* Bac_Dest_Pan = nullptr;
+    TLabel* Bac_Dest_Title_Lab = nullptr;
+    TEdit* Bac_Dest_Edit = nullptr;
+    TImage* Bac_Dest_SelBtn_Img = nullptr;
+    TComboBox* Bac_Dest_CBox = nullptr;
+    TImage* Bac_ArrowIcon_Img = nullptr;
     TPanel* Res_Pan = nullptr;
     TPanel* Del_Pan = nullptr;
     TPanel* App_Fav_Pan = nullptr;
@@ -154,6 +199,26 @@ public:
     TLabel* Progress_Total_Percent_Lab = nullptr;
     TLabel* Progress_Total_RemainTime_Lab = nullptr;
     TListView* Progress_List = nullptr;
+    TLabel* Progress_Total_BK_Deep_Lab = nullptr;
+    TImage* Progress_Total_Percent_BK_Img = nullptr;
+    TLabel* Progress_File_BK_Deep_Lab = nullptr;
+    TImage* Progress_File_Percent_BK_Img = nullptr;
+    TLabel* Progress_List_BK_Lab = nullptr;
+    TImage* Progress_Title_Head_Img = nullptr;
+    TLabel* Progress_Title_Head_Lab = nullptr;
+    TPanel* Progress_OK_Btn_Pan = nullptr;
+    TImage* PB_BK_Left_Img = nullptr;
+    TImage* PB_BK_Center_Img = nullptr;
+    TImage* PB_BK_Right_Img = nullptr;
+    TLabel* PB_Btn_Lab = nullptr;
+    TLabel* FileInfo_Total_Title_Lab = nullptr;
+    TLabel* FileInfo_Total_Num_Lab = nullptr;
+    TLabel* FileInfo_Complete_Title_Lab = nullptr;
+    TLabel* FileInfo_Complete_Num_Lab = nullptr;
+    TLabel* FileInfo_Fail_Title_Lab = nullptr;
+    TLabel* FileInfo_Fail_Num_Lab = nullptr;
+    TLabel* FileInfo_SpendTime_Title = nullptr;
+    TLabel* FileInfo_SpendTime_Num = nullptr;
 
     // Image lists, tray icon and its menu, timers.
     TImageList* SystemIcon_ImgList = nullptr;
@@ -180,6 +245,10 @@ public:
     void FormCloseQuery(TObject* Sender, bool& CanClose);
     void FormClose(TObject* Sender, TCloseAction& Action);
     void Lang_Sel_CBoxChange(TObject* Sender);
+    // Power, volume and folder-change notices, after the inherited dispatch.
+    void Dispatch(ui::TMessage& message) override;
+    // The push-button poll of the external drives.
+    void ExtBtn_TimerTimer(TObject* Sender);
 
     // ---- Published handlers of the frame: title buttons, moving and resizing ----
     void FormMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
@@ -233,6 +302,58 @@ public:
     // Sub-buttons (image and caption) of a page: the hover picture.
     void MenuSubButtonMouseMove(int page);
 
+    // ---- Tray icon, busy state and list-view hooks ----
+    // A job runs: closing is refused and the tray icon animates.
+    void EnterBusyState();
+    void LeaveBusyState();
+    void AnimateTrayIcon();
+    // Rebuilds the Manual Backup source tree five ticks after the last of a burst of requests.
+    void ScheduleBackupTreeRenew();
+    void BackupTreeRenewTick();
+    void HookListViewProcs();
+    void TrayIconClick(TObject* Sender);
+    void ExitClick(TObject* Sender);
+    void TrayIcon_Animate_TimerTimer(TObject* Sender);
+    void Renew_BM_Tree_TimerTimer(TObject* Sender);
+    void ProgressListViewProc(ui::TMessage& Message);
+    ui::TWndMethod SavedProgressListProc;
+    ui::TWndMethod SavedScheduleListProc;
+
+    // ---- Published handlers of the Easy Backup page ----
+    void BE_Cls_Check_Doc_ImgClick(TObject* Sender);
+    void BE_Cls_Check_Gra_ImgClick(TObject* Sender);
+    void BE_Cls_Check_Aud_ImgClick(TObject* Sender);
+    void BE_Cls_Check_Vid_ImgClick(TObject* Sender);
+    void BE_Cls_Check_Mai_ImgClick(TObject* Sender);
+    void BE_Renew_Btn_LabClick(TObject* Sender);
+    void BE_Renew_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void BE_Renew_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void BE_Renew_Btn_LabMouseLeave(TObject* Sender);
+    void Bac_Dest_SelBtn_ImgClick(TObject* Sender);
+    void Bac_Dest_SelBtn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Bac_Dest_SelBtn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Bac_Dest_CBoxChange(TObject* Sender);
+    void Bac_Dest_CBoxCloseUp(TObject* Sender);
+    // The language selector's opener (its change handler belongs to the window's life).
+    void Lang_Sel_Btn_ImgClick(TObject* Sender);
+    void Lang_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Lang_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+
+    // ---- Published handlers of the work buttons and the error list ----
+    void RB_Btn_LabClick(TObject* Sender);
+    void RB_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void RB_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void RB_Btn_LabMouseLeave(TObject* Sender);
+    void LB_Btn_LabClick(TObject* Sender);
+    void LB_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void LB_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void LB_Btn_LabMouseLeave(TObject* Sender);
+    void PB_Btn_LabClick(TObject* Sender);
+    void PB_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void PB_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Progress_ListClick(TObject* Sender);
+    void Progress_ListDblClick(TObject* Sender);
+
     // ---- Messages and questions of the program ----
     void ShowNoticeBox(const std::u16string& text);
     void ShowErrorBox(const std::u16string& text);
@@ -254,6 +375,7 @@ public:
     BYTE Renewing = 0;
     BYTE TreeRefreshPending = 0;
     BYTE BackupDriveRemoved = 0;
+    std::u16string JobDestinationRoot;  // root of the running backup's destination, set by its starter
     std::unique_ptr<clProcessNotify> ProgressNotify;
 
     // ---- Window geometry ----

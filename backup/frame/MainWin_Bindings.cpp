@@ -3,6 +3,7 @@
 
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
+#include "backup/frame/PageBindings.h"
 
 namespace {
 
@@ -90,6 +91,9 @@ void TMainForm::BindHandlers()
     BindDown(DragDrop_Lab, this, &TMainForm::DragDrop_LabMouseDown);
     BindClick(Client_LogoBK_Img, this, &TMainForm::Client_Logo_ImgClick);
     BindClick(Client_Logo_Img, this, &TMainForm::Client_Logo_ImgClick);
+    BindBackupPageHandlers(*this);
+    BindLanguageSelectorHandlers(*this);
+    BindWorkButtonHandlers(*this);
     BindClick(Version_Lab, this, &TMainForm::Menu_Set_BacBtn_LabClick);
     Version_Lab->OnMouseMove = [this](TObject*, TShiftState, int, int) { MenuSubButtonMouseMove(11); };
 

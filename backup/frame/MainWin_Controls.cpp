@@ -3,6 +3,7 @@
 // fixed-size labels, panels without bevel, the font Arial). The layout code places them.
 
 #include "backup/frame/ControlFactory.h"
+#include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/MainWin.h"
 
 namespace {
@@ -145,6 +146,44 @@ void TMainForm::CreateControls()
     DebugInfo_Memo = NewControl<TMemo>(this, "DebugInfo_Memo", Sum_Pro_Pan);
     Sum_Dev_Pan = Pan(this, "Sum_Dev_Pan", Work_Pan);
     Bac_Pan = Pan(this, "Bac_Pan", Work_Pan);
+    BE_BK_Lab = Lab(this, "BE_BK_Lab", Bac_Pan);
+    Bac_Title_Head_Img = Img(this, "Bac_Title_Head_Img", Bac_Pan);
+    Bac_Title_Head_Lab = Lab(this, "Bac_Title_Head_Lab", Bac_Pan);
+    Bac_HourGlass_Easy_Img = Img(this, "Bac_HourGlass_Easy_Img", Bac_Pan);
+    Bac_HourGlass_Manual_Img = Img(this, "Bac_HourGlass_Manual_Img", Bac_Pan);
+    BE_TotalCap_BK_Lab = Lab(this, "BE_TotalCap_BK_Lab", Bac_Pan);
+    BE_TotalCap_Check_Img = Img(this, "BE_TotalCap_Check_Img", Bac_Pan);
+    BE_TotalCap_Ico_Capacity_Img = Img(this, "BE_TotalCap_Ico_Capacity_Img", Bac_Pan);
+    BE_TotalCap_IcoDes_Lab = Lab(this, "BE_TotalCap_IcoDes_Lab", Bac_Pan);
+    BE_TotalCap_Show_Lab = Lab(this, "BE_TotalCap_Show_Lab", Bac_Pan);
+    BE_TotalCap_Bar_BK_Deep_Lab = Lab(this, "BE_TotalCap_Bar_BK_Deep_Lab", Bac_Pan);
+    BE_TotalCap_Bar_BK_Light_Lab = Lab(this, "BE_TotalCap_Bar_BK_Light_Lab", Bac_Pan);
+    for (const EasyCategoryRow& row : EasyCategoryRows()) {
+        const std::string part = row.NamePart;
+        this->*row.Segment = Img(this, ("BE_TotalCap_" + part + "_Img").c_str(), Bac_Pan);
+        this->*row.Ground = Lab(this, ("BE_Cls_BK_" + part + "_Lab").c_str(), Bac_Pan);
+        this->*row.Check = Img(this, ("BE_Cls_Check_" + part + "_Img").c_str(), Bac_Pan);
+        this->*row.Icon = Img(this, ("BE_Cls_Ico_" + part + "_Img").c_str(), Bac_Pan);
+        this->*row.Name = Lab(this, ("BE_Cls_IcoDes_" + part + "_Lab").c_str(), Bac_Pan);
+        this->*row.Size = Lab(this, ("BE_Cap_Show_" + part + "_Lab").c_str(), Bac_Pan);
+        this->*row.BarFrame = Lab(this, ("BE_Cls_Bar_BK_Deep_" + part + "_Lab").c_str(), Bac_Pan);
+        this->*row.BarGround = Lab(this, ("BE_Cls_Bar_BK_Light_" + part + "_Lab").c_str(), Bac_Pan);
+        this->*row.Bar = Img(this, ("BE_Cap_Bar_" + part + "_Img").c_str(), Bac_Pan);
+    }
+    Bac_Dest_CBox = NewControl<TComboBox>(this, "Bac_Dest_CBox", Bac_Pan);
+    Bac_Dest_CBox->SetStyle(ui::TComboBoxStyle::csDropDownList);
+    Bac_Dest_CBox->SetBevelKind(ui::TBevelKind::bkFlat);
+    Bac_Dest_Pan = Pan(this, "Bac_Dest_Pan", Bac_Pan);
+    Bac_Dest_Title_Lab = Lab(this, "Bac_Dest_Title_Lab", Bac_Dest_Pan);
+    Bac_Dest_Edit = NewControl<TEdit>(this, "Bac_Dest_Edit", Bac_Dest_Pan);
+    Bac_Dest_Edit->SetBorderStyle(ui::TBorderStyle::bsNone);
+    Bac_Dest_SelBtn_Img = Img(this, "Bac_Dest_SelBtn_Img", Bac_Dest_Pan);
+    Bac_ArrowIcon_Img = Img(this, "Bac_ArrowIcon_Img", Bac_Pan);
+    BE_Renew_Btn_Pan = Pan(this, "BE_Renew_Btn_Pan", Bac_Pan);
+    BE_Renew_BK_Left_Img = Img(this, "BE_Renew_BK_Left_Img", BE_Renew_Btn_Pan);
+    BE_Renew_BK_Center_Img = Img(this, "BE_Renew_BK_Center_Img", BE_Renew_Btn_Pan);
+    BE_Renew_BK_Right_Img = Img(this, "BE_Renew_BK_Right_Img", BE_Renew_Btn_Pan);
+    BE_Renew_Btn_Lab = Lab(this, "BE_Renew_Btn_Lab", BE_Renew_Btn_Pan);
     Res_Pan = Pan(this, "Res_Pan", Work_Pan);
     Del_Pan = Pan(this, "Del_Pan", Work_Pan);
     App_Fav_Pan = Pan(this, "App_Fav_Pan", Work_Pan);
@@ -167,6 +206,26 @@ void TMainForm::CreateControls()
     Progress_Total_RemainTime_Lab = Lab(this, "Progress_Total_RemainTime_Lab", Progress_Pan);
     Progress_List = NewControl<TListView>(this, "Progress_List", Progress_Pan);
     Progress_List->SetViewStyle(ui::TViewStyle::vsReport);
+    Progress_Total_BK_Deep_Lab = Lab(this, "Progress_Total_BK_Deep_Lab", Progress_Pan);
+    Progress_Total_Percent_BK_Img = Img(this, "Progress_Total_Percent_BK_Img", Progress_Pan);
+    Progress_File_BK_Deep_Lab = Lab(this, "Progress_File_BK_Deep_Lab", Progress_Pan);
+    Progress_File_Percent_BK_Img = Img(this, "Progress_File_Percent_BK_Img", Progress_Pan);
+    Progress_List_BK_Lab = Lab(this, "Progress_List_BK_Lab", Progress_Pan);
+    Progress_Title_Head_Img = Img(this, "Progress_Title_Head_Img", Progress_Pan);
+    Progress_Title_Head_Lab = Lab(this, "Progress_Title_Head_Lab", Progress_Pan);
+    Progress_OK_Btn_Pan = Pan(this, "Progress_OK_Btn_Pan", Progress_Pan);
+    PB_BK_Left_Img = Img(this, "PB_BK_Left_Img", Progress_OK_Btn_Pan);
+    PB_BK_Center_Img = Img(this, "PB_BK_Center_Img", Progress_OK_Btn_Pan);
+    PB_BK_Right_Img = Img(this, "PB_BK_Right_Img", Progress_OK_Btn_Pan);
+    PB_Btn_Lab = Lab(this, "PB_Btn_Lab", Progress_OK_Btn_Pan);
+    FileInfo_Total_Title_Lab = Lab(this, "FileInfo_Total_Title_Lab", Progress_Pan);
+    FileInfo_Total_Num_Lab = Lab(this, "FileInfo_Total_Num_Lab", Progress_Pan);
+    FileInfo_Complete_Title_Lab = Lab(this, "FileInfo_Complete_Title_Lab", Progress_Pan);
+    FileInfo_Complete_Num_Lab = Lab(this, "FileInfo_Complete_Num_Lab", Progress_Pan);
+    FileInfo_Fail_Title_Lab = Lab(this, "FileInfo_Fail_Title_Lab", Progress_Pan);
+    FileInfo_Fail_Num_Lab = Lab(this, "FileInfo_Fail_Num_Lab", Progress_Pan);
+    FileInfo_SpendTime_Title = Lab(this, "FileInfo_SpendTime_Title", Progress_Pan);
+    FileInfo_SpendTime_Num = Lab(this, "FileInfo_SpendTime_Num", Progress_Pan);
 
     SystemIcon_ImgList = NewComponent<TImageList>(this, "SystemIcon_ImgList");
     Check_ImgList = NewComponent<TImageList>(this, "Check_ImgList");
@@ -180,7 +239,7 @@ void TMainForm::CreateControls()
 
     Sch_Timer = Timer(this, "Sch_Timer", 2000);
     ExtBtn_Timer = Timer(this, "ExtBtn_Timer", 100);
-    TrayIcon_Animate_Timer = Timer(this, "TrayIcon_Animate_Timer", 500);
+    TrayIcon_Animate_Timer = Timer(this, "TrayIcon_Animate_Timer", 800);
     Renew_BM_Tree_Timer = Timer(this, "Renew_BM_Tree_Timer", 1000);
     TreeExpandTimer_Res = Timer(this, "TreeExpandTimer_Res", 1000);
     TreeExpandTimer_DE = Timer(this, "TreeExpandTimer_DE", 1000);
@@ -196,4 +255,9 @@ void TMainForm::CreateControls()
     OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
     OnClose = [this](TObject* s, TCloseAction& action) { FormClose(s, action); };
     Lang_Sel_CBox->OnChange = [this](TObject* s) { Lang_Sel_CBoxChange(s); };
+    TrayIcon->OnClick = [this](TObject* s) { TrayIconClick(s); };
+    Exit->OnClick = [this](TObject* s) { ExitClick(s); };
+    TrayIcon_Animate_Timer->OnTimer = [this](TObject* s) { TrayIcon_Animate_TimerTimer(s); };
+    ExtBtn_Timer->OnTimer = [this](TObject* s) { ExtBtn_TimerTimer(s); };
+    Renew_BM_Tree_Timer->OnTimer = [this](TObject* s) { Renew_BM_Tree_TimerTimer(s); };
 }

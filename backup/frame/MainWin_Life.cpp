@@ -4,11 +4,13 @@
 #include "backup/frame/LanguageSetting.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/Startup.h"
 #include "backup/layout/PageLayout.h"
 
 namespace {
 
 constexpr int kTrayIconFrame = 21035;
+constexpr int kTrayIconFrames = 6;
 
 // Longer than "X:\" and with ":\" as its second and third characters.
 bool IsDrivePath(const std::u16string& path)
@@ -23,14 +25,16 @@ void TMainForm::FormCreate(TObject*)
     StartPath = CommandLineArgument();
     StartedWithDrivePath = IsDrivePath(StartPath) ? 1 : 0;
     ApplyMenuCaptions(*this);
-    ui::TIcon icon;
-    LoadIconResource(icon, kTrayIconFrame);
-    if (TrayIcon_Imglist->Count() == 0) {
+    TrayIcon_Imglist->Clear();
+    for (int frame = 0; frame < kTrayIconFrames; ++frame) {
+        ui::TIcon icon;
+        LoadIconResource(icon, kTrayIconFrame + frame);
         TrayIcon_Imglist->AddIcon(icon);
     }
     TrayIcon->SetIcons(TrayIcon_Imglist);
     TrayIcon->SetHint(u"Harbex Solo +");
     TrayIcon->SetVisible(true);
+    RunStartupSequence(*this);
 }
 
 void TMainForm::FormActivate(TObject*)
@@ -42,6 +46,7 @@ void TMainForm::FormActivate(TObject*)
     Sch_Timer->SetEnabled(true);
     if (FirstActivation == 1) {
         FirstActivation = 0;
+        OfferResumeBackup(*this);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "backup/frame/Navigation.h"
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/layout/BackupPage.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/WindowLayout.h"
 
@@ -102,6 +103,9 @@ void RunPageSwitch(TMainForm& form, int page)
         (form.*panel)->SetVisible(panel == info.Panel);
     }
     MarkSubButtons(form, page);
+    if (info.Panel == &TMainForm::Bac_Pan) {
+        SwitchBackupPage(form, page);
+    }
 }
 
 void OpenGroup(TMainForm& form, int group)

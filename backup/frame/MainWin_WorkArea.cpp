@@ -5,7 +5,9 @@
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/layout/EasyBackupPage.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/layout/ProgressLayout.h"
 #include "backup/layout/WindowLayout.h"
 
 namespace {
@@ -109,6 +111,8 @@ void BuildWorkArea(TMainForm& form)
                     u"Cancel");
 
     LayoutOverviewPanel(form);
+    LayoutEasyBackupPage(form);
+    BuildProgressPanel(form);
 }
 
 int RightWorkButtonWidth(TMainForm& form)

@@ -1,6 +1,7 @@
 #include "backup/frame/SettingsPaths.h"
 
 #include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/CommandLine.h"
 #include "backup/frame/PathUtil.h"
 #include "backup/frame/SpecialFolders.h"
 
@@ -54,7 +55,12 @@ std::u16string BacTypeSetPath(bool create) { return IniFile(u"BacTypeSet.ini", c
 std::u16string BacDestPath(bool create) { return IniFile(u"BacDest.ini", create); }
 std::u16string LastBackupPath(bool create) { return IniFile(LastBackupFileName(), create); }
 std::u16string LastBackupTimePath(bool create) { return IniFile(LastBackupTimeFileName(), create); }
-std::u16string BacAbnorPath(bool create) { return IniFile(u"BacAbnor.ini", create); }
+// Per instance: an instance started for one drive must not clean up after the plain one.
+std::u16string BacAbnorPath(bool create)
+{
+    const std::u16string& argument = CommandLineArgument();
+    return IniFile(argument.empty() ? u"BacAbnor.ini" : u"BacAbnor_" + argument.substr(0, 1) + u".ini", create);
+}
 std::u16string CheckedRecordPath(bool create) { return IniFile(u"CheckedRecord.ini", create); }
 std::u16string TreeExpansionPath(bool create) { return IniFile(u"TreeExp_BM.ini", create); }
 

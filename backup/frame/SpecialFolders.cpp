@@ -53,6 +53,16 @@ std::u16string CommonStartupFolder()
     return FolderPath(CSIDL_COMMON_STARTUP, kLargeBuffer);
 }
 
+std::u16string CommonDesktopFolder()
+{
+    return FolderPath(CSIDL_COMMON_DESKTOPDIRECTORY, kLargeBuffer);
+}
+
+std::u16string CommonProgramsFolder()
+{
+    return FolderPath(CSIDL_COMMON_PROGRAMS, kLargeBuffer);
+}
+
 std::u16string ProgramFilesFolder()
 {
     return FolderPath(Is64BitWindows() ? CSIDL_PROGRAM_FILESX86 : CSIDL_PROGRAM_FILES, kLargeBuffer);

@@ -7,6 +7,8 @@
 std::u16string WindowsFolder();
 std::u16string SystemFolder();
 std::u16string CommonStartupFolder();
+std::u16string CommonDesktopFolder();
+std::u16string CommonProgramsFolder();
 // The 32-bit program-files folder on a 64-bit Windows, the ordinary one otherwise.
 std::u16string ProgramFilesFolder();
 std::u16string DesktopFolder();

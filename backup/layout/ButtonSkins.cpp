@@ -5,6 +5,7 @@
 #include "backup/frame/MenuGroups.h"
 #include "backup/frame/Navigation.h"
 #include "backup/frame/ResourceLoaders.h"
+#include "backup/layout/BackupPage.h"
 #include "backup/layout/PageLayout.h"
 
 namespace {
@@ -48,6 +49,9 @@ void ResetButtonSkins(TMainForm& form)
         } else if (restOthers) {
             LoadPngResource(form.*sub.Img, kSubNormal);
         }
+    }
+    if ((page == 3 || page == 4) && form.Idle == 1) {
+        RestBackupPageSkins(form, page);
     }
     if (page == 10) {
         LoadPngResource(form.Lang_Sel_Btn_Img, kDropDown);

@@ -5,6 +5,8 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/Navigation.h"
+#include "backup/layout/EasyBackupPage.h"
+#include "backup/layout/ProgressLayout.h"
 #include "backup/layout/WindowLayout.h"
 
 namespace {
@@ -66,6 +68,8 @@ void ApplyLanguage(TMainForm& form)
     form.Main_Btn_About_Hint_Lab->SetHint(FormatText1(LookupText(*form.LangTable, 20010), u"Harbex Solo+"));
     form.RB_Btn_Lab->SetCaption(LookupText(*form.LangTable, 20004));
     form.LB_Btn_Lab->SetCaption(LookupText(*form.LangTable, 20005));
+    ApplyProgressPanelLanguage(form);
+    ApplyEasyBackupCaptions(form);
     if (form.LangId == kRtlLangId) {
         RelayoutRtl(form);
     } else {

@@ -5,7 +5,10 @@
 #include "backup/frame/Navigation.h"
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/layout/BackupPage.h"
+#include "backup/layout/EasyBackupPage.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/layout/ProgressLayout.h"
 
 namespace {
 
@@ -315,6 +318,8 @@ void RelayoutLtr(TMainForm& form)
     RelayoutLtrWorkPanel(form);
     RelayoutLtrWorkButtons(form);
     RelayoutLtrOverviewPages(form);
+    RelayoutLtrBackupPage(form);
+    RelayoutLtrProgressPage(form);
 }
 
 void RelayoutRtl(TMainForm& form)
@@ -324,6 +329,8 @@ void RelayoutRtl(TMainForm& form)
     RelayoutRtlWorkPanel(form);
     RelayoutRtlWorkButtons(form);
     RelayoutRtlOverviewPages(form);
+    RelayoutRtlBackupPage(form);
+    RelayoutRtlProgressPage(form);
 }
 
 void ApplyRtlLayout(TMainForm& form)
@@ -350,4 +357,6 @@ void ApplyRtlLayout(TMainForm& form)
     PlaceRtlWorkPanel(form);
     RelayoutRtlWorkButtons(form);
     RelayoutRtlOverviewPages(form);
+    LayoutRtlEasyBackupPage(form);
+    LayoutRtlProgressPage(form);
 }

@@ -36,7 +36,7 @@ TEST_F(FrameWindow, ConstructsWithTheChosenLanguageAndShowsPageOne)
         EXPECT_TRUE(MainForm->Sum_Pro_Pan->Visible());
         EXPECT_FALSE(MainForm->Bac_Pan->Visible());
         EXPECT_EQ(MainForm->DebugInfo_Memo->Lines()[1], u"Ver :2.00.28");
-        EXPECT_EQ(MainForm->ScheduleKind, 0);
+        EXPECT_EQ(MainForm->ScheduleKind, 1);
         EXPECT_EQ(MainForm->ExternalDrives.Count, 0);
         Close();
     }
@@ -199,7 +199,7 @@ TEST_F(FrameWindow, StartsWithTheDriveInTheTitleAndTheTrayIconsFirstFrame)
     EXPECT_TRUE(MainForm->TrayIcon->Visible());
     EXPECT_EQ(MainForm->TrayIcon->Hint(), u"Harbex Solo +");
     ASSERT_EQ(MainForm->TrayIcon->Icons(), MainForm->TrayIcon_Imglist);
-    ASSERT_EQ(MainForm->TrayIcon_Imglist->Count(), 1);
+    ASSERT_EQ(MainForm->TrayIcon_Imglist->Count(), 6);
     EXPECT_EQ(MainForm->TrayIcon->IconIndex(), 0);
     const auto frameOf = [](int id) {
         ui::TIcon icon;
@@ -210,6 +210,7 @@ TEST_F(FrameWindow, StartsWithTheDriveInTheTitleAndTheTrayIconsFirstFrame)
     };
     EXPECT_EQ(*MainForm->TrayIcon_Imglist->Bitmap(0), frameOf(21035));
     EXPECT_NE(*MainForm->TrayIcon_Imglist->Bitmap(0), frameOf(21036));
+    EXPECT_EQ(*MainForm->TrayIcon_Imglist->Bitmap(5), frameOf(21040));
 }
 
 TEST_F(FrameWindow, OwnedBoxTakesThePushButtonAndStartsFresh)

@@ -484,6 +484,7 @@ void Pass(bool wait)
         RouteEvent(e);
     }
     App().HandleIdentityRequests();
+    App().HandleDriveChanges();
     DispatchPosted();
     FireDueTimers();
     DrainDeferredFrees();

@@ -1,0 +1,24 @@
+#include "backup/device/Filelistwin.h"
+
+#include "backup/frame/PathUtil.h"
+#include "backup/frame/SpecialFolders.h"
+#include "platform/shell.h"
+
+std::u16string ShortcutFileName()
+{
+    return u"Harbex Solo+.lnk";
+}
+
+void CreateShellLink(const std::u16string& target, const std::u16string& linkName, const std::u16string& folder)
+{
+    platform::ShellLink link;
+    link.target = target;
+    const std::u16string path = WithTrailingBackslash(folder) + linkName;
+    platform::SaveShellLink(path.c_str(), link);
+}
+
+void CreateStartupShortcut()
+{
+    CreateShellLink(WithTrailingBackslash(InstallFolder(true)) + ProgramFileName(), ShortcutFileName(),
+                    WithTrailingBackslash(CommonStartupFolder()));
+}

@@ -1,0 +1,18 @@
+#include "backup/device/TriggerFunction.h"
+
+#include "backup/engine/StartersBackup.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/MainWin.h"
+
+void RunTriggerFunction(TMainForm& form, const std::u16string& destination, const std::u16string& entry)
+{
+    if (entry.empty()) {
+        return;
+    }
+    if (entry.back() == u'0') {
+        form.Menu_BacIndex_BtnImgClick(nullptr);
+        form.Menu_Bac_EasyBtn_LabClick(nullptr);
+        StartEasyBackup(form, destination, form.Progress_File_Path_Lab, form.EasyBackupCategories,
+                        form.Progress_File_Path_Lab);
+    }
+}

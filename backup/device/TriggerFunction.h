@@ -1,0 +1,10 @@
+#pragma once
+// Starting the backup bound to a trigger (the drive's push button, a hotkey).
+
+#include <string>
+
+class TMainForm;
+
+// The entry's last character chooses the function: 0 Easy Backup, 1 Manual Backup, to the
+// destination, on the Backup page; an empty entry or any other function starts nothing.
+void RunTriggerFunction(TMainForm& form, const std::u16string& destination, const std::u16string& entry);

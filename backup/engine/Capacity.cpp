@@ -1,0 +1,72 @@
+#include "backup/engine/Capacity.h"
+
+#include "backup/engine/DiskCapacity.h"
+#include "backup/engine/FileServices.h"
+#include "backup/engine/ProgressPanel.h"
+#include "backup/frame/EasyCategoryRows.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/MainWin.h"
+#include "backup/layout/EasyBackupPage.h"
+
+#include <algorithm>
+
+namespace {
+
+// A figure below zero (the Other share when the categories exceed the used space) shows as zero.
+std::int64_t Shown(std::int64_t bytes)
+{
+    return std::max<std::int64_t>(bytes, 0);
+}
+
+int ShownWidth(std::int64_t part, std::uint64_t whole, int width)
+{
+    return std::max(ProportionalWidth(Shown(part), whole, width), 0);
+}
+
+}  // namespace
+
+void ShowLocalDiskCapacity(TMainForm& form)
+{
+    form.BE_TotalCap_IcoDes_Lab->SetCaption(LookupText(*form.LangTable, 20097));
+    const std::uint64_t total = form.LocalDiskTotalBytes;
+    const std::uint64_t used = total - form.LocalDiskFreeBytes;
+    form.BE_TotalCap_Show_Lab->SetCaption(FormatByteSize(static_cast<LONGLONG>(used)) + u" / " +
+                                          FormatByteSize(static_cast<LONGLONG>(total)));
+    const int width = form.BE_TotalCap_Bar_BK_Light_Lab->Width();
+    const auto& rows = EasyCategoryRows();
+    for (int k = 0; k < kEasyCategoryRowCount; ++k) {
+        (form.*rows[k].Segment)->SetWidth(ShownWidth(form.CategoryBytes.Bytes[k], total, width));
+    }
+}
+
+void ShowCategorySizes(TMainForm& form)
+{
+    const std::uint64_t used = form.LocalDiskTotalBytes - form.LocalDiskFreeBytes;
+    const int width = form.BE_Cls_Bar_BK_Light_Doc_Lab->Width();
+    const auto& rows = EasyCategoryRows();
+    for (int k = 0; k < kEasyCategoryRowCount; ++k) {
+        const std::int64_t bytes = form.CategoryBytes.Bytes[k];
+        (form.*rows[k].Size)->SetCaption(FormatByteSize(Shown(bytes)));
+        (form.*rows[k].Bar)->SetWidth(ShownWidth(bytes, used, width));
+    }
+}
+
+void RenewEasyBackupCapacity(TMainForm& form)
+{
+    if (form.Idle != 1) {
+        return;
+    }
+    form.Idle = 0;
+    if (!GetLocalDiskCapacity(form.LocalDiskTotalBytes, form.LocalDiskUsedBytes, form.LocalDiskFreeBytes)) {
+        form.ShowErrorBox(LookupText(*form.LangTable, 20113));
+    } else {
+        ResetProgressPanel(form);
+        form.Work_Btn_Left_Pan->Show();
+        ScanCategorySizes(form.Progress_File_Path_Lab, form.CategoryBytes, form.LocalDiskTotalBytes,
+                          form.LocalDiskFreeBytes);
+        ShowLocalDiskCapacity(form);
+        RelayoutEasyBackupRows(form);
+        form.Work_Btn_Left_Pan->Hide();
+    }
+    form.Idle = 1;
+}

@@ -1,0 +1,260 @@
+#include "backup/engine/EasyBackupRun.h"
+
+#include "backup/engine/Categories.h"
+#include "backup/engine/Clprocessnotify.h"
+#include "backup/engine/Container.h"
+#include "backup/engine/CopyOneFile.h"
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/DestRelativePath.h"
+#include "backup/engine/DuplicateDetection.h"
+#include "backup/engine/DriveEntries.h"
+#include "backup/engine/EasyTreeWalk.h"
+#include "backup/engine/FileServices.h"
+#include "backup/engine/InterruptMarker.h"
+#include "backup/engine/JobControl.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/frame/AccessGrant.h"
+#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/MainWin.h"
+#include "backup/frame/PathUtil.h"
+#include "platform/clock.h"
+#include "ui/controls/label.h"
+
+#include <vector>
+
+namespace {
+
+// One folder per Easy category, Document .. Mail; empty for a category the run did not select.
+using CLASSPATH = std::array<std::u16string, 5>;
+using CategoryFlags = std::array<BYTE, 5>;
+
+std::u16string RunFolderOfCategory(int category, const CLASSPATH& runFolders)
+{
+    return category >= 1 && category <= 5 ? runFolders[static_cast<std::size_t>(category - 1)] : std::u16string();
+}
+
+template <class Visit>
+void ForEachSelectedCategory(const CategoryFlags& categories, Visit visit)
+{
+    for (int category = CATEGORY_DOCUMENT; category <= CATEGORY_MAIL; ++category) {
+        if (IsCategorySelected(category, categories)) {
+            visit(category, static_cast<std::size_t>(category - 1));
+        }
+    }
+}
+
+// The destination of folder\name (folder with a trailing "\"); its folder is created.
+std::u16string EasyDestinationPath(const std::u16string& folder, const std::u16string& name, int category,
+                                   const CLASSPATH& runFolders)
+{
+    const std::u16string destinationFolder =
+        WithTrailingBackslash(RunFolderOfCategory(category, runFolders)) + DestRelativePath(folder);
+    CreateDirPath(destinationFolder);
+    return WithTrailingBackslash(destinationFolder) + name;
+}
+
+bool HideBackupFolderOption()
+{
+    return MainForm != nullptr && MainForm->HideBackupFolder != 0;
+}
+
+bool BackupDriveRemoved()
+{
+    return MainForm != nullptr && MainForm->BackupDriveRemoved != 0;
+}
+
+// The state of one run that every file of the walk reads or adds to.
+struct EasyRun {
+    ui::TListView* errorList = nullptr;
+    ui::TLabel* pathLabel = nullptr;
+    ui::TStringList& completed;
+    ui::TStringList& failed;
+    std::int64_t& doneBytes;
+    const std::array<ui::TStringList*, 5>& repeatLists;
+    const std::u16string& pass;
+    int mode = COPY_PLAIN;
+    clProcessNotify* notifier = nullptr;
+    CLASSPATH runFolders;
+    DuplicateCandidates candidates;
+    std::array<ui::TStringList, 5> oriSizes;
+    // The find records of the files this run completed, in the order of `completed` from
+    // firstCompleted on, so that a cancel can report them as failed.
+    int firstCompleted = 0;
+    std::vector<WIN32_FIND_DATAW> completedRecords;
+};
+
+void PassOver(EasyRun& run, LONGLONG size)
+{
+    run.doneBytes += size;
+    ShowFileDone();
+    ShowTotalPercent();
+}
+
+void Complete(EasyRun& run, int category, const std::u16string& source, const std::u16string& destination,
+              const WIN32_FIND_DATAW& found)
+{
+    AddOriSizeLine(run.oriSizes[static_cast<std::size_t>(category - 1)], destination, EntrySize(found));
+    run.completed.Add(source);
+    run.completedRecords.push_back(found);
+}
+
+void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16string& source,
+                const WIN32_FIND_DATAW& found)
+{
+    const LONGLONG size = EntrySize(found);
+    const int category = CategoryOfPath(source);
+    if (!IsCategorySelected(category, categories)) {
+        PassOver(run, size);
+        return;
+    }
+    if (run.pathLabel != nullptr) {
+        run.pathLabel->SetCaption(source);
+    }
+    const std::u16string folder = source.substr(0, source.size() - found.cFileName.size());
+    std::u16string destination = EasyDestinationPath(folder, found.cFileName, category, run.runFolders);
+    if (run.mode == COPY_ENCODE) {
+        destination += CONTAINER_SUFFIX;
+    }
+    if (IsEasyDuplicate(run.candidates, category, destination, found.ftLastWriteTime, run.repeatLists)) {
+        Complete(run, category, source, destination, found);
+        PassOver(run, size);
+        return;
+    }
+    DWORD error = 0;
+    if (CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error)) {
+        Complete(run, category, source, destination, found);
+        return;
+    }
+    ReportFailedFile(run.errorList, run.failed, found, error, source);
+    run.doneBytes += size;
+    ShowTotalPercent();
+}
+
+// Walks folder\name and backs up what it finds. 0 when it stopped on CancelRequested, else 1.
+int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16string& folder,
+                   const std::u16string& name)
+{
+    const auto keepWindowAlive = [] {
+        UpdateRemainingTime();
+        PumpPendingMessages();
+    };
+    EasyTreeWalk walk;
+    walk.OnCall = [&] {
+        keepWindowAlive();
+        return true;
+    };
+    walk.OnEntry = [&](int) { keepWindowAlive(); };
+    walk.OnFile = [&](const std::u16string& path, const WIN32_FIND_DATAW& found) {
+        BackUpFile(run, categories, path, found);
+    };
+    return walk.Walk(folder, name);
+}
+
+void DeleteEasyRunFolders(const CategoryFlags& categories, const CLASSPATH& runFolders)
+{
+    ForEachSelectedCategory(categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot]); });
+}
+
+// The copies of a cancelled run are gone, so its completed files are reported as cancelled.
+void ReportCancelledFiles(EasyRun& run)
+{
+    for (const WIN32_FIND_DATAW& found : run.completedRecords) {
+        const std::u16string source = run.completed.Strings(run.firstCompleted);
+        run.completed.Delete(run.firstCompleted);
+        ReportFailedFile(run.errorList, run.failed, found, ERROR_REQUEST_ABORTED, source);
+    }
+}
+
+void SaveEasyRunLists(EasyRun& run, const CategoryFlags& categories)
+{
+    ForEachSelectedCategory(categories, [&](int, std::size_t slot) {
+        SaveListFileReported(run.oriSizes[slot], OriSizePath(run.runFolders[slot]), run.errorList, run.failed);
+        SaveListFileReported(*run.repeatLists[slot], RepeatListPath(run.runFolders[slot]), run.errorList,
+                             run.failed);
+    });
+}
+
+void AppendRunHistory(EasyRun& run, const std::u16string& destinationRoot, const SYSTEMTIME& runTime)
+{
+    const std::u16string path = BacTimeRecPath(destinationRoot, true, HideBackupFolderOption());
+    ui::TStringList history;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        }
+        // An unreadable history is kept as it is rather than replaced by this run's line alone.
+        if (!history.LoadFromFile(path)) {
+            ReportFailedFile(run.errorList, run.failed, WIN32_FIND_DATAW(), GetLastError(), path);
+            return;
+        }
+    }
+    history.Add(FormatDateTimeNumber(SystemTimeToDateTime(runTime)));
+    if (SaveListFileReported(history, path, run.errorList, run.failed)) {
+        GrantUsersFullAccess(path);
+    }
+}
+
+}  // namespace
+
+bool IsCategorySelected(int category, const std::array<BYTE, 5>& categories)
+{
+    return category >= CATEGORY_DOCUMENT && category <= CATEGORY_MAIL &&
+           categories[static_cast<std::size_t>(category - 1)] != 0;
+}
+
+int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
+                  std::int64_t& doneBytes, const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
+                  const std::array<ui::TStringList*, 5>& repeatLists, const std::u16string& pass, BYTE encrypt,
+                  clProcessNotify* notifier)
+{
+    // The flag stands for a removal of the drive during this run only.
+    if (MainForm != nullptr) {
+        MainForm->BackupDriveRemoved = 0;
+    }
+    SYSTEMTIME runTime;
+    GetLocalTime(&runTime);
+    WriteJobMarker(JOB_KIND_EASY, runTime);
+    for (ui::TStringList* list : repeatLists) {
+        list->Clear();
+    }
+
+    EasyRun run{errorList, pathLabel, completed, failed, doneBytes, repeatLists, pass};
+    run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
+    run.notifier = notifier;
+    run.firstCompleted = completed.Count();
+    CLASSPATH categoryFolders;
+    ForEachSelectedCategory(categories, [&](int category, std::size_t slot) {
+        categoryFolders[slot] = CategoryBackupFolder(destinationRoot, category, true, HideBackupFolderOption());
+        run.runFolders[slot] = StampedFolderAt(categoryFolders[slot], runTime, true);
+    });
+    const EasySourceRoots roots = ReadEasySourceRoots();
+    CollectEasyCandidates(run.candidates, categories, runTime, categoryFolders);
+    SaveLastEasyBackup(categories);
+
+    int result = EasyBackupWalk(run, categories, u"", roots.Folders.front());
+    for (std::size_t i = 1; i < roots.Folders.size() && !JobCancelRequested(); ++i) {
+        result = EasyBackupWalk(run, categories, u"", roots.Folders[i]);
+    }
+    if (!JobCancelRequested()) {
+        // Of the local application data only the mail belongs to an Easy Backup.
+        const CategoryFlags mailOnly = {0, 0, 0, 0, categories[CATEGORY_MAIL - 1]};
+        result = EasyBackupWalk(run, mailOnly, u"", roots.LocalAppData);
+    }
+    for (int i = 0; i < roots.LocalFixedDisks.Count && !JobCancelRequested(); ++i) {
+        result = EasyBackupWalk(run, categories, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)]);
+    }
+
+    if (JobCancelRequested()) {
+        DeleteEasyRunFolders(categories, run.runFolders);
+        ReportCancelledFiles(run);
+        result = 0;
+    } else {
+        SaveEasyRunLists(run, categories);
+        AppendRunHistory(run, destinationRoot, runTime);
+    }
+    if (!BackupDriveRemoved()) {
+        RemoveJobMarker();
+    }
+    return result;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The Easy Backup run: every file of the selected categories is copied into a new dated run folder
+// per category on the backup drive, unchanged files are referred to in an earlier run instead, and
+// a cancelled run leaves no run folder behind.
+
+#include "platform/win_types.h"
+#include "ui/controls/string_list.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace ui {
+class TLabel;
+class TListView;
+}  // namespace ui
+class clProcessNotify;
+
+// Runs one Easy Backup to destinationRoot ("X:\") after ScanEasySources set the job total.
+// repeatLists are the main window's CategoryLists (cleared here). Failed files go to `failed` and
+// the error list (may be null); doneBytes is the job's JobDoneBytes. encrypt non-zero writes
+// ".vemoen" containers keyed by pass. Returns 1 when the walk finished, 0 when a cancel stopped it;
+// after a cancel the run's folders are deleted and its completed files move to `failed` (1235).
+int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
+                  std::int64_t& doneBytes, const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
+                  const std::array<ui::TStringList*, 5>& repeatLists, const std::u16string& pass, BYTE encrypt,
+                  clProcessNotify* notifier);
+
+// True for a category 1 to 5 whose flag is set.
+bool IsCategorySelected(int category, const std::array<BYTE, 5>& categories);

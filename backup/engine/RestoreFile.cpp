@@ -1,0 +1,49 @@
+#include "backup/engine/RestoreFile.h"
+
+#include "backup/engine/CopyOneFile.h"
+#include "backup/engine/FileServices.h"
+#include "backup/engine/Restore.h"
+#include "backup/frame/MainWin.h"
+#include "ui/controls/label.h"
+#include "ui/controls/list_view.h"
+
+namespace {
+
+constexpr std::u16string_view kContainerSuffix = u".vemoen";
+
+bool IsAsciiLetter(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+}  // namespace
+
+RESTORE_JOB RestoreJobOf(TMainForm& form, const std::u16string& pass)
+{
+    RESTORE_JOB job;
+    job.ErrorList = form.Progress_List;
+    job.PathLabel = form.Progress_File_Path_Lab;
+    job.Completed = form.CompletedFiles.get();
+    job.Failed = form.FailedFiles.get();
+    job.Pass = pass;
+    job.Notifier = form.ProgressNotify.get();
+    return job;
+}
+
+bool RestoreOneFile(const RESTORE_JOB& job, const std::u16string& source, const std::u16string& target,
+                    const WIN32_FIND_DATAW& found)
+{
+    const int mode = source.ends_with(kContainerSuffix) ? COPY_DECODE : COPY_PLAIN;
+    return CopyReportedFile(job.ErrorList, job.PathLabel, *job.Completed, *job.Failed, source, target, found, job.Pass, mode,
+                     job.Notifier);
+}
+
+void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source)
+{
+    ReportFailedFile(job.ErrorList, *job.Failed, WIN32_FIND_DATAW(), ERROR_BAD_PATHNAME, source);
+}
+
+bool IsDriveRelativePath(std::u16string_view relative)
+{
+    return !relative.empty() && IsAsciiLetter(relative[0]) && (relative.size() == 1 || relative[1] == u'\\');
+}

@@ -1,0 +1,157 @@
+#include "backup/engine/RestoreInfo.h"
+
+#include "backup/device/Driveviewutil.h"
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/DriveEntries.h"
+#include "backup/engine/FileServices.h"
+#include "backup/engine/JobControl.h"
+#include "backup/engine/RestoreSizes.h"
+#include "backup/engine/RunPaths.h"
+#include "backup/frame/TextFormat.h"
+#include "ui/controls/label.h"
+
+#include <array>
+
+namespace {
+
+constexpr int kFolderPumpEvery = 100;
+constexpr int kListPumpEvery = 50;
+constexpr std::u16string_view kContainerSuffix = u".vemoen";
+
+}  // namespace
+
+std::u16string CategoryFolderName(int category)
+{
+    static const std::array<std::u16string, 6> names = {ManualFolderName(), DocumentFolderName(),
+                                                        GraphicFolderName(), AudioFolderName(),
+                                                        VideoFolderName(),  MailFolderName()};
+    return category >= 0 && category < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(category)]
+                                                                       : std::u16string();
+}
+
+std::u16string FormatRunFolderDate(const std::u16string& stamp)
+{
+    if (stamp.empty()) {
+        return {};
+    }
+    std::u16string text = stamp;
+    const auto insertAt = [&text](std::size_t position, char16_t c) {
+        text.insert(std::min(position, text.size()), 1, c);
+    };
+    insertAt(4, u'/');
+    insertAt(7, u'/');
+    insertAt(10, u' ');
+    if (text.size() > 11) {
+        text.erase(11, 1);
+    }
+    insertAt(13, u':');
+    insertAt(16, u':');
+    return text;
+}
+
+void ShowLatestEasyBackupTime(ui::TLabel& timeLabel, const std::u16string& pcFolder)
+{
+    if (pcFolder.empty()) {
+        return;
+    }
+    const std::u16string path = WithTrailingBackslash(pcFolder) + EasyFolderName() + u"\\" + BacTimeRecFileName();
+    ui::TStringList history;
+    if (!PathExists(path) || !history.LoadFromFile(path) || history.Count() == 0) {
+        return;
+    }
+    double value = 0;
+    SYSTEMTIME time;
+    std::u16string stamp;
+    if (ParseDateTimeNumber(history.Strings(history.Count() - 1), &value) && DateTimeToSystemTime(value, &time)) {
+        stamp = FormatTimestampName(time);
+    }
+    timeLabel.SetCaption(FormatRunFolderDate(stamp));
+    timeLabel.SetHint(stamp);
+}
+
+void ShowEasyRestoreCategoryInfo(ui::TLabel& sizeLabel, ui::TLabel& dateLabel, const std::u16string& pcFolder,
+                                 const std::u16string& stamp, int category, LONGLONG& size)
+{
+    const std::u16string easyFolder = WithTrailingBackslash(pcFolder) + EasyFolderName();
+    if (!DirExists(easyFolder)) {
+        sizeLabel.SetCaption(u"");
+        dateLabel.SetCaption(u"");
+        return;
+    }
+    const std::u16string categoryFolder = easyFolder + u"\\" + CategoryFolderName(category);
+    size = 0;
+    AddRunFolderSize(size, categoryFolder, stamp);
+    AddRunReferenceSizes(size, categoryFolder, stamp);
+    sizeLabel.SetCaption(FormatByteSize(size));
+    dateLabel.SetCaption(FormatRunFolderDate(stamp));
+}
+
+void AddRunFolderSize(LONGLONG& size, const std::u16string& folder, const std::u16string& name)
+{
+    const std::u16string path = WithTrailingBackslash(folder) + name;
+    WIN32_FIND_DATAW found;
+    if (!FindEntry(path, &found)) {
+        return;
+    }
+    if (IsPlainFileEntry(found)) {
+        size += EntrySize(found);
+        return;
+    }
+    if (!IsWalkedFolderEntry(found)) {
+        return;
+    }
+    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
+        if (index % kFolderPumpEvery == 0) {
+            PumpPendingMessages();
+        }
+        if (JobCancelRequested()) {
+            return false;
+        }
+        if (IsPlainFileEntry(entry) && !IsRunListFileName(entry.cFileName)) {
+            size += EntrySize(entry);
+        } else if (IsWalkedFolderEntry(entry)) {
+            AddRunFolderSize(size, path, entry.cFileName);
+        }
+        return true;
+    });
+}
+
+void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, const std::u16string& stamp)
+{
+    const std::u16string runFolder = WithTrailingBackslash(categoryFolder) + stamp;
+    ui::TStringList oriSizes;
+    ui::TStringList repeatList;
+    if (!PathExists(OriSizePath(runFolder)) || !PathExists(RepeatListPath(runFolder)) ||
+        !oriSizes.LoadFromFile(OriSizePath(runFolder)) || !repeatList.LoadFromFile(RepeatListPath(runFolder))) {
+        return;
+    }
+    AddListedReferenceSizes(size, repeatList, oriSizes, WithTrailingBackslash(runFolder));
+}
+
+void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, ui::TStringList& oriSizes,
+                             const std::u16string& runFolder)
+{
+    for (int i = 0; i < repeatList.Count(); ++i) {
+        if (i % kListPumpEvery == 0) {
+            PumpPendingMessages();
+        }
+        if (JobCancelRequested()) {
+            return;
+        }
+        TakeOriSizeOfReference(size, oriSizes, repeatList.Strings(i), runFolder);
+    }
+}
+
+bool TakeOriSizeOfReference(LONGLONG& size, ui::TStringList& oriSizes, const std::u16string& line,
+                            const std::u16string& runFolder)
+{
+    std::u16string reference = line;
+    if (reference.ends_with(kContainerSuffix)) {
+        reference.resize(reference.size() - kContainerSuffix.size());
+    }
+    const std::u16string copy = RepeatCopyOf(runFolder, reference);
+    if (copy.empty()) {
+        return false;
+    }
+    return TakeOriSizeLine(size, oriSizes, runFolder.size(), CharsFrom(copy, runFolder.size()));
+}

@@ -1,0 +1,40 @@
+#pragma once
+// What the Restore page shows before a restore: run dates, the latest Easy Backup run, and the
+// size of each category of an Easy run (original sizes where OriSize.ini records them).
+
+#include "platform/win_types.h"
+#include "ui/controls/string_list.h"
+
+#include <string>
+
+namespace ui {
+class TLabel;
+}
+
+// "Manual" for 0, "Document", "Graphic", "Audio", "Video", "Mail" for 1 to 5, else empty.
+std::u16string CategoryFolderName(int category);
+
+// 20240131_081502 gives 2024/01/31 08:15:02; empty for an empty stamp.
+std::u16string FormatRunFolderDate(const std::u16string& stamp);
+
+// Caption (date text) and hint (run stamp) from the last line of {pcFolder}\Easy\BacTimeRec.ini;
+// unchanged when the folder text is empty or the file is missing or empty; both emptied when the
+// line is not a number.
+void ShowLatestEasyBackupTime(ui::TLabel& timeLabel, const std::u16string& pcFolder);
+
+// The size of the category's run of that stamp into `size` and, as size text, into the size label;
+// the stamp's date text into the date label. Both captions emptied (size untouched) when the PC
+// folder has no Easy folder.
+void ShowEasyRestoreCategoryInfo(ui::TLabel& sizeLabel, ui::TLabel& dateLabel, const std::u16string& pcFolder,
+                                 const std::u16string& stamp, int category, LONGLONG& size);
+
+// Adds the size on the drive of folder\name, or of every file below it except list files.
+void AddRunFolderSize(LONGLONG& size, const std::u16string& folder, const std::u16string& name);
+// Adds the original sizes of the earlier copies that the run's repeat list names.
+void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, const std::u16string& stamp);
+void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, ui::TStringList& oriSizes,
+                             const std::u16string& runFolder);
+// Adds the size of the OriSize line of the reference's place in the run and removes that line;
+// false when there is none.
+bool TakeOriSizeOfReference(LONGLONG& size, ui::TStringList& oriSizes, const std::u16string& line,
+                            const std::u16string& runFolder);

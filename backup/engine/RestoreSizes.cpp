@@ -1,0 +1,128 @@
+#include "backup/engine/RestoreSizes.h"
+
+#include "backup/engine/DriveEntries.h"
+#include "backup/engine/JobControl.h"
+#include "backup/engine/RunPaths.h"
+#include "backup/frame/TextFormat.h"
+
+namespace {
+
+constexpr int kPumpEvery = 50;
+constexpr std::size_t kRunStampLength = 15;
+constexpr std::size_t kDrivePrefixLength = 3;
+constexpr std::u16string_view kSizeSeparator = u"   ";
+
+}  // namespace
+
+void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection, const std::u16string& manualFolder)
+{
+    const std::u16string base = WithTrailingBackslash(manualFolder);
+    ui::TStringList repeatList;
+    ui::TStringList oriSizes;
+    for (int i = 0; i < selection.Count && i < static_cast<int>(selection.SourcePaths.size()); ++i) {
+        if (JobCancelRequested()) {
+            return;
+        }
+        const std::u16string& path = selection.SourcePaths[static_cast<std::size_t>(i)];
+        const std::u16string runFolder = base + CharsFrom(path, base.size()).substr(0, kRunStampLength);
+        if (PathExists(OriSizePath(runFolder))) {
+            (void)oriSizes.LoadFromFile(OriSizePath(runFolder));
+        }
+        const std::u16string relative = CharsFrom(path, runFolder.size() + 1);
+        AddItemRestoreSize(total, oriSizes, path);
+        AddReferenceSizes(total, repeatList, oriSizes, runFolder, relative, DirExists(path));
+    }
+}
+
+void AddItemRestoreSize(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path)
+{
+    WIN32_FIND_DATAW found;
+    if (!FindEntry(path, &found)) {
+        return;
+    }
+    if (!IsDirectoryEntry(found)) {
+        if (!TakeOriSizeOfFile(total, oriSizes, path)) {
+            total += EntrySize(found);
+        }
+        return;
+    }
+    if (IsLinkEntry(found)) {
+        return;
+    }
+    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
+        if (index % kPumpEvery == 0) {
+            PumpPendingMessages();
+        }
+        if (JobCancelRequested()) {
+            return false;
+        }
+        const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
+        if (!IsDirectoryEntry(entry)) {
+            const std::u16string name = entry.cFileName;
+            if (name != RepeatListFileName() && name != OriSizeFileName() &&
+                !TakeOriSizeOfFile(total, oriSizes, child)) {
+                total += EntrySize(entry);
+            }
+        } else if (!IsDotsName(entry.cFileName) && !IsLinkEntry(entry)) {
+            AddItemRestoreSize(total, oriSizes, child);
+        }
+        return true;
+    });
+}
+
+void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, ui::TStringList& oriSizes,
+                       const std::u16string& runFolder, const std::u16string& relative, bool isFolder)
+{
+    const std::u16string run = WithTrailingBackslash(runFolder);
+    repeatList.Clear();
+    if (!PathExists(RepeatListPath(runFolder)) || !repeatList.LoadFromFile(RepeatListPath(runFolder))) {
+        return;
+    }
+    for (int i = 0; i < repeatList.Count(); ++i) {
+        if (i % kPumpEvery == 0) {
+            PumpPendingMessages();
+        }
+        if (JobCancelRequested()) {
+            return;
+        }
+        const std::u16string copy = RepeatCopyOf(run, repeatList.Strings(i));
+        const std::u16string referenceRelative = CharsFrom(copy, run.size());
+        if (copy.empty() || !ReferenceBelongsTo(referenceRelative, relative, isFolder)) {
+            continue;
+        }
+        if (!TakeOriSizeOfFile(total, oriSizes, run + referenceRelative)) {
+            AddOnDiskSize(total, copy);
+        }
+    }
+}
+
+bool TakeOriSizeLine(LONGLONG& total, ui::TStringList& oriSizes, std::size_t from, const std::u16string& relative)
+{
+    const std::u16string key = relative + std::u16string(kSizeSeparator);
+    for (int i = 0; i < oriSizes.Count() && !JobCancelRequested(); ++i) {
+        const std::u16string rest = CharsFrom(oriSizes.Strings(i), from);
+        if (!rest.starts_with(key)) {
+            continue;
+        }
+        const auto parsed = ParseDecimal(std::u16string_view(rest).substr(key.size()));
+        if (parsed) {
+            total += *parsed;
+            oriSizes.Delete(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TakeOriSizeOfFile(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path)
+{
+    return TakeOriSizeLine(total, oriSizes, kDrivePrefixLength, CharsFrom(path, kDrivePrefixLength));
+}
+
+void AddOnDiskSize(LONGLONG& total, const std::u16string& path)
+{
+    WIN32_FIND_DATAW found;
+    if (FindEntry(path, &found)) {
+        total += EntrySize(found);
+    }
+}

@@ -1,0 +1,53 @@
+#include "backup/engine/StartersCommon.h"
+
+#include "backup/engine/ListFiles.h"
+#include "backup/frame/MainWin.h"
+#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/TextFormat.h"
+#include "platform/files.h"
+
+ULONGLONG TotalFreeBytes(const std::u16string &path) {
+  ULARGE_INTEGER toCaller{};
+  ULARGE_INTEGER total{};
+  ULARGE_INTEGER totalFree{};
+  if (!GetDiskFreeSpaceExW(path.c_str(), &toCaller, &total, &totalFree)) {
+    return 0;
+  }
+  return totalFree.QuadPart;
+}
+
+bool HasRoomFor(const std::u16string &path, ULONGLONG needed) {
+  return needed <= TotalFreeBytes(path);
+}
+
+void SaveBacTypeSet(const TMainForm &form) {
+  TStringList lines;
+  for (const BYTE flag : form.EasyBackupCategories) {
+    lines.Add(DecimalText(flag));
+  }
+  // A settings file that cannot be written keeps its previous choice; nothing
+  // else depends on it.
+  (void)SaveListFile(lines, BacTypeSetPath(true));
+}
+
+void SaveBacDest(const std::u16string &destination) {
+  TStringList lines;
+  lines.Add(destination);
+  (void)SaveListFile(lines, BacDestPath(true));
+}
+
+void SaveJobResultLists(const TMainForm &form) {
+  const std::u16string folder = UserDataFolder(true);
+  const std::u16string suffix = form.StartPath.substr(0, 1);
+  // The lists are only for the user to read; a failed write must not disturb
+  // the finished job.
+  (void)SaveListFile(*form.CompletedFiles, CompleteListPath(folder, suffix));
+  (void)SaveListFile(*form.FailedFiles, FailedListPath(folder, suffix));
+}
+
+void RenewTreeAfterJob(TMainForm &form) {
+  if (form.TreeRefreshPending) {
+    form.TreeRefreshPending = 0;
+    form.ScheduleBackupTreeRenew();
+  }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// What every job starter shares: the free-space test, the settings files the
+// backup starters write, the job result lists, and the end-of-job tree refresh.
+
+#include "platform/win_types.h"
+
+#include <string>
+
+class TMainForm;
+
+// The volume's total free bytes (not the caller's quota share); 0 when it
+// cannot be queried.
+ULONGLONG TotalFreeBytes(const std::u16string &path);
+// True when `needed` bytes fit on the volume of `path`; equal fits.
+bool HasRoomFor(const std::u16string &path, ULONGLONG needed);
+
+// "BacTypeSet.ini": one line "0" or "1" per Easy Backup category flag, Document
+// to Mail.
+void SaveBacTypeSet(const TMainForm &form);
+// "BacDest.ini": the destination the last backup was given.
+void SaveBacDest(const std::u16string &destination);
+// The completed and failed lists of the job into the per-user data folder,
+// named with the first character of the start path when there is one.
+void SaveJobResultLists(const TMainForm &form);
+// A folder change arrived during the job: the source tree is rebuilt after it.
+void RenewTreeAfterJob(TMainForm &form);

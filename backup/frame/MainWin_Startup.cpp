@@ -1,0 +1,123 @@
+// The start-up sequence behind the loading window, the resume question, and the refill after a
+// drive change.
+
+#include "backup/device/AutoStart_Win.h"
+#include "backup/device/Combodriveutil.h"
+#include "backup/device/Driveviewutil.h"
+#include "backup/engine/InterruptMarker.h"
+#include "backup/engine/StartersBackup.h"
+#include "backup/frame/DebugInfo.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/Loading_Win.h"
+#include "backup/frame/MainWin.h"
+#include "backup/frame/Startup.h"
+#include "platform/clock.h"
+
+namespace {
+
+constexpr DWORD kFinalPauseMs = 1000;
+constexpr DWORD kWaitStepMs = 10;
+constexpr int kTextResumeQuestion = 20197;
+constexpr int kTextEasyBackup = 20025;
+
+// The start path's drive when the scan lists it, else the first external drive; empty without one.
+std::u16string CountdownRoot(const TMainForm& form)
+{
+    std::u16string startRoot = form.StartPath.substr(0, 3);
+    if (!startRoot.empty() && startRoot[0] >= u'a' && startRoot[0] <= u'z') {
+        startRoot[0] = static_cast<char16_t>(startRoot[0] - u'a' + u'A');
+    }
+    if (DriveListContains(form.ExternalDrives, startRoot)) {
+        return startRoot;
+    }
+    return form.ExternalDrives.Count > 0 ? form.ExternalDrives.Roots[0] : std::u16string();
+}
+
+void ScanAndPrepareDevices(TMainForm& form)
+{
+    ScanDrives(form.OtherDrives, form.ExternalDrives, form.DeviceTable);
+    PrepareScannedDevices(form.DeviceTable);
+}
+
+}  // namespace
+
+void WaitPumpingMessages(DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        ui::Application->ProcessMessages();
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= ms) {
+            return;
+        }
+        Sleep(std::min(kWaitStepMs, ms - elapsed));
+    }
+}
+
+void RunStartupSequence(TMainForm& form)
+{
+    auto* loading = new TLoading_Form(ui::Application);
+    loading->AfterConstruction();
+    loading->Show();
+
+    ScanDrives(form.OtherDrives, form.ExternalDrives, form.DeviceTable);
+    ListLocalFixedDisks(form.LocalFixedDisks);
+    LoadCountDownSetting(form);
+    LoadBacTypeSetting(form);
+    SetLoadingPercent(*loading, 6);
+    FillDestinationCombo(form.Bac_Dest_CBox, form.Bac_Dest_Edit, form.ExternalDrives);
+    LoadBacDestSetting(form.Bac_Dest_CBox, form.Bac_Dest_Edit);
+    SetLoadingPercent(*loading, 13);
+    SetLoadingPercent(*loading, 19);
+    SetLoadingPercent(*loading, 25);
+    SetLoadingPercent(*loading, 30);
+    ui::Application->ProcessMessages();
+    for (DWORD percent : {36u, 43u, 48u, 53u, 60u, 66u, 73u, 79u, 85u, 92u, 100u}) {
+        SetLoadingPercent(*loading, percent);
+    }
+
+    PrepareScannedDevices(form.DeviceTable);
+    form.ExtBtn_Timer->SetEnabled(true);
+    ui::Application->WatchDriveChanges(&form);
+    FillDebugInfo(form.DebugInfo_Memo, form.LangId);
+    form.ScheduleKind = 1;
+
+    ui::Application->ProcessMessages();
+    Sleep(kFinalPauseMs);
+    loading->Close();
+    loading->Free();
+
+    if (form.StartedWithDrivePath == 1 && form.LaunchOptions[2] == 1 && form.AutoStartShowing == 0) {
+        const std::u16string root = CountdownRoot(form);
+        if (!root.empty()) {
+            ShowAutoStartCountdown(form, root);
+        }
+    }
+}
+
+void OfferResumeBackup(TMainForm& form)
+{
+    const int kind = CleanUpInterruptedJob(form.ExternalDrives);
+    if (kind != JOB_KIND_EASY) {
+        return;
+    }
+    const std::u16string question =
+        FormatText1Sized(LookupText(*form.LangTable, kTextResumeQuestion), LookupText(*form.LangTable, kTextEasyBackup));
+    if (form.AskQuestion(question) != 1) {
+        return;
+    }
+    form.Menu_BacIndex_BtnImgClick(nullptr);
+    form.Menu_Bac_EasyBtn_LabClick(nullptr);
+    StartEasyBackup(form, form.Bac_Dest_Edit->Text(), form.Progress_File_Path_Lab, form.EasyBackupCategories,
+                    form.Progress_File_Path_Lab);
+}
+
+void RefreshAfterDeviceChange(TMainForm& form)
+{
+    form.ExtBtn_Timer->SetEnabled(false);
+    ui::Screen->SetCursor(ui::crHourGlass);
+    ScanAndPrepareDevices(form);
+    form.ExtBtn_Timer->SetEnabled(true);
+    FillDestinationCombo(form.Bac_Dest_CBox, form.Bac_Dest_Edit, form.ExternalDrives);
+    ui::Screen->SetCursor(ui::crDefault);
+}

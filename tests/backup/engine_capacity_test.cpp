@@ -1,0 +1,65 @@
+#include "backup/engine/DiskCapacity.h"
+#include "frame_fixture.h"
+
+#include <fstream>
+
+namespace {
+
+TEST(Capacity, ProportionalWidth)
+{
+    struct Case {
+        std::int64_t part;
+        std::uint64_t whole;
+        int width;
+        int expected;
+    };
+    for (const Case& c : {Case{5, 0, 300, 0}, Case{0, 0, 300, 0}, Case{7, 7, 300, 300}, Case{1, 3, 100, 33},
+                          Case{2, 3, 100, 66}, Case{-1, 3, 100, -33}}) {
+        EXPECT_EQ(ProportionalWidth(c.part, c.whole, c.width), c.expected) << c.part << "/" << c.whole;
+    }
+}
+
+class CategoryScan : public frametest::FrameMachine {
+protected:
+    void SetUp() override
+    {
+        FrameMachine::SetUp();
+        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n[folders]\n"
+                                 "windows = C:\\Windows\n";
+        std::string error;
+        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+    }
+};
+
+TEST_F(CategoryScan, CountsEveryFileOutsideTheWindowsFolderAndLeavesOtherToTheSubtraction)
+{
+    const auto write = [this](const std::string& relative, std::size_t size) {
+        const auto path = Host("c/" + relative);
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << std::string(size, 'x');
+    };
+    write("Users/Alice/report.doc", 100);
+    write("Program Files/Tool/pic.jpg", 50);
+    write("Windows/system.doc", 70);
+    write("data.bin", 30);
+
+    std::uint64_t total = 0;
+    std::uint64_t used = 0;
+    std::uint64_t free = 0;
+    EXPECT_TRUE(GetLocalDiskCapacity(total, used, free));
+    EXPECT_GT(total, 0u);
+    EXPECT_EQ(used, total - free);
+
+    CATEGORY_SIZES sizes;
+    ScanCategorySizes(nullptr, sizes, 1000, 0);
+    EXPECT_EQ(sizes.Bytes[0], 100);
+    EXPECT_EQ(sizes.Bytes[1], 50);
+    EXPECT_EQ(sizes.Bytes[2] + sizes.Bytes[3] + sizes.Bytes[4], 0);
+    EXPECT_EQ(sizes.Bytes[5], 850);
+
+    // More counted than used (hard links, compression): Other goes below zero.
+    ScanCategorySizes(nullptr, sizes, 100, 0);
+    EXPECT_EQ(sizes.Bytes[5], -50);
+}
+
+}  // namespace

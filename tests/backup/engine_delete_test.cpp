@@ -1,0 +1,166 @@
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/Delete.h"
+#include "backup/engine/Restore.h"
+#include "restore_fixture.h"
+#include "ui/controls/edit.h"
+#include "ui/controls/tree_view.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using enginetest::RunDrive;
+using enginetest::Text;
+
+const std::u16string kFirst = u"20240101_100000";
+const std::u16string kSecond = u"20240102_100000";
+const std::u16string kThird = u"20240103_100000";
+constexpr int kTicked = 3;
+
+std::u16string Line(const std::u16string& stamp, const std::u16string& relative)
+{
+    return std::u16string(RunDrive::kManual) + u"\\" + stamp + u"\\" + relative;
+}
+
+// Three Manual runs: the first holds a.txt and keep.txt; the second holds b.txt and names the
+// first's a.txt; the third names the first's a.txt and keep.txt and the second's b.txt.
+class DeleteTest : public ::testing::Test {
+protected:
+    RunDrive drive;
+    ui::TTreeView tree{nullptr};
+    ui::TTreeNode* top = nullptr;
+
+    void SetUp() override
+    {
+        drive.AddCopy(RunDrive::kManual, kFirst, u"D\\Work\\a.txt", Text("alpha"));
+        drive.AddCopy(RunDrive::kManual, kFirst, u"D\\Work\\keep.txt", Text("keep"));
+        drive.AddCopy(RunDrive::kManual, kSecond, u"D\\Work\\b.txt", Text("beta"));
+        drive.AddReference(RunDrive::kManual, kSecond, u"D\\Work\\a.txt", kFirst, 5);
+        drive.AddReference(RunDrive::kManual, kThird, u"D\\Work\\a.txt", kFirst, 5);
+        drive.AddReference(RunDrive::kManual, kThird, u"D\\Work\\keep.txt", kFirst, 4);
+        drive.AddReference(RunDrive::kManual, kThird, u"D\\Work\\b.txt", kSecond, 4);
+        drive.SaveLists();
+        top = tree.Items().Add(nullptr, u"Manual Backup");
+    }
+
+    // Adds the chain of nodes below the top node (reusing existing ones); the last is ticked.
+    void Tick(const std::vector<std::u16string>& captions)
+    {
+        ui::TTreeNode* node = top;
+        for (const std::u16string& caption : captions) {
+            ui::TTreeNode* child = nullptr;
+            for (int i = 0; i < node->Count() && child == nullptr; ++i) {
+                child = node->Item(i)->Text() == caption ? node->Item(i) : nullptr;
+            }
+            node = child != nullptr ? child : tree.Items().AddChild(node, caption);
+            node->SetStateIndex(1);
+        }
+        node->SetStateIndex(kTicked);
+    }
+
+    bool DeleteTicked()
+    {
+        DELETE_SELECTION selection;
+        const std::u16string base = drive.backup.Path(RunDrive::kManual);
+        CollectCheckedDeletePaths(tree, nullptr, selection, base);
+        return DeleteSelectedItems(tree, top, selection, base, nullptr);
+    }
+
+    // Restores the third run into D:\Out and answers the failed lines.
+    int RestoreThirdRun()
+    {
+        ui::TStringList completed;
+        ui::TStringList failed;
+        const RESTORE_JOB job{nullptr, nullptr, &completed, &failed, u"", nullptr};
+        BACKUP_SELECTION selection;
+        selection.Count = 1;
+        selection.SourcePaths = {drive.Run(RunDrive::kManual, kThird)};
+        selection.ItemNames = {kThird};
+        RunManualRestore(job, selection, drive.backup.Path(RunDrive::kManual), drive.pc.Path(u"Out"), false);
+        return failed.Count();
+    }
+    std::string Restored(const std::u16string& name)
+    {
+        return drive.ReadText(drive.pc, u"Out\\" + kThird + u"\\D\\Work\\" + name);
+    }
+};
+
+TEST_F(DeleteTest, DeletedFileMovesToTheFirstLaterRunAndTheOthersFollow)
+{
+    Tick({kFirst, u"D", u"Work", u"a.txt"});
+
+    EXPECT_TRUE(DeleteTicked());
+
+    EXPECT_FALSE(drive.backup.Exists(Line(kFirst, u"D\\Work\\a.txt")));
+    EXPECT_EQ(drive.ReadText(drive.backup, Line(kSecond, u"D\\Work\\a.txt")), "alpha");
+    EXPECT_TRUE(drive.RepeatLines(RunDrive::kManual, kSecond).empty());
+    EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kThird),
+              (std::vector<std::u16string>{Line(kSecond, u"D\\Work\\a.txt"), Line(kFirst, u"D\\Work\\keep.txt"),
+                                           Line(kSecond, u"D\\Work\\b.txt")}));
+    // The ticked node left the tree; its unticked parents stay.
+    EXPECT_EQ(tree.Items().Count(), 4);
+    EXPECT_EQ(RestoreThirdRun(), 0);
+    EXPECT_EQ(Restored(u"a.txt"), "alpha");
+}
+
+TEST_F(DeleteTest, DeletedRunsLeaveTheLaterRunsWhole)
+{
+    Tick({kFirst});
+    Tick({kSecond});
+
+    EXPECT_TRUE(DeleteTicked());
+
+    EXPECT_FALSE(drive.backup.Exists(std::u16string(RunDrive::kManual) + u"\\" + kFirst));
+    EXPECT_FALSE(drive.backup.Exists(std::u16string(RunDrive::kManual) + u"\\" + kSecond));
+    EXPECT_TRUE(drive.RepeatLines(RunDrive::kManual, kThird).empty());
+    EXPECT_EQ(tree.Items().Count(), 1);
+    EXPECT_EQ(RestoreThirdRun(), 0);
+    EXPECT_EQ(Restored(u"a.txt"), "alpha");
+    EXPECT_EQ(Restored(u"keep.txt"), "keep");
+    EXPECT_EQ(Restored(u"b.txt"), "beta");
+}
+
+TEST_F(DeleteTest, FailedRehomingKeepsTheFileAndItsLines)
+{
+    // The place of the new copy in the second run is taken by a folder.
+    std::filesystem::create_directories(drive.backup.Host(Line(kSecond, u"D\\Work\\a.txt\\x")));
+    const auto before = drive.RepeatLines(RunDrive::kManual, kThird);
+    Tick({kFirst, u"D", u"Work", u"a.txt"});
+
+    EXPECT_FALSE(DeleteTicked());
+
+    EXPECT_EQ(drive.ReadText(drive.backup, Line(kFirst, u"D\\Work\\a.txt")), "alpha");
+    EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kSecond), std::vector<std::u16string>{Line(kFirst, u"D\\Work\\a.txt")});
+    EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kThird), before);
+}
+
+TEST_F(DeleteTest, HistoryKeepsRunsWithACategoryFolderLeft)
+{
+    const auto stampTime = [](WORD day) {
+        SYSTEMTIME time{};
+        time.wYear = 2024;
+        time.wMonth = 1;
+        time.wDay = day;
+        time.wHour = 10;
+        return FormatDateTimeNumber(SystemTimeToDateTime(time));
+    };
+    drive.backup.Write(std::u16string(RunDrive::kPcFolder) + u"\\Easy\\Graphic\\" + kSecond + u"\\D\\p.jpg", Text("p"));
+    ui::TStringList history;
+    for (const std::u16string& line : {stampTime(1), stampTime(2), std::u16string(u"garbage"), stampTime(3)}) {
+        history.Add(line);
+    }
+    const std::u16string path = drive.backup.Path(std::u16string(RunDrive::kPcFolder) + u"\\Easy\\BacTimeRec.ini");
+    ASSERT_EQ(SaveListFile(history, path), 0u);
+    ui::TEdit edit(nullptr);
+    edit.SetText(u"X:  PC1");
+
+    PruneBackupHistory(edit);
+
+    ui::TStringList kept;
+    ASSERT_TRUE(kept.LoadFromFile(path));
+    EXPECT_EQ(kept.Lines(), (std::vector<std::u16string>{stampTime(2), u"garbage"}));
+    EXPECT_EQ(CategoryBackupFolderFromEdit(edit, 0), drive.backup.Path(RunDrive::kManual));
+    EXPECT_EQ(CategoryBackupFolderFromEdit(edit, 1), drive.backup.Path(RunDrive::kDocument));
+}
+
+}  // namespace

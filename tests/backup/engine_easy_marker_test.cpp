@@ -1,0 +1,115 @@
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/InterruptMarker.h"
+#include "backup/frame/CommandLine.h"
+#include "backup/frame/SettingsPaths.h"
+
+#include "engine_easy_machine.h"
+
+namespace {
+
+using easytest::EasyMachine;
+using easytest::kRunStamp;
+
+const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
+const std::string kPc = "/Harbex_Solo+/HOMEPCAlice61/";
+
+class Marker : public EasyMachine {
+protected:
+    void TearDown() override
+    {
+        SetCommandLineArgument(u"");
+        EasyMachine::TearDown();
+    }
+
+    void WriteMarker(const std::vector<std::string>& lines)
+    {
+        ui::TStringList marker;
+        for (const std::string& line : lines) {
+            marker.Add(platform::FromUtf8(line));
+        }
+        ASSERT_TRUE(marker.SaveToFile(BacAbnorPath(true)));
+    }
+
+    // The run folders of two runs on E: and F:: the interrupted one and an earlier one.
+    void MakeRuns()
+    {
+        for (const std::string drive : {"e", "f"}) {
+            for (const std::string& stamp : {kRunStamp, std::string("20110304_100000")}) {
+                for (const char* category : {"Document", "Graphic", "Mail"}) {
+                    WriteFile(RunFolder(drive, category, stamp) + "/C/a.doc", {1});
+                }
+                WriteFile(drive + kPc + "Manual/" + stamp + "/C/a.doc", {1});
+            }
+        }
+    }
+
+    int Remaining(const std::string& stamp)
+    {
+        int count = 0;
+        for (const std::string drive : {"e", "f"}) {
+            for (const char* category : {"Document", "Graphic", "Mail"}) {
+                count += std::filesystem::exists(Host(RunFolder(drive, category, stamp)));
+            }
+            count += std::filesystem::exists(Host(drive + kPc + "Manual/" + stamp));
+        }
+        return count;
+    }
+
+    static RECORD_DEVICECODE Drives()
+    {
+        RECORD_DEVICECODE drives;
+        drives.Count = 2;
+        drives.Roots[0] = u"E:\\";
+        drives.Roots[1] = u"F:\\";
+        return drives;
+    }
+};
+
+TEST_F(Marker, WrittenWithTheKindAndTheRunTime)
+{
+    EXPECT_TRUE(WriteJobMarker(JOB_KIND_MANUAL, easytest::kRunTime));
+    EXPECT_EQ(ReadFile(kMarker), ListFileBytes({"1", "40607.5882986111"}));
+    EXPECT_TRUE(RemoveJobMarker());
+    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_TRUE(RemoveJobMarker()) << "no marker is no failure";
+}
+
+TEST_F(Marker, CleanUpDeletesTheInterruptedRunOnEveryListedDrive)
+{
+    const std::string time = "40607.5882986111";
+    struct Case {
+        const char* name;
+        std::vector<std::string> lines;
+        int result;
+        int remainingInterrupted;  // of 8: three categories and Manual on two drives
+    };
+    const Case cases[] = {
+        {"easy", {"0", time}, 0, 2},
+        {"manual", {"1", time}, 1, 6},
+        {"unknown kind", {"7", time}, 7, 8},
+        {"kind not a number", {"x", time}, -1, 8},
+        {"one line", {"0"}, -1, 8},
+        {"time not a number", {"0", "soon"}, 0, 8},
+    };
+    for (const Case& c : cases) {
+        MakeRuns();
+        WriteMarker(c.lines);
+        EXPECT_EQ(CleanUpInterruptedJob(Drives()), c.result) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(Host(kMarker))) << c.name;
+        EXPECT_EQ(Remaining(kRunStamp), c.remainingInterrupted) << c.name;
+        EXPECT_EQ(Remaining("20110304_100000"), 8) << c.name << ": earlier runs stay";
+    }
+    EXPECT_EQ(CleanUpInterruptedJob(Drives()), -1) << "no marker";
+}
+
+TEST_F(Marker, AnInstanceStartedForADriveKeepsItsOwnMarker)
+{
+    WriteMarker({"0", "40607.5882986111"});
+    SetCommandLineArgument(u"E:\\");
+    EXPECT_EQ(CleanUpInterruptedJob(Drives()), -1);
+    WriteJobMarker(JOB_KIND_EASY, easytest::kRunTime);
+    EXPECT_TRUE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor_E.ini")));
+    EXPECT_TRUE(std::filesystem::exists(Host(kMarker)));
+}
+
+}  // namespace

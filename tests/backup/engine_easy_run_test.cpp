@@ -1,0 +1,223 @@
+#include "backup/engine/Container.h"
+#include "backup/engine/ProgressPanel.h"
+#include "backup/engine/StartersBackup.h"
+#include "backup/frame/SettingsPaths.h"
+
+#include "engine_easy_machine.h"
+#include "platform/clock.h"
+#include "ui/controls/label.h"
+#include "ui/controls/list_view.h"
+#include "ui/controls/timer.h"
+
+#include <functional>
+
+namespace {
+
+using easytest::EasyMachine;
+using easytest::kRunStamp;
+
+const std::string kEasyOnE = "E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\";
+const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
+const std::string kHistory = "e/Harbex_Solo+/HOMEPCAlice61/Easy/BacTimeRec.ini";
+constexpr std::array<BYTE, 5> kAll = {1, 1, 1, 1, 1};
+
+class EasyRun : public EasyMachine {
+protected:
+    void SetUp() override
+    {
+        EasyMachine::SetUp();
+        Open(1033);
+        ui_.Clock().SetLocalTime(easytest::kRunTime);
+    }
+
+    TMainForm& form() { return *MainForm; }
+
+    // The program's entry for an Easy Backup to E:, then the result panel closed.
+    void Run(const std::array<BYTE, 5>& categories, BYTE encrypt = 0)
+    {
+        form().EncryptBackup = encrypt;
+        StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, categories, form().Progress_File_Path_Lab);
+        CloseProgressPanel(form());
+    }
+
+    // Calls check at every message pump of the run until it answers true.
+    void DuringRun(std::function<bool()> check)
+    {
+        watch_.SetInterval(1000);
+        watch_.OnTimer = [this, check](ui::TObject*) {
+            if (check()) {
+                watch_.SetEnabled(false);
+            } else {
+                ui_.Clock().Advance(1000);
+            }
+        };
+        ui_.Clock().Advance(1000);
+    }
+
+    std::vector<std::string> Lines(const ui::TStringList& list)
+    {
+        std::vector<std::string> lines;
+        for (const auto& line : list.Lines()) {
+            lines.push_back(platform::ToUtf8(line));
+        }
+        return lines;
+    }
+
+    ui::TTimer watch_{nullptr};
+};
+
+TEST_F(EasyRun, CopiesTheSelectedCategoriesIntoRunFoldersNamedByTheClock)
+{
+    Run(kAll);
+
+    const std::string doc = kEasyOnE + "Document\\" + kRunStamp + "\\C\\";
+    EXPECT_EQ(ReadFile(RunFolder("e", "Document") + "/OriSize.ini"),
+              ListFileBytes({doc + "Users\\Alice\\Desktop\\report.doc   10",
+                             doc + "Users\\Alice\\Documents\\letter.txt   20",
+                             doc + "Data\\Old\\program files\\e.doc   80", doc + "Data\\plan.doc   60",
+                             doc + "Elsewhere\\linked.doc   1000"}));
+    EXPECT_EQ(ReadFile(RunFolder("e", "Audio") + "/OriSize.ini"),
+              ListFileBytes({kEasyOnE + "Audio\\" + kRunStamp + "\\C\\Users\\Alice\\Desktop\\song.mp3   5",
+                             kEasyOnE + "Audio\\" + kRunStamp + "\\C\\Users\\Alice\\Music\\tune.mp3   40"}));
+    EXPECT_EQ(ReadFile(RunFolder("e", "Mail") + "/OriSize.ini"),
+              ListFileBytes({kEasyOnE + "Mail\\" + kRunStamp + "\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst   100"}));
+    for (const char* category : {"Document", "Graphic", "Audio", "Video", "Mail"}) {
+        EXPECT_EQ(ReadFile(RunFolder("e", category) + "/FileList_Repeat.ini"), ListFileBytes({})) << category;
+    }
+    EXPECT_EQ(ReadFile(RunFolder("e", "Document") + "/C/Data/plan.doc"), std::string(60, 'x'));
+    EXPECT_EQ(ReadFile(RunFolder("e", "Video") + "/C/Users/Alice/Videos/clip.avi"), std::string(50, 'x'));
+    // Passed over: the local application data's documents, other files, system entries, excluded
+    // folders and the link.
+    for (const char* absent : {"C/Users/Alice/AppData/Local/cache.doc", "C/Data/sys.doc", "C/Data/setup.exe",
+                               "C/Data/link", "C/Windows", "C/Data/WINDOWS", "C/Data/Program Files"}) {
+        EXPECT_FALSE(std::filesystem::exists(Host(RunFolder("e", "Document") + "/" + absent))) << absent;
+    }
+    EXPECT_EQ(form().CompletedFiles->Count(), 10);
+    EXPECT_EQ(form().FailedFiles->Count(), 0);
+    EXPECT_EQ(form().JobDoneBytes, form().JobTotalBytes);
+    EXPECT_EQ(ReadFile(kHistory), ListFileBytes({"40607.5882986111"}));
+    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+}
+
+TEST_F(EasyRun, OnlyThePictureFolderIsMadeWhenOnlyPicturesAreSelected)
+{
+    Run({0, 1, 0, 0, 0});
+    std::vector<std::string> made;
+    for (const auto& entry : std::filesystem::directory_iterator(Host("e/Harbex_Solo+/HOMEPCAlice61/Easy"))) {
+        made.push_back(entry.path().filename().string());
+    }
+    std::sort(made.begin(), made.end());
+    EXPECT_EQ(made, (std::vector<std::string>{"BacTimeRec.ini", "Graphic"}));
+    EXPECT_EQ(Lines(*form().CompletedFiles), std::vector<std::string>{"C:\\Users\\Alice\\Pictures\\cat.jpg"});
+    EXPECT_EQ(form().JobDoneBytes, form().JobTotalBytes) << "files passed over still move the bar";
+}
+
+TEST_F(EasyRun, ASecondRunRefersToUnchangedFilesAndCopiesChangedOnes)
+{
+    Run({1, 0, 0, 0, 0});
+    ASSERT_TRUE(SetFileAttributesW(u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\BacTimeRec.ini", FILE_ATTRIBUTE_READONLY));
+    ui_.Clock().Advance(3600 * 1000);
+    WriteFile("c/Data/plan.doc", std::vector<unsigned char>(61, 'y'));
+    FILETIME later;
+    GetSystemTimeAsFileTime(&later);
+    HANDLE file = CreateFileW(u"C:\\Data\\plan.doc", GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SetFileTime(file, nullptr, nullptr, &later);
+    CloseHandle(file);
+
+    Run({1, 0, 0, 0, 0});
+    const std::string second = "20110305_150709";
+    const std::string first = kEasyOnE.substr(3) + "Document\\" + kRunStamp + "\\C\\";
+    EXPECT_EQ(ReadFile(RunFolder("e", "Document", second) + "/FileList_Repeat.ini"),
+              ListFileBytes({first + "Users\\Alice\\Desktop\\report.doc", first + "Users\\Alice\\Documents\\letter.txt",
+                             first + "Data\\Old\\program files\\e.doc", first + "Elsewhere\\linked.doc"}));
+    const std::string doc = kEasyOnE + "Document\\" + second + "\\C\\";
+    EXPECT_EQ(ReadFile(RunFolder("e", "Document", second) + "/OriSize.ini"),
+              ListFileBytes({doc + "Users\\Alice\\Desktop\\report.doc   10",
+                             doc + "Users\\Alice\\Documents\\letter.txt   20",
+                             doc + "Data\\Old\\program files\\e.doc   80", doc + "Data\\plan.doc   61",
+                             doc + "Elsewhere\\linked.doc   1000"}));
+    EXPECT_FALSE(std::filesystem::exists(Host(RunFolder("e", "Document", second) + "/C/Users/Alice/Desktop/report.doc")));
+    EXPECT_TRUE(std::filesystem::is_directory(Host(RunFolder("e", "Document", second) + "/C/Users/Alice/Desktop")));
+    EXPECT_EQ(ReadFile(RunFolder("e", "Document", second) + "/C/Data/plan.doc"), std::string(61, 'y'));
+    EXPECT_EQ(form().CompletedFiles->Count(), 5);
+    // The read-only history lost its read-only bit and gained the second run.
+    EXPECT_EQ(ReadFile(kHistory), ListFileBytes({"40607.5882986111", "40607.6299652778"}));
+    EXPECT_EQ(GetFileAttributesW(u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\BacTimeRec.ini") & FILE_ATTRIBUTE_READONLY,
+              0u);
+}
+
+TEST_F(EasyRun, EncryptionWritesContainersThatDecodeToTheSource)
+{
+    Run({0, 0, 0, 0, 1}, 1);
+    const std::string container = RunFolder("e", "Mail") + "/C/Users/Alice/AppData/Local/Mail/box.pst.vemoen";
+    EXPECT_EQ(ReadFile(RunFolder("e", "Mail") + "/OriSize.ini"),
+              ListFileBytes({kEasyOnE + "Mail\\" + kRunStamp +
+                             "\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst.vemoen   100"}));
+    ASSERT_TRUE(std::filesystem::exists(Host(container)));
+    EXPECT_NE(ReadFile(container), std::string(100, 'x'));
+    const std::u16string copy = u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\Mail\\" + platform::FromUtf8(kRunStamp) +
+                                u"\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst";
+    ASSERT_EQ(DecodeContainerFile(copy + u".vemoen", u"E:\\decoded.pst", platform::ToAnsi(CONTAINER_PASS), nullptr), 0u);
+    EXPECT_EQ(ReadFile("e/decoded.pst"), std::string(100, 'x'));
+}
+
+// Cancelled after the first copied file: no run folder, list file, history line or marker, and
+// the files copied before the cancel are reported as cancelled because their copies are gone.
+TEST_F(EasyRun, ACancelledRunLeavesNothingBehind)
+{
+    bool markerSeen = false;
+    DuringRun([&] {
+        if (form().CompletedFiles->Count() < 1) {
+            return false;
+        }
+        markerSeen = std::filesystem::exists(Host(kMarker));
+        form().CancelRequested = 1;
+        return true;
+    });
+    Run(kAll);
+    EXPECT_TRUE(markerSeen);
+    for (const char* category : {"Document", "Graphic", "Audio", "Video", "Mail"}) {
+        EXPECT_FALSE(std::filesystem::exists(Host(RunFolder("e", category)))) << category;
+    }
+    EXPECT_FALSE(std::filesystem::exists(Host(kHistory)));
+    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_EQ(form().CompletedFiles->Count(), 0);
+    ASSERT_GE(form().FailedFiles->Count(), 1);
+    EXPECT_EQ(platform::ToUtf8(form().FailedFiles->Strings(0)), "C:\\Users\\Alice\\Desktop\\report.doc     ErrorCode : 1235");
+    EXPECT_EQ(form().Progress_List->Items().Count(), form().FailedFiles->Count());
+}
+
+// A drive removed during the run leaves the marker for the next start; a removal before the run
+// does not count against it.
+TEST_F(EasyRun, TheMarkerStaysOnlyWhenTheDriveWentAwayDuringTheRun)
+{
+    form().BackupDriveRemoved = 1;
+    Run({1, 0, 0, 0, 0});
+    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+
+    DuringRun([&] {
+        if (form().CompletedFiles->Count() < 1) {
+            return false;
+        }
+        form().BackupDriveRemoved = 1;
+        form().CancelRequested = 1;
+        return true;
+    });
+    Run({1, 0, 0, 0, 0});
+    ui::TStringList marker;
+    ASSERT_TRUE(marker.LoadFromFile(BacAbnorPath(false)));
+    EXPECT_EQ(Lines(marker), (std::vector<std::string>{"0", "40607.5883101852"}));
+}
+
+TEST_F(EasyRun, AHistoryThatCannotBeWrittenIsReportedAsFailed)
+{
+    std::filesystem::create_directories(Host(kHistory));
+    Run({1, 0, 0, 0, 0});
+    ASSERT_EQ(form().FailedFiles->Count(), 1);
+    EXPECT_EQ(platform::ToUtf8(form().FailedFiles->Strings(0)).rfind(
+                  "E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\BacTimeRec.ini     ErrorCode : ", 0),
+              0u);
+    EXPECT_EQ(form().Progress_List->Items().Count(), 1);
+}
+
+}  // namespace

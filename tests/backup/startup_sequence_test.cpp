@@ -1,0 +1,99 @@
+// The start-up sequence behind the loading window, the loading bar, the waiting primitive and the
+// resume question.
+
+#include "backup/engine/InterruptMarker.h"
+#include "backup/frame/CommandLine.h"
+#include "backup/frame/Loading_Win.h"
+#include "backup/frame/Startup.h"
+#include "backup/device/AutoStart_Win.h"
+#include "startup_fixture.h"
+
+namespace {
+
+using startuptest::StartupMachine;
+
+TEST_F(StartupMachine, SequenceScansFillsAndStartsThePollBehindTheLoadingWindow)
+{
+    const std::uint64_t before = ui_.Clock().MonotonicMs();
+    Open(1033);
+    EXPECT_EQ(form().ExternalDrives.Count, 1);
+    EXPECT_EQ(form().ExternalDrives.Roots[0], u"E:\\");
+    EXPECT_EQ(form().LocalFixedDisks.Count, 1);
+    EXPECT_EQ(form().DeviceTable.Count, 1);
+    EXPECT_EQ(form().DeviceTable.Devices[0].ButtonMask, 0x0001);
+    EXPECT_EQ(form().Bac_Dest_Edit->Text(), u"E:\\");
+    EXPECT_TRUE(form().ExtBtn_Timer->Enabled());
+    EXPECT_EQ(form().ScheduleKind, 1);
+    // Sixteen stages of 100 ms and the closing second, with nothing left of the loading window.
+    EXPECT_GE(ui_.Clock().MonotonicMs() - before, 16u * 100 + 1000);
+    ui::Application->ProcessMessages();
+    EXPECT_EQ(ui::testing::Find(*ui::Application, "Loading_Form"), nullptr);
+    EXPECT_EQ(ui_.ModalCount(), 0);
+}
+
+TEST_F(StartupMachine, LoadingBarGrowsToEachStage)
+{
+    Open(1033);
+    TLoading_Form loading(nullptr);
+    const struct {
+        DWORD percent;
+        int width;
+    } cases[] = {{6, 20}, {13, 45}, {48, 166}, {100, 347}};
+    for (const auto& c : cases) {
+        SetLoadingPercent(loading, c.percent);
+        EXPECT_EQ(loading.Progress_Bar_Img->Width(), c.width) << c.percent;
+        EXPECT_EQ(loading.LastPercent, c.percent);
+    }
+    SetLoadingPercent(loading, 30);
+    EXPECT_EQ(loading.Progress_Bar_Img->Width(), 347) << "a lower percent draws nothing";
+}
+
+TEST_F(StartupMachine, WaitAcrossTheTickWrapWaitsTheFullTime)
+{
+    Open(1033);
+    const DWORD now = GetTickCount();
+    ui_.Clock().Advance(0xFFFFFFFFu - now - 50);
+    const std::uint64_t start = ui_.Clock().MonotonicMs();
+    WaitPumpingMessages(300);
+    const std::uint64_t waited = ui_.Clock().MonotonicMs() - start;
+    EXPECT_GE(waited, 300u);
+    EXPECT_LT(waited, 320u);
+}
+
+TEST_F(StartupMachine, ResumeQuestionOnlyForAnInterruptedRun)
+{
+    Open(1033);
+    OfferResumeBackup(form());
+    EXPECT_EQ(ui_.ModalCount(), 0);
+
+    SYSTEMTIME runTime{};
+    GetLocalTime(&runTime);
+    WriteJobMarker(JOB_KIND_EASY, runTime);
+    std::u16string question;
+    ui_.AnswerNextModal([&](ui::TForm& box) {
+        auto& msg = dynamic_cast<TMsgForm&>(box);
+        question = msg.Msg_Lab->Caption();
+        msg.LB_Btn_LabClick(nullptr);
+    });
+    OfferResumeBackup(form());
+    EXPECT_EQ(question, u"Easy Backup didn't quit successfully.  Do you want to restart backup?");
+    EXPECT_EQ(form().CurrentPage, 3);
+    EXPECT_TRUE(BackupDriveHasFiles());
+}
+
+TEST_F(StartupMachine, DriveStartCountsDownForTheStartDrive)
+{
+    SetCommandLineArgument(u"E:\\Harbex_Solo+.exe");
+    std::u16string shownFor;
+    ui_.AnswerNextModal([&](ui::TForm& window) {
+        shownFor = dynamic_cast<TAutoStartForm&>(window).TargetPath;
+        window.Close();
+    });
+    Open(1033);
+    SetCommandLineArgument(u"");
+    EXPECT_EQ(shownFor, u"E:\\");
+    EXPECT_EQ(form().AutoStartShowing, 0);
+    EXPECT_EQ(form().AutoStartWindow, nullptr);
+}
+
+}  // namespace

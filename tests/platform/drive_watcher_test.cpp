@@ -1,0 +1,34 @@
+#include "machine_fixture.h"
+#include "platform/drive_notices.h"
+#include "platform/sim/sim_state.h"
+
+namespace {
+
+using DriveWatcher = MachineFixture;
+
+TEST_F(DriveWatcher, ReportsTheLettersThatCameAndWentOnce)
+{
+    std::filesystem::create_directories(folder_ + "/e");
+    const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n[drive C]\nhost = c\n"
+                             "[drive E]\nhost = e\ntype = fixed\nbus = usb\n[usbdisk E]\nchip = register\n";
+    std::string error;
+    ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+    const std::string state = platform::sim::StateFolder(folder_);
+    constexpr DWORD kE = 1u << 4;
+    EXPECT_EQ(platform::DriveUnitMask(), (1u << 2) | kE);
+
+    platform::DriveChangeWatcher watcher;
+    const struct {
+        const char* name;
+        bool plugged;
+        DWORD arrived, removed;
+    } steps[] = {{"unplugged", false, 0, kE}, {"still unplugged", false, 0, 0}, {"plugged", true, kE, 0}};
+    for (const auto& step : steps) {
+        ASSERT_EQ(platform::sim::WriteDeviceState(state, u'E', {step.plugged, false}), 0u);
+        const platform::DriveChange change = watcher.Poll();
+        EXPECT_EQ(change.arrived, step.arrived) << step.name;
+        EXPECT_EQ(change.removed, step.removed) << step.name;
+    }
+}
+
+}  // namespace
