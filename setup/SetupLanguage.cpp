@@ -5,6 +5,7 @@
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/SpecialFolders.h"
 #include "backup/frame/TextFormat.h"
+#include "backup/layout/RtlStyle.h"
 #include "setup/MainWin.h"
 
 namespace setup {
@@ -84,11 +85,13 @@ void ApplyLanguage(TMainForm& form, int langId)
     const bool rightToLeft = langId == kRtlLangId;
     ui::SysLocaleMiddleEast = rightToLeft;
     if (rightToLeft) {
+        SetEditRightAligned(form.SavePath_Edit);
+        SetComboRtlFull(form.Lang_CBox);
         SetMemoRtlLayout(form.License_Memo);
     } else {
-        form.License_Memo->SetExStyle(form.License_Memo->ExStyle() &
-                                      ~(WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT | WS_EX_RTLREADING));
-        form.License_Memo->SetDoubleBuffered(true);
+        ClearEditRightAligned(form.SavePath_Edit);
+        ClearComboRtl(form.Lang_CBox);
+        ClearViewRtlLayout(form.License_Memo);
     }
     ui::Application->ProcessMessages();
 

@@ -217,6 +217,12 @@ int GetSystemMetrics(int index)
 
 BOOL RegisterHotKey(HWND window, int id, UINT modifiers, UINT key)
 {
+    // A registration ends with its window.
+    auto held = Hotkeys().find({modifiers, key});
+    if (held != Hotkeys().end() && held->second.window != ui::App().Handle() &&
+        ui::loop::ControlOfHandle(held->second.window) == nullptr) {
+        Hotkeys().erase(held);
+    }
     auto [it, inserted] = Hotkeys().try_emplace({modifiers, key}, Hotkey{window, id});
     return inserted ? TRUE : FALSE;
 }

@@ -46,6 +46,16 @@ void SelectShownOrFirst(TComboBox* combo, TEdit* edit)
     edit->SetText(combo->ItemIndex() >= 0 ? combo->Items().Strings(0) : std::u16string());
 }
 
+// The two functions a drive button, hotkey or schedule entry can start, by the menu's captions.
+void FillFunctionItems(TMainForm& form, TComboBox* combo, TEdit* edit, int selected)
+{
+    combo->Items().Clear();
+    combo->Items().Add(form.Menu_Bac_EasyBtn_Lab->Caption());
+    combo->Items().Add(form.Menu_Bac_ManualBtn_Lab->Caption());
+    combo->SetItemIndex(selected);
+    edit->SetText(combo->Items().Strings(selected));
+}
+
 }  // namespace
 
 void LoadCountDownSetting(TMainForm& form)
@@ -56,6 +66,7 @@ void LoadCountDownSetting(TMainForm& form)
     }
     if (const auto seconds = LineNumber(lines, 0)) {
         form.AutoStartSeconds = static_cast<int>(*seconds);
+        form.Auto_Plugin_Time_Set_Edit->SetText(DecimalText(form.AutoStartSeconds));
     }
 }
 
@@ -143,4 +154,14 @@ void LoadRestoreDestSetting(TMainForm& form, TEdit* destination)
     if (!text.empty()) {
         destination->SetText(text);
     }
+}
+
+void FillAcFuncCombo(TMainForm& form, TComboBox* combo, TEdit* edit)
+{
+    FillFunctionItems(form, combo, edit, 1);
+}
+
+void FillSbFuncCombo(TMainForm& form, TComboBox* combo, TEdit* edit)
+{
+    FillFunctionItems(form, combo, edit, 0);
 }

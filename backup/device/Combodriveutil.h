@@ -8,7 +8,7 @@
 
 #include <string>
 
-// "CountDown.ini" line 1 into AutoStartSeconds (not clamped).
+// "CountDown.ini" line 1 into AutoStartSeconds (not clamped) and the countdown edit.
 void LoadCountDownSetting(TMainForm& form);
 // "BacTypeSet.ini" (five lines, Document to Mail) into EasyBackupCategories and the check images.
 void LoadBacTypeSetting(TMainForm& form);
@@ -24,3 +24,7 @@ bool FillPcFolderCombo(TComboBox* combo, TEdit* edit, const RECORD_DEVICECODE& d
 void SaveRestoreDestSetting(BYTE toOriginal, const std::u16string& text);
 // Line 1 into RestoreToOriginal (non-zero gives 1); a non-empty line 2 into the destination edit.
 void LoadRestoreDestSetting(TMainForm& form, TEdit* destination);
+// Items "Easy Backup" and "Manual Backup" (the menu's captions); the button-function selector
+// selects item 1, the hotkey and schedule function selector item 0.
+void FillAcFuncCombo(TMainForm& form, TComboBox* combo, TEdit* edit);
+void FillSbFuncCombo(TMainForm& form, TComboBox* combo, TEdit* edit);

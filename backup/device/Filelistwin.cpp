@@ -2,7 +2,17 @@
 
 #include "backup/frame/PathUtil.h"
 #include "backup/frame/SpecialFolders.h"
+#include "platform/files.h"
 #include "platform/shell.h"
+
+namespace {
+
+std::u16string StartupFolder()
+{
+    return WithTrailingBackslash(CommonStartupFolder());
+}
+
+}  // namespace
 
 std::u16string ShortcutFileName()
 {
@@ -20,5 +30,15 @@ void CreateShellLink(const std::u16string& target, const std::u16string& linkNam
 void CreateStartupShortcut()
 {
     CreateShellLink(WithTrailingBackslash(InstallFolder(true)) + ProgramFileName(), ShortcutFileName(),
-                    WithTrailingBackslash(CommonStartupFolder()));
+                    StartupFolder());
+}
+
+void DeleteStartupShortcut()
+{
+    DeleteFileW((StartupFolder() + ShortcutFileName()).c_str());
+}
+
+bool StartupShortcutExists()
+{
+    return PathExists(StartupFolder() + ShortcutFileName());
 }

@@ -13,3 +13,7 @@ void CreateShellLink(const std::u16string& target, const std::u16string& linkNam
 // The shortcut to the installed program file in the all-users Startup folder (the installation
 // folder is created when it is missing).
 void CreateStartupShortcut();
+// Removes the shortcut; a missing file is no error.
+void DeleteStartupShortcut();
+// True when anything named "Harbex Solo+.lnk" is in the all-users Startup folder.
+bool StartupShortcutExists();

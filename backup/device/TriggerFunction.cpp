@@ -4,6 +4,12 @@
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 
+namespace {
+
+constexpr int kTextDriveNotFound = 20114;
+
+}  // namespace
+
 void RunTriggerFunction(TMainForm& form, const std::u16string& destination, const std::u16string& entry)
 {
     if (entry.empty()) {
@@ -14,5 +20,13 @@ void RunTriggerFunction(TMainForm& form, const std::u16string& destination, cons
         form.Menu_Bac_EasyBtn_LabClick(nullptr);
         StartEasyBackup(form, destination, form.Progress_File_Path_Lab, form.EasyBackupCategories,
                         form.Progress_File_Path_Lab);
+    } else if (entry.back() == u'1') {
+        form.Menu_BacIndex_BtnImgClick(nullptr);
+        form.Menu_Bac_ManualBtn_LabClick(nullptr);
+        if (form.Bac_Dest_Edit->Text().empty()) {
+            form.ShowErrorBox(LookupText(*form.LangTable, kTextDriveNotFound));
+            return;
+        }
+        StartManualBackup(form, destination);
     }
 }

@@ -15,8 +15,7 @@ namespace {
 
 // One counted file: its path in the label, its size in its category, the page's rows grown to
 // the new figures, and pending messages.
-void CountFile(ui::TLabel* pathLabel, const std::u16string& path, const WIN32_FIND_DATAW& found,
-               CATEGORY_SIZES& sizes)
+void CountFile(ui::TLabel* pathLabel, const std::u16string& path, const WIN32_FIND_DATAW& found, CATEGORY_SIZES& sizes)
 {
     if (pathLabel != nullptr) {
         pathLabel->SetCaption(path);
@@ -41,8 +40,7 @@ bool GetLocalDiskCapacity(std::uint64_t& total, std::uint64_t& used, std::uint64
         ULARGE_INTEGER available{};
         ULARGE_INTEGER diskTotal{};
         ULARGE_INTEGER diskFree{};
-        if (GetDiskFreeSpaceExW(disks.Roots[static_cast<std::size_t>(i)].c_str(), &available, &diskTotal,
-                                &diskFree)) {
+        if (GetDiskFreeSpaceExW(disks.Roots[static_cast<std::size_t>(i)].c_str(), &available, &diskTotal, &diskFree)) {
             total += diskTotal.QuadPart;
             free += diskFree.QuadPart;
         }

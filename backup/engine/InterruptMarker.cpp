@@ -29,8 +29,8 @@ void DeleteEasyRuns(const RECORD_DEVICECODE& drives, const std::u16string& stamp
 {
     for (int i = 0; i < drives.Count; ++i) {
         for (int category = 1; category <= 5; ++category) {
-            const std::u16string folder =
-                CategoryBackupFolder(drives.Roots[static_cast<std::size_t>(i)], category, false, HideBackupFolderOption());
+            const std::u16string& root = drives.Roots[static_cast<std::size_t>(i)];
+            const std::u16string folder = CategoryBackupFolder(root, category, false, HideBackupFolderOption());
             DeleteIfPresent(WithTrailingBackslash(folder) + stamp);
         }
     }

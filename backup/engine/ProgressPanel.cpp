@@ -6,6 +6,7 @@
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/TextFormat.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/layout/EnableStates.h"
 #include "backup/layout/WindowLayout.h"
 #include "platform/clock.h"
 
@@ -124,6 +125,7 @@ void CloseProgressPanel(TMainForm &form) {
   form.Progress_Pan->Hide();
   form.ProgressFinished = 0;
   form.Idle = 1;
+  EnableFinishedJobPage(form);
 }
 
 std::u16string FormatElapsedTime(DWORD milliseconds) {

@@ -34,8 +34,8 @@ bool RestoreOneFile(const RESTORE_JOB& job, const std::u16string& source, const 
                     const WIN32_FIND_DATAW& found)
 {
     const int mode = source.ends_with(kContainerSuffix) ? COPY_DECODE : COPY_PLAIN;
-    return CopyReportedFile(job.ErrorList, job.PathLabel, *job.Completed, *job.Failed, source, target, found, job.Pass, mode,
-                     job.Notifier);
+    return CopyReportedFile(job.ErrorList, job.PathLabel, *job.Completed, *job.Failed, source, target, found, job.Pass,
+                            mode, job.Notifier);
 }
 
 void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source)

@@ -22,11 +22,10 @@ constexpr std::u16string_view kContainerSuffix = u".vemoen";
 
 std::u16string CategoryFolderName(int category)
 {
-    static const std::array<std::u16string, 6> names = {ManualFolderName(), DocumentFolderName(),
-                                                        GraphicFolderName(), AudioFolderName(),
-                                                        VideoFolderName(),  MailFolderName()};
+    static const std::array<std::u16string, 6> names = {ManualFolderName(), DocumentFolderName(), GraphicFolderName(),
+                                                        AudioFolderName(),  VideoFolderName(),    MailFolderName()};
     return category >= 0 && category < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(category)]
-                                                                       : std::u16string();
+                                                                      : std::u16string();
 }
 
 std::u16string FormatRunFolderDate(const std::u16string& stamp)

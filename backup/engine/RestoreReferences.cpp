@@ -63,12 +63,10 @@ bool RestoreReferencesToFolder(const RESTORE_JOB& job, const std::u16string& run
                                const std::u16string& selectedPath, const std::u16string& destinationFolder,
                                const std::u16string& destinationName, bool isFolder, std::size_t restoreOffset)
 {
-    const std::u16string base =
-        WithTrailingBackslash(destinationFolder) + destinationName + (isFolder ? u"\\" : u"");
-    return ForEachBelongingReference(job, runFolder, selectedPath, isFolder, restoreOffset,
-                                     [&](const std::u16string& copy, const std::u16string&) {
-                                         const std::u16string below =
-                                             isFolder ? CharsFrom(copy, selectedPath.size() + 1) : std::u16string();
-                                         RestoreReferencedCopy(job, copy, base + below);
-                                     });
+    const std::u16string base = WithTrailingBackslash(destinationFolder) + destinationName + (isFolder ? u"\\" : u"");
+    return ForEachBelongingReference(
+        job, runFolder, selectedPath, isFolder, restoreOffset, [&](const std::u16string& copy, const std::u16string&) {
+            const std::u16string below = isFolder ? CharsFrom(copy, selectedPath.size() + 1) : std::u16string();
+            RestoreReferencedCopy(job, copy, base + below);
+        });
 }

@@ -62,6 +62,7 @@ bool IsRunFolderPath(const std::u16string& path)
         return true;
     }
     const bool category = kindName == DocumentFolderName() || kindName == GraphicFolderName() ||
-                          kindName == AudioFolderName() || kindName == VideoFolderName() || kindName == MailFolderName();
+                          kindName == AudioFolderName() || kindName == VideoFolderName() ||
+                          kindName == MailFolderName();
     return category && LastComponentOf(ParentFolderOf(kind)) == EasyFolderName();
 }

@@ -23,6 +23,9 @@ void StartEasyBackup(TMainForm &form, const std::u16string &destination,
                      const std::array<BYTE, 5> &categories,
                      ui::TLabel *copyLabel);
 
+// Manual Backup of the items ticked in the source tree to a drive root.
+void StartManualBackup(TMainForm &form, const std::u16string &destination);
+
 // The OK button: the starter of the page shown (CurrentPage); other pages start
 // nothing.
 void RunPageOperation(TMainForm &form);

@@ -8,6 +8,7 @@
 #include "backup/engine/StartersCommon.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/layout/EnableStates.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ void StartEasyBackup(TMainForm &form, const std::u16string &destination,
   form.Idle = 0;
   ResetProgressPanel(form);
   if (form.AutoStartShowing == 0) {
+    SetBackupPageEnabled(form, 1, false);
     ShowProgressPanel(form);
   }
   form.EnterBusyState();

@@ -7,5 +7,7 @@ void RunPageOperation(TMainForm &form) {
     StartEasyBackup(form, form.Bac_Dest_Edit->Text(),
                     form.Progress_File_Path_Lab, form.EasyBackupCategories,
                     form.Progress_File_Path_Lab);
+  } else if (form.CurrentPage == 4) {
+    StartManualBackup(form, form.Bac_Dest_Edit->Text());
   }
 }

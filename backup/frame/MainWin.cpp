@@ -1,5 +1,6 @@
 #include "backup/frame/MainWin.h"
 
+#include "backup/device/Filelistwin.h"
 #include "backup/engine/Clprocessnotify.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/LanguageSetting.h"
@@ -14,6 +15,7 @@ TMainForm* MainForm = nullptr;
 TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 {
     CreateControls();
+    LaunchOptions[0] = StartupShortcutExists() ? 1 : 0;
 
     FontCharset = ui::DEFAULT_CHARSET;
     MsgBoxShowing = 0;

@@ -2,6 +2,7 @@
 // The backup application's main window and the one holder of its program state.
 
 #include "backup/device/DeviceRecords.h"
+#include "backup/engine/BackupSelection.h"
 #include "backup/engine/CategorySizes.h"
 #include "platform/win_types.h"
 #include "backup/frame/UiNames.h"
@@ -132,6 +133,18 @@ public:
     TImage* Sum_DeviceIco_Img = nullptr;
     TMemo* DebugInfo_Memo = nullptr;
     TPanel* Sum_Dev_Pan = nullptr;
+    // Device Information page: the drive picture with its click target, the name and capacity lines.
+    TImage* Sum_Dev_MainIco_Img = nullptr;
+    TLabel* Sum_Dev_MainIco_Lab = nullptr;
+    TLabel* Dev_Capacity_BK_Deep_Lab = nullptr;
+    TLabel* Dev_Capacity_BK_Light_Lab = nullptr;
+    TImage* Dev_Capacity_Bar_Img = nullptr;
+    TLabel* Dev_Capacity_Title_Lab = nullptr;
+    TLabel* Dev_Capacity_Lab = nullptr;
+    TLabel* Dev_Partitions_Title_Lab = nullptr;
+    TLabel* Dev_Partitions_Lab = nullptr;
+    TLabel* Dev_Name_Title_Lab = nullptr;
+    TLabel* Dev_Name_Lab = nullptr;
     TPanel* Bac_Pan = nullptr;
     // Easy Backup page: table frame, header bar, Renew button, capacity row, six category rows
     // (Doc, Gra, Aud, Vid, Mai, Oth), destination selector and arrow.
@@ -178,6 +191,9 @@ public:
     TImage* Bac_Dest_SelBtn_Img = nullptr;
     TComboBox* Bac_Dest_CBox = nullptr;
     TImage* Bac_ArrowIcon_Img = nullptr;
+    // Manual Backup page: the source tree and its grey frame.
+    TLabel* BM_TreeBK_Lab = nullptr;
+    TTreeView* BM_Tree = nullptr;
     TPanel* Res_Pan = nullptr;
     TPanel* Del_Pan = nullptr;
     TPanel* App_Fav_Pan = nullptr;
@@ -186,7 +202,117 @@ public:
     TEdit* Lang_Show_Edit = nullptr;
     TImage* Lang_Sel_Btn_Img = nullptr;
     TPanel* Set_Bac_Pan = nullptr;
+    // General settings page: language block and the three option rows.
+    TLabel* Lang_Set_BK_Lab = nullptr;
+    TImage* Lang_Sel_Title_Head_Img = nullptr;
+    TLabel* Lang_Sel_Title_Lab = nullptr;
+    TLabel* Lang_Sel_BK_Lab = nullptr;
+    TLabel* Lang_Sel_Pan_BK_Lab = nullptr;
+    TPanel* Lang_Sel_Pan = nullptr;
+    TLabel* Gen_Set_BK_Deep_Lab = nullptr;
+    TLabel* Gen_Set_BK_Light_Lab = nullptr;
+    TImage* Start_Win_CheckImg = nullptr;
+    TLabel* Start_Win_Lab = nullptr;
+    TImage* Minimize_CheckImg = nullptr;
+    TLabel* Minimize_Lab = nullptr;
+    TImage* HideBacFolder_Check_Img = nullptr;
+    TLabel* HideBacFolder_Lab = nullptr;
+    // Backup settings page: the three tabs (panel, left, centre and right skin, caption).
+    TPanel* SB_Tag_Startup_Pan = nullptr;
+    TImage *SBT_Startup_BK_Left_Img = nullptr, *SBT_Startup_BK_Center_Img = nullptr,
+           *SBT_Startup_BK_Right_Img = nullptr;
+    TLabel* SBT_Startup_Lab = nullptr;
+    TPanel* SB_Tag_Hotkey_Pan = nullptr;
+    TImage *SBT_Hotkey_BK_Left_Img = nullptr, *SBT_Hotkey_BK_Center_Img = nullptr, *SBT_Hotkey_BK_Right_Img = nullptr;
+    TLabel* SBT_Hotkey_Lab = nullptr;
+    TPanel* SB_Tag_Time_Pan = nullptr;
+    TImage *SBT_Time_BK_Left_Img = nullptr, *SBT_Time_BK_Center_Img = nullptr, *SBT_Time_BK_Right_Img = nullptr;
+    TLabel* SBT_Time_Lab = nullptr;
+    // The launch-method block of the Start up tab and its button-function selector.
+    TPanel* Set_Bac_Startup_Pan = nullptr;
+    TLabel* Startup_BK_Deep_Lab = nullptr;
+    TLabel* Startup_BK_Light_Lab = nullptr;
+    TImage* Auto_Plugin_CheckImg = nullptr;
+    TLabel* Auto_Plugin_Lab = nullptr;
+    TLabel* Auto_Plugin_Time_BK_Lab = nullptr;
+    TEdit* Auto_Plugin_Time_Set_Edit = nullptr;
+    TLabel* Auto_Plugin_Time_Sec_Lab = nullptr;
+    TImage* Auto_ClickBtn_CheckImg = nullptr;
+    TLabel* Auto_ClickBtn_Lab = nullptr;
+    TImage* Auto_Hotkey_CheckImg = nullptr;
+    TLabel* Auto_Hotkey_Lab = nullptr;
+    TImage* Auto_Sch_CheckImg = nullptr;
+    TLabel* Auto_Sch_Lab = nullptr;
+    TImage* Aes_Check_Img = nullptr;
+    TLabel* Aes_Check_Lab = nullptr;
+    TPanel* Auto_ClickBtn_FuncSel_Pan = nullptr;
+    TLabel* AC_FuncSel_Title_Lab = nullptr;
+    TLabel* AC_FuncSel_Edit_BK_Lab = nullptr;
+    TPanel* AC_FuncSel_Edit_Pan = nullptr;
+    TImage* AC_FuncSel_Btn_Img = nullptr;
+    TEdit* AC_FuncSel_Edit = nullptr;
+    TComboBox* AC_FuncSel_CBox = nullptr;
     TPanel* Set_Upd_Pan = nullptr;
+    // Update page: title bar, box, the automatic-update tick and the Update button.
+    TLabel* Upd_Title_BK_Lab = nullptr;
+    TLabel* Upd_Title_Lab = nullptr;
+    TLabel* Upd_BK_Lab = nullptr;
+    TPanel* Upd_Btn_Pan = nullptr;
+    TImage* Upd_Btn_BK_Left_Img = nullptr;
+    TImage* Upd_Btn_BK_Center_Img = nullptr;
+    TImage* Upd_Btn_BK_Right_Img = nullptr;
+    TLabel* Upd_Btn_Lab = nullptr;
+    TImage* Upd_Auto_Check_Img = nullptr;
+    TLabel* Upd_Auto_Lab = nullptr;
+    // Backup settings page, Hotkey tab: the editor, the shared Add button and function selector, the list.
+    TPanel* Set_Bac_Hotkey_Pan = nullptr;
+    TLabel *Hotkey_BK_Deep_Lab = nullptr, *Hotkey_SetBK_Lab = nullptr;
+    TImage *Hotkey_Ctl_CheckImg = nullptr, *Hotkey_Alt_CheckImg = nullptr, *Hotkey_Shift_CheckImg = nullptr;
+    TLabel *Hotkey_Ctl_Lab = nullptr, *Hotkey_Alt_Lab = nullptr, *Hotkey_Shift_Lab = nullptr;
+    TLabel* Hotkey_Edit_BK_Lab = nullptr;
+    TEdit* Hotkey_Edit = nullptr;
+    TImage* Hotkey_List_Title_BK_Img = nullptr;
+    TLabel* Hotkey_List_Title_Lab = nullptr;
+    TListView* Hotkey_ListView = nullptr;
+    TPanel* SB_Btn_Add_Pan = nullptr;
+    TImage *Add_BK_Left_Img = nullptr, *Add_BK_Center_Img = nullptr, *Add_BK_Right_Img = nullptr;
+    TLabel* Add_Btn_Lab = nullptr;
+    TPanel* SB_FuncSel_Pan = nullptr;
+    TLabel *SB_FuncSel_Title_Lab = nullptr, *SB_FuncSel_Edit_BK_Lab = nullptr;
+    TPanel* SB_FuncSel_Edit_Pan = nullptr;
+    TImage* SB_FuncSel_Btn_Img = nullptr;
+    TEdit* SB_FuncSel_Edit = nullptr;
+    TComboBox* SB_FuncSel_CBox = nullptr;
+    // Backup settings page, Schedule tab: two radio rows of pickers (frame, panel, opener, edit,
+    // list each) and the list.
+    TPanel* Set_Bac_Time_Pan = nullptr;
+    TLabel *Time_Set_BK_Deep_Lab = nullptr, *Time_Set_BK_Light_Lab = nullptr;
+    TImage *Time_Set_Reg_Radio_Img = nullptr, *Time_Set_Spe_Radio_Img = nullptr;
+    TLabel *Time_Set_Reg_Title_Lab = nullptr, *Time_Set_Spe_Title_Lab = nullptr;
+    TPanel *Time_Set_Reg_Pan = nullptr, *Time_Set_Spe_Pan = nullptr;
+    TLabel *Time_Set_Reg_Hour_Colon_Lab = nullptr, *Time_Set_Spe_Hour_Colon_Lab = nullptr;
+    TLabel *Time_Set_Spe_Month_Lab = nullptr, *Time_Set_Spe_Date_Lab = nullptr;
+    TLabel *Time_Set_Reg_Day_Pan_BK_Lab = nullptr, *Time_Set_Reg_Hou_Pan_BK_Lab = nullptr,
+           *Time_Set_Reg_Min_Pan_BK_Lab = nullptr, *Time_Set_Spe_Mon_Pan_BK_Lab = nullptr,
+           *Time_Set_Spe_Dat_Pan_BK_Lab = nullptr, *Time_Set_Spe_Hou_Pan_BK_Lab = nullptr,
+           *Time_Set_Spe_Min_Pan_BK_Lab = nullptr;
+    TPanel *Time_Set_Reg_Day_Pan = nullptr, *Time_Set_Reg_Hou_Pan = nullptr, *Time_Set_Reg_Min_Pan = nullptr,
+           *Time_Set_Spe_Mon_Pan = nullptr, *Time_Set_Spe_Dat_Pan = nullptr, *Time_Set_Spe_Hou_Pan = nullptr,
+           *Time_Set_Spe_Min_Pan = nullptr;
+    TImage *Time_Set_Reg_Day_Sel_Btn_Img = nullptr, *Time_Set_Reg_Hou_Sel_Btn_Img = nullptr,
+           *Time_Set_Reg_Min_Sel_Btn_Img = nullptr, *Time_Set_Spe_Mon_Sel_Btn_Img = nullptr,
+           *Time_Set_Spe_Dat_Sel_Btn_Img = nullptr, *Time_Set_Spe_Hou_Sel_Btn_Img = nullptr,
+           *Time_Set_Spe_Min_Sel_Btn_Img = nullptr;
+    TEdit *Time_Set_Reg_Day_Show_Edit = nullptr, *Time_Set_Reg_Hou_Show_Edit = nullptr,
+          *Time_Set_Reg_Min_Show_Edit = nullptr, *Time_Set_Spe_Mon_Show_Edit = nullptr,
+          *Time_Set_Spe_Dat_Show_Edit = nullptr, *Time_Set_Spe_Hou_Show_Edit = nullptr,
+          *Time_Set_Spe_Min_Show_Edit = nullptr;
+    TComboBox *Time_Set_Reg_Day_CBox = nullptr, *Time_Set_Reg_Hou_CBox = nullptr, *Time_Set_Reg_Min_CBox = nullptr,
+              *Time_Set_Spe_Mon_CBox = nullptr, *Time_Set_Spe_Dat_CBox = nullptr, *Time_Set_Spe_Hou_CBox = nullptr,
+              *Time_Set_Spe_Min_CBox = nullptr;
+    TImage* Sch_List_Title_BK_Img = nullptr;
+    TLabel* Sch_List_Title_Lab = nullptr;
+    TListView* Sch_ListView = nullptr;
 
     // Progress and result panel of a job.
     TPanel* Progress_Pan = nullptr;
@@ -296,6 +422,14 @@ public:
     void Menu_Set_GenBtn_LabClick(TObject* Sender);
     void Menu_Set_BacBtn_LabClick(TObject* Sender);
     void Menu_Set_UpdBtn_LabClick(TObject* Sender);
+    // The drive picture of page 2: hover and press pictures; a release asks and requests safe removal.
+    void Sum_Dev_MainIco_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Sum_Dev_MainIco_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Sum_Dev_MainIco_LabMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Sum_Dev_MainIco_LabMouseLeave(TObject* Sender);
+    // Title buttons: the help file of the language, and the About window.
+    void Main_Btn_Help_ImgClick(TObject* Sender);
+    void Main_Btn_About_ImgClick(TObject* Sender);
     // Group buttons (image, caption and icon): the pressed picture, and the hover picture.
     void MenuGroupMouseDown(int group);
     void MenuGroupMouseMove(int group);
@@ -339,6 +473,29 @@ public:
     void Lang_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void Lang_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
 
+    // ---- Published handlers of the Manual Backup source tree ----
+    void BM_TreeExpanding(TObject* Sender, ui::TTreeNode* Node, bool& AllowExpansion);
+    void BM_TreeExpanded(TObject* Sender, ui::TTreeNode* Node);
+    void BM_TreeMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+
+    // ---- Published handlers of the settings pages: option ticks, button function, tabs ----
+    void Start_Win_CheckImgClick(TObject* Sender);
+    void Minimize_CheckImgClick(TObject* Sender);
+    void Auto_Plugin_CheckImgClick(TObject* Sender);
+    void Auto_ClickBtn_CheckImgClick(TObject* Sender);
+    void Auto_Hotkey_CheckImgClick(TObject* Sender);
+    void Auto_Sch_CheckImgClick(TObject* Sender);
+    void Aes_Check_ImgClick(TObject* Sender);
+    void HideBacFolder_Check_ImgClick(TObject* Sender);
+    void AC_FuncSel_Btn_ImgClick(TObject* Sender);
+    void AC_FuncSel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void AC_FuncSel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void AC_FuncSel_CBoxChange(TObject* Sender);
+    void AC_FuncSel_CBoxCloseUp(TObject* Sender);
+    void SBT_Startup_LabClick(TObject* Sender);
+    void SBT_Hotkey_LabClick(TObject* Sender);
+    void SBT_Time_LabClick(TObject* Sender);
+
     // ---- Published handlers of the work buttons and the error list ----
     void RB_Btn_LabClick(TObject* Sender);
     void RB_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
@@ -364,10 +521,31 @@ public:
     // 1 to run the scheduled backup of the entry (accepted or the countdown ran out).
     BYTE AskScheduledBackup(const std::u16string& entry);
 
+    // ---- Published handlers of the Hotkey and Schedule tabs ----
+    void Hotkey_EditKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+    void Hotkey_Ctl_CheckImgClick(TObject* Sender);
+    void Hotkey_Alt_CheckImgClick(TObject* Sender);
+    void Hotkey_Shift_CheckImgClick(TObject* Sender);
+    void Add_Btn_LabClick(TObject* Sender);
+    void Add_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Add_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Add_Btn_LabMouseLeave(TObject* Sender);
+    void Hotkey_ListViewMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Hotkey_ListViewMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Time_Set_Reg_Radio_ImgClick(TObject* Sender);
+    void Time_Set_Spe_Radio_ImgClick(TObject* Sender);
+    void Time_Set_Spe_Mon_CBoxChange(TObject* Sender);
+    void Sch_ListViewMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Sch_ListViewMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Sch_TimerTimer(TObject* Sender);
+    // The application's message hook: a registered hotkey starts its backup.
+    void HotkeyMessageHook(ui::TMsg& Msg, bool& Handled);
+
     // ---- Window and job flags ----
     BYTE FirstActivation = 1;
     BYTE StartedWithDrivePath = 0;
     BYTE Idle = 1;
+    int JobPage = 0;  // the page whose job disabled it (3 to 9); 0 while none is disabled
     BYTE MayClose = 1;
     BYTE CancelAsking = 0;
     BYTE CancelRequested = 0;
@@ -392,6 +570,7 @@ public:
     int BackupSettingsTab = 0;
     int FavoritesRestoreTab = 0;
     int ScheduleKind = 0;
+    BYTE SchedulePassRunning = 0;  // a schedule pass is under way; ticks that pump into it skip
 
     // ---- Look and language ----
     BYTE FontCharset = 1;
@@ -458,6 +637,7 @@ public:
     std::array<std::unique_ptr<TStringList>, 5> CategoryLists;
     std::array<BYTE, 5> EasyBackupCategories = {1, 1, 1, 1, 1};
     std::array<BYTE, 5> EasyRestoreCategories = {1, 1, 1, 1, 1};
+    BACKUP_SELECTION ManualSelection;
     std::uint64_t LocalDiskTotalBytes = 0;
     std::uint64_t LocalDiskUsedBytes = 0;
     std::uint64_t LocalDiskFreeBytes = 0;

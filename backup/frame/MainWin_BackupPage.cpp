@@ -9,6 +9,7 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"
 #include "backup/frame/ResourceLoaders.h"
+#include "backup/layout/EnableStates.h"
 
 namespace {
 
@@ -52,12 +53,14 @@ void TMainForm::BE_Renew_Btn_LabClick(TObject*)
     if (Idle != 1) {
         return;
     }
+    SetBackupPageEnabled(*this, 1, false);
     Renewing = 1;
     LoadGifResource(Bac_HourGlass_Easy_Img, kHourGlassMoving);
     PumpPendingMessages();
     RenewEasyBackupCapacity(*this);
     Renewing = 0;
     LoadPngResource(Bac_HourGlass_Easy_Img, kHourGlassStill);
+    SetBackupPageEnabled(*this, 1, true);
 }
 
 void TMainForm::BE_Renew_Btn_LabMouseMove(TObject*, TShiftState Shift, int, int)

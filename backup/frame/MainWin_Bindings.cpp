@@ -4,6 +4,8 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
 #include "backup/frame/PageBindings.h"
+#include "backup/frame/SettingsControls.h"
+#include "backup/frame/SettingsTabs.h"
 
 namespace {
 
@@ -94,6 +96,11 @@ void TMainForm::BindHandlers()
     BindBackupPageHandlers(*this);
     BindLanguageSelectorHandlers(*this);
     BindWorkButtonHandlers(*this);
+    BindOverviewPageHandlers(*this);
+    BindTitleButtonHandlers(*this);
+    BindSettingsPageHandlers(*this);
+    BindHotkeyTabHandlers(*this);
+    BindScheduleTabHandlers(*this);
     BindClick(Version_Lab, this, &TMainForm::Menu_Set_BacBtn_LabClick);
     Version_Lab->OnMouseMove = [this](TObject*, TShiftState, int, int) { MenuSubButtonMouseMove(11); };
 

@@ -5,6 +5,9 @@
 #include "backup/frame/ControlFactory.h"
 #include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/SettingsControls.h"
+#include "backup/layout/HotkeyBlock.h"
+#include "backup/layout/ScheduleBlock.h"
 
 namespace {
 
@@ -145,6 +148,17 @@ void TMainForm::CreateControls()
     Sum_DeviceIco_Img = Img(this, "Sum_DeviceIco_Img", Sum_Pro_Pan);
     DebugInfo_Memo = NewControl<TMemo>(this, "DebugInfo_Memo", Sum_Pro_Pan);
     Sum_Dev_Pan = Pan(this, "Sum_Dev_Pan", Work_Pan);
+    Sum_Dev_MainIco_Img = Img(this, "Sum_Dev_MainIco_Img", Sum_Dev_Pan);
+    Sum_Dev_MainIco_Lab = Lab(this, "Sum_Dev_MainIco_Lab", Sum_Dev_Pan);
+    Dev_Capacity_BK_Deep_Lab = Lab(this, "Dev_Capacity_BK_Deep_Lab", Sum_Dev_Pan);
+    Dev_Capacity_BK_Light_Lab = Lab(this, "Dev_Capacity_BK_Light_Lab", Sum_Dev_Pan);
+    Dev_Capacity_Bar_Img = Img(this, "Dev_Capacity_Bar_Img", Sum_Dev_Pan);
+    Dev_Capacity_Title_Lab = Lab(this, "Dev_Capacity_Title_Lab", Sum_Dev_Pan);
+    Dev_Capacity_Lab = Lab(this, "Dev_Capacity_Lab", Sum_Dev_Pan);
+    Dev_Partitions_Title_Lab = Lab(this, "Dev_Partitions_Title_Lab", Sum_Dev_Pan);
+    Dev_Partitions_Lab = Lab(this, "Dev_Partitions_Lab", Sum_Dev_Pan);
+    Dev_Name_Title_Lab = Lab(this, "Dev_Name_Title_Lab", Sum_Dev_Pan);
+    Dev_Name_Lab = Lab(this, "Dev_Name_Lab", Sum_Dev_Pan);
     Bac_Pan = Pan(this, "Bac_Pan", Work_Pan);
     BE_BK_Lab = Lab(this, "BE_BK_Lab", Bac_Pan);
     Bac_Title_Head_Img = Img(this, "Bac_Title_Head_Img", Bac_Pan);
@@ -179,6 +193,13 @@ void TMainForm::CreateControls()
     Bac_Dest_Edit->SetBorderStyle(ui::TBorderStyle::bsNone);
     Bac_Dest_SelBtn_Img = Img(this, "Bac_Dest_SelBtn_Img", Bac_Dest_Pan);
     Bac_ArrowIcon_Img = Img(this, "Bac_ArrowIcon_Img", Bac_Pan);
+    BM_TreeBK_Lab = Lab(this, "BM_TreeBK_Lab", Bac_Pan);
+    BM_Tree = NewControl<TTreeView>(this, "BM_Tree", Bac_Pan);
+    BM_Tree->OnExpanding = [this](TObject* s, ui::TTreeNode* n, bool& allow) { BM_TreeExpanding(s, n, allow); };
+    BM_Tree->OnExpanded = [this](TObject* s, ui::TTreeNode* n) { BM_TreeExpanded(s, n); };
+    BM_Tree->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState shift, int x, int y) {
+        BM_TreeMouseDown(s, b, shift, x, y);
+    };
     BE_Renew_Btn_Pan = Pan(this, "BE_Renew_Btn_Pan", Bac_Pan);
     BE_Renew_BK_Left_Img = Img(this, "BE_Renew_BK_Left_Img", BE_Renew_Btn_Pan);
     BE_Renew_BK_Center_Img = Img(this, "BE_Renew_BK_Center_Img", BE_Renew_Btn_Pan);
@@ -194,6 +215,17 @@ void TMainForm::CreateControls()
     Lang_Sel_Btn_Img = Img(this, "Lang_Sel_Btn_Img", Set_Gen_Pan);
     Set_Bac_Pan = Pan(this, "Set_Bac_Pan", Work_Pan);
     Set_Upd_Pan = Pan(this, "Set_Upd_Pan", Work_Pan);
+    Upd_Title_BK_Lab = Lab(this, "Upd_Title_BK_Lab", Set_Upd_Pan);
+    Upd_Title_Lab = Lab(this, "Upd_Title_Lab", Set_Upd_Pan);
+    Upd_BK_Lab = Lab(this, "Upd_BK_Lab", Set_Upd_Pan);
+    Upd_Btn_Pan = Pan(this, "Upd_Btn_Pan", Set_Upd_Pan);
+    Upd_Btn_BK_Left_Img = Img(this, "Upd_Btn_BK_Left_Img", Upd_Btn_Pan);
+    Upd_Btn_BK_Center_Img = Img(this, "Upd_Btn_BK_Center_Img", Upd_Btn_Pan);
+    Upd_Btn_BK_Right_Img = Img(this, "Upd_Btn_BK_Right_Img", Upd_Btn_Pan);
+    Upd_Btn_Lab = Lab(this, "Upd_Btn_Lab", Upd_Btn_Pan);
+    Upd_Auto_Check_Img = Img(this, "Upd_Auto_Check_Img", Set_Upd_Pan);
+    Upd_Auto_Lab = Lab(this, "Upd_Auto_Lab", Set_Upd_Pan);
+    CreateSettingsPageControls(*this);
 
     Progress_Pan = Pan(this, "Progress_Pan", Work_Pan);
     Progress_File_Path_Lab = Lab(this, "Progress_File_Path_Lab", Progress_Pan);
@@ -246,6 +278,9 @@ void TMainForm::CreateControls()
     TreeExpandTimer_DM = Timer(this, "TreeExpandTimer_DM", 1000);
     DE_Timer = Timer(this, "DE_Timer", 1000);
     DM_Timer = Timer(this, "DM_Timer", 1000);
+
+    CreateHotkeyBlock(*this);
+    CreateScheduleBlock(*this);
 
     SetBorderStyle(ui::TFormBorderStyle::bsNone);
     SetPosition(ui::TPosition::poScreenCenter);

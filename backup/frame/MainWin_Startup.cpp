@@ -4,6 +4,9 @@
 #include "backup/device/AutoStart_Win.h"
 #include "backup/device/Combodriveutil.h"
 #include "backup/device/Driveviewutil.h"
+#include "backup/device/Hotkeys.h"
+#include "backup/device/Schedule.h"
+#include "backup/device/LaunchOptions.h"
 #include "backup/engine/InterruptMarker.h"
 #include "backup/engine/StartersBackup.h"
 #include "backup/frame/DebugInfo.h"
@@ -11,6 +14,7 @@
 #include "backup/frame/Loading_Win.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/Startup.h"
+#include "backup/layout/ScheduleKindSwitch.h"
 #include "platform/clock.h"
 
 namespace {
@@ -70,6 +74,11 @@ void RunStartupSequence(TMainForm& form)
     SetLoadingPercent(*loading, 13);
     SetLoadingPercent(*loading, 19);
     SetLoadingPercent(*loading, 25);
+    FillAcFuncCombo(form, form.AC_FuncSel_CBox, form.AC_FuncSel_Edit);
+    FillSbFuncCombo(form, form.SB_FuncSel_CBox, form.SB_FuncSel_Edit);
+    LoadCheckSettings(form);
+    LoadScheduleSettings(form);
+    LoadHotkeySettings(form);
     SetLoadingPercent(*loading, 30);
     ui::Application->ProcessMessages();
     for (DWORD percent : {36u, 43u, 48u, 53u, 60u, 66u, 73u, 79u, 85u, 92u, 100u}) {
@@ -81,6 +90,13 @@ void RunStartupSequence(TMainForm& form)
     ui::Application->WatchDriveChanges(&form);
     FillDebugInfo(form.DebugInfo_Memo, form.LangId);
     form.ScheduleKind = 1;
+    SelectScheduleKind(form, 1);
+    // Through the one instance: the hook outlives the window it calls.
+    ui::Application->OnMessage = [](ui::TMsg& msg, bool& handled) {
+        if (MainForm != nullptr) {
+            MainForm->HotkeyMessageHook(msg, handled);
+        }
+    };
 
     ui::Application->ProcessMessages();
     Sleep(kFinalPauseMs);

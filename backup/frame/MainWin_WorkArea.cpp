@@ -5,10 +5,14 @@
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/EasyBackupPage.h"
+#include "backup/layout/GeneralSettingsPage.h"
+#include "backup/layout/ManualBackupTree.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/ProgressLayout.h"
 #include "backup/layout/WindowLayout.h"
+#include "backup/layout/OverviewPages.h"
 
 namespace {
 
@@ -111,7 +115,11 @@ void BuildWorkArea(TMainForm& form)
                     u"Cancel");
 
     LayoutOverviewPanel(form);
+    LayoutDevicePanel(form);
     LayoutEasyBackupPage(form);
+    LayoutGeneralSettingsPage(form);
+    LayoutBackupSettingsPage(form);
+    LayoutBackupTreePanel(form);
     BuildProgressPanel(form);
 }
 

@@ -10,3 +10,7 @@ void BindBackupPageHandlers(TMainForm& form);
 void BindLanguageSelectorHandlers(TMainForm& form);
 // The right and left work buttons and the error list.
 void BindWorkButtonHandlers(TMainForm& form);
+// Pages 1, 2 and 12: passive controls pass mouse moves on; page 2's drive picture.
+void BindOverviewPageHandlers(TMainForm& form);
+// The Help and About buttons of the title area.
+void BindTitleButtonHandlers(TMainForm& form);

@@ -5,6 +5,7 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/layout/EasyBackupPage.h"
+#include "backup/layout/ManualBackupTree.h"
 
 namespace {
 
@@ -72,18 +73,22 @@ void ShowEasyBackupControls(TMainForm& form, bool visible)
 void ShowManualBackupControls(TMainForm& form, bool visible)
 {
     form.Bac_HourGlass_Manual_Img->SetVisible(visible);
+    form.BM_TreeBK_Lab->SetVisible(visible);
+    form.BM_Tree->SetVisible(visible);
 }
 
 void RelayoutLtrBackupPage(TMainForm& form)
 {
     RelayoutLtrEasyBackupRows(form);
     PlaceSelectorAndArrow(form, false);
+    PlaceBackupTree(form);
 }
 
 void RelayoutRtlBackupPage(TMainForm& form)
 {
     RelayoutRtlEasyBackupRows(form);
     PlaceSelectorAndArrow(form, true);
+    PlaceBackupTree(form);
 }
 
 void RestBackupPageSkins(TMainForm& form, int page)

@@ -56,4 +56,7 @@ void ResetButtonSkins(TMainForm& form)
     if (page == 10) {
         LoadPngResource(form.Lang_Sel_Btn_Img, kDropDown);
     }
+    if (page == 11) {
+        LoadPngResource(form.AC_FuncSel_Btn_Img, kDropDown);
+    }
 }

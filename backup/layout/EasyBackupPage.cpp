@@ -5,6 +5,8 @@
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/ResourceLoaders.h"
+#include "backup/layout/RtlStyle.h"
+#include "backup/layout/SkinnedButton.h"
 
 namespace {
 
@@ -343,24 +345,13 @@ void LayoutEasyBackupPage(TMainForm& form)
 
 void LayoutEasyRenewButton(TMainForm& form)
 {
-    TPanel* button = form.BE_Renew_Btn_Pan;
-    button->SetBounds(form.Bac_HourGlass_Easy_Img->Left() - kRenewWidth, form.Bac_Title_Head_Img->Top(), kRenewWidth,
-          kHeadHeight);
-    button->SetColor(TMainForm::Palette[11]);
-    button->SetDoubleBuffered(true);
-    button->BringToFront();
-    button->Show();
-    form.BE_Renew_BK_Left_Img->SetBounds(0, 0, kRenewCapWidth, kHeadHeight);
-    LoadPngResource(form.BE_Renew_BK_Left_Img, 25015);
-    form.BE_Renew_BK_Center_Img->SetBounds(kRenewCapWidth, 0, kRenewWidth - 2 * kRenewCapWidth, kHeadHeight);
-    LoadPngResource(form.BE_Renew_BK_Center_Img, 25018);
-    form.BE_Renew_BK_Right_Img->SetBounds(kRenewWidth - kRenewCapWidth, 0, kRenewCapWidth, kHeadHeight);
-    LoadPngResource(form.BE_Renew_BK_Right_Img, 25021);
+    const SkinnedButtonParts button{form.BE_Renew_Btn_Pan, form.BE_Renew_BK_Left_Img, form.BE_Renew_BK_Center_Img,
+                                    form.BE_Renew_BK_Right_Img, form.BE_Renew_Btn_Lab};
+    const int left = form.Bac_HourGlass_Easy_Img->Left() - kRenewWidth;
+    LayoutSkinnedButton(button,
+                        ui::Rect::FromSize(left, form.Bac_Title_Head_Img->Top(), kRenewWidth, kHeadHeight),
+                        kRenewCapWidth, {25015, 25018, 25021}, TMainForm::Palette[11]);
     TLabel* caption = form.BE_Renew_Btn_Lab;
-    caption->SetBounds(0, 0, kRenewWidth, kHeadHeight);
-    caption->SetCursor(ui::crHandPoint);
-    caption->SetAlignment(ui::TAlignment::taCenter);
-    caption->SetLayout(ui::TTextLayout::tlCenter);
     Caption(form, caption, TMainForm::Palette[8], u"Renew");
     caption->BringToFront();
 }
@@ -417,5 +408,13 @@ void ApplyEasyBackupCaptions(TMainForm& form)
     form.BE_Renew_Btn_Lab->SetCaption(LookupText(table, 20018));
     form.Bac_Dest_Edit->Font().SetCharset(form.FontCharset);
     form.Bac_Dest_CBox->Font().SetCharset(form.FontCharset);
+    if (form.LangId == kRtlLangId) {
+        SetEditRightAligned(form.Bac_Dest_Edit);
+        SetComboRightAligned(form.Bac_Dest_CBox);
+    } else {
+        ClearEditRightAligned(form.Bac_Dest_Edit);
+        ClearComboRightAligned(form.Bac_Dest_CBox);
+    }
+    ClearViewRtlLayout(form.BM_Tree);
     ShowLocalDiskCapacity(form);
 }

@@ -7,32 +7,14 @@
 #include "backup/frame/Navigation.h"
 #include "backup/layout/EasyBackupPage.h"
 #include "backup/layout/ProgressLayout.h"
+#include "backup/layout/SettingsRelayout.h"
 #include "backup/layout/WindowLayout.h"
+#include "backup/layout/OverviewPages.h"
 
 namespace {
 
-constexpr int kMemoLeft = 170;
-constexpr int kMemoBottomGap = 60;
-constexpr int kMemoCharset = 129;
 constexpr int kOneLineHeight = 21;
 constexpr int kTwoLineHeight = 34;
-
-// Every page panel lies on the overview page's rectangle.
-void PlaceOverviewPage(TMainForm& form, bool mirrored)
-{
-    TPanel* page = form.Sum_Pro_Pan;
-    const int top = form.Work_Title_Des_Lab->Top() + form.Work_Title_Des_Lab->Height();
-    const int left = mirrored ? form.HorzLine_Low_Pan->Left() : form.MainMenu_Pan->Width() + 16;
-    const int right = mirrored ? form.MainMenu_Pan->Left() - form.Work_Pan->Left()
-                               : form.HorzLine_Up_Pan->Left() + form.HorzLine_Up_Pan->Width();
-    page->SetBounds(left, top, right - left, form.Work_Pan->Height() - top);
-    for (TPanel* other : {form.Sum_Dev_Pan, form.Bac_Pan, form.Res_Pan, form.Del_Pan, form.App_Fav_Pan,
-                          form.Set_Gen_Pan, form.Set_Bac_Pan, form.Set_Upd_Pan}) {
-        other->SetBounds(page->Left(), page->Top(), page->Width(), page->Height());
-    }
-    const int memoLeft = mirrored ? 0 : kMemoLeft;
-    form.DebugInfo_Memo->SetBounds(memoLeft, 0, page->Width() - kMemoLeft, page->Height() - kMemoBottomGap);
-}
 
 void SetMenuButtonHeight(TImage* image, TLabel* label, int height, bool wordWrap)
 {
@@ -70,6 +52,8 @@ void ApplyLanguage(TMainForm& form)
     form.LB_Btn_Lab->SetCaption(LookupText(*form.LangTable, 20005));
     ApplyProgressPanelLanguage(form);
     ApplyEasyBackupCaptions(form);
+    ApplyDevicePageLanguage(form);
+    ApplySettingsPagesLanguage(form);
     if (form.LangId == kRtlLangId) {
         RelayoutRtl(form);
     } else {
@@ -109,36 +93,4 @@ void ApplyMenuCaptions(TMainForm& form)
     }
     form.Exit->SetCaption(FormatText1Sized(LookupText(table, 20007), product));
     ShowPageTitle(form, form.CurrentPage);
-}
-
-
-
-void RelayoutLtrOverviewPages(TMainForm& form)
-{
-    PlaceOverviewPage(form, false);
-}
-
-void RelayoutRtlOverviewPages(TMainForm& form)
-{
-    PlaceOverviewPage(form, true);
-}
-
-void LayoutOverviewPanel(TMainForm& form)
-{
-    TPanel* page = form.Sum_Pro_Pan;
-    page->SetDoubleBuffered(true);
-    page->SetColor(ui::clWhite);
-    page->Show();
-    TMemo* memo = form.DebugInfo_Memo;
-    memo->SetColor(ui::clWhite);
-    memo->SetReadOnly(true);
-    memo->SetBorderStyle(ui::TBorderStyle::bsNone);
-    memo->SetScrollBars(ui::TScrollStyle::ssNone);
-    memo->SetDoubleBuffered(true);
-    memo->Font().SetColor(TMainForm::Palette[9]);
-    memo->Font().SetHeight(14);
-    memo->Font().SetCharset(kMemoCharset);
-    memo->Lines().Clear();
-    memo->Show();
-    PlaceOverviewPage(form, false);
 }

@@ -7,8 +7,13 @@
 #include "backup/frame/WindowSkin.h"
 #include "backup/layout/BackupPage.h"
 #include "backup/layout/EasyBackupPage.h"
+#include "backup/layout/ManualBackupTree.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/ProgressLayout.h"
+#include "backup/layout/BackupSettingsPage.h"
+#include "backup/layout/GeneralSettingsPage.h"
+#include "backup/layout/SettingsRelayout.h"
+#include "backup/layout/OverviewPages.h"
 
 namespace {
 
@@ -320,6 +325,7 @@ void RelayoutLtr(TMainForm& form)
     RelayoutLtrOverviewPages(form);
     RelayoutLtrBackupPage(form);
     RelayoutLtrProgressPage(form);
+    RelayoutLtrSettingsPages(form);
 }
 
 void RelayoutRtl(TMainForm& form)
@@ -331,6 +337,7 @@ void RelayoutRtl(TMainForm& form)
     RelayoutRtlOverviewPages(form);
     RelayoutRtlBackupPage(form);
     RelayoutRtlProgressPage(form);
+    RelayoutRtlSettingsPages(form);
 }
 
 void ApplyRtlLayout(TMainForm& form)
@@ -356,7 +363,11 @@ void ApplyRtlLayout(TMainForm& form)
     }
     PlaceRtlWorkPanel(form);
     RelayoutRtlWorkButtons(form);
-    RelayoutRtlOverviewPages(form);
+    LayoutRtlOverviewPage(form);
+    LayoutRtlDevicePage(form);
     LayoutRtlEasyBackupPage(form);
+    LayoutRtlBackupTreePanel(form);
     LayoutRtlProgressPage(form);
+    RelayoutRtlGeneralSettingsPage(form);
+    LayoutRtlBackupSettingsPage(form);
 }

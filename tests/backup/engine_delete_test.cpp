@@ -130,7 +130,8 @@ TEST_F(DeleteTest, FailedRehomingKeepsTheFileAndItsLines)
     EXPECT_FALSE(DeleteTicked());
 
     EXPECT_EQ(drive.ReadText(drive.backup, Line(kFirst, u"D\\Work\\a.txt")), "alpha");
-    EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kSecond), std::vector<std::u16string>{Line(kFirst, u"D\\Work\\a.txt")});
+    EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kSecond),
+              std::vector<std::u16string>{Line(kFirst, u"D\\Work\\a.txt")});
     EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kThird), before);
 }
 

@@ -80,7 +80,8 @@ TEST_F(EasyRun, CopiesTheSelectedCategoriesIntoRunFoldersNamedByTheClock)
               ListFileBytes({kEasyOnE + "Audio\\" + kRunStamp + "\\C\\Users\\Alice\\Desktop\\song.mp3   5",
                              kEasyOnE + "Audio\\" + kRunStamp + "\\C\\Users\\Alice\\Music\\tune.mp3   40"}));
     EXPECT_EQ(ReadFile(RunFolder("e", "Mail") + "/OriSize.ini"),
-              ListFileBytes({kEasyOnE + "Mail\\" + kRunStamp + "\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst   100"}));
+              ListFileBytes({kEasyOnE + "Mail\\" + kRunStamp +
+                             "\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst   100"}));
     for (const char* category : {"Document", "Graphic", "Audio", "Video", "Mail"}) {
         EXPECT_EQ(ReadFile(RunFolder("e", category) + "/FileList_Repeat.ini"), ListFileBytes({})) << category;
     }
@@ -136,7 +137,8 @@ TEST_F(EasyRun, ASecondRunRefersToUnchangedFilesAndCopiesChangedOnes)
                              doc + "Users\\Alice\\Documents\\letter.txt   20",
                              doc + "Data\\Old\\program files\\e.doc   80", doc + "Data\\plan.doc   61",
                              doc + "Elsewhere\\linked.doc   1000"}));
-    EXPECT_FALSE(std::filesystem::exists(Host(RunFolder("e", "Document", second) + "/C/Users/Alice/Desktop/report.doc")));
+    const std::string secondRun = RunFolder("e", "Document", second);
+    EXPECT_FALSE(std::filesystem::exists(Host(secondRun + "/C/Users/Alice/Desktop/report.doc")));
     EXPECT_TRUE(std::filesystem::is_directory(Host(RunFolder("e", "Document", second) + "/C/Users/Alice/Desktop")));
     EXPECT_EQ(ReadFile(RunFolder("e", "Document", second) + "/C/Data/plan.doc"), std::string(61, 'y'));
     EXPECT_EQ(form().CompletedFiles->Count(), 5);
@@ -157,7 +159,8 @@ TEST_F(EasyRun, EncryptionWritesContainersThatDecodeToTheSource)
     EXPECT_NE(ReadFile(container), std::string(100, 'x'));
     const std::u16string copy = u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\Mail\\" + platform::FromUtf8(kRunStamp) +
                                 u"\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst";
-    ASSERT_EQ(DecodeContainerFile(copy + u".vemoen", u"E:\\decoded.pst", platform::ToAnsi(CONTAINER_PASS), nullptr), 0u);
+    const std::string pass = platform::ToAnsi(CONTAINER_PASS);
+    ASSERT_EQ(DecodeContainerFile(copy + u".vemoen", u"E:\\decoded.pst", pass, nullptr), 0u);
     EXPECT_EQ(ReadFile("e/decoded.pst"), std::string(100, 'x'));
 }
 
@@ -183,7 +186,8 @@ TEST_F(EasyRun, ACancelledRunLeavesNothingBehind)
     EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
     EXPECT_EQ(form().CompletedFiles->Count(), 0);
     ASSERT_GE(form().FailedFiles->Count(), 1);
-    EXPECT_EQ(platform::ToUtf8(form().FailedFiles->Strings(0)), "C:\\Users\\Alice\\Desktop\\report.doc     ErrorCode : 1235");
+    EXPECT_EQ(platform::ToUtf8(form().FailedFiles->Strings(0)),
+              "C:\\Users\\Alice\\Desktop\\report.doc     ErrorCode : 1235");
     EXPECT_EQ(form().Progress_List->Items().Count(), form().FailedFiles->Count());
 }
 

@@ -49,8 +49,8 @@ TEST_F(RestoreCancel, CancelStopsTheRestoreAndKeepsWhatWasRestored)
     selection.SourcePaths = {drive->Run(RunDrive::kManual, kSecond) + u"\\D\\Work"};
     selection.ItemNames = {u"Work"};
 
-    EXPECT_FALSE(RunManualRestore(RestoreJobOf(form, u""), selection, drive->backup.Path(RunDrive::kManual), u"",
-                                  true));
+    EXPECT_FALSE(
+        RunManualRestore(RestoreJobOf(form, u""), selection, drive->backup.Path(RunDrive::kManual), u"", true));
 
     EXPECT_EQ(form.CompletedFiles->Count(), 1);
     EXPECT_TRUE(drive->pc.Exists(u"Work\\b1.txt"));

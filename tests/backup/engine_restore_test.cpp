@@ -20,7 +20,10 @@ protected:
     ui::TStringList completed;
     ui::TStringList failed;
 
-    RESTORE_JOB Job() { return RESTORE_JOB{nullptr, nullptr, &completed, &failed, std::u16string(CONTAINER_PASS), nullptr}; }
+    RESTORE_JOB Job()
+    {
+        return RESTORE_JOB{nullptr, nullptr, &completed, &failed, std::u16string(CONTAINER_PASS), nullptr};
+    }
 
     // Two Easy Document runs: the second holds b.txt and names the first run's copies.
     void MakeEasyRuns()
@@ -93,8 +96,8 @@ TEST_F(RestoreTest, ManualItemTakesOnlyTheReferencesBelowIt)
     };
     for (const Case& c : {Case{"original", true, u"Work"}, Case{"chosen folder", false, u"Out\\Work"}}) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(RunManualRestore(Job(), Selection(u"D\\Work", u"Work"), manual, drive.pc.Path(u"Out"),
-                                     c.toOriginal));
+        EXPECT_TRUE(
+            RunManualRestore(Job(), Selection(u"D\\Work", u"Work"), manual, drive.pc.Path(u"Out"), c.toOriginal));
         EXPECT_EQ(drive.ReadText(drive.pc, c.workFolder + u"\\a.txt"), "alpha");
         EXPECT_EQ(drive.ReadText(drive.pc, c.workFolder + u"\\b.txt"), "beta");
     }
@@ -163,8 +166,8 @@ TEST_F(RestoreTest, MissingCopyFailsAndAFailedCopyKeepsTheExistingFile)
     drive.SaveLists();
     drive.pc.Write(u"Work\\gone.txt", Text("mine"));
 
-    EXPECT_TRUE(RunManualRestore(Job(), Selection(u"D\\Work", u"Work"), drive.backup.Path(RunDrive::kManual), u"",
-                                 true));
+    EXPECT_TRUE(
+        RunManualRestore(Job(), Selection(u"D\\Work", u"Work"), drive.backup.Path(RunDrive::kManual), u"", true));
 
     ASSERT_EQ(failed.Count(), 1);
     EXPECT_TRUE(failed.Strings(0).ends_with(u"gone.txt     ErrorCode : 3"));

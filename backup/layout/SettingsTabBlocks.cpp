@@ -1,0 +1,71 @@
+#include "backup/layout/SettingsTabBlocks.h"
+
+#include "backup/device/Combodriveutil.h"
+#include "backup/device/Hotkeys.h"
+#include "backup/device/Schedule.h"
+#include "backup/device/ScheduleFillers.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/MainWin.h"
+#include "backup/layout/HotkeyBlock.h"
+#include "backup/layout/LayoutHelpers.h"
+#include "backup/layout/ScheduleBlock.h"
+#include "backup/layout/SchedulePickers.h"
+
+namespace {
+
+constexpr int kHotkeyTab = 2;
+constexpr int kScheduleTab = 3;
+constexpr int kAddMargin = 6;
+
+}  // namespace
+
+void PlaceSettingsTabBlocks(TMainForm& form)
+{
+    const bool mirrored = form.LangId == kRtlLangId;
+    PlaceHotkeyBlockFrame(form);
+    PlaceModifierRow(form, mirrored);
+    PlaceScheduleBlockFrame(form);
+    PlaceScheduleRows(form, mirrored);
+    const int tab = form.BackupSettingsTab;
+    form.Set_Bac_Hotkey_Pan->SetVisible(tab == kHotkeyTab);
+    form.Set_Bac_Time_Pan->SetVisible(tab == kScheduleTab);
+    const bool shared = tab == kHotkeyTab || tab == kScheduleTab;
+    TPanel* add = form.SB_Btn_Add_Pan;
+    TPanel* selector = form.SB_FuncSel_Pan;
+    add->SetVisible(shared);
+    selector->SetVisible(shared);
+    if (!shared) {
+        return;
+    }
+    const TPanel* block = tab == kHotkeyTab ? form.Set_Bac_Hotkey_Pan : form.Set_Bac_Time_Pan;
+    const TLabel* editor = tab == kHotkeyTab ? form.Hotkey_SetBK_Lab : form.Time_Set_BK_Light_Lab;
+    const int left = mirrored ? kAddMargin : editor->Width() - add->Width() - kAddMargin;
+    add->SetBounds(left, block->Top() + BottomOf(editor) - add->Height() - kAddMargin, add->Width(), add->Height());
+    PlaceFunctionSelector(form, mirrored);
+    add->BringToFront();
+    selector->BringToFront();
+}
+
+void ApplyHotkeyScheduleLanguage(TMainForm& form)
+{
+    const ui::TStringList& table = *form.LangTable;
+    const auto caption = [&table](TLabel* label, int id) { label->SetCaption(LookupText(table, id)); };
+    caption(form.Hotkey_List_Title_Lab, 20081);
+    caption(form.Add_Btn_Lab, 20013);
+    caption(form.SB_FuncSel_Title_Lab, 20080);
+    caption(form.Time_Set_Reg_Title_Lab, 20082);
+    caption(form.Time_Set_Spe_Title_Lab, 20083);
+    caption(form.Time_Set_Spe_Month_Lab, 20086);
+    caption(form.Time_Set_Spe_Date_Lab, 20087);
+    caption(form.Sch_List_Title_Lab, 20084);
+    for (const SchedulePicker& p : SchedulePickers()) {
+        (form.*p.List)->Font().SetCharset(form.FontCharset);
+    }
+    form.SB_FuncSel_CBox->Font().SetCharset(form.FontCharset);
+    FillSbFuncCombo(form, form.SB_FuncSel_CBox, form.SB_FuncSel_Edit);
+    if (form.ScheduleKind != 2) {
+        FillWeekdayCombo(form, form.Time_Set_Reg_Day_CBox, form.Time_Set_Reg_Day_Show_Edit);
+    }
+    FillHotkeyListView(form, form.Hotkey_ListView, *form.HotkeyList);
+    FillScheduleListView(form, form.Sch_ListView, *form.ScheduleList);
+}

@@ -1,0 +1,102 @@
+// The Manual Backup through its starter: the ticked folders land in one dated run folder on E:
+// with their list files, and the page shows the tree.
+
+#include "backup/engine/CheckedPaths.h"
+#include "backup/engine/StartersBackup.h"
+#include "backup/frame/MsgWin.h"
+#include "platform/clock.h"
+#include "trees_machine.h"
+
+#include <cstdlib>
+#include <iterator>
+
+namespace {
+
+using treetest::TreeMachine;
+
+class ManualRun : public TreeMachine {
+protected:
+    std::string Read(const std::string& relative) const
+    {
+        std::ifstream in(Host(relative), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::vector<std::u16string> Start()
+    {
+        std::vector<std::u16string> messages;
+        const std::function<void(ui::TForm&)> answer = [&](ui::TForm& box) {
+            if (auto* msg = dynamic_cast<TMsgForm*>(&box)) {
+                messages.push_back(msg->Msg_Lab->Caption());
+            }
+            box.Close();
+            ui_.AnswerNextModal(answer);
+        };
+        ui_.AnswerNextModal(answer);
+        StartManualBackup(*MainForm, u"E:\\");
+        return messages;
+    }
+};
+
+TEST_F(ManualRun, TickedFoldersLandInOneRunFolderWithTheirLists)
+{
+    OpenWithTree();
+    const SYSTEMTIME at{2011, 3, 6, 5, 14, 7, 9, 0};
+    ui_.Clock().SetLocalTime(at);
+    CheckNodeOnPath(Tree(), nullptr, u"C:\\Data\\Docs");
+    CheckNodeOnPath(Tree(), nullptr, u"C:\\Users\\Alice\\Desktop");
+    EXPECT_TRUE(Start().empty());
+    const std::string run = "e/Harbex_Solo+/HOMEPCAlice61/Manual/20110305_140709/";
+    EXPECT_EQ(Read(run + "C/Users/Alice/Desktop/d.txt"), "desk");
+    EXPECT_EQ(Read(run + "C/Data/Docs/x/a.doc"), "alpha");
+    EXPECT_EQ(Read(run + "C/Data/Docs/b.txt"), "bravo!");
+    EXPECT_FALSE(std::filesystem::exists(Host(run + "C/Data/Pics")));
+    for (const char* list : {"OriSize.ini", "FileList_Repeat.ini", "Record.ini"}) {
+        EXPECT_TRUE(std::filesystem::exists(Host(run + list))) << list;
+    }
+    EXPECT_EQ(MainForm->ManualSelection.Count, 2);
+    EXPECT_EQ(MainForm->CompletedFiles->Count(), 3);
+    EXPECT_EQ(MainForm->FailedFiles->Count(), 0);
+    EXPECT_EQ(MainForm->JobTotalBytes, 4 + 5 + 6);
+    EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini")));
+}
+
+TEST_F(ManualRun, NothingTickedIsRefusedAndThePageIsIdleAgain)
+{
+    OpenWithTree();
+    ASSERT_EQ(Start().size(), 1u);
+    EXPECT_EQ(MainForm->Idle, 1);
+    EXPECT_FALSE(std::filesystem::exists(Host("e/Harbex_Solo+")));
+}
+
+std::string ShotPath(const char* name)
+{
+    const char* dir = std::getenv("HARBEX_SHOTS");
+    return (std::filesystem::path(dir != nullptr ? dir : ::testing::TempDir()) / name).string();
+}
+
+TEST_F(ManualRun, PageFourShowsTheTreeFromTheHeaderBarDownToTheArrow)
+{
+    for (const int lang : {1033, 1025}) {
+        OpenWithTree(lang);
+        NodeOf(u"C:\\")->Expand(false);
+        CheckNodeOnPath(Tree(), nullptr, u"C:\\Data\\Docs");
+        ui::testing::Click(*ui::testing::Find(*MainForm, "Menu_BacIndex_BtnImg"));
+        ui::testing::Click(*ui::testing::Find(*MainForm, "Menu_Bac_ManualBtn_Lab"));
+        ASSERT_EQ(MainForm->CurrentPage, 4);
+        EXPECT_TRUE(Tree()->Visible());
+        EXPECT_FALSE(MainForm->BE_BK_Lab->Visible());
+        const int arrowTop = MainForm->Bac_ArrowIcon_Img->Top();
+        EXPECT_EQ(arrowTop, MainForm->Bac_Dest_Pan->Top() - 20);
+        EXPECT_EQ(MainForm->BM_TreeBK_Lab->Height(), arrowTop);
+        EXPECT_EQ(Tree()->Left(), 1);
+        EXPECT_EQ(Tree()->Top(), 22);
+        EXPECT_EQ(Tree()->Width(), MainForm->Bac_Pan->Width() - 2);
+        EXPECT_EQ(Tree()->Height(), arrowTop - 1 - 22);
+        const std::string name = "manual_backup_" + std::to_string(lang) + ".png";
+        EXPECT_TRUE(ui::testing::RenderToPng(*MainForm, ShotPath(name.c_str())));
+        Close();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// Scheduled backups: entry lines, when an entry is due, adding entries from the editor, and the
+// timer that shows the notice and starts the backup.
+
+#include "backup/device/Schedule.h"
+#include "backup/device/SchMsgWin.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/frame/MsgWin.h"
+#include "backup/frame/SettingsPaths.h"
+#include "startup_fixture.h"
+
+namespace {
+
+using startuptest::StartupMachine;
+
+SYSTEMTIME Local(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second = 0)
+{
+    SYSTEMTIME t{};
+    t.wYear = year;
+    t.wMonth = month;
+    t.wDay = day;
+    t.wHour = hour;
+    t.wMinute = minute;
+    t.wSecond = second;
+    return t;
+}
+
+class ScheduleMachine : public StartupMachine {
+protected:
+    // Thursday 10 December 2026, 13:05:04 local time.
+    void OpenAt(const SYSTEMTIME& now)
+    {
+        ui_.Clock().SetLocalTime(now);
+        Open(1033);
+        form().Sch_Timer->SetEnabled(true);
+    }
+
+    void SaveEntries(std::initializer_list<const char16_t*> lines)
+    {
+        TStringList file;
+        for (const char16_t* line : lines) {
+            file.Add(line);
+        }
+        ASSERT_TRUE(file.SaveToFile(SchSetPath(true)));
+    }
+
+    std::vector<std::u16string> SavedLines()
+    {
+        TStringList lines;
+        EXPECT_TRUE(lines.LoadFromFile(SchSetPath(false)));
+        return lines.Lines();
+    }
+
+    // Every schedule notice is left to count down (or cancelled) and remembered by its time text.
+    void WatchNotices(bool cancel)
+    {
+        ui::Application->OnModalStart = [this, cancel](ui::TForm& window) {
+            if (auto* notice = dynamic_cast<TSchMsgForm*>(&window)) {
+                notices_.push_back(notice->Sch_Time_Lab->Caption());
+                if (cancel) {
+                    notice->RB_Btn_LabClick(nullptr);
+                }
+            } else if (auto* box = dynamic_cast<TMsgForm*>(&window)) {
+                boxes_.push_back(box->Msg_Lab->Caption());
+                box->LB_Btn_LabClick(nullptr);
+            }
+        };
+    }
+
+    std::vector<std::u16string> notices_;
+    std::vector<std::u16string> boxes_;
+};
+
+TEST(ScheduleLines, DueByKindWeekdayMinuteAndMoment)
+{
+    const SYSTEMTIME thursday = [] {
+        SYSTEMTIME t = Local(2026, 12, 10, 13, 5, 30);
+        t.wDayOfWeek = 4;
+        return t;
+    }();
+    const struct {
+        const char16_t* line;
+        int due;
+    } cases[] = {
+        {u"1713050", kScheduleRegularDue},
+        {u"1413051", kScheduleRegularDue},
+        {u"1013050", kScheduleNotDue},
+        {u"1713040", kScheduleNotDue},
+        {u"1714050", kScheduleNotDue},
+        {u"1813050", kScheduleNotDue},
+        {u"22026121013050", kScheduleSpecialDue},
+        {u"22025010100000", kScheduleSpecialDue},
+        {u"22026121013060", kScheduleNotDue},
+        {u"22027010100000", kScheduleNotDue},
+        {u"22026023000000", kScheduleNotDue},
+        {u"22026133000000", kScheduleNotDue},
+        {u"22024022900000", kScheduleSpecialDue},
+        {u"22025022900000", kScheduleNotDue},
+        {u"", kScheduleNotDue},
+        {u"3713050", kScheduleNotDue},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScheduleEntryDue(c.line, thursday), c.due)
+            << std::string(c.line, c.line + std::char_traits<char16_t>::length(c.line));
+    }
+}
+
+TEST_F(ScheduleMachine, AddedEntriesAreSavedOnceAndSpecialOnesRollToTheComingYear)
+{
+    OpenAt(Local(2026, 12, 10, 13, 5, 4));
+    WatchNotices(false);
+    form().BackupSettingsTab = 3;
+    form().Time_Set_Reg_Hou_CBox->SetItemIndex(7);
+    form().Time_Set_Reg_Hou_CBox->OnChange(nullptr);
+    form().SB_FuncSel_CBox->SetItemIndex(1);
+    form().Add_Btn_LabClick(nullptr);
+    form().Add_Btn_LabClick(nullptr);
+    EXPECT_EQ(boxes_, std::vector<std::u16string>{u"This setting already exists."});
+
+    form().Time_Set_Spe_Radio_ImgClick(nullptr);
+    form().SB_FuncSel_CBox->SetItemIndex(0);
+    form().Add_Btn_LabClick(nullptr);  // 1 January 00:00: already past this year
+    const auto pick = [](TComboBox* list, int index) {
+        list->SetItemIndex(index);
+        list->OnChange(nullptr);
+    };
+    pick(form().Time_Set_Spe_Mon_CBox, 11);
+    pick(form().Time_Set_Spe_Dat_CBox, 9);
+    pick(form().Time_Set_Spe_Hou_CBox, 13);
+    pick(form().Time_Set_Spe_Min_CBox, 5);
+    form().Add_Btn_LabClick(nullptr);  // today 13:05, a minute already begun
+    pick(form().Time_Set_Spe_Min_CBox, 6);
+    form().Add_Btn_LabClick(nullptr);  // later today
+    EXPECT_EQ(SavedLines(),
+              (std::vector<std::u16string>{u"1707001", u"22027010100000", u"22027121013050", u"22026121013060"}));
+    ASSERT_EQ(form().Sch_ListView->Items().Count(), 4);
+    EXPECT_EQ(form().Sch_ListView->Items().Item(0)->Caption(), u"Every day");
+    EXPECT_EQ(form().Sch_ListView->Items().Item(0)->SubItems().Strings(0), u"07:00");
+    EXPECT_EQ(form().Sch_ListView->Items().Item(0)->SubItems().Strings(1), u"Manual Backup");
+    EXPECT_EQ(form().Sch_ListView->Items().Item(3)->Caption(), u"2026 / 12 / 10");
+}
+
+TEST_F(ScheduleMachine, DueEntryShowsTheNoticeOnceThatStartsTheBackupAfterTenSeconds)
+{
+    SaveEntries({u"1713050"});
+    OpenAt(Local(2026, 12, 10, 13, 5, 4));
+    WatchNotices(false);
+    ui_.Advance(2000);
+    ASSERT_EQ(notices_, std::vector<std::u16string>{u"Every day     13:05"});
+    EXPECT_EQ(form().CurrentPage, 3);
+    EXPECT_TRUE(BackupDriveHasFiles());
+    form().PB_Btn_LabClick(nullptr);
+    ui_.Advance(30000);
+    EXPECT_EQ(notices_.size(), 1u) << "once in its minute";
+}
+
+TEST_F(ScheduleMachine, SpecialEntryPastWhileClosedRunsAtTheFirstCheckAndIsGoneEvenWhenCancelled)
+{
+    SaveEntries({u"1700000", u"22026120912000", u"garbage"});
+    OpenAt(Local(2026, 12, 10, 13, 5, 4));
+    EXPECT_EQ(form().ScheduleList->Count(), 2);
+    WatchNotices(true);
+    ui_.Advance(2000);
+    EXPECT_EQ(notices_, std::vector<std::u16string>{u"2026 / 12 / 09     12:00"});
+    EXPECT_EQ(SavedLines(), std::vector<std::u16string>{u"1700000"});
+    EXPECT_FALSE(BackupDriveHasFiles());
+    double last = 0;
+    EXPECT_TRUE(LoadLastEasyBackupTime(&last)) << "a declined notice still counts as a run";
+}
+
+TEST_F(ScheduleMachine, ScheduleOptionOffRunsNothing)
+{
+    SaveEntries({u"1713050"});
+    OpenAt(Local(2026, 12, 10, 13, 5, 4));
+    form().LaunchOptions[5] = 0;
+    WatchNotices(false);
+    ui_.Advance(4000);
+    EXPECT_TRUE(notices_.empty());
+}
+
+}  // namespace

@@ -1,0 +1,208 @@
+// The launch options, encryption, hiding and the device button's function: set by clicks, kept in
+// "CheckSet.ini" and the folders' attributes, restored at the next start; launch at logon is the
+// Startup shortcut.
+
+#include "backup/device/Filelistwin.h"
+#include "backup/frame/MainWin.h"
+#include "backup/frame/SettingsPaths.h"
+#include "frame_fixture.h"
+#include "platform/files.h"
+#include "ui/testing.h"
+
+namespace {
+
+namespace uit = ui::testing;
+
+int SkinOf(const TImage* image)
+{
+    return image->Picture().ResourceId();
+}
+
+// C: with the all-users Startup folder and Program Files, and two USB disks E: and F:.
+class LaunchOptionsTest : public frametest::MainWindowMachine {
+protected:
+    void SetUp() override
+    {
+        MainWindowMachine::SetUp();
+        for (const char* dir : {"e", "f", "c/ProgramData/Startup", "c/Program Files"}) {
+            std::filesystem::create_directories(Host(dir));
+        }
+        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n"
+                                 "[drive E]\nhost = e\ntype = fixed\nbus = usb\n\n"
+                                 "[drive F]\nhost = f\ntype = fixed\nbus = usb\n\n"
+                                 "[folders]\nappdata = C:\\Users\\Alice\\AppData\\Roaming\n"
+                                 "commonstartup = C:\\ProgramData\\Startup\n"
+                                 "programfiles = C:\\Program Files\nprogramfilesx86 = C:\\Program Files\n";
+        std::string error;
+        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+    }
+
+    void Restart()
+    {
+        Close();
+        Open(1033);
+    }
+
+    // Opens a settings page (10 general, 11 backup) as the menu does.
+    void ShowSettingsPage(const char* subButton)
+    {
+        uit::Click(*uit::Find(*MainForm, "Menu_SetIndex_BtnImg"));
+        uit::Click(*uit::Find(*MainForm, subButton));
+    }
+
+    std::u16string StoredLine()
+    {
+        TStringList lines;
+        if (!lines.LoadFromFile(CheckSetPath(false)) || lines.Count() == 0) {
+            return u"<none>";
+        }
+        return lines.Strings(0);
+    }
+
+    void WriteLine(const std::u16string& line)
+    {
+        TStringList lines;
+        lines.Add(line);
+        ASSERT_TRUE(lines.SaveToFile(CheckSetPath(true)));
+    }
+
+    std::filesystem::path Shortcut() const { return Host("c/ProgramData/Startup/Harbex Solo+.lnk"); }
+
+    std::array<TImage*, 6> LaunchImages()
+    {
+        TMainForm& f = *MainForm;
+        return {f.Start_Win_CheckImg,   f.Minimize_CheckImg, f.Auto_Plugin_CheckImg, f.Auto_ClickBtn_CheckImg,
+                f.Auto_Hotkey_CheckImg, f.Auto_Sch_CheckImg};
+    }
+};
+
+TEST_F(LaunchOptionsTest, FirstStartShowsDefaultsAndOneClickWritesTheLine)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    ShowSettingsPage("Menu_Set_BacBtn_Lab");
+    EXPECT_EQ(f.LaunchOptions, (std::array<BYTE, 6>{0, 1, 1, 1, 1, 1}));
+    const std::array<int, 6> shown = {23017, 23019, 23019, 23019, 23019, 23019};
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        EXPECT_EQ(SkinOf(LaunchImages()[k]), shown[k]) << k;
+    }
+    EXPECT_EQ(SkinOf(f.Aes_Check_Img), 23017);
+    EXPECT_FALSE(f.Aes_Check_Img->Visible());
+    EXPECT_EQ(f.AC_FuncSel_Edit->Text(), u"Manual Backup");
+    EXPECT_EQ(StoredLine(), u"<none>");
+
+    uit::Click(*f.Auto_Hotkey_CheckImg);
+    EXPECT_EQ(f.LaunchOptions[4], 0);
+    EXPECT_EQ(SkinOf(f.Auto_Hotkey_CheckImg), 23017);
+    EXPECT_EQ(StoredLine(), u"01110101");
+}
+
+TEST_F(LaunchOptionsTest, StoredLinesComeBackAtTheNextStart)
+{
+    struct Case {
+        const char16_t* line;
+        std::array<BYTE, 6> options;
+        int function;
+        const char16_t* shown;
+    };
+    const Case cases[] = {
+        {u"01111110", {0, 1, 1, 1, 1, 1}, 0, u"Easy Backup"},
+        {u"10100001", {0, 0, 1, 0, 0, 0}, 1, u"Manual Backup"},
+        {u"011111", {0, 1, 1, 1, 1, 1}, 1, u"Manual Backup"},
+        {u"0101010x", {0, 1, 0, 1, 0, 1}, 1, u"Manual Backup"},
+        {u"0000", {0, 1, 1, 1, 1, 1}, 1, u"Manual Backup"},
+        {u"01a00000", {0, 1, 1, 1, 1, 1}, 1, u"Manual Backup"},
+    };
+    for (const Case& c : cases) {
+        WriteLine(c.line);
+        Restart();
+        TMainForm& f = *MainForm;
+        const std::string name(c.line, c.line + std::char_traits<char16_t>::length(c.line));
+        EXPECT_EQ(f.LaunchOptions, c.options) << name;
+        EXPECT_EQ(f.EncryptBackup, 0) << name;
+        EXPECT_EQ(SkinOf(f.Aes_Check_Img), 23017) << name;
+        EXPECT_EQ(f.ButtonFunction, c.function) << name;
+        EXPECT_EQ(f.AC_FuncSel_Edit->Text(), c.shown) << name;
+        for (std::size_t k = 1; k < 6; ++k) {
+            EXPECT_EQ(SkinOf(LaunchImages()[k]), c.options[k] != 0 ? 23019 : 23017) << name << " " << k;
+        }
+    }
+}
+
+TEST_F(LaunchOptionsTest, ButtonFunctionAndEncryptionAreSavedAndFunctionSurvivesALanguageChange)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    ShowSettingsPage("Menu_Set_BacBtn_Lab");
+    uit::Click(*f.AC_FuncSel_Btn_Img);
+    ASSERT_TRUE(f.AC_FuncSel_CBox->DroppedDown());
+    f.AC_FuncSel_CBox->PickItem(0);
+    EXPECT_EQ(f.ButtonFunction, 0);
+    EXPECT_EQ(f.AC_FuncSel_Edit->Text(), u"Easy Backup");
+    f.Aes_Check_ImgClick(nullptr);
+    EXPECT_EQ(StoredLine(), u"01111110");
+
+    f.Lang_Sel_CBox->PickItem(1);
+    EXPECT_EQ(f.AC_FuncSel_CBox->ItemIndex(), 0);
+    EXPECT_EQ(f.AC_FuncSel_Edit->Text(), f.Menu_Bac_EasyBtn_Lab->Caption());
+    EXPECT_NE(f.AC_FuncSel_Edit->Text(), u"Easy Backup");
+}
+
+TEST_F(LaunchOptionsTest, LaunchAtLogonCreatesAndRemovesTheStartupShortcut)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    ShowSettingsPage("Menu_Set_GenBtn_Lab");
+    uit::Click(*f.Start_Win_CheckImg);
+    EXPECT_TRUE(std::filesystem::exists(Shortcut()));
+    EXPECT_TRUE(std::filesystem::is_directory(Host("c/Program Files/Harbex Solo+")));
+    EXPECT_EQ(f.LaunchOptions[0], 1);
+    EXPECT_EQ(SkinOf(f.Start_Win_CheckImg), 23019);
+    EXPECT_EQ(StoredLine(), u"11111101");
+
+    Restart();
+    EXPECT_EQ(MainForm->LaunchOptions[0], 1) << "the option follows the shortcut";
+    ShowSettingsPage("Menu_Set_GenBtn_Lab");
+    uit::Click(*MainForm->Start_Win_CheckImg);
+    EXPECT_FALSE(std::filesystem::exists(Shortcut()));
+    EXPECT_EQ(MainForm->LaunchOptions[0], 0);
+    EXPECT_EQ(StoredLine(), u"01111101");
+    DeleteStartupShortcut();
+    EXPECT_FALSE(StartupShortcutExists());
+}
+
+TEST_F(LaunchOptionsTest, LaunchAtLogonShowsWhatTheStartupFolderHolds)
+{
+    std::filesystem::remove_all(Host("c/ProgramData/Startup"));
+    Open(1033);
+    ShowSettingsPage("Menu_Set_GenBtn_Lab");
+    uit::Click(*MainForm->Start_Win_CheckImg);
+    EXPECT_EQ(MainForm->LaunchOptions[0], 0) << "the shortcut could not be written";
+    EXPECT_EQ(SkinOf(MainForm->Start_Win_CheckImg), 23017);
+}
+
+TEST_F(LaunchOptionsTest, HidingFollowsTheFirstDriveAtStartAndEveryClick)
+{
+    const auto hidden = [](const char16_t* folder) {
+        const DWORD attributes = GetFileAttributesW(folder);
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+    };
+    ASSERT_TRUE(CreateDirectoryW(u"E:\\Harbex_Solo+", nullptr));
+    ASSERT_TRUE(CreateDirectoryW(u"F:\\Harbex_Solo+", nullptr));
+    ASSERT_TRUE(SetFileAttributesW(u"E:\\Harbex_Solo+", FILE_ATTRIBUTE_HIDDEN));
+    Open(1033);
+    TMainForm& f = *MainForm;
+    EXPECT_EQ(f.HideBackupFolder, 1);
+    EXPECT_EQ(SkinOf(f.HideBacFolder_Check_Img), 23019);
+    EXPECT_TRUE(hidden(u"F:\\Harbex_Solo+")) << "the second drive follows the first";
+    ShowSettingsPage("Menu_Set_GenBtn_Lab");
+
+    uit::Click(*f.HideBacFolder_Check_Img);
+    EXPECT_EQ(f.HideBackupFolder, 0);
+    EXPECT_EQ(SkinOf(f.HideBacFolder_Check_Img), 23017);
+    EXPECT_FALSE(hidden(u"E:\\Harbex_Solo+"));
+    EXPECT_FALSE(hidden(u"F:\\Harbex_Solo+"));
+    EXPECT_EQ(StoredLine(), u"<none>") << "hiding is not part of the settings file";
+}
+
+}  // namespace

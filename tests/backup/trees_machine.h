@@ -1,0 +1,84 @@
+#pragma once
+// A PC for the source-tree tests: a fixed drive C: with a few folders (the Windows folder, a
+// system, a hidden and a linked folder among them), a desktop folder, and a removable drive E:;
+// the main window open with its Manual Backup tree built.
+
+#include "backup/engine/SourceTrees.h"
+#include "frame_fixture.h"
+#include "platform/files.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace treetest {
+
+class TreeMachine : public frametest::MainWindowMachine {
+protected:
+    void SetUp() override
+    {
+        MainWindowMachine::SetUp();
+        for (const char* folder : {"c/Users/Alice/Desktop/notes", "c/Windows/System32", "c/Data/Docs/x",
+                                   "c/Data/Dat", "c/Data/Pics", "c/Data/winnt", "c/Data/Sys", "c/Data/Hidden",
+                                   "c/Users/Alice/AppData/Roaming", "c/Elsewhere", "e"}) {
+            std::filesystem::create_directories(Host(folder));
+        }
+        std::filesystem::create_directory_symlink(Host("c/Elsewhere"), Host("c/Data/link"));
+        Write("c/Data/Docs/x/a.doc", "alpha");
+        Write("c/Data/Docs/b.txt", "bravo!");
+        Write("c/Data/Pics/p.jpg", "picture");
+        Write("c/Users/Alice/Desktop/d.txt", "desk");
+        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\nwindows = 6.1.7601\n"
+                                 "[drive C]\nhost = c\n[drive E]\nhost = e\ntype = removable\n[folders]\n"
+                                 "desktop = C:\\Users\\Alice\\Desktop\n"
+                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n"
+                                 "windows = C:\\Windows\n";
+        std::string error;
+        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\Sys", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM));
+        ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\Hidden", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN));
+    }
+
+    void Write(const std::string& relative, const std::string& content)
+    {
+        std::filesystem::create_directories(Host(relative).parent_path());
+        std::ofstream(Host(relative), std::ios::binary) << content;
+    }
+
+    // Opens the window and builds the tree as the start-up does.
+    void OpenWithTree(int langId = 1033)
+    {
+        Open(langId);
+        Rebuild();
+    }
+
+    void Rebuild()
+    {
+        BuildSourceTree(Tree(), &MainForm->ExternalDrives, true, true);
+    }
+
+    ui::TTreeView* Tree() { return MainForm->BM_Tree; }
+
+    // The node of a path; nullptr when the tree does not show it.
+    ui::TTreeNode* NodeOf(const std::u16string& path)
+    {
+        for (int i = 0; i < Tree()->Items().Count(); ++i) {
+            ui::TTreeNode* node = Tree()->Items().Item(i);
+            if (NodePath(node) == path && node->Level() > 0) {
+                return node;
+            }
+        }
+        return nullptr;
+    }
+
+    static std::u16string ChildTexts(const ui::TTreeNode* node)
+    {
+        std::u16string texts;
+        for (int i = 0; i < node->Count(); ++i) {
+            texts += (i > 0 ? u"," : u"") + node->Item(i)->Text();
+        }
+        return texts;
+    }
+};
+
+}  // namespace treetest
