@@ -3,6 +3,7 @@
 #include "backup/device/AutoStart_Win.h"
 #include "backup/device/DiskDriver.h"
 #include "backup/device/Driveviewutil.h"
+#include "backup/device/ShellChanges.h"
 #include "backup/engine/JobControl.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/Startup.h"
@@ -73,6 +74,10 @@ void TMainForm::Dispatch(ui::TMessage& message)
     TForm::Dispatch(message);
     if (message.Msg == WM_POWERBROADCAST) {
         HandlePowerBroadcast(*this, message.WParam);
+        return;
+    }
+    if (message.Msg == WM_SHELL_CHANGE) {
+        HandleShellChange(*this, message.WParam, static_cast<LONG>(message.LParam));
         return;
     }
     if (message.Msg != WM_DEVICECHANGE || message.LParam == 0) {

@@ -4,6 +4,8 @@
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kTextDriveNotFound = 20114;
@@ -13,6 +15,13 @@ constexpr int kTextDriveNotFound = 20114;
 void RunTriggerFunction(TMainForm& form, const std::u16string& destination, const std::u16string& entry)
 {
     if (entry.empty()) {
+        return;
+    }
+    if (form.LanguagePassRunning != 0) {
+        if (form.DeferredTriggerEntry.empty()) {
+            form.DeferredTriggerDestination = destination;
+            form.DeferredTriggerEntry = entry;
+        }
         return;
     }
     if (entry.back() == u'0') {
@@ -29,4 +38,11 @@ void RunTriggerFunction(TMainForm& form, const std::u16string& destination, cons
         }
         StartManualBackup(form, destination);
     }
+}
+
+void RunDeferredTrigger(TMainForm& form)
+{
+    const std::u16string destination = std::exchange(form.DeferredTriggerDestination, {});
+    const std::u16string entry = std::exchange(form.DeferredTriggerEntry, {});
+    RunTriggerFunction(form, destination, entry);
 }

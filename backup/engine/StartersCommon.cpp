@@ -51,3 +51,13 @@ void RenewTreeAfterJob(TMainForm &form) {
     form.ScheduleBackupTreeRenew();
   }
 }
+
+JobDestinationScope::JobDestinationScope(TMainForm& form, const std::u16string& destination) : form_(form)
+{
+    form_.JobDestinationRoot = destination.substr(0, 3);
+}
+
+JobDestinationScope::~JobDestinationScope()
+{
+    form_.JobDestinationRoot.clear();
+}

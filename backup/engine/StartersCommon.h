@@ -24,3 +24,16 @@ void SaveBacDest(const std::u16string &destination);
 void SaveJobResultLists(const TMainForm &form);
 // A folder change arrived during the job: the source tree is rebuilt after it.
 void RenewTreeAfterJob(TMainForm &form);
+
+// The running backup's destination drive for the removal handling, from the start of the job to
+// the end of its starter.
+class JobDestinationScope {
+public:
+    JobDestinationScope(TMainForm& form, const std::u16string& destination);
+    ~JobDestinationScope();
+    JobDestinationScope(const JobDestinationScope&) = delete;
+    JobDestinationScope& operator=(const JobDestinationScope&) = delete;
+
+private:
+    TMainForm& form_;
+};

@@ -59,6 +59,7 @@ void StartEasyBackup(TMainForm &form, const std::u16string &destination,
     return;
   }
   form.Idle = 0;
+  const JobDestinationScope jobDestination(form, destination);
   ResetProgressPanel(form);
   if (form.AutoStartShowing == 0) {
     SetBackupPageEnabled(form, 1, false);

@@ -37,6 +37,7 @@ void StartManualBackup(TMainForm& form, const std::u16string& destination)
         return;
     }
     form.Idle = 0;
+    const JobDestinationScope jobDestination(form, destination);
     SetBackupPageEnabled(form, kManualKind, false);
     int count = 0;
     CountCheckedItems(form.BM_Tree, nullptr, count);

@@ -1,6 +1,7 @@
 #include "backup/frame/MainWin.h"
 
 #include "backup/device/Filelistwin.h"
+#include "backup/device/ShellChanges.h"
 #include "backup/engine/Clprocessnotify.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/LanguageSetting.h"
@@ -58,6 +59,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 
 TMainForm::~TMainForm()
 {
+    StopShellNotify(*this);
     if (MainForm == this) {
         MainForm = nullptr;
     }

@@ -4,6 +4,7 @@
 #include "backup/device/DeviceRecords.h"
 #include "backup/engine/BackupSelection.h"
 #include "backup/engine/CategorySizes.h"
+#include "backup/engine/Delete.h"
 #include "platform/win_types.h"
 #include "backup/frame/UiNames.h"
 
@@ -195,8 +196,97 @@ public:
     TLabel* BM_TreeBK_Lab = nullptr;
     TTreeView* BM_Tree = nullptr;
     TPanel* Res_Pan = nullptr;
+    // Restore page (pages 5 and 6): source and time selectors, Easy Restore rows (Doc, Gra, Aud, Vid,
+    // Mai, Oth), the Manual Restore tree, the arrow and the destination line.
+    TLabel* Res_PC_Sel_BK_Deep_Lab = nullptr;
+    TLabel* Res_PC_Sel_BK_Light_Lab = nullptr;
+    TImage* Res_HourGlass_Easy_Img = nullptr;
+    TImage* Res_HourGlass_Manual_Img = nullptr;
+    TPanel* RE_Renew_Btn_Pan = nullptr;
+    TImage* RE_Renew_BK_Left_Img = nullptr;
+    TImage* RE_Renew_BK_Center_Img = nullptr;
+    TImage* RE_Renew_BK_Right_Img = nullptr;
+    TLabel* RE_Renew_Btn_Lab = nullptr;
+    TLabel* Res_PC_Sel_Title_Lab = nullptr;
+    TLabel* Res_PC_Sel_Pan_BK_Lab = nullptr;
+    TPanel* Res_PC_Sel_Pan = nullptr;
+    TImage* Res_PC_Sel_Btn_Img = nullptr;
+    TEdit* Res_PC_Show_Edit = nullptr;
+    TComboBox* Res_PC_Sel_CBox = nullptr;
+    TLabel* Res_Time_Sel_BK_Deep_Lab = nullptr;
+    TLabel* Res_Time_Sel_BK_Light_Lab = nullptr;
+    TLabel* Res_Time_Sel_Title_Lab = nullptr;
+    TImage* Res_Time_Sel_Btn_Img = nullptr;
+    TLabel* RE_Time_Sel_Show_Lab = nullptr;
+    TLabel* RM_Time_Sel_Show_Lab = nullptr;
+    TLabel* RE_BK_Lab = nullptr;
+    TLabel *RE_BK_Doc_Lab = nullptr, *RE_BK_Gra_Lab = nullptr, *RE_BK_Aud_Lab = nullptr, *RE_BK_Vid_Lab = nullptr,
+           *RE_BK_Mai_Lab = nullptr, *RE_BK_Oth_Lab = nullptr;
+    TImage *RE_Check_Doc_Img = nullptr, *RE_Check_Gra_Img = nullptr, *RE_Check_Aud_Img = nullptr,
+           *RE_Check_Vid_Img = nullptr, *RE_Check_Mai_Img = nullptr, *RE_Check_Oth_Img = nullptr;
+    TImage *RE_Ico_Doc_Img = nullptr, *RE_Ico_Gra_Img = nullptr, *RE_Ico_Aud_Img = nullptr, *RE_Ico_Vid_Img = nullptr,
+           *RE_Ico_Mai_Img = nullptr, *RE_Ico_Oth_Img = nullptr;
+    TLabel *RE_IcoDes_Doc_Lab = nullptr, *RE_IcoDes_Gra_Lab = nullptr, *RE_IcoDes_Aud_Lab = nullptr,
+           *RE_IcoDes_Vid_Lab = nullptr, *RE_IcoDes_Mai_Lab = nullptr, *RE_IcoDes_Oth_Lab = nullptr;
+    TLabel *RE_Info_Size_Doc_Lab = nullptr, *RE_Info_Size_Gra_Lab = nullptr, *RE_Info_Size_Aud_Lab = nullptr,
+           *RE_Info_Size_Vid_Lab = nullptr, *RE_Info_Size_Mai_Lab = nullptr, *RE_Info_Size_Oth_Lab = nullptr;
+    TLabel *RE_Info_Time_Doc_Lab = nullptr, *RE_Info_Time_Gra_Lab = nullptr, *RE_Info_Time_Aud_Lab = nullptr,
+           *RE_Info_Time_Vid_Lab = nullptr, *RE_Info_Time_Mai_Lab = nullptr, *RE_Info_Time_Oth_Lab = nullptr;
+    TLabel* RM_TreeBK_Lab = nullptr;
+    TTreeView* RM_Tree = nullptr;
+    TLabel* Res_DestBK_Lab = nullptr;
+    TLabel* Res_Dest_Title_Lab = nullptr;
+    TEdit* Res_Dest_Edit = nullptr;
+    TImage* Res_BrowserBtn_Img = nullptr;
+    TImage* Res_ArrowIcon_Img = nullptr;
     TPanel* Del_Pan = nullptr;
+    // Delete pages: the source band, its hourglasses, and the two trees in one frame.
+    TLabel* Del_PC_Sel_BK_Deep_Lab = nullptr;
+    TLabel* Del_PC_Sel_BK_Light_Lab = nullptr;
+    TImage* DE_HourGlass_Renew_Img = nullptr;
+    TImage* Del_HourGlass_Deleting_Img = nullptr;
+    TLabel* Del_PC_Title_Lab = nullptr;
+    TLabel* Del_PC_Sel_Pan_BK_Lab = nullptr;
+    TPanel* Del_PC_Sel_Pan = nullptr;
+    TImage* Del_PC_Sel_Btn_Img = nullptr;
+    TEdit* Del_PC_Show_Edit = nullptr;
+    TComboBox* Del_PC_Sel_CBox = nullptr;
+    TLabel* Del_Tree_BK_Lab = nullptr;
+    TTreeView* DE_Tree = nullptr;
+    TImage* DM_HourGlass_Renew_Img = nullptr;
+    TTreeView* DM_Tree = nullptr;
     TPanel* App_Fav_Pan = nullptr;
+    // Favorites page: the Backup and Restore tabs, the source and destination selectors, the IE tab
+    // and the Favorites tree.
+    TPanel* AF_OP_Tag_Bac_Pan = nullptr;
+    TImage *AFT_Bac_BK_Left_Img = nullptr, *AFT_Bac_BK_Center_Img = nullptr, *AFT_Bac_BK_Right_Img = nullptr;
+    TLabel* AFT_Bac_Lab = nullptr;
+    TPanel* AF_OP_Tag_Res_Pan = nullptr;
+    TImage *AFT_Res_BK_Left_Img = nullptr, *AFT_Res_BK_Center_Img = nullptr, *AFT_Res_BK_Right_Img = nullptr;
+    TLabel* AFT_Res_Lab = nullptr;
+    TLabel* AF_DestBK_Lab = nullptr;
+    TLabel* AF_Dest_Title_Lab = nullptr;
+    TPanel* AF_Dest_Pan = nullptr;
+    TImage* AF_Dest_SelBtn_Img = nullptr;
+    TEdit* AF_Dest_Edit = nullptr;
+    TComboBox* AF_Dest_CBox = nullptr;
+    TImage* AF_ArrowIcon_Img = nullptr;
+    TLabel* AF_BK_Deep_Lab = nullptr;
+    TLabel* AF_BK_Light_Lab = nullptr;
+    TLabel* AF_PC_Sel_BK_Deep_Lab = nullptr;
+    TLabel* AF_PC_Sel_BK_Light_Lab = nullptr;
+    TLabel* AF_PC_Sel_Title_Lab = nullptr;
+    TLabel* AF_PC_Sel_Pan_BK_Lab = nullptr;
+    TPanel* AF_PC_Sel_Pan = nullptr;
+    TImage* AF_PC_Sel_Btn_Img = nullptr;
+    TEdit* AF_PC_Show_Edit = nullptr;
+    TComboBox* AF_PC_Sel_CBox = nullptr;
+    TPanel* AF_Bro_Tag_IE_Pan = nullptr;
+    TImage *AFT_IE_BK_Left_Img = nullptr, *AFT_IE_BK_Center_Img = nullptr, *AFT_IE_BK_Right_Img = nullptr;
+    TImage* AFT_IE_Ico_Img = nullptr;
+    TLabel* AFT_IE_Lab = nullptr;
+    TLabel* AF_Tree_BK_Lab = nullptr;
+    TTreeView* AF_Tree = nullptr;
     TPanel* Set_Gen_Pan = nullptr;
     TComboBox* Lang_Sel_CBox = nullptr;
     TEdit* Lang_Show_Edit = nullptr;
@@ -468,6 +558,32 @@ public:
     void Bac_Dest_SelBtn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void Bac_Dest_CBoxChange(TObject* Sender);
     void Bac_Dest_CBoxCloseUp(TObject* Sender);
+    void AFT_Bac_LabClick(TObject* Sender);
+    void AFT_Res_LabClick(TObject* Sender);
+    void AF_PC_Sel_CBoxChange(TObject* Sender);
+    void AF_TreeExpanding(TObject* Sender, ui::TTreeNode* Node, bool& AllowExpansion);
+    void AF_TreeDblClick(TObject* Sender);
+    // ---- Published handlers of the restore pages ----
+    void RE_Check_Doc_ImgClick(TObject* Sender);
+    void RE_Check_Gra_ImgClick(TObject* Sender);
+    void RE_Check_Aud_ImgClick(TObject* Sender);
+    void RE_Check_Vid_ImgClick(TObject* Sender);
+    void RE_Check_Mai_ImgClick(TObject* Sender);
+    void RE_Renew_Btn_LabClick(TObject* Sender);
+    void RE_Renew_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void RE_Renew_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void RE_Renew_Btn_LabMouseLeave(TObject* Sender);
+    void Res_PC_Sel_CBoxChange(TObject* Sender);
+    void Res_BrowserBtn_ImgClick(TObject* Sender);
+    void Res_BrowserBtn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Res_BrowserBtn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Res_Time_Sel_Btn_ImgClick(TObject* Sender);
+    void Res_Time_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Res_Time_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void RM_TreeMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void RM_TreeExpanding(TObject* Sender, ui::TTreeNode* Node, bool& AllowExpansion);
+    void RM_TreeExpanded(TObject* Sender, ui::TTreeNode* Node);
+    void TreeExpandTimer_ResTimer(TObject* Sender);
     // The language selector's opener (its change handler belongs to the window's life).
     void Lang_Sel_Btn_ImgClick(TObject* Sender);
     void Lang_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
@@ -477,6 +593,20 @@ public:
     void BM_TreeExpanding(TObject* Sender, ui::TTreeNode* Node, bool& AllowExpansion);
     void BM_TreeExpanded(TObject* Sender, ui::TTreeNode* Node);
     void BM_TreeMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+
+    // ---- Published handlers of the delete pages ----
+    void Del_PC_Sel_CBoxChange(TObject* Sender);
+    void Del_PC_Sel_Btn_ImgClick(TObject* Sender);
+    void Del_PC_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Del_PC_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void DE_TreeMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void DM_TreeMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void DE_TreeExpanded(TObject* Sender, ui::TTreeNode* Node);
+    void DM_TreeExpanded(TObject* Sender, ui::TTreeNode* Node);
+    void TreeExpandTimer_DETimer(TObject* Sender);
+    void TreeExpandTimer_DMTimer(TObject* Sender);
+    void DE_TimerTimer(TObject* Sender);
+    void DM_TimerTimer(TObject* Sender);
 
     // ---- Published handlers of the settings pages: option ticks, button function, tabs ----
     void Start_Win_CheckImgClick(TObject* Sender);
@@ -554,6 +684,9 @@ public:
     BYTE TreeRefreshPending = 0;
     BYTE BackupDriveRemoved = 0;
     std::u16string JobDestinationRoot;  // root of the running backup's destination, set by its starter
+    BYTE LanguagePassRunning = 0;
+    std::u16string DeferredTriggerDestination;  // a trigger that came during the language pass
+    std::u16string DeferredTriggerEntry;
     std::unique_ptr<clProcessNotify> ProgressNotify;
 
     // ---- Window geometry ----
@@ -638,6 +771,7 @@ public:
     std::array<BYTE, 5> EasyBackupCategories = {1, 1, 1, 1, 1};
     std::array<BYTE, 5> EasyRestoreCategories = {1, 1, 1, 1, 1};
     BACKUP_SELECTION ManualSelection;
+    DELETE_SELECTION DeleteSelection;
     std::uint64_t LocalDiskTotalBytes = 0;
     std::uint64_t LocalDiskUsedBytes = 0;
     std::uint64_t LocalDiskFreeBytes = 0;

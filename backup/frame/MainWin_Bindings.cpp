@@ -4,6 +4,7 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
 #include "backup/frame/PageBindings.h"
+#include "backup/frame/RestoreControls.h"
 #include "backup/frame/SettingsControls.h"
 #include "backup/frame/SettingsTabs.h"
 
@@ -99,6 +100,8 @@ void TMainForm::BindHandlers()
     BindOverviewPageHandlers(*this);
     BindTitleButtonHandlers(*this);
     BindSettingsPageHandlers(*this);
+    BindFavoritesPageHandlers(*this);
+    BindRestorePageHandlers(*this);
     BindHotkeyTabHandlers(*this);
     BindScheduleTabHandlers(*this);
     BindClick(Version_Lab, this, &TMainForm::Menu_Set_BacBtn_LabClick);

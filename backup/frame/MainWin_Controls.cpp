@@ -5,6 +5,9 @@
 #include "backup/frame/ControlFactory.h"
 #include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/PageBindings.h"
+#include "backup/frame/DeleteControls.h"
+#include "backup/frame/RestoreControls.h"
 #include "backup/frame/SettingsControls.h"
 #include "backup/layout/HotkeyBlock.h"
 #include "backup/layout/ScheduleBlock.h"
@@ -206,8 +209,10 @@ void TMainForm::CreateControls()
     BE_Renew_BK_Right_Img = Img(this, "BE_Renew_BK_Right_Img", BE_Renew_Btn_Pan);
     BE_Renew_Btn_Lab = Lab(this, "BE_Renew_Btn_Lab", BE_Renew_Btn_Pan);
     Res_Pan = Pan(this, "Res_Pan", Work_Pan);
+    CreateRestorePageControls(*this);
     Del_Pan = Pan(this, "Del_Pan", Work_Pan);
     App_Fav_Pan = Pan(this, "App_Fav_Pan", Work_Pan);
+    CreateFavoritesPageControls(*this);
     Set_Gen_Pan = Pan(this, "Set_Gen_Pan", Work_Pan);
     Lang_Sel_CBox = NewControl<TComboBox>(this, "Lang_Sel_CBox", Set_Gen_Pan);
     Lang_Sel_CBox->SetStyle(ui::TComboBoxStyle::csDropDownList);
@@ -278,6 +283,7 @@ void TMainForm::CreateControls()
     TreeExpandTimer_DM = Timer(this, "TreeExpandTimer_DM", 1000);
     DE_Timer = Timer(this, "DE_Timer", 1000);
     DM_Timer = Timer(this, "DM_Timer", 1000);
+    CreateDeletePageControls(*this);
 
     CreateHotkeyBlock(*this);
     CreateScheduleBlock(*this);

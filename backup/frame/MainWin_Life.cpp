@@ -1,5 +1,6 @@
 // The window's life: creation with the start path, activation, the close question and the close.
 
+#include "backup/device/ShellChanges.h"
 #include "backup/frame/CommandLine.h"
 #include "backup/frame/LanguageSetting.h"
 #include "backup/frame/MainWin.h"
@@ -44,6 +45,7 @@ void TMainForm::FormActivate(TObject*)
         ui::Application->SetWindowShown(false);
     }
     Sch_Timer->SetEnabled(true);
+    StartShellNotify(*this);
     if (FirstActivation == 1) {
         FirstActivation = 0;
         OfferResumeBackup(*this);
@@ -65,6 +67,7 @@ void TMainForm::FormClose(TObject*, TCloseAction&)
     RestoreTreeFillStop = 1;
     EasyDeleteTreeFillStop = 1;
     ManualDeleteTreeFillStop = 1;
+    StopShellNotify(*this);
 }
 
 void TMainForm::Lang_Sel_CBoxChange(TObject*)

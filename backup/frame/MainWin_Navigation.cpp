@@ -8,7 +8,9 @@
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
 #include "backup/layout/BackupPage.h"
+#include "backup/layout/DeletePage.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/layout/RestorePage.h"
 #include "backup/layout/WindowLayout.h"
 
 namespace {
@@ -105,6 +107,12 @@ void RunPageSwitch(TMainForm& form, int page)
     MarkSubButtons(form, page);
     if (info.Panel == &TMainForm::Bac_Pan) {
         SwitchBackupPage(form, page);
+    }
+    if (info.Panel == &TMainForm::Res_Pan) {
+        SwitchRestorePage(form, page);
+    }
+    if (info.Panel == &TMainForm::Del_Pan) {
+        SwitchDeletePage(form, page);
     }
 }
 

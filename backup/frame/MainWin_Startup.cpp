@@ -7,8 +7,15 @@
 #include "backup/device/Hotkeys.h"
 #include "backup/device/Schedule.h"
 #include "backup/device/LaunchOptions.h"
+#include "backup/engine/CheckedPaths.h"
+#include "backup/engine/Delete.h"
+#include "backup/engine/FavoritesTree.h"
 #include "backup/engine/InterruptMarker.h"
+#include "backup/engine/RestoreInfo.h"
+#include "backup/engine/RestoreSelection.h"
+#include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
+#include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/DebugInfo.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/Loading_Win.h"
@@ -23,6 +30,7 @@ constexpr DWORD kFinalPauseMs = 1000;
 constexpr DWORD kWaitStepMs = 10;
 constexpr int kTextResumeQuestion = 20197;
 constexpr int kTextEasyBackup = 20025;
+constexpr int kTextManualBackup = 20026;
 
 // The start path's drive when the scan lists it, else the first external drive; empty without one.
 std::u16string CountdownRoot(const TMainForm& form)
@@ -35,6 +43,35 @@ std::u16string CountdownRoot(const TMainForm& form)
         return startRoot;
     }
     return form.ExternalDrives.Count > 0 ? form.ExternalDrives.Roots[0] : std::u16string();
+}
+
+void BuildBackupTree(TMainForm& form)
+{
+    BuildSourceTree(form.BM_Tree, &form.ExternalDrives, form.BackupTreeChecks != 0, form.ShowHiddenFolders != 0);
+    RestoreCheckedPaths(form.BM_Tree, *form.CheckedPaths);
+}
+
+void FillRestoreSelectors(TMainForm& form)
+{
+    FillPcFolderCombo(form.Res_PC_Sel_CBox, form.Res_PC_Show_Edit, form.ExternalDrives);
+}
+
+void ShowRestoreRuns(TMainForm& form)
+{
+    ShowLatestEasyBackupTime(*form.RE_Time_Sel_Show_Lab, PcBackupFolderFromText(form.Res_PC_Show_Edit->Text()));
+    ShowLatestManualBackupTime(form, *form.RM_Time_Sel_Show_Lab, *form.Res_PC_Show_Edit);
+    BuildManualRestoreTree(form, *form.RM_Tree, *form.Res_PC_Show_Edit, *form.RM_Time_Sel_Show_Lab);
+}
+
+// The Easy Restore information belongs to the PC that was chosen before.
+void EmptyEasyRestoreInfo(TMainForm& form)
+{
+    for (TLabel* label : {form.RE_Info_Size_Doc_Lab, form.RE_Info_Size_Gra_Lab, form.RE_Info_Size_Aud_Lab,
+                          form.RE_Info_Size_Vid_Lab, form.RE_Info_Size_Mai_Lab, form.RE_Info_Time_Doc_Lab,
+                          form.RE_Info_Time_Gra_Lab, form.RE_Info_Time_Aud_Lab, form.RE_Info_Time_Vid_Lab,
+                          form.RE_Info_Time_Mai_Lab}) {
+        label->SetCaption(u"");
+    }
 }
 
 void ScanAndPrepareDevices(TMainForm& form)
@@ -72,8 +109,14 @@ void RunStartupSequence(TMainForm& form)
     FillDestinationCombo(form.Bac_Dest_CBox, form.Bac_Dest_Edit, form.ExternalDrives);
     LoadBacDestSetting(form.Bac_Dest_CBox, form.Bac_Dest_Edit);
     SetLoadingPercent(*loading, 13);
+    BuildBackupTree(form);
     SetLoadingPercent(*loading, 19);
+    FillRestoreSelectors(form);
     SetLoadingPercent(*loading, 25);
+    ShowRestoreRuns(form);
+    FillPcFolderCombo(form.AF_PC_Sel_CBox, form.AF_PC_Show_Edit, form.ExternalDrives);
+    FillDestinationCombo(form.AF_Dest_CBox, form.AF_Dest_Edit, form.ExternalDrives);
+    RefillFavoritesTree(form);
     FillAcFuncCombo(form, form.AC_FuncSel_CBox, form.AC_FuncSel_Edit);
     FillSbFuncCombo(form, form.SB_FuncSel_CBox, form.SB_FuncSel_Edit);
     LoadCheckSettings(form);
@@ -81,6 +124,8 @@ void RunStartupSequence(TMainForm& form)
     LoadHotkeySettings(form);
     SetLoadingPercent(*loading, 30);
     ui::Application->ProcessMessages();
+    FillPcFolderCombo(form.Del_PC_Sel_CBox, form.Del_PC_Show_Edit, form.ExternalDrives);
+    LoadRestoreDestSetting(form, form.Res_Dest_Edit);
     for (DWORD percent : {36u, 43u, 48u, 53u, 60u, 66u, 73u, 79u, 85u, 92u, 100u}) {
         SetLoadingPercent(*loading, percent);
     }
@@ -114,18 +159,32 @@ void RunStartupSequence(TMainForm& form)
 void OfferResumeBackup(TMainForm& form)
 {
     const int kind = CleanUpInterruptedJob(form.ExternalDrives);
-    if (kind != JOB_KIND_EASY) {
+    if (kind != JOB_KIND_EASY && kind != JOB_KIND_MANUAL) {
         return;
     }
+    const int jobName = kind == JOB_KIND_EASY ? kTextEasyBackup : kTextManualBackup;
     const std::u16string question =
-        FormatText1Sized(LookupText(*form.LangTable, kTextResumeQuestion), LookupText(*form.LangTable, kTextEasyBackup));
+        FormatText1Sized(LookupText(*form.LangTable, kTextResumeQuestion), LookupText(*form.LangTable, jobName));
     if (form.AskQuestion(question) != 1) {
         return;
     }
     form.Menu_BacIndex_BtnImgClick(nullptr);
+    if (kind == JOB_KIND_MANUAL) {
+        form.Menu_Bac_ManualBtn_LabClick(nullptr);
+        StartManualBackup(form, form.Bac_Dest_Edit->Text());
+        return;
+    }
     form.Menu_Bac_EasyBtn_LabClick(nullptr);
     StartEasyBackup(form, form.Bac_Dest_Edit->Text(), form.Progress_File_Path_Lab, form.EasyBackupCategories,
                     form.Progress_File_Path_Lab);
+}
+
+void RefillBackupTree(TMainForm& form)
+{
+    SaveTreeExpansion(form.BM_Tree);
+    ListLocalFixedDisks(form.LocalFixedDisks);
+    BuildBackupTree(form);
+    RestoreTreeExpansion(form.BM_Tree);
 }
 
 void RefreshAfterDeviceChange(TMainForm& form)
@@ -135,5 +194,12 @@ void RefreshAfterDeviceChange(TMainForm& form)
     ScanAndPrepareDevices(form);
     form.ExtBtn_Timer->SetEnabled(true);
     FillDestinationCombo(form.Bac_Dest_CBox, form.Bac_Dest_Edit, form.ExternalDrives);
+    const std::u16string restorePc = form.Res_PC_Show_Edit->Text();
+    FillRestoreSelectors(form);
+    if (form.Res_PC_Show_Edit->Text() != restorePc) {
+        EmptyEasyRestoreInfo(form);
+        RestartRestoreTreeTimer(form);
+    }
+    RefreshFavoritesAfterDeviceChange(form);
     ui::Screen->SetCursor(ui::crDefault);
 }

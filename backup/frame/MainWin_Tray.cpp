@@ -6,6 +6,7 @@
 #include "backup/engine/ProgressPanel.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/Startup.h"
 #include "ui/gfx/painter.h"
 #include "ui/windows.h"
 
@@ -55,6 +56,7 @@ void TMainForm::BackupTreeRenewTick() {
   if (BackupTreeRenewTicks >= kBackupTreeRenewTicks) {
     Renew_BM_Tree_Timer->SetEnabled(false);
     BackupTreeRenewTicks = 0;
+    RefillBackupTree(*this);
   }
 }
 

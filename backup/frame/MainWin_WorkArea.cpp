@@ -5,12 +5,16 @@
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/layout/DeletePage.h"
 #include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/EasyBackupPage.h"
+#include "backup/layout/FavoritesPage.h"
 #include "backup/layout/GeneralSettingsPage.h"
 #include "backup/layout/ManualBackupTree.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/ProgressLayout.h"
+#include "backup/layout/RestorePage.h"
+#include "backup/layout/RestoreTreePanel.h"
 #include "backup/layout/WindowLayout.h"
 #include "backup/layout/OverviewPages.h"
 
@@ -117,6 +121,11 @@ void BuildWorkArea(TMainForm& form)
     LayoutOverviewPanel(form);
     LayoutDevicePanel(form);
     LayoutEasyBackupPage(form);
+    LayoutRestorePage(form);
+    LayoutRestoreTreePanel(form);
+    LayoutDeletePage(form);
+    LayoutManualDeleteTree(form);
+    LayoutFavoritesPage(form);
     LayoutGeneralSettingsPage(form);
     LayoutBackupSettingsPage(form);
     LayoutBackupTreePanel(form);

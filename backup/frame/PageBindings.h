@@ -6,6 +6,9 @@ class TMainForm;
 // The Easy Backup page: category ticks, Renew button, destination selector; its passive controls
 // pass mouse moves to FormMouseMove.
 void BindBackupPageHandlers(TMainForm& form);
+// The Favorites page's controls, created on App_Fav_Pan; then its tabs, selectors and tree bound.
+void CreateFavoritesPageControls(TMainForm& form);
+void BindFavoritesPageHandlers(TMainForm& form);
 // The language selector's opener.
 void BindLanguageSelectorHandlers(TMainForm& form);
 // The right and left work buttons and the error list.

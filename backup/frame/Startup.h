@@ -13,5 +13,7 @@ void RunStartupSequence(TMainForm& form);
 void OfferResumeBackup(TMainForm& form);
 // Rescans the drives and refills what depends on them, after a drive arrived or left.
 void RefreshAfterDeviceChange(TMainForm& form);
+// Rebuilds the Manual Backup source tree keeping its ticks and open branches; after a folder change.
+void RefillBackupTree(TMainForm& form);
 // Lets pending messages run until ms milliseconds of the tick count have passed (at least once).
 void WaitPumpingMessages(DWORD ms);

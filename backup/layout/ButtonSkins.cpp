@@ -6,7 +6,9 @@
 #include "backup/frame/Navigation.h"
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/layout/BackupPage.h"
+#include "backup/layout/FavoritesPage.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/layout/RestorePage.h"
 
 namespace {
 
@@ -52,6 +54,12 @@ void ResetButtonSkins(TMainForm& form)
     }
     if ((page == 3 || page == 4) && form.Idle == 1) {
         RestBackupPageSkins(form, page);
+    }
+    if (page == 5 || page == 6) {
+        RestRestorePageSkins(form);
+    }
+    if (page == 9 && form.Idle == 1) {
+        RestFavoritesPageSkins(form);
     }
     if (page == 10) {
         LoadPngResource(form.Lang_Sel_Btn_Img, kDropDown);

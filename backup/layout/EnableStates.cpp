@@ -65,9 +65,21 @@ constexpr ImageField kBackupChecks[] = {&TMainForm::BE_Cls_Check_Doc_Img, &TMain
                                         &TMainForm::BE_Cls_Check_Mai_Img, &TMainForm::BE_Cls_Check_Oth_Img};
 
 const JobPageFamily kBackupFamily{kBackupGroup, kBackupButtons, kBackupSelectors, kBackupChecks};
-const JobPageFamily kRestoreFamily{kRestoreGroup, kPlainButtons, {}, {}};
-const JobPageFamily kDeleteFamily{kDeleteGroup, kPlainButtons, {}, {}};
-const JobPageFamily kFavoritesFamily{kApplicationGroup, kPlainButtons, {}, {}};
+constexpr ThreePartButton kEasyRestoreRenew{&TMainForm::RE_Renew_BK_Left_Img, &TMainForm::RE_Renew_BK_Center_Img,
+                                            &TMainForm::RE_Renew_BK_Right_Img, &TMainForm::RE_Renew_Btn_Lab,
+                                            {25015, 25018, 25021}, {25014, 25017, 25020}};
+constexpr ThreePartButton kRestoreButtons[] = {kEasyRestoreRenew, kWorkButton, kProgressButton};
+constexpr Selector kRestoreSelectors[] = {{&TMainForm::Res_PC_Sel_Btn_Img, 23010, 23009, true},
+                                          {&TMainForm::Res_BrowserBtn_Img, 23007, 23006, true}};
+constexpr ImageField kRestoreChecks[] = {&TMainForm::RE_Check_Doc_Img, &TMainForm::RE_Check_Gra_Img,
+                                         &TMainForm::RE_Check_Aud_Img, &TMainForm::RE_Check_Vid_Img,
+                                         &TMainForm::RE_Check_Mai_Img, &TMainForm::RE_Check_Oth_Img};
+const JobPageFamily kRestoreFamily{kRestoreGroup, kRestoreButtons, kRestoreSelectors, kRestoreChecks};
+constexpr Selector kDeleteSelectors[] = {{&TMainForm::Del_PC_Sel_Btn_Img, 23010, 23009, true}};
+const JobPageFamily kDeleteFamily{kDeleteGroup, kPlainButtons, kDeleteSelectors, {}};
+constexpr Selector kFavoritesSelectors[] = {{&TMainForm::AF_PC_Sel_Btn_Img, 23010, 23009, true},
+                                           {&TMainForm::AF_Dest_SelBtn_Img, 23010, 23009, true}};
+const JobPageFamily kFavoritesFamily{kApplicationGroup, kPlainButtons, kFavoritesSelectors, {}};
 
 ui::TColor CaptionColor(bool enable, int enabledEntry)
 {

@@ -1,11 +1,15 @@
 #include "backup/layout/PageLayout.h"
 
+#include "backup/device/TriggerFunction.h"
 #include "backup/frame/DebugInfo.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/Navigation.h"
+#include "backup/layout/DeletePage.h"
 #include "backup/layout/EasyBackupPage.h"
+#include "backup/layout/RestorePage.h"
+#include "backup/layout/FavoritesPage.h"
 #include "backup/layout/ProgressLayout.h"
 #include "backup/layout/SettingsRelayout.h"
 #include "backup/layout/WindowLayout.h"
@@ -40,6 +44,7 @@ void SetLabelLook(TControl* control, BYTE charset, ui::TBiDiMode mode)
 
 void ApplyLanguage(TMainForm& form)
 {
+    form.LanguagePassRunning = 1;
     form.FontCharset = CharsetOfLanguage(form.LangId);
     form.LabelBiDiMode = form.LangId == kRtlLangId ? 1 : 0;
     SetLabelLook(&form, form.FontCharset,
@@ -52,13 +57,18 @@ void ApplyLanguage(TMainForm& form)
     form.LB_Btn_Lab->SetCaption(LookupText(*form.LangTable, 20005));
     ApplyProgressPanelLanguage(form);
     ApplyEasyBackupCaptions(form);
+    ApplyRestorePageCaptions(form);
     ApplyDevicePageLanguage(form);
+    ApplyFavoritesCaptions(form);
+    ApplyDeletePageCaptions(form);
     ApplySettingsPagesLanguage(form);
     if (form.LangId == kRtlLangId) {
         RelayoutRtl(form);
     } else {
         RelayoutLtr(form);
     }
+    form.LanguagePassRunning = 0;
+    RunDeferredTrigger(form);
 }
 
 void ApplyMenuCaptions(TMainForm& form)

@@ -6,10 +6,14 @@
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
 #include "backup/layout/BackupPage.h"
+#include "backup/layout/DeletePage.h"
 #include "backup/layout/EasyBackupPage.h"
+#include "backup/layout/FavoritesPage.h"
 #include "backup/layout/ManualBackupTree.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/ProgressLayout.h"
+#include "backup/layout/RestorePage.h"
+#include "backup/layout/RestoreTreePanel.h"
 #include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/GeneralSettingsPage.h"
 #include "backup/layout/SettingsRelayout.h"
@@ -324,6 +328,9 @@ void RelayoutLtr(TMainForm& form)
     RelayoutLtrWorkButtons(form);
     RelayoutLtrOverviewPages(form);
     RelayoutLtrBackupPage(form);
+    RelayoutLtrRestorePage(form);
+    RelayoutLtrDeletePage(form);
+    RelayoutLtrFavoritesPage(form);
     RelayoutLtrProgressPage(form);
     RelayoutLtrSettingsPages(form);
 }
@@ -336,6 +343,9 @@ void RelayoutRtl(TMainForm& form)
     RelayoutRtlWorkButtons(form);
     RelayoutRtlOverviewPages(form);
     RelayoutRtlBackupPage(form);
+    RelayoutRtlRestorePage(form);
+    RelayoutRtlDeletePage(form);
+    RelayoutRtlFavoritesPage(form);
     RelayoutRtlProgressPage(form);
     RelayoutRtlSettingsPages(form);
 }
@@ -367,6 +377,11 @@ void ApplyRtlLayout(TMainForm& form)
     LayoutRtlDevicePage(form);
     LayoutRtlEasyBackupPage(form);
     LayoutRtlBackupTreePanel(form);
+    LayoutRtlRestorePage(form);
+    LayoutRtlRestoreTreePanel(form);
+    LayoutRtlDeletePage(form);
+    LayoutRtlManualDeleteTree(form);
+    LayoutRtlFavoritesPage(form);
     LayoutRtlProgressPage(form);
     RelayoutRtlGeneralSettingsPage(form);
     LayoutRtlBackupSettingsPage(form);

@@ -26,7 +26,8 @@ protected:
         folder_ = pattern;
         std::filesystem::create_directories(folder_ + "/c/Users/Alice/AppData/Roaming");
         const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n[folders]\n"
-                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n";
+                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n"
+                                 "system = C:\\Windows\\System32\n";
         std::string error;
         ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
     }

@@ -3,6 +3,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/controls/timer.h"
+#include "ui/loop/shell_notices.h"
 #include "ui/windows.h"
 #include "platform/clock.h"
 
@@ -485,6 +486,7 @@ void Pass(bool wait)
     }
     App().HandleIdentityRequests();
     App().HandleDriveChanges();
+    DeliverShellNotices();
     DispatchPosted();
     FireDueTimers();
     DrainDeferredFrees();

@@ -1,0 +1,49 @@
+#include "backup/layout/SkinTabs.h"
+
+#include "backup/frame/ResourceLoaders.h"
+#include "backup/layout/LayoutHelpers.h"
+
+namespace {
+
+constexpr int kCapWidth = 4;
+constexpr int kCaptionInset = 5;
+constexpr int kFontHeight = 15;
+
+}  // namespace
+
+void ShowTabSkins(const SkinTab& tab, const TabSkins& skins)
+{
+    LoadPngResource(tab.Left, skins.Left);
+    LoadPngResource(tab.Center, skins.Center);
+    LoadPngResource(tab.Right, skins.Right);
+}
+
+void BuildSkinTab(TMainForm& form, const SkinTab& tab, const TabSkins& skins, const char16_t* caption, bool clickable)
+{
+    TPanel* pan = tab.Pan;
+    pan->SetDoubleBuffered(true);
+    pan->BringToFront();
+    pan->Show();
+    const int h = pan->Height();
+    tab.Left->SetBounds(-1, 0, kCapWidth, h);
+    tab.Center->SetBounds(RightOf(tab.Left), 0, pan->Width() - 2 * kCapWidth + 1, h);
+    tab.Right->SetBounds(RightOf(tab.Center), 0, kCapWidth, h);
+    ShowTabSkins(tab, skins);
+    TLabel* lab = tab.Lab;
+    lab->SetBounds(kCaptionInset, 0, pan->Width() - 2 * kCaptionInset, h);
+    lab->SetCursor(clickable ? ui::crHandPoint : ui::crDefault);
+    lab->SetAlignment(ui::TAlignment::taCenter);
+    lab->SetLayout(ui::TTextLayout::tlCenter);
+    lab->SetWordWrap(clickable);
+    lab->SetTransparent(true);
+    SetCaptionFont(lab, TMainForm::Palette[8], kFontHeight, form.FontCharset);
+    lab->SetCaption(caption);
+    lab->BringToFront();
+}
+
+void SetSkinTabHeight(const SkinTab& tab, int height)
+{
+    for (TControl* part : std::initializer_list<TControl*>{tab.Pan, tab.Left, tab.Center, tab.Right, tab.Lab}) {
+        part->SetHeight(height);
+    }
+}

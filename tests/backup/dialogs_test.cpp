@@ -1,0 +1,144 @@
+#include "backup/engine/Calendar_Win.h"
+#include "backup/engine/SelDest_Win.h"
+#include "backup/frame/SettingsPaths.h"
+#include "frame_fixture.h"
+#include "backup/frame/PathUtil.h"
+
+#include <filesystem>
+
+namespace {
+
+using ui::testing::Click;
+
+class DialogsTest : public frametest::MainWindowMachine {
+protected:
+    void SetUp() override
+    {
+        MainWindowMachine::SetUp();
+        SYSTEMTIME now{};
+        now.wYear = 2024, now.wMonth = 1, now.wDay = 20, now.wHour = 9;
+        ui_.Clock().SetLocalTime(now);
+        for (const char* run : {"20240105_103000", "20240105_180000", "20231224_080000", "Backup"}) {
+            std::filesystem::create_directories(Host(std::string("c/Harbex_Solo+/PC1/Manual/") + run));
+        }
+    }
+    static constexpr const char16_t* kPc = u"C:\\Harbex_Solo+\\PC1";
+};
+
+TEST(CalendarMonthsTest, WeekdaysAndMonthLengths)
+{
+    EXPECT_EQ(FirstWeekdayOfMonth(2010, 1), 5);
+    EXPECT_EQ(FirstWeekdayOfMonth(2024, 1), 1);
+    EXPECT_EQ(DaysInMonth(2012, 2), 29);
+    EXPECT_EQ(DaysInMonth(2013, 2), 28);
+    EXPECT_EQ(DaysInMonth(2000, 2), 29);
+    EXPECT_EQ(DaysInMonth(1900, 2), 28);
+}
+
+TEST_F(DialogsTest, CalendarMarksManualRunsAndReturnsThePickedStamp)
+{
+    Open(1033);
+    MainForm->CurrentPage = 6;
+    TCalendarForm form(ui::Application, kPc, u"20231224_080000");
+    form.AfterConstruction();
+    TLabel* fifth = form.DayGrid[5][0];
+    ASSERT_EQ(fifth->Caption(), u"5");
+    EXPECT_EQ(fifth->Cursor(), ui::crHandPoint);
+    EXPECT_EQ(form.DayGrid[6][0]->Cursor(), ui::crDefault);
+    EXPECT_EQ(form.DayGrid[6][2]->Font().Color(), 0xFF0000u);  // today, the 20th
+    EXPECT_EQ(form.Main_Time_Show_Lab->Caption(), u"2023/12/24 08:00:00");
+    EXPECT_EQ(form.Year_Show_Edit->Text(), u"2024");
+    EXPECT_EQ(form.Month_Show_Edit->Text(), u"January");
+
+    ui_.AnswerNextModal([&](TForm&) {
+        Click(*fifth);
+        ASSERT_EQ(form.Files_ListView->Items().Count(), 2);
+        EXPECT_FALSE(form.RB_Btn_Lab->Enabled());
+        form.Files_ListView->SetSelected(form.Files_ListView->Items().Item(1));
+        form.Files_ListViewClick(form.Files_ListView);
+        Click(*form.RB_Btn_Lab);
+    });
+    form.ShowModal();
+    EXPECT_EQ(form.ChosenStamp, u"20240105_180000");
+    EXPECT_EQ(form.DayGrid[0][0], nullptr);  // the day labels go with the closing
+}
+
+TEST_F(DialogsTest, CalendarOtherMonthAndCancel)
+{
+    Open(1033);
+    MainForm->CurrentPage = 6;
+    TCalendarForm form(ui::Application, kPc, u"20240105_103000");
+    form.AfterConstruction();
+    form.Month_CBox->SetItemIndex(11);
+    form.Year_CBox->SetItemIndex(2023 - 2010);
+    form.Year_CBoxChange(form.Year_CBox);
+    EXPECT_EQ(form.Month_Show_Edit->Text(), u"January");  // only the year changed through its selector
+    form.Month_CBoxChange(form.Month_CBox);
+    TLabel* christmasEve = form.DayGrid[0][4];  // 1 December 2023 is a Friday
+    ASSERT_EQ(christmasEve->Caption(), u"24");
+    EXPECT_EQ(christmasEve->Color(), form.MarkedDayColour);
+    ui_.AnswerNextModal([&](TForm&) { Click(*form.LB_Btn_Lab); });
+    form.ShowModal();
+    EXPECT_TRUE(form.ChosenStamp.empty());
+}
+
+TEST_F(DialogsTest, DestinationCancelKeepsTheSavedChoice)
+{
+    Open(1033);
+    BYTE toOriginal = 1;
+    std::u16string destination = u"D:\\Old";
+    ui_.AnswerNextModal([](TForm& form) {
+        auto& dialog = dynamic_cast<TSelDest_Form&>(form);
+        Click(*dialog.Sel_Check_Img);
+        Click(*dialog.RB_Btn_Lab);
+    });
+    EXPECT_FALSE(ChooseRestoreDestination(toOriginal, destination));
+    EXPECT_EQ(toOriginal, 1);
+    EXPECT_EQ(destination, u"D:\\Old");
+    EXPECT_FALSE(PathExists(DestSetResPath(false)));
+}
+
+TEST_F(DialogsTest, DestinationOkSavesTheFolderChoice)
+{
+    Open(1033);
+    BYTE toOriginal = 1;
+    std::u16string destination;
+    ui_.AnswerNextModal([](TForm& form) {
+        auto& dialog = dynamic_cast<TSelDest_Form&>(form);
+        EXPECT_FALSE(dialog.Dest_Edit->Enabled());
+        Click(*dialog.Sel_Check_Img);
+        EXPECT_EQ(dialog.Dest_Edit->Text(), u"C:\\");
+        Click(*dialog.LB_Btn_Lab);
+    });
+    EXPECT_TRUE(ChooseRestoreDestination(toOriginal, destination));
+    EXPECT_EQ(toOriginal, 0);
+    EXPECT_EQ(destination, u"C:\\");
+    TStringList saved;
+    ASSERT_TRUE(saved.LoadFromFile(DestSetResPath(false)));
+    EXPECT_EQ(saved.Lines(), (std::vector<std::u16string>{u"0", u"C:\\"}));
+}
+
+TEST_F(DialogsTest, MirroredLayouts)
+{
+    for (int lang : {1033, 1025}) {
+        Open(lang);
+        MainForm->CurrentPage = 6;
+        TCalendarForm calendar(ui::Application, kPc, u"");
+        calendar.AfterConstruction();
+        TSelDest_Form dest(ui::Application);
+        dest.AfterConstruction();
+        const bool rtl = lang == 1025;
+        EXPECT_EQ(calendar.Files_ListView->Left(), rtl ? 5 : 241);
+        EXPECT_EQ(calendar.DayGrid[6][5]->Left(), rtl ? 247 + 192 : 12 + 192);
+        EXPECT_EQ(calendar.Btn_Right_Pan->Left(), rtl ? 9 : 391);
+        EXPECT_EQ(dest.Ori_Check_Img->Left(), rtl ? 379 : 7);
+        EXPECT_EQ(dest.Btn_Browser_Img->Left(), rtl ? 16 : 372);
+        EXPECT_EQ(dest.Ori_Lab->Left(), rtl ? 5 : 30);
+        const std::string suffix = std::to_string(lang) + ".png";
+        ui::testing::RenderToPng(calendar, "/tmp/dialogs_calendar_" + suffix);
+        ui::testing::RenderToPng(dest, "/tmp/dialogs_seldest_" + suffix);
+        Close();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// The delete pages end to end: two Easy Backups onto E:, the first run deleted from page 7 after
+// its countdown, and the second run still restored in full.
+
+#include "backup/engine/RestoreSelection.h"
+#include "backup/engine/SourceTrees.h"
+#include "backup/engine/StartersBackup.h"
+#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/MsgWin.h"
+#include "engine_fixture.h"
+#include "frame_fixture.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+using frametest::MainWindowMachine;
+
+constexpr SYSTEMTIME kFirstRun{2024, 3, 5, 1, 9, 0, 0, 0};
+constexpr SYSTEMTIME kSecondRun{2024, 3, 6, 2, 10, 0, 0, 0};
+const std::u16string kFirstStamp = u"20240301_090000";
+const std::u16string kSecondStamp = u"20240302_100000";
+
+class DeleteJob : public MainWindowMachine {
+protected:
+    TMainForm& form() { return *MainForm; }
+
+    void Write(const std::filesystem::path& path, const std::string& content)
+    {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << content;
+    }
+
+    static std::string Read(const std::filesystem::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    void EasyBackup(const SYSTEMTIME& time)
+    {
+        ui_.Clock().SetLocalTime(time);
+        StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1},
+                        form().Progress_File_Path_Lab);
+        ClosePanelIfShown();
+        ASSERT_EQ(form().Idle, 1);
+    }
+
+    void ClosePanelIfShown()
+    {
+        if (form().Progress_Pan->Visible()) {
+            form().PB_Btn_LabClick(nullptr);
+        }
+    }
+
+    // The OK button of the page; every box is answered with its left button (Yes) or its right
+    // one (No) and its message recorded. The answer stays armed for the boxes of later calls.
+    std::vector<std::u16string> RunOk(int page, bool yes = true)
+    {
+        messages_.clear();
+        yes_ = yes;
+        if (!answering_) {
+            answering_ = true;
+            answer_ = [this](ui::TForm& box) {
+                if (auto* msg = dynamic_cast<TMsgForm*>(&box)) {
+                    messages_.push_back(msg->Msg_Lab->Caption());
+                    yes_ ? msg->LB_Btn_LabClick(nullptr) : msg->RB_Btn_LabClick(nullptr);
+                } else {
+                    box.Close();
+                }
+                ui_.AnswerNextModal(answer_);
+            };
+            ui_.AnswerNextModal(answer_);
+        }
+        form().CurrentPage = page;
+        RunPageOperation(form());
+        ClosePanelIfShown();
+        return messages_;
+    }
+
+    std::u16string Text(int id) { return LookupText(*form().LangTable, id); }
+
+    std::u16string PcEditText() { return u"E:  " + PcFolderName(); }
+
+    std::filesystem::path DocumentRun(const enginetest::TempDrive& drive, const std::u16string& stamp)
+    {
+        return drive.Host(u"Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document\\" + stamp);
+    }
+
+    void TickNode(ui::TTreeNode* node)
+    {
+        ToggleNodeCheck(node);
+        PropagateNodeCheck(node);
+    }
+
+    std::function<void(ui::TForm&)> answer_;
+    bool answering_ = false;
+    bool yes_ = true;
+    std::vector<std::u16string> messages_;
+};
+
+TEST_F(DeleteJob, FirstEasyRunGoesAfterTheCountdownAndTheSecondStillRestores)
+{
+    Open(1033);
+    enginetest::TempDrive drive(u'E', 2);
+    Write(Host("c/Data/report.doc"), "first version");
+    Write(Host("c/Data/plan.doc"), "unchanged");
+    EasyBackup(kFirstRun);
+    Write(Host("c/Data/report.doc"), "second version!");
+    // The duplicate test compares modification times.
+    const auto changed = Host("c/Data/report.doc");
+    std::filesystem::last_write_time(changed, std::filesystem::last_write_time(changed) + std::chrono::hours(1));
+    EasyBackup(kSecondRun);
+
+    form().Del_PC_Show_Edit->SetText(PcEditText());
+    BuildDeleteTree(form(), *form().DE_Tree, *form().Del_PC_Show_Edit, 1);
+    ASSERT_EQ(form().DE_Tree->Items().TopCount(), 5);
+    ui::TTreeNode* document = form().DE_Tree->Items().Top(0);
+    ASSERT_EQ(document->Count(), 2);
+    EXPECT_EQ(document->Item(0)->Text(), kFirstStamp);
+    TickNode(document->Item(0));
+
+    form().Menu_Del_EasyBtn_LabClick(nullptr);
+    EXPECT_EQ(RunOk(7), std::vector<std::u16string>{Text(20102)});
+    EXPECT_EQ(form().Idle, 0);
+    EXPECT_EQ(form().MayClose, 0);
+    EXPECT_TRUE(form().Del_HourGlass_Deleting_Img->Visible());
+    EXPECT_EQ(ui::Screen->Cursor(), ui::crHourGlass);
+    ui_.Advance(19000);
+    EXPECT_TRUE(std::filesystem::exists(DocumentRun(drive, kFirstStamp)));
+    EXPECT_EQ(form().EasyDeleteTreeFillStop, 1);
+    ui_.Advance(1000);
+    EXPECT_FALSE(std::filesystem::exists(DocumentRun(drive, kFirstStamp)));
+    EXPECT_TRUE(std::filesystem::exists(DocumentRun(drive, kSecondStamp)));
+    EXPECT_EQ(form().Idle, 1);
+    EXPECT_EQ(form().MayClose, 1);
+    EXPECT_FALSE(form().DE_Timer->Enabled());
+    EXPECT_FALSE(form().Del_HourGlass_Deleting_Img->Visible());
+    EXPECT_EQ(ui::Screen->Cursor(), ui::crDefault);
+    ASSERT_EQ(document->Count(), 1);
+    EXPECT_EQ(document->Item(0)->Text(), kSecondStamp);
+
+    form().Res_PC_Show_Edit->SetText(PcEditText());
+    form().RE_Time_Sel_Show_Lab->SetHint(kSecondStamp);
+    std::filesystem::create_directories(Host("c/Out"));
+    form().RestoreToOriginal = 0;
+    form().Res_Dest_Edit->SetText(u"C:\\Out");
+    EXPECT_TRUE(RunOk(5).empty());
+    std::map<std::string, std::string> restored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(Host("c/Out"))) {
+        if (entry.is_regular_file()) {
+            restored[entry.path().filename().string()] = Read(entry.path());
+        }
+    }
+    EXPECT_EQ(restored["report.doc"], "second version!");
+    EXPECT_EQ(restored["plan.doc"], "unchanged");
+}
+
+TEST_F(DeleteJob, RefusedOrDeclinedDeleteLeavesThePageAtOnce)
+{
+    Open(1033);
+    enginetest::TempDrive drive(u'E', 2);
+    const std::u16string manual = u"Harbex_Solo+\\" + PcFolderName() + u"\\Manual\\";
+    Write(drive.Host(manual + kFirstStamp + u"\\C\\Data\\a.txt"), "a");
+    form().Del_PC_Show_Edit->SetText(PcEditText());
+    BuildDeleteTree(form(), *form().DM_Tree, *form().Del_PC_Show_Edit, 2);
+    ASSERT_EQ(form().DM_Tree->Items().TopCount(), 1);
+    form().Menu_Del_ManualBtn_LabClick(nullptr);
+
+    EXPECT_EQ(RunOk(8), std::vector<std::u16string>{Text(20107)});
+    EXPECT_EQ(form().Idle, 1);
+
+    TickNode(form().DM_Tree->Items().Top(0)->Item(0));
+    EXPECT_EQ(RunOk(8, false), std::vector<std::u16string>{Text(20102)});
+    EXPECT_EQ(form().Idle, 1);
+    EXPECT_FALSE(form().DM_Timer->Enabled());
+    EXPECT_EQ(form().MayClose, 1);
+    ui_.Advance(30000);
+    EXPECT_TRUE(std::filesystem::exists(drive.Host(manual + kFirstStamp)));
+}
+
+TEST_F(DeleteJob, ChangingThePcRebuildsBothTreesOnceNoFillRuns)
+{
+    Open(1033);
+    form().Del_PC_Sel_CBox->Items().Add(u"E:  " + PcFolderName());
+    form().Del_PC_Sel_CBox->SetItemIndex(0);
+    form().Del_PC_Sel_CBoxChange(nullptr);
+    EXPECT_EQ(form().Del_PC_Show_Edit->Text(), PcEditText());
+    EXPECT_EQ(form().EasyDeleteTreeFillStop, 1);
+    EXPECT_EQ(form().ManualDeleteTreeFillStop, 1);
+
+    form().ContentFillIdle = 0;
+    ui_.Advance(3000);
+    EXPECT_TRUE(form().TreeExpandTimer_DE->Enabled());
+    EXPECT_TRUE(form().TreeExpandTimer_DM->Enabled());
+    form().ContentFillIdle = 1;
+    ui_.Advance(1000);
+    EXPECT_FALSE(form().TreeExpandTimer_DE->Enabled());
+    EXPECT_FALSE(form().TreeExpandTimer_DM->Enabled());
+    EXPECT_EQ(form().DE_Tree->Items().TopCount(), 5);
+    EXPECT_EQ(form().DM_Tree->Items().TopCount(), 1);
+    EXPECT_EQ(form().EasyDeleteTreeFillStop, 0);
+}
+
+}  // namespace

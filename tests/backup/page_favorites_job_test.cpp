@@ -1,0 +1,158 @@
+// The Favorites job and tree: the local Favorites folder backed up to the drive E: as a plain copy
+// below the PC's folder, and restored from there, started with the OK button of page 9.
+
+#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/MsgWin.h"
+#include "frame_fixture.h"
+#include "platform/text.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+namespace uit = ui::testing;
+
+class FavoritesJob : public frametest::MainWindowMachine {
+protected:
+    void SetUp() override
+    {
+        MainWindowMachine::SetUp();
+        for (const char* dir : {"c/Users/Alice/AppData/Roaming", "c/Users/Alice/Favorites", "e"}) {
+            std::filesystem::create_directories(Host(dir));
+        }
+        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n"
+                                 "[drive E]\nhost = e\ntype = removable\n\n[folders]\n"
+                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n"
+                                 "favorites = C:\\Users\\Alice\\Favorites\n";
+        std::string error;
+        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+    }
+
+    void OpenPageWithDriveE()
+    {
+        Open(1033);
+        MainForm->ExternalDrives.Count = 1;
+        MainForm->ExternalDrives.Roots[0] = u"E:\\";
+        uit::Click(*uit::Find(*MainForm, "Menu_AppIndex_BtnImg"));
+        uit::Click(*uit::Find(*MainForm, "Menu_App_FavBtn_Lab"));
+        ASSERT_EQ(MainForm->CurrentPage, 9);
+    }
+
+    // The OK button; returns the messages shown, each answered with OK; the result panel is closed.
+    std::vector<std::u16string> PressOk()
+    {
+        std::vector<std::u16string> messages;
+        ui_.AnswerNextModal([&](ui::TForm& box) {
+            messages.push_back(dynamic_cast<TMsgForm&>(box).Msg_Lab->Caption());
+            box.Close();
+        });
+        uit::Click(*MainForm->RB_Btn_Lab);
+        if (MainForm->Idle == 0) {
+            uit::Click(*MainForm->PB_Btn_Lab);
+        }
+        return messages;
+    }
+
+    void Write(const std::string& relative, const std::string& content)
+    {
+        const auto path = Host(relative);
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << content;
+    }
+
+    std::string Read(const std::string& relative) const
+    {
+        std::ifstream in(Host(relative), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    static std::string DriveCopy() { return "e/Harbex_Solo+/" + platform::ToUtf8(PcFolderName()) + "/Favorites/"; }
+};
+
+TEST_F(FavoritesJob, BackupToTheDriveThenRestoreFromIt)
+{
+    Write("c/Users/Alice/Favorites/News.url", "news");
+    Write("c/Users/Alice/Favorites/Links/Maps.url", "maps");
+    OpenPageWithDriveE();
+    MainForm->StartPath = u"E:\\";
+    MainForm->AF_Dest_Edit->SetText(u"E:\\");
+
+    EXPECT_TRUE(PressOk().empty());
+    EXPECT_EQ(Read(DriveCopy() + "News.url"), "news");
+    EXPECT_EQ(Read(DriveCopy() + "Links/Maps.url"), "maps");
+    EXPECT_EQ(MainForm->AF_PC_Show_Edit->Text(), u"E:  " + PcFolderName());
+    EXPECT_TRUE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/FilesList_Complete_E.txt")));
+    EXPECT_EQ(MainForm->Idle, 1);
+
+    std::filesystem::remove(Host("c/Users/Alice/Favorites/News.url"));
+    std::filesystem::remove_all(Host("c/Users/Alice/Favorites/Links"));
+    uit::Click(*MainForm->AFT_Res_Lab);
+    EXPECT_EQ(MainForm->RB_Btn_Lab->Caption(), u"Restore");
+    // The tree shows the drive's copy: its subfolder lists the drive's entries.
+    ui::TTreeNode* top = MainForm->AF_Tree->Items().Top(0);
+    ASSERT_NE(top, nullptr);
+    ASSERT_EQ(top->Count(), 2);
+    ui::TTreeNode* links = top->Item(0)->Text() == u"Links" ? top->Item(0) : top->Item(1);
+    ASSERT_EQ(links->Count(), 1);
+    EXPECT_EQ(links->Item(0)->Text(), u"Maps.url");
+
+    EXPECT_TRUE(PressOk().empty());
+    EXPECT_EQ(Read("c/Users/Alice/Favorites/News.url"), "news");
+    EXPECT_EQ(Read("c/Users/Alice/Favorites/Links/Maps.url"), "maps");
+}
+
+TEST_F(FavoritesJob, RefusalsLeaveThePageIdle)
+{
+    OpenPageWithDriveE();
+    struct Case {
+        const char* name;
+        bool restoreTab;
+        std::vector<std::u16string> messages;
+    };
+    const Case cases[] = {
+        {"backup without a drive", false, {LookupText(*MainForm->LangTable, 20114)}},
+        {"restore without a PC", true, {}},
+    };
+    for (const Case& c : cases) {
+        uit::Click(c.restoreTab ? *MainForm->AFT_Res_Lab : *MainForm->AFT_Bac_Lab);
+        MainForm->AF_Dest_Edit->SetText(u"");
+        MainForm->AF_PC_Show_Edit->SetText(u"");
+        EXPECT_EQ(PressOk(), c.messages) << c.name;
+        EXPECT_EQ(MainForm->Idle, 1) << c.name;
+        EXPECT_TRUE(MainForm->AF_Dest_SelBtn_Img->Enabled()) << c.name;
+        EXPECT_FALSE(MainForm->Progress_Pan->Visible()) << c.name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(Host("e/Harbex_Solo+")));
+}
+
+// A double click opens a file with the shell; a folder, or a file gone meanwhile, opens nothing.
+TEST_F(FavoritesJob, DoubleClickOpensFilesOnly)
+{
+    Write("c/Users/Alice/Favorites/News.url", "news");
+    Write("c/Users/Alice/Favorites/Links/Maps.url", "maps");
+    OpenPageWithDriveE();
+    uit::Click(*MainForm->AFT_Res_Lab);
+    uit::Click(*MainForm->AFT_Bac_Lab);
+    ui::TTreeNode* top = MainForm->AF_Tree->Items().Top(0);
+    ASSERT_NE(top, nullptr);
+    ASSERT_EQ(top->Count(), 2);
+    ui::TTreeNode* news = nullptr;
+    for (int i = 0; i < top->Count(); ++i) {
+        MainForm->AF_Tree->SetSelected(top->Item(i));
+        MainForm->AF_TreeDblClick(nullptr);
+        if (top->Item(i)->Text() == u"News.url") {
+            news = top->Item(i);
+        }
+    }
+    ASSERT_NE(news, nullptr);
+    std::filesystem::remove(Host("c/Users/Alice/Favorites/News.url"));
+    MainForm->AF_Tree->SetSelected(news);
+    MainForm->AF_TreeDblClick(nullptr);
+    std::ifstream log(Host("shell.log"));
+    const std::string shell(std::istreambuf_iterator<char>(log), {});
+    EXPECT_EQ(shell, "open\tC:\\Users\\Alice\\Favorites\\News.url\t\t\t5\n");
+}
+
+}  // namespace

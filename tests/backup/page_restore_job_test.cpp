@@ -1,0 +1,159 @@
+// The restore pages end to end: an Easy Backup made onto E:, then restored from page 5 to the
+// original place and into a folder; a Manual run restored from page 6's tree.
+
+#include "backup/engine/RestoreInfo.h"
+#include "backup/engine/RestoreSelection.h"
+#include "backup/engine/SourceTrees.h"
+#include "backup/engine/StartersBackup.h"
+#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/MsgWin.h"
+#include "engine_fixture.h"
+#include "frame_fixture.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+using frametest::MainWindowMachine;
+
+class RestoreJob : public MainWindowMachine {
+protected:
+    TMainForm& form() { return *MainForm; }
+
+    // Runs the OK button of the page and returns the messages it showed, each answered with OK.
+    // The answer stays armed between runs, so it writes into the fixture.
+    std::vector<std::u16string> RunOk(int page)
+    {
+        messages_.clear();
+        answer_ = [this](ui::TForm& box) {
+            if (auto* msg = dynamic_cast<TMsgForm*>(&box)) {
+                messages_.push_back(msg->Msg_Lab->Caption());
+            }
+            box.Close();
+            ui_.AnswerNextModal(answer_);
+        };
+        ui_.AnswerNextModal(answer_);
+        form().CurrentPage = page;
+        RunPageOperation(form());
+        CloseProgressPanelIfShown();
+        return messages_;
+    }
+
+    void CloseProgressPanelIfShown()
+    {
+        if (form().Progress_Pan->Visible()) {
+            form().PB_Btn_LabClick(nullptr);
+        }
+    }
+
+    void Write(const std::filesystem::path& path, const std::string& content)
+    {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << content;
+    }
+
+    static std::string Read(const std::filesystem::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    void ChooseSourcePc() { form().Res_PC_Show_Edit->SetText(u"E:  " + PcFolderName()); }
+
+    std::u16string Text(int id) { return LookupText(*form().LangTable, id); }
+
+    std::vector<std::u16string> messages_;
+    std::function<void(ui::TForm&)> answer_;
+};
+
+TEST_F(RestoreJob, EasyBackupComesBackToItsPlaceAndIntoAFolder)
+{
+    Open(1033);
+    enginetest::TempDrive drive(u'E', 2);
+    Write(Host("c/Data/report.txt"), "twelve bytes");
+    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
+    CloseProgressPanelIfShown();
+    ASSERT_EQ(form().Idle, 1);
+
+    ChooseSourcePc();
+    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromText(form().Res_PC_Show_Edit->Text()));
+    ASSERT_FALSE(form().RE_Time_Sel_Show_Lab->Hint().empty());
+    form().RE_Renew_Btn_LabClick(nullptr);
+    EXPECT_NE(form().RE_Info_Time_Doc_Lab->Caption(), u"");
+    EXPECT_EQ(form().RE_Info_Time_Oth_Lab->Caption(), u"");
+
+    // A cancel stops after the category in hand and empties only the rows done so far.
+    form().RE_Info_Time_Gra_Lab->SetCaption(u"kept");
+    form().CancelRequested = 1;
+    ShowEasyRestoreInfo(form());
+    form().CancelRequested = 0;
+    EXPECT_EQ(form().RE_Info_Time_Doc_Lab->Caption(), u"");
+    EXPECT_EQ(form().RE_Info_Time_Gra_Lab->Caption(), u"kept");
+
+    Write(Host("c/Data/report.txt"), "overwritten");
+    form().RestoreToOriginal = 1;
+    EXPECT_TRUE(RunOk(5).empty());
+    EXPECT_EQ(Read(Host("c/Data/report.txt")), "twelve bytes");
+
+    std::filesystem::create_directories(Host("c/Out"));
+    form().RestoreToOriginal = 0;
+    form().Res_Dest_Edit->SetText(u"C:\\Out");
+    EXPECT_TRUE(RunOk(5).empty());
+    bool found = false;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(Host("c/Out"))) {
+        found = found || (entry.path().filename() == "report.txt" && Read(entry.path()) == "twelve bytes");
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(RestoreJob, StartersRefuseIncompleteChoices)
+{
+    Open(1033);
+    form().RestoreToOriginal = 0;
+    form().Res_Dest_Edit->SetText(u"C:\\Missing");
+    EXPECT_EQ(RunOk(5), std::vector<std::u16string>{Text(20168)});
+    EXPECT_EQ(RunOk(6), std::vector<std::u16string>{Text(20168)});
+    form().RestoreToOriginal = 1;
+    EXPECT_EQ(RunOk(5), std::vector<std::u16string>{Text(20120) + Text(20148)});
+    EXPECT_EQ(RunOk(6), std::vector<std::u16string>{Text(20107)});
+    form().EasyRestoreCategories = {0, 0, 0, 0, 0};
+    EXPECT_EQ(RunOk(5), std::vector<std::u16string>{Text(20106)});
+    EXPECT_EQ(form().Idle, 1);
+}
+
+TEST_F(RestoreJob, NewestManualRunIsTickedAndRestoredIntoAFolder)
+{
+    Open(1033);
+    enginetest::TempDrive drive(u'E', 2);
+    const std::u16string manual = u"Harbex_Solo+\\" + PcFolderName() + u"\\Manual\\";
+    Write(drive.Host(manual + u"20240101_080000\\C\\Data\\old.txt"), "old");
+    Write(drive.Host(manual + u"20240301_090000\\C\\Data\\notes.txt"), "notes");
+    Write(drive.Host(manual + u"not_a_run\\C\\x.txt"), "x");
+
+    ChooseSourcePc();
+    ShowLatestManualBackupTime(form(), *form().RM_Time_Sel_Show_Lab, *form().Res_PC_Show_Edit);
+    EXPECT_EQ(form().RM_Time_Sel_Show_Lab->Hint(), u"20240301_090000");
+    EXPECT_EQ(form().RM_Time_Sel_Show_Lab->Caption(), u"2024/03/01 09:00:00");
+
+    BuildManualRestoreTree(form(), *form().RM_Tree, *form().Res_PC_Show_Edit, *form().RM_Time_Sel_Show_Lab);
+    ASSERT_EQ(form().RM_Tree->Items().TopCount(), 1);
+    ui::TTreeNode* run = form().RM_Tree->Items().Top(0);
+    EXPECT_EQ(run->Text(), u"20240301_090000");
+    ToggleNodeCheck(run);
+    PropagateNodeCheck(run);
+
+    std::filesystem::create_directories(Host("c/Out"));
+    form().RestoreToOriginal = 0;
+    form().Res_Dest_Edit->SetText(u"C:\\Out");
+    EXPECT_TRUE(RunOk(6).empty());
+    bool found = false;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(Host("c/Out"))) {
+        found = found || (entry.path().filename() == "notes.txt" && Read(entry.path()) == "notes");
+    }
+    EXPECT_TRUE(found);
+    EXPECT_FALSE(std::filesystem::exists(Host("c/Out/old.txt")));
+}
+
+}  // namespace
