@@ -13,6 +13,7 @@
 #include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/DropDowns.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/RenewButton.h"
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/RestoreControls.h"
 #include "backup/layout/EnableStates.h"
@@ -27,18 +28,9 @@ constexpr int kCheckClear = 23017;
 constexpr int kHourGlassStill = 23076;
 constexpr int kHourGlassMoving = 23077;
 
-struct RenewSkins {
-    int Left, Center, Right;
-};
-constexpr RenewSkins kRenewNormal{25015, 25018, 25021};
-constexpr RenewSkins kRenewHover{25016, 25019, 25022};
-constexpr RenewSkins kRenewPressed{25014, 25017, 25020};
-
 void ShowRenewSkins(TMainForm& form, const RenewSkins& skins)
 {
-    LoadPngResource(form.RE_Renew_BK_Left_Img, skins.Left);
-    LoadPngResource(form.RE_Renew_BK_Center_Img, skins.Center);
-    LoadPngResource(form.RE_Renew_BK_Right_Img, skins.Right);
+    ::ShowRenewSkins(form.RE_Renew_BK_Left_Img, form.RE_Renew_BK_Center_Img, form.RE_Renew_BK_Right_Img, skins);
 }
 
 void FlipRestoreCategory(TMainForm& form, int k)
