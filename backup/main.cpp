@@ -7,8 +7,7 @@
 #include "platform/machine.h"
 #include "platform/text.h"
 #include "ui/backends/sdl_backend.h"
-#include "ui/gfx/bitmap.h"
-#include "ui/gfx/image.h"
+#include "ui/screenshot.h"
 
 #include <cstdio>
 #include <string>
@@ -36,20 +35,6 @@ Options ReadOptions(int argc, char** argv)
     return options;
 }
 
-int SaveScreenshot(const std::string& path)
-{
-    ui::TForm* form = MainForm;
-    form->ShowForm();
-    ui::Application->ProcessMessages();
-    ui::gfx::Bitmap frame(form->Width(), form->Height());
-    form->RenderTo(frame);
-    if (!ui::gfx::WritePng(frame, path)) {
-        std::fprintf(stderr, "Cannot write %s\n", path.c_str());
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -70,7 +55,7 @@ int main(int argc, char** argv)
     }
     CreateMainWindow(options.argument);
     if (!options.screenshot.empty()) {
-        return SaveScreenshot(options.screenshot);
+        return ui::SaveFormScreenshot(*MainForm, options.screenshot);
     }
     ui::Application->Run();
     return 0;

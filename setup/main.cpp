@@ -5,8 +5,7 @@
 #include "setup/MainWin.h"
 #include "setup/SetupEntry.h"
 #include "ui/backends/sdl_backend.h"
-#include "ui/gfx/bitmap.h"
-#include "ui/gfx/image.h"
+#include "ui/screenshot.h"
 
 #include <cstdio>
 #include <string>
@@ -21,20 +20,6 @@ std::string ScreenshotPath(int argc, char** argv)
         }
     }
     return {};
-}
-
-int SaveScreenshot(const std::string& path)
-{
-    ui::TForm* form = setup::MainForm;
-    form->ShowForm();
-    ui::Application->ProcessMessages();
-    ui::gfx::Bitmap frame(form->Width(), form->Height());
-    form->RenderTo(frame);
-    if (!ui::gfx::WritePng(frame, path)) {
-        std::fprintf(stderr, "Cannot write %s\n", path.c_str());
-        return 1;
-    }
-    return 0;
 }
 
 }  // namespace
@@ -57,7 +42,7 @@ int main(int argc, char** argv)
     }
     setup::CreateWizard();
     if (!screenshot.empty()) {
-        return SaveScreenshot(screenshot);
+        return ui::SaveFormScreenshot(*setup::MainForm, screenshot);
     }
     ui::Application->Run();
     return 0;
