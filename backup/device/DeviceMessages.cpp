@@ -141,8 +141,9 @@ void HandleVolumeRemoval(TMainForm& form, const std::u16string& letters)
             form.ScheduleBackupTreeRenew();
             continue;
         }
+        // Started without a drive there is no start drive that could be gone.
         const std::u16string startRoot = form.StartPath.substr(0, 3);
-        const bool startDriveGone = GetDriveTypeW(startRoot.c_str()) == DRIVE_NO_ROOT_DIR;
+        const bool startDriveGone = !startRoot.empty() && GetDriveTypeW(startRoot.c_str()) == DRIVE_NO_ROOT_DIR;
         if (startDriveGone || DriveListContains(form.ExternalDrives, root)) {
             CarryOutRemoval(form, root);
             return;

@@ -1,5 +1,6 @@
 #include "backup/engine/Clprocessnotify.h"
 
+#include "backup/device/AutoStart_Win.h"
 #include "backup/engine/JobControl.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
@@ -39,10 +40,26 @@ int BarWidth(int trackWidth, double ratio)
     return std::max(0, static_cast<int>(trackWidth * ratio));
 }
 
+// The countdown window while it shows the run it started, else nullptr.
+TAutoStartForm* CountdownProgress(const TMainForm& form)
+{
+    return form.AutoStartShowing != 0 ? form.AutoStartWindow : nullptr;
+}
+
+void SetBar(TImage* bar, TLabel* label, int trackWidth, double ratio, long long percent)
+{
+    bar->SetWidth(BarWidth(trackWidth, ratio));
+    label->SetCaption(PercentText(percent));
+}
+
 void SetFileBar(TMainForm& form, int percent)
 {
-    form.Progress_File_Bar_Img->SetWidth(BarWidth(form.FileBarTrackWidth, percent * 0.01));
-    form.Progress_File_Percent_Lab->SetCaption(PercentText(percent));
+    SetBar(form.Progress_File_Bar_Img, form.Progress_File_Percent_Lab, form.FileBarTrackWidth, percent * 0.01,
+           percent);
+    if (TAutoStartForm* countdown = CountdownProgress(form)) {
+        SetBar(countdown->Progress_File_Bar_Img, countdown->Progress_File_Percent_Lab, countdown->BarTrackWidth,
+               percent * 0.01, percent);
+    }
 }
 
 long long PercentOf(LONGLONG done, LONGLONG size)
@@ -90,8 +107,13 @@ void ShowTotalPercent()
     }
     const double ratio =
         form.JobTotalBytes > 0 ? static_cast<double>(form.JobDoneBytes) / static_cast<double>(form.JobTotalBytes) : 0;
-    form.Progress_Total_Bar_Img->SetWidth(BarWidth(form.Progress_Total_BK_Light_Lab->Width(), ratio));
-    form.Progress_Total_Percent_Lab->SetCaption(PercentText(static_cast<long long>(ratio * 100)));
+    const auto percent = static_cast<long long>(ratio * 100);
+    SetBar(form.Progress_Total_Bar_Img, form.Progress_Total_Percent_Lab, form.Progress_Total_BK_Light_Lab->Width(),
+           ratio, percent);
+    if (TAutoStartForm* countdown = CountdownProgress(form)) {
+        SetBar(countdown->Progress_Total_Bar_Img, countdown->Progress_Total_Percent_Lab,
+               countdown->Progress_Total_BK_Light_Lab->Width(), ratio, percent);
+    }
 }
 
 void UpdateRemainingTime()
@@ -115,8 +137,11 @@ void UpdateRemainingTime()
         return;
     }
     const long long remaining = (form.JobTotalBytes - form.JobDoneBytes) / rate;
-    form.Progress_Total_RemainTime_Lab->SetCaption(
-        RemainingTimeText(form, remaining, form.JobDoneBytes >= form.JobTotalBytes));
+    const std::u16string text = RemainingTimeText(form, remaining, form.JobDoneBytes >= form.JobTotalBytes);
+    form.Progress_Total_RemainTime_Lab->SetCaption(text);
+    if (TAutoStartForm* countdown = CountdownProgress(form)) {
+        countdown->Progress_Total_RemainTime_Lab->SetCaption(text);
+    }
 }
 
 bool ReportCopyProgress(LONGLONG transferred, LONGLONG total)

@@ -87,7 +87,12 @@ void ShowProgressPanel(TMainForm &form) {
   form.Progress_Pan->Show();
   form.Progress_Pan->BringToFront();
   form.HorzLine_Low_Pan->BringToFront();
+  PlaceProgressButtons(form);
+  form.Work_Btn_Left_Pan->Show();
+  form.Work_Btn_Left_Pan->BringToFront();
+}
 
+void PlaceProgressButtons(TMainForm &form) {
   TPanel *right = form.Work_Btn_Right_Pan;
   TPanel *left = form.Work_Btn_Left_Pan;
   right->SetWidth(kProgressButtonWidth);
@@ -98,8 +103,6 @@ void ShowProgressPanel(TMainForm &form) {
     right->SetLeft(form.Work_Pan->Width() - right->Width() - kButtonMargin);
     left->SetLeft(right->Left() - left->Width() - kButtonGap);
   }
-  left->Show();
-  left->BringToFront();
 }
 
 void ShowProgressResults(TMainForm &form) {

@@ -16,6 +16,9 @@ void ResetProgressPanel(TMainForm &form);
 // Reset, progress view, the panel in front of the page and the cancel work
 // button shown.
 void ShowProgressPanel(TMainForm &form);
+// The narrow right work button and the cancel button beside it, as the panel
+// keeps them while it is up.
+void PlaceProgressButtons(TMainForm &form);
 // Progress view (true: records the start tick) or result view (false: records
 // the end tick and fills total, completed, failed and elapsed time).
 void SwitchProgressView(TMainForm &form, bool showProgress);

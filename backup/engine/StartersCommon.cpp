@@ -1,6 +1,12 @@
 #include "backup/engine/StartersCommon.h"
 
+#include "backup/device/Combodriveutil.h"
+#include "backup/engine/Delete.h"
+#include "backup/engine/FavoritesTree.h"
 #include "backup/engine/ListFiles.h"
+#include "backup/engine/RestoreInfo.h"
+#include "backup/engine/RestoreSelection.h"
+#include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/SettingsPaths.h"
 #include "backup/frame/TextFormat.h"
@@ -60,4 +66,29 @@ JobDestinationScope::JobDestinationScope(TMainForm& form, const std::u16string& 
 JobDestinationScope::~JobDestinationScope()
 {
     form_.JobDestinationRoot.clear();
+}
+
+void RefreshPcSelectors(TMainForm &form, int kind) {
+  FillPcFolderCombo(form.Res_PC_Sel_CBox, form.Res_PC_Show_Edit,
+                    form.ExternalDrives);
+  FillPcFolderCombo(form.Del_PC_Sel_CBox, form.Del_PC_Show_Edit,
+                    form.ExternalDrives);
+  const std::u16string favoritesPc = form.AF_PC_Show_Edit->Text();
+  FillPcFolderCombo(form.AF_PC_Sel_CBox, form.AF_PC_Show_Edit,
+                    form.ExternalDrives);
+  if (form.AF_PC_Show_Edit->Text() != favoritesPc) {
+    RefillFavoritesTree(form);
+  }
+  if (kind == 1) {
+    ShowLatestEasyBackupTime(
+        *form.RE_Time_Sel_Show_Lab,
+        PcBackupFolderFromText(form.Res_PC_Show_Edit->Text()));
+    ShowEasyRestoreInfo(form);
+    RestartEasyDeleteTreeTimer(form);
+  } else {
+    ShowLatestManualBackupTime(form, *form.RM_Time_Sel_Show_Lab,
+                               *form.Res_PC_Show_Edit);
+    RestartRestoreTreeTimer(form);
+    RestartManualDeleteTreeTimer(form);
+  }
 }

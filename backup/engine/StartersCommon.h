@@ -24,6 +24,10 @@ void SaveBacDest(const std::u16string &destination);
 void SaveJobResultLists(const TMainForm &form);
 // A folder change arrived during the job: the source tree is rebuilt after it.
 void RenewTreeAfterJob(TMainForm &form);
+// After a backup that was not cancelled: the restore, delete and Favorites PC
+// selectors list the drive again, and what the restore and delete pages show of
+// the job's kind (1 Easy, 2 Manual) follows the new run.
+void RefreshPcSelectors(TMainForm &form, int kind);
 
 // The running backup's destination drive for the removal handling, from the start of the job to
 // the end of its starter.

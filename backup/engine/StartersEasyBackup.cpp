@@ -12,6 +12,7 @@
 
 namespace {
 
+constexpr int kEasyKind = 1;
 constexpr int kTextNoCategory = 20106;
 constexpr int kTextNoDrive = 20114;
 constexpr int kTextNoRoom = 20134;
@@ -90,6 +91,9 @@ void StartEasyBackup(TMainForm &form, const std::u16string &destination,
   form.LeaveBusyState();
 
   if (form.AutoStartShowing != 0) {
+    if (form.CancelRequested == 0) {
+      RefreshPcSelectors(form, kEasyKind);
+    }
     CloseProgressPanel(form);
     CloseAutoStartCountdown(form);
     return;
@@ -98,6 +102,7 @@ void StartEasyBackup(TMainForm &form, const std::u16string &destination,
     form.Progress_Total_RemainTime_Lab->SetCaption(
         LookupText(*form.LangTable, kTextListUpdated));
     form.Progress_File_Path_Lab->SetCaption(u"");
+    RefreshPcSelectors(form, kEasyKind);
   }
   ShowProgressResults(form);
   SaveJobResultLists(form);

@@ -71,6 +71,7 @@ void StartManualBackup(TMainForm& form, const std::u16string& destination)
     if (form.CancelRequested == 0) {
         form.Progress_Total_RemainTime_Lab->SetCaption(LookupText(*form.LangTable, kTextListUpdated));
         form.Progress_File_Path_Lab->SetCaption(u"");
+        RefreshPcSelectors(form, kManualKind);
     }
     ShowProgressResults(form);
     SaveJobResultLists(form);

@@ -461,6 +461,9 @@ public:
     void FormCloseQuery(TObject* Sender, bool& CanClose);
     void FormClose(TObject* Sender, TCloseAction& Action);
     void Lang_Sel_CBoxChange(TObject* Sender);
+    // Minimises the program and hides it in the notification area; where no tray icon can be seen
+    // it stays minimised on the task bar, so that there is always a way back.
+    void HideToNotificationArea();
     // Power, volume and folder-change notices, after the inherited dispatch.
     void Dispatch(ui::TMessage& message) override;
     // The push-button poll of the external drives.
@@ -574,6 +577,9 @@ public:
     void RE_Renew_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void RE_Renew_Btn_LabMouseLeave(TObject* Sender);
     void Res_PC_Sel_CBoxChange(TObject* Sender);
+    void Res_PC_Sel_Btn_ImgClick(TObject* Sender);
+    void Res_PC_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Res_PC_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void Res_BrowserBtn_ImgClick(TObject* Sender);
     void Res_BrowserBtn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void Res_BrowserBtn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);

@@ -118,8 +118,7 @@ void TMainForm::FormResize(TObject*)
 
 void TMainForm::Main_ExitBtn_ImgClick(TObject*)
 {
-    ui::Application->Minimize();
-    ShowWindow(ui::Application->Handle(), SW_HIDE);
+    HideToNotificationArea();
 }
 
 void TMainForm::Main_MinBtn_ImgClick(TObject*)

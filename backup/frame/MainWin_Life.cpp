@@ -34,21 +34,28 @@ void TMainForm::FormCreate(TObject*)
     }
     TrayIcon->SetIcons(TrayIcon_Imglist);
     TrayIcon->SetHint(u"Harbex Solo +");
-    TrayIcon->SetVisible(true);
     RunStartupSequence(*this);
+    TrayIcon->SetVisible(true);
 }
 
 void TMainForm::FormActivate(TObject*)
 {
     if (LaunchOptions[1] == 1 && FirstActivation == 1) {
-        ui::Application->Minimize();
-        ui::Application->SetWindowShown(false);
+        HideToNotificationArea();
     }
     Sch_Timer->SetEnabled(true);
     StartShellNotify(*this);
     if (FirstActivation == 1) {
         FirstActivation = 0;
         OfferResumeBackup(*this);
+    }
+}
+
+void TMainForm::HideToNotificationArea()
+{
+    ui::Application->Minimize();
+    if (TrayIcon->Visible() && ui::TTrayIcon::DesktopShowsIcons()) {
+        ui::Application->SetWindowShown(false);
     }
 }
 

@@ -1,6 +1,7 @@
 // Page navigation of the main window: the menu's click handlers, the page switch with its title and
 // description, the group that unfolds in the menu and the work buttons the group offers.
 
+#include "backup/engine/ProgressPanel.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
@@ -118,20 +119,23 @@ void RunPageSwitch(TMainForm& form, int page)
 
 void OpenGroup(TMainForm& form, int group)
 {
+    // A running job keeps its Cancel button whatever page is shown.
+    const bool jobCancel = form.Idle == 0 && form.Work_Btn_Left_Pan->Visible();
     const int text = WorkButtonText(form, group);
     if (text != 0) {
         form.RB_Btn_Lab->SetCaption(LookupText(*form.LangTable, text));
-        if (form.LangId == kRtlLangId) {
+        if (form.Progress_Pan->Visible()) {
+            PlaceProgressButtons(form);
+        } else if (form.LangId == kRtlLangId) {
             LayoutRtlWorkButtons(form);
         } else {
             LayoutWorkButtons(form);
         }
         form.Work_Btn_Right_Pan->Show();
-        form.Work_Btn_Left_Pan->Hide();
     } else {
         form.Work_Btn_Right_Pan->Hide();
-        form.Work_Btn_Left_Pan->Hide();
     }
+    form.Work_Btn_Left_Pan->SetVisible(jobCancel);
 
     const TImage* summary = form.Menu_SumIndex_BtnImg;
     int below = summary->Top() + summary->Height() + 1;
@@ -186,7 +190,8 @@ void ShowPage(TMainForm& form)
 void TMainForm::SelectSubButtonPage(int page)
 {
     const int group = GroupOfPage(page);
-    if (MenuGroups()[group].IdleGated && Idle != 1) {
+    // While a job runs, only its own page is open among the gated ones.
+    if (MenuGroups()[group].IdleGated && Idle != 1 && page != JobPage) {
         return;
     }
     CurrentPage = page;
@@ -196,10 +201,14 @@ void TMainForm::SelectSubButtonPage(int page)
 
 void TMainForm::SelectPageOfGroup(int group)
 {
-    if (Idle != 1) {
+    if (Idle == 1) {
+        CurrentPage = LastPageOfGroup[group];
+    } else if (JobPage != 0 && GroupOfPage(JobPage) == group) {
+        // The running job's group leads back to the job's page.
+        CurrentPage = JobPage;
+    } else {
         return;
     }
-    CurrentPage = LastPageOfGroup[group];
     ShowPage(*this);
 }
 

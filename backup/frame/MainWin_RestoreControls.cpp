@@ -119,10 +119,8 @@ void BindRestorePageHandlers(TMainForm& form)
     form.RE_Renew_Btn_Lab->OnMouseLeave = [f](TObject* s) { f->RE_Renew_Btn_LabMouseLeave(s); };
     form.Res_PC_Sel_CBox->OnChange = [f](TObject* s) { f->Res_PC_Sel_CBoxChange(s); };
     form.Res_PC_Sel_CBox->OnCloseUp = [f](TObject*) { FocusSelectorEdit(f->Res_PC_Show_Edit); };
-    TImage* opener = form.Res_PC_Sel_Btn_Img;
-    opener->OnClick = [f](TObject*) { OpenSelectorList(f->Res_PC_Sel_CBox); };
-    opener->OnMouseMove = [f, opener](TObject*, TShiftState shift, int, int) { ShowSelectorHover(*f, opener, shift); };
-    opener->OnMouseDown = [opener](TObject*, TMouseButton, TShiftState, int, int) { ShowSelectorPressed(opener); };
+    BindSelectorOpener(form, form.Res_PC_Sel_Btn_Img, &F::Res_PC_Sel_Btn_ImgClick, &F::Res_PC_Sel_Btn_ImgMouseMove,
+                       &F::Res_PC_Sel_Btn_ImgMouseDown);
     BindClick(form.Res_BrowserBtn_Img, f, &F::Res_BrowserBtn_ImgClick);
     BindMove(form.Res_BrowserBtn_Img, f, &F::Res_BrowserBtn_ImgMouseMove);
     BindDown(form.Res_BrowserBtn_Img, f, &F::Res_BrowserBtn_ImgMouseDown);

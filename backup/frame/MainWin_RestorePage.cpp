@@ -103,6 +103,29 @@ void TMainForm::Res_PC_Sel_CBoxChange(TObject*)
     RestartRestoreTreeTimer(*this);
 }
 
+void TMainForm::Res_PC_Sel_Btn_ImgClick(TObject*)
+{
+    if (Idle == 1) {
+        OpenSelectorList(Res_PC_Sel_CBox);
+    }
+}
+
+void TMainForm::Res_PC_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
+{
+    if (Idle == 1) {
+        ShowSelectorHover(*this, Res_PC_Sel_Btn_Img, Shift);
+    } else {
+        ResetButtonSkins(*this);
+    }
+}
+
+void TMainForm::Res_PC_Sel_Btn_ImgMouseDown(TObject*, TMouseButton, TShiftState, int, int)
+{
+    if (Idle == 1) {
+        ShowSelectorPressed(Res_PC_Sel_Btn_Img);
+    }
+}
+
 void TMainForm::Res_BrowserBtn_ImgClick(TObject*)
 {
     if (Idle != 1) {
@@ -117,7 +140,9 @@ void TMainForm::Res_BrowserBtn_ImgClick(TObject*)
 void TMainForm::Res_BrowserBtn_ImgMouseMove(TObject*, TShiftState, int, int)
 {
     ResetButtonSkins(*this);
-    LoadPngResource(Res_BrowserBtn_Img, 23008);
+    if (Idle == 1) {
+        LoadPngResource(Res_BrowserBtn_Img, 23008);
+    }
 }
 
 void TMainForm::Res_BrowserBtn_ImgMouseDown(TObject*, TMouseButton, TShiftState, int, int)

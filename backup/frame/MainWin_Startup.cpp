@@ -31,6 +31,8 @@ constexpr DWORD kWaitStepMs = 10;
 constexpr int kTextResumeQuestion = 20197;
 constexpr int kTextEasyBackup = 20025;
 constexpr int kTextManualBackup = 20026;
+constexpr int kEasyDeleteKind = 1;
+constexpr int kManualDeleteKind = 2;
 
 // The start path's drive when the scan lists it, else the first external drive; empty without one.
 std::u16string CountdownRoot(const TMainForm& form)
@@ -74,6 +76,12 @@ void EmptyEasyRestoreInfo(TMainForm& form)
     }
 }
 
+void BuildDeleteTrees(TMainForm& form)
+{
+    BuildDeleteTree(form, *form.DE_Tree, *form.Del_PC_Show_Edit, kEasyDeleteKind);
+    BuildDeleteTree(form, *form.DM_Tree, *form.Del_PC_Show_Edit, kManualDeleteKind);
+}
+
 void ScanAndPrepareDevices(TMainForm& form)
 {
     ScanDrives(form.OtherDrives, form.ExternalDrives, form.DeviceTable);
@@ -114,21 +122,32 @@ void RunStartupSequence(TMainForm& form)
     FillRestoreSelectors(form);
     SetLoadingPercent(*loading, 25);
     ShowRestoreRuns(form);
-    FillPcFolderCombo(form.AF_PC_Sel_CBox, form.AF_PC_Show_Edit, form.ExternalDrives);
-    FillDestinationCombo(form.AF_Dest_CBox, form.AF_Dest_Edit, form.ExternalDrives);
-    RefillFavoritesTree(form);
-    FillAcFuncCombo(form, form.AC_FuncSel_CBox, form.AC_FuncSel_Edit);
-    FillSbFuncCombo(form, form.SB_FuncSel_CBox, form.SB_FuncSel_Edit);
-    LoadCheckSettings(form);
-    LoadScheduleSettings(form);
-    LoadHotkeySettings(form);
     SetLoadingPercent(*loading, 30);
     ui::Application->ProcessMessages();
     FillPcFolderCombo(form.Del_PC_Sel_CBox, form.Del_PC_Show_Edit, form.ExternalDrives);
+    SetLoadingPercent(*loading, 36);
+    BuildDeleteTrees(form);
+    SetLoadingPercent(*loading, 43);
+    SetDeleteTreeCaptions(form, *form.DE_Tree, kEasyDeleteKind);
+    SetDeleteTreeCaptions(form, *form.DM_Tree, kManualDeleteKind);
+    SetLoadingPercent(*loading, 48);
     LoadRestoreDestSetting(form, form.Res_Dest_Edit);
-    for (DWORD percent : {36u, 43u, 48u, 53u, 60u, 66u, 73u, 79u, 85u, 92u, 100u}) {
-        SetLoadingPercent(*loading, percent);
-    }
+    SetLoadingPercent(*loading, 53);
+    FillPcFolderCombo(form.AF_PC_Sel_CBox, form.AF_PC_Show_Edit, form.ExternalDrives);
+    SetLoadingPercent(*loading, 60);
+    RefillFavoritesTree(form);
+    SetLoadingPercent(*loading, 66);
+    FillDestinationCombo(form.AF_Dest_CBox, form.AF_Dest_Edit, form.ExternalDrives);
+    SetLoadingPercent(*loading, 73);
+    FillAcFuncCombo(form, form.AC_FuncSel_CBox, form.AC_FuncSel_Edit);
+    FillSbFuncCombo(form, form.SB_FuncSel_CBox, form.SB_FuncSel_Edit);
+    SetLoadingPercent(*loading, 79);
+    LoadCheckSettings(form);
+    SetLoadingPercent(*loading, 85);
+    LoadScheduleSettings(form);
+    SetLoadingPercent(*loading, 92);
+    LoadHotkeySettings(form);
+    SetLoadingPercent(*loading, 100);
 
     PrepareScannedDevices(form.DeviceTable);
     form.ExtBtn_Timer->SetEnabled(true);
@@ -199,6 +218,12 @@ void RefreshAfterDeviceChange(TMainForm& form)
     if (form.Res_PC_Show_Edit->Text() != restorePc) {
         EmptyEasyRestoreInfo(form);
         RestartRestoreTreeTimer(form);
+    }
+    const std::u16string deletePc = form.Del_PC_Show_Edit->Text();
+    FillPcFolderCombo(form.Del_PC_Sel_CBox, form.Del_PC_Show_Edit, form.ExternalDrives);
+    if (form.Del_PC_Show_Edit->Text() != deletePc) {
+        RestartEasyDeleteTreeTimer(form);
+        RestartManualDeleteTreeTimer(form);
     }
     RefreshFavoritesAfterDeviceChange(form);
     ui::Screen->SetCursor(ui::crDefault);

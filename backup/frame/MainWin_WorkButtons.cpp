@@ -34,11 +34,12 @@ SkinButtonParts PanelButton(TMainForm& form)
             form.PB_Btn_Lab};
 }
 
-// The cancel question of the page shown; 0 on a page whose jobs cannot be cancelled.
+// The cancel question of the running job's page, whatever page is shown; 0 for a page whose jobs
+// cannot be cancelled.
 int CancelQuestion(const TMainForm& form)
 {
     int id = 0;
-    switch (form.CurrentPage) {
+    switch (form.JobPage != 0 ? form.JobPage : form.CurrentPage) {
     case 3:
     case 4:
     case 9:

@@ -75,8 +75,8 @@ void TComboBox::CloseList()
 
 void TComboBox::PickItem(int index)
 {
-    bool changed = index >= 0 && index < items_.Count() && index != itemIndex_;
-    if (changed) {
+    // A pick from the list is a change even of the item already chosen, as a drop-down list reports it.
+    if (index >= 0 && index < items_.Count()) {
         SetItemIndex(index);
         if (OnChange) {
             HandlerScope scope;

@@ -13,7 +13,23 @@ std::function<void(const TTrayIcon&)>& Hook()
     return hook;
 }
 
+std::function<bool()>& DesktopQuery()
+{
+    static std::function<bool()> query;
+    return query;
+}
+
 }  // namespace
+
+bool TTrayIcon::DesktopShowsIcons()
+{
+    return DesktopQuery() && DesktopQuery()();
+}
+
+void TTrayIcon::SetDesktopQuery(std::function<bool()> query)
+{
+    DesktopQuery() = std::move(query);
+}
 
 TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner), animation_(new TTimer(nullptr))
 {

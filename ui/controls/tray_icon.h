@@ -44,6 +44,11 @@ public:
 
     // Called after every visible change of any tray icon (the platform shows it).
     static void SetChangeHook(std::function<void(const TTrayIcon&)> hook);
+    // True when the desktop really shows tray icons, so that a window hidden to the notification
+    // area can come back through its icon. The platform side answers through SetDesktopQuery;
+    // without an answer no icon is shown.
+    static bool DesktopShowsIcons();
+    static void SetDesktopQuery(std::function<bool()> query);
 
 private:
     void Changed();

@@ -1,0 +1,294 @@
+// What the pages show of the backup drive after start-up, a drive plug and a finished job, what
+// stays reachable while a job runs, and where the window goes at its first activation.
+
+#include "backup/device/AutoStart_Win.h"
+#include "backup/device/DeviceMessages.h"
+#include "backup/engine/SourceTrees.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/Loading_Win.h"
+#include "startup_fixture.h"
+#include "ui/windows.h"
+
+#include <map>
+#include <memory>
+
+namespace {
+
+namespace uit = ui::testing;
+
+constexpr UINT kDuringJob = WM_USER + 77;
+
+class JobPages : public startuptest::StartupMachine {
+protected:
+    void TearDown() override
+    {
+        ui::Application->OnMessage = nullptr;
+        ui::TTrayIcon::SetDesktopQuery(nullptr);
+        StartupMachine::TearDown();
+    }
+
+    std::u16string Text(int id) { return LookupText(*form().LangTable, id); }
+
+    void OpenBackupPage(TLabel* subButton)
+    {
+        uit::Click(*form().Menu_BacIndex_BtnImg);
+        uit::Click(*subButton);
+    }
+
+    // The OK button of a backup page, leaving the result panel up.
+    void BackupFromOk(TLabel* subButton)
+    {
+        OpenBackupPage(subButton);
+        uit::Click(*form().RB_Btn_Lab);
+    }
+
+    void ClosePanel()
+    {
+        ASSERT_EQ(form().ProgressFinished, 1);
+        uit::Click(*form().PB_Btn_Lab);
+        ASSERT_EQ(form().Idle, 1);
+    }
+
+    void EasyBackupFromOk()
+    {
+        BackupFromOk(form().Menu_Bac_EasyBtn_Lab);
+        ClosePanel();
+    }
+
+    // Runs action once, inside the message pass of a running job that first finds ready() true.
+    // Arm it just before the click that starts the job: until then every pass is kept busy.
+    void DuringTheJob(std::function<bool()> ready, std::function<void()> action)
+    {
+        ui::Application->OnMessage = [this, ready, action, done = false](ui::TMsg& msg, bool& handled) mutable {
+            if (msg.message != kDuringJob) {
+                return;
+            }
+            handled = true;
+            if (done) {
+                return;
+            }
+            if (form().Idle == 0 && ready()) {
+                done = true;
+                action();
+            } else {
+                PostMessageW(form().Handle(), kDuringJob, 0, 0);
+            }
+        };
+        PostMessageW(form().Handle(), kDuringJob, 0, 0);
+    }
+
+    static int RunsBelow(ui::TTreeView* tree, int top)
+    {
+        return tree->Items().TopCount() > top ? tree->Items().Top(top)->Count() : -1;
+    }
+};
+
+TEST_F(JobPages, StartupFillsTheDeletePagesFromTheDrive)
+{
+    Open(1033);
+    EasyBackupFromOk();
+    Close();
+
+    Open(1033);
+    EXPECT_NE(form().Del_PC_Show_Edit->Text(), u"");
+    ASSERT_EQ(form().DE_Tree->Items().TopCount(), 5);
+    EXPECT_EQ(form().DE_Tree->Items().Top(0)->Text(), u"Document");
+    EXPECT_EQ(form().DE_Tree->Items().Top(4)->Text(), u"Mail");
+    EXPECT_EQ(RunsBelow(form().DE_Tree, 0), 1) << "the run of the document";
+    ASSERT_EQ(form().DM_Tree->Items().TopCount(), 1);
+    EXPECT_EQ(form().DM_Tree->Items().Top(0)->Text(), u"Manual Backup");
+
+    uit::Click(*form().Menu_DelIndex_BtnImg);
+    ui::TTreeNode* run = form().DE_Tree->Items().Top(0)->Item(0);
+    ToggleNodeCheck(run);
+    PropagateNodeCheck(run);
+    std::u16string asked;
+    ui_.AnswerNextModal([&](ui::TForm& box) {
+        auto& msg = dynamic_cast<TMsgForm&>(box);
+        asked = msg.Msg_Lab->Caption();
+        msg.RB_Btn_LabClick(nullptr);
+    });
+    uit::Click(*form().RB_Btn_Lab);
+    EXPECT_EQ(asked, u"Are you sure you want to delete the files ?");
+}
+
+TEST_F(JobPages, PlugFillsTheDeleteSelectorAndItsTrees)
+{
+    Open(1033);
+    EasyBackupFromOk();
+    Close();
+    SetDrive(false, false);
+
+    Open(1033);
+    form().LaunchOptions[2] = 0;
+    EXPECT_EQ(form().Del_PC_Show_Edit->Text(), u"");
+    EXPECT_EQ(RunsBelow(form().DE_Tree, 0), 0);
+    SetDrive(true, false);
+    ui_.Advance(6000);
+    EXPECT_NE(form().Del_PC_Show_Edit->Text(), u"");
+    EXPECT_EQ(form().Del_PC_Sel_CBox->Items().Count(), 1);
+    EXPECT_EQ(RunsBelow(form().DE_Tree, 0), 1);
+    EXPECT_EQ(RunsBelow(form().DM_Tree, 0), 0);
+}
+
+TEST_F(JobPages, FinishedBackupsRefreshTheRestoreDeleteAndFavoritesPages)
+{
+    Open(1033);
+    EXPECT_EQ(form().Res_PC_Show_Edit->Text(), u"");
+    EasyBackupFromOk();
+    for (TEdit* pc : {form().Res_PC_Show_Edit, form().Del_PC_Show_Edit, form().AF_PC_Show_Edit}) {
+        EXPECT_NE(pc->Text(), u"") << pc->Name();
+    }
+    EXPECT_NE(form().RE_Time_Sel_Show_Lab->Caption(), u"") << "the latest Easy Backup";
+    EXPECT_NE(form().RE_Info_Size_Doc_Lab->Caption(), u"") << "the Easy Restore information";
+    ui_.Advance(2000);
+    EXPECT_EQ(RunsBelow(form().DE_Tree, 0), 1);
+
+    ui::TTreeNode* computer = form().BM_Tree->Items().Top(0);
+    ToggleNodeCheck(computer);
+    PropagateNodeCheck(computer);
+    BackupFromOk(form().Menu_Bac_ManualBtn_Lab);
+    ClosePanel();
+    EXPECT_NE(form().RM_Time_Sel_Show_Lab->Caption(), u"") << "the latest Manual Backup";
+    ui_.Advance(2000);
+    EXPECT_EQ(form().RM_Tree->Items().TopCount(), 1) << "the Manual Restore tree of that run";
+    EXPECT_EQ(RunsBelow(form().DM_Tree, 0), 1);
+}
+
+TEST_F(JobPages, CancelStaysAndWorksFromAnotherPage)
+{
+    Open(1033);
+    OpenBackupPage(form().Menu_Bac_EasyBtn_Lab);
+    bool cancelShown = false;
+    std::u16string asked;
+    DuringTheJob([this] { return form().Progress_Pan->Visible(); },
+                 [&] {
+                     uit::Click(*form().Version_Lab);
+                     EXPECT_EQ(form().CurrentPage, 11);
+                     cancelShown = form().Work_Btn_Left_Pan->Visible();
+                     ui_.AnswerNextModal([&](ui::TForm& box) {
+                         auto& msg = dynamic_cast<TMsgForm&>(box);
+                         asked = msg.Msg_Lab->Caption();
+                         msg.LB_Btn_LabClick(nullptr);
+                     });
+                     uit::Click(*form().LB_Btn_Lab);
+                 });
+    uit::Click(*form().RB_Btn_Lab);
+    EXPECT_TRUE(cancelShown);
+    EXPECT_EQ(asked, Text(20142));
+    EXPECT_EQ(form().CancelRequested, 1);
+    EXPECT_FALSE(BackupDriveHasFiles());
+
+    uit::Click(*form().Menu_BacIndex_BtnImg);
+    EXPECT_EQ(form().CurrentPage, 3) << "the job's page comes back";
+    ClosePanel();
+}
+
+TEST_F(JobPages, CountdownWindowShowsTheSameProgress)
+{
+    Open(1033);
+    SetDrive(false, false);
+    ui_.Advance(500);
+    std::map<std::string, std::u16string> main;
+    std::map<std::string, std::u16string> countdown;
+    ui_.AnswerNextModal([&](ui::TForm& window) {
+        DuringTheJob([this] { return form().Progress_File_Percent_Lab->Caption() == u"100%"; },
+                     [&] {
+                         const TAutoStartForm& shown = *form().AutoStartWindow;
+                         main = {{"file", form().Progress_File_Percent_Lab->Caption()},
+                                 {"total", form().Progress_Total_Percent_Lab->Caption()}};
+                         countdown = {{"file", shown.Progress_File_Percent_Lab->Caption()},
+                                      {"total", shown.Progress_Total_Percent_Lab->Caption()}};
+                         EXPECT_EQ(shown.Progress_File_Bar_Img->Width(), shown.BarTrackWidth);
+                     });
+        uit::Click(*dynamic_cast<TAutoStartForm&>(window).LB_Btn_Lab);
+    });
+    SetDrive(true, false);
+    ui_.Advance(5000);
+    ASSERT_TRUE(BackupDriveHasFiles());
+    ASSERT_FALSE(main.empty()) << "the job ran with the countdown window up";
+    EXPECT_EQ(countdown, main);
+}
+
+TEST_F(JobPages, PercentLabelsReadTheWholePercent)
+{
+    Open(1033);
+    BackupFromOk(form().Menu_Bac_EasyBtn_Lab);
+    EXPECT_EQ(form().Progress_Total_Percent_Lab->Caption(), u"100%");
+    EXPECT_EQ(form().Progress_File_Percent_Lab->Caption(), u"100%");
+    ClosePanel();
+}
+
+TEST_F(JobPages, MinimiseAtLaunchHidesOnlyWhereATrayIconShows)
+{
+    const struct {
+        const char* name;
+        bool trayShown, windowShown;
+    } cases[] = {{"no notification area", false, true}, {"a notification area", true, false}};
+    for (const auto& c : cases) {
+        ui::TTrayIcon::SetDesktopQuery([&c] { return c.trayShown; });
+        Open(1033);
+        ASSERT_EQ(form().LaunchOptions[1], 1) << "on at the first start";
+        EXPECT_TRUE(form().TrayIcon->Visible());
+        form().ShowForm();
+        EXPECT_TRUE(ui::Application->Minimized()) << c.name;
+        EXPECT_EQ(ui::Application->WindowShown(), c.windowShown) << c.name;
+        Close();
+        ui::Application->Restore();
+        ui::Application->SetWindowShown(true);
+    }
+}
+
+TEST_F(JobPages, LoadingStagesFollowTheWork)
+{
+    std::vector<DWORD> stages;
+    std::map<DWORD, int> deleteTops;
+    auto probe = std::make_unique<ui::TTimer>(nullptr);
+    probe->SetInterval(10);
+    probe->OnTimer = [&](TObject*) {
+        auto* loading = uit::FindAs<TLoading_Form>(*ui::Application, "Loading_Form");
+        if (loading != nullptr && MainForm != nullptr && loading->LastPercent > 0) {
+            if (stages.empty() || stages.back() != loading->LastPercent) {
+                stages.push_back(loading->LastPercent);
+            }
+            deleteTops[loading->LastPercent] = MainForm->DE_Tree->Items().TopCount();
+        }
+    };
+    probe->SetEnabled(true);
+    Open(1033);
+    probe->SetEnabled(false);
+
+    EXPECT_EQ(stages, (std::vector<DWORD>{6, 13, 19, 25, 30, 36, 43, 48, 53, 60, 66, 73, 79, 85, 92, 100}));
+    EXPECT_EQ(deleteTops[36], 0);
+    EXPECT_EQ(deleteTops[43], 5) << "the delete trees are built at 43 %";
+}
+
+TEST_F(JobPages, RemovalOfAnotherVolumeKeepsTheDrivesWithoutAStartDrive)
+{
+    Open(1033);
+    HandleVolumeRemoval(form(), u"G");
+    EXPECT_EQ(form().ExternalDrives.Count, 1);
+    EXPECT_EQ(form().BackupDriveRemoved, 0);
+    EXPECT_EQ(form().CancelRequested, 0);
+}
+
+TEST_F(JobPages, RestoreSourceOpenerAndBrowseHoverWaitForIdle)
+{
+    Open(1033);
+    uit::Click(*form().Menu_ResIndex_BtnImg);
+    const int opener = form().Res_PC_Sel_Btn_Img->Picture().ResourceId();
+    const int browse = form().Res_BrowserBtn_Img->Picture().ResourceId();
+    form().Idle = 0;
+    uit::Click(*form().Res_PC_Sel_Btn_Img);
+    EXPECT_FALSE(form().Res_PC_Sel_CBox->DroppedDown());
+    EXPECT_EQ(form().Res_PC_Sel_Btn_Img->Picture().ResourceId(), opener);
+    uit::MouseMove(*form().Res_BrowserBtn_Img);
+    EXPECT_EQ(form().Res_BrowserBtn_Img->Picture().ResourceId(), browse);
+    form().Idle = 1;
+    uit::MouseMove(*form().Res_BrowserBtn_Img);
+    EXPECT_EQ(form().Res_BrowserBtn_Img->Picture().ResourceId(), 23008);
+    uit::Click(*form().Res_PC_Sel_Btn_Img);
+    EXPECT_TRUE(form().Res_PC_Sel_CBox->DroppedDown());
+}
+
+}  // namespace
