@@ -208,6 +208,8 @@ void BuildProgressPanel(TMainForm &form) {
        {form.Progress_Total_Percent_Lab, form.Progress_File_Percent_Lab}) {
     percent->SetAlignment(ui::TAlignment::taCenter);
     percent->SetCaption(u"0 %");
+    // Over its box picture, which was made after it.
+    percent->BringToFront();
   }
   for (TLabel *text :
        {form.Progress_Total_RemainTime_Lab, form.Progress_File_Path_Lab}) {

@@ -210,9 +210,20 @@ TEST_F(JobPages, CountdownWindowShowsTheSameProgress)
     EXPECT_EQ(countdown, main);
 }
 
-TEST_F(JobPages, PercentLabelsReadTheWholePercent)
+TEST_F(JobPages, PercentLabelsReadTheWholePercentOverTheirBoxes)
 {
     Open(1033);
+    const TPanel& panel = *form().Progress_Pan;
+    const auto depth = [&panel](const TControl* control) {
+        for (int i = 0; i < panel.ControlCount(); ++i) {
+            if (panel.Controls(i) == control) {
+                return i;
+            }
+        }
+        return -1;
+    };
+    EXPECT_GT(depth(form().Progress_Total_Percent_Lab), depth(form().Progress_Total_Percent_BK_Img));
+    EXPECT_GT(depth(form().Progress_File_Percent_Lab), depth(form().Progress_File_Percent_BK_Img));
     BackupFromOk(form().Menu_Bac_EasyBtn_Lab);
     EXPECT_EQ(form().Progress_Total_Percent_Lab->Caption(), u"100%");
     EXPECT_EQ(form().Progress_File_Percent_Lab->Caption(), u"100%");
