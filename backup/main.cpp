@@ -10,6 +10,7 @@
 #include "ui/screenshot.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
 namespace {
@@ -35,9 +36,7 @@ Options ReadOptions(int argc, char** argv)
     return options;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     const Options options = ReadOptions(argc, argv);
     std::string error;
@@ -58,5 +57,20 @@ int main(int argc, char** argv)
         return ui::SaveFormScreenshot(*MainForm, options.screenshot);
     }
     ui::Application->Run();
+    return 0;
+}
+
+}  // namespace
+
+// An unexpected error that reaches the entry is shown and ends the program, nothing is retried.
+int main(int argc, char** argv)
+{
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        ui::App().ShowException(platform::FromUtf8(error.what()));
+    } catch (...) {
+        ui::App().ShowException(u"Unknown error.");
+    }
     return 0;
 }
