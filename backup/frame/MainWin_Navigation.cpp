@@ -168,6 +168,12 @@ void HighlightGroup(TMainForm& form, int group)
     const auto& groups = MenuGroups();
     LoadPngResource(form.*groups[group].BtnImg, 22001);
     if (groups[group].IdleGated && form.Idle != 1) {
+        // Back on the running job's page: a group shown meanwhile takes its greyed look again.
+        for (int other = 0; other < kMenuGroupCount; ++other) {
+            if (other != group && !(form.*groups[other].BtnImg)->Enabled()) {
+                LoadPngResource(form.*groups[other].BtnImg, 22003);
+            }
+        }
         return;
     }
     for (int other = 0; other < kMenuGroupCount; ++other) {

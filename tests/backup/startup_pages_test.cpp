@@ -181,6 +181,7 @@ TEST_F(JobPages, CancelStaysAndWorksFromAnotherPage)
 
     uit::Click(*form().Menu_BacIndex_BtnImg);
     EXPECT_EQ(form().CurrentPage, 3) << "the job's page comes back";
+    EXPECT_EQ(form().Menu_SetIndex_BtnImg->Picture().ResourceId(), 22003) << "greyed again, not highlighted";
     ClosePanel();
 }
 
