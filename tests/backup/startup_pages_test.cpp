@@ -245,6 +245,11 @@ TEST_F(JobPages, MinimiseAtLaunchHidesOnlyWhereATrayIconShows)
         form().ShowForm();
         EXPECT_TRUE(ui::Application->Minimized()) << c.name;
         EXPECT_EQ(ui::Application->WindowShown(), c.windowShown) << c.name;
+        ui::Application->Restore();
+        ui::Application->SetWindowShown(true);
+        uit::Click(*form().Main_ExitBtn_Img);
+        EXPECT_TRUE(ui::Application->Minimized()) << c.name << ": the title bar's exit";
+        EXPECT_EQ(ui::Application->WindowShown(), c.windowShown) << c.name << ": the title bar's exit";
         Close();
         ui::Application->Restore();
         ui::Application->SetWindowShown(true);
