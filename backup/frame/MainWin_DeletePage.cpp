@@ -47,7 +47,9 @@ void ToggleClickedTick(const TMainForm& form, TTreeView* tree, int x, int y)
 // A rebuild waits until no listing loop and no repeat pass runs on the tree.
 void RebuildWhenIdle(TMainForm& form, TTimer* timer, TTreeView* tree, int repeatPasses, int kind)
 {
-    if (repeatPasses == 0 && form.ContentFillIdle == 1) {
+    // A confirmed delete counting down reads the ticks the user set: rebuilding would clear them.
+    const bool deleteCountingDown = form.DE_Timer->Enabled() || form.DM_Timer->Enabled();
+    if (repeatPasses == 0 && form.ContentFillIdle == 1 && !deleteCountingDown) {
         timer->SetEnabled(false);
         BuildDeleteTree(form, *tree, *form.Del_PC_Show_Edit, kind);
     }

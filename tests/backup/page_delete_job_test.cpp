@@ -112,7 +112,6 @@ TEST_F(DeleteJob, FirstEasyRunGoesAfterTheCountdownAndTheSecondStillRestores)
     const auto changed = Host("c/Data/report.doc");
     std::filesystem::last_write_time(changed, std::filesystem::last_write_time(changed) + std::chrono::hours(1));
     EasyBackup(kSecondRun);
-    ui_.Advance(1000);  // the delete trees follow the finished backups
 
     form().Del_PC_Show_Edit->SetText(PcEditText());
     BuildDeleteTree(form(), *form().DE_Tree, *form().Del_PC_Show_Edit, 1);
