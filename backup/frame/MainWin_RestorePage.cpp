@@ -17,6 +17,7 @@
 #include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/RestoreControls.h"
 #include "backup/layout/EnableStates.h"
+#include "backup/layout/LanguageStyles.h"
 #include "backup/layout/PageLayout.h"
 
 #include <memory>
@@ -132,7 +133,9 @@ void TMainForm::Res_BrowserBtn_ImgClick(TObject*)
         return;
     }
     std::u16string destination = Res_Dest_Edit->Text();
-    if (ChooseRestoreDestination(RestoreToOriginal, destination)) {
+    const bool chosen = ChooseRestoreDestination(RestoreToOriginal, destination);
+    ApplyRestorePageBiDi(*this);
+    if (chosen) {
         Res_Dest_Edit->SetText(destination);
     }
 }

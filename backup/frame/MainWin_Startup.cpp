@@ -21,6 +21,7 @@
 #include "backup/frame/Loading_Win.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/Startup.h"
+#include "backup/layout/LanguageStyles.h"
 #include "backup/layout/ScheduleKindSwitch.h"
 #include "platform/clock.h"
 
@@ -132,6 +133,7 @@ void RunStartupSequence(TMainForm& form)
     SetDeleteTreeCaptions(form, *form.DM_Tree, kManualDeleteKind);
     SetLoadingPercent(*loading, 48);
     LoadRestoreDestSetting(form, form.Res_Dest_Edit);
+    ApplyRestorePageBiDi(form);
     SetLoadingPercent(*loading, 53);
     FillPcFolderCombo(form.AF_PC_Sel_CBox, form.AF_PC_Show_Edit, form.ExternalDrives);
     SetLoadingPercent(*loading, 60);

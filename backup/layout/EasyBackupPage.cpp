@@ -5,7 +5,6 @@
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/ResourceLoaders.h"
-#include "backup/layout/RtlStyle.h"
 #include "backup/layout/SkinnedButton.h"
 
 namespace {
@@ -406,15 +405,5 @@ void ApplyEasyBackupCaptions(TMainForm& form)
     }
     form.Bac_Dest_Title_Lab->SetCaption(LookupText(table, 20062));
     form.BE_Renew_Btn_Lab->SetCaption(LookupText(table, 20018));
-    form.Bac_Dest_Edit->Font().SetCharset(form.FontCharset);
-    form.Bac_Dest_CBox->Font().SetCharset(form.FontCharset);
-    if (form.LangId == kRtlLangId) {
-        SetEditRightAligned(form.Bac_Dest_Edit);
-        SetComboRightAligned(form.Bac_Dest_CBox);
-    } else {
-        ClearEditRightAligned(form.Bac_Dest_Edit);
-        ClearComboRightAligned(form.Bac_Dest_CBox);
-    }
-    ClearViewRtlLayout(form.BM_Tree);
     ShowLocalDiskCapacity(form);
 }

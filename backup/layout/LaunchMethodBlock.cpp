@@ -192,11 +192,4 @@ void ApplyLaunchMethodCaptions(TMainForm& form)
     form.Auto_Sch_Lab->SetCaption(LookupText(table, 20078));
     form.Aes_Check_Lab->SetCaption(LookupText(table, 20079));
     form.AC_FuncSel_Title_Lab->SetCaption(LookupText(table, 20080));
-    for (TControl* control : std::initializer_list<TControl*>{form.AC_FuncSel_Title_Lab, form.AC_FuncSel_Edit,
-                                                              form.AC_FuncSel_CBox}) {
-        control->Font().SetCharset(form.FontCharset);
-    }
-    if (form.LangId == kRtlLangId) {
-        form.Auto_Plugin_Time_Set_Edit->SetBiDiMode(ui::TBiDiMode::bdRightToLeft);
-    }
 }

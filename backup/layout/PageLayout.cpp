@@ -10,6 +10,7 @@
 #include "backup/layout/EasyBackupPage.h"
 #include "backup/layout/RestorePage.h"
 #include "backup/layout/FavoritesPage.h"
+#include "backup/layout/LanguageStyles.h"
 #include "backup/layout/ProgressLayout.h"
 #include "backup/layout/SettingsRelayout.h"
 #include "backup/layout/WindowLayout.h"
@@ -27,28 +28,13 @@ void SetMenuButtonHeight(TImage* image, TLabel* label, int height, bool wordWrap
     label->SetWordWrap(wordWrap);
 }
 
-void SetLabelLook(TControl* control, BYTE charset, ui::TBiDiMode mode)
-{
-    if (auto* label = dynamic_cast<TLabel*>(control)) {
-        label->Font().SetCharset(charset);
-        label->SetBiDiMode(mode);
-    }
-    if (auto* parent = dynamic_cast<TWinControl*>(control)) {
-        for (int i = 0; i < parent->ControlCount(); ++i) {
-            SetLabelLook(parent->Controls(i), charset, mode);
-        }
-    }
-}
-
 }  // namespace
 
 void ApplyLanguage(TMainForm& form)
 {
     form.LanguagePassRunning = 1;
-    form.FontCharset = CharsetOfLanguage(form.LangId);
-    form.LabelBiDiMode = form.LangId == kRtlLangId ? 1 : 0;
-    SetLabelLook(&form, form.FontCharset,
-                 form.LabelBiDiMode != 0 ? ui::TBiDiMode::bdRightToLeft : ui::TBiDiMode::bdLeftToRight);
+    ApplyLanguageCharsets(form);
+    ApplyReadingOrder(form);
     FillDebugInfo(form.DebugInfo_Memo, form.LangId);
     ApplyMenuCaptions(form);
     form.Main_Btn_Help_Hint_Lab->SetHint(LookupText(*form.LangTable, 20204));

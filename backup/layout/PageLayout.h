@@ -10,8 +10,8 @@ class TMainForm;
 void ResetButtonSkins(TMainForm& form);
 // Once, for the language 1025, before ApplyLanguage: mirrors the title area, menu and pages.
 void ApplyRtlLayout(TMainForm& form);
-// Charset and reading order of every caption, the overview text, menu and page captions and
-// hints, the work button captions; ends with the relayout of the current direction.
+// Charsets, reading orders and styles of the language, the overview text, menu and page captions
+// and hints, the work button captions; ends with the relayout of the current direction.
 void ApplyLanguage(TMainForm& form);
 // Group and sub-button captions, the current page's title, and the tray menu's quit caption
 // (text 20007 with "Harbex Solo+" and, for a start path, "_" and its first character).

@@ -297,11 +297,7 @@ void ApplyProgressPanelLanguage(TMainForm &form) {
   columns.Items(1)->SetCaption(LookupText(table, 20173));
   columns.Items(2)->SetCaption(LookupText(table, 20174));
   form.PB_Btn_Lab->SetCaption(LookupText(table, 20004));
-  const auto numberAlignment = form.LangId == kRtlLangId
-                                   ? ui::TAlignment::taRightJustify
-                                   : ui::TAlignment::taLeftJustify;
   for (const ResultLine &line : kResultLines) {
     (form.*line.Title)->SetCaption(LookupText(table, line.TextId) + u":");
-    (form.*line.Num)->SetAlignment(numberAlignment);
   }
 }

@@ -9,7 +9,6 @@
 #include "backup/layout/HotkeyBlock.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/ScheduleBlock.h"
-#include "backup/layout/SchedulePickers.h"
 
 namespace {
 
@@ -58,10 +57,6 @@ void ApplyHotkeyScheduleLanguage(TMainForm& form)
     caption(form.Time_Set_Spe_Month_Lab, 20086);
     caption(form.Time_Set_Spe_Date_Lab, 20087);
     caption(form.Sch_List_Title_Lab, 20084);
-    for (const SchedulePicker& p : SchedulePickers()) {
-        (form.*p.List)->Font().SetCharset(form.FontCharset);
-    }
-    form.SB_FuncSel_CBox->Font().SetCharset(form.FontCharset);
     FillSbFuncCombo(form, form.SB_FuncSel_CBox, form.SB_FuncSel_Edit);
     if (form.ScheduleKind != 2) {
         FillWeekdayCombo(form, form.Time_Set_Reg_Day_CBox, form.Time_Set_Reg_Day_Show_Edit);
