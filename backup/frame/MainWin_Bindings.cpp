@@ -65,7 +65,7 @@ void TMainForm::BindHandlers()
           MainBK_UpFrame_Img, MainBK_Box_LU_Img, MainBK_Box_LD_Img, MainBK_Box_RU_Img, MainBK_Box_RD_Img,
           Work_TitleIco_Img, Work_Title_Lab, Work_Title_Des_Lab, HorzLine_Up_Pan, HorzLine_Low_Pan,
           static_cast<TControl*>(Sum_Pro_Pan), Sum_Dev_Pan, Bac_Pan, Res_Pan, Del_Pan, App_Fav_Pan, Set_Gen_Pan,
-          Set_Bac_Pan, Set_Upd_Pan}) {
+          Set_Bac_Pan, Set_Upd_Pan, Progress_Pan}) {
         BindMove(passive, this, &TMainForm::FormMouseMove);
     }
 

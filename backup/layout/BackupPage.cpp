@@ -91,16 +91,6 @@ void RelayoutRtlBackupPage(TMainForm& form)
     PlaceBackupTree(form);
 }
 
-void RestBackupPageSkins(TMainForm& form, int page)
-{
-    if (page == kEasyPage) {
-        LoadPngResource(form.BE_Renew_BK_Left_Img, 25015);
-        LoadPngResource(form.BE_Renew_BK_Center_Img, 25018);
-        LoadPngResource(form.BE_Renew_BK_Right_Img, 25021);
-    }
-    LoadPngResource(form.Bac_Dest_SelBtn_Img, 23010);
-}
-
 void SwitchBackupPage(TMainForm& form, int page)
 {
     const bool easy = page == kEasyPage;

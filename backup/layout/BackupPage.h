@@ -12,5 +12,3 @@ void RelayoutRtlBackupPage(TMainForm& form);
 // The part of the page switch of pages 3 and 4 that belongs to the backup panel: header caption,
 // the two switches and the relayout of the current direction.
 void SwitchBackupPage(TMainForm& form, int page);
-// The resting pictures of the page's Renew button (page 3) and drop-down button (pages 3 and 4).
-void RestBackupPageSkins(TMainForm& form, int page);

@@ -8,7 +8,6 @@
 #include "backup/frame/WindowSkin.h"
 #include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/LayoutHelpers.h"
-#include "backup/layout/RtlStyle.h"
 #include "backup/layout/SkinTabs.h"
 #include "backup/layout/WindowLayout.h"
 
@@ -406,29 +405,4 @@ void ApplyFavoritesCaptions(TMainForm& form)
     TLabel* treeFrame = form.AF_Tree_BK_Lab;
     treeFrame->SetHeight(BottomOf(deep) - 2 * treeFrame->Left() - treeFrame->Top());
     form.AF_Tree->SetHeight(BottomOf(treeFrame) - form.AF_Tree->Top() - 1);
-
-    for (TEdit* edit : {form.AF_Dest_Edit, form.AF_PC_Show_Edit}) {
-        edit->Font().SetCharset(form.FontCharset);
-    }
-    for (TComboBox* combo : {form.AF_Dest_CBox, form.AF_PC_Sel_CBox}) {
-        combo->Font().SetCharset(form.FontCharset);
-    }
-    if (form.LangId == kRtlLangId) {
-        SetEditRightAligned(form.AF_Dest_Edit);
-        SetEditRightAligned(form.AF_PC_Show_Edit);
-        SetComboRightAligned(form.AF_Dest_CBox);
-        SetComboRightAligned(form.AF_PC_Sel_CBox);
-    } else {
-        ClearEditRightAligned(form.AF_Dest_Edit);
-        ClearEditRightAligned(form.AF_PC_Show_Edit);
-        ClearComboRightAligned(form.AF_Dest_CBox);
-        ClearComboRightAligned(form.AF_PC_Sel_CBox);
-    }
-    ClearViewRtlLayout(form.AF_Tree);
-}
-
-void RestFavoritesPageSkins(TMainForm& form)
-{
-    LoadPngResource(form.AF_PC_Sel_Btn_Img, kOpenerSkin);
-    LoadPngResource(form.AF_Dest_SelBtn_Img, kOpenerSkin);
 }

@@ -19,5 +19,3 @@ void RelayoutRtlFavoritesPage(TMainForm& form);
 // Captions of the current language, the tab height they need (35 when one does not fit, else 20)
 // and the vertical positions that follow from it.
 void ApplyFavoritesCaptions(TMainForm& form);
-// The drop-down buttons' resting picture.
-void RestFavoritesPageSkins(TMainForm& form);

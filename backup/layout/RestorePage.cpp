@@ -324,16 +324,3 @@ void ApplyRestorePageCaptions(TMainForm& form)
         form.Res_Dest_Edit->SetText(LookupText(table, 20064));
     }
 }
-
-void RestRestorePageSkins(TMainForm& form)
-{
-    LoadPngResource(form.Res_Time_Sel_Btn_Img, 23079);
-    if (form.Idle != 1) {
-        return;
-    }
-    LoadPngResource(form.Res_PC_Sel_Btn_Img, 23010);
-    LoadPngResource(form.Res_BrowserBtn_Img, 23007);
-    LoadPngResource(form.RE_Renew_BK_Left_Img, 25015);
-    LoadPngResource(form.RE_Renew_BK_Center_Img, 25018);
-    LoadPngResource(form.RE_Renew_BK_Right_Img, 25021);
-}
