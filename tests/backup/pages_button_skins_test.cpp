@@ -1,0 +1,126 @@
+// Buttons light up under the pointer and return to their resting pictures once it moves on.
+
+#include "backup/engine/ProgressPanel.h"
+#include "backup/frame/MainWin.h"
+#include "backup/frame/ResourceLoaders.h"
+#include "backup/layout/EnableStates.h"
+#include "frame_fixture.h"
+#include "ui/testing.h"
+
+#include <vector>
+
+namespace {
+
+namespace uit = ui::testing;
+
+using PagesButtonSkins = frametest::MainWindowMachine;
+
+int SkinOf(const TImage* image)
+{
+    return image->Picture().ResourceId();
+}
+
+void ShowPageBy(std::initializer_list<TLabel*> clicks)
+{
+    for (TLabel* label : clicks) {
+        uit::Click(*label);
+    }
+}
+
+TEST_F(PagesButtonSkins, PageButtonsRestOnceThePointerLeavesThem)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    struct Case {
+        const char* name;
+        std::vector<TLabel*> clicks;
+        TControl* pointed;
+        TImage* image;
+        int hover;
+        int rest;
+    };
+    const Case cases[] = {
+        {"easy delete opener", {f.Menu_DelIndex_BtnLab, f.Menu_Del_EasyBtn_Lab}, f.Del_PC_Sel_Btn_Img,
+         f.Del_PC_Sel_Btn_Img, 23011, 23010},
+        {"manual delete opener", {f.Menu_Del_ManualBtn_Lab}, f.Del_PC_Sel_Btn_Img, f.Del_PC_Sel_Btn_Img, 23011,
+         23010},
+        {"hotkey function opener", {f.Menu_SetIndex_BtnLab, f.Menu_Set_BacBtn_Lab, f.SBT_Hotkey_Lab},
+         f.SB_FuncSel_Btn_Img, f.SB_FuncSel_Btn_Img, 23011, 23010},
+        {"add button", {}, f.Add_Btn_Lab, f.Add_BK_Center_Img, 24008, 24007},
+        {"schedule hour opener", {f.SBT_Time_Lab}, f.Time_Set_Reg_Hou_Sel_Btn_Img, f.Time_Set_Reg_Hou_Sel_Btn_Img,
+         23011, 23010},
+        {"schedule minute opener", {}, f.Time_Set_Reg_Min_Sel_Btn_Img, f.Time_Set_Reg_Min_Sel_Btn_Img, 23011, 23010},
+        {"schedule day opener", {}, f.Time_Set_Reg_Day_Sel_Btn_Img, f.Time_Set_Reg_Day_Sel_Btn_Img, 23011, 23010},
+    };
+    for (const Case& c : cases) {
+        for (TLabel* label : c.clicks) {
+            uit::Click(*label);
+        }
+        ASSERT_TRUE(c.pointed->Showing()) << c.name;
+        uit::MouseMove(*c.pointed);
+        EXPECT_EQ(SkinOf(c.image), c.hover) << c.name;
+        uit::MouseMove(*f.Work_Title_Lab);
+        EXPECT_EQ(SkinOf(c.image), c.rest) << c.name;
+    }
+}
+
+TEST_F(PagesButtonSkins, GreyedSchedulePickersKeepTheirPicture)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    ShowPageBy({f.Menu_SetIndex_BtnLab, f.Menu_Set_BacBtn_Lab, f.SBT_Time_Lab});
+    TImage* greyed = f.Time_Set_Spe_Mon_Sel_Btn_Img;
+    ASSERT_FALSE(greyed->Enabled());
+    const int before = SkinOf(greyed);
+    uit::MouseMove(*f.Work_Title_Lab);
+    EXPECT_EQ(SkinOf(greyed), before);
+    EXPECT_NE(before, 23010);
+}
+
+// While a job runs the page's buttons keep the look it gave them; the result panel's OK button
+// lights up once the job has finished and rests again when the pointer moves on.
+TEST_F(PagesButtonSkins, ResultPanelOkButtonRestsAndTheJobPageKeepsItsLook)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    ShowPageBy({f.Menu_ResIndex_BtnLab});
+    ASSERT_EQ(f.CurrentPage, 5);
+    uit::MouseDown(*f.Res_Time_Sel_Btn_Img, -1, -1, ui::kButtonRight);
+    uit::MouseUp(*f.Res_Time_Sel_Btn_Img, -1, -1, ui::kButtonRight);
+    ASSERT_EQ(SkinOf(f.Res_Time_Sel_Btn_Img), 23078);
+    f.Idle = 0;
+    SetRestorePageEnabled(f, 1, false);
+    uit::MouseMove(*f.Work_Title_Lab);
+    EXPECT_EQ(SkinOf(f.Res_Time_Sel_Btn_Img), 23078) << "a job runs";
+    EXPECT_EQ(SkinOf(f.Res_PC_Sel_Btn_Img), 23009);
+
+    ShowProgressPanel(f);
+    TControl& background = *f.Progress_Pan;
+    const int besideX = f.Progress_OK_Btn_Pan->Left() - 2;
+    const int besideY = f.Progress_OK_Btn_Pan->Top() + 2;
+    uit::MouseMove(*f.PB_Btn_Lab);
+    EXPECT_EQ(SkinOf(f.PB_BK_Center_Img), 24006) << "greyed until the end";
+    ShowProgressResults(f);
+    uit::MouseMove(*f.PB_Btn_Lab);
+    EXPECT_EQ(SkinOf(f.PB_BK_Center_Img), 24008);
+    uit::MouseMove(background, besideX, besideY);
+    EXPECT_EQ(SkinOf(f.PB_BK_Left_Img), 24004);
+    EXPECT_EQ(SkinOf(f.PB_BK_Center_Img), 24007);
+    EXPECT_EQ(SkinOf(f.PB_BK_Right_Img), 24010);
+    EXPECT_EQ(SkinOf(f.Res_Time_Sel_Btn_Img), 23078);
+}
+
+TEST_F(PagesButtonSkins, DevicePictureInvitesAClickOnlyWithADrive)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    ShowPageBy({f.Menu_Sum_DevBtn_Lab});
+    ASSERT_EQ(f.CurrentPage, 2);
+    ASSERT_EQ(f.ExternalDrives.Count, 0);
+    LoadPngResource(f.Sum_Dev_MainIco_Img, 23023);
+    uit::MouseMove(*f.Work_Title_Lab);
+    EXPECT_EQ(SkinOf(f.Sum_Dev_MainIco_Img), 23023);
+    EXPECT_EQ(f.Sum_Dev_MainIco_Img->Cursor(), ui::crDefault);
+}
+
+}  // namespace
