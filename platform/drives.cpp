@@ -104,10 +104,7 @@ HostPath ToHostPath(std::u16string_view windowsPath)
             continue;
         }
         if (name == u"..") {
-            if (!names.empty()) {
-                names.pop_back();
-            }
-            continue;
+            return Failed(ERROR_BAD_PATHNAME);
         }
         if (std::any_of(name.begin(), name.end(), IsForbiddenInName)) {
             return Failed(ERROR_INVALID_NAME);
@@ -123,7 +120,9 @@ HostPath ToHostPath(std::u16string_view windowsPath)
         if (result.path.back() != '/') {
             result.path += '/';
         }
-        result.path += ToUtf8(name);
+        if (!ToHostName(name, result.path)) {
+            return Failed(ERROR_INVALID_NAME);
+        }
     }
     return result;
 }

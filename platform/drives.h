@@ -32,10 +32,12 @@ void UnmountDrive(char16_t letter);
 void ClearDrives();
 
 // Maps "X:\a\b" (or "X:", "X:\"; "/" is taken for "\") to the Linux path below the drive's host
-// folder; "." and ".." are resolved in the text and never leave the drive. Fails, with the numbers
-// Windows gives for the same path, with ERROR_PATH_NOT_FOUND for an unknown letter or a path without
-// a drive, ERROR_INVALID_NAME for a name holding one of < > : " | ? * or a control character, and
-// ERROR_FILENAME_EXCED_RANGE for a path of MAX_PATH (260) characters or more.
+// folder; "." and empty names are dropped. A ".." name is refused (ERROR_BAD_PATHNAME), so no path
+// text ever walks up, and names map losslessly (platform/text.h ToHostName), so no name becomes
+// two. Fails, with the numbers Windows gives for the same path, with ERROR_PATH_NOT_FOUND for an
+// unknown letter or a path without a drive, ERROR_INVALID_NAME for a name holding one of
+// < > : " | ? *, a control character or a unit no host name gives, and ERROR_FILENAME_EXCED_RANGE
+// for a path of MAX_PATH (260) characters or more.
 // The names are mapped as written; platform/host_case.h matches them case-insensitively.
 struct HostPath {
     std::string path;

@@ -66,7 +66,7 @@ private:
 FoundName MakeFoundName(std::string onDisk)
 {
     FoundName found{std::move(onDisk), {}, {}};
-    found.name = FromUtf8(found.onDisk);
+    found.name = FromHostName(found.onDisk);
     found.sortKey = UpperCase(found.name);
     return found;
 }
@@ -115,7 +115,9 @@ std::vector<FoundName> ListLiteral(const HostPath& folder, std::u16string_view n
 {
     HostPath entry = folder;
     entry.path += '/';
-    entry.path += ToUtf8(name);
+    if (!ToHostName(name, entry.path)) {
+        return {};
+    }
     struct stat info{};
     if (WithCaseFallback(entry, [&info](const char* path) { return ::lstat(path, &info); }) != 0) {
         return {};

@@ -58,7 +58,7 @@ public:
         }
         std::lock_guard lock(mutex_);
         FolderNames& names = Current(folder, info);
-        const auto found = names.byUpperName.find(UpperCase(FromUtf8(name)));
+        const auto found = names.byUpperName.find(UpperCase(FromHostName(name)));
         return found == names.byUpperName.end() ? std::string() : found->second;
     }
 
@@ -68,7 +68,7 @@ public:
         for (auto& names : folders_) {
             struct stat info{};
             if (names.path == folder && ::stat(folder.c_str(), &info) == 0) {
-                names.byUpperName.insert_or_assign(UpperCase(FromUtf8(name)), name);
+                names.byUpperName.insert_or_assign(UpperCase(FromHostName(name)), name);
                 Stamp(names, info);
                 return;
             }
@@ -95,7 +95,7 @@ private:
             while (const dirent* entry = ::readdir(dir.get())) {
                 const std::string_view name = entry->d_name;
                 if (name != "." && name != "..") {
-                    names.byUpperName.emplace(UpperCase(FromUtf8(name)), std::string(name));
+                    names.byUpperName.emplace(UpperCase(FromHostName(name)), std::string(name));
                 }
             }
         }

@@ -33,7 +33,7 @@ std::u16string WindowsPathOfHost(const std::string& hostPath)
         if (!below) {
             continue;
         }
-        std::u16string rest = FromUtf8(hostPath.substr(root == "/" ? 1 : root.size() + 1));
+        std::u16string rest = FromHostName(hostPath.substr(root == "/" ? 1 : root.size() + 1));
         std::replace(rest.begin(), rest.end(), u'/', u'\\');
         return std::u16string{drive.letter, u':', u'\\'} + rest;
     }

@@ -42,7 +42,7 @@ std::u16string OnDriveC(const std::string& home, const std::string& linuxPath)
     }
     std::u16string path = u"C:\\";
     if (relative != ".") {
-        for (char16_t c : FromUtf8(relative.string())) {
+        for (char16_t c : FromHostName(relative.string())) {
             path += c == u'/' ? u'\\' : c;
         }
     }

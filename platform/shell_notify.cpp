@@ -65,7 +65,7 @@ public:
             }
         }
         for (const std::string& name : names) {
-            WatchTree(host + "/" + name, JoinWindows(windows, FromUtf8(name)), depth + 1);
+            WatchTree(host + "/" + name, JoinWindows(windows, FromHostName(name)), depth + 1);
         }
     }
 
@@ -110,7 +110,7 @@ private:
         }
         const WatchedFolder parent = found->second;
         const std::string name = event.name;
-        const std::u16string path = JoinWindows(parent.windows, FromUtf8(name));
+        const std::u16string path = JoinWindows(parent.windows, FromHostName(name));
         const bool folder = (event.mask & IN_ISDIR) != 0;
         if (!(event.mask & IN_MOVED_TO) || pendingMove_.cookie != event.cookie) {
             FlushMoveFrom(changes);
@@ -164,7 +164,9 @@ private:
             }
             const std::u16string rest = watched.windows.substr(oldPath.size());
             watched.windows = newPath + rest;
-            watched.host = newHost + ToUtf8(rest);
+            watched.host = newHost;
+            // rest holds names read from the host, so it always maps back.
+            (void)ToHostName(rest, watched.host);
             for (char& c : watched.host) {
                 c = c == '\\' ? '/' : c;
             }

@@ -36,6 +36,70 @@ void AppendUtf16(std::u16string& out, char32_t cp)
     }
 }
 
+constexpr char16_t kEscapeFirst = 0xDC80;
+constexpr char16_t kEscapeLast = 0xDCFF;
+
+bool IsHighSurrogate(char32_t c)
+{
+    return c >= 0xD800 && c < 0xDC00;
+}
+
+bool IsLowSurrogate(char32_t c)
+{
+    return c >= 0xDC00 && c < 0xE000;
+}
+
+char16_t EscapedByte(unsigned char b)
+{
+    return static_cast<char16_t>(kEscapeFirst + (b - 0x80));
+}
+
+// Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF); each byte that does not
+// start a valid sequence becomes invalid(byte) and the decoding goes on at the next byte.
+template <class Invalid>
+std::u16string DecodeUtf8(std::string_view text, Invalid invalid)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        int extra = 0;
+        char32_t cp = 0;
+        if (b < 0x80) {
+            cp = b;
+        } else if ((b & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = b & 0x07;
+        } else {
+            out += invalid(b);
+            ++i;
+            continue;
+        }
+        bool valid = i + extra < text.size();
+        for (int k = 1; valid && k <= extra; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            valid = (c & 0xC0) == 0x80;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+        if (!valid || cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
+            out += invalid(b);
+            ++i;
+            continue;
+        }
+        AppendUtf16(out, cp);
+        i += extra + 1;
+    }
+    return out;
+}
+
 // Windows-1252 bytes 0x80..0x9F; 0 marks the five unassigned bytes.
 constexpr std::array<char16_t, 32> kAnsiHigh = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -63,53 +127,38 @@ std::string ToUtf8(std::u16string_view text)
 
 std::u16string FromUtf8(std::string_view text)
 {
-    std::u16string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        char32_t cp = 0;
-        if (b < 0x80) {
-            cp = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = b & 0x07;
+    return DecodeUtf8(text, [](unsigned char) { return u'\uFFFD'; });
+}
+
+std::u16string FromHostName(std::string_view name)
+{
+    return DecodeUtf8(name, EscapedByte);
+}
+
+bool ToHostName(std::u16string_view name, std::string& out)
+{
+    std::string bytes;
+    bytes.reserve(name.size());
+    bool escaped = false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i];
+        if (IsHighSurrogate(c) && i + 1 < name.size() && IsLowSurrogate(name[i + 1])) {
+            AppendUtf8(bytes, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (name[i + 1] - 0xDC00));
+            ++i;
+        } else if (c >= kEscapeFirst && c <= kEscapeLast) {
+            bytes += static_cast<char>(c - kEscapeFirst + 0x80);
+            escaped = true;
+        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+            return false;
         } else {
-            out += u'\uFFFD';
-            ++i;
-            continue;
+            AppendUtf8(bytes, c);
         }
-        if (i + extra >= text.size()) {
-            out += u'\uFFFD';
-            ++i;
-            continue;
-        }
-        bool valid = true;
-        for (int k = 1; k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(text[i + k]);
-            if ((c & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-        if (!valid || cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
-            out += u'\uFFFD';
-            ++i;
-            continue;
-        }
-        AppendUtf16(out, cp);
-        i += extra + 1;
     }
-    return out;
+    if (escaped && FromHostName(bytes) != name) {
+        return false;
+    }
+    out += bytes;
+    return true;
 }
 
 std::string ToAnsi(std::u16string_view text)

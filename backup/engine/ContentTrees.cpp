@@ -2,6 +2,7 @@
 
 #include "backup/engine/ContentNodePath.h"
 #include "backup/engine/DriveEntries.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/RunPaths.h"
 #include "backup/engine/SourceTrees.h"
@@ -115,7 +116,8 @@ void FillContentLevel(ui::TTreeView* tree, ui::TTreeNode* node, const std::u16st
             }
         }
         const std::u16string name = entry.cFileName;
-        if (!IsDotsName(name) && !IsRunListFileName(name)) {
+        // A name no Windows folder holds would name another entry once joined to its parents.
+        if (!IsDotsName(name) && !IsRunListFileName(name) && IsSafeDriveName(name)) {
             AddContentNode(node, tree, name, platform::SystemIconOfPath(base + name, false));
         }
         return true;
@@ -136,7 +138,7 @@ void FillRunFolders(ui::TTreeView* tree, ui::TTreeNode* parent, const std::u16st
     std::vector<std::u16string> runs;
     ForEachFolderEntry(base, [&](const WIN32_FIND_DATAW& entry, int) {
         const bool wanted = parent != nullptr || entry.cFileName == stamp;
-        if (IsDirectoryEntry(entry) && !IsDotsName(entry.cFileName) && wanted) {
+        if (IsWalkedFolderEntry(entry) && IsSafeDriveName(entry.cFileName) && wanted) {
             runs.emplace_back(entry.cFileName);
         }
         return true;

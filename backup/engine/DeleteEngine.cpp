@@ -1,6 +1,7 @@
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/Delete.h"
 #include "backup/engine/DriveEntries.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/RunPaths.h"
@@ -19,7 +20,7 @@ std::vector<std::u16string> RunsFrom(const std::u16string& base, const std::u16s
     std::vector<std::u16string> runs;
     ForEachFolderEntry(base, [&](const WIN32_FIND_DATAW& entry, int) {
         const std::u16string name = entry.cFileName;
-        if (IsDirectoryEntry(entry) && !IsDotsName(name) && name >= stamp) {
+        if (IsDirectoryEntry(entry) && !IsLinkEntry(entry) && !IsDotsName(name) && name >= stamp) {
             runs.push_back(name);
         }
         return true;
@@ -35,6 +36,9 @@ bool RehomeReference(ui::TStringList& workList, int index, const std::u16string&
 {
     if (rehomedPath.empty()) {
         const std::u16string target = runFolder + CharsFrom(path, runFolder.size());
+        if (!LiesInsideFolder(target, runFolder) || CrossesDriveLink(target)) {
+            return false;
+        }
         CreateDirPath(ParentFolderOf(target));
         DWORD error = 0;
         if (!CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error)) {
@@ -64,7 +68,7 @@ bool DeleteSelectedItems(ui::TTreeView& tree, ui::TTreeNode* node, const DELETE_
     for (int j = count - 1; j >= 0; --j) {
         const std::u16string& path = selection.Paths[static_cast<std::size_t>(j)];
         const std::u16string stamp = CharsFrom(path, base.size()).substr(0, kRunStampLength);
-        if (!path.starts_with(base) || !IsRunStampName(stamp) ||
+        if (!LiesInsideFolder(path, base) || CrossesDriveLink(path) || !IsRunStampName(stamp) ||
             !DeleteBackupItem(workList, base, stamp, path, notifier)) {
             result = false;
             break;
@@ -82,12 +86,13 @@ bool DeleteBackupItem(ui::TStringList& workList, const std::u16string& baseFolde
     if (!FindEntry(path, &found)) {
         return true;
     }
+    // A link goes as a link: re-homing would copy what lies behind it.
+    if (IsLinkEntry(found)) {
+        return DeleteTree(path);
+    }
     if (!IsDirectoryEntry(found)) {
         return UpdateLaterRunReferences(workList, baseFolder, stamp, path, ReferencePass::Rehome, notifier) &&
                DeleteTree(path);
-    }
-    if (IsLinkEntry(found)) {
-        return DeleteTree(path);
     }
     std::vector<WIN32_FIND_DATAW> entries;
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
@@ -95,12 +100,19 @@ bool DeleteBackupItem(ui::TStringList& workList, const std::u16string& baseFolde
         return true;
     });
     for (const WIN32_FIND_DATAW& entry : entries) {
+        // A name no Windows folder holds would name another entry once joined: it stays, and so
+        // does its folder.
+        if (IsDotsName(entry.cFileName) || !IsSafeDriveName(entry.cFileName)) {
+            continue;
+        }
         const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
-        if (!IsDirectoryEntry(entry)) {
+        if (IsLinkEntry(entry)) {
+            DeleteTree(child);
+        } else if (!IsDirectoryEntry(entry)) {
             if (UpdateLaterRunReferences(workList, baseFolder, stamp, child, ReferencePass::Rehome, notifier)) {
                 DeleteTree(child);
             }
-        } else if (!IsDotsName(entry.cFileName)) {
+        } else {
             DeleteBackupItem(workList, baseFolder, stamp, child, notifier);
         }
     }

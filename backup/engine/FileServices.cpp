@@ -1,5 +1,7 @@
 #include "backup/engine/FileServices.h"
 
+#include "backup/engine/DrivePathCheck.h"
+
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
@@ -157,6 +159,10 @@ bool DeleteTree(const std::u16string& path)
     if (IsDirectory(attributes) || EndsInDriveRoot(path)) {
         ForEachEntry(path, u"*.*", [&](const WIN32_FIND_DATAW& entry) {
             PumpPendingMessages();
+            // A name no Windows folder holds would name another entry once joined: it stays.
+            if (!IsSafeDriveName(entry.cFileName)) {
+                return true;
+            }
             const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
             if (!IsDirectory(entry.dwFileAttributes)) {
                 SaveAndClearAttributes(child);
@@ -242,16 +248,22 @@ bool CopyItemTree(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringLi
         if (IsSystem(entry.dwFileAttributes) || IsDots(entry.cFileName)) {
             return true;
         }
+        const std::u16string child = WithTrailingBackslash(source) + entry.cFileName;
+        if (!IsSafeDriveName(entry.cFileName) || IsLink(entry.dwFileAttributes)) {
+            // Joined, such a name would name another file; a link is never followed.
+            ReportFailedFile(errorList, failed, entry,
+                             IsLink(entry.dwFileAttributes) ? ERROR_CANT_ACCESS_FILE : ERROR_BAD_PATHNAME, child);
+            return true;
+        }
         if (IsDirectory(entry.dwFileAttributes)) {
-            if (!IsLink(entry.dwFileAttributes) &&
-                !CopyItemTree(errorList, pathLabel, completed, failed, source, destination, entry.cFileName,
+            if (!CopyItemTree(errorList, pathLabel, completed, failed, source, destination, entry.cFileName,
                               entry.cFileName, pattern, pass, mode, notifier)) {
                 cancelled = JobCancelRequested();
                 return !cancelled;
             }
             return true;
         }
-        CopyReportedFile(errorList, pathLabel, completed, failed, WithTrailingBackslash(source) + entry.cFileName,
+        CopyReportedFile(errorList, pathLabel, completed, failed, child,
                          WithTrailingBackslash(destination) + entry.cFileName, entry, pass, mode, notifier);
         return true;
     });

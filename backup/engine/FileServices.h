@@ -43,8 +43,9 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
                  const std::u16string& pattern);
 
 // Copies sourceFolder\sourceName (a file or a folder tree) to destinationFolder\destinationName,
-// reporting every file to the lists. False when the walk was cancelled or the folder cannot be
-// listed.
+// reporting every file to the lists. A link below the item is never followed and a name that no
+// Windows folder holds is never joined: each is a failed line. False when the walk was cancelled
+// or the folder cannot be listed.
 bool CopyItemTree(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
                   const std::u16string& sourceFolder, const std::u16string& destinationFolder,
                   const std::u16string& sourceName, const std::u16string& destinationName,

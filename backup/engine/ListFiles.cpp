@@ -1,6 +1,7 @@
 #include "backup/engine/ListFiles.h"
 
 #include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/PathUtil.h"
 #include "backup/frame/SettingsPaths.h"
@@ -12,11 +13,6 @@
 namespace {
 
 constexpr std::u16string_view kSizeSeparator = u"   ";
-
-bool IsSafeComponent(std::u16string_view part)
-{
-    return !part.empty() && part != u"." && part != u".." && part.find(u':') == std::u16string_view::npos;
-}
 
 }  // namespace
 
@@ -42,22 +38,15 @@ bool FindOriSize(const ui::TStringList& list, std::u16string_view copyPath, LONG
 
 std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_view line)
 {
-    if (line.empty() || line.front() == u'\\' || line.back() == u'\\') {
+    const auto checked = CheckedDrivePath(line);
+    if (!checked) {
         return {};
-    }
-    std::size_t start = 0;
-    while (start <= line.size()) {
-        const std::size_t slash = std::min(line.find(u'\\', start), line.size());
-        if (!IsSafeComponent(line.substr(start, slash - start))) {
-            return {};
-        }
-        start = slash + 1;
     }
     std::u16string path(driveRoot);
     if (path.empty() || path.back() != u'\\') {
         path.push_back(u'\\');
     }
-    return path + std::u16string(line);
+    return path + *checked;
 }
 
 DWORD SaveListFile(const ui::TStringList& list, const std::u16string& path)

@@ -18,9 +18,8 @@ void AddOriSizeLine(ui::TStringList& list, const std::u16string& destination, LO
 // no line names it or its number does not parse.
 bool FindOriSize(const ui::TStringList& list, std::u16string_view copyPath, LONGLONG* size);
 
-// The earlier copy that a repeat-list line names, on the drive of `driveRoot` ("X:\"); empty when
-// the line is absolute, has a ".." or "." component, or an empty one, so that it would leave the
-// drive's root or name something else.
+// The earlier copy that a repeat-list line names, on the drive of `driveRoot` ("X:\"), with "\"
+// between its names; empty when CheckedDrivePath refuses the line (backup/engine/DrivePathCheck.h).
 std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_view line);
 
 // Saves the list; 0 or the Windows error of the failed write.

@@ -1,6 +1,7 @@
 #include "backup/engine/RestoreFile.h"
 
 #include "backup/engine/CopyOneFile.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/Restore.h"
 #include "backup/frame/MainWin.h"
@@ -31,19 +32,32 @@ RESTORE_JOB RestoreJobOf(TMainForm& form, const std::u16string& pass)
 }
 
 bool RestoreOneFile(const RESTORE_JOB& job, const std::u16string& source, const std::u16string& target,
-                    const WIN32_FIND_DATAW& found)
+                    const std::u16string& targetFolder, const WIN32_FIND_DATAW& found)
 {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        RefuseRestoreEntry(job, source, ERROR_CANT_ACCESS_FILE);
+        return false;
+    }
+    if (!LiesInsideFolder(target, targetFolder)) {
+        RefuseRestoreEntry(job, source);
+        return false;
+    }
     const int mode = source.ends_with(kContainerSuffix) ? COPY_DECODE : COPY_PLAIN;
     return CopyReportedFile(job.ErrorList, job.PathLabel, *job.Completed, *job.Failed, source, target, found, job.Pass,
                             mode, job.Notifier);
 }
 
-void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source)
+void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source, DWORD error)
 {
-    ReportFailedFile(job.ErrorList, *job.Failed, WIN32_FIND_DATAW(), ERROR_BAD_PATHNAME, source);
+    ReportFailedFile(job.ErrorList, *job.Failed, WIN32_FIND_DATAW(), error, source);
 }
 
 bool IsDriveRelativePath(std::u16string_view relative)
 {
     return !relative.empty() && IsAsciiLetter(relative[0]) && (relative.size() == 1 || relative[1] == u'\\');
+}
+
+std::u16string DriveRootOf(const std::u16string& path)
+{
+    return path.substr(0, 1) + u":\\";
 }

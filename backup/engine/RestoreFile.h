@@ -9,11 +9,15 @@
 #include <string_view>
 
 // Copies, or decodes when the source name ends in ".vemoen", and reports the result to the job. True
-// when the file was restored.
+// when the file was restored. Nothing is touched, and the entry is a failed line, when the source is
+// a link (ERROR_CANT_ACCESS_FILE: a link on the drive is never followed) or the target does not lie
+// inside targetFolder (ERROR_BAD_PATHNAME).
 bool RestoreOneFile(const RESTORE_JOB& job, const std::u16string& source, const std::u16string& target,
-                    const WIN32_FIND_DATAW& found);
-// Reports the entry as failed (ERROR_BAD_PATHNAME) without touching anything.
-void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source);
+                    const std::u16string& targetFolder, const WIN32_FIND_DATAW& found);
+// Reports the entry as failed, ERROR_BAD_PATHNAME unless told otherwise, without touching anything.
+void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source, DWORD error = ERROR_BAD_PATHNAME);
 // A path below a run folder that maps to a place on the PC: it starts with a single drive letter
 // component ("D" or "D\...").
 bool IsDriveRelativePath(std::u16string_view relative);
+// "D:\" for a target on drive D.
+std::u16string DriveRootOf(const std::u16string& path);

@@ -3,6 +3,7 @@
 #include "backup/device/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/DriveEntries.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/RestoreSizes.h"
@@ -17,6 +18,40 @@ namespace {
 constexpr int kFolderPumpEvery = 100;
 constexpr int kListPumpEvery = 50;
 constexpr std::u16string_view kContainerSuffix = u".vemoen";
+
+// The sizes on the drive of the file at path or of the files below it; the list files are passed
+// over directly inside a run folder only, and a link is never counted or entered.
+void AddDriveTreeSize(LONGLONG& size, const std::u16string& path, bool runFolderLevel)
+{
+    WIN32_FIND_DATAW found;
+    if (!FindEntry(path, &found) || IsLinkEntry(found)) {
+        return;
+    }
+    if (IsPlainFileEntry(found)) {
+        size += EntrySize(found);
+        return;
+    }
+    if (!IsWalkedFolderEntry(found)) {
+        return;
+    }
+    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
+        if (index % kFolderPumpEvery == 0) {
+            PumpPendingMessages();
+        }
+        if (JobCancelRequested()) {
+            return false;
+        }
+        if (IsLinkEntry(entry) || !IsSafeDriveName(entry.cFileName)) {
+            return true;
+        }
+        if (IsPlainFileEntry(entry) && !(runFolderLevel && IsRunListFileName(entry.cFileName))) {
+            size += EntrySize(entry);
+        } else if (IsWalkedFolderEntry(entry)) {
+            AddDriveTreeSize(size, WithTrailingBackslash(path) + entry.cFileName, false);
+        }
+        return true;
+    });
+}
 
 }  // namespace
 
@@ -88,31 +123,9 @@ void ShowEasyRestoreCategoryInfo(ui::TLabel& sizeLabel, ui::TLabel& dateLabel, c
 void AddRunFolderSize(LONGLONG& size, const std::u16string& folder, const std::u16string& name)
 {
     const std::u16string path = WithTrailingBackslash(folder) + name;
-    WIN32_FIND_DATAW found;
-    if (!FindEntry(path, &found)) {
-        return;
+    if (!CrossesDriveLink(path)) {
+        AddDriveTreeSize(size, path, IsRunFolderPath(path));
     }
-    if (IsPlainFileEntry(found)) {
-        size += EntrySize(found);
-        return;
-    }
-    if (!IsWalkedFolderEntry(found)) {
-        return;
-    }
-    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
-        if (index % kFolderPumpEvery == 0) {
-            PumpPendingMessages();
-        }
-        if (JobCancelRequested()) {
-            return false;
-        }
-        if (IsPlainFileEntry(entry) && !IsRunListFileName(entry.cFileName)) {
-            size += EntrySize(entry);
-        } else if (IsWalkedFolderEntry(entry)) {
-            AddRunFolderSize(size, path, entry.cFileName);
-        }
-        return true;
-    });
 }
 
 void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, const std::u16string& stamp)
@@ -144,13 +157,15 @@ void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, 
 bool TakeOriSizeOfReference(LONGLONG& size, ui::TStringList& oriSizes, const std::u16string& line,
                             const std::u16string& runFolder)
 {
-    std::u16string reference = line;
-    if (reference.ends_with(kContainerSuffix)) {
-        reference.resize(reference.size() - kContainerSuffix.size());
-    }
+    const bool container = line.ends_with(kContainerSuffix);
+    const std::u16string reference = container ? line.substr(0, line.size() - kContainerSuffix.size()) : line;
     const std::u16string copy = RepeatCopyOf(runFolder, reference);
     if (copy.empty()) {
         return false;
     }
-    return TakeOriSizeLine(size, oriSizes, runFolder.size(), CharsFrom(copy, runFolder.size()));
+    // A container's line in OriSize.ini may carry the suffix or not: both are read.
+    const std::u16string relative = CharsFrom(copy, runFolder.size());
+    return (container &&
+            TakeOriSizeLine(size, oriSizes, runFolder.size(), relative + std::u16string(kContainerSuffix))) ||
+           TakeOriSizeLine(size, oriSizes, runFolder.size(), relative);
 }

@@ -28,13 +28,14 @@ void ShowLatestEasyBackupTime(ui::TLabel& timeLabel, const std::u16string& pcFol
 void ShowEasyRestoreCategoryInfo(ui::TLabel& sizeLabel, ui::TLabel& dateLabel, const std::u16string& pcFolder,
                                  const std::u16string& stamp, int category, LONGLONG& size);
 
-// Adds the size on the drive of folder\name, or of every file below it except list files.
+// Adds the size on the drive of folder\name, or of every file below it except the list files
+// directly inside a run folder; links are never counted or entered.
 void AddRunFolderSize(LONGLONG& size, const std::u16string& folder, const std::u16string& name);
 // Adds the original sizes of the earlier copies that the run's repeat list names.
 void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, const std::u16string& stamp);
 void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, ui::TStringList& oriSizes,
                              const std::u16string& runFolder);
 // Adds the size of the OriSize line of the reference's place in the run and removes that line;
-// false when there is none.
+// false when there is none. A container's line is found with or without its ".vemoen".
 bool TakeOriSizeOfReference(LONGLONG& size, ui::TStringList& oriSizes, const std::u16string& line,
                             const std::u16string& runFolder);

@@ -1,9 +1,12 @@
 #include "backup/engine/DriveEntries.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/Restore.h"
 #include "backup/engine/RestoreFile.h"
 #include "backup/engine/RunPaths.h"
 #include "ui/controls/string_list.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -26,12 +29,13 @@ bool ForEachBelongingReference(const RESTORE_JOB& job, const std::u16string& run
         if (JobCancelRequested()) {
             return false;
         }
-        const std::u16string named = runFolder.substr(0, 3) + line;
+        const std::u16string copy = RepeatCopyOf(runFolder, line);
+        std::u16string named = copy.empty() ? runFolder.substr(0, 3) + line : copy;
+        std::replace(named.begin(), named.end(), u'/', u'\\');
         const std::u16string relative = CharsFrom(named, from);
         if (relative.empty() || !ReferenceBelongsTo(relative, selected, isFolder)) {
             continue;
         }
-        const std::u16string copy = RepeatCopyOf(runFolder, line);
         if (copy.empty() || !IsDriveRelativePath(relative)) {
             RefuseRestoreEntry(job, named);
             continue;
@@ -41,11 +45,16 @@ bool ForEachBelongingReference(const RESTORE_JOB& job, const std::u16string& run
     return true;
 }
 
-void RestoreReferencedCopy(const RESTORE_JOB& job, const std::u16string& copy, const std::u16string& target)
+void RestoreReferencedCopy(const RESTORE_JOB& job, const std::u16string& copy, const std::u16string& target,
+                           const std::u16string& targetFolder)
 {
+    if (CrossesDriveLink(copy)) {
+        RefuseRestoreEntry(job, copy, ERROR_CANT_ACCESS_FILE);
+        return;
+    }
     WIN32_FIND_DATAW found{};
     FindEntry(copy, &found);
-    RestoreOneFile(job, copy, target, found);
+    RestoreOneFile(job, copy, target, targetFolder, found);
 }
 
 }  // namespace
@@ -55,7 +64,8 @@ bool RestoreReferencesToOriginal(const RESTORE_JOB& job, const std::u16string& r
 {
     return ForEachBelongingReference(job, runFolder, selectedPath, isFolder, restoreOffset,
                                      [&](const std::u16string& copy, const std::u16string&) {
-                                         RestoreReferencedCopy(job, copy, OriginalPathOf(copy, restoreOffset));
+                                         const std::u16string target = OriginalPathOf(copy, restoreOffset);
+                                         RestoreReferencedCopy(job, copy, target, DriveRootOf(target));
                                      });
 }
 
@@ -67,6 +77,6 @@ bool RestoreReferencesToFolder(const RESTORE_JOB& job, const std::u16string& run
     return ForEachBelongingReference(
         job, runFolder, selectedPath, isFolder, restoreOffset, [&](const std::u16string& copy, const std::u16string&) {
             const std::u16string below = isFolder ? CharsFrom(copy, selectedPath.size() + 1) : std::u16string();
-            RestoreReferencedCopy(job, copy, base + below);
+            RestoreReferencedCopy(job, copy, base + below, destinationFolder);
         });
 }

@@ -1,6 +1,7 @@
 #include "backup/engine/RestoreSizes.h"
 
 #include "backup/engine/DriveEntries.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/RunPaths.h"
 #include "backup/frame/TextFormat.h"
@@ -11,6 +12,44 @@ constexpr int kPumpEvery = 50;
 constexpr std::size_t kRunStampLength = 15;
 constexpr std::size_t kDrivePrefixLength = 3;
 constexpr std::u16string_view kSizeSeparator = u"   ";
+
+// The original sizes of the file at path or of the files below it; the list files are passed over
+// directly inside a run folder only (Record.ini counts), and a link is never counted or entered.
+void AddTreeRestoreSize(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path, bool runFolderLevel)
+{
+    WIN32_FIND_DATAW found;
+    if (!FindEntry(path, &found) || IsLinkEntry(found)) {
+        return;
+    }
+    if (!IsDirectoryEntry(found)) {
+        if (!TakeOriSizeOfFile(total, oriSizes, path)) {
+            total += EntrySize(found);
+        }
+        return;
+    }
+    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
+        if (index % kPumpEvery == 0) {
+            PumpPendingMessages();
+        }
+        if (JobCancelRequested()) {
+            return false;
+        }
+        const std::u16string name = entry.cFileName;
+        if (IsDotsName(name) || IsLinkEntry(entry) || !IsSafeDriveName(name)) {
+            return true;
+        }
+        const std::u16string child = WithTrailingBackslash(path) + name;
+        if (!IsDirectoryEntry(entry)) {
+            const bool listFile = runFolderLevel && (name == RepeatListFileName() || name == OriSizeFileName());
+            if (!listFile && !TakeOriSizeOfFile(total, oriSizes, child)) {
+                total += EntrySize(entry);
+            }
+        } else {
+            AddTreeRestoreSize(total, oriSizes, child, false);
+        }
+        return true;
+    });
+}
 
 }  // namespace
 
@@ -36,38 +75,9 @@ void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection
 
 void AddItemRestoreSize(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path)
 {
-    WIN32_FIND_DATAW found;
-    if (!FindEntry(path, &found)) {
-        return;
+    if (!CrossesDriveLink(path)) {
+        AddTreeRestoreSize(total, oriSizes, path, IsRunFolderPath(path));
     }
-    if (!IsDirectoryEntry(found)) {
-        if (!TakeOriSizeOfFile(total, oriSizes, path)) {
-            total += EntrySize(found);
-        }
-        return;
-    }
-    if (IsLinkEntry(found)) {
-        return;
-    }
-    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
-        if (index % kPumpEvery == 0) {
-            PumpPendingMessages();
-        }
-        if (JobCancelRequested()) {
-            return false;
-        }
-        const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
-        if (!IsDirectoryEntry(entry)) {
-            const std::u16string name = entry.cFileName;
-            if (name != RepeatListFileName() && name != OriSizeFileName() &&
-                !TakeOriSizeOfFile(total, oriSizes, child)) {
-                total += EntrySize(entry);
-            }
-        } else if (!IsDotsName(entry.cFileName) && !IsLinkEntry(entry)) {
-            AddItemRestoreSize(total, oriSizes, child);
-        }
-        return true;
-    });
 }
 
 void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, ui::TStringList& oriSizes,
@@ -90,7 +100,7 @@ void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, ui::TString
         if (copy.empty() || !ReferenceBelongsTo(referenceRelative, relative, isFolder)) {
             continue;
         }
-        if (!TakeOriSizeOfFile(total, oriSizes, run + referenceRelative)) {
+        if (!TakeOriSizeOfFile(total, oriSizes, run + referenceRelative) && !CrossesDriveLink(copy)) {
             AddOnDiskSize(total, copy);
         }
     }
@@ -122,7 +132,7 @@ bool TakeOriSizeOfFile(LONGLONG& total, ui::TStringList& oriSizes, const std::u1
 void AddOnDiskSize(LONGLONG& total, const std::u16string& path)
 {
     WIN32_FIND_DATAW found;
-    if (FindEntry(path, &found)) {
+    if (FindEntry(path, &found) && !IsLinkEntry(found)) {
         total += EntrySize(found);
     }
 }

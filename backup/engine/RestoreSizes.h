@@ -10,7 +10,8 @@
 
 // Adds the size of every selected item and of the earlier copies that belong to it.
 void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection, const std::u16string& manualFolder);
-// Adds the size of one selected file or folder tree of a run folder.
+// Adds the size of one selected file or folder tree of a run folder. The repeat list and OriSize.ini
+// are passed over directly inside a run folder only; links are never counted or entered.
 void AddItemRestoreSize(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path);
 // Adds the sizes of the earlier copies that the run's repeat list names for the item.
 void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, ui::TStringList& oriSizes,
@@ -21,5 +22,5 @@ bool TakeOriSizeOfFile(LONGLONG& total, ui::TStringList& oriSizes, const std::u1
 // Adds the size of the first OriSize line whose text from position `from` on is the relative path
 // followed by three blanks and a decimal number, and removes that line; false when there is none.
 bool TakeOriSizeLine(LONGLONG& total, ui::TStringList& oriSizes, std::size_t from, const std::u16string& relative);
-// Adds the size that the drive reports for the path; nothing when it does not exist.
+// Adds the size that the drive reports for the path; nothing when it does not exist or is a link.
 void AddOnDiskSize(LONGLONG& total, const std::u16string& path);

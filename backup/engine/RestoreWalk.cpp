@@ -1,4 +1,5 @@
 #include "backup/engine/DriveEntries.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/Restore.h"
 #include "backup/engine/RestoreFile.h"
@@ -13,8 +14,38 @@ bool SkippedAtLevel(const WIN32_FIND_DATAW& entry, bool runFolderLevel)
     return runFolderLevel && IsRunListFileName(entry.cFileName);
 }
 
-bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, const std::u16string& destinationFolder,
-                  const std::u16string& name, const std::u16string& destinationName, bool runFolderLevel)
+// An entry of a listing that the walks refuse instead of restoring or entering: a name that no
+// Windows folder can hold, or a link. False for everything else.
+bool RefusedEntry(const RESTORE_JOB& job, const std::u16string& path, const WIN32_FIND_DATAW& entry)
+{
+    if (!IsSafeDriveName(entry.cFileName)) {
+        RefuseRestoreEntry(job, path);
+        return true;
+    }
+    if (IsLinkEntry(entry)) {
+        RefuseRestoreEntry(job, path, ERROR_CANT_ACCESS_FILE);
+        return true;
+    }
+    return false;
+}
+
+// The item a walk starts from: refused when its name or a folder on its way is one the walks would
+// not have entered.
+bool RefusedStart(const RESTORE_JOB& job, const std::u16string& item, const std::u16string& name,
+                  const WIN32_FIND_DATAW& found)
+{
+    if (CrossesDriveLink(item)) {
+        RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
+        return true;
+    }
+    WIN32_FIND_DATAW named = found;
+    named.cFileName = name;
+    return RefusedEntry(job, item, named);
+}
+
+bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std::u16string& folder,
+                  const std::u16string& destinationFolder, const std::u16string& name,
+                  const std::u16string& destinationName, bool runFolderLevel)
 {
     CreateDirPath(destinationFolder);
     const std::u16string item = WithTrailingBackslash(folder) + name;
@@ -26,9 +57,10 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, const st
     if (target.ends_with(u":\\")) {
         target.pop_back();
     } else if (IsPlainFileEntry(found)) {
-        return RestoreOneFile(job, item, target, found);
+        return RestoreOneFile(job, item, target, root, found);
     }
     if (IsLinkEntry(found)) {
+        RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
     CreateDirPath(target);
@@ -39,21 +71,23 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, const st
             return false;
         }
         const std::u16string entryName = entry.cFileName;
-        if (IsPlainFileEntry(entry) && !SkippedAtLevel(entry, runFolderLevel)) {
+        if (IsDotsName(entryName) || SkippedAtLevel(entry, runFolderLevel) ||
+            RefusedEntry(job, WithTrailingBackslash(item) + entryName, entry)) {
+            return true;
+        }
+        if (IsPlainFileEntry(entry)) {
             RestoreOneFile(job, WithTrailingBackslash(item) + entryName, WithTrailingBackslash(target) + entryName,
-                           entry);
+                           root, entry);
         } else if (IsWalkedFolderEntry(entry)) {
-            WalkToFolder(job, item, target, entryName, entryName, false);
+            WalkToFolder(job, root, item, target, entryName, entryName, false);
         }
         return true;
     });
     return listed && !cancelled;
 }
 
-}  // namespace
-
-bool RestoreWalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const std::u16string& name,
-                           std::size_t restoreOffset)
+bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const std::u16string& name,
+                    std::size_t restoreOffset)
 {
     const std::size_t from = restoreOffset - 1;
     const std::u16string folderTarget = OriginalPathOf(folder, restoreOffset);
@@ -72,9 +106,10 @@ bool RestoreWalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder,
         return true;
     }
     if (IsPlainFileEntry(found) && !target.empty()) {
-        return RestoreOneFile(job, item, target, found);
+        return RestoreOneFile(job, item, target, DriveRootOf(target), found);
     }
     if (IsLinkEntry(found)) {
+        RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
     if (!target.empty()) {
@@ -88,27 +123,48 @@ bool RestoreWalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder,
             return false;
         }
         const std::u16string child = WithTrailingBackslash(item) + entry.cFileName;
-        if (IsPlainFileEntry(entry) && !SkippedAtLevel(entry, runFolderLevel)) {
+        if (IsDotsName(entry.cFileName) || SkippedAtLevel(entry, runFolderLevel) || RefusedEntry(job, child, entry)) {
+            return true;
+        }
+        if (IsPlainFileEntry(entry)) {
             const std::u16string childTarget = OriginalPathOf(child, restoreOffset);
             if (childTarget.empty()) {
                 return true;
             }
             if (IsDriveRelativePath(CharsFrom(child, from))) {
-                RestoreOneFile(job, child, childTarget, entry);
+                RestoreOneFile(job, child, childTarget, DriveRootOf(childTarget), entry);
             } else {
                 RefuseRestoreEntry(job, child);
             }
         } else if (IsWalkedFolderEntry(entry)) {
-            RestoreWalkToOriginal(job, item, entry.cFileName, restoreOffset);
+            WalkToOriginal(job, item, entry.cFileName, restoreOffset);
         }
         return true;
     });
     return !cancelled;
 }
 
+}  // namespace
+
+bool RestoreWalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const std::u16string& name,
+                           std::size_t restoreOffset)
+{
+    const std::u16string item = WithTrailingBackslash(folder) + name;
+    WIN32_FIND_DATAW found;
+    if (FindEntry(item, &found) && RefusedStart(job, item, name, found)) {
+        return true;
+    }
+    return WalkToOriginal(job, folder, name, restoreOffset);
+}
+
 bool RestoreWalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, const std::u16string& destinationFolder,
                          const std::u16string& name, const std::u16string& destinationName)
 {
-    const bool runFolder = IsRunFolderPath(WithTrailingBackslash(folder) + name);
-    return WalkToFolder(job, folder, destinationFolder, name, destinationName, runFolder);
+    const std::u16string item = WithTrailingBackslash(folder) + name;
+    WIN32_FIND_DATAW found;
+    if (FindEntry(item, &found) && RefusedStart(job, item, name, found)) {
+        return true;
+    }
+    const bool runFolder = IsRunFolderPath(item);
+    return WalkToFolder(job, destinationFolder, folder, destinationFolder, name, destinationName, runFolder);
 }

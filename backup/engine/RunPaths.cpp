@@ -4,6 +4,8 @@
 #include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/PathUtil.h"
 
+#include <algorithm>
+
 std::u16string CharsFrom(const std::u16string& text, std::size_t from)
 {
     return from < text.size() ? text.substr(from) : std::u16string();
@@ -30,6 +32,10 @@ std::u16string RepeatCopyOf(const std::u16string& runFolder, const std::u16strin
     std::u16string copy = RepeatEntryPath(std::u16string_view(runFolder).substr(0, 3), line);
     const std::u16string kindFolder = WithTrailingBackslash(ParentFolderOf(runFolder));
     if (copy.empty() || kindFolder.size() < 4 || !copy.starts_with(kindFolder)) {
+        return {};
+    }
+    const std::u16string_view below = std::u16string_view(copy).substr(kindFolder.size());
+    if (!IsRunStampName(below.substr(0, std::min(below.find(u'\\'), below.size())))) {
         return {};
     }
     return copy;

@@ -16,9 +16,9 @@ bool LiesBelowRelative(std::u16string_view relative, std::u16string_view item);
 bool ReferenceBelongsTo(std::u16string_view relative, std::u16string_view item, bool isFolder);
 
 // The full path of the earlier copy that a repeat-list line of `runFolder` names: the run folder's
-// drive root followed by the line. Empty when the line is refused: it is absolute, has an empty,
-// "." or ".." component, or does not lie below the folder that holds the run folder (the copy of
-// an earlier run of the same kind).
+// drive root followed by the line, with "\" between its names. Empty when the line is refused:
+// CheckedDrivePath refuses it (backup/engine/DrivePathCheck.h), or it does not lie below a run
+// folder of the folder that holds the run folder (the copy of an earlier run of the same kind).
 std::u16string RepeatCopyOf(const std::u16string& runFolder, const std::u16string& line);
 
 // Fifteen characters YYYYMMDD_HHMMSS: eight digits, "_", six digits.

@@ -250,6 +250,11 @@ void FillExpandedChildren(ui::TTreeView* tree, ui::TTreeNode* node, bool withChe
 
 void FillNodeWithEntries(ui::TTreeView* tree, ui::TTreeNode* node, const std::u16string& folder, bool withCheck)
 {
+    // A linked folder is shown but never entered.
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        return;
+    }
     const std::u16string base = WithTrailingBackslash(folder);
     ForEachFolderEntry(base, [&](const WIN32_FIND_DATAW& entry, int) {
         if (!IsSystemEntry(entry) && !IsDotsName(entry.cFileName)) {

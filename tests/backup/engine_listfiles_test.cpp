@@ -1,5 +1,6 @@
 #include "backup/device/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/ListFiles.h"
 
 #include "engine_fixture.h"
@@ -135,10 +136,47 @@ TEST_F(ListFilesTest, RepeatLinesThatWouldLeaveTheDriveAreRefused)
         {u"a\\\\b", u""},
         {u"a\\.\\b", u""},
         {u"", u""},
+        // "/" separates names as "\\" does, for the checks and in the path that comes out.
+        {u"Harbex_Solo+\\PC\\Data/../../../../escaped.txt", u""},
+        {u"Harbex_Solo+/PC/a.doc", u"X:\\Harbex_Solo+\\PC\\a.doc"},
+        {u"/Windows/a.doc", u""},
+        {u"a/", u""},
+        {u"\\\\server\\share\\a.doc", u""},
+        {u"a\\b|c.doc", u""},
+        {u"a\\b\x01.doc", u""},
+        {u"a\\\xdcfe.doc", u"X:\\a\\\xdcfe.doc"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::ToUtf8(RepeatEntryPath(u"X:\\", c.line)), platform::ToUtf8(c.path))
             << platform::ToUtf8(c.line);
+    }
+}
+
+TEST(DrivePaths, FinalTargetsLieInsideTheirFolder)
+{
+    struct Case {
+        std::u16string target;
+        std::u16string folder;
+        bool inside;
+    };
+    const Case cases[] = {
+        {u"C:\\Out\\20240101_000000\\D\\a.txt", u"C:\\Out", true},
+        {u"c:\\out\\a.txt", u"C:\\Out\\", true},
+        {u"D:\\Work\\a.txt", u"D:\\", true},
+        {u"C:\\Out", u"C:\\Out", false},
+        {u"C:\\Outside\\a.txt", u"C:\\Out", false},
+        {u"C:\\Out\\a\\..\\..\\a.txt", u"C:\\Out", false},
+        {u"C:\\Out\\a/../../a.txt", u"C:\\Out", false},
+        {u"C:\\Out\\a/b.txt", u"C:\\Out", false},
+        {u"C:\\Out\\\\a.txt", u"C:\\Out", false},
+        {u"D:\\a.txt", u"C:\\", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LiesInsideFolder(c.target, c.folder), c.inside) << platform::ToUtf8(c.target);
+    }
+    EXPECT_TRUE(IsSafeDriveName(u"report\xdcfe.doc"));
+    for (const std::u16string name : {u"", u".", u"..", u"a\\b", u"a/b", u"C:", u"a*"}) {
+        EXPECT_FALSE(IsSafeDriveName(name)) << platform::ToUtf8(name);
     }
 }
 

@@ -87,6 +87,27 @@ TEST_F(RestoreSizeTest, EasyCategoryInfoAddsReferencedOriginalSizes)
     EXPECT_EQ(dateLabel.Caption(), u"2024/01/02 10:00:00");
 }
 
+TEST_F(RestoreSizeTest, ListFileNamesBelowTheRunFolderCountAndContainerLinesAreFound)
+{
+    const auto bytes = [](std::size_t n) { return std::vector<unsigned char>(n, 'x'); };
+    for (const auto* kind : {RunDrive::kDocument, RunDrive::kManual}) {
+        drive.AddCopy(kind, kSecond, u"D\\Work\\sub\\OriSize.ini", bytes(100));
+        drive.AddCopy(kind, kSecond, u"D\\Work\\sub\\Record.ini", bytes(50));
+        drive.AddCopy(kind, kSecond, u"D\\Work\\FileList_Repeat.ini", bytes(25));
+    }
+    // An encrypted copy named by the later run; its OriSize line carries the container's suffix.
+    drive.AddCopy(RunDrive::kDocument, kFirst, u"D\\Work\\a.txt.vemoen", Text("xyz"), 4096);
+    drive.AddReference(RunDrive::kDocument, kSecond, u"D\\Work\\a.txt.vemoen", kFirst, 4096);
+    drive.SaveLists();
+    ui::TLabel sizeLabel(nullptr);
+    ui::TLabel dateLabel(nullptr);
+
+    LONGLONG size = -1;
+    ShowEasyRestoreCategoryInfo(sizeLabel, dateLabel, drive.backup.Path(RunDrive::kPcFolder), kSecond, 1, size);
+    EXPECT_EQ(size, 100 + 50 + 25 + 4096);
+    EXPECT_EQ(ManualSize(u""), 100 + 50 + 25);
+}
+
 TEST_F(RestoreSizeTest, LatestEasyBackupTimeLabel)
 {
     ui::TLabel label(nullptr);

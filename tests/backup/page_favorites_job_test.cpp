@@ -103,6 +103,35 @@ TEST_F(FavoritesJob, BackupToTheDriveThenRestoreFromIt)
     EXPECT_EQ(Read("c/Users/Alice/Favorites/Links/Maps.url"), "maps");
 }
 
+TEST_F(FavoritesJob, LinksInTheDrivesCopyAreShownButNeitherEnteredNorRestored)
+{
+    Write("secret/inner.url", "inner");
+    Write("secret.url", "secret");
+    Write(DriveCopy() + "News.url", "news");
+    std::filesystem::create_symlink(Host("secret"), Host(DriveCopy() + "Linked"));
+    std::filesystem::create_symlink(Host("secret.url"), Host(DriveCopy() + "leak.url"));
+    OpenPageWithDriveE();
+    MainForm->AF_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+    uit::Click(*MainForm->AFT_Res_Lab);
+    ui::TTreeNode* top = MainForm->AF_Tree->Items().Top(0);
+    ASSERT_NE(top, nullptr);
+    ASSERT_EQ(top->Count(), 3);
+    bool expand = true;
+    MainForm->AF_TreeExpanding(nullptr, top, expand);
+    for (int i = 0; i < top->Count(); ++i) {
+        EXPECT_EQ(top->Item(i)->Count(), 0) << platform::ToUtf8(top->Item(i)->Text());
+    }
+
+    EXPECT_TRUE(PressOk().empty());
+    EXPECT_EQ(Read("c/Users/Alice/Favorites/News.url"), "news");
+    EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/Favorites/leak.url")));
+    EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/Favorites/Linked")));
+    ASSERT_EQ(MainForm->FailedFiles->Count(), 2);
+    for (const std::u16string& line : MainForm->FailedFiles->Lines()) {
+        EXPECT_TRUE(line.ends_with(u"ErrorCode : 1920")) << platform::ToUtf8(line);
+    }
+}
+
 TEST_F(FavoritesJob, RefusalsLeaveThePageIdle)
 {
     OpenPageWithDriveE();

@@ -21,7 +21,11 @@ TEST(Drives, WindowsPathsMapBelowTheHostFolder)
         {u"X:", root, 0},
         {u"X:\\", root, 0},
         {u"X:\\a\\\\.\\b", root + "/a/b", 0},
-        {u"X:\\a\\..\\..\\..\\b", root + "/b", 0},
+        // ".." never walks up, whatever the separator.
+        {u"X:\\a\\..\\..\\..\\b", "", ERROR_BAD_PATHNAME},
+        {u"X:\\a/../b", "", ERROR_BAD_PATHNAME},
+        {u"X:\\a\\\xdcc3\xdca9", "", ERROR_INVALID_NAME},
+        {u"X:\\a\\\xdcfe", root + "/a/\xfe", 0},
         {u"Q:\\a", "", ERROR_PATH_NOT_FOUND},
         {u"a\\b", "", ERROR_PATH_NOT_FOUND},
         {u"", "", ERROR_PATH_NOT_FOUND},

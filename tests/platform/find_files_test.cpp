@@ -113,3 +113,18 @@ TEST_F(WalkTest, FolderLinkIsRemovedAsALinkOnly)
     EXPECT_EQ(GetFileAttributesW(x.Path(u"dir\\link").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(x.ReadFile("dir/sub/inner.txt"), "inner");
 }
+
+TEST_F(WalkTest, NamesThatAreNotUtf8StayApartAndOpenUnderTheirOwnBytes)
+{
+    x.WriteFile("odd/report\xfe.doc", "first");
+    x.WriteFile("odd/report\xff.doc", "second");
+    const auto listed = Walk(x.Path(u"odd\\*.doc"));
+    ASSERT_EQ(listed.size(), 2u);
+    for (const auto& [name, content] : {std::pair{std::u16string(u"report\xdcfe.doc"), std::string("first")},
+                                        std::pair{std::u16string(u"report\xdcff.doc"), std::string("second")}}) {
+        EXPECT_NE(GetFileAttributesW(x.Path(u"odd\\" + name).c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_TRUE(CopyFileW(x.Path(u"odd\\" + name).c_str(), x.Path(u"odd\\copy" + name).c_str(), TRUE));
+    }
+    EXPECT_EQ(x.ReadFile("odd/copyreport\xfe.doc"), "first");
+    EXPECT_EQ(x.ReadFile("odd/copyreport\xff.doc"), "second");
+}

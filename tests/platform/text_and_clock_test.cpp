@@ -13,6 +13,37 @@ TEST(Text, Utf8RoundTripKeepsEveryPlane)
     EXPECT_EQ(FromUtf8("\xe4\xb8"), u"\uFFFD\uFFFD");
 }
 
+TEST(Text, HostNamesConvertWithoutLossBothWays)
+{
+    struct Case {
+        std::string host;
+        std::u16string windows;
+    };
+    const Case cases[] = {
+        {"plain.txt", u"plain.txt"},
+        {"caf\xc3\xa9 \xf0\x9f\x98\x80", u"caf\u00e9 \U0001F600"},
+        {"report\xfe.doc", u"report\xdcfe.doc"},
+        {"report\xff.doc", u"report\xdcff.doc"},
+        {"cut\xe4\xb8", u"cut\xdce4\xdcb8"},
+        // Overlong forms and encoded surrogates are not UTF-8: each byte keeps its own unit.
+        {"\xc0\xaf", u"\xdcc0\xdcaf"},
+        {"\xed\xb2\x80", u"\xdced\xdcb2\xdc80"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FromHostName(c.host), c.windows) << c.host;
+        std::string back;
+        EXPECT_TRUE(ToHostName(c.windows, back)) << c.host;
+        EXPECT_EQ(back, c.host);
+    }
+    // Names that no host name gives are refused, so that two names never map to one.
+    for (const std::u16string& name : {std::u16string(u"\xdcc3\xdca9"), std::u16string(u"a\xd800"),
+                                       std::u16string(u"\xdc41")}) {
+        std::string out = "kept";
+        EXPECT_FALSE(ToHostName(name, out));
+        EXPECT_EQ(out, "kept");
+    }
+}
+
 TEST(Text, AnsiIsWindows1252)
 {
     EXPECT_EQ(ToAnsi(u"\u20ac\u00e9\u4e00"), "\x80\xe9?");

@@ -1,0 +1,268 @@
+// A backup drive that was written by someone else: repeat-list lines that try to climb out of the
+// place they restore to, links inside run folders, names that no Windows folder holds, and PC file
+// names that are not UTF-8. Every job is started from its page as the user starts it.
+
+#include "backup/engine/ListFiles.h"
+#include "backup/engine/RestoreInfo.h"
+#include "backup/engine/RestoreSelection.h"
+#include "backup/engine/SourceTrees.h"
+#include "backup/engine/StartersBackup.h"
+#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/Language.h"
+#include "backup/frame/MsgWin.h"
+#include "engine_fixture.h"
+#include "frame_fixture.h"
+#include "ui/controls/string_list.h"
+
+#include <fstream>
+#include <iterator>
+#include <map>
+
+namespace {
+
+using frametest::MainWindowMachine;
+
+const std::u16string kOld = u"20240101_080000";
+const std::u16string kNew = u"20240301_090000";
+
+class HostileDrive : public MainWindowMachine {
+protected:
+    void SetUp() override
+    {
+        MainWindowMachine::SetUp();
+        Open(1033);
+    }
+
+    TMainForm& form() { return *MainForm; }
+
+    static void Write(const std::filesystem::path& path, const std::string& content)
+    {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << content;
+    }
+
+    static std::string Read(const std::filesystem::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    static std::u16string Manual() { return u"Harbex_Solo+\\" + PcFolderName() + u"\\Manual\\"; }
+
+    void WriteRepeatList(const std::u16string& stamp, const std::vector<std::u16string>& lines)
+    {
+        ui::TStringList list;
+        for (const auto& line : lines) {
+            list.Add(line);
+        }
+        ASSERT_EQ(SaveListFile(list, u"E:\\" + Manual() + stamp + u"\\" + RepeatListFileName()), 0u);
+    }
+
+    // The OK button of the page; every box is answered with its left button (Yes, or OK) and its
+    // message recorded. The result panel is closed afterwards.
+    std::vector<std::u16string> RunOk(int page)
+    {
+        messages_.clear();
+        if (!answering_) {
+            answering_ = true;
+            answer_ = [this](ui::TForm& box) {
+                if (auto* msg = dynamic_cast<TMsgForm*>(&box)) {
+                    messages_.push_back(msg->Msg_Lab->Caption());
+                    msg->LB_Btn_LabClick(nullptr);
+                } else {
+                    box.Close();
+                }
+                ui_.AnswerNextModal(answer_);
+            };
+            ui_.AnswerNextModal(answer_);
+        }
+        form().CurrentPage = page;
+        RunPageOperation(form());
+        ClosePanel();
+        return messages_;
+    }
+
+    void ClosePanel()
+    {
+        if (form().Progress_Pan->Visible()) {
+            form().PB_Btn_LabClick(nullptr);
+        }
+    }
+
+    // Page 6 with the newest Manual run ticked as a whole.
+    void TickNewestManualRun()
+    {
+        form().Res_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+        ShowLatestManualBackupTime(form(), *form().RM_Time_Sel_Show_Lab, *form().Res_PC_Show_Edit);
+        BuildManualRestoreTree(form(), *form().RM_Tree, *form().Res_PC_Show_Edit, *form().RM_Time_Sel_Show_Lab);
+        ASSERT_EQ(form().RM_Tree->Items().TopCount(), 1);
+        ui::TTreeNode* run = form().RM_Tree->Items().Top(0);
+        ToggleNodeCheck(run);
+        PropagateNodeCheck(run);
+    }
+
+    void RestoreManualRunTo(const std::u16string& folder)
+    {
+        form().RestoreToOriginal = folder.empty() ? 1 : 0;
+        form().Res_Dest_Edit->SetText(folder);
+        EXPECT_TRUE(RunOk(6).empty());
+    }
+
+    // The failed lines of the last job by their error code.
+    std::map<std::u16string, int> FailedByCode()
+    {
+        std::map<std::u16string, int> codes;
+        for (const std::u16string& line : form().FailedFiles->Lines()) {
+            ++codes[line.substr(line.rfind(u' ') + 1)];
+        }
+        return codes;
+    }
+
+    // Every regular file below the host folder, by its path relative to it.
+    static std::map<std::string, std::string> FilesBelow(const std::filesystem::path& folder)
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+            if (entry.is_regular_file() && !entry.is_symlink()) {
+                files[std::filesystem::relative(entry.path(), folder).string()] = Read(entry.path());
+            }
+        }
+        return files;
+    }
+
+    std::function<void(ui::TForm&)> answer_;
+    bool answering_ = false;
+    std::vector<std::u16string> messages_;
+};
+
+TEST_F(HostileDrive, RepeatLinesThatClimbOutAreRefusedWhateverTheirSeparator)
+{
+    enginetest::TempDrive drive(u'E', 2);
+    Write(drive.Host(Manual() + kOld + u"\\C\\Data\\old.txt"), "old");
+    Write(drive.Host(Manual() + kNew + u"\\C\\Data\\notes.txt"), "notes");
+    // What the climbing lines would name on the drive once their ".." were folded.
+    Write(drive.Host(u"escaped.txt"), "planted");
+    Write(Host("c/Users/victim.doc"), "mine");
+    const std::u16string earlier = Manual() + kOld + u"\\C\\Data";
+    WriteRepeatList(kNew, {
+                              earlier + u"\\old.txt",
+                              earlier + u"/../../../../../../escaped.txt",
+                              earlier + u"\\..\\..\\..\\..\\..\\..\\escaped.txt",
+                              earlier + u"/./old.txt",
+                              earlier + u"\\C:\\escaped.txt",
+                              earlier + u"\\bad|name.txt",
+                              u"\\\\server\\share\\" + earlier + u"\\escaped.txt",
+                              Manual() + u"not_a_run\\C\\Data\\old.txt",
+                          });
+    TickNewestManualRun();
+    std::filesystem::create_directories(Host("c/Out"));
+
+    for (const std::u16string& destination : {std::u16string(u"C:\\Out"), std::u16string()}) {
+        SCOPED_TRACE(platform::ToUtf8(destination));
+        RestoreManualRunTo(destination);
+        EXPECT_EQ(FailedByCode(), (std::map<std::u16string, int>{{u"161", 7}}));
+        EXPECT_EQ(form().CompletedFiles->Count(), 2);
+    }
+    const std::string run = "Out/" + platform::ToUtf8(kNew) + "/C/Data/";
+    std::map<std::string, std::string> onC = FilesBelow(Host("c"));
+    std::erase_if(onC, [](const auto& file) { return file.first.starts_with("Users/Alice/"); });
+    EXPECT_EQ(onC, (std::map<std::string, std::string>{{"Data/notes.txt", "notes"},
+                                                                         {"Data/old.txt", "old"},
+                                                                         {run + "notes.txt", "notes"},
+                                                                         {run + "old.txt", "old"},
+                                                                         {"Users/victim.doc", "mine"}}));
+}
+
+TEST_F(HostileDrive, LinksInsideRunsAreReportedAndNeverFollowed)
+{
+    enginetest::TempDrive drive(u'E', 2);
+    Write(Host("secret/inner.txt"), "inner secret");
+    Write(Host("secret.txt"), "secret");
+    Write(drive.Host(Manual() + kNew + u"\\C\\Data\\notes.txt"), "notes");
+    std::filesystem::create_symlink(Host("secret.txt"), drive.Host(Manual() + kNew + u"\\C\\Data\\leak.txt"));
+    std::filesystem::create_symlink(Host("secret"), drive.Host(Manual() + kNew + u"\\C\\Data\\Linked"));
+    // An earlier run whose folder is a link: the reference to a file "in" it is refused too.
+    std::filesystem::create_directories(drive.Host(Manual() + kOld + u"\\C"));
+    std::filesystem::create_symlink(Host("secret"), drive.Host(Manual() + kOld + u"\\C\\Data"));
+    WriteRepeatList(kNew, {Manual() + kOld + u"\\C\\Data\\inner.txt"});
+    TickNewestManualRun();
+    std::filesystem::create_directories(Host("c/Out"));
+
+    RestoreManualRunTo(u"C:\\Out");
+
+    EXPECT_EQ(form().JobTotalBytes, 5);
+    EXPECT_EQ(FailedByCode(), (std::map<std::u16string, int>{{u"1920", 3}}));
+    EXPECT_EQ(FilesBelow(Host("c/Out")),
+              (std::map<std::string, std::string>{{platform::ToUtf8(kNew) + "/C/Data/notes.txt", "notes"}}));
+    EXPECT_FALSE(std::filesystem::exists(Host("c/Out/" + platform::ToUtf8(kNew) + "/C/Data/Linked")));
+}
+
+TEST_F(HostileDrive, DeleteRemovesLinksAsLinksAndNeverJoinsANameThatHoldsABackslash)
+{
+    enginetest::TempDrive drive(u'E', 2);
+    Write(Host("secret.txt"), "secret");
+    const std::u16string oldData = Manual() + kOld + u"\\C\\Data\\";
+    const std::u16string newData = Manual() + kNew + u"\\C\\Data\\";
+    Write(drive.Host(oldData + u"a.txt"), "alpha");
+    std::filesystem::create_symlink(Host("secret.txt"), drive.Host(oldData + u"link.txt"));
+    // One Linux name; joined as a Windows path it would name the later run's b.txt.
+    const std::u16string climbing = u"..\\..\\..\\" + kNew + u"\\C\\Data\\b.txt";
+    Write(drive.Host(oldData).string() + "/" + platform::ToUtf8(climbing), "odd");
+    Write(drive.Host(newData + u"b.txt"), "beta");
+    WriteRepeatList(kNew, {oldData + u"a.txt", oldData + u"link.txt"});
+
+    form().Del_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+    BuildDeleteTree(form(), *form().DM_Tree, *form().Del_PC_Show_Edit, 2);
+    ASSERT_EQ(form().DM_Tree->Items().TopCount(), 1);
+    ui::TTreeNode* oldRun = form().DM_Tree->Items().Top(0)->Item(0);
+    ASSERT_EQ(oldRun->Text(), kOld);
+    ToggleNodeCheck(oldRun);
+    PropagateNodeCheck(oldRun);
+    form().Menu_Del_ManualBtn_LabClick(nullptr);
+    RunOk(8);
+    ui_.Advance(20000);
+
+    // The odd name stays, so its run cannot go: the user is told.
+    EXPECT_EQ(messages_, (std::vector<std::u16string>{LookupText(*form().LangTable, 20102),
+                                                      LookupText(*form().LangTable, 20138)}));
+    EXPECT_EQ(Read(drive.Host(oldData).string() + "/" + platform::ToUtf8(climbing)), "odd");
+    EXPECT_EQ(Read(drive.Host(newData + u"b.txt")), "beta");
+    EXPECT_EQ(Read(drive.Host(newData + u"a.txt")), "alpha");
+    EXPECT_FALSE(std::filesystem::exists(drive.Host(newData + u"link.txt")));
+    EXPECT_FALSE(std::filesystem::is_symlink(drive.Host(oldData + u"link.txt")));
+    EXPECT_EQ(Read(Host("secret.txt")), "secret");
+}
+
+TEST_F(HostileDrive, NamesThatAreNotUtf8BackUpAndRestoreUnderTheirOwnBytes)
+{
+    enginetest::TempDrive drive(u'E', 2);
+    const std::map<std::string, std::string> originals = {
+        {"report\xfe.doc", "first"}, {"report\xff.doc", "second"}, {"caf\xc3\xa9.doc", "third"}};
+    for (const auto& [name, content] : originals) {
+        Write(Host("c/Data/" + name), content);
+    }
+    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
+    ClosePanel();
+    ASSERT_EQ(form().Idle, 1);
+    EXPECT_EQ(form().CompletedFiles->Count(), 3);
+    EXPECT_EQ(form().FailedFiles->Count(), 0);
+
+    form().Res_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromText(form().Res_PC_Show_Edit->Text()));
+    std::filesystem::remove_all(Host("c/Data"));
+    std::filesystem::create_directories(Host("c/Out"));
+    form().RestoreToOriginal = 0;
+    form().Res_Dest_Edit->SetText(u"C:\\Out");
+    EXPECT_TRUE(RunOk(5).empty());
+    form().RestoreToOriginal = 1;
+    EXPECT_TRUE(RunOk(5).empty());
+
+    EXPECT_EQ(FilesBelow(Host("c/Data")), originals);
+    std::map<std::string, std::string> restored;
+    for (const auto& [path, content] : FilesBelow(Host("c/Out"))) {
+        restored[std::filesystem::path(path).filename().string()] = content;
+    }
+    EXPECT_EQ(restored, originals);
+}
+
+}  // namespace
