@@ -2,6 +2,7 @@
 
 #include "backup/device/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/JobControl.h"
 #include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/PathUtil.h"
@@ -77,7 +78,11 @@ bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderL
             finished = false;
             break;
         }
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) {
+        // A linked file, or a name no Windows folder holds, is no copy that a later run may name.
+        const bool fileLink = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+                              !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) || fileLink ||
+            (!IsDots(entry.cFileName) && !IsSafeDriveName(entry.cFileName))) {
             continue;
         }
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {

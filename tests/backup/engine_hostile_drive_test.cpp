@@ -265,4 +265,29 @@ TEST_F(HostileDrive, NamesThatAreNotUtf8BackUpAndRestoreUnderTheirOwnBytes)
     EXPECT_EQ(restored, originals);
 }
 
+TEST_F(HostileDrive, ALinkInAnEarlierRunIsNeverTakenForTheCopyOfAFile)
+{
+    enginetest::TempDrive drive(u'E', 2);
+    Write(Host("c/Data/report.doc"), "mine");
+    Write(Host("secret.doc"), "secret");
+    const std::u16string earlier = u"Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document\\" + kOld;
+    std::filesystem::create_directories(drive.Host(earlier + u"\\C\\Data"));
+    std::filesystem::create_symlink(Host("secret.doc"), drive.Host(earlier + u"\\C\\Data\\report.doc"));
+    ui::TStringList sizes;
+    AddOriSizeLine(sizes, u"E:\\" + earlier + u"\\C\\Data\\report.doc", 4);
+    ASSERT_EQ(SaveListFile(sizes, u"E:\\" + earlier + u"\\" + OriSizeFileName()), 0u);
+    ASSERT_EQ(SaveListFile(ui::TStringList(), u"E:\\" + earlier + u"\\" + RepeatListFileName()), 0u);
+
+    ui_.Clock().SetLocalTime(SYSTEMTIME{2024, 3, 5, 1, 9, 0, 0, 0});
+    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
+    ClosePanel();
+
+    const auto runs = drive.Host(u"Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document");
+    EXPECT_EQ(Read(runs / "20240301_090000/C/Data/report.doc"), "mine");
+    ui::TStringList repeats;
+    (void)repeats.LoadFromFile(u"E:\\Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document\\" + kNew + u"\\" +
+                               RepeatListFileName());
+    EXPECT_EQ(repeats.Count(), 0);
+}
+
 }  // namespace
