@@ -8,6 +8,7 @@
 #include "backup/engine/DestRelativePath.h"
 #include "backup/engine/DuplicateDetection.h"
 #include "backup/engine/DriveEntries.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/EasyTreeWalk.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/InterruptMarker.h"
@@ -115,13 +116,14 @@ void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16str
     if (run.mode == COPY_ENCODE) {
         destination += CONTAINER_SUFFIX;
     }
-    if (IsEasyDuplicate(run.candidates, category, destination, found.ftLastWriteTime, run.repeatLists)) {
+    // Joined into a path, a name that no Windows folder holds would name another file.
+    DWORD error = IsSafeDriveName(found.cFileName) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
+    if (error == ERROR_SUCCESS && IsEasyDuplicate(run.candidates, category, destination, found.ftLastWriteTime, run.repeatLists)) {
         Complete(run, category, source, destination, found);
         PassOver(run, size);
         return;
     }
-    DWORD error = 0;
-    if (CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error)) {
+    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error)) {
         Complete(run, category, source, destination, found);
         return;
     }

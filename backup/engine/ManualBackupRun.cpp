@@ -4,6 +4,7 @@
 #include "backup/engine/Container.h"
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/DriveEntries.h"
+#include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/DuplicateDetection.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/InterruptMarker.h"
@@ -66,15 +67,16 @@ void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string des
     if (run.mode == COPY_ENCODE) {
         destination += CONTAINER_SUFFIX;
     }
-    if (IsManualDuplicate(run.candidates, run.repeats, destination, found.ftLastWriteTime)) {
+    // Joined into a path, a name that no Windows folder holds would name another file.
+    DWORD error = IsSafeDriveName(found.cFileName) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
+    if (error == ERROR_SUCCESS && IsManualDuplicate(run.candidates, run.repeats, destination, found.ftLastWriteTime)) {
         Complete(run, source, destination, found);
         run.doneBytes += size;
         ShowFileDone();
         ShowTotalPercent();
         return;
     }
-    DWORD error = 0;
-    if (CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error)) {
+    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error)) {
         Complete(run, source, destination, found);
         return;
     }

@@ -290,4 +290,26 @@ TEST_F(HostileDrive, ALinkInAnEarlierRunIsNeverTakenForTheCopyOfAFile)
     EXPECT_EQ(repeats.Count(), 0);
 }
 
+TEST_F(HostileDrive, APcNameHoldingABackslashFailsInsteadOfCopyingItsNeighbour)
+{
+    enginetest::TempDrive drive(u'E', 2);
+    // One Linux file whose name holds a backslash, beside the folder that the name seems to name.
+    Write(Host("c/Data/a\\b.doc"), "odd");
+    Write(Host("c/Data/a/b.doc"), "neighbour");
+
+    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
+    ClosePanel();
+
+    ASSERT_EQ(form().FailedFiles->Count(), 1);
+    EXPECT_EQ(form().FailedFiles->Strings(0), u"C:\\Data\\a\\b.doc     ErrorCode : 123");
+    EXPECT_EQ(form().CompletedFiles->Count(), 1);
+    std::map<std::string, std::string> onDrive;
+    for (const auto& [path, content] : FilesBelow(drive.Host(u""))) {
+        if (path.ends_with(".doc")) {
+            onDrive[std::filesystem::path(path).filename().string()] = content;
+        }
+    }
+    EXPECT_EQ(onDrive, (std::map<std::string, std::string>{{"b.doc", "neighbour"}}));
+}
+
 }  // namespace
