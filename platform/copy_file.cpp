@@ -263,6 +263,7 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
             return Fail(WindowsErrorFromErrno(errno));
         }
     }
+    platform::MarkIfProgram(out, target.path);
     if (!copy.Commit(target.path, !(flags & COPY_FILE_FAIL_IF_EXISTS))) {
         return Fail(errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno));
     }

@@ -70,7 +70,7 @@ BOOL SetupDiDestroyDeviceInfoList(HDEVINFO set);
 BOOL DeviceIoControl(HANDLE device, DWORD code, void* in, DWORD inSize, void* out, DWORD outSize, DWORD* returned,
                      void* overlapped);
 
-// CreateFileA as the Parts call it for device names; other paths go to CreateFileW.
+// CreateFileA opens device names; other paths go to CreateFileW.
 HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, void* security, DWORD disposition, DWORD flags,
                    HANDLE templateFile);
 

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <map>
 #include <mutex>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,6 +124,16 @@ DWORD RefusalOf(const struct stat& info, const std::string& path, FileIdentity i
 
 }  // namespace
 
+void MarkIfProgram(int fd, const std::string& path)
+{
+    const auto dot = path.rfind('.');
+    struct stat info{};
+    if (dot == std::string::npos || strcasecmp(path.c_str() + dot, ".exe") != 0 || ::fstat(fd, &info) != 0) {
+        return;
+    }
+    ::fchmod(fd, (info.st_mode & 07777) | ((info.st_mode & 0444) >> 2));
+}
+
 FileHandle::FileHandle(int fd, FileIdentity id, DWORD access, DWORD share)
     : fd_(fd), id_(id), access_(access), share_(share)
 {
@@ -208,6 +219,9 @@ std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD sha
     if (replaces && ::ftruncate(handle->fd(), 0) != 0) {
         SetLastError(WindowsErrorFromErrno(errno));
         return nullptr;
+    }
+    if ((replaces || !opened.existed) && (access & GENERIC_WRITE)) {
+        MarkIfProgram(handle->fd(), host.path);
     }
     if ((replaces || !opened.existed) && (disposition != TRUNCATE_EXISTING) &&
         (opened.existed || (flags & kAttributesSetAtCreation))) {

@@ -46,4 +46,8 @@ bool DeleteIsShared(FileIdentity id);
 std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD share, DWORD disposition, DWORD flags,
                                          struct stat* info = nullptr);
 
+// A Windows program is known by its name: a new or replaced "*.exe" file may be run by whoever
+// may read it.
+void MarkIfProgram(int fd, const std::string& path);
+
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -99,11 +100,11 @@ std::string NextBaseName()
 
 }  // namespace
 
-std::string RuntimeFolder()
+namespace {
+
+// A private folder, made when missing; empty when it cannot be made or is not ours.
+std::string OwnFolder(const std::string& folder)
 {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string folder = runtime != nullptr && *runtime == '/' ? std::string(runtime) + "/harbex"
-                                                                     : "/tmp/harbex-" + std::to_string(getuid());
     if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
         return {};
     }
@@ -113,6 +114,38 @@ std::string RuntimeFolder()
         return {};
     }
     return folder;
+}
+
+// One name per machine profile and display, as one Windows session: the programs of one demo
+// machine on one screen meet, those of another machine or another screen never do.
+std::string SessionName()
+{
+    const char* profile = std::getenv("HARBEX_MACHINE");
+    const char* display = std::getenv("DISPLAY");
+    std::error_code ec;
+    std::string key = profile != nullptr && *profile != '\0' ? fs::weakly_canonical(profile, ec).string() : "";
+    if (key.empty() && profile != nullptr) {
+        key = profile;
+    }
+    key += '\n';
+    key += display != nullptr ? display : "";
+    std::uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : key) {
+        hash = (hash ^ c) * 1099511628211ull;
+    }
+    char name[24];
+    std::snprintf(name, sizeof name, "s%016llx", static_cast<unsigned long long>(hash));
+    return name;
+}
+
+}  // namespace
+
+std::string RuntimeFolder()
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string user = OwnFolder(runtime != nullptr && *runtime == '/' ? std::string(runtime) + "/harbex"
+                                                                             : "/tmp/harbex-" + std::to_string(getuid()));
+    return user.empty() ? user : OwnFolder(user + "/" + SessionName());
 }
 
 WindowRegistration::WindowRegistration(std::string_view className, std::string_view title)

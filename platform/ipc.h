@@ -1,6 +1,7 @@
 #pragma once
 // Window identity across processes. A process registers each top-level window (class, title) in
-// a per-user runtime folder ($XDG_RUNTIME_DIR/harbex, else /tmp/harbex-<uid>): one Unix datagram
+// the runtime folder of its session ($XDG_RUNTIME_DIR/harbex, else /tmp/harbex-<uid>, then one
+// folder per machine profile and display): one Unix datagram
 // socket per window beside a small file naming the class and title. Another process finds the
 // window with FindWindowA and posts "bring to front" or "close" to it; nothing waits for the owner.
 
@@ -44,7 +45,8 @@ bool IsRegisteredWindow(HWND window);
 // the window is gone or the handle is not such a window.
 BOOL PostWindowRequest(HWND window, WindowRequest request);
 
-// The per-user runtime folder, created (private to the user) when missing.
+// The runtime folder of this user, machine profile ($HARBEX_MACHINE) and display ($DISPLAY),
+// created (private to the user) when missing; empty when it cannot be used.
 std::string RuntimeFolder();
 
 }  // namespace platform

@@ -108,21 +108,29 @@ std::string HostFolder(LPCWSTR directory)
     return host.ok() ? host.path : std::string{};
 }
 
+bool IsProgram(const std::string& hostFile)
+{
+    struct stat info;
+    return !hostFile.empty() && stat(hostFile.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           access(hostFile.c_str(), X_OK) == 0;
+}
+
+HINSTANCE StartProgram(const std::string& hostFile, LPCWSTR parameters, LPCWSTR directory)
+{
+    std::vector<std::string> command{hostFile};
+    for (std::string& word : SplitParameters(parameters != nullptr ? parameters : u"")) {
+        command.push_back(std::move(word));
+    }
+    return Result(SpawnDetached(command, HostFolder(directory)) ? started : SE_ERR_NOASSOC);
+}
+
 HINSTANCE StartOnRealMachine(std::u16string_view file, const std::string& hostFile, LPCWSTR parameters,
                              LPCWSTR directory)
 {
-    struct stat info;
-    std::vector<std::string> command;
-    const bool program = !hostFile.empty() && stat(hostFile.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-                         access(hostFile.c_str(), X_OK) == 0;
-    if (program) {
-        command.push_back(hostFile);
-        for (std::string& word : SplitParameters(parameters != nullptr ? parameters : u"")) {
-            command.push_back(std::move(word));
-        }
-    } else {
-        command = {"xdg-open", hostFile.empty() ? ToUtf8(file) : hostFile};
+    if (IsProgram(hostFile)) {
+        return StartProgram(hostFile, parameters, directory);
     }
+    const std::vector<std::string> command{"xdg-open", hostFile.empty() ? ToUtf8(file) : hostFile};
     return Result(SpawnDetached(command, HostFolder(directory)) ? started : SE_ERR_NOASSOC);
 }
 
@@ -149,7 +157,10 @@ HINSTANCE ShellExecuteW(HWND, LPCWSTR operation, LPCWSTR file, LPCWSTR parameter
         hostFile = host.path;
     }
     if (CurrentProfile() != nullptr) {
-        return Record(operation, target, parameters, directory, show);
+        // A simulated machine runs its own programs (they inherit the machine and the display) and
+        // only notes what would open in another application.
+        const HINSTANCE noted = Record(operation, target, parameters, directory, show);
+        return IsProgram(hostFile) ? StartProgram(hostFile, parameters, directory) : noted;
     }
     return StartOnRealMachine(target, hostFile, parameters, directory);
 }

@@ -41,7 +41,7 @@ std::u16string ApplicationTarget()
 bool SetTextValue(HKEY key, const char16_t* name, const std::u16string& text)
 {
     return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
-                          static_cast<DWORD>(text.size() * sizeof(char16_t))) == ERROR_SUCCESS;
+                          static_cast<DWORD>((text.size() + 1) * sizeof(char16_t))) == ERROR_SUCCESS;
 }
 
 std::u16string ModuleFolder()

@@ -217,7 +217,7 @@ bool WriteDriverRegistry()
     GetLocalTime(&now);
     const std::u16string text = DateTimeText(now);
     const LONG usedWritten = RegSetValueExW(key, kUsedValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
-                                            static_cast<DWORD>(text.size() * sizeof(char16_t)));
+                                            static_cast<DWORD>((text.size() + 1) * sizeof(char16_t)));
     RegCloseKey(key);
     return usedWritten == ERROR_SUCCESS;
 }

@@ -89,6 +89,16 @@ void TApplication::Terminate()
     CurrentBackend().Wake();
 }
 
+void TApplication::EndSession()
+{
+    if (TForm* main = MainForm(); main != nullptr && main->OnClose && !terminated_) {
+        HandlerScope scope;
+        TCloseAction action = TCloseAction::caFree;
+        main->OnClose(main, action);
+    }
+    Terminate();
+}
+
 void TApplication::RunModal(TForm& form)
 {
     HandlerScope scope;

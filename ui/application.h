@@ -58,6 +58,9 @@ public:
     // Waits for the next message or timer, then handles what is pending.
     void HandleMessage();
     void Terminate();
+    // The session ends (the display has gone): the main form's OnClose runs without its close
+    // query, so that it stops what it runs, and the program ends.
+    void EndSession();
     bool Terminated() const { return terminated_; }
     // Lets a new Run start after Terminate (tests run several in one process).
     void ClearTerminated() { terminated_ = false; }

@@ -44,6 +44,7 @@ struct BackendEvent {
         Minimized,
         Restored,
         Quit,  // the session or a signal asks the program to end; window is 0
+        DisplayLost,  // the display has gone: nothing can be shown or asked any more; window is 0
     };
     Kind kind = Kind::Expose;
     int window = 0;

@@ -61,7 +61,7 @@ void FillFunctionItems(TMainForm& form, TComboBox* combo, TEdit* edit, int selec
 void LoadCountDownSetting(TMainForm& form)
 {
     TStringList lines;
-    if (!LoadSettingLines(CountDownPath(true), lines)) {
+    if (!LoadSettingLines(CountDownPath(false), lines)) {
         return;
     }
     if (const auto seconds = LineNumber(lines, 0)) {
@@ -70,10 +70,17 @@ void LoadCountDownSetting(TMainForm& form)
     }
 }
 
+void SaveCountDownSetting(int seconds)
+{
+    TStringList lines;
+    lines.Add(DecimalText(seconds));
+    [[maybe_unused]] const DWORD ignored = SaveListFile(lines, CountDownPath(true));
+}
+
 void LoadBacTypeSetting(TMainForm& form)
 {
     TStringList lines;
-    if (!LoadSettingLines(BacTypeSetPath(true), lines) || lines.Count() < kEasyChoosableRowCount) {
+    if (!LoadSettingLines(BacTypeSetPath(false), lines) || lines.Count() < kEasyChoosableRowCount) {
         return;
     }
     const auto& rows = EasyCategoryRows();
@@ -99,7 +106,7 @@ void FillDestinationCombo(TComboBox* combo, TEdit* edit, const RECORD_DEVICECODE
 void LoadBacDestSetting(TComboBox* combo, TEdit* edit)
 {
     TStringList lines;
-    if (!LoadSettingLines(BacDestPath(true), lines)) {
+    if (!LoadSettingLines(BacDestPath(false), lines)) {
         return;
     }
     const std::u16string destination = LineOrEmpty(lines, 0);
@@ -144,7 +151,7 @@ void SaveRestoreDestSetting(BYTE toOriginal, const std::u16string& text)
 void LoadRestoreDestSetting(TMainForm& form, TEdit* destination)
 {
     TStringList lines;
-    if (!LoadSettingLines(DestSetResPath(true), lines)) {
+    if (!LoadSettingLines(DestSetResPath(false), lines)) {
         return;
     }
     if (const auto flag = LineNumber(lines, 0)) {

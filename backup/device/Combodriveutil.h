@@ -10,6 +10,8 @@
 
 // "CountDown.ini" line 1 into AutoStartSeconds (not clamped) and the countdown edit.
 void LoadCountDownSetting(TMainForm& form);
+// "CountDown.ini" with the seconds as its only line (the Ini folder is made when missing).
+void SaveCountDownSetting(int seconds);
 // "BacTypeSet.ini" (five lines, Document to Mail) into EasyBackupCategories and the check images.
 void LoadBacTypeSetting(TMainForm& form);
 // The drive roots in their order; the edit keeps its text while it is still an item, else item 0.

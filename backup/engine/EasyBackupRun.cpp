@@ -255,7 +255,7 @@ int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringLi
         SaveEasyRunLists(run, categories);
         AppendRunHistory(run, destinationRoot, runTime);
     }
-    if (!BackupDriveRemoved()) {
+    if (!BackupDriveRemoved() && !ProgramEnding()) {
         RemoveJobMarker();
     }
     return result;

@@ -14,3 +14,8 @@ bool JobCancelRequested()
 {
     return MainForm != nullptr && MainForm->CancelRequested != 0;
 }
+
+bool ProgramEnding()
+{
+    return ui::Application != nullptr && ui::Application->Terminated();
+}

@@ -5,3 +5,6 @@
 
 void PumpPendingMessages();
 bool JobCancelRequested();
+// True once the program is ending under a running job (its display has gone): the job stops and
+// leaves its interrupted-job marker, so that the next start cleans up after it.
+bool ProgramEnding();

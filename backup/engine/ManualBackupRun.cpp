@@ -197,7 +197,7 @@ int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TString
         if (JobCancelRequested()) {
             DeleteTree(runFolder);
             ReportCancelledFiles(run);
-            if (MainForm == nullptr || MainForm->BackupDriveRemoved == 0) {
+            if ((MainForm == nullptr || MainForm->BackupDriveRemoved == 0) && !ProgramEnding()) {
                 RemoveJobMarker();
             }
             return 0;

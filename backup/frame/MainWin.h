@@ -628,6 +628,7 @@ public:
     void AC_FuncSel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void AC_FuncSel_CBoxChange(TObject* Sender);
     void AC_FuncSel_CBoxCloseUp(TObject* Sender);
+    void Auto_Plugin_Time_Set_EditKeyUp(TObject* Sender, WORD& Key, TShiftState Shift);
     void SBT_Startup_LabClick(TObject* Sender);
     void SBT_Hotkey_LabClick(TObject* Sender);
     void SBT_Time_LabClick(TObject* Sender);

@@ -1,12 +1,20 @@
 // The settings pages' handlers: the option ticks, the device button's function and the tabs.
 
+#include "backup/device/Combodriveutil.h"
 #include "backup/device/Filelistwin.h"
 #include "backup/device/LaunchOptions.h"
 #include "backup/frame/DropDowns.h"
+#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/TextFormat.h"
 #include "backup/layout/BackupSettingsPage.h"
 
+#include <algorithm>
+
 namespace {
+
+constexpr int kMaxCountdownSeconds = 30;
+constexpr int kTextNotANumber = 20195;
 
 void FlipOption(TMainForm& form, BYTE& option, TImage* image)
 {
@@ -69,6 +77,29 @@ void TMainForm::AC_FuncSel_CBoxChange(TObject*)
 }
 
 void TMainForm::AC_FuncSel_CBoxCloseUp(TObject*) { FocusSelectorEdit(AC_FuncSel_Edit); }
+
+// The seconds of the countdown before an automatic start, 0 to 30, kept as they are typed.
+void TMainForm::Auto_Plugin_Time_Set_EditKeyUp(TObject*, WORD&, TShiftState)
+{
+    const std::u16string text = Auto_Plugin_Time_Set_Edit->Text();
+    const auto typed = ParseDecimal(text);
+    if (!typed) {
+        if (!text.empty()) {
+            Auto_Plugin_Time_Set_Edit->SetText(DecimalText(AutoStartSeconds));
+        }
+        ShowErrorBox(LookupText(*LangTable, kTextNotANumber));
+        return;
+    }
+    int seconds = static_cast<int>(std::min<std::int64_t>(*typed, kMaxCountdownSeconds));
+    if (*typed < 0) {
+        seconds = AutoStartSeconds;
+        Auto_Plugin_Time_Set_Edit->SetText(DecimalText(seconds));
+    } else if (*typed > kMaxCountdownSeconds) {
+        Auto_Plugin_Time_Set_Edit->SetText(DecimalText(seconds));
+    }
+    AutoStartSeconds = seconds;
+    SaveCountDownSetting(seconds);
+}
 
 void TMainForm::SBT_Startup_LabClick(TObject*) { ChooseTab(*this, 1); }
 void TMainForm::SBT_Hotkey_LabClick(TObject*) { ChooseTab(*this, 2); }

@@ -116,4 +116,7 @@ void BindSettingsPageHandlers(TMainForm& form)
                        &TMainForm::AC_FuncSel_Btn_ImgMouseMove, &TMainForm::AC_FuncSel_Btn_ImgMouseDown);
     form.AC_FuncSel_CBox->OnChange = [f](TObject* sender) { f->AC_FuncSel_CBoxChange(sender); };
     form.AC_FuncSel_CBox->OnCloseUp = [f](TObject* sender) { f->AC_FuncSel_CBoxCloseUp(sender); };
+    form.Auto_Plugin_Time_Set_Edit->OnKeyUp = [f](TObject* sender, WORD& key, TShiftState shift) {
+        f->Auto_Plugin_Time_Set_EditKeyUp(sender, key, shift);
+    };
 }

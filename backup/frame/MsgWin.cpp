@@ -91,12 +91,7 @@ void TMsgForm::BindHandlers()
     LB_Btn_Lab->OnClick = [this](TObject* s) { LB_Btn_LabClick(s); };
     RB_Btn_Lab->OnClick = [this](TObject* s) { RB_Btn_LabClick(s); };
     CB_Btn_Lab->OnClick = [this](TObject* s) { CB_Btn_LabClick(s); };
-    // Escape closes the box as the window's close command does: no answer.
-    OnKeyDown = [this](TObject*, WORD& key, TShiftState) {
-        if (key == VK_ESCAPE) {
-            Close();
-        }
-    };
+    OnKeyDown = [this](TObject*, WORD& key, TShiftState) { HandleBoxKey(key); };
 }
 
 void TMsgForm::FormCreate(TObject*)

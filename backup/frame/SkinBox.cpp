@@ -85,6 +85,15 @@ SkinButtonParts TSkinBoxForm::CenterButton() const
     return {Btn_Center_Pan, CB_BK_Left_Img, CB_BK_Center_Img, CB_BK_Right_Img, CB_Btn_Lab};
 }
 
+void TSkinBoxForm::HandleBoxKey(WORD key)
+{
+    if (key == VK_RETURN) {
+        (Btn_Center_Pan->Visible() ? CB_Btn_Lab : LB_Btn_Lab)->Click();
+    } else if (key == VK_ESCAPE) {
+        Close();
+    }
+}
+
 void TSkinBoxForm::ResetButtonLooks()
 {
     ShowButtonLook(LeftButton(), ButtonLook::Normal);

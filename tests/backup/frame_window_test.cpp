@@ -54,6 +54,7 @@ TEST_F(FrameWindow, QuestionsAnswerByButtonEscapeAndClose)
         {"yes", [](TMsgForm& box) { uit::Click(*box.LB_Btn_Lab); }, 1},
         {"no", [](TMsgForm& box) { uit::Click(*box.RB_Btn_Lab); }, 0},
         {"escape", [](TMsgForm& box) { uit::PressKey(box, VK_ESCAPE); }, 0},
+        {"enter presses Yes", [](TMsgForm& box) { uit::PressKey(box, VK_RETURN); }, 1},
         {"close", [](TMsgForm& box) { box.Close(); }, 0},
     };
     for (const Case& c : cases) {
@@ -69,6 +70,14 @@ TEST_F(FrameWindow, QuestionsAnswerByButtonEscapeAndClose)
         EXPECT_EQ(yes, u"Yes");
         EXPECT_TRUE(centreHidden);
     }
+}
+
+TEST_F(FrameWindow, EnterClosesANoticeThroughItsOkButton)
+{
+    Open(1033);
+    ui_.AnswerNextModal([](ui::TForm& box) { uit::PressKey(box, VK_RETURN); });
+    MainForm->ShowNoticeBox(u"File not selected.");
+    EXPECT_FALSE(ui_.Stalled());
 }
 
 TEST_F(FrameWindow, BoxLayoutInBothReadingDirections)

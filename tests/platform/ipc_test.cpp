@@ -1,6 +1,8 @@
 #include "machine_fixture.h"
 #include "platform/ipc.h"
 
+#include <optional>
+
 #include <poll.h>
 #include <sys/wait.h>
 
@@ -59,7 +61,7 @@ TEST_F(WindowIdentity, FindsAndAsksAWindowOfAnotherProcess)
 
     // The owner is gone: its stale registration is not found and is cleaned away.
     EXPECT_EQ(FindWindowA("TApplication", "Harbex Solo +"), nullptr);
-    EXPECT_TRUE(std::filesystem::is_empty(folder_ + "/harbex"));
+    EXPECT_TRUE(std::filesystem::is_empty(RuntimeFolder()));
     EXPECT_FALSE(PostWindowRequest(window, WindowRequest::Close));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
     close(ready[0]);
@@ -75,5 +77,37 @@ TEST_F(WindowIdentity, ARegistrationEndsWithItsObject)
         EXPECT_NE(FindWindowA(nullptr, "install "), nullptr);
     }
     EXPECT_EQ(FindWindowA(nullptr, "Install "), nullptr);
-    EXPECT_TRUE(std::filesystem::is_empty(folder_ + "/harbex"));
+    EXPECT_TRUE(std::filesystem::is_empty(RuntimeFolder()));
+}
+
+// One session is one machine profile on one display: a program of another demo machine or of
+// another screen is never found, so the setup never closes it and a second start is not refused.
+TEST_F(WindowIdentity, OnlyTheSameMachineProfileAndDisplayMeet)
+{
+    const ScopedEnv runtime("XDG_RUNTIME_DIR", folder_.c_str());
+    const std::string machineA = folder_ + "/a.ini";
+    const std::string machineB = folder_ + "/b.ini";
+    struct Case {
+        const char* profile;
+        const char* display;
+        bool found;
+    };
+    const Case cases[] = {{machineA.c_str(), ":5", true},
+                          {machineB.c_str(), ":5", false},
+                          {machineA.c_str(), ":6", false},
+                          {nullptr, ":5", false},
+                          {machineA.c_str(), nullptr, false}};
+    std::optional<WindowRegistration> window;
+    {
+        const ScopedEnv profile("HARBEX_MACHINE", machineA.c_str());
+        const ScopedEnv display("DISPLAY", ":5");
+        window.emplace("TApplication", "Harbex Solo +");
+        ASSERT_EQ(window->error(), 0u);
+    }
+    for (const Case& c : cases) {
+        const ScopedEnv profile("HARBEX_MACHINE", c.profile);
+        const ScopedEnv display("DISPLAY", c.display);
+        EXPECT_EQ(FindWindowA("TApplication", "Harbex Solo +") != nullptr, c.found)
+            << (c.profile ? c.profile : "no profile") << " on " << (c.display ? c.display : "no display");
+    }
 }

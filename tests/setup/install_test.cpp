@@ -9,7 +9,13 @@
 #include "platform/shell.h"
 #include "setup/InstallSteps.h"
 #include "setup/ProxyDriverInstall.h"
+#include "platform/text.h"
 #include "ui/controls/string_list.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace setuptest {
 namespace {
@@ -20,7 +26,8 @@ const std::u16string kInstallFolder = u"C:\\Program Files (x86)\\Harbex Solo+";
 const std::u16string kApplication = kInstallFolder + u"\\Harbex_Solo+.exe";
 const std::string kHostInstall = "c/Program Files (x86)/Harbex Solo+";
 
-std::u16string RegistryText(const std::u16string& key, const std::u16string& value)
+// The stored value as it is, with its terminating zero when it has one.
+std::u16string RegistryValue(const std::u16string& key, const std::u16string& value)
 {
     HKEY handle = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
@@ -36,6 +43,37 @@ std::u16string RegistryText(const std::u16string& key, const std::u16string& val
     }
     text.resize(size / 2);
     return text;
+}
+
+std::u16string RegistryText(const std::u16string& key, const std::u16string& value)
+{
+    std::u16string text = RegistryValue(key, value);
+    if (!text.empty() && text.back() == u'\0') {
+        text.pop_back();
+    }
+    return text;
+}
+
+// The folder the started program reports through the fifo "started" it finds there; empty when
+// nothing was started within ten seconds.
+std::string FolderOfStartedProgram(const std::string& fifo)
+{
+    const int fd = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) {
+        return {};
+    }
+    pollfd wait{fd, POLLIN, 0};
+    std::string text;
+    char buffer[512];
+    ssize_t n = 0;
+    while (poll(&wait, 1, 10000) > 0 && (n = read(fd, buffer, sizeof buffer)) > 0) {
+        text.append(buffer, static_cast<std::size_t>(n));
+        if (text.back() == '\n') {
+            break;
+        }
+    }
+    close(fd);
+    return text.empty() ? text : text.substr(0, text.size() - 1);
 }
 
 std::u16string LinkTarget(const std::u16string& path)
@@ -79,7 +117,12 @@ TEST_F(InstallTest, InstallsFilesEntryDriverShortcutsAndLanguage)
     EXPECT_EQ(RegistryText(uninstall, u"UninstallString"), kInstallFolder + u"\\Uninstall.exe");
     EXPECT_EQ(RegistryText(uninstall, u"DisplayName"), u"Harbex Solo+");
     EXPECT_EQ(RegistryText(uninstall, u"LangVer"), u"1041");
-    EXPECT_EQ(RegistryText(u"SOFTWARE\\VEMO\\VEMOURPX\\Used", u"Harbex Solo +").size(), 19u);
+    // Text values are stored with their terminating zero: "yyyy/mm/dd hh:mm:ss" and one zero.
+    EXPECT_EQ(RegistryValue(u"SOFTWARE\\VEMO\\VEMOURPX\\Used", u"Harbex Solo +").size(), 20u);
+    for (const char16_t* name : {u"InstallLocation", u"DisplayIcon", u"UninstallString", u"DisplayName", u"LangVer"}) {
+        const std::u16string stored = RegistryValue(uninstall, name);
+        EXPECT_TRUE(!stored.empty() && stored.back() == u'\0') << platform::ToUtf8(name);
+    }
 
     const auto service = platform::FindService(u"VEMOURPX");
     ASSERT_TRUE(service.has_value());
@@ -98,8 +141,14 @@ TEST_F(InstallTest, InstallsFilesEntryDriverShortcutsAndLanguage)
     EXPECT_EQ(langSet.Strings(0), u"1041");
     EXPECT_TRUE(ui::testing::RenderToPng(Wizard(), ::testing::TempDir() + "setup_wizard_completed.png"));
 
+    // The installed program is a program of this machine: it runs, in its folder, on this machine.
+    const std::string installed = Host(kHostInstall + "/Harbex_Solo+.exe");
+    EXPECT_EQ(access(installed.c_str(), X_OK), 0);
+    const std::string fifo = Host(kHostInstall + "/started");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     Click(*Wizard().QuitBtn_Lab);
     EXPECT_FALSE(Wizard().Visible());
+    EXPECT_EQ(FolderOfStartedProgram(fifo), std::filesystem::canonical(Host(kHostInstall)).string());
     std::ifstream log(Host("shell.log"));
     const std::string requests((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
     EXPECT_NE(requests.find("Harbex_Solo+.exe"), std::string::npos) << requests;

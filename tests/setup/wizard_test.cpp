@@ -176,6 +176,20 @@ TEST_F(WizardTest, OkBoxShowsOnlyItsRightButtonMirroredFor1025)
     }
 }
 
+// Enter presses the box's first button: OK on a notice, Yes on a question.
+TEST_F(WizardTest, EnterPressesTheFirstButtonOfABox)
+{
+    MakeMachine();
+    OpenWizard();
+    const auto pressEnter = [](ui::TForm& box) { ui::testing::PressKey(box, VK_RETURN); };
+    ui_.AnswerNextModal(pressEnter);
+    setup::ShowOkBox(Wizard(), setup::kErrorBox, u"Installation failed !");
+    EXPECT_FALSE(ui_.Stalled());
+    ui_.AnswerNextModal(pressEnter);
+    EXPECT_TRUE(setup::AskYesNo(Wizard(), u"Do you want to quit?"));
+    EXPECT_FALSE(ui_.Stalled());
+}
+
 TEST_F(WizardTest, RendersTheStartAndOptionsPages)
 {
     MakeMachine();

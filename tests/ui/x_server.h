@@ -11,13 +11,39 @@
 namespace ui::testing {
 
 // An Xvfb of our own, on the display number it picks itself (-displayfd), ended with the test.
+// Servers started at the same moment may reach for the same number and one of them gives up
+// ("server already running"); it is started again until it reports a display of its own.
 class OwnXServer {
 public:
     OwnXServer()
     {
+        for (int attempt = 0; attempt < 20 && display_.empty(); ++attempt) {
+            Start();
+        }
+    }
+    ~OwnXServer() { Stop(); }
+    OwnXServer(const OwnXServer&) = delete;
+    OwnXServer& operator=(const OwnXServer&) = delete;
+
+    const std::string& Display() const { return display_; }
+
+    // Ends the server now, as when the X server is killed under the programs that use it.
+    void Stop()
+    {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+            pid_ = -1;
+        }
+    }
+
+private:
+    void Start()
+    {
         int ready[2];
-        if (pipe(ready) != 0)
+        if (pipe(ready) != 0) {
             return;
+        }
         pid_ = fork();
         if (pid_ == 0) {
             close(ready[0]);
@@ -27,22 +53,20 @@ public:
             _exit(127);
         }
         close(ready[1]);
-        char buffer[16] = {};
-        ssize_t n = pid_ > 0 ? read(ready[0], buffer, sizeof buffer - 1) : -1;
-        close(ready[0]);
-        if (n > 0)
-            display_ = ":" + std::string(buffer, static_cast<std::size_t>(n - (buffer[n - 1] == '\n' ? 1 : 0)));
-    }
-    ~OwnXServer()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
+        // The number comes once the server listens; a server that gave up closes the pipe first.
+        std::string number;
+        char c = 0;
+        while (pid_ > 0 && read(ready[0], &c, 1) == 1 && c != '\n') {
+            number += c;
         }
+        close(ready[0]);
+        if (c == '\n' && !number.empty() && waitpid(pid_, nullptr, WNOHANG) == 0) {
+            display_ = ":" + number;
+            return;
+        }
+        Stop();
     }
-    const std::string& Display() const { return display_; }
 
-private:
     pid_t pid_ = -1;
     std::string display_;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 #include "ui/backends/sdl_keys.h"
+#include "ui/backends/x11_display.h"
 #include "ui/gfx/bitmap.h"
 #include "ui/gfx/region.h"
 #include "ui/types.h"
@@ -9,7 +10,14 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_shape.h>
 
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 
@@ -60,9 +68,11 @@ int ButtonOf(Uint8 sdlButton)
     return kButtonLeft;
 }
 
+// Waits are ours, not SDL's: SDL wakes its own wait by sending an X event to one of the windows,
+// which may have been destroyed by then, and cannot wait once the display is gone.
 class SdlBackend final : public Backend {
 public:
-    explicit SdlBackend(Uint32 wakeEvent) : wakeEvent_(wakeEvent) {}
+    explicit SdlBackend(int wakeFd) : wakeFd_(wakeFd) {}
     ~SdlBackend() override;
 
     int CreateWindow(const Rect& bounds, bool topmost) override;
@@ -102,8 +112,15 @@ private:
     void ApplyShape(Window& w);
     void Translate(const SDL_Event& e, std::vector<BackendEvent>& events);
     bool FollowMoveDrag(const SDL_Event& e);
+    bool Drain(std::vector<BackendEvent>& events);
+    bool TakeWake();
+    void Block(int timeoutMs);
+    bool Gone() const { return lost_.load(); }
 
-    Uint32 wakeEvent_;
+    int wakeFd_;
+    void* display_ = nullptr;
+    std::atomic<bool> lost_{false};
+    bool lostReported_ = false;
     std::map<int, Window> windows_;
     int nextId_ = 1;
     std::map<int, SDL_Cursor*> cursors_;
@@ -113,6 +130,10 @@ private:
 
 SdlBackend::~SdlBackend()
 {
+    close(wakeFd_);
+    // A lost display cannot be spoken to any more, not even to close it.
+    if (Gone())
+        return;
     for (auto& [id, w] : windows_)
         SDL_DestroyWindow(w.sdl);
     for (auto& [id, c] : cursors_)
@@ -122,6 +143,8 @@ SdlBackend::~SdlBackend()
 
 SdlBackend::Window* SdlBackend::Find(int window)
 {
+    if (Gone())
+        return nullptr;
     auto found = windows_.find(window);
     return found == windows_.end() ? nullptr : &found->second;
 }
@@ -137,6 +160,8 @@ int SdlBackend::IdOf(Uint32 sdlWindowId) const
 
 int SdlBackend::CreateWindow(const Rect& bounds, bool topmost)
 {
+    if (Gone())
+        return 0;
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | (topmost ? SDL_WINDOW_ALWAYS_ON_TOP : 0);
     int width = std::max(bounds.Width(), 1);
     int height = std::max(bounds.Height(), 1);
@@ -155,6 +180,11 @@ int SdlBackend::CreateWindow(const Rect& bounds, bool topmost)
         warnedUnshaped_ = true;
         std::fprintf(stderr, "Shaped windows are not available (%s); rounded corners are drawn black.\n",
                      SDL_GetError());
+    }
+    if (display_ == nullptr) {
+        display_ = x11::DisplayOf(w.sdl);
+        if (display_ != nullptr)
+            x11::WatchForLoss(display_, &lost_);
     }
     w.position = Point{bounds.left, bounds.top};
     int id = nextId_++;
@@ -296,6 +326,8 @@ void SdlBackend::SetRoundRegion(int window, int, int, int ellipseW, int ellipseH
 
 void SdlBackend::SetCursor(int cursorId)
 {
+    if (Gone())
+        return;
     if (cursorId == crNone) {
         SDL_ShowCursor(SDL_DISABLE);
         return;
@@ -311,6 +343,8 @@ void SdlBackend::SetCursor(int cursorId)
 
 void SdlBackend::CaptureMouse(int, bool capture)
 {
+    if (Gone())
+        return;
     SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE);
 }
 
@@ -438,22 +472,54 @@ void SdlBackend::Translate(const SDL_Event& e, std::vector<BackendEvent>& events
         events.push_back(ev);
 }
 
+bool SdlBackend::TakeWake()
+{
+    std::uint64_t count = 0;
+    return read(wakeFd_, &count, sizeof count) == static_cast<ssize_t>(sizeof count);
+}
+
+// Takes what has arrived; true when there was anything, a wake-up included.
+bool SdlBackend::Drain(std::vector<BackendEvent>& events)
+{
+    bool any = TakeWake();
+    SDL_Event e;
+    while (!Gone() && SDL_PollEvent(&e) == 1) {
+        any = true;
+        if (!FollowMoveDrag(e))
+            Translate(e, events);
+    }
+    if (Gone() && !lostReported_) {
+        lostReported_ = true;
+        BackendEvent lost;
+        lost.kind = BackendEvent::Kind::DisplayLost;
+        events.push_back(lost);
+        any = true;
+    }
+    return any;
+}
+
+// Sleeps until the X connection or Wake() has something, a signal arrives, or the time is up.
+void SdlBackend::Block(int timeoutMs)
+{
+    pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {-1, POLLIN, 0}};
+    if (display_ != nullptr && !Gone())
+        fds[1].fd = x11::ConnectionFd(display_);
+    poll(fds, fds[1].fd >= 0 ? 2 : 1, timeoutMs);
+}
+
 void SdlBackend::WaitEvents(int timeoutMs, std::vector<BackendEvent>& events)
 {
-    SDL_Event e;
-    bool got = timeoutMs < 0 ? SDL_WaitEvent(&e) == 1 : SDL_WaitEventTimeout(&e, timeoutMs) == 1;
-    while (got) {
-        if (e.type != wakeEvent_ && !FollowMoveDrag(e))
-            Translate(e, events);
-        got = SDL_PollEvent(&e) == 1;
-    }
+    if (Drain(events) || timeoutMs == 0)
+        return;
+    Block(timeoutMs);
+    Drain(events);
 }
 
 void SdlBackend::Wake()
 {
-    SDL_Event e{};
-    e.type = wakeEvent_;
-    SDL_PushEvent(&e);
+    const std::uint64_t one = 1;
+    while (write(wakeFd_, &one, sizeof one) < 0 && errno == EINTR) {
+    }
 }
 
 Rect SdlBackend::ScreenRect()
@@ -483,11 +549,12 @@ std::unique_ptr<Backend> MakeSdlBackend()
         std::fprintf(stderr, "No display for windows: %s\n", SDL_GetError());
         return nullptr;
     }
-    Uint32 wake = SDL_RegisterEvents(1);
-    if (wake == static_cast<Uint32>(-1)) {
+    const int wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (wake < 0) {
         SDL_Quit();
         return nullptr;
     }
+    x11::InstallErrorHandlers();
     return std::make_unique<SdlBackend>(wake);
 }
 

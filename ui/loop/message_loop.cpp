@@ -368,6 +368,10 @@ void RouteEvent(const BackendEvent& e)
         }
         return;
     }
+    if (e.kind == BackendEvent::Kind::DisplayLost) {
+        App().EndSession();
+        return;
+    }
     TForm* form = FormOfWindow(e.window);
     if (form == nullptr) {
         return;
@@ -423,6 +427,7 @@ void RouteEvent(const BackendEvent& e)
         App().Restore();
         break;
     case BackendEvent::Kind::Quit:
+    case BackendEvent::Kind::DisplayLost:
         break;
     }
 }

@@ -1,0 +1,65 @@
+#include "ui/backends/x11_display.h"
+
+#include <SDL2/SDL_syswm.h>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <mutex>
+#include <set>
+#include <utility>
+
+namespace ui::x11 {
+namespace {
+
+// One line per kind of failed request, so that a burst of them does not flood the log.
+int NoteProtocolError(Display*, XErrorEvent* error)
+{
+    static std::mutex mutex;
+    static std::set<std::pair<int, int>> seen;
+    std::lock_guard lock(mutex);
+    if (seen.emplace(error->error_code, error->request_code).second) {
+        std::fprintf(stderr, "X error %d on request %d ignored\n", error->error_code, error->request_code);
+    }
+    return 0;
+}
+
+// Returning lets Xlib go on to the display's exit handler instead of ending the process.
+int NoteLostConnection(Display*)
+{
+    return 0;
+}
+
+void MarkLost(Display*, void* lost)
+{
+    static_cast<std::atomic<bool>*>(lost)->store(true);
+}
+
+}  // namespace
+
+void InstallErrorHandlers()
+{
+    XSetErrorHandler(NoteProtocolError);
+    XSetIOErrorHandler(NoteLostConnection);
+}
+
+void* DisplayOf(SDL_Window* window)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+        return nullptr;
+    }
+    return info.info.x11.display;
+}
+
+void WatchForLoss(void* display, std::atomic<bool>* lost)
+{
+    XSetIOErrorExitHandler(static_cast<Display*>(display), MarkLost, lost);
+}
+
+int ConnectionFd(void* display)
+{
+    return ConnectionNumber(static_cast<Display*>(display));
+}
+
+}  // namespace ui::x11
