@@ -2,11 +2,13 @@
 // "CheckSet.ini" and the folders' attributes, restored at the next start; launch at logon is the
 // Startup shortcut.
 
+#include "backup/device/Combodriveutil.h"
 #include "backup/device/Filelistwin.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/SettingsPaths.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "ui/testing.h"
 
 namespace {
@@ -64,6 +66,16 @@ protected:
         TStringList lines;
         lines.Add(line);
         ASSERT_TRUE(lines.SaveToFile(CheckSetPath(true)));
+    }
+
+    // Every message box that opens from now on is noted and closed.
+    void AnswerEveryBox(std::shared_ptr<std::vector<std::u16string>> seen)
+    {
+        ui_.AnswerNextModal([this, seen](ui::TForm& form) {
+            seen->push_back(uit::FindAs<TLabel>(form, "Msg_Lab")->Caption());
+            form.Close();
+            AnswerEveryBox(seen);
+        });
     }
 
     std::filesystem::path Shortcut() const { return Host("c/ProgramData/Startup/Harbex Solo+.lnk"); }
@@ -203,6 +215,64 @@ TEST_F(LaunchOptionsTest, HidingFollowsTheFirstDriveAtStartAndEveryClick)
     EXPECT_FALSE(hidden(u"E:\\Harbex_Solo+"));
     EXPECT_FALSE(hidden(u"F:\\Harbex_Solo+"));
     EXPECT_EQ(StoredLine(), u"<none>") << "hiding is not part of the settings file";
+}
+
+// The countdown edit keeps what is typed, from 0 to 30, in "CountDown.ini"; what is not a number is
+// answered with 20195 and changes nothing.
+TEST_F(LaunchOptionsTest, CountdownSecondsAreKeptAsTypedFromZeroToThirty)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    ShowSettingsPage("Menu_Set_BacBtn_Lab");
+    TEdit* edit = f.Auto_Plugin_Time_Set_Edit;
+    edit->SetFocus();
+    const auto boxes = std::make_shared<std::vector<std::u16string>>();
+    AnswerEveryBox(boxes);
+    struct Case {
+        const char16_t* before;
+        int vk;
+        char16_t ch;
+        const char16_t* shown;
+        int seconds;
+        const char16_t* box;
+    };
+    const Case cases[] = {
+        {u"1", '2', u'2', u"12", 12, nullptr},
+        {u"4", '5', u'5', u"30", 30, nullptr},
+        {u"", '0', u'0', u"0", 0, nullptr},
+        {u"-", '7', u'7', u"0", 0, nullptr},
+        {u"1", 'X', u'x', u"0", 0, u"Please enter the number."},
+        {u"2", VK_BACK, u'\b', u"", 0, u"Please enter the number."},
+        {u"", '9', u'9', u"9", 9, nullptr},
+    };
+    for (const Case& c : cases) {
+        const std::string name = platform::ToUtf8(c.before) + static_cast<char>(c.ch);
+        edit->SetText(c.before);
+        boxes->clear();
+        uit::PressKey(f, c.vk, 0, c.ch);
+        EXPECT_EQ(edit->Text(), c.shown) << name;
+        EXPECT_EQ(f.AutoStartSeconds, c.seconds) << name;
+        EXPECT_EQ(*boxes, c.box ? std::vector<std::u16string>{c.box} : std::vector<std::u16string>{}) << name;
+        TStringList stored;
+        ASSERT_TRUE(stored.LoadFromFile(CountDownPath(false))) << name;
+        EXPECT_EQ(stored.Strings(0), platform::FromUtf8(std::to_string(c.seconds))) << name;
+    }
+    Restart();
+    EXPECT_EQ(MainForm->AutoStartSeconds, 9);
+    EXPECT_EQ(MainForm->Auto_Plugin_Time_Set_Edit->Text(), u"9");
+}
+
+// Reading the saved settings makes no folder.
+TEST_F(LaunchOptionsTest, LoadingTheSelectorSettingsCreatesNoIniFolder)
+{
+    Open(1033);
+    const auto ini = Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini");
+    std::filesystem::remove_all(ini);
+    LoadCountDownSetting(*MainForm);
+    LoadBacTypeSetting(*MainForm);
+    LoadBacDestSetting(MainForm->Bac_Dest_CBox, MainForm->Bac_Dest_Edit);
+    LoadRestoreDestSetting(*MainForm, MainForm->Res_Dest_Edit);
+    EXPECT_FALSE(std::filesystem::exists(ini));
 }
 
 }  // namespace
