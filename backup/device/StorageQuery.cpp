@@ -61,6 +61,8 @@ template <class Found>
 bool WalkInterfaces(HDEVINFO set, const GUID& interfaceClass, NumberOfHandle numberOf, LONG wanted,
                     SP_DEVICE_INTERFACE_DATA& data, Found found)
 {
+    // A number that could not be read pairs with no device: another disk's button or driver claim
+    // must never be taken for it.
     if (wanted == -1) {
         return false;
     }

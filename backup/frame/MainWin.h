@@ -543,6 +543,7 @@ public:
     void TrayIcon_Animate_TimerTimer(TObject* Sender);
     void Renew_BM_Tree_TimerTimer(TObject* Sender);
     void ProgressListViewProc(ui::TMessage& Message);
+    void ScheduleListViewProc(ui::TMessage& Message);
     ui::TWndMethod SavedProgressListProc;
     ui::TWndMethod SavedScheduleListProc;
 

@@ -77,10 +77,22 @@ void TMainForm::ExitClick(TObject *) {
 }
 
 void TMainForm::HookListViewProcs() {
+  SavedScheduleListProc = Sch_ListView->WindowProc;
+  Sch_ListView->WindowProc = [this](ui::TMessage &message) {
+    ScheduleListViewProc(message);
+  };
   SavedProgressListProc = Progress_List->WindowProc;
   Progress_List->WindowProc = [this](ui::TMessage &message) {
     ProgressListViewProc(message);
   };
+}
+
+// The schedule list never shows a horizontal scroll bar.
+void TMainForm::ScheduleListViewProc(ui::TMessage &Message) {
+  if (Message.Msg == WM_NCCALCSIZE) {
+    ShowScrollBar(Sch_ListView->Handle(), ui::SB_HORZ, FALSE);
+  }
+  SavedScheduleListProc(Message);
 }
 
 void TMainForm::ProgressListViewProc(ui::TMessage &Message) {

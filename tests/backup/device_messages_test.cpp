@@ -11,6 +11,7 @@
 namespace {
 
 using startuptest::StartupMachine;
+namespace uit = ui::testing;
 
 TEST(DeviceMessageText, UnitMaskLettersAndPathPieces)
 {
@@ -126,6 +127,39 @@ TEST_F(StartupMachine, ArrivalCountsDownToAnEasyBackup)
     EXPECT_TRUE(BackupDriveHasFiles());
     EXPECT_EQ(form().AutoStartShowing, 0);
     EXPECT_EQ(form().Idle, 1);
+}
+
+// Cancel on the countdown asks first: Yes closes the window without a backup, No counts on.
+TEST_F(StartupMachine, CountdownCancelAsksAndYesClosesWhileNoResumes)
+{
+    const struct {
+        bool yes;
+        bool backedUp;
+    } cases[] = {{true, false}, {false, true}};
+    for (const auto& c : cases) {
+        Open(1033);
+        SetDrive(false, false);
+        ui_.Advance(500);
+        form().AutoStartSeconds = 3;
+        std::u16string question;
+        ui_.AnswerNextModal([](ui::TForm& window) {
+            uit::Click(*dynamic_cast<TAutoStartForm&>(window).RB_Btn_Lab);
+        });
+        ui_.AnswerNextModal([&](ui::TForm& box) {
+            auto& msg = dynamic_cast<TMsgForm&>(box);
+            question = msg.Msg_Lab->Caption();
+            uit::Click(c.yes ? *msg.LB_Btn_Lab : *msg.RB_Btn_Lab);
+        });
+        SetDrive(true, false);
+        ui_.Advance(5000);
+        EXPECT_EQ(question, u"Do you want to cancel back up?") << c.yes;
+        EXPECT_EQ(form().AutoStartShowing, 0) << c.yes;
+        EXPECT_EQ(BackupDriveHasFiles(), c.backedUp) << c.yes;
+        EXPECT_EQ(form().Idle, 1) << c.yes;
+        Close();
+        std::filesystem::remove_all(Host("e"));
+        std::filesystem::create_directories(Host("e"));
+    }
 }
 
 TEST_F(StartupMachine, RemovalOfTheCountdownDriveClosesItWithoutBackup)

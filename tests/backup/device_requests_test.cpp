@@ -129,11 +129,23 @@ TEST_F(StorageQueries, AnswerNumbersAndDescriptorsThroughTheProxy)
     EXPECT_EQ(DescriptorVendorId(descriptor), "VEMO");
     EXPECT_EQ(DescriptorProductId(descriptor), "External HDD");
     EXPECT_EQ(DescriptorBusType(descriptor), BusTypeUsb);
+}
+
+// A letter whose disk number cannot be read (-1) is paired with no disk, so no other disk's push
+// button or driver claim is ever used for it.
+TEST_F(StorageQueries, ALetterWithoutADiskNumberIsPairedWithNoDisk)
+{
+    StartDevices("EF", UsbDisk('E', "chip = none\n") + "[drive F]\nhost = F\ntype = cdrom\n");
+    ASSERT_EQ(DiskNumberOfLetter('F'), -1);
     EXPECT_EQ(DiskNodeOfNumber(-1), 0u);
     SP_DEVICE_INTERFACE_DATA data;
     HDEVINFO set = nullptr;
-    EXPECT_FALSE(FindDiskInterfaceOfLetter('F', data, set));  // no disk number matches nothing
+    EXPECT_FALSE(FindDiskInterfaceOfLetter('F', data, set));
     EXPECT_EQ(set, nullptr);
+    EXPECT_TRUE(FindDiskInterfaceOfLetter('E', data, set));
+    if (set != nullptr) {
+        SetupDiDestroyDeviceInfoList(set);
+    }
 }
 
 }  // namespace

@@ -177,4 +177,22 @@ TEST_F(ScheduleMachine, ScheduleOptionOffRunsNothing)
     EXPECT_TRUE(notices_.empty());
 }
 
+// The schedule list shows no horizontal scroll bar, however wide its columns; the progress list,
+// which has no such hook, still does.
+TEST_F(ScheduleMachine, ScheduleListShowsNoHorizontalScrollBar)
+{
+    OpenAt(Local(2026, 12, 10, 13, 5, 4));
+    ui::testing::Click(*ui::testing::Find(form(), "Menu_SetIndex_BtnImg"));
+    ui::testing::Click(*ui::testing::Find(form(), "Menu_Set_BacBtn_Lab"));
+    ui::testing::Click(*form().SBT_Time_Lab);
+    ASSERT_TRUE(form().Sch_ListView->Visible());
+    for (ui::TListView* list : {form().Sch_ListView, form().Progress_List}) {
+        list->Columns().Items(0)->SetWidth(list->Width() * 3);
+        list->Perform(WM_NCCALCSIZE);
+    }
+    EXPECT_TRUE(ui::testing::RenderToPng(form(), ::testing::TempDir() + "schedule_list.png"));
+    EXPECT_FALSE(form().Sch_ListView->ScrollBarShown(ui::SB_HORZ));
+    EXPECT_TRUE(form().Progress_List->ScrollBarShown(ui::SB_HORZ));
+}
+
 }  // namespace

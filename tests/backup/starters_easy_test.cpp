@@ -6,8 +6,10 @@
 #include "backup/frame/MsgWin.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
+#include "ui/windows.h"
 
 #include <fstream>
+#include <set>
 #include <iterator>
 
 namespace {
@@ -138,6 +140,46 @@ TEST_F(StartersEasy, FinishedBackupShowsResultsAndSavesTheLists) {
   ASSERT_TRUE(destination.LoadFromFile(DataPath(u"Ini\\BacDest.ini")));
   EXPECT_EQ(destination.Count(), 1);
   EXPECT_EQ(destination[0], u"E:\\");
+}
+
+// While a job runs the tray icon cycles through its frames and its Exit is refused; once the job
+// has ended the icon rests on its first frame and Exit ends the program.
+TEST_F(StartersEasy, TrayIconAnimatesDuringAJobAndRefusesExitUntilItEnds) {
+  Open(1033);
+  for (int i = 0; i < 12; ++i) {
+    WriteSource("Data/file" + std::to_string(i) + ".txt", "contents");
+  }
+  enginetest::TempDrive drive(u'E', 2);
+  form().StartPath = u"E:\\";
+  std::set<int> frames;
+  bool exitRefused = true;
+  const HWND target = form().Handle();
+  constexpr UINT kTick = WM_USER + 78;
+  ui::Application->OnMessage = [&](ui::TMsg &msg, bool &handled) {
+    if (msg.hwnd != target || msg.message != kTick) {
+      return;
+    }
+    handled = true;
+    if (form().MayClose == 0) {
+      frames.insert(form().TrayIcon->IconIndex());
+      form().Exit->Click();
+      exitRefused = exitRefused && form().Visible() && !ui::Application->Terminated();
+      ui_.Clock().Advance(800);
+    }
+    PostMessageW(target, kTick, 0, 0);
+  };
+  PostMessageW(target, kTick, 0, 0);
+  form().ShowForm();
+  EXPECT_TRUE(Start(u"E:\\", kAllCategories).empty());
+  ui::Application->OnMessage = nullptr;
+
+  EXPECT_GE(frames.size(), 3u) << "the icon moved through its frames";
+  EXPECT_TRUE(exitRefused);
+  EXPECT_EQ(form().TrayIcon->IconIndex(), 0);
+  EXPECT_FALSE(form().TrayIcon_Animate_Timer->Enabled());
+  form().Exit->Click();
+  EXPECT_FALSE(form().Visible());
+  EXPECT_FALSE(form().TrayIcon->Visible());
 }
 
 } // namespace
