@@ -27,6 +27,17 @@ std::string WithoutTrailingSlashes(std::string folder)
     return folder;
 }
 
+std::string& EntryFolder()
+{
+    static std::string folder;
+    return folder;
+}
+
+bool EndsWithLnk(std::string_view name)
+{
+    return name.size() > 4 && EqualNoCase(FromUtf8(name.substr(name.size() - 4)), u".lnk");
+}
+
 HostPath Failed(DWORD error)
 {
     HostPath result;
@@ -124,7 +135,23 @@ HostPath ToHostPath(std::u16string_view windowsPath)
             return Failed(ERROR_INVALID_NAME);
         }
     }
+    std::string entries;
+    {
+        std::lock_guard lock(tableMutex);
+        entries = EntryFolder();
+    }
+    if (!entries.empty() && result.path.size() > entries.size() && result.path.compare(0, entries.size(), entries) == 0 &&
+        result.path[entries.size()] == '/' && result.path.find('/', entries.size() + 1) == std::string::npos &&
+        EndsWithLnk(result.path)) {
+        result.path.replace(result.path.size() - 4, 4, ".desktop");
+    }
     return result;
+}
+
+void SetDesktopEntryFolder(std::string hostFolder)
+{
+    std::lock_guard lock(tableMutex);
+    EntryFolder() = WithoutTrailingSlashes(std::move(hostFolder));
 }
 
 }  // namespace platform

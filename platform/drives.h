@@ -48,4 +48,8 @@ struct HostPath {
 };
 HostPath ToHostPath(std::u16string_view windowsPath);
 
+// A host folder (empty: none) whose "NAME.lnk" files live on the host as "NAME.desktop": the XDG
+// autostart folder of the real machine, so that the desktop starts what a Startup link names.
+void SetDesktopEntryFolder(std::string hostFolder);
+
 }  // namespace platform

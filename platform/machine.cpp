@@ -35,6 +35,7 @@ void Apply(const MachineSetup& setup)
         SetSpecialFolder(csidl, path);
     }
     Folder() = setup.machineFolder;
+    SetDesktopEntryFolder(setup.desktopEntryFolder);
 }
 
 }  // namespace

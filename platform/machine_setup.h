@@ -16,6 +16,7 @@ struct MachineSetup {
     std::vector<Drive> drives;
     std::vector<std::pair<int, std::u16string>> folders;  // CSIDL and Windows path
     std::string machineFolder;
+    std::string desktopEntryFolder;  // host folder whose shell links are XDG desktop entries
 };
 
 // Checks the sections machine, drive and folders of a parsed profile and converts them; on failure

@@ -70,6 +70,17 @@ std::string XdgUserFolder(const std::string& home, std::string_view name, std::s
     return home + "/" + std::string(fallback);
 }
 
+std::string AutostartFolder(const std::string& home)
+{
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    std::string config =
+        configHome != nullptr && *configHome == '/' ? WithoutTrailingSlash(configHome) : home + "/.config";
+    if (OnDriveC(home, config).empty()) {
+        config = home + "/.config";
+    }
+    return config + "/autostart";
+}
+
 std::u16string ComputerName()
 {
     char name[256] = {};
@@ -162,7 +173,9 @@ MachineSetup RealMachineSetup()
     add(CSIDL_PROGRAM_FILESX86, m + "/Program Files (x86)");
     add(CSIDL_COMMON_APPDATA, m + "/ProgramData");
     add(CSIDL_COMMON_PROGRAMS, m + "/ProgramData/Microsoft/Windows/Start Menu/Programs");
-    add(CSIDL_COMMON_STARTUP, m + "/ProgramData/Microsoft/Windows/Start Menu/Programs/Startup");
+    // The desktop starts what lies in the XDG autostart folder at logon; links there become entries.
+    setup.desktopEntryFolder = AutostartFolder(home);
+    add(CSIDL_COMMON_STARTUP, setup.desktopEntryFolder);
     add(CSIDL_COMMON_DESKTOPDIRECTORY, m + "/Public/Desktop");
     return setup;
 }

@@ -1,3 +1,4 @@
+#include "platform/command_line.h"
 #include "platform/drives.h"
 #include "platform/host_case.h"
 #include "platform/machine.h"
@@ -7,6 +8,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <string>
 #include <sys/stat.h>
@@ -31,58 +33,73 @@ bool IsDrivePath(std::u16string_view text)
     return text.size() >= 2 && text[1] == u':';
 }
 
-// Splits parameters at blanks; double quotes group words, as a Windows command line does.
-std::vector<std::string> SplitParameters(std::u16string_view parameters)
-{
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false;
-    bool inWord = false;
-    for (const char c : ToUtf8(parameters)) {
-        if (c == '"') {
-            quoted = !quoted;
-            inWord = true;
-        } else if ((c == ' ' || c == '\t') && !quoted) {
-            if (inWord) {
-                words.push_back(word);
-            }
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord) {
-        words.push_back(word);
-    }
-    return words;
-}
+// What became of a start: the program could not be started, the desktop's handler said why it
+// failed (its exit code), or it is running.
+constexpr int notStarted = -1;
+constexpr int stillRunning = 0;
 
-// Starts the program in a grandchild so that nothing waits for it and no zombie stays behind.
-bool SpawnDetached(const std::vector<std::string>& command, const std::string& directory)
+// How long a handler such as xdg-open is given to say that it failed before it counts as started:
+// the desktop's own opener returns at once, a plain one may run as long as the program it opened.
+constexpr int handlerAnswerMs = 3000;
+
+// Starts the command in a grandchild so that nothing waits for it and no zombie stays behind. With
+// awaitFailure the grandchild reports the command's exit code, if it ends soon enough.
+int SpawnDetached(const std::vector<std::string>& command, const std::string& directory, bool awaitFailure)
 {
+    int answer[2];
+    if (pipe2(answer, O_CLOEXEC) != 0) {
+        return notStarted;
+    }
+    const UniqueFd reader(answer[0]);
+    UniqueFd writer(answer[1]);
     const pid_t child = fork();
     if (child < 0) {
-        return false;
+        return notStarted;
     }
     if (child == 0) {
         setsid();
-        if (!directory.empty() && chdir(directory.c_str()) != 0) {
-            _exit(1);
+        if (fork() != 0) {
+            _exit(0);
         }
+        unsigned char code = 127;
+        pid_t started = 0;
         std::vector<char*> argv;
         for (const std::string& word : command) {
             argv.push_back(const_cast<char*>(word.c_str()));
         }
         argv.push_back(nullptr);
-        pid_t grandchild = 0;
-        _exit(posix_spawnp(&grandchild, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? 0 : 1);
+        if ((directory.empty() || chdir(directory.c_str()) == 0) &&
+            posix_spawnp(&started, argv[0], nullptr, nullptr, argv.data(), environ) == 0) {
+            int status = 0;
+            code = 0;
+            if (awaitFailure && waitpid(started, &status, 0) == started) {
+                code = static_cast<unsigned char>(WIFEXITED(status) ? WEXITSTATUS(status) : 127);
+            }
+        }
+        [[maybe_unused]] const ssize_t n = write(writer.get(), &code, 1);
+        _exit(0);
     }
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    writer = UniqueFd();
+    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
     }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    pollfd wait{reader.get(), POLLIN, 0};
+    if (poll(&wait, 1, awaitFailure ? handlerAnswerMs : -1) <= 0) {
+        return stillRunning;
+    }
+    unsigned char code = 0;
+    if (read(reader.get(), &code, 1) != 1) {
+        return stillRunning;
+    }
+    return code == 127 ? notStarted : code;
+}
+
+// xdg-open's exit codes: 2 for a file that does not exist; 1, 3 and 4 when nothing could open it.
+HINSTANCE HandlerResult(int outcome)
+{
+    if (outcome == stillRunning) {
+        return Result(started);
+    }
+    return Result(outcome == 2 ? SE_ERR_FNF : SE_ERR_NOASSOC);
 }
 
 HINSTANCE Record(LPCWSTR operation, std::u16string_view file, LPCWSTR parameters, LPCWSTR directory, int show)
@@ -118,10 +135,10 @@ bool IsProgram(const std::string& hostFile)
 HINSTANCE StartProgram(const std::string& hostFile, LPCWSTR parameters, LPCWSTR directory)
 {
     std::vector<std::string> command{hostFile};
-    for (std::string& word : SplitParameters(parameters != nullptr ? parameters : u"")) {
+    for (std::string& word : SplitCommandLine(parameters != nullptr ? parameters : u"")) {
         command.push_back(std::move(word));
     }
-    return Result(SpawnDetached(command, HostFolder(directory)) ? started : SE_ERR_NOASSOC);
+    return Result(SpawnDetached(command, HostFolder(directory), false) == notStarted ? SE_ERR_NOASSOC : started);
 }
 
 HINSTANCE StartOnRealMachine(std::u16string_view file, const std::string& hostFile, LPCWSTR parameters,
@@ -131,7 +148,7 @@ HINSTANCE StartOnRealMachine(std::u16string_view file, const std::string& hostFi
         return StartProgram(hostFile, parameters, directory);
     }
     const std::vector<std::string> command{"xdg-open", hostFile.empty() ? ToUtf8(file) : hostFile};
-    return Result(SpawnDetached(command, HostFolder(directory)) ? started : SE_ERR_NOASSOC);
+    return HandlerResult(SpawnDetached(command, HostFolder(directory), true));
 }
 
 }  // namespace

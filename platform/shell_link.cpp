@@ -1,3 +1,4 @@
+#include "platform/desktop_entry.h"
 #include "platform/drives.h"
 #include "platform/errors.h"
 #include "platform/host_case.h"
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <charconv>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 
@@ -71,6 +73,31 @@ bool ParseLink(const std::string& text, ShellLink& link)
     return !first;
 }
 
+constexpr std::string_view entrySuffix = ".desktop";
+
+bool IsDesktopEntry(const std::string& hostPath)
+{
+    return hostPath.size() > entrySuffix.size() && hostPath.ends_with(entrySuffix);
+}
+
+// The text to store at hostPath: a desktop entry, which needs the target's host path, or our own.
+bool TextForPath(const std::string& hostPath, const ShellLink& link, std::string& text)
+{
+    if (!IsDesktopEntry(hostPath)) {
+        text = LinkText(link);
+        return true;
+    }
+    HostPath target = ToHostPath(link.target);
+    if (!target.ok()) {
+        return Fail(target.error) != FALSE;
+    }
+    MatchCase(target);
+    const std::size_t slash = hostPath.rfind('/') + 1;
+    const std::string name = hostPath.substr(slash, hostPath.size() - slash - entrySuffix.size());
+    text = DesktopEntryText(link, name, target.path);
+    return true;
+}
+
 }  // namespace
 
 BOOL SaveShellLink(LPCWSTR linkPath, const ShellLink& link)
@@ -82,12 +109,20 @@ BOOL SaveShellLink(LPCWSTR linkPath, const ShellLink& link)
     if (!host.ok()) {
         return Fail(host.error);
     }
+    std::string text;
+    if (!TextForPath(host.path, link, text)) {
+        return FALSE;
+    }
+    if (IsDesktopEntry(host.path)) {
+        // The desktop's autostart folder exists on Windows as a matter of course; here it may not yet.
+        std::error_code ec;
+        std::filesystem::create_directories(std::filesystem::path(host.path).parent_path(), ec);
+    }
     const UniqueFd file(
         WithCaseFallback(host, [](const char* p) { return open(p, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644); }));
     if (file.get() < 0) {
         return FailWithErrno(errno, host.path);
     }
-    const std::string text = LinkText(link);
     if (write(file.get(), text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
         return FailWithErrno(errno, host.path);
     }
@@ -115,7 +150,8 @@ BOOL LoadShellLink(LPCWSTR linkPath, ShellLink& link)
         }
         text.append(buffer, static_cast<std::size_t>(n));
     }
-    return ParseLink(text, link) ? TRUE : Fail(ERROR_INVALID_DATA);
+    const bool parsed = IsDesktopEntry(host.path) ? ParseDesktopEntry(text, link) : ParseLink(text, link);
+    return parsed ? TRUE : Fail(ERROR_INVALID_DATA);
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include "ui/backend.h"
 #include "ui/controls/list_view.h"
 #include "ui/controls/panel.h"
+#include "ui/loop/desktop.h"
 #include "ui/loop/message_loop.h"
 
 #include <map>
@@ -224,6 +225,10 @@ BOOL RegisterHotKey(HWND window, int id, UINT modifiers, UINT key)
         Hotkeys().erase(held);
     }
     auto [it, inserted] = Hotkeys().try_emplace({modifiers, key}, Hotkey{window, id});
+    if (inserted && !ui::loop::GrabHotkey(modifiers, key)) {
+        Hotkeys().erase(it);
+        return FALSE;
+    }
     return inserted ? TRUE : FALSE;
 }
 
@@ -231,6 +236,7 @@ BOOL UnregisterHotKey(HWND window, int id)
 {
     for (auto it = Hotkeys().begin(); it != Hotkeys().end(); ++it) {
         if (it->second.window == window && it->second.id == id) {
+            ui::loop::ReleaseHotkey(it->first.first, it->first.second);
             Hotkeys().erase(it);
             return TRUE;
         }

@@ -6,10 +6,15 @@
 #include "backup/device/Filelistwin.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/SettingsPaths.h"
+#include "backup/frame/SpecialFolders.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
+#include "platform/shell.h"
 #include "platform/text.h"
+#include "tests/platform/machine_fixture.h"
 #include "ui/testing.h"
+
+#include <fstream>
 
 namespace {
 
@@ -191,6 +196,40 @@ TEST_F(LaunchOptionsTest, LaunchAtLogonShowsWhatTheStartupFolderHolds)
     uit::Click(*MainForm->Start_Win_CheckImg);
     EXPECT_EQ(MainForm->LaunchOptions[0], 0) << "the shortcut could not be written";
     EXPECT_EQ(SkinOf(MainForm->Start_Win_CheckImg), 23017);
+}
+
+TEST_F(LaunchOptionsTest, LaunchAtLogonOnTheRealMachineIsAnXdgAutostartEntry)
+{
+    const std::string home = folder_ + "/home";
+    std::filesystem::create_directories(home);
+    const ScopedEnv noProfile("HARBEX_MACHINE", nullptr);
+    const ScopedEnv homeFolder("HOME", home.c_str());
+    const ScopedEnv config("XDG_CONFIG_HOME", (home + "/settings").c_str());
+    const ScopedEnv data("XDG_DATA_HOME", nullptr);
+    std::string error;
+    ASSERT_TRUE(platform::InitMachine(error)) << error;
+    const std::filesystem::path entry = home + "/settings/autostart/Harbex Solo+.desktop";
+
+    Open(1033);
+    ShowSettingsPage("Menu_Set_GenBtn_Lab");
+    uit::Click(*MainForm->Start_Win_CheckImg);
+    ASSERT_TRUE(std::filesystem::exists(entry));
+    std::ifstream in(entry);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.rfind("[Desktop Entry]\nType=Application\nName=Harbex Solo+\n", 0), 0u) << text;
+    const std::string program = home + "/.local/share/harbex-machine/Program Files (x86)/Harbex Solo+/Harbex_Solo+.exe";
+    EXPECT_NE(text.find("\nExec=\"" + program + "\"\n"), std::string::npos) << text;
+    EXPECT_EQ(MainForm->LaunchOptions[0], 1);
+    platform::ShellLink link;
+    ASSERT_TRUE(platform::LoadShellLink((CommonStartupFolder() + u"\\Harbex Solo+.lnk").c_str(), link));
+    EXPECT_EQ(link.target, u"C:\\.local\\share\\harbex-machine\\Program Files\\Harbex Solo+\\Harbex_Solo+.exe");
+
+    Restart();
+    EXPECT_EQ(MainForm->LaunchOptions[0], 1) << "the option is read back from the entry";
+    ShowSettingsPage("Menu_Set_GenBtn_Lab");
+    uit::Click(*MainForm->Start_Win_CheckImg);
+    EXPECT_FALSE(std::filesystem::exists(entry));
+    EXPECT_EQ(MainForm->LaunchOptions[0], 0);
 }
 
 TEST_F(LaunchOptionsTest, HidingFollowsTheFirstDriveAtStartAndEveryClick)

@@ -1,10 +1,12 @@
 #include "ui/backends/sdl_backend.h"
 
+#include "platform/machine.h"
 #include "platform/text.h"
 #include "ui/backends/sdl_keys.h"
 #include "ui/backends/x11_display.h"
 #include "ui/gfx/bitmap.h"
 #include "ui/gfx/region.h"
+#include "ui/loop/desktop.h"
 #include "ui/types.h"
 
 #include <SDL2/SDL.h>
@@ -131,6 +133,7 @@ private:
 SdlBackend::~SdlBackend()
 {
     close(wakeFd_);
+    loop::StopDesktop();
     // A lost display cannot be spoken to any more, not even to close it.
     if (Gone())
         return;
@@ -555,7 +558,11 @@ std::unique_ptr<Backend> MakeSdlBackend()
         return nullptr;
     }
     x11::InstallErrorHandlers();
-    return std::make_unique<SdlBackend>(wake);
+    auto backend = std::make_unique<SdlBackend>(wake);
+    if (platform::CurrentProfile() == nullptr) {
+        loop::StartDesktop();
+    }
+    return backend;
 }
 
 }  // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/loop/message_loop.h"
 
+#include "ui/loop/desktop.h"
+
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/controls/timer.h"
@@ -491,6 +493,7 @@ void Pass(bool wait)
     }
     App().HandleIdentityRequests();
     App().HandleDriveChanges();
+    HandleDesktopInput();
     DeliverShellNotices();
     DispatchPosted();
     FireDueTimers();
