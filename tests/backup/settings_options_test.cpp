@@ -222,7 +222,7 @@ TEST_F(LaunchOptionsTest, LaunchAtLogonOnTheRealMachineIsAnXdgAutostartEntry)
     EXPECT_EQ(MainForm->LaunchOptions[0], 1);
     platform::ShellLink link;
     ASSERT_TRUE(platform::LoadShellLink((CommonStartupFolder() + u"\\Harbex Solo+.lnk").c_str(), link));
-    EXPECT_EQ(link.target, u"C:\\.local\\share\\harbex-machine\\Program Files\\Harbex Solo+\\Harbex_Solo+.exe");
+    EXPECT_EQ(link.target, u"C:\\.local\\share\\harbex-machine\\Program Files (x86)\\Harbex Solo+\\Harbex_Solo+.exe");
 
     Restart();
     EXPECT_EQ(MainForm->LaunchOptions[0], 1) << "the option is read back from the entry";
