@@ -1,14 +1,19 @@
 #pragma once
-// The real desktop around the program's windows: hotkeys grabbed system-wide. Started beside real
-// windows on the real machine; without it hotkeys reach the program through its own windows only.
+// The real desktop around the program's windows: hotkeys grabbed system-wide and the tray icon in
+// the desktop's notification area. Started beside real windows on the real machine; without it
+// hotkeys reach the program through its own windows only and no tray icon is seen.
 
 #include "ui/types.h"
 
 namespace ui::loop {
 
-// Connects to the display of DISPLAY; false when there is none.
+// Connects to the display of DISPLAY and to the session bus; false when there is neither.
 bool StartDesktop();
 void StopDesktop();
+
+// True while the desktop really shows the tray icon (a notification area accepted it), so that a
+// window hidden to it can come back.
+bool TrayIconIsShown();
 
 // True without a desktop. False when another program holds the combination.
 bool GrabHotkey(UINT modifiers, UINT key);
