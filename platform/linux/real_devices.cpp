@@ -5,6 +5,7 @@
 #include "platform/drives.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/linux/udisks.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -155,6 +156,7 @@ std::vector<Mount> Mounts()
 struct DiskPart {
     std::string disk;  // "sdb"
     DWORD partition = 0;
+    std::string block;  // "sdb1", or the disk's name for a file system on the whole disk
 };
 
 // The disk (and partition number) behind a block device number.
@@ -167,9 +169,9 @@ std::optional<DiskPart> DiskOfDevice(unsigned major, unsigned minor)
     }
     if (fs::exists(block / "partition", ec)) {
         return DiskPart{block.parent_path().filename().string(),
-                        static_cast<DWORD>(std::stoul("0" + ReadLine(block / "partition")))};
+                        static_cast<DWORD>(std::stoul("0" + ReadLine(block / "partition"))), block.filename().string()};
     }
-    return DiskPart{block.filename().string(), 0};
+    return DiskPart{block.filename().string(), 0, block.filename().string()};
 }
 
 // The mount that holds a folder: the longest mount point that is a prefix of it (the last such
@@ -280,7 +282,25 @@ public:
     }
 
     char DiskDriverLetter(std::u16string_view) override { return 0; }
-    DWORD SafeRemoval(char16_t) override { return ERROR_NOT_SUPPORTED; }
+    // Every mounted file system of the USB disk behind the letter goes, then the disk.
+    DWORD SafeRemoval(char16_t letter) override
+    {
+        const auto drive = FindDrive(letter);
+        const auto mount = drive && drive->bus == DriveBus::Usb ? MountHolding(drive->hostFolder) : std::nullopt;
+        const auto part = mount ? DiskOfDevice(mount->major, mount->minor) : std::nullopt;
+        if (!part) {
+            return ERROR_INVALID_DRIVE;
+        }
+        std::vector<std::string> partitions;
+        for (const Mount& other : Mounts()) {
+            const auto otherPart = DiskOfDevice(other.major, other.minor);
+            if (otherPart && otherPart->disk == part->disk &&
+                std::find(partitions.begin(), partitions.end(), otherPart->block) == partitions.end()) {
+                partitions.push_back(otherPart->block);
+            }
+        }
+        return UdisksSafeRemoval(partitions);
+    }
 
 private:
     static std::shared_ptr<StorageTarget> LetterTarget(char16_t letter)
