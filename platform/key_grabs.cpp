@@ -129,7 +129,8 @@ void KeyGrabs::Release(UINT modifiers, UINT virtualKey)
     for (const unsigned lock : kLockMasks) {
         XUngrabKey(impl_->display, code, mods | lock, impl_->root);
     }
-    XFlush(impl_->display);
+    // Done before we return, so that another program may take the combination at once.
+    XSync(impl_->display, False);
 }
 
 std::vector<std::pair<UINT, UINT>> KeyGrabs::ReadPresses()

@@ -14,6 +14,7 @@ constexpr const char* kMenuPath = "/MenuBar";
 constexpr const char* kItemInterface = "org.kde.StatusNotifierItem";
 constexpr const char* kMenuInterface = "com.canonical.dbusmenu";
 constexpr const char* kWatcherName = "org.kde.StatusNotifierWatcher";
+constexpr std::uint64_t kRegisterTimeoutUs = 2'000'000;
 
 struct Slot {
     sd_bus_slot* slot = nullptr;
@@ -44,7 +45,7 @@ int AppendPixmaps(sd_bus_message* m, const TrayPicture& picture)
 struct StatusTray::Impl {
     TrayEvents events;
     sd_bus* bus = nullptr;
-    Slot itemSlot, menuSlot, registerSlot;
+    Slot itemSlot, menuSlot;
     std::string serviceName;
     TrayPicture picture;
     std::string tooltip;
@@ -239,10 +240,17 @@ struct StatusTray::Impl {
         return sd_bus_message_append(reply, "s", "normal");
     }
 
-    static int Registered(sd_bus_message* reply, void* data, sd_bus_error*)
+    // Waited for, so that whoever shows the icon knows at once whether the desktop shows it; an
+    // absent watcher answers at once through the bus.
+    void Register()
     {
-        Of(data)->registered = !sd_bus_message_is_method_error(reply, nullptr);
-        return 0;
+        sd_bus_message* call = nullptr;
+        if (sd_bus_message_new_method_call(bus, &call, kWatcherName, "/StatusNotifierWatcher", kWatcherName,
+                                           "RegisterStatusNotifierItem") >= 0 &&
+            sd_bus_message_append(call, "s", serviceName.c_str()) >= 0) {
+            registered = sd_bus_call(bus, call, kRegisterTimeoutUs, nullptr, nullptr) >= 0;
+        }
+        sd_bus_message_unref(call);
     }
 
     void Signal(const char* path, const char* interface, const char* member)
@@ -346,10 +354,8 @@ void StatusTray::Show(const TrayPicture& picture, const std::string& tooltip, co
     if (!wasVisible) {
         sd_bus_emit_signal(s.bus, kItemPath, kItemInterface, "NewStatus", "s", "Active");
     }
-    if (!s.registered && s.registerSlot.slot == nullptr) {
-        sd_bus_call_method_async(s.bus, &s.registerSlot.slot, kWatcherName, "/StatusNotifierWatcher", kWatcherName,
-                                 "RegisterStatusNotifierItem", Impl::Registered, impl_.get(), "s",
-                                 s.serviceName.c_str());
+    if (!s.registered) {
+        s.Register();
     }
     sd_bus_flush(s.bus);
 }

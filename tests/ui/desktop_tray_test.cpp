@@ -1,13 +1,16 @@
 // The tray icon on the real desktop: a notification area written here (a StatusNotifierWatcher
 // and host on a session bus of the test's own) sees the icon register, reads its picture, tooltip
-// and menu, clicks it and chooses a menu entry, and the program reacts.
+// and menu, clicks it and chooses a menu entry, and the program reacts; without one, an X11 system
+// tray of the test's own receives the icon's window.
 
 #include "tests/platform/machine_fixture.h"
 #include "tests/platform/session_bus.h"
+#include "tests/ui/x_server.h"
 #include "ui/loop/desktop.h"
 #include "ui/testing.h"
 #include "ui/widgets.h"
 
+#include <X11/Xlib.h>
 #include <systemd/sd-bus.h>
 
 #include <gtest/gtest.h>
@@ -55,7 +58,7 @@ public:
         sd_bus_flush_close_unref(bus_);
     }
     bool ok() const { return bus_ != nullptr; }
-    // Waits for the icon, then looks at it and uses it, on a thread of its own.
+    // Answers the icon's registration, then looks at it and uses it, on a thread of its own.
     void Start() { host_ = std::thread([this] { Host(); }); }
     bool Done() const { return done_; }
     const Seen& seen() const { return seen_; }
@@ -214,10 +217,11 @@ TEST(DesktopTray, TheNotificationAreaShowsTheIconAndItsClicksAndMenuReachTheProg
     icon->SetIcons(frames);
     icon->SetHint(u"Harbex Solo +");
     icon->SetPopupMenu(menu);
-    EXPECT_FALSE(loop::TrayIconIsShown());
-    icon->SetVisible(true);
-
+    EXPECT_FALSE(TTrayIcon::DesktopShowsIcons());
     area.Start();
+    icon->SetVisible(true);
+    EXPECT_TRUE(TTrayIcon::DesktopShowsIcons()) << "known as soon as the icon is shown (minimise at launch asks)";
+
     for (int round = 0; round < 100000 && !area.Done(); ++round) {
         App().ProcessMessages();
     }
@@ -237,11 +241,89 @@ TEST(DesktopTray, TheNotificationAreaShowsTheIconAndItsClicksAndMenuReachTheProg
     EXPECT_TRUE(seen.chosen);
     EXPECT_EQ(clicks, 1) << "a click on the icon is the icon's left click";
     EXPECT_EQ(quits, 1) << "the menu entry reached the program";
-    EXPECT_TRUE(loop::TrayIconIsShown());
+    EXPECT_TRUE(TTrayIcon::DesktopShowsIcons());
 
     icon->SetVisible(false);
-    EXPECT_FALSE(loop::TrayIconIsShown());
+    EXPECT_FALSE(TTrayIcon::DesktopShowsIcons());
     loop::StopDesktop();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DesktopTray, WithoutANotificationAreaTheIconCountsAsNotShown)
+{
+    OwnSessionBus sessionBus;
+    if (sessionBus.Address().empty()) {
+        GTEST_SKIP() << "dbus-daemon could not be started";
+    }
+    const ScopedEnv address("DBUS_SESSION_BUS_ADDRESS", sessionBus.Address().c_str());
+    const ScopedEnv noDisplay("DISPLAY", nullptr);
+    ui::testing::UiTest ui;
+    ASSERT_TRUE(loop::StartDesktop());
+    auto* icon = new TTrayIcon(new TForm(&App()));
+    icon->SetVisible(true);
+    EXPECT_FALSE(TTrayIcon::DesktopShowsIcons()) << "no watcher on the bus: the window must stay reachable";
+    loop::StopDesktop();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DesktopTray, WithoutAWatcherTheIconDocksIntoTheX11SystemTray)
+{
+    ui::testing::OwnXServer server;
+    if (server.Display().empty()) {
+        GTEST_SKIP() << "no X server could be started";
+    }
+    const ScopedEnv display("DISPLAY", server.Display().c_str());
+    const ScopedEnv noBus("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/harbex-bus");
+    ui::testing::UiTest ui;
+    // The system tray: the owner of the tray selection of screen 0.
+    Display* tray = XOpenDisplay(server.Display().c_str());
+    ASSERT_NE(tray, nullptr);
+    const Window owner = XCreateSimpleWindow(tray, DefaultRootWindow(tray), 0, 0, 1, 1, 0, 0, 0);
+    XSetSelectionOwner(tray, XInternAtom(tray, "_NET_SYSTEM_TRAY_S0", False), owner, CurrentTime);
+    XSync(tray, False);
+    ASSERT_TRUE(loop::StartDesktop());
+
+    auto* form = new TForm(&App());
+    auto* frames = new TImageList(form);
+    frames->Add(gfx::Bitmap(16, 16, 0xFF922E62));
+    auto* icon = new TTrayIcon(form);
+    int clicks = 0;
+    icon->OnClick = [&clicks](TObject*) { ++clicks; };
+    icon->SetIcons(frames);
+    icon->SetHint(u"Harbex Solo +");
+    icon->SetVisible(true);
+    EXPECT_TRUE(TTrayIcon::DesktopShowsIcons());
+
+    XEvent request;
+    XNextEvent(tray, &request);
+    ASSERT_EQ(request.type, ClientMessage);
+    EXPECT_EQ(request.xclient.message_type, XInternAtom(tray, "_NET_SYSTEM_TRAY_OPCODE", False));
+    EXPECT_EQ(request.xclient.data.l[1], 0) << "a dock request";
+    const Window docked = static_cast<Window>(request.xclient.data.l[2]);
+    char* name = nullptr;
+    ASSERT_NE(XFetchName(tray, docked, &name), 0);
+    EXPECT_STREQ(name, "Harbex Solo +");
+    XFree(name);
+
+    // The tray shows the window (here where it stands); a click on it is the icon's click.
+    XMapWindow(tray, docked);
+    XSync(tray, False);
+    ASSERT_TRUE(ui::testing::XTestClick(server.Display(), 5, 5));
+    for (int round = 0; round < 1000 && clicks == 0; ++round) {
+        App().ProcessMessages();
+    }
+    EXPECT_EQ(clicks, 1);
+
+    icon->SetVisible(false);
+    EXPECT_FALSE(TTrayIcon::DesktopShowsIcons());
+    loop::StopDesktop();
+    XCloseDisplay(tray);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/key_grabs.h"
 #include "platform/status_tray.h"
+#include "platform/xembed_tray.h"
 #include "platform/text.h"
 #include "ui/controls/image_list.h"
 #include "ui/controls/menu.h"
@@ -68,6 +69,7 @@ std::vector<platform::TrayMenuEntry> MenuOf(const TTrayIcon& icon)
 struct Desktop {
     platform::KeyGrabs keys;
     std::unique_ptr<platform::StatusTray> tray;
+    std::unique_ptr<platform::XEmbedTray> xtray;  // where no StatusNotifierWatcher is
     WeakRef<TTrayIcon> icon;
     std::unique_ptr<FdWaker> waker;
 
@@ -96,10 +98,18 @@ struct Desktop {
     void Follow(const TTrayIcon& shown)
     {
         icon = WeakRef<TTrayIcon>(const_cast<TTrayIcon*>(&shown));
-        if (shown.Visible()) {
-            tray->Show(PictureOf(shown), platform::ToUtf8(shown.Hint()), MenuOf(shown));
-        } else {
+        if (!shown.Visible()) {
             tray->Hide();
+            xtray->Hide();
+            return;
+        }
+        const platform::TrayPicture picture = PictureOf(shown);
+        const std::string hint = platform::ToUtf8(shown.Hint());
+        tray->Show(picture, hint, MenuOf(shown));
+        if (tray->Shown()) {
+            xtray->Hide();
+        } else {
+            xtray->Show(picture, hint);
         }
     }
 };
@@ -117,8 +127,9 @@ bool StartDesktop()
     StopDesktop();
     auto desktop = std::make_unique<Desktop>();
     desktop->tray = std::make_unique<platform::StatusTray>(desktop->Events());
+    desktop->xtray = std::make_unique<platform::XEmbedTray>(desktop->Events());
     std::vector<int> fds;
-    for (const int fd : {desktop->keys.fd(), desktop->tray->fd()}) {
+    for (const int fd : {desktop->keys.fd(), desktop->tray->fd(), desktop->xtray->fd()}) {
         if (fd >= 0) {
             fds.push_back(fd);
         }
@@ -127,8 +138,9 @@ bool StartDesktop()
         return false;
     }
     desktop->waker = std::make_unique<FdWaker>(fds);
-    if (desktop->tray->valid()) {
+    if (desktop->tray->valid() || desktop->xtray->valid()) {
         TTrayIcon::SetChangeHook([d = desktop.get()](const TTrayIcon& icon) { d->Follow(icon); });
+        TTrayIcon::SetDesktopQuery(TrayIconIsShown);
     }
     Current() = std::move(desktop);
     return true;
@@ -136,15 +148,16 @@ bool StartDesktop()
 
 void StopDesktop()
 {
-    if (Current() && Current()->tray->valid()) {
+    if (Current() && (Current()->tray->valid() || Current()->xtray->valid())) {
         TTrayIcon::SetChangeHook(nullptr);
+        TTrayIcon::SetDesktopQuery(nullptr);
     }
     Current().reset();
 }
 
 bool TrayIconIsShown()
 {
-    return Current() && Current()->tray->Shown();
+    return Current() && (Current()->tray->Shown() || Current()->xtray->Shown());
 }
 
 bool GrabHotkey(UINT modifiers, UINT key)
@@ -168,6 +181,7 @@ void HandleDesktopInput()
         DeliverHotkey(modifiers, key);
     }
     Current()->tray->Process();
+    Current()->xtray->Process();
     Current()->waker->Consumed();
 }
 

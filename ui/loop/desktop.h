@@ -1,6 +1,6 @@
 #pragma once
 // The real desktop around the program's windows: hotkeys grabbed system-wide and the tray icon in
-// the desktop's notification area. Started beside real windows on the real machine; without it
+// the desktop's notification area (a StatusNotifierItem, else an X11 system tray icon). Started beside real windows on the real machine; without it
 // hotkeys reach the program through its own windows only and no tray icon is seen.
 
 #include "ui/types.h"
