@@ -1,5 +1,7 @@
 #include "platform/key_grabs.h"
 
+#include "platform/x11_connection.h"
+
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
@@ -57,12 +59,9 @@ struct KeyGrabs::Impl {
 
 KeyGrabs::KeyGrabs() : impl_(std::make_unique<Impl>())
 {
-    impl_->display = XOpenDisplay(nullptr);
+    impl_->display = OpenWatchedDisplay(&impl_->lost);
     if (impl_->display != nullptr) {
         impl_->root = DefaultRootWindow(impl_->display);
-        // Xlib would end the process when the connection breaks; we stop using it instead.
-        XSetIOErrorExitHandler(
-            impl_->display, [](Display*, void* lost) { *static_cast<bool*>(lost) = true; }, &impl_->lost);
         // Without this a held key repeats as release-press pairs; one press is one hotkey.
         XkbSetDetectableAutoRepeat(impl_->display, True, nullptr);
     }

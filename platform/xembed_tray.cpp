@@ -1,5 +1,7 @@
 #include "platform/xembed_tray.h"
 
+#include "platform/x11_connection.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -21,6 +23,7 @@ constexpr std::uint32_t kBackground = 0xBEBEBE;
 struct XEmbedTray::Impl {
     TrayEvents events;
     Display* display = nullptr;
+    bool lost = false;  // the X server went away: no call may reach the dead connection
     Window window = 0;
     TrayPicture picture;
     std::string tooltip;
@@ -110,19 +113,19 @@ struct XEmbedTray::Impl {
 XEmbedTray::XEmbedTray(TrayEvents events) : impl_(std::make_unique<Impl>())
 {
     impl_->events = std::move(events);
-    impl_->display = XOpenDisplay(nullptr);
+    impl_->display = OpenWatchedDisplay(&impl_->lost);
 }
 
 XEmbedTray::~XEmbedTray()
 {
-    if (impl_->display != nullptr) {
+    if (valid()) {
         XCloseDisplay(impl_->display);
     }
 }
 
 bool XEmbedTray::valid() const
 {
-    return impl_->display != nullptr;
+    return impl_->display != nullptr && !impl_->lost;
 }
 
 int XEmbedTray::fd() const
