@@ -23,6 +23,17 @@ int ReadOnlyHiddenBits(const std::u16string& path)
            ((attributes & FILE_ATTRIBUTE_HIDDEN) ? kHiddenBit : 0);
 }
 
+// An existing destination that was read-only or hidden gets its own bits back; a new copy gets
+// those of its source (-1: nothing to give).
+void PutBackAttributes(const std::u16string& destination, int destinationBits, int sourceBits)
+{
+    if (destinationBits != 0 && destinationBits != -1) {
+        RestoreAttributes(destination, destinationBits);
+    } else if (sourceBits != -1) {
+        RestoreAttributes(destination, sourceBits);
+    }
+}
+
 bool EndsWithSuffix(const std::u16string& path)
 {
     return path.size() >= CONTAINER_SUFFIX.size() && path.ends_with(CONTAINER_SUFFIX);
@@ -67,11 +78,7 @@ bool CopyPlain(const std::u16string& source, const std::u16string& destination, 
         *error = ReplaceWith(target, destination);
         copied = *error == ERROR_SUCCESS;
     }
-    if (destinationBits != 0 && destinationBits != -1) {
-        RestoreAttributes(destination, destinationBits);
-    } else if (copied && sourceBits != -1) {
-        RestoreAttributes(destination, sourceBits);
-    }
+    PutBackAttributes(destination, destinationBits, copied ? sourceBits : -1);
     return copied;
 }
 
@@ -84,11 +91,15 @@ bool Encode(const std::u16string& source, std::u16string destination, const std:
     if (!EndsWithSuffix(destination)) {
         destination += CONTAINER_SUFFIX;
     }
+    const int sourceBits = ReadOnlyHiddenBits(source);
     *error = EncodeContainerFile(source, destination, platform::ToAnsi(pass), CONTAINER_KEY_AES256, notifier);
     if (*error != ERROR_SUCCESS) {
         return false;
     }
+    // The container carries the source's read-only and hidden bits, as a plain copy does, so the
+    // restore can give them back; the time goes on first.
     CopyLastWriteTime(source, destination);
+    RestoreAttributes(destination, sourceBits);
     return true;
 }
 
@@ -101,6 +112,7 @@ bool Decode(const std::u16string& source, std::u16string destination, const std:
     if (EndsWithSuffix(destination)) {
         destination.resize(destination.size() - CONTAINER_SUFFIX.size());
     }
+    const int sourceBits = ReadOnlyHiddenBits(source);
     const int destinationBits = SaveAndClearAttributes(destination);
     const std::u16string target = destinationBits == -1 ? destination : FreeNameBeside(destination);
     *error = DecodeContainerFile(source, target, platform::ToAnsi(pass), notifier);
@@ -109,10 +121,9 @@ bool Decode(const std::u16string& source, std::u16string destination, const std:
         CopyLastWriteTime(source, target);
         *error = ReplaceWith(target, destination);
     }
-    if (destinationBits != 0 && destinationBits != -1) {
-        RestoreAttributes(destination, destinationBits);
-    }
-    return *error == ERROR_SUCCESS;
+    const bool decoded = *error == ERROR_SUCCESS;
+    PutBackAttributes(destination, destinationBits, decoded ? sourceBits : -1);
+    return decoded;
 }
 
 }  // namespace

@@ -115,6 +115,51 @@ TEST_F(CopyTest, ContainerModesAddAndDropTheSuffixAndCarryTheTime)
     EXPECT_EQ(LastWrite(u"back\\a.doc"), 130000000000000000ull);
 }
 
+// The container stands for the file on the drive: it carries the read-only and hidden bits and
+// the time, and the decoded file gets them back, as a plain copy and its restore would.
+TEST_F(CopyTest, EncryptedCopyCarriesReadOnlyAndHiddenThroughTheContainer)
+{
+    struct Case {
+        const char* name;
+        DWORD source;
+        DWORD existingTarget;  // 0: none
+        DWORD restored;
+    };
+    const Case cases[] = {
+        {"read-only", FILE_ATTRIBUTE_READONLY, 0, FILE_ATTRIBUTE_READONLY},
+        {"hidden", FILE_ATTRIBUTE_HIDDEN, 0, FILE_ATTRIBUTE_HIDDEN},
+        {"read-only hidden", kReadOnlyHidden, 0, kReadOnlyHidden},
+        {"normal", FILE_ATTRIBUTE_NORMAL, 0, FILE_ATTRIBUTE_NORMAL},
+        {"over a normal file", kReadOnlyHidden, FILE_ATTRIBUTE_NORMAL, kReadOnlyHidden},
+        {"over a hidden file", FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN},
+    };
+    for (const auto& c : cases) {
+        const Bytes content = RandomBytes(70000, 3);
+        std::filesystem::remove(drive.Host(u"run\\a.doc.vemoen"));
+        std::filesystem::remove(drive.Host(u"back\\a.doc"));
+        drive.Write(u"a.doc", content);
+        SetLastWrite(u"a.doc", 130000000000000000ull);
+        SetAttributes(u"a.doc", c.source);
+        if (c.existingTarget != 0) {
+            drive.Write(u"back\\a.doc", {'o', 'l', 'd'});
+            SetAttributes(u"back\\a.doc", c.existingTarget);
+        }
+        DWORD error = 99;
+        std::filesystem::create_directories(drive.Host(u"run"));
+        ASSERT_TRUE(Copy(u"a.doc", u"run\\a.doc", COPY_ENCODE, &error)) << c.name;
+        EXPECT_EQ(Attributes(u"run\\a.doc.vemoen"), c.source) << c.name;
+        EXPECT_EQ(Attributes(u"a.doc"), c.source) << c.name;
+        std::filesystem::create_directories(drive.Host(u"back"));
+        ASSERT_TRUE(Copy(u"run\\a.doc.vemoen", u"back\\a.doc.vemoen", COPY_DECODE, &error)) << c.name;
+        EXPECT_EQ(drive.Read(u"back\\a.doc"), content) << c.name;
+        EXPECT_EQ(Attributes(u"back\\a.doc"), c.restored) << c.name;
+        EXPECT_EQ(LastWrite(u"back\\a.doc"), 130000000000000000ull) << c.name;
+        SetAttributes(u"a.doc", FILE_ATTRIBUTE_NORMAL);
+        SetAttributes(u"run\\a.doc.vemoen", FILE_ATTRIBUTE_NORMAL);
+        SetAttributes(u"back\\a.doc", FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
 TEST_F(CopyTest, FailuresLeaveTheExistingFileAndReportTheWindowsNumber)
 {
     drive.Write(u"broken.doc.vemoen", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'o', 'n', 't', 'a', 'i', 'n', 'e', 'r',
