@@ -4,6 +4,7 @@
 #include "backup/device/DiskDriver.h"
 #include "backup/device/Driveviewutil.h"
 #include "backup/device/ShellChanges.h"
+#include "backup/engine/InterruptMarker.h"
 #include "backup/engine/JobControl.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/Startup.h"
@@ -126,7 +127,13 @@ void HandleVolumeArrival(TMainForm& form, const std::u16string& letters)
         } else if (IsExternalUsbDrive(root)) {
             RefreshAfterDeviceChange(form);
             WaitPumpingMessages(kArrivalSettleMs);
-            if (form.LaunchOptions[2] == 1 && form.AutoStartShowing == 0 && DriveListContains(form.ExternalDrives, root)) {
+            // A run cut short on this drive is cleaned and offered again before anything else
+            // writes to it; that question stands in for the countdown.
+            if (form.Idle == 1 && form.AutoStartShowing == 0 && DriveListContains(form.ExternalDrives, root) &&
+                JobMarkerNamesDrive(root)) {
+                OfferResumeBackup(form);
+            } else if (form.LaunchOptions[2] == 1 && form.AutoStartShowing == 0 &&
+                       DriveListContains(form.ExternalDrives, root)) {
                 ShowAutoStartCountdown(form, root);
             }
         }

@@ -3,6 +3,7 @@
 #include "backup/device/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/RestoreInfo.h"
+#include "backup/engine/RunPaths.h"
 #include "backup/frame/ControlFactory.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
@@ -66,7 +67,7 @@ std::vector<RunDay> ManualRunDays(const std::u16string& pcFolder)
     }
     do {
         const std::u16string& name = entry.cFileName;
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == u"." || name == u".." || name.size() < 8) {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsFinishedRunFolder(root + name)) {
             continue;
         }
         const auto year = ParseInt(std::u16string_view(name).substr(0, 4));

@@ -138,7 +138,8 @@ void FillRunFolders(ui::TTreeView* tree, ui::TTreeNode* parent, const std::u16st
     std::vector<std::u16string> runs;
     ForEachFolderEntry(base, [&](const WIN32_FIND_DATAW& entry, int) {
         const bool wanted = parent != nullptr || entry.cFileName == stamp;
-        if (IsWalkedFolderEntry(entry) && IsSafeDriveName(entry.cFileName) && wanted) {
+        if (IsWalkedFolderEntry(entry) && IsSafeDriveName(entry.cFileName) && wanted &&
+            IsFinishedRunFolder(base + entry.cFileName)) {
             runs.emplace_back(entry.cFileName);
         }
         return true;

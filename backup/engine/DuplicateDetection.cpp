@@ -4,6 +4,7 @@
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/JobControl.h"
+#include "backup/engine/RunPaths.h"
 #include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/PathUtil.h"
 #include "platform/clock.h"
@@ -189,7 +190,7 @@ std::u16string PreviousRunFolder(const std::u16string& folder, const std::u16str
         PumpPendingMessages();
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
             std::u16string path = prefix + entry.cFileName;
-            if (path > best && path < bound) {
+            if (path > best && path < bound && IsFinishedRunFolder(path)) {
                 best = std::move(path);
             }
         }

@@ -216,7 +216,7 @@ int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringLi
     }
     SYSTEMTIME runTime;
     GetLocalTime(&runTime);
-    WriteJobMarker(JOB_KIND_EASY, runTime);
+    WriteJobMarker(JOB_KIND_EASY, runTime, destinationRoot);
     for (ui::TStringList* list : repeatLists) {
         list->Clear();
     }

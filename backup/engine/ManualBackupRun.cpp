@@ -184,7 +184,7 @@ int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TString
     run.windowsFolder = WindowsFolder();
     run.firstCompleted = completed.Count();
     SaveLastManualBackupTime();
-    WriteJobMarker(JOB_KIND_MANUAL, runTime);
+    WriteJobMarker(JOB_KIND_MANUAL, runTime, destinationRoot);
     CollectManualCandidates(run.candidates, runTime, manualFolder);
 
     for (int i = 0; i < selection.Count; ++i) {

@@ -104,7 +104,8 @@ void ShowLatestRunFolder(ui::TLabel& timeLabel, const std::u16string& folder)
     }
     do {
         const std::u16string name = data.cFileName;
-        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && IsRunStampName(name) && name > latest) {
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && name > latest &&
+            IsFinishedRunFolder(folder + u"\\" + name)) {
             latest = name;
         }
     } while (FindNextFileW(find, &data));

@@ -72,3 +72,13 @@ bool IsRunFolderPath(const std::u16string& path)
                           kindName == MailFolderName();
     return category && LastComponentOf(ParentFolderOf(kind)) == EasyFolderName();
 }
+
+bool IsFinishedRunFolder(const std::u16string& path)
+{
+    if (!IsRunStampName(LastComponentOf(path))) {
+        return false;
+    }
+    const std::u16string folder = WithTrailingBackslash(path);
+    return PathExists(folder + OriSizeFileName()) || PathExists(folder + RepeatListFileName()) ||
+           PathExists(folder + RecordFileName());
+}

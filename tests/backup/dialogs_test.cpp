@@ -5,6 +5,7 @@
 #include "backup/frame/PathUtil.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -20,7 +21,10 @@ protected:
         ui_.Clock().SetLocalTime(now);
         for (const char* run : {"20240105_103000", "20240105_180000", "20231224_080000", "Backup"}) {
             std::filesystem::create_directories(Host(std::string("c/Harbex_Solo+/PC1/Manual/") + run));
+            std::ofstream(Host(std::string("c/Harbex_Solo+/PC1/Manual/") + run + "/Record.ini"));
         }
+        // A run cut short before its list files is no date.
+        std::filesystem::create_directories(Host("c/Harbex_Solo+/PC1/Manual/20240105_190000/C"));
     }
     static constexpr const char16_t* kPc = u"C:\\Harbex_Solo+\\PC1";
 };

@@ -38,6 +38,8 @@ protected:
         SetFileTime(file, nullptr, nullptr, &value);
         CloseHandle(file);
     }
+    // A run that reached its end has its list files.
+    void Finish(const std::u16string& run) { drive.Write(run + u"\\OriSize.ini", {}); }
     void Collect()
     {
         std::array<std::u16string, 5> folders;
@@ -63,6 +65,8 @@ TEST_F(DuplicatesTest, MatchesByRelativePathAndTimeWithinThreeSeconds)
 {
     Copy(kEasy + u"Document\\20240101_000000\\C\\r\\a.doc");
     Copy(kEasy + u"Graphic\\20240101_000000\\C\\r\\p.jpg");
+    Finish(kEasy + u"Document\\20240101_000000");
+    Finish(kEasy + u"Graphic\\20240101_000000");
     Collect();
     struct Case {
         const char* name;
@@ -98,6 +102,10 @@ TEST_F(DuplicatesTest, NewestEarlierRunWinsAndLaterRunsAreIgnored)
     Copy(kEasy + u"Document\\20240101_000000\\C\\a.doc");
     Copy(kEasy + u"Document\\20240201_000000\\C\\a.doc");
     Copy(kEasy + u"Document\\20240401_000000\\C\\a.doc");  // after the run's own start
+    Copy(kEasy + u"Document\\20240215_000000\\C\\a.doc");  // cut short before its list files
+    for (const char16_t* run : {u"20240101_000000", u"20240201_000000", u"20240401_000000"}) {
+        Finish(kEasy + u"Document\\" + run);
+    }
     Collect();
     EXPECT_EQ(candidates.Count(), 2u);
     EXPECT_TRUE(Test(1, u"C\\a.doc", 0));

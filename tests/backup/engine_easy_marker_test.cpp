@@ -67,14 +67,14 @@ protected:
 
 TEST_F(Marker, WrittenWithTheKindAndTheRunTime)
 {
-    EXPECT_TRUE(WriteJobMarker(JOB_KIND_MANUAL, easytest::kRunTime));
-    EXPECT_EQ(ReadFile(kMarker), ListFileBytes({"1", "40607.5882986111"}));
+    EXPECT_TRUE(WriteJobMarker(JOB_KIND_MANUAL, easytest::kRunTime, u"E:\\Backup"));
+    EXPECT_EQ(ReadFile(kMarker), ListFileBytes({"1", "40607.5882986111", "E:\\"}));
     EXPECT_TRUE(RemoveJobMarker());
     EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
     EXPECT_TRUE(RemoveJobMarker()) << "no marker is no failure";
 }
 
-TEST_F(Marker, CleanUpDeletesTheInterruptedRunOnEveryListedDrive)
+TEST_F(Marker, CleanUpDeletesTheInterruptedRunOnItsDriveAndKeepsTheMarkerWhileTheDriveIsAway)
 {
     const std::string time = "40607.5882986111";
     struct Case {
@@ -82,20 +82,26 @@ TEST_F(Marker, CleanUpDeletesTheInterruptedRunOnEveryListedDrive)
         std::vector<std::string> lines;
         int result;
         int remainingInterrupted;  // of 8: three categories and Manual on two drives
+        bool markerStays;
     };
     const Case cases[] = {
-        {"easy", {"0", time}, 0, 2},
-        {"manual", {"1", time}, 1, 6},
-        {"unknown kind", {"7", time}, 7, 8},
-        {"kind not a number", {"x", time}, -1, 8},
-        {"one line", {"0"}, -1, 8},
-        {"time not a number", {"0", "soon"}, 0, 8},
+        {"easy on E:", {"0", time, "E:\\"}, 0, 5, false},
+        {"manual on F:", {"1", time, "F:\\"}, 1, 7, false},
+        {"drive letter in lower case", {"1", time, "f:\\"}, 1, 7, false},
+        {"easy on a drive that is away", {"0", time, "G:\\"}, -1, 8, true},
+        {"no drive named: every listed drive", {"0", time}, 0, 2, false},
+        {"manual, no drive named", {"1", time}, 1, 6, false},
+        {"unknown kind", {"7", time, "G:\\"}, 7, 8, false},
+        {"kind not a number", {"x", time}, -1, 8, false},
+        {"one line", {"0"}, -1, 8, false},
+        {"time not a number", {"0", "soon", "G:\\"}, 0, 8, false},
     };
     for (const Case& c : cases) {
         MakeRuns();
         WriteMarker(c.lines);
         EXPECT_EQ(CleanUpInterruptedJob(Drives()), c.result) << c.name;
-        EXPECT_FALSE(std::filesystem::exists(Host(kMarker))) << c.name;
+        EXPECT_EQ(std::filesystem::exists(Host(kMarker)), c.markerStays) << c.name;
+        std::filesystem::remove(Host(kMarker));
         EXPECT_EQ(Remaining(kRunStamp), c.remainingInterrupted) << c.name;
         EXPECT_EQ(Remaining("20110304_100000"), 8) << c.name << ": earlier runs stay";
     }
@@ -107,7 +113,7 @@ TEST_F(Marker, AnInstanceStartedForADriveKeepsItsOwnMarker)
     WriteMarker({"0", "40607.5882986111"});
     SetCommandLineArgument(u"E:\\");
     EXPECT_EQ(CleanUpInterruptedJob(Drives()), -1);
-    WriteJobMarker(JOB_KIND_EASY, easytest::kRunTime);
+    WriteJobMarker(JOB_KIND_EASY, easytest::kRunTime, u"E:\\");
     EXPECT_TRUE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor_E.ini")));
     EXPECT_TRUE(std::filesystem::exists(Host(kMarker)));
 }

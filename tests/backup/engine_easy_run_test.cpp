@@ -210,7 +210,7 @@ TEST_F(EasyRun, TheMarkerStaysOnlyWhenTheDriveWentAwayDuringTheRun)
     Run({1, 0, 0, 0, 0});
     ui::TStringList marker;
     ASSERT_TRUE(marker.LoadFromFile(BacAbnorPath(false)));
-    EXPECT_EQ(Lines(marker), (std::vector<std::string>{"0", "40607.5883101852"}));
+    EXPECT_EQ(Lines(marker), (std::vector<std::string>{"0", "40607.5883101852", "E:\\"}));
 }
 
 TEST_F(EasyRun, AHistoryThatCannotBeWrittenIsReportedAsFailed)

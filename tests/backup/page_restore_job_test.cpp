@@ -130,6 +130,9 @@ TEST_F(RestoreJob, NewestManualRunIsTickedAndRestoredIntoAFolder)
     const std::u16string manual = u"Harbex_Solo+\\" + PcFolderName() + u"\\Manual\\";
     Write(drive.Host(manual + u"20240101_080000\\C\\Data\\old.txt"), "old");
     Write(drive.Host(manual + u"20240301_090000\\C\\Data\\notes.txt"), "notes");
+    for (const char16_t* run : {u"20240101_080000", u"20240301_090000"}) {
+        Write(drive.Host(manual + run + u"\\Record.ini"), "");
+    }
     Write(drive.Host(manual + u"not_a_run\\C\\x.txt"), "x");
 
     ChooseSourcePc();

@@ -68,7 +68,7 @@ TEST_F(StartupMachine, ResumeQuestionOnlyForAnInterruptedRun)
 
     SYSTEMTIME runTime{};
     GetLocalTime(&runTime);
-    WriteJobMarker(JOB_KIND_EASY, runTime);
+    WriteJobMarker(JOB_KIND_EASY, runTime, u"E:\\");
     std::u16string question;
     ui_.AnswerNextModal([&](ui::TForm& box) {
         auto& msg = dynamic_cast<TMsgForm&>(box);

@@ -69,7 +69,7 @@ TEST_F(TwoBackupDrives, InterruptedManualRunIsOfferedAgain)
     Open(1033);
     SYSTEMTIME runTime{};
     GetLocalTime(&runTime);
-    WriteJobMarker(JOB_KIND_MANUAL, runTime);
+    WriteJobMarker(JOB_KIND_MANUAL, runTime, u"E:\\");
     std::vector<std::u16string> shown;
     const auto answer = [&](ui::TForm& box) {
         auto& msg = dynamic_cast<TMsgForm&>(box);

@@ -1,0 +1,143 @@
+// A backup run cut short on E: (the process ended before the run wrote its list files): while E:
+// is away the marker waits and nothing is asked; when E: is there, at start-up or plugged in while
+// the program runs, the half run goes and the question comes. A half run is never an earlier copy
+// to refer to nor a date to restore.
+
+#include "backup/engine/InterruptMarker.h"
+#include "backup/engine/RestoreSelection.h"
+#include "backup/engine/StartersBackup.h"
+#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/Startup.h"
+#include "platform/clock.h"
+#include "platform/text.h"
+#include "startup_fixture.h"
+#include "ui/controls/string_list.h"
+
+namespace {
+
+const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
+const SYSTEMTIME kCutShortAt{2024, 3, 5, 1, 9, 0, 0, 0};
+
+class InterruptedRun : public startuptest::StartupMachine {
+protected:
+    std::string ManualFolder() const { return "e/Harbex_Solo+/" + platform::ToUtf8(PcFolderName()) + "/Manual/"; }
+
+    // A finished Manual run with its list files, and a later one that the process left behind:
+    // one copy made, no list file, the marker naming E:.
+    void LeaveCutShortManualRun()
+    {
+        Write(ManualFolder() + "20240101_080000/C/Data/old.txt", "old");
+        for (const char* list : {"OriSize.ini", "FileList_Repeat.ini", "Record.ini"}) {
+            Write(ManualFolder() + "20240101_080000/" + list, "");
+        }
+        Write(ManualFolder() + "20240301_090000/C/Data/half.txt", "half");
+        WriteJobMarker(JOB_KIND_MANUAL, kCutShortAt, u"E:\\");
+    }
+
+    void Write(const std::string& relative, const std::string& content)
+    {
+        std::filesystem::create_directories(Host(relative).parent_path());
+        std::ofstream(Host(relative), std::ios::binary) << content;
+    }
+
+    // Answers the resume question with No and returns what it asked.
+    std::vector<std::u16string> AnswerQuestionsNo()
+    {
+        questions_.clear();
+        ui_.AnswerNextModal([this](ui::TForm& box) {
+            auto& msg = dynamic_cast<TMsgForm&>(box);
+            questions_.push_back(msg.Msg_Lab->Caption());
+            msg.RB_Btn_LabClick(nullptr);
+        });
+        return questions_;
+    }
+
+    std::vector<std::u16string> questions_;
+};
+
+const std::u16string kQuestion = u"Manual Backup didn't quit successfully.  Do you want to restart backup?";
+
+TEST_F(InterruptedRun, MarkerWaitsWhileTheDriveIsAwayAndTheQuestionComesWhenItIsPluggedIn)
+{
+    LeaveCutShortManualRun();
+    SetDrive(false, false);
+    Open(1033);
+    ASSERT_EQ(form().ExternalDrives.Count, 0);
+    form().FormActivate(nullptr);
+    EXPECT_EQ(ui_.ModalCount(), 0) << "no question without the drive";
+    EXPECT_TRUE(std::filesystem::exists(Host(kMarker)));
+
+    // Plugged in while the program runs: cleaned and asked before any countdown or next run.
+    form().LaunchOptions[2] = 1;
+    AnswerQuestionsNo();
+    SetDrive(true, false);
+    ui_.Advance(500);
+    EXPECT_EQ(questions_, std::vector<std::u16string>{kQuestion});
+    EXPECT_FALSE(std::filesystem::exists(Host(ManualFolder() + "20240301_090000")));
+    EXPECT_TRUE(std::filesystem::exists(Host(ManualFolder() + "20240101_080000/C/Data/old.txt")));
+    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_EQ(form().AutoStartShowing, 0);
+    EXPECT_EQ(form().Idle, 1);
+}
+
+TEST_F(InterruptedRun, StartUpWithTheDriveCleansAndAsksOnce)
+{
+    LeaveCutShortManualRun();
+    Open(1033);
+    AnswerQuestionsNo();
+    form().FormActivate(nullptr);
+    EXPECT_EQ(questions_, std::vector<std::u16string>{kQuestion});
+    EXPECT_FALSE(std::filesystem::exists(Host(ManualFolder() + "20240301_090000")));
+    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+}
+
+TEST_F(InterruptedRun, HalfRunIsNoRestoreDateNorDeleteDate)
+{
+    LeaveCutShortManualRun();
+    std::filesystem::remove(Host(kMarker));
+    Open(1033);
+    form().Res_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+    ShowLatestManualBackupTime(form(), *form().RM_Time_Sel_Show_Lab, *form().Res_PC_Show_Edit);
+    EXPECT_EQ(form().RM_Time_Sel_Show_Lab->Hint(), u"20240101_080000");
+
+    form().Del_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+    BuildDeleteTree(form(), *form().DM_Tree, *form().Del_PC_Show_Edit, 2);
+    ASSERT_EQ(form().DM_Tree->Items().TopCount(), 1);
+    const ui::TTreeNode* manual = form().DM_Tree->Items().Top(0);
+    std::vector<std::u16string> dates;
+    for (int i = 0; i < manual->Count(); ++i) {
+        dates.push_back(manual->Item(i)->Text());
+    }
+    EXPECT_EQ(dates, std::vector<std::u16string>{u"20240101_080000"});
+}
+
+// The Easy run is cut short after its copies and before its list files; the next run copies the
+// document again instead of naming the half run's copy.
+TEST_F(InterruptedRun, NextRunDoesNotReferToTheHalfRun)
+{
+    Open(1033);
+    ui_.Clock().SetLocalTime(SYSTEMTIME{2024, 3, 5, 1, 9, 0, 0, 0});
+    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 0, 0, 0, 0}, form().Progress_File_Path_Lab);
+    form().PB_Btn_LabClick(nullptr);
+    const std::filesystem::path easy = Host("e/Harbex_Solo+/" + platform::ToUtf8(PcFolderName()) + "/Easy/Document");
+    const std::filesystem::path first = easy / "20240301_090000";
+    ASSERT_TRUE(std::filesystem::exists(first / "OriSize.ini"));
+    std::filesystem::remove(first / "OriSize.ini");
+    std::filesystem::remove(first / "FileList_Repeat.ini");
+
+    ui_.Clock().SetLocalTime(SYSTEMTIME{2024, 3, 5, 1, 10, 0, 0, 0});
+    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 0, 0, 0, 0}, form().Progress_File_Path_Lab);
+    form().PB_Btn_LabClick(nullptr);
+    const std::filesystem::path second = easy / "20240301_100000";
+    ui::TStringList repeats;
+    ASSERT_TRUE(repeats.LoadFromFile(u"E:\\Harbex_Solo+\\" + PcFolderName() +
+                                     u"\\Easy\\Document\\20240301_100000\\FileList_Repeat.ini"));
+    EXPECT_EQ(repeats.Count(), 0);
+    bool copied = false;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(second)) {
+        copied = copied || entry.path().filename() == "Letter.doc";
+    }
+    EXPECT_TRUE(copied);
+}
+
+}  // namespace
