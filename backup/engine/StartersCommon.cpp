@@ -7,10 +7,17 @@
 #include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RestoreSelection.h"
 #include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/SettingsPaths.h"
 #include "backup/frame/TextFormat.h"
 #include "platform/files.h"
+
+namespace {
+
+constexpr int kTextDriveBusy = 20210;
+
+}  // namespace
 
 ULONGLONG TotalFreeBytes(const std::u16string &path) {
   ULARGE_INTEGER toCaller{};
@@ -58,9 +65,24 @@ void RenewTreeAfterJob(TMainForm &form) {
   }
 }
 
-JobDestinationScope::JobDestinationScope(TMainForm& form, const std::u16string& destination) : form_(form)
+JobDestinationScope::JobDestinationScope(TMainForm& form, const std::u16string& destination)
+    : form_(form), lock_(destination)
 {
     form_.JobDestinationRoot = destination.substr(0, 3);
+}
+
+bool JobDestinationScope::RefusedAsBusy() const
+{
+    return ::RefusedAsBusy(form_, lock_);
+}
+
+bool RefusedAsBusy(TMainForm& form, const platform::DriveJobLock& lock)
+{
+    if (lock.error() != ERROR_LOCK_VIOLATION) {
+        return false;
+    }
+    form.ShowErrorBox(LookupText(*form.LangTable, kTextDriveBusy));
+    return true;
 }
 
 JobDestinationScope::~JobDestinationScope()

@@ -2,6 +2,7 @@
 // What every job starter shares: the free-space test, the settings files the
 // backup starters write, the job result lists, and the end-of-job tree refresh.
 
+#include "platform/drive_job_lock.h"
 #include "platform/win_types.h"
 
 #include <string>
@@ -29,8 +30,13 @@ void RenewTreeAfterJob(TMainForm &form);
 // the job's kind (1 Easy, 2 Manual) follows the new run.
 void RefreshPcSelectors(TMainForm &form, int kind);
 
+// True, with the busy message shown, when another job (of this or another instance) holds the
+// drive the lock was asked for.
+bool RefusedAsBusy(TMainForm& form, const platform::DriveJobLock& lock);
+
 // The running backup's destination drive for the removal handling, from the start of the job to
-// the end of its starter.
+// the end of its starter. The drive is also taken for this job against every other job, of this
+// or another instance of the program.
 class JobDestinationScope {
 public:
     JobDestinationScope(TMainForm& form, const std::u16string& destination);
@@ -38,6 +44,10 @@ public:
     JobDestinationScope(const JobDestinationScope&) = delete;
     JobDestinationScope& operator=(const JobDestinationScope&) = delete;
 
+    // Another job holds the drive: this one must not start. The message is shown.
+    bool RefusedAsBusy() const;
+
 private:
     TMainForm& form_;
+    platform::DriveJobLock lock_;
 };

@@ -92,6 +92,13 @@ TopNodeDelete DeleteTickedBelow(TMainForm& form, TTreeView* tree, ui::TTreeNode*
     return TopNodeDelete::Failed;
 }
 
+// The drive of the PC folder the delete page shows ("E:  PC" gives "E:\\").
+std::u16string DeleteDriveRoot(const TMainForm& form)
+{
+    const std::u16string text = form.Del_PC_Show_Edit->Text();
+    return text.size() >= 2 ? text.substr(0, 2) + u"\\" : std::u16string();
+}
+
 void EndDelete(TMainForm& form, int kind)
 {
     form.Del_HourGlass_Deleting_Img->Hide();
@@ -115,6 +122,11 @@ void StartManualDelete(TMainForm& form)
 
 void RunEasyDelete(TMainForm& form)
 {
+    const platform::DriveJobLock lock(DeleteDriveRoot(form));
+    if (RefusedAsBusy(form, lock)) {
+        EndDelete(form, kEasyDeleteKind);
+        return;
+    }
     TTreeView* tree = form.DE_Tree;
     // The deletes pump: the tree may be rebuilt meanwhile, so its top nodes are looked up afresh.
     for (int category = 1; category <= kEasyCategories && category <= tree->Items().TopCount(); ++category) {
@@ -129,6 +141,11 @@ void RunEasyDelete(TMainForm& form)
 
 void RunManualDelete(TMainForm& form)
 {
+    const platform::DriveJobLock lock(DeleteDriveRoot(form));
+    if (RefusedAsBusy(form, lock)) {
+        EndDelete(form, kManualDeleteKind);
+        return;
+    }
     TTreeView* tree = form.DM_Tree;
     if (tree->Items().TopCount() > 0 &&
         DeleteTickedBelow(form, tree, tree->Items().Top(0), 0) != TopNodeDelete::NothingTicked) {

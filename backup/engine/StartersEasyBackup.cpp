@@ -61,6 +61,11 @@ void StartEasyBackup(TMainForm &form, const std::u16string &destination,
   }
   form.Idle = 0;
   const JobDestinationScope jobDestination(form, destination);
+  if (jobDestination.RefusedAsBusy()) {
+    form.Idle = 1;
+    CloseCountdownIfShowing(form);
+    return;
+  }
   ResetProgressPanel(form);
   if (form.AutoStartShowing == 0) {
     SetBackupPageEnabled(form, 1, false);

@@ -38,6 +38,10 @@ void StartManualBackup(TMainForm& form, const std::u16string& destination)
     }
     form.Idle = 0;
     const JobDestinationScope jobDestination(form, destination);
+    if (jobDestination.RefusedAsBusy()) {
+        form.Idle = 1;
+        return;
+    }
     SetBackupPageEnabled(form, kManualKind, false);
     int count = 0;
     CountCheckedItems(form.BM_Tree, nullptr, count);

@@ -9,6 +9,7 @@
 #include "backup/frame/MsgWin.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
+#include "platform/drive_job_lock.h"
 
 #include <fstream>
 #include <iterator>
@@ -155,6 +156,29 @@ TEST_F(DeleteJob, FirstEasyRunGoesAfterTheCountdownAndTheSecondStillRestores)
     }
     EXPECT_EQ(restored["report.doc"], "second version!");
     EXPECT_EQ(restored["plan.doc"], "unchanged");
+}
+
+// Another instance's job holds E: when the countdown ends: the delete is refused with the busy
+// message and the run stays.
+TEST_F(DeleteJob, DeleteWaitsForNoOtherJobOnTheDrive)
+{
+    Open(1033);
+    enginetest::TempDrive drive(u'E', 2);
+    Write(Host("c/Data/report.doc"), "first version");
+    EasyBackup(kFirstRun);
+    form().Del_PC_Show_Edit->SetText(PcEditText());
+    BuildDeleteTree(form(), *form().DE_Tree, *form().Del_PC_Show_Edit, 1);
+    TickNode(form().DE_Tree->Items().Top(0)->Item(0));
+    form().Menu_Del_EasyBtn_LabClick(nullptr);
+    const platform::DriveJobLock other(u"E:\\");
+    ASSERT_EQ(other.error(), 0u);
+    EXPECT_EQ(RunOk(7), std::vector<std::u16string>{Text(20102)});
+    messages_.clear();
+    ui_.Advance(20000);
+    EXPECT_EQ(messages_, std::vector<std::u16string>{Text(20210)});
+    EXPECT_TRUE(std::filesystem::exists(DocumentRun(drive, kFirstStamp)));
+    EXPECT_EQ(form().Idle, 1);
+    EXPECT_EQ(form().MayClose, 1);
 }
 
 TEST_F(DeleteJob, RefusedOrDeclinedDeleteLeavesThePageAtOnce)
