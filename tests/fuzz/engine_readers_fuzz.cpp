@@ -15,6 +15,8 @@
 
 namespace {
 
+const std::string kPass(CONTAINER_PASS.begin(), CONTAINER_PASS.end());
+
 const std::string& HostFolder()
 {
     static const std::string folder = [] {
@@ -36,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& host = HostFolder();
     std::ofstream(host + "/in.vemoen", std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    DecodeContainerFile(u"Z:\\in.vemoen", u"Z:\\out.bin", "fuzzing pass string 0123", nullptr);
+    // The product's own pass, so the seed containers decode and the fuzzer reaches past the cipher.
+    DecodeContainerFile(u"Z:\\in.vemoen", u"Z:\\out.bin", kPass, nullptr);
     std::filesystem::remove(host + "/out.bin");
 
     ui::TStringList list;
