@@ -210,6 +210,8 @@ TEST_F(HostileDrive, DeleteRemovesLinksAsLinksAndNeverJoinsANameThatHoldsABacksl
     Write(drive.Host(oldData).string() + "/" + platform::ToUtf8(climbing), "odd");
     Write(drive.Host(newData + u"b.txt"), "beta");
     WriteRepeatList(kNew, {oldData + u"a.txt", oldData + u"link.txt"});
+    // The earlier run reached its end: it has its list files.
+    Write(drive.Host(Manual() + kOld + u"\\OriSize.ini"), "");
 
     form().Del_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
     BuildDeleteTree(form(), *form().DM_Tree, *form().Del_PC_Show_Edit, 2);
