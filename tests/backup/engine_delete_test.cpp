@@ -135,6 +135,51 @@ TEST_F(DeleteTest, FailedRehomingKeepsTheFileAndItsLines)
     EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kThird), before);
 }
 
+// A run later than the first holds its own newer copy, and a run after it names that copy: the
+// re-homed copy is older, so that line stays.
+TEST_F(DeleteTest, ALaterRunNamingANewerCopyKeepsItsLine)
+{
+    const std::u16string fourth = u"20240104_100000";
+    const std::u16string fifth = u"20240105_100000";
+    drive.AddCopy(RunDrive::kManual, fourth, u"D\\Work\\a.txt", Text("newer"));
+    drive.AddReference(RunDrive::kManual, fifth, u"D\\Work\\a.txt", fourth, 5);
+    drive.SaveLists();
+    Tick({kFirst, u"D", u"Work", u"a.txt"});
+
+    EXPECT_TRUE(DeleteTicked());
+
+    EXPECT_EQ(drive.ReadText(drive.backup, Line(kSecond, u"D\\Work\\a.txt")), "alpha");
+    EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, fifth), std::vector<std::u16string>{Line(fourth, u"D\\Work\\a.txt")});
+    EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kThird)[0], Line(kSecond, u"D\\Work\\a.txt"));
+    EXPECT_EQ(drive.ReadText(drive.backup, Line(fourth, u"D\\Work\\a.txt")), "newer");
+}
+
+// Another PC on the same drive with the same runs: its files, lists and history stay as they were.
+TEST_F(DeleteTest, AnotherPcsRunsAndHistoryAreUntouched)
+{
+    const std::u16string other = u"Harbex_Solo+\\PC2";
+    const std::u16string otherManual = other + u"\\Manual";
+    drive.AddCopy(otherManual, kFirst, u"D\\Work\\a.txt", Text("other"));
+    drive.AddReference(otherManual, kSecond, u"D\\Work\\a.txt", kFirst, 5);
+    drive.SaveLists();
+    drive.backup.Write(other + u"\\Easy\\Document\\" + kFirst + u"\\D\\x.doc", Text("x"));
+    const std::u16string history = other + u"\\Easy\\BacTimeRec.ini";
+    const std::string historyBytes("\xFF\xFE" "4\0" "0\0" "\r\0\n\0", 8);
+    drive.backup.Write(history, Text(historyBytes));
+    const auto otherLines = drive.RepeatLines(otherManual, kSecond);
+    Tick({kFirst});
+    Tick({kSecond});
+
+    EXPECT_TRUE(DeleteTicked());
+    ui::TEdit edit(nullptr);
+    edit.SetText(u"X:  PC1");
+    PruneBackupHistory(edit);
+
+    EXPECT_EQ(drive.ReadText(drive.backup, otherManual + u"\\" + kFirst + u"\\D\\Work\\a.txt"), "other");
+    EXPECT_EQ(drive.RepeatLines(otherManual, kSecond), otherLines);
+    EXPECT_EQ(drive.ReadText(drive.backup, history), historyBytes);
+}
+
 TEST_F(DeleteTest, HistoryKeepsRunsWithACategoryFolderLeft)
 {
     const auto stampTime = [](WORD day) {

@@ -1,0 +1,242 @@
+// The Manual Backup through its starter on a PC with a Windows folder, look-alike folders, a system
+// file and a linked folder: what lands in the run folder, the exact list files, the references of
+// a second run, encryption, a cancel, and the trees a restore of those runs gives back.
+
+#include "backup/engine/CheckedPaths.h"
+#include "backup/engine/Container.h"
+#include "backup/engine/ProgressPanel.h"
+#include "backup/engine/Restore.h"
+#include "backup/engine/SourceTrees.h"
+#include "backup/engine/StartersBackup.h"
+#include "engine_easy_machine.h"
+#include "platform/clock.h"
+#include "ui/controls/timer.h"
+
+#include <functional>
+#include <map>
+
+namespace {
+
+using easytest::EasyMachine;
+using easytest::kRunStamp;
+
+const std::string kManual = "e/Harbex_Solo+/HOMEPCAlice61/Manual/";
+const std::string kManualOnE = "E:\\Harbex_Solo+\\HOMEPCAlice61\\Manual\\";
+const std::string kSecondStamp = "20110305_150709";
+
+// The files that a walk of C:\Data keeps, with their sizes, in listing order (upper-cased names).
+const std::vector<std::pair<std::string, int>> kDataFiles = {
+    {"Data\\Old\\program files\\e.doc", 80}, {"Data\\Old\\windows\\b.doc", 1000},
+    {"Data\\plan.doc", 60},                  {"Data\\Program Files\\c.doc", 1000},
+    {"Data\\ProgramData\\d.doc", 1000},      {"Data\\setup.exe", 70},
+    {"Data\\WINDOWS\\a.doc", 1000},
+};
+
+class ManualJob : public EasyMachine {
+protected:
+    void SetUp() override
+    {
+        EasyMachine::SetUp();
+        Open(1033);
+        BuildSourceTree(MainForm->BM_Tree, &MainForm->ExternalDrives, true, true);
+        ui_.Clock().SetLocalTime(easytest::kRunTime);
+    }
+
+    // Ticks the paths and runs the program's entry for a Manual Backup to E:, then closes the panel.
+    void Run(const std::vector<std::u16string>& ticked, BYTE encrypt = 0)
+    {
+        for (int i = 0; i < MainForm->BM_Tree->Items().Count(); ++i) {
+            MainForm->BM_Tree->Items().Item(i)->SetStateIndex(1);
+        }
+        for (const std::u16string& path : ticked) {
+            CheckNodeOnPath(MainForm->BM_Tree, nullptr, path);
+        }
+        MainForm->EncryptBackup = encrypt;
+        StartManualBackup(*MainForm, u"E:\\");
+        CloseProgressPanel(*MainForm);
+    }
+
+    // Calls check at every message pump of the run until it answers true.
+    void DuringRun(std::function<bool()> check)
+    {
+        watch_.SetInterval(1000);
+        watch_.OnTimer = [this, check](ui::TObject*) {
+            if (check()) {
+                watch_.SetEnabled(false);
+            } else {
+                ui_.Clock().Advance(1000);
+            }
+        };
+        ui_.Clock().Advance(1000);
+    }
+
+    // Makes C:\Data\plan.doc newer and different, an hour later.
+    void ChangePlanAnHourLater()
+    {
+        ui_.Clock().Advance(3600 * 1000);
+        WriteFile("c/Data/plan.doc", std::vector<unsigned char>(61, 'y'));
+        FILETIME later;
+        GetSystemTimeAsFileTime(&later);
+        HANDLE file = CreateFileW(u"C:\\Data\\plan.doc", GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        SetFileTime(file, nullptr, nullptr, &later);
+        CloseHandle(file);
+    }
+
+    // Every file below a host folder with its content, by its path below that folder.
+    std::map<std::string, std::string> Tree(const std::string& relative) const
+    {
+        std::map<std::string, std::string> files;
+        const auto root = Host(relative);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+            if (entry.is_regular_file()) {
+                files[std::filesystem::relative(entry.path(), root).string()] =
+                    ReadFile(std::filesystem::relative(entry.path(), Host("")).string());
+            }
+        }
+        return files;
+    }
+
+    // The program's Manual restore of one run into C:\Out.
+    int RestoreRun(const std::string& stamp)
+    {
+        BACKUP_SELECTION selection;
+        selection.Count = 1;
+        selection.SourcePaths = {platform::FromUtf8(kManualOnE + stamp)};
+        selection.ItemNames = {platform::FromUtf8(stamp)};
+        const RESTORE_JOB job = RestoreJobOf(*MainForm, std::u16string(CONTAINER_PASS));
+        MainForm->FailedFiles->Clear();
+        RunManualRestore(job, selection, u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Manual", u"C:\\Out", false);
+        return MainForm->FailedFiles->Count();
+    }
+
+    static std::vector<std::string> OriSizeLines(const std::string& stamp, const std::string& suffix = "")
+    {
+        std::vector<std::string> lines;
+        for (const auto& [path, size] : kDataFiles) {
+            lines.push_back(kManualOnE + stamp + "\\C\\" + path + suffix + "   " + std::to_string(size));
+        }
+        return lines;
+    }
+
+    ui::TTimer watch_{nullptr};
+};
+
+TEST_F(ManualJob, ATickedFolderKeepsLookAlikeFoldersAndWritesItsLists)
+{
+    Run({u"C:\\Data"});
+
+    const std::string run = kManual + kRunStamp;
+    EXPECT_EQ(ReadFile(run + "/OriSize.ini"), ListFileBytes(OriSizeLines(kRunStamp)));
+    EXPECT_EQ(ReadFile(run + "/FileList_Repeat.ini"), ListFileBytes({}));
+    EXPECT_EQ(ReadFile(run + "/Record.ini"), ListFileBytes({"1", "C:\\Data", "Data", "C\\Data"}));
+    EXPECT_FALSE(std::filesystem::exists(Host(run + "/C/Data/sys.doc")));
+    EXPECT_FALSE(std::filesystem::exists(Host(run + "/C/Data/link")));
+    EXPECT_EQ(MainForm->CompletedFiles->Count(), static_cast<int>(kDataFiles.size()));
+    EXPECT_EQ(MainForm->FailedFiles->Count(), 0);
+}
+
+TEST_F(ManualJob, ATickedDriveRootLeavesOutOnlyTheWindowsFolderAndSystemEntries)
+{
+    Run({u"C:\\"});
+
+    const std::string run = kManual + kRunStamp;
+    EXPECT_EQ(ReadFile(run + "/Record.ini"), ListFileBytes({"1", "C:\\", "C:\\", "C"}));
+    EXPECT_FALSE(std::filesystem::exists(Host(run + "/C/Windows")));
+    EXPECT_FALSE(std::filesystem::exists(Host(run + "/C/Data/sys.doc")));
+    for (const char* kept : {"C/Program Files/app.doc", "C/ProgramData/shared.doc", "C/Data/WINDOWS/a.doc",
+                             "C/Users/Alice/AppData/Roaming/roam.doc", "C/Elsewhere/linked.doc"}) {
+        EXPECT_TRUE(std::filesystem::exists(Host(run + "/" + kept))) << kept;
+    }
+    std::map<std::string, std::string> data = Tree("c/Data");
+    data.erase("sys.doc");
+    const std::map<std::string, std::string> programs = Tree("c/Program Files");
+    EXPECT_EQ(RestoreRun(kRunStamp), 0);
+    EXPECT_EQ(Tree("c/Out/" + kRunStamp + "/C/Data"), data);
+    EXPECT_EQ(Tree("c/Out/" + kRunStamp + "/C/Program Files"), programs);
+}
+
+TEST_F(ManualJob, ASecondRunRefersToUnchangedFilesAndRestoresTheWholeTree)
+{
+    Run({u"C:\\Data"});
+    ChangePlanAnHourLater();
+
+    Run({u"C:\\Data"});
+
+    const std::string second = kManual + kSecondStamp;
+    const std::string first = kManualOnE.substr(3) + kRunStamp + "\\C\\";
+    std::vector<std::string> repeats;
+    for (const auto& [path, size] : kDataFiles) {
+        if (path != "Data\\plan.doc") {
+            repeats.push_back(first + path);
+        }
+    }
+    EXPECT_EQ(ReadFile(second + "/FileList_Repeat.ini"), ListFileBytes(repeats));
+    std::vector<std::string> sizes = OriSizeLines(kSecondStamp);
+    sizes[2] = kManualOnE + kSecondStamp + "\\C\\Data\\plan.doc   61";
+    EXPECT_EQ(ReadFile(second + "/OriSize.ini"), ListFileBytes(sizes));
+    EXPECT_EQ(Tree(second + "/C"), (std::map<std::string, std::string>{{"Data/plan.doc", std::string(61, 'y')}}));
+    EXPECT_EQ(MainForm->CompletedFiles->Count(), static_cast<int>(kDataFiles.size()));
+
+    EXPECT_EQ(RestoreRun(kSecondStamp), 0);
+    std::map<std::string, std::string> source = Tree("c/Data");
+    source.erase("sys.doc");
+    EXPECT_EQ(Tree("c/Out/" + kSecondStamp + "/C/Data"), source);
+}
+
+TEST_F(ManualJob, EncryptedRunsReferToContainersOnly)
+{
+    Run({u"C:\\Data"});  // a plain run: never a candidate for an encrypted one
+    ui_.Clock().Advance(1800 * 1000);
+    Run({u"C:\\Data"}, 1);
+    const std::string encrypted = "20110305_143709";
+    EXPECT_EQ(ReadFile(kManual + encrypted + "/FileList_Repeat.ini"), ListFileBytes({}));
+    EXPECT_EQ(ReadFile(kManual + encrypted + "/OriSize.ini"), ListFileBytes(OriSizeLines(encrypted, ".vemoen")));
+    EXPECT_NE(ReadFile(kManual + encrypted + "/C/Data/plan.doc.vemoen"), std::string(60, 'x'));
+    ChangePlanAnHourLater();
+
+    Run({u"C:\\Data"}, 1);
+
+    const std::string third = "20110305_153709";
+    std::vector<std::string> repeats;
+    for (const auto& [path, size] : kDataFiles) {
+        if (path != "Data\\plan.doc") {
+            repeats.push_back(kManualOnE.substr(3) + encrypted + "\\C\\" + path + ".vemoen");
+        }
+    }
+    EXPECT_EQ(ReadFile(kManual + third + "/FileList_Repeat.ini"), ListFileBytes(repeats));
+    EXPECT_EQ(RestoreRun(third), 0);
+    std::map<std::string, std::string> source = Tree("c/Data");
+    source.erase("sys.doc");
+    EXPECT_EQ(Tree("c/Out/" + third + "/C/Data"), source);
+}
+
+// Cancelled during the second item (the desktop comes first in the tree): the run folder goes with
+// the first item's copies, and every file copied before is reported as cancelled because its copy
+// is gone.
+TEST_F(ManualJob, ACancelDuringTheSecondItemRemovesTheRunFolder)
+{
+    DuringRun([&] {
+        if (MainForm->CompletedFiles->Count() < 3) {
+            return false;
+        }
+        MainForm->CancelRequested = 1;
+        return true;
+    });
+    Run({u"C:\\Data", u"C:\\Users\\Alice\\Desktop"});
+
+    EXPECT_FALSE(std::filesystem::exists(Host(kManual + kRunStamp)));
+    EXPECT_EQ(MainForm->CompletedFiles->Count(), 0);
+    std::vector<std::string> failed;
+    for (const std::u16string& line : MainForm->FailedFiles->Lines()) {
+        failed.push_back(platform::ToUtf8(line));
+        EXPECT_TRUE(failed.back().ends_with("     ErrorCode : 1235")) << failed.back();
+    }
+    for (const char* copied : {"C:\\Users\\Alice\\Desktop\\report.doc     ErrorCode : 1235",
+                               "C:\\Users\\Alice\\Desktop\\song.mp3     ErrorCode : 1235",
+                               "C:\\Data\\Old\\program files\\e.doc     ErrorCode : 1235"}) {
+        EXPECT_NE(std::find(failed.begin(), failed.end(), copied), failed.end()) << copied;
+    }
+    EXPECT_EQ(MainForm->Progress_List->Items().Count(), MainForm->FailedFiles->Count());
+}
+
+}  // namespace
