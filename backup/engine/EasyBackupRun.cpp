@@ -78,10 +78,10 @@ struct EasyRun {
     CLASSPATH runFolders;
     DuplicateCandidates candidates;
     std::array<ui::TStringList, 5> oriSizes;
-    // The find records of the files this run completed, in the order of `completed` from
+    // The sizes of the files this run completed, in the order of `completed` from
     // firstCompleted on, so that a cancel can report them as failed.
     int firstCompleted = 0;
-    std::vector<WIN32_FIND_DATAW> completedRecords;
+    std::vector<LONGLONG> completedSizes;
 };
 
 void PassOver(EasyRun& run, LONGLONG size)
@@ -96,7 +96,7 @@ void Complete(EasyRun& run, int category, const std::u16string& source, const st
 {
     AddOriSizeLine(run.oriSizes[static_cast<std::size_t>(category - 1)], destination, EntrySize(found));
     run.completed.Add(source);
-    run.completedRecords.push_back(found);
+    run.completedSizes.push_back(EntrySize(found));
 }
 
 void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16string& source,
@@ -155,16 +155,6 @@ int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16
 void DeleteEasyRunFolders(const CategoryFlags& categories, const CLASSPATH& runFolders)
 {
     ForEachSelectedCategory(categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot]); });
-}
-
-// The copies of a cancelled run are gone, so its completed files are reported as cancelled.
-void ReportCancelledFiles(EasyRun& run)
-{
-    for (const WIN32_FIND_DATAW& found : run.completedRecords) {
-        const std::u16string source = run.completed.Strings(run.firstCompleted);
-        run.completed.Delete(run.firstCompleted);
-        ReportFailedFile(run.errorList, run.failed, found, ERROR_REQUEST_ABORTED, source);
-    }
 }
 
 void SaveEasyRunLists(EasyRun& run, const CategoryFlags& categories)
@@ -249,7 +239,7 @@ int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringLi
 
     if (JobCancelRequested()) {
         DeleteEasyRunFolders(categories, run.runFolders);
-        ReportCancelledFiles(run);
+        ReportCancelledFiles(run.errorList, run.completed, run.failed, run.firstCompleted, run.completedSizes);
         result = 0;
     } else {
         SaveEasyRunLists(run, categories);

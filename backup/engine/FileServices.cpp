@@ -11,6 +11,8 @@
 #include "ui/controls/label.h"
 #include "ui/controls/list_view.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kSumPumpEvery = 50;
@@ -134,6 +136,22 @@ void ReportFailedFile(ui::TListView* view, ui::TStringList& failed, const WIN32_
     failed.Add(FailedFileLine(path, error));
     if (view != nullptr) {
         AddErrorRow(*view, found, error, path);
+    }
+}
+
+void ReportCancelledFiles(ui::TListView* view, ui::TStringList& completed, ui::TStringList& failed, int firstCompleted,
+                          const std::vector<LONGLONG>& sizes)
+{
+    const int count = std::min(static_cast<int>(sizes.size()), completed.Count() - firstCompleted);
+    for (int i = 0; i < count; ++i) {
+        WIN32_FIND_DATAW found{};
+        found.nFileSizeHigh = static_cast<DWORD>(static_cast<ULONGLONG>(sizes[static_cast<std::size_t>(i)]) >> 32);
+        found.nFileSizeLow = static_cast<DWORD>(sizes[static_cast<std::size_t>(i)]);
+        ReportFailedFile(view, failed, found, ERROR_REQUEST_ABORTED, completed.Strings(firstCompleted + i));
+    }
+    // From the end, so no line moves.
+    for (int i = firstCompleted + count - 1; i >= firstCompleted; --i) {
+        completed.Delete(i);
     }
 }
 

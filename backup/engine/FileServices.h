@@ -6,6 +6,7 @@
 #include "ui/controls/string_list.h"
 
 #include <string>
+#include <vector>
 
 namespace ui {
 class TLabel;
@@ -29,6 +30,10 @@ void ReportFailedFile(ui::TListView* view, ui::TStringList& failed, const WIN32_
 bool CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
                       ui::TStringList& failed, const std::u16string& source, const std::u16string& destination,
                       const WIN32_FIND_DATAW& found, const std::u16string& pass, int mode, clProcessNotify* notifier);
+// The copies of a cancelled run are gone: the completed files from `firstCompleted` on (with their
+// sizes, in the same order) move to the failed list with error 1235, in that order.
+void ReportCancelledFiles(ui::TListView* view, ui::TStringList& completed, ui::TStringList& failed, int firstCompleted,
+                          const std::vector<LONGLONG>& sizes);
 // Saves a list file of a run; a failure is reported like a failed file naming the list file.
 bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TListView* view,
                           ui::TStringList& failed);

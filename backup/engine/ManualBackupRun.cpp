@@ -43,17 +43,17 @@ struct ManualRun {
     DuplicateCandidates candidates;
     ui::TStringList oriSizes;
     ui::TStringList repeats;
-    // The find records of the files this run completed, in the order of `completed` from
+    // The sizes of the files this run completed, in the order of `completed` from
     // firstCompleted on, so that a cancel can report them as failed.
     int firstCompleted = 0;
-    std::vector<WIN32_FIND_DATAW> completedRecords;
+    std::vector<LONGLONG> completedSizes;
 };
 
 void Complete(ManualRun& run, const std::u16string& source, const std::u16string& destination,
               const WIN32_FIND_DATAW& found)
 {
     run.completed.Add(source);
-    run.completedRecords.push_back(found);
+    run.completedSizes.push_back(EntrySize(found));
     AddOriSizeLine(run.oriSizes, destination, EntrySize(found));
 }
 
@@ -132,16 +132,6 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
     return result;
 }
 
-// The copies of a cancelled run are gone, so its completed files are reported as cancelled.
-void ReportCancelledFiles(ManualRun& run)
-{
-    for (const WIN32_FIND_DATAW& found : run.completedRecords) {
-        const std::u16string source = run.completed.Strings(run.firstCompleted);
-        run.completed.Delete(run.firstCompleted);
-        ReportFailedFile(run.errorList, run.failed, found, ERROR_REQUEST_ABORTED, source);
-    }
-}
-
 void SaveRunLists(ManualRun& run, const std::u16string& runFolder, const BACKUP_SELECTION& selection)
 {
     SaveListFileReported(run.oriSizes, OriSizePath(runFolder), run.errorList, run.failed);
@@ -196,7 +186,7 @@ int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TString
         }
         if (JobCancelRequested()) {
             DeleteTree(runFolder);
-            ReportCancelledFiles(run);
+            ReportCancelledFiles(run.errorList, run.completed, run.failed, run.firstCompleted, run.completedSizes);
             if ((MainForm == nullptr || MainForm->BackupDriveRemoved == 0) && !ProgramEnding()) {
                 RemoveJobMarker();
             }

@@ -131,7 +131,7 @@ void AddRunFolderSize(LONGLONG& size, const std::u16string& folder, const std::u
 void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, const std::u16string& stamp)
 {
     const std::u16string runFolder = WithTrailingBackslash(categoryFolder) + stamp;
-    ui::TStringList oriSizes;
+    OriSizeIndex oriSizes;
     ui::TStringList repeatList;
     if (!PathExists(OriSizePath(runFolder)) || !PathExists(RepeatListPath(runFolder)) ||
         !oriSizes.LoadFromFile(OriSizePath(runFolder)) || !repeatList.LoadFromFile(RepeatListPath(runFolder))) {
@@ -140,7 +140,7 @@ void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, 
     AddListedReferenceSizes(size, repeatList, oriSizes, WithTrailingBackslash(runFolder));
 }
 
-void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, ui::TStringList& oriSizes,
+void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, OriSizeIndex& oriSizes,
                              const std::u16string& runFolder)
 {
     for (int i = 0; i < repeatList.Count(); ++i) {
@@ -154,7 +154,7 @@ void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, 
     }
 }
 
-bool TakeOriSizeOfReference(LONGLONG& size, ui::TStringList& oriSizes, const std::u16string& line,
+bool TakeOriSizeOfReference(LONGLONG& size, OriSizeIndex& oriSizes, const std::u16string& line,
                             const std::u16string& runFolder)
 {
     const bool container = line.ends_with(kContainerSuffix);
@@ -165,7 +165,6 @@ bool TakeOriSizeOfReference(LONGLONG& size, ui::TStringList& oriSizes, const std
     }
     // A container's line in OriSize.ini may carry the suffix or not: both are read.
     const std::u16string relative = CharsFrom(copy, runFolder.size());
-    return (container &&
-            TakeOriSizeLine(size, oriSizes, runFolder.size(), relative + std::u16string(kContainerSuffix))) ||
-           TakeOriSizeLine(size, oriSizes, runFolder.size(), relative);
+    return (container && oriSizes.Take(size, runFolder.size(), relative + std::u16string(kContainerSuffix))) ||
+           oriSizes.Take(size, runFolder.size(), relative);
 }

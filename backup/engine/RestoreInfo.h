@@ -2,6 +2,7 @@
 // What the Restore page shows before a restore: run dates, the latest Easy Backup run, and the
 // size of each category of an Easy run (original sizes where OriSize.ini records them).
 
+#include "backup/engine/OriSizeIndex.h"
 #include "platform/win_types.h"
 #include "ui/controls/string_list.h"
 
@@ -33,9 +34,9 @@ void ShowEasyRestoreCategoryInfo(ui::TLabel& sizeLabel, ui::TLabel& dateLabel, c
 void AddRunFolderSize(LONGLONG& size, const std::u16string& folder, const std::u16string& name);
 // Adds the original sizes of the earlier copies that the run's repeat list names.
 void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, const std::u16string& stamp);
-void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, ui::TStringList& oriSizes,
+void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, OriSizeIndex& oriSizes,
                              const std::u16string& runFolder);
-// Adds the size of the OriSize line of the reference's place in the run and removes that line;
+// Adds the size of the OriSize line of the reference's place in the run and takes that line;
 // false when there is none. A container's line is found with or without its ".vemoen".
-bool TakeOriSizeOfReference(LONGLONG& size, ui::TStringList& oriSizes, const std::u16string& line,
+bool TakeOriSizeOfReference(LONGLONG& size, OriSizeIndex& oriSizes, const std::u16string& line,
                             const std::u16string& runFolder);

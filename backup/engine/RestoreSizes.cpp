@@ -11,11 +11,10 @@ namespace {
 constexpr int kPumpEvery = 50;
 constexpr std::size_t kRunStampLength = 15;
 constexpr std::size_t kDrivePrefixLength = 3;
-constexpr std::u16string_view kSizeSeparator = u"   ";
 
 // The original sizes of the file at path or of the files below it; the list files are passed over
 // directly inside a run folder only (Record.ini counts), and a link is never counted or entered.
-void AddTreeRestoreSize(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path, bool runFolderLevel)
+void AddTreeRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path, bool runFolderLevel)
 {
     WIN32_FIND_DATAW found;
     if (!FindEntry(path, &found) || IsLinkEntry(found)) {
@@ -57,7 +56,7 @@ void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection
 {
     const std::u16string base = WithTrailingBackslash(manualFolder);
     ui::TStringList repeatList;
-    ui::TStringList oriSizes;
+    OriSizeIndex oriSizes;
     for (int i = 0; i < selection.Count && i < static_cast<int>(selection.SourcePaths.size()); ++i) {
         if (JobCancelRequested()) {
             return;
@@ -73,14 +72,14 @@ void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection
     }
 }
 
-void AddItemRestoreSize(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path)
+void AddItemRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path)
 {
     if (!CrossesDriveLink(path)) {
         AddTreeRestoreSize(total, oriSizes, path, IsRunFolderPath(path));
     }
 }
 
-void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, ui::TStringList& oriSizes,
+void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, OriSizeIndex& oriSizes,
                        const std::u16string& runFolder, const std::u16string& relative, bool isFolder)
 {
     const std::u16string run = WithTrailingBackslash(runFolder);
@@ -106,27 +105,9 @@ void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, ui::TString
     }
 }
 
-bool TakeOriSizeLine(LONGLONG& total, ui::TStringList& oriSizes, std::size_t from, const std::u16string& relative)
+bool TakeOriSizeOfFile(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path)
 {
-    const std::u16string key = relative + std::u16string(kSizeSeparator);
-    for (int i = 0; i < oriSizes.Count() && !JobCancelRequested(); ++i) {
-        const std::u16string rest = CharsFrom(oriSizes.Strings(i), from);
-        if (!rest.starts_with(key)) {
-            continue;
-        }
-        const auto parsed = ParseDecimal(std::u16string_view(rest).substr(key.size()));
-        if (parsed) {
-            total += *parsed;
-            oriSizes.Delete(i);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TakeOriSizeOfFile(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path)
-{
-    return TakeOriSizeLine(total, oriSizes, kDrivePrefixLength, CharsFrom(path, kDrivePrefixLength));
+    return oriSizes.Take(total, kDrivePrefixLength, CharsFrom(path, kDrivePrefixLength));
 }
 
 void AddOnDiskSize(LONGLONG& total, const std::u16string& path)

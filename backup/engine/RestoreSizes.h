@@ -3,6 +3,7 @@
 // drive where a file has no line there.
 
 #include "backup/engine/BackupSelection.h"
+#include "backup/engine/OriSizeIndex.h"
 #include "platform/win_types.h"
 #include "ui/controls/string_list.h"
 
@@ -12,15 +13,12 @@
 void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection, const std::u16string& manualFolder);
 // Adds the size of one selected file or folder tree of a run folder. The repeat list and OriSize.ini
 // are passed over directly inside a run folder only; links are never counted or entered.
-void AddItemRestoreSize(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path);
+void AddItemRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path);
 // Adds the sizes of the earlier copies that the run's repeat list names for the item.
-void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, ui::TStringList& oriSizes,
+void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, OriSizeIndex& oriSizes,
                        const std::u16string& runFolder, const std::u16string& relative, bool isFolder);
-// Adds the size of the file's OriSize line (compared without the drive) and removes the line; false
+// Adds the size of the file's OriSize line (compared without the drive) and takes the line; false
 // when no line with a number names it.
-bool TakeOriSizeOfFile(LONGLONG& total, ui::TStringList& oriSizes, const std::u16string& path);
-// Adds the size of the first OriSize line whose text from position `from` on is the relative path
-// followed by three blanks and a decimal number, and removes that line; false when there is none.
-bool TakeOriSizeLine(LONGLONG& total, ui::TStringList& oriSizes, std::size_t from, const std::u16string& relative);
+bool TakeOriSizeOfFile(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path);
 // Adds the size that the drive reports for the path; nothing when it does not exist or is a link.
 void AddOnDiskSize(LONGLONG& total, const std::u16string& path);
