@@ -4,6 +4,7 @@
 // the first later run that names it and the other later runs are pointed to that copy.
 
 #include "platform/win_types.h"
+#include "backup/engine/RepeatListSet.h"
 #include "ui/controls/string_list.h"
 
 #include <string>
@@ -43,24 +44,28 @@ void CollectCheckedDeletePaths(ui::TTreeView& tree, ui::TTreeNode* node, DELETE_
 bool DeleteSelectedItems(ui::TTreeView& tree, ui::TTreeNode* node, const DELETE_SELECTION& selection,
                          const std::u16string& baseFolder, clProcessNotify* notifier);
 
-// Deletes a file, or a folder with everything in it, re-homing each file first. True when the item
-// is gone or was never there; a file whose re-homing failed is kept (false).
-bool DeleteBackupItem(ui::TStringList& workList, const std::u16string& baseFolder, const std::u16string& stamp,
+// Deletes a file, or a folder with everything in it. Every file is re-homed first and the changed
+// repeat lists are saved before anything goes. True when the item is gone or was never there; a file
+// whose re-homing failed is kept (false), and nothing goes when a changed list cannot be saved.
+bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
                       const std::u16string& path, clProcessNotify* notifier);
 
-// One pass over the repeat lists of the item's run and of every later run, in ascending name order.
-// False when a re-homing copy or the save of a changed list failed.
-bool UpdateLaterRunReferences(ui::TStringList& workList, const std::u16string& baseFolder, const std::u16string& stamp,
+// One pass over the repeat lists of the item's run and of every later run, in ascending name order,
+// saving the lists it changed. False when a re-homing copy or a save failed.
+bool UpdateLaterRunReferences(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
                               const std::u16string& path, ReferencePass pass, clProcessNotify* notifier);
 
-// The index of the first line of the loaded repeat list of `runFolder` that names exactly the
-// item's copy, or -1.
-int FindRepeatReference(const ui::TStringList& workList, const std::u16string& path, const std::u16string& runFolder);
+// The re-homing pass of one file over the loaded lists of the runs (its own run `ownRun` is passed
+// over: no list of a run names that run's own files). Changes the lists in memory only. False
+// when a list cannot be read or the copy failed.
+bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
+                clProcessNotify* notifier);
 
-// Removes the lines that name the item's copy or a copy below it, and saves the list when one was
-// removed. False when that save failed.
-bool DropReferencesBelow(ui::TStringList& workList, const std::u16string& path, const std::u16string& runFolder,
-                         const std::u16string& repeatListPath);
+// The index of the first line of the run's repeat list that names exactly the item's copy, or -1.
+int FindRepeatReference(const RepeatListOfRun& list, const std::u16string& path);
+
+// Removes the lines that name the item's copy or a copy below it; true when one was removed.
+bool DropReferencesBelow(RepeatListOfRun& list, const std::u16string& path);
 
 // Removes every ticked node below the node (never the node itself).
 void PruneCheckedChildren(ui::TTreeView& tree, ui::TTreeNode* node);

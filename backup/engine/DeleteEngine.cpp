@@ -4,96 +4,21 @@
 #include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ListFiles.h"
+#include "backup/engine/RepeatListSet.h"
 #include "backup/engine/RunPaths.h"
 #include "backup/frame/MainWin.h"
 
 #include <algorithm>
+#include <unordered_set>
+#include <vector>
 
 namespace {
 
-constexpr std::size_t kDrivePrefixLength = 3;
 constexpr std::size_t kRunStampLength = 15;
 
-// The run folders of the base folder whose names are not less than the stamp, in ascending order.
-std::vector<std::u16string> RunsFrom(const std::u16string& base, const std::u16string& stamp)
+// The files of the item whose re-homing failed stay; everything else of the item goes.
+bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std::u16string>& kept)
 {
-    std::vector<std::u16string> runs;
-    ForEachFolderEntry(base, [&](const WIN32_FIND_DATAW& entry, int) {
-        const std::u16string name = entry.cFileName;
-        if (IsDirectoryEntry(entry) && !IsLinkEntry(entry) && !IsDotsName(name) && name >= stamp) {
-            runs.push_back(name);
-        }
-        return true;
-    });
-    std::sort(runs.begin(), runs.end());
-    return runs;
-}
-
-// The line of the later run that names the item: on the first, the item is copied to its place in
-// that run and the line goes; on the others, the line names that new copy.
-bool RehomeReference(ui::TStringList& workList, int index, const std::u16string& path, const std::u16string& runFolder,
-                     const std::u16string& listPath, std::u16string& rehomedPath, clProcessNotify* notifier)
-{
-    if (rehomedPath.empty()) {
-        const std::u16string target = runFolder + CharsFrom(path, runFolder.size());
-        if (!LiesInsideFolder(target, runFolder) || CrossesDriveLink(target)) {
-            return false;
-        }
-        CreateDirPath(ParentFolderOf(target));
-        DWORD error = 0;
-        if (!CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error)) {
-            return false;
-        }
-        rehomedPath = target;
-        workList.Delete(index);
-    } else {
-        workList.SetStrings(index, CharsFrom(rehomedPath, kDrivePrefixLength));
-    }
-    return SaveListFile(workList, listPath) == ERROR_SUCCESS;
-}
-
-}  // namespace
-
-bool DeleteSelectedItems(ui::TTreeView& tree, ui::TTreeNode* node, const DELETE_SELECTION& selection,
-                         const std::u16string& baseFolder, clProcessNotify* notifier)
-{
-    if (MainForm != nullptr) {
-        MainForm->CancelRequested = 0;
-        MainForm->CancelAsking = 0;
-    }
-    const std::u16string base = WithTrailingBackslash(baseFolder);
-    ui::TStringList workList;
-    bool result = true;
-    const int count = std::min(selection.Count, static_cast<int>(selection.Paths.size()));
-    for (int j = count - 1; j >= 0; --j) {
-        const std::u16string& path = selection.Paths[static_cast<std::size_t>(j)];
-        const std::u16string stamp = CharsFrom(path, base.size()).substr(0, kRunStampLength);
-        if (!LiesInsideFolder(path, base) || CrossesDriveLink(path) || !IsRunStampName(stamp) ||
-            !DeleteBackupItem(workList, base, stamp, path, notifier)) {
-            result = false;
-            break;
-        }
-        UpdateLaterRunReferences(workList, base, stamp, path, ReferencePass::CleanUp, notifier);
-    }
-    PruneCheckedChildren(tree, node);
-    return result;
-}
-
-bool DeleteBackupItem(ui::TStringList& workList, const std::u16string& baseFolder, const std::u16string& stamp,
-                      const std::u16string& path, clProcessNotify* notifier)
-{
-    WIN32_FIND_DATAW found;
-    if (!FindEntry(path, &found)) {
-        return true;
-    }
-    // A link goes as a link: re-homing would copy what lies behind it.
-    if (IsLinkEntry(found)) {
-        return DeleteTree(path);
-    }
-    if (!IsDirectoryEntry(found)) {
-        return UpdateLaterRunReferences(workList, baseFolder, stamp, path, ReferencePass::Rehome, notifier) &&
-               DeleteTree(path);
-    }
     std::vector<WIN32_FIND_DATAW> entries;
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
         entries.push_back(entry);
@@ -109,69 +34,154 @@ bool DeleteBackupItem(ui::TStringList& workList, const std::u16string& baseFolde
         if (IsLinkEntry(entry)) {
             DeleteTree(child);
         } else if (!IsDirectoryEntry(entry)) {
-            if (UpdateLaterRunReferences(workList, baseFolder, stamp, child, ReferencePass::Rehome, notifier)) {
+            if (!kept.contains(child)) {
                 DeleteTree(child);
             }
         } else {
-            DeleteBackupItem(workList, baseFolder, stamp, child, notifier);
+            DeleteFolderExcept(child, kept);
         }
     }
     return RemoveDirectoryW(path.c_str()) != FALSE;
 }
 
-bool UpdateLaterRunReferences(ui::TStringList& workList, const std::u16string& baseFolder, const std::u16string& stamp,
-                              const std::u16string& path, ReferencePass pass, clProcessNotify* notifier)
+// The re-homing pass of every file of the item (a linked folder holds none of the run's files).
+void RehomeFiles(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
+                 const WIN32_FIND_DATAW& found, std::unordered_set<std::u16string>& kept, clProcessNotify* notifier)
 {
-    const std::u16string base = WithTrailingBackslash(baseFolder);
-    std::u16string rehomedPath;
-    bool result = true;
-    for (const std::u16string& run : RunsFrom(base, stamp)) {
-        const std::u16string runFolder = base + run + u"\\";
-        const std::u16string listPath = RepeatListPath(runFolder);
-        if (!PathExists(listPath)) {
-            continue;
-        }
-        workList.Clear();
-        if (!workList.LoadFromFile(listPath)) {
-            // A list that cannot be read may still name the file: keep the file.
-            if (pass == ReferencePass::Rehome) {
-                return false;
-            }
-            continue;
-        }
-        if (pass == ReferencePass::CleanUp) {
-            result = DropReferencesBelow(workList, path, runFolder, listPath) && result;
-            continue;
-        }
-        const int index = FindRepeatReference(workList, path, runFolder);
-        if (index >= 0 && !RehomeReference(workList, index, path, runFolder, listPath, rehomedPath, notifier)) {
-            return false;
-        }
+    // A link goes as a link: re-homing would copy what lies behind it.
+    if (IsLinkEntry(found)) {
+        return;
     }
+    if (!IsDirectoryEntry(found)) {
+        if (!RehomeFile(runs, ownRun, path, notifier)) {
+            kept.insert(path);
+        }
+        return;
+    }
+    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
+        if (!IsDotsName(entry.cFileName) && IsSafeDriveName(entry.cFileName)) {
+            RehomeFiles(runs, ownRun, WithTrailingBackslash(path) + entry.cFileName, entry, kept, notifier);
+        }
+        return true;
+    });
+}
+
+}  // namespace
+
+bool DeleteSelectedItems(ui::TTreeView& tree, ui::TTreeNode* node, const DELETE_SELECTION& selection,
+                         const std::u16string& baseFolder, clProcessNotify* notifier)
+{
+    if (MainForm != nullptr) {
+        MainForm->CancelRequested = 0;
+        MainForm->CancelAsking = 0;
+    }
+    const std::u16string base = WithTrailingBackslash(baseFolder);
+    RepeatListSet lists;
+    bool result = true;
+    const int count = std::min(selection.Count, static_cast<int>(selection.Paths.size()));
+    for (int j = count - 1; j >= 0; --j) {
+        const std::u16string& path = selection.Paths[static_cast<std::size_t>(j)];
+        const std::u16string stamp = CharsFrom(path, base.size()).substr(0, kRunStampLength);
+        if (!LiesInsideFolder(path, base) || CrossesDriveLink(path) || !IsRunStampName(stamp) ||
+            !DeleteBackupItem(lists, base, stamp, path, notifier)) {
+            result = false;
+            break;
+        }
+        UpdateLaterRunReferences(lists, base, stamp, path, ReferencePass::CleanUp, notifier);
+    }
+    PruneCheckedChildren(tree, node);
     return result;
 }
 
-int FindRepeatReference(const ui::TStringList& workList, const std::u16string& path, const std::u16string& runFolder)
+bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
+                      const std::u16string& path, clProcessNotify* notifier)
 {
-    for (int i = 0; i < workList.Count(); ++i) {
-        if (RepeatCopyOf(runFolder, workList.Strings(i)) == path) {
-            return i;
-        }
+    WIN32_FIND_DATAW found;
+    if (!FindEntry(path, &found)) {
+        return true;
     }
-    return -1;
+    // A link goes as a link: re-homing would copy what lies behind it.
+    if (IsLinkEntry(found)) {
+        return DeleteTree(path);
+    }
+    // Every later run names its new copies on the drive before any file of the item goes.
+    const std::u16string base = WithTrailingBackslash(baseFolder);
+    const std::vector<RepeatListOfRun*> runs = lists.RunsFrom(base, stamp);
+    std::unordered_set<std::u16string> kept;
+    RehomeFiles(runs, base + stamp + u"\\", path, found, kept, notifier);
+    if (RepeatListSet::SaveChanged(runs) != ERROR_SUCCESS) {
+        return false;
+    }
+    if (!IsDirectoryEntry(found)) {
+        return kept.empty() && DeleteTree(path);
+    }
+    return DeleteFolderExcept(path, kept);
 }
 
-bool DropReferencesBelow(ui::TStringList& workList, const std::u16string& path, const std::u16string& runFolder,
-                         const std::u16string& repeatListPath)
+bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
+                clProcessNotify* notifier)
 {
-    const std::u16string item = CharsFrom(path, kDrivePrefixLength);
-    bool changed = false;
-    for (int i = workList.Count() - 1; i >= 0; --i) {
-        const std::u16string copy = CharsFrom(RepeatCopyOf(runFolder, workList.Strings(i)), kDrivePrefixLength);
-        if (!copy.empty() && (copy == item || LiesBelowRelative(copy, item))) {
-            workList.Delete(i);
-            changed = true;
+    std::u16string rehomedPath;
+    for (RepeatListOfRun* run : runs) {
+        if (run->RunFolder() == ownRun) {
+            continue;
+        }
+        bool missing = false;
+        if (!run->Load(&missing)) {
+            // A list that cannot be read may still name the file: keep the file.
+            if (missing) {
+                continue;
+            }
+            return false;
+        }
+        const int index = FindRepeatReference(*run, path);
+        if (index < 0) {
+            continue;
+        }
+        const auto line = static_cast<std::size_t>(index);
+        if (rehomedPath.empty()) {
+            // The first later run that names the file receives it at the file's place in that run.
+            const std::u16string target = run->RunFolder() + CharsFrom(path, run->RunFolder().size());
+            if (!LiesInsideFolder(target, run->RunFolder()) || CrossesDriveLink(target)) {
+                return false;
+            }
+            CreateDirPath(ParentFolderOf(target));
+            DWORD error = 0;
+            if (!CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error)) {
+                return false;
+            }
+            rehomedPath = target;
+            run->Remove(line);
+        } else {
+            run->Repoint(line, rehomedPath);
         }
     }
-    return !changed || SaveListFile(workList, repeatListPath) == ERROR_SUCCESS;
+    return true;
+}
+
+bool UpdateLaterRunReferences(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
+                              const std::u16string& path, ReferencePass pass, clProcessNotify* notifier)
+{
+    const std::u16string base = WithTrailingBackslash(baseFolder);
+    const std::vector<RepeatListOfRun*> runs = lists.RunsFrom(base, stamp);
+    if (pass == ReferencePass::Rehome) {
+        return RehomeFile(runs, base + stamp + u"\\", path, notifier) && RepeatListSet::SaveChanged(runs) == ERROR_SUCCESS;
+    }
+    for (RepeatListOfRun* run : runs) {
+        bool missing = false;
+        if (run->Load(&missing)) {
+            DropReferencesBelow(*run, path);
+        }
+    }
+    return RepeatListSet::SaveChanged(runs) == ERROR_SUCCESS;
+}
+
+int FindRepeatReference(const RepeatListOfRun& list, const std::u16string& path)
+{
+    return list.Find(path);
+}
+
+bool DropReferencesBelow(RepeatListOfRun& list, const std::u16string& path)
+{
+    return list.RemoveAtOrBelow(path);
 }

@@ -1,0 +1,57 @@
+#pragma once
+// The repeat lists of the runs that a delete visits, each loaded once, indexed by the copy that
+// each line names, changed in memory and saved once per changed list.
+
+#include "platform/win_types.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+class RepeatListOfRun {
+public:
+    RepeatListOfRun(std::u16string runFolder, std::u16string listPath);
+
+    const std::u16string& RunFolder() const { return runFolder_; }
+    const std::u16string& ListPath() const { return listPath_; }
+    // Loads the list on first use. False when the run has no list (`missing`) or it cannot be read.
+    bool Load(bool* missing);
+
+    // The first line left that names exactly this copy, or -1.
+    int Find(const std::u16string& copy) const;
+    // Removes the lines that name the copy or a copy below it (a folder); true when one went.
+    bool RemoveAtOrBelow(const std::u16string& copy);
+    void Remove(std::size_t line);
+    // The line now names another copy: its text is that copy without the drive ("X:\").
+    void Repoint(std::size_t line, const std::u16string& copy);
+    // Saves the list when it changed; 0 or the Windows error of the failed write.
+    DWORD SaveIfChanged();
+
+private:
+    void Index(std::size_t line);
+    void Unindex(std::size_t line);
+
+    std::u16string runFolder_;
+    std::u16string listPath_;
+    bool loaded_ = false;
+    bool missing_ = false;
+    bool readable_ = false;
+    bool changed_ = false;
+    std::vector<std::u16string> lines_;
+    std::vector<std::u16string> copies_;  // the copy each line names; empty when the line is refused
+    std::vector<bool> removed_;
+    std::map<std::u16string, std::vector<std::size_t>> byCopy_;  // line numbers in ascending order
+};
+
+class RepeatListSet {
+public:
+    // The runs of the base folder (with backslash) whose names are not less than the stamp, in
+    // ascending name order. Lists already loaded by an earlier item of the same delete are reused.
+    std::vector<RepeatListOfRun*> RunsFrom(const std::u16string& base, const std::u16string& stamp);
+    // Saves every changed list of those runs; 0 or the first failed write's error.
+    static DWORD SaveChanged(const std::vector<RepeatListOfRun*>& runs);
+
+private:
+    std::map<std::u16string, RepeatListOfRun> runs_;
+};
