@@ -10,12 +10,13 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 
+#include <algorithm>
+
 namespace {
 
 // The kind folder, "\", the 15-character run folder name and "\".
 constexpr std::size_t kRunPrefixExtra = 17;
 constexpr double kToleranceDays = 3.0 / 86400.0;
-constexpr int kPumpEvery = 50;
 
 std::u16string RelativePart(const std::u16string& path, std::size_t kindFolderLength)
 {
@@ -33,30 +34,14 @@ bool IsDots(const std::u16string& name)
     return name == u"." || name == u"..";
 }
 
-bool LastWriteDays(const std::u16string& path, double* days)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW(path.c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    FindClose(find);
-    SYSTEMTIME time;
-    if (!FileTimeToSystemTime(&found.ftLastWriteTime, &time)) {
-        return false;
-    }
-    *days = SystemTimeToDateTime(time);
-    return true;
-}
-
-bool WithinTolerance(const FILETIME& sourceTime, const std::u16string& candidate)
+bool WithinTolerance(const FILETIME& sourceTime, const FILETIME& candidateTime)
 {
     SYSTEMTIME source;
-    double candidateDays = 0;
-    if (!FileTimeToSystemTime(&sourceTime, &source) || !LastWriteDays(candidate, &candidateDays)) {
+    SYSTEMTIME candidate;
+    if (!FileTimeToSystemTime(&sourceTime, &source) || !FileTimeToSystemTime(&candidateTime, &candidate)) {
         return false;
     }
-    const double difference = DateTimeDifference(SystemTimeToDateTime(source), candidateDays);
+    const double difference = DateTimeDifference(SystemTimeToDateTime(source), SystemTimeToDateTime(candidate));
     return difference >= -kToleranceDays && difference <= kToleranceDays;
 }
 
@@ -70,11 +55,8 @@ bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderL
         return true;
     }
     bool finished = true;
-    int seen = 0;
     do {
-        if (++seen % kPumpEvery == 0) {
-            PumpPendingMessages();
-        }
+        PumpPendingMessagesAtIntervals();
         if (JobCancelRequested()) {
             finished = false;
             break;
@@ -94,7 +76,7 @@ bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderL
                 break;
             }
         } else if (!(runFolderItself && IsListFileName(entry.cFileName))) {
-            list.Add(slot, kindFolderLength, prefix + entry.cFileName);
+            list.Add(slot, kindFolderLength, prefix + entry.cFileName, entry.ftLastWriteTime);
         }
     } while (FindNextFileW(find, &entry));
     FindClose(find);
@@ -118,7 +100,7 @@ bool CollectRuns(DuplicateCandidates& list, int slot, const SYSTEMTIME& runStart
 bool RecordMatch(DuplicateCandidates& list, int slot, const std::u16string& destination, const FILETIME& sourceTime,
                  ui::TStringList& repeatList)
 {
-    PumpPendingMessages();
+    PumpPendingMessagesAtIntervals();
     if (destination.size() < 3 || list.LiveCount() == 0) {
         return false;
     }
@@ -133,11 +115,17 @@ bool RecordMatch(DuplicateCandidates& list, int slot, const std::u16string& dest
 
 }  // namespace
 
-void DuplicateCandidates::Add(int slot, std::size_t kindFolderLength, std::u16string path)
+void DuplicateCandidates::Add(int slot, std::size_t kindFolderLength, const std::u16string& path,
+                              const FILETIME& lastWrite)
 {
-    byRelative_[static_cast<std::size_t>(slot)][RelativePart(path, kindFolderLength)].push_back(paths_.size());
-    paths_.push_back(std::move(path));
-    removed_.push_back(false);
+    const std::size_t split = std::min(kindFolderLength + kRunPrefixExtra, path.size());
+    const std::u16string_view runFolder = std::u16string_view(path).substr(0, split);
+    if (runFolders_.empty() || runFolders_.back() != runFolder) {
+        runFolders_.emplace_back(runFolder);
+    }
+    byRelative_[static_cast<std::size_t>(slot)][RelativePart(path, kindFolderLength)].candidates.push_back(
+        static_cast<std::uint32_t>(candidates_.size()));
+    candidates_.push_back({static_cast<std::uint32_t>(runFolders_.size() - 1), false, lastWrite});
     ++live_;
 }
 
@@ -149,15 +137,12 @@ bool DuplicateCandidates::TakeMatch(int slot, const std::u16string& relative, co
     if (found == index.end()) {
         return false;
     }
-    for (std::size_t candidate : found->second) {
-        if (removed_[candidate]) {
-            continue;
-        }
-        PumpPendingMessages();
-        if (WithinTolerance(sourceTime, paths_[candidate])) {
-            removed_[candidate] = true;
+    for (std::uint32_t index : found->second.candidates) {
+        Candidate& candidate = candidates_[index];
+        if (!candidate.removed && WithinTolerance(sourceTime, candidate.lastWrite)) {
+            candidate.removed = true;
             --live_;
-            *copy = paths_[candidate];
+            *copy = runFolders_[candidate.run] + relative;
             return true;
         }
     }
@@ -187,7 +172,7 @@ std::u16string PreviousRunFolder(const std::u16string& folder, const std::u16str
         return best;
     }
     do {
-        PumpPendingMessages();
+        PumpPendingMessagesAtIntervals();
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
             std::u16string path = prefix + entry.cFileName;
             if (path > best && path < bound && IsFinishedRunFolder(path)) {
@@ -209,7 +194,7 @@ bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kind
     }
     FindClose(find);
     if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM))) {
-        list.Add(slot, kindFolderLength, path);
+        list.Add(slot, kindFolderLength, path, found.ftLastWriteTime);
         return true;
     }
     return WalkCandidates(list, slot, kindFolderLength, path, true);

@@ -5,13 +5,15 @@
 // is referred to at most once per run.
 //
 // The candidates of earlier runs are indexed by their path below the run folder, so a test costs
-// one look-up plus a time check per candidate of that same path.
+// one look-up plus a time check per candidate of that same path, against the write time that the
+// walk of the earlier runs read.
 
 #include "platform/win_types.h"
 #include "ui/controls/string_list.h"
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -21,10 +23,10 @@ public:
     // Slot 0 holds Manual candidates, slots 1 to 5 the Easy categories.
     static constexpr int kManualSlot = 0;
 
-    void Add(int slot, std::size_t kindFolderLength, std::u16string path);
-    std::size_t Count() const { return paths_.size(); }
+    // A copy found by the walk of an earlier run, with its last-write time from that walk.
+    void Add(int slot, std::size_t kindFolderLength, const std::u16string& path, const FILETIME& lastWrite);
+    std::size_t Count() const { return candidates_.size(); }
     std::size_t LiveCount() const { return live_; }
-    const std::u16string& PathAt(std::size_t index) const { return paths_[index]; }
 
     // The first live candidate of the slot, in collection order, with that relative path and a
     // last-write time within the tolerance; it is taken out of the list.
@@ -34,10 +36,19 @@ public:
     std::size_t KindFolderLength(const std::u16string& driveRoot, int slot);
 
 private:
-    std::vector<std::u16string> paths_;
-    std::vector<bool> removed_;
+    // The path below the run folder is kept once, as the key; the run folder once per run.
+    struct Candidate {
+        std::uint32_t run;
+        bool removed;
+        FILETIME lastWrite;
+    };
+    struct SameRelative {
+        std::vector<std::uint32_t> candidates;  // in collection order
+    };
+    std::vector<std::u16string> runFolders_;  // each with its trailing backslash
+    std::vector<Candidate> candidates_;
     std::size_t live_ = 0;
-    std::array<std::unordered_map<std::u16string, std::vector<std::size_t>>, 6> byRelative_;
+    std::array<std::unordered_map<std::u16string, SameRelative>, 6> byRelative_;
     std::unordered_map<std::u16string, std::size_t> kindLengths_;
 };
 

@@ -1,6 +1,7 @@
 #include "backup/engine/JobControl.h"
 
 #include "backup/frame/MainWin.h"
+#include "platform/clock.h"
 #include "ui/application.h"
 
 void PumpPendingMessages()
@@ -8,6 +9,20 @@ void PumpPendingMessages()
     if (ui::Application != nullptr) {
         ui::Application->ProcessMessages();
     }
+}
+
+void PumpPendingMessagesAtIntervals()
+{
+    constexpr DWORD kIntervalMs = 30;
+    static DWORD lastPump = 0;
+    static bool pumped = false;
+    const DWORD now = GetTickCount();
+    if (pumped && now - lastPump < kIntervalMs) {
+        return;
+    }
+    pumped = true;
+    lastPump = now;
+    PumpPendingMessages();
 }
 
 bool JobCancelRequested()

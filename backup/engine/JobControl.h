@@ -8,3 +8,6 @@ bool JobCancelRequested();
 // True once the program is ending under a running job (its display has gone): the job stops and
 // leaves its interrupted-job marker, so that the next start cleans up after it.
 bool ProgramEnding();
+// For loops that pass over many files: lets pending messages run when 30 ms have passed since the
+// last time it did, so a file costs no look at the message queue.
+void PumpPendingMessagesAtIntervals();

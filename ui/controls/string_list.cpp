@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 
+#include <bit>
+#include <cstring>
 #include <memory>
 
 namespace ui {
@@ -120,13 +122,12 @@ void TStringList::SetText(std::u16string_view text)
 
 std::string TStringList::Encode() const
 {
-    std::u16string text = Text();
-    std::string bytes = "\xFF\xFE";
-    bytes.reserve(2 + text.size() * 2);
-    for (char16_t c : text) {
-        bytes.push_back(static_cast<char>(c & 0xFF));
-        bytes.push_back(static_cast<char>(c >> 8));
-    }
+    static_assert(std::endian::native == std::endian::little, "list files are UTF-16LE");
+    const std::u16string text = Text();
+    std::string bytes(2 + text.size() * 2, '\0');
+    bytes[0] = '\xFF';
+    bytes[1] = '\xFE';
+    std::memcpy(bytes.data() + 2, text.data(), text.size() * 2);
     return bytes;
 }
 
@@ -135,12 +136,8 @@ void TStringList::Decode(std::string_view bytes)
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
         bytes.remove_prefix(2);
     }
-    std::u16string text;
-    text.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                             (static_cast<unsigned char>(bytes[i + 1]) << 8)));
-    }
+    std::u16string text(bytes.size() / 2, u'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * 2);
     SetText(text);
 }
 
