@@ -216,7 +216,7 @@ int main(int argc, char** argv)
     record.userName = u"anna";
     platform::SetSystemRecord(record);
     WriteTree(host / "src" / "tree", job.files);
-    Shell("sync; cat $(find '" + (host / "src").string() + "' -type f) > /dev/null");
+    Shell("sync; find '" + (host / "src").string() + "' -type f -exec cat {} + > /dev/null");
     const std::string src = (host / "src" / "tree").string();
     const std::string peer = (host / "peer").string();
     const std::string manual = (host / "bak" / "Harbex_Solo+" / "PC1anna61" / "Manual").string();
