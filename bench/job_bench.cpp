@@ -3,7 +3,7 @@
 //   Manual Backup (full)        against cp -a of the tree
 //   unchanged re-run            against an rsync -a no-op
 //   re-run with 1 % changed     against rsync -a of the same change
-//   restore of the newest run   against cp -a of that run folder
+//   restore of the full run     against cp -a of that run folder
 //   delete newest / oldest run  against rm -rf of a copy of that run folder
 // Each pair is timed in the same round, alternating which side goes first; the ratio is
 // peer time / ours (above 1: we are faster). Peak RSS is the process's peak during our side.
@@ -239,8 +239,8 @@ int main(int argc, char** argv)
         const std::string newestRun(runs.back().begin(), runs.back().end());
         const std::string oldestRun(runs.front().begin(), runs.front().end());
         const std::u16string to = u"O:\\r" + Wide(std::to_string(round));
-        Pair(restore, round, [&] { job.Restore(runs.back(), to); },
-             [&] { Shell("cp -a '" + manual + "/" + newestRun + "' '" + peer + "/r" + std::to_string(round) + "'"); });
+        Pair(restore, round, [&] { job.Restore(runs.front(), to); },
+             [&] { Shell("cp -a '" + manual + "/" + oldestRun + "' '" + peer + "/r" + std::to_string(round) + "'"); });
         Shell("cp -a '" + manual + "/" + newestRun + "' '" + peer + "/n'");
         Pair(newest, round, [&] { job.Delete(runs.back()); }, [&] { Shell("rm -rf '" + peer + "/n'"); });
         Shell("cp -a '" + manual + "/" + oldestRun + "' '" + peer + "/o'");
