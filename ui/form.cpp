@@ -124,6 +124,8 @@ void TForm::PlaceByPosition()
         auto* ownerForm = dynamic_cast<TForm*>(Owner());
         TForm* around = position_ == TPosition::poOwnerFormCenter && ownerForm != nullptr ? ownerForm : main;
         if (around != nullptr && around != this) {
+            // A window shown before the main form (a loading window) centres on where it will appear.
+            around->PlaceByPosition();
             area = around->BoundsRect();
         }
     } else if (position_ != TPosition::poScreenCenter && position_ != TPosition::poDesktopCenter) {

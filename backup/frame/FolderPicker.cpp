@@ -4,9 +4,12 @@
 #include "backup/frame/ControlFactory.h"
 #include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/SkinBox.h"
+#include "backup/frame/SkinButton.h"
 #include "platform/files.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
@@ -15,18 +18,41 @@ constexpr int kWidth = 320;
 constexpr int kHeight = 360;
 constexpr int kMargin = 10;
 constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 22;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonCorner = 5;
 constexpr int kTitleHeight = 34;
+constexpr int kFontHeight = 15;
 constexpr int kTextOk = 20004;
 constexpr int kTextCancel = 20005;
 // Children are listed on the first expansion; until then a node only claims to have some.
 void* const kListed = reinterpret_cast<void*>(1);
 
+// A drive reads as the shell names it, "Backup (E:)"; its path is the "E:" at the end.
+std::u16string DriveCaption(const std::u16string& drive)
+{
+    const std::u16string root = drive + u"\\";
+    std::array<char16_t, 261> label{};
+    if (GetVolumeInformationW(root.c_str(), label.data(), static_cast<DWORD>(label.size()), nullptr, nullptr, nullptr,
+                              nullptr, 0) &&
+        label[0] != 0) {
+        return std::u16string(label.data()) + u" (" + drive + u")";
+    }
+    const UINT type = GetDriveTypeW(root.c_str());
+    const char16_t* kind = type == DRIVE_REMOVABLE ? u"Removable Disk" : type == DRIVE_CDROM ? u"CD Drive" : u"Local Disk";
+    return std::u16string(kind) + u" (" + drive + u")";
+}
+
+std::u16string NodeName(const TTreeNode* node)
+{
+    const std::u16string& text = node->Text();
+    return node->Parent() == nullptr && text.size() >= 4 ? text.substr(text.size() - 3, 2) : text;
+}
+
 std::u16string NodePath(const TTreeNode* node)
 {
-    std::u16string path = node->Text();
+    std::u16string path = NodeName(node);
     for (const TTreeNode* parent = node->Parent(); parent != nullptr; parent = parent->Parent()) {
-        path = parent->Text() + u"\\" + path;
+        path = NodeName(parent) + u"\\" + path;
     }
     return node->Parent() == nullptr ? path + u"\\" : path;
 }
@@ -70,18 +96,11 @@ bool SameName(const std::u16string& a, const std::u16string& b)
     });
 }
 
-TLabel* ButtonLabel(TFolderPickerForm* form, const char* name, int left, const std::u16string& caption)
+TLabel* Button(TFolderPickerForm* form, const std::string& prefix, int left, int charset, const std::u16string& caption)
 {
-    auto* button = NewControl<TLabel>(form, name, form);
-    button->SetAutoSize(false);
-    button->SetBounds(left, kHeight - kMargin - kButtonHeight, kButtonWidth, kButtonHeight);
-    button->SetTransparent(false);
-    button->SetColor(TMainForm::Palette[12]);
-    button->SetAlignment(ui::TAlignment::taCenter);
-    button->SetLayout(ui::TTextLayout::tlCenter);
-    button->SetCursor(ui::crHandPoint);
-    button->SetCaption(caption);
-    return button;
+    const SkinButtonParts button = CreateSkinButton(form, form, prefix + "_Btn_Pan", prefix);
+    LayoutSkinButton(button, left, kHeight - kMargin - kButtonHeight, kButtonCorner, charset, caption);
+    return button.Lab;
 }
 
 }  // namespace
@@ -90,22 +109,40 @@ TFolderPickerForm::TFolderPickerForm(TComponent* owner) : TForm(owner)
 {
     SetName("FolderPickerForm");
     SetBorderStyle(ui::TFormBorderStyle::bsNone);
-    SetColor(ui::clWhite);
+    // A grey line around a white window, as the program's other small windows have.
+    SetColor(TMainForm::Palette[11]);
     SetPosition(ui::TPosition::poMainFormCenter);
     SetBounds(Left(), Top(), kWidth, kHeight);
+    const int charset = MainForm != nullptr ? MainForm->FontCharset : ui::gfx::kCharsetDefault;
+    Font().SetName(u"Arial");
+    Font().SetHeight(kFontHeight);
+    Font().SetCharset(charset);
+
+    auto* ground = NewControl<TLabel>(this, "BK_Lab", this);
+    ground->SetAutoSize(false);
+    ground->SetBounds(1, 1, kWidth - 2, kHeight - 2);
+    ground->SetColor(ui::clWhite);
+    ground->SetTransparent(false);
+    ground->SendToBack();
+    ground->OnMouseDown = [this](TObject*, ui::TMouseButton, TShiftState, int, int) { DragWindow(this); };
 
     Title_Lab = NewControl<TLabel>(this, "Title_Lab", this);
     Title_Lab->SetAutoSize(false);
     Title_Lab->SetWordWrap(true);
+    Title_Lab->SetTransparent(true);
+    Title_Lab->SetLayout(ui::TTextLayout::tlCenter);
+    Title_Lab->SetFont(Font());
+    Title_Lab->Font().SetColor(TMainForm::Palette[7]);
     Title_Lab->SetBounds(kMargin, kMargin, kWidth - 2 * kMargin, kTitleHeight);
     Folder_Tree = NewControl<TTreeView>(this, "Folder_Tree", this);
+    Folder_Tree->SetFont(Font());
     const int treeTop = kMargin + kTitleHeight;
     Folder_Tree->SetBounds(kMargin, treeTop, kWidth - 2 * kMargin, kHeight - treeTop - 2 * kMargin - kButtonHeight);
 
     const std::u16string ok = MainForm != nullptr ? LookupText(*MainForm->LangTable, kTextOk) : u"OK";
     const std::u16string cancel = MainForm != nullptr ? LookupText(*MainForm->LangTable, kTextCancel) : u"Cancel";
-    Cancel_Btn_Lab = ButtonLabel(this, "Cancel_Btn_Lab", kWidth - kMargin - kButtonWidth, cancel);
-    OK_Btn_Lab = ButtonLabel(this, "OK_Btn_Lab", Cancel_Btn_Lab->Left() - 6 - kButtonWidth, ok);
+    Cancel_Btn_Lab = Button(this, "Cancel", kWidth - kMargin - kButtonWidth, charset, cancel);
+    OK_Btn_Lab = Button(this, "OK", kWidth - kMargin - 2 * kButtonWidth - 6, charset, ok);
 
     OK_Btn_Lab->OnClick = [this](TObject*) { Confirm(); };
     Cancel_Btn_Lab->OnClick = [this](TObject*) { SetModalResult(ui::mrCancel); };
@@ -130,8 +167,8 @@ void TFolderPickerForm::FillDrives()
     const DWORD drives = GetLogicalDrives();
     for (int bit = 0; bit < 26; ++bit) {
         if ((drives & (1u << bit)) != 0) {
-            const std::u16string letter{static_cast<char16_t>(u'A' + bit), u':'};
-            Folder_Tree->Items().AddChild(nullptr, letter)->SetHasChildren(true);
+            const std::u16string drive{static_cast<char16_t>(u'A' + bit), u':'};
+            Folder_Tree->Items().AddChild(nullptr, DriveCaption(drive))->SetHasChildren(true);
         }
     }
 }
@@ -162,7 +199,7 @@ bool TFolderPickerForm::SelectFolder(const std::u16string& path)
             node->Expand(false);
         }
         TTreeNode* next = node != nullptr ? node->getFirstChild() : Folder_Tree->Items().GetFirstNode();
-        while (next != nullptr && !SameName(next->Text(), part)) {
+        while (next != nullptr && !SameName(NodeName(next), part)) {
             next = next->getNextSibling();
         }
         if (next == nullptr) {

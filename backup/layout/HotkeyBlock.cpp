@@ -7,6 +7,8 @@
 #include "backup/layout/BlockControls.h"
 #include "backup/layout/LayoutHelpers.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kCheckClear = 23017;
@@ -19,6 +21,7 @@ constexpr int kFontHeight = 15;
 constexpr int kListFontHeight = 16;
 constexpr int kEditorHeight = 63;
 constexpr int kModifierCaptionWidth = 25;
+constexpr int kCaptionGap = 3;
 constexpr int kModifierInset = 10;
 constexpr int kShiftCaptionWidth = 40;
 constexpr int kKeyFrameWidth = 42;
@@ -37,21 +40,36 @@ constexpr int kRtlRowRightInset = 142;
 constexpr int kRtlTitleInset = 10;
 constexpr ui::TColor kWhite = 0xFFFFFF;
 
+int AltCaptionWidth(const TMainForm& form)
+{
+    const TLabel* alt = form.Hotkey_Alt_Lab;
+    return std::max(kModifierCaptionWidth, alt->Font().TextWidth(alt->Caption()));
+}
+
+int AltGap(const TMainForm& form)
+{
+    return AltCaptionWidth(form) > kModifierCaptionWidth ? kCaptionGap : 0;
+}
+
 }  // namespace
 
 void PlaceModifierRow(TMainForm& form, bool mirrored)
 {
-    const int left = mirrored ? form.Set_Bac_Hotkey_Pan->Width() - kRtlRowRightInset
+    const int widening = AltCaptionWidth(form) + AltGap(form) - kModifierCaptionWidth;
+    const int left = mirrored ? form.Set_Bac_Hotkey_Pan->Width() - kRtlRowRightInset - widening
                               : form.Hotkey_SetBK_Lab->Left() + kModifierInset;
     const int top = form.Hotkey_Ctl_CheckImg->Top();
     const int size = form.Hotkey_Ctl_CheckImg->Width();
     form.Hotkey_Ctl_CheckImg->SetLeft(left);
     form.Hotkey_Ctl_Lab->SetBounds(RightOf(form.Hotkey_Ctl_CheckImg) + 2, top, kModifierCaptionWidth, size);
     form.Hotkey_Alt_CheckImg->SetBounds(RightOf(form.Hotkey_Ctl_Lab), top, size, size);
-    form.Hotkey_Alt_Lab->SetBounds(RightOf(form.Hotkey_Alt_CheckImg) + 2, top, kModifierCaptionWidth, size);
+    // "Alt + " is wider than its 25 px in most faces; the key edit follows the whole caption, a few
+    // pixels apart, whichever end of the label the text is drawn at.
+    TLabel* alt = form.Hotkey_Alt_Lab;
+    alt->SetBounds(RightOf(form.Hotkey_Alt_CheckImg) + 2, top, AltCaptionWidth(form), size);
     form.Hotkey_Shift_CheckImg->SetBounds(RightOf(form.Hotkey_Alt_Lab), top, size, size);
     form.Hotkey_Shift_Lab->SetBounds(RightOf(form.Hotkey_Shift_CheckImg) + 2, top, kShiftCaptionWidth, size);
-    form.Hotkey_Edit_BK_Lab->SetBounds(RightOf(form.Hotkey_Alt_Lab), top, kKeyFrameWidth, size);
+    form.Hotkey_Edit_BK_Lab->SetBounds(RightOf(form.Hotkey_Alt_Lab) + AltGap(form), top, kKeyFrameWidth, size);
     TLabel* frame = form.Hotkey_Edit_BK_Lab;
     form.Hotkey_Edit->SetBounds(frame->Left() + 1, frame->Top() + 1, frame->Width() - 2, frame->Height() - 2);
 }
@@ -135,12 +153,6 @@ void LayoutHotkeyPanel(TMainForm& form)
     TLabel* editor = form.Hotkey_SetBK_Lab;
     const TImage* model = form.Auto_Plugin_CheckImg;
     form.Hotkey_Ctl_CheckImg->SetBounds(0, editor->Top() + kModifierInset, model->Width(), model->Height());
-    PlaceModifierRow(form, false);
-    for (TImage* check : {form.Hotkey_Ctl_CheckImg, form.Hotkey_Alt_CheckImg, form.Hotkey_Shift_CheckImg}) {
-        check->SetCursor(ui::crHandPoint);
-        LoadPngResource(check, kCheckClear);
-        check->BringToFront();
-    }
     const auto modifierCaption = [&form](TLabel* label, const char16_t* text) {
         label->SetLayout(ui::TTextLayout::tlCenter);
         SetCaptionFont(label, form.Palette[7], kFontHeight, form.FontCharset);
@@ -150,6 +162,12 @@ void LayoutHotkeyPanel(TMainForm& form)
     modifierCaption(form.Hotkey_Ctl_Lab, u"Ctrl");
     modifierCaption(form.Hotkey_Alt_Lab, u"Alt + ");
     modifierCaption(form.Hotkey_Shift_Lab, u"Shift + ");
+    PlaceModifierRow(form, false);
+    for (TImage* check : {form.Hotkey_Ctl_CheckImg, form.Hotkey_Alt_CheckImg, form.Hotkey_Shift_CheckImg}) {
+        check->SetCursor(ui::crHandPoint);
+        LoadPngResource(check, kCheckClear);
+        check->BringToFront();
+    }
     form.Hotkey_Shift_CheckImg->Hide();
     form.Hotkey_Shift_Lab->Hide();
     MakeGround(form.Hotkey_Edit_BK_Lab, form.Palette[11]);

@@ -24,6 +24,9 @@ inline void LayoutSkinnedButton(const SkinnedButtonParts& b, ui::Rect bounds, in
     b.Panel->SetDoubleBuffered(true);
     b.Panel->BringToFront();
     b.Panel->Show();
+    for (TImage* piece : {b.Left, b.Center, b.Right}) {
+        piece->SetStretch(true);
+    }
     b.Left->SetBounds(0, 0, endWidth, height);
     LoadPngResource(b.Left, skins[0]);
     b.Center->SetBounds(endWidth, 0, width - 2 * endWidth, height);

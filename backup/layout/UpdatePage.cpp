@@ -17,11 +17,14 @@ constexpr int kButtonHeight = 22;
 constexpr int kButtonEndWidth = 6;
 constexpr int kButtonRightGap = 25;
 constexpr int kCheckSize = 18;
+constexpr int kOnDark = 6;    // white
+constexpr int kOnButton = 7;  // black
 
-void MakeCaption(TMainForm& form, TLabel* label, int fontHeight, const char16_t* caption)
+// The page's grounds are the dark title colour, so its captions are white; the button's is black.
+void MakeCaption(TMainForm& form, TLabel* label, int paletteIndex, int fontHeight, const char16_t* caption)
 {
     label->SetTransparent(true);
-    SetCaptionFont(label, TMainForm::Palette[7], fontHeight, form.FontCharset);
+    SetCaptionFont(label, TMainForm::Palette[paletteIndex], fontHeight, form.FontCharset);
     label->SetCaption(caption);
 }
 
@@ -44,7 +47,7 @@ void LayoutUpdatePanel(TMainForm& form)
     TLabel* title = form.Upd_Title_Lab;
     title->SetBounds(kIndent, kTitleTop, wu - kIndent, kTitleHeight);
     title->SetLayout(ui::TTextLayout::tlCenter);
-    MakeCaption(form, title, 16, u"Updating");
+    MakeCaption(form, title, kOnDark, 16, u"Updating");
     TLabel* box = form.Upd_BK_Lab;
     box->SetBounds(0, kBoxTop, wu, kBoxHeight);
     MakeGround(box, titleBar->Color());
@@ -57,9 +60,11 @@ void LayoutUpdatePanel(TMainForm& form)
     check->SetCursor(ui::crHandPoint);
     LoadPngResource(check, 23019);
     TLabel* automatic = form.Upd_Auto_Lab;
-    automatic->SetBounds(RightOf(check) + 3, kRowTop, wu - kIndent, kTitleHeight);
+    // The caption stops before the button, so that it stays whole when drawn from its right end.
+    const int automaticLeft = RightOf(check) + 3;
+    automatic->SetBounds(automaticLeft, kRowTop, form.Upd_Btn_Pan->Left() - 4 - automaticLeft, kTitleHeight);
     automatic->SetLayout(ui::TTextLayout::tlCenter);
-    MakeCaption(form, automatic, 16, u"Updating Automatic");
+    MakeCaption(form, automatic, kOnDark, 16, u"Updating Automatic");
 }
 
 void LayoutUpdateButton(TMainForm& form)
@@ -69,7 +74,7 @@ void LayoutUpdateButton(TMainForm& form)
     const int left = form.Set_Upd_Pan->Width() - kButtonWidth - kButtonRightGap;
     LayoutSkinnedButton(button, ui::Rect::FromSize(left, kRowTop, kButtonWidth, kButtonHeight), kButtonEndWidth,
                         {24004, 24007, 24010}, form.Upd_BK_Lab->Color());
-    MakeCaption(form, form.Upd_Btn_Lab, 15, u"Update");
+    MakeCaption(form, form.Upd_Btn_Lab, kOnButton, 15, u"Update");
 }
 
 void LayoutUpdatePage(TMainForm& form)

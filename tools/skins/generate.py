@@ -275,15 +275,14 @@ def menu():
     mark_defs, mark = emblem(10, 9, 32, gid="m")
     svg("22021", 157, 50, f'<rect x="0.5" y="0.5" width="156" height="49" rx="10" fill="url(#c)" stroke="#FFFFFF" '
         f'stroke-opacity="0.18"/>' + mark + text(50, 31, 15, "Harbex Solo+"), gradient("c", "#4A1A78", DEEP2) + mark_defs)
-    # Sub-buttons: the selected one is a light tab that runs into the white strip at the menu's right.
-    selected = ('<path d="M10 1H180V20H10A9.5 9.5 0 0 1 10 1z" fill="url(#t)"/>'
-                f'<rect x="4" y="6" width="3" height="9" rx="1.5" fill="{VIOLET}"/>')
-    svg("22022", 180, 21, selected, gradient("t", "#FFFFFF", PALE, horizontal=True))
-    svg("27010", 180, 21, mirrored(180, selected), gradient("t", "#FFFFFF", PALE, horizontal=True))
-    svg("22023", 170, 21, f'<rect x="14" y="1" width="154" height="19" rx="6" fill="{DEEP2}"/>'
-        '<circle cx="8" cy="10.5" r="1.6" fill="#FFFFFF" opacity="0.55"/>')
-    svg("22024", 170, 21, f'<rect x="14" y="1" width="154" height="19" rx="6" fill="{HOVER}"/>'
-        '<circle cx="8" cy="10.5" r="2" fill="#FFFFFF"/>')
+    # Sub-buttons: captions start 3 px into the picture, so nothing is drawn under them but the strip.
+    # The selected one is a light tab whose right end is the white of the strip beside the menu and of
+    # the page, so that it runs into the page instead of past the menu.
+    selected = '<path d="M3 1H180V20H3A2 2 0 0 1 1 18V3A2 2 0 0 1 3 1z" fill="url(#t)"/>'
+    svg("22022", 180, 21, selected, gradient("t", PALE, "#FFFFFF", horizontal=True))
+    svg("27010", 180, 21, mirrored(180, selected), gradient("t", PALE, "#FFFFFF", horizontal=True))
+    svg("22023", 170, 21, f'<rect x="0" y="1" width="168" height="19" rx="3" fill="{DEEP2}"/>')
+    svg("22024", 170, 21, f'<rect x="0" y="1" width="168" height="19" rx="3" fill="{HOVER}"/>')
 
 
 # ---------------------------------------------------------------- page parts
@@ -468,9 +467,10 @@ def countdown_window():
             f'<circle cx="142" cy="124" r="100" fill="#FFFFFF" stroke="#E4D9F0" stroke-width="10"/>')
     halo = ('<radialGradient id="halo"><stop offset="0.7" stop-color="#D9C6F0"/><stop offset="1" stop-color="#D9C6F0" '
             'stop-opacity="0"/></radialGradient>')
-    arc = (f'<path d="M142 24A100 100 0 0 1 236 90" fill="none" stroke="url(#a)" stroke-width="10" '
-           'stroke-linecap="round"/>')
-    svg("25053", 284, 249, ring + arc, halo + gradient("a", VIOLET, MID))
+    # The countdown picture is still while the digits change, so its ring is whole: a part-drawn arc
+    # would promise a progress it never shows.
+    full = '<circle cx="142" cy="124" r="100" fill="none" stroke="url(#a)" stroke-width="10"/>'
+    svg("25053", 284, 249, ring + full, halo + gradient("a", VIOLET, MID))
     svg("25055", 284, 249, ring + f'<g opacity="0.13">{icon("magnifier", 62, 44, 160, colour=MID, width=1.6)}</g>',
         halo)
     svg("25054", 284, 249, ring + f'<g opacity="0.9">{icon("backup", 92, 74, 100, colour=VIOLET, width=1.6)}</g>', halo)

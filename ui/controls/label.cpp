@@ -65,7 +65,7 @@ void TLabel::FontChanged()
     Invalidate();
 }
 
-unsigned TLabel::Flags() const
+gfx::TextFlags TLabel::DrawFlags() const
 {
     using gfx::TextFlags;
     TextFlags f = TextFlags::Left;
@@ -87,7 +87,7 @@ unsigned TLabel::Flags() const
     if (UseRightToLeftReading()) {
         f = f | TextFlags::RtlReading;
     }
-    return static_cast<unsigned>(f);
+    return f;
 }
 
 void TLabel::AdjustSize()
@@ -95,7 +95,7 @@ void TLabel::AdjustSize()
     if (!autoSize_) {
         return;
     }
-    gfx::TextFlags flags = static_cast<gfx::TextFlags>(Flags());
+    const gfx::TextFlags flags = DrawFlags();
     Size size = gfx::MeasureTextBlock(Font().Spec(), Text(), wordWrap_ ? Width() : 1 << 20, flags);
     if (Text().empty()) {
         size.cy = gfx::MeasureText(Font().Spec(), u" ").cy;
@@ -114,7 +114,7 @@ void TLabel::Paint(gfx::Painter& painter)
     if (!transparent_) {
         painter.FillRect(r, Color());
     }
-    painter.DrawText(r, Text(), PaintFont(), static_cast<gfx::TextFlags>(Flags()));
+    painter.DrawText(r, Text(), PaintFont(), DrawFlags());
 }
 
 }  // namespace ui

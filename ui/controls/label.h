@@ -22,13 +22,14 @@ public:
 
     void SetText(std::u16string text) override;
     void Paint(gfx::Painter& painter) override;
+    // How the caption is placed and broken when drawn.
+    gfx::TextFlags DrawFlags() const;
 
 protected:
     void FontChanged() override;
 
 private:
     void AdjustSize();
-    unsigned Flags() const;
 
     TAlignment alignment_ = TAlignment::taLeftJustify;
     TTextLayout layout_ = TTextLayout::tlTop;

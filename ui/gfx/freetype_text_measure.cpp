@@ -100,8 +100,20 @@ FreeTypeTextMeasure::SizedFont& FreeTypeTextMeasure::Sized(const FontSpec& font)
     sized->asciiAdvance.fill(-1);
     std::optional<FaceFile> file = library_ ? ResolveFace(font) : std::nullopt;
     sized->primary = file ? OpenFace(*file) : nullptr;
+    // A character set only chooses where the glyphs come from; the height is that of the named family,
+    // so every language is drawn at one size (a Chinese face's taller design box would shrink it).
+    Face* sizing = sized->primary;
+    if (library_ && font.charset != kCharsetDefault) {
+        FontSpec named = font;
+        named.charset = kCharsetDefault;
+        if (std::optional<FaceFile> namedFile = ResolveFace(named)) {
+            if (Face* namedFace = OpenFace(*namedFile)) {
+                sizing = namedFace;
+            }
+        }
+    }
     if (sized->primary) {
-        FT_Face face = sized->primary->face;
+        FT_Face face = sizing->face;
         long ascent = 0;
         long descent = 0;
         DesignExtent(face, ascent, descent);
