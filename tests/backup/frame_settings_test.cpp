@@ -148,7 +148,8 @@ TEST_F(FrameSettings, DiagnosticsTextEndsWithTheLanguageLines)
     EXPECT_EQ(memo.Lines()[6], u"LangVer : 1033(English)");
     EXPECT_EQ(memo.Lines()[7], u"(English , 简体中文 , 繁體中文 , 日本語)");
     FillDebugInfo(&memo, 1025);
-    EXPECT_EQ(memo.Lines().Count(), 7) << "no LangVer line for a language that is not listed";
+    ASSERT_EQ(memo.Lines().Count(), 8) << "an unlisted language is named by the table it reads";
+    EXPECT_EQ(memo.Lines()[6], u"LangVer : 1025(English)");
 }
 
 TEST(FrameErrorText, SystemAndRemoteAccessTexts)
