@@ -48,9 +48,10 @@ void Collect(ui::TWinControl* parent, const Rect& clip, std::vector<Placed>& out
     }
 }
 
+// Drop-down lists are left out: they lie behind the read-only edit that shows their choice.
 bool IsInput(const ui::TControl* c)
 {
-    return dynamic_cast<const ui::TEdit*>(c) != nullptr || dynamic_cast<const ui::TComboBox*>(c) != nullptr ||
+    return dynamic_cast<const ui::TEdit*>(c) != nullptr ||
            dynamic_cast<const ui::TTreeView*>(c) != nullptr || dynamic_cast<const ui::TListView*>(c) != nullptr ||
            dynamic_cast<const ui::TMemo*>(c) != nullptr;
 }
@@ -89,7 +90,7 @@ std::optional<Rect> Letters(const ui::TLabel& label)
         const int lead = ui::gfx::MeasureText(font, std::u16string_view(text).substr(0, first)).cx;
         const int inked = ui::gfx::MeasureText(font, std::u16string_view(text).substr(0, last + 1)).cx;
         const int top = block.top + static_cast<int>(i) * block.metrics.lineHeight;
-        const Rect line{block.lines[i].x + lead, top, block.lines[i].x + inked, top + block.metrics.ascent};
+        const Rect line{block.lines[i].x + lead, top, block.lines[i].x + inked, top + block.metrics.lineHeight};
         letters = letters ? letters->Union(line) : line;
     }
     return letters;

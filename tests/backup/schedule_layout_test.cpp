@@ -35,7 +35,11 @@ TEST_F(SettingsTabsMachine, HotkeyTabLeftToRight)
     EXPECT_FALSE(f.Set_Bac_Time_Pan->Visible());
     EXPECT_FALSE(f.Hotkey_Shift_CheckImg->Visible());
     EXPECT_EQ(f.Hotkey_Ctl_CheckImg->Left(), 11);
-    EXPECT_EQ(f.Hotkey_Edit_BK_Lab->Left(), 101);
+    // "Alt + " is wider than its 25 px, so the key edit moves right by the excess and keeps 3 px away.
+    const int altText = f.Hotkey_Alt_Lab->Font().TextWidth(u"Alt + ");
+    ASSERT_GT(altText, 25);
+    EXPECT_EQ(f.Hotkey_Alt_Lab->Width(), altText);
+    EXPECT_EQ(f.Hotkey_Edit_BK_Lab->Left(), 101 + altText - 25 + 3);
     const int width = f.Hotkey_ListView->Width();
     EXPECT_EQ(f.Hotkey_ListView->Columns().Items(0)->Width(), (width - 50) / 2);
     EXPECT_EQ(f.Hotkey_ListView->Columns().Items(2)->Width(), 50);
@@ -68,7 +72,9 @@ TEST_F(SettingsTabsMachine, BothTabsMirrored)
     ShowTab(1025, &TMainForm::SBT_Hotkey_LabClick);
     TMainForm& f = *MainForm;
     const int w = f.Set_Bac_Hotkey_Pan->Width();
-    EXPECT_EQ(f.Hotkey_Ctl_CheckImg->Left(), w - 142);
+    EXPECT_EQ(f.Hotkey_Edit_BK_Lab->Left() + f.Hotkey_Edit_BK_Lab->Width(), w - 10) << "the row still ends 10 px in";
+    EXPECT_EQ(f.Hotkey_Ctl_CheckImg->Left(),
+              w - 142 - (f.Hotkey_Alt_Lab->Font().TextWidth(u"Alt + ") - 25 + 3));
     EXPECT_EQ(f.SB_Btn_Add_Pan->Left(), 6);
     EXPECT_EQ(f.SB_FuncSel_Pan->Left(), 126);
     EXPECT_EQ(f.SB_FuncSel_Btn_Img->Left(), 0);

@@ -126,6 +126,10 @@ FreeTypeTextMeasure::SizedFont& FreeTypeTextMeasure::Sized(const FontSpec& font)
         FontMetrics& m = sized->metrics;
         m.ascent = CeilScaled(ascent, sized->emSize26, unitsPerEm);
         m.descent = CeilScaled(descent, sized->emSize26, unitsPerEm);
+        if (height > 0 && m.ascent < height) {
+            // A cell height is the line height exactly, as the platform's fonts keep it.
+            m.descent = height - m.ascent;
+        }
         m.lineHeight = m.ascent + m.descent;
         m.underlinePosition = std::max(1, static_cast<int>(std::lround(-face->underline_position * sized->emSize26 /
                                                                        64.0 / unitsPerEm)));
