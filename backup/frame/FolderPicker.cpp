@@ -134,10 +134,17 @@ TFolderPickerForm::TFolderPickerForm(TComponent* owner) : TForm(owner)
     Title_Lab->SetFont(Font());
     Title_Lab->Font().SetColor(TMainForm::Palette[7]);
     Title_Lab->SetBounds(kMargin, kMargin, kWidth - 2 * kMargin, kTitleHeight);
+    // The tree lies in a grey frame, as the pages' framed areas do.
+    const int treeTop = kMargin + kTitleHeight;
+    auto* frame = NewControl<TLabel>(this, "Folder_Tree_BK_Lab", this);
+    frame->SetAutoSize(false);
+    frame->SetBounds(kMargin, treeTop, kWidth - 2 * kMargin, kHeight - treeTop - 2 * kMargin - kButtonHeight);
+    frame->SetColor(TMainForm::Palette[11]);
+    frame->SetTransparent(false);
     Folder_Tree = NewControl<TTreeView>(this, "Folder_Tree", this);
     Folder_Tree->SetFont(Font());
-    const int treeTop = kMargin + kTitleHeight;
-    Folder_Tree->SetBounds(kMargin, treeTop, kWidth - 2 * kMargin, kHeight - treeTop - 2 * kMargin - kButtonHeight);
+    Folder_Tree->SetBorderStyle(ui::TBorderStyle::bsNone);
+    Folder_Tree->SetBounds(frame->Left() + 1, frame->Top() + 1, frame->Width() - 2, frame->Height() - 2);
 
     const std::u16string ok = MainForm != nullptr ? LookupText(*MainForm->LangTable, kTextOk) : u"OK";
     const std::u16string cancel = MainForm != nullptr ? LookupText(*MainForm->LangTable, kTextCancel) : u"Cancel";
