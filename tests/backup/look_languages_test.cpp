@@ -5,8 +5,8 @@
 
 #include "backup/device/AutoStart_Win.h"
 #include "backup/engine/SelDest_Win.h"
-#include "caption_fit.h"
 #include "startup_fixture.h"
+#include "ui/testing_captions.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -51,7 +51,7 @@ protected:
     // Checks the window as it is now and saves its picture when asked to.
     void Look(TForm& window, const std::string& shot)
     {
-        for (const std::string& fault : looktest::CaptionFaults(window)) {
+        for (const std::string& fault : uit::CaptionFaults(window)) {
             faults_.push_back(shot + " " + fault);
         }
         if (const char* dir = std::getenv("HARBEX_SHOTS"); dir != nullptr && *dir != '\0') {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace looktest {
+namespace ui::testing {
 
 // One line per fault, naming the window, the control and what is wrong.
-std::vector<std::string> CaptionFaults(ui::TForm& form);
+std::vector<std::string> CaptionFaults(TForm& form);
 
-}  // namespace looktest
+}  // namespace ui::testing

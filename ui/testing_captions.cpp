@@ -1,4 +1,4 @@
-#include "caption_fit.h"
+#include "ui/testing_captions.h"
 
 #include "platform/text.h"
 #include "ui/gfx/text_layout.h"
@@ -7,7 +7,7 @@
 #include <optional>
 #include <set>
 
-namespace looktest {
+namespace ui::testing {
 
 namespace {
 
@@ -171,4 +171,4 @@ std::vector<std::string> CaptionFaults(ui::TForm& form)
     return faults;
 }
 
-}  // namespace looktest
+}  // namespace ui::testing
