@@ -30,6 +30,16 @@ BYTE ToggleCheck(TImage* check, BYTE flag)
     return now;
 }
 
+// The Add button serves the Hotkey and the Schedule tab alike.
+void AddSettingEntry(TMainForm& form)
+{
+    if (form.BackupSettingsTab == kHotkeyTab) {
+        AddHotkeyEntry(form);
+    } else {
+        AddScheduleEntry(form);
+    }
+}
+
 }  // namespace
 
 void TMainForm::Hotkey_EditKeyDown(TObject*, WORD& Key, TShiftState)
@@ -53,14 +63,7 @@ void TMainForm::Hotkey_Shift_CheckImgClick(TObject*)
     LoadPngResource(Hotkey_Shift_CheckImg, kCheckClear);
 }
 
-void TMainForm::Add_Btn_LabClick(TObject*)
-{
-    if (BackupSettingsTab == kHotkeyTab) {
-        AddHotkeyEntry(*this);
-    } else {
-        AddScheduleEntry(*this);
-    }
-}
+void TMainForm::Add_Btn_LabClick(TObject*) { AddSettingEntry(*this); }
 
 void TMainForm::Add_Btn_LabMouseMove(TObject*, TShiftState Shift, int, int)
 {
