@@ -676,6 +676,46 @@ public:
     void Sch_ListViewMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void Sch_ListViewMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void Sch_TimerTimer(TObject* Sender);
+    // ---- Published handlers of the function selector and the schedule pickers ----
+    void SB_FuncSel_Btn_ImgClick(TObject* Sender);
+    void SB_FuncSel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void SB_FuncSel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void SB_FuncSel_CBoxChange(TObject* Sender);
+    void SB_FuncSel_CBoxCloseUp(TObject* Sender);
+    void Time_Set_Reg_Day_Sel_Btn_ImgClick(TObject* Sender);
+    void Time_Set_Reg_Day_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Time_Set_Reg_Day_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Time_Set_Reg_Day_CBoxChange(TObject* Sender);
+    void Time_Set_Reg_Day_CBoxCloseUp(TObject* Sender);
+    void Time_Set_Reg_Hou_Sel_Btn_ImgClick(TObject* Sender);
+    void Time_Set_Reg_Hou_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Time_Set_Reg_Hou_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Time_Set_Reg_Hou_CBoxChange(TObject* Sender);
+    void Time_Set_Reg_Hou_CBoxCloseUp(TObject* Sender);
+    void Time_Set_Reg_Min_Sel_Btn_ImgClick(TObject* Sender);
+    void Time_Set_Reg_Min_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Time_Set_Reg_Min_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Time_Set_Reg_Min_CBoxChange(TObject* Sender);
+    void Time_Set_Reg_Min_CBoxCloseUp(TObject* Sender);
+    void Time_Set_Spe_Mon_Sel_Btn_ImgClick(TObject* Sender);
+    void Time_Set_Spe_Mon_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Time_Set_Spe_Mon_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Time_Set_Spe_Mon_CBoxCloseUp(TObject* Sender);
+    void Time_Set_Spe_Dat_Sel_Btn_ImgClick(TObject* Sender);
+    void Time_Set_Spe_Dat_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Time_Set_Spe_Dat_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Time_Set_Spe_Dat_CBoxChange(TObject* Sender);
+    void Time_Set_Spe_Dat_CBoxCloseUp(TObject* Sender);
+    void Time_Set_Spe_Hou_Sel_Btn_ImgClick(TObject* Sender);
+    void Time_Set_Spe_Hou_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Time_Set_Spe_Hou_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Time_Set_Spe_Hou_CBoxChange(TObject* Sender);
+    void Time_Set_Spe_Hou_CBoxCloseUp(TObject* Sender);
+    void Time_Set_Spe_Min_Sel_Btn_ImgClick(TObject* Sender);
+    void Time_Set_Spe_Min_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Time_Set_Spe_Min_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Time_Set_Spe_Min_CBoxChange(TObject* Sender);
+    void Time_Set_Spe_Min_CBoxCloseUp(TObject* Sender);
     // The application's message hook: a registered hotkey starts its backup.
     void HotkeyMessageHook(ui::TMsg& Msg, bool& Handled);
 

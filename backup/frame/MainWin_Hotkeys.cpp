@@ -123,5 +123,4 @@ void BindHotkeyTabHandlers(TMainForm& form)
     form.Hotkey_ListView->OnMouseDown = [f](TObject* s, TMouseButton b, TShiftState shift, int x, int y) {
         f->Hotkey_ListViewMouseDown(s, b, shift, x, y);
     };
-    BindPickerHandlers(form, form.SB_FuncSel_Btn_Img, form.SB_FuncSel_Edit, form.SB_FuncSel_CBox);
 }

@@ -8,7 +8,6 @@
 #include "backup/frame/SettingsTabs.h"
 #include "backup/frame/TextFormat.h"
 #include "backup/layout/ScheduleKindSwitch.h"
-#include "backup/layout/SchedulePickers.h"
 
 void TMainForm::Time_Set_Reg_Radio_ImgClick(TObject*)
 {
@@ -52,10 +51,7 @@ void BindScheduleTabHandlers(TMainForm& form)
     TMainForm* f = &form;
     form.Time_Set_Reg_Radio_Img->OnClick = [f](TObject* s) { f->Time_Set_Reg_Radio_ImgClick(s); };
     form.Time_Set_Spe_Radio_Img->OnClick = [f](TObject* s) { f->Time_Set_Spe_Radio_ImgClick(s); };
-    for (const SchedulePicker& p : SchedulePickers()) {
-        BindPickerHandlers(form, form.*p.Opener, form.*p.Shown, form.*p.List);
-    }
-    form.Time_Set_Spe_Mon_CBox->OnChange = [f](TObject* s) { f->Time_Set_Spe_Mon_CBoxChange(s); };
+    BindSettingPickers(form);
     form.Sch_ListView->OnMouseMove = [f](TObject* s, TShiftState shift, int x, int y) {
         f->Sch_ListViewMouseMove(s, shift, x, y);
     };

@@ -12,5 +12,7 @@ bool ConfirmDeleteRow(TMainForm& form, TListView* list, int row);
 // which takes the focus when the list closes.
 void BindPickerHandlers(TMainForm& form, TImage* opener, TEdit* shown, TComboBox* list);
 
+// The published handlers of the hotkey function selector and the seven schedule pickers.
+void BindSettingPickers(TMainForm& form);
 void BindHotkeyTabHandlers(TMainForm& form);
 void BindScheduleTabHandlers(TMainForm& form);
