@@ -221,40 +221,101 @@ void TCalendarForm::BindHandlers()
     Month_CBox->OnChange = [this](TObject* s) { Month_CBoxChange(s); };
     Year_Sel_Btn_Img->OnClick = [this](TObject* s) { Year_Sel_Btn_ImgClick(s); };
     Month_Sel_Btn_Img->OnClick = [this](TObject* s) { Month_Sel_Btn_ImgClick(s); };
-    for (TImage* image : {Year_Sel_Btn_Img, Month_Sel_Btn_Img}) {
-        image->OnMouseMove = [this, image](TObject*, TShiftState sh, int, int) {
-            ResetCalendarHoverSkins();
-            if (!sh.LeftHeld()) {
-                ShowSelectorLook(image, ButtonLook::Hover);
-            }
-        };
-        image->OnMouseDown = [image](TObject*, TMouseButton, TShiftState, int, int) {
-            ShowSelectorLook(image, ButtonLook::Pressed);
-        };
-    }
-    const SkinButtonParts buttons[] = {
-        {Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab},
-        {Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab}};
-    for (const SkinButtonParts& b : buttons) {
-        // A disabled OK keeps its pressed look.
-        b.Lab->OnMouseMove = [this, b](TObject*, TShiftState sh, int, int) {
-            ResetCalendarHoverSkins();
-            if (b.Lab->Enabled() && !sh.LeftHeld()) {
-                ShowButtonLook(b, ButtonLook::Hover);
-            }
-        };
-        b.Lab->OnMouseDown = [b](TObject*, TMouseButton, TShiftState, int, int) {
-            if (b.Lab->Enabled()) {
-                ShowButtonLook(b, ButtonLook::Pressed);
-            }
-        };
-        b.Lab->OnMouseLeave = [b](TObject*) {
-            if (b.Lab->Enabled()) {
-                ShowButtonLook(b, ButtonLook::Normal);
-            }
-        };
+    Year_Sel_Btn_Img->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) {
+        Year_Sel_Btn_ImgMouseMove(s, sh, x, y);
+    };
+    Year_Sel_Btn_Img->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        Year_Sel_Btn_ImgMouseDown(s, b, sh, x, y);
+    };
+    Month_Sel_Btn_Img->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) {
+        Month_Sel_Btn_ImgMouseMove(s, sh, x, y);
+    };
+    Month_Sel_Btn_Img->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        Month_Sel_Btn_ImgMouseDown(s, b, sh, x, y);
+    };
+    RB_Btn_Lab->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { RB_Btn_LabMouseMove(s, sh, x, y); };
+    RB_Btn_Lab->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        RB_Btn_LabMouseDown(s, b, sh, x, y);
+    };
+    RB_Btn_Lab->OnMouseLeave = [this](TObject* s) { RB_Btn_LabMouseLeave(s); };
+    LB_Btn_Lab->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { LB_Btn_LabMouseMove(s, sh, x, y); };
+    LB_Btn_Lab->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        LB_Btn_LabMouseDown(s, b, sh, x, y);
+    };
+    LB_Btn_Lab->OnMouseLeave = [this](TObject* s) { LB_Btn_LabMouseLeave(s); };
+}
+
+SkinButtonParts TCalendarForm::OkButton() const
+{
+    return {Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab};
+}
+
+SkinButtonParts TCalendarForm::CancelButton() const
+{
+    return {Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab};
+}
+
+void TCalendarForm::HoverSelector(TImage* image, TShiftState shift)
+{
+    ResetCalendarHoverSkins();
+    if (!shift.LeftHeld()) {
+        ShowSelectorLook(image, ButtonLook::Hover);
     }
 }
+
+// A disabled OK keeps its pressed look.
+void TCalendarForm::HoverButton(const SkinButtonParts& button, TShiftState shift)
+{
+    ResetCalendarHoverSkins();
+    if (button.Lab->Enabled() && !shift.LeftHeld()) {
+        ShowButtonLook(button, ButtonLook::Hover);
+    }
+}
+
+void TCalendarForm::Year_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
+{
+    HoverSelector(Year_Sel_Btn_Img, Shift);
+}
+
+void TCalendarForm::Year_Sel_Btn_ImgMouseDown(TObject*, TMouseButton, TShiftState, int, int)
+{
+    ShowSelectorLook(Year_Sel_Btn_Img, ButtonLook::Pressed);
+}
+
+void TCalendarForm::Month_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
+{
+    HoverSelector(Month_Sel_Btn_Img, Shift);
+}
+
+void TCalendarForm::Month_Sel_Btn_ImgMouseDown(TObject*, TMouseButton, TShiftState, int, int)
+{
+    ShowSelectorLook(Month_Sel_Btn_Img, ButtonLook::Pressed);
+}
+
+void TCalendarForm::RB_Btn_LabMouseMove(TObject*, TShiftState Shift, int, int) { HoverButton(OkButton(), Shift); }
+
+void TCalendarForm::RB_Btn_LabMouseDown(TObject*, TMouseButton, TShiftState, int, int)
+{
+    if (RB_Btn_Lab->Enabled()) {
+        ShowButtonLook(OkButton(), ButtonLook::Pressed);
+    }
+}
+
+void TCalendarForm::RB_Btn_LabMouseLeave(TObject*)
+{
+    if (RB_Btn_Lab->Enabled()) {
+        ShowButtonLook(OkButton(), ButtonLook::Normal);
+    }
+}
+
+void TCalendarForm::LB_Btn_LabMouseMove(TObject*, TShiftState Shift, int, int) { HoverButton(CancelButton(), Shift); }
+
+void TCalendarForm::LB_Btn_LabMouseDown(TObject*, TMouseButton, TShiftState, int, int)
+{
+    ShowButtonLook(CancelButton(), ButtonLook::Pressed);
+}
+
+void TCalendarForm::LB_Btn_LabMouseLeave(TObject*) { ShowButtonLook(CancelButton(), ButtonLook::Normal); }
 
 bool TCalendarForm::EasyPage() const
 {
@@ -460,8 +521,7 @@ void TCalendarForm::LB_Btn_LabClick(TObject*)
 void TCalendarForm::SetCalendarOkEnabled(bool enabled)
 {
     RB_Btn_Lab->SetEnabled(enabled);
-    ShowButtonLook({Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab},
-                   enabled ? ButtonLook::Normal : ButtonLook::Pressed);
+    ShowButtonLook(OkButton(), enabled ? ButtonLook::Normal : ButtonLook::Pressed);
 }
 
 void TCalendarForm::Main_BK_Title_Head_ImgMouseDown(TObject*, TMouseButton, TShiftState, int, int)
@@ -478,9 +538,8 @@ void TCalendarForm::ResetCalendarHoverSkins()
 {
     ShowSelectorLook(Year_Sel_Btn_Img, ButtonLook::Normal);
     ShowSelectorLook(Month_Sel_Btn_Img, ButtonLook::Normal);
-    ShowButtonLook({Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab}, ButtonLook::Normal);
+    ShowButtonLook(CancelButton(), ButtonLook::Normal);
     if (RB_Btn_Lab->Enabled()) {
-        ShowButtonLook({Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab},
-                       ButtonLook::Normal);
+        ShowButtonLook(OkButton(), ButtonLook::Normal);
     }
 }

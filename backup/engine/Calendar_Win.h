@@ -3,6 +3,7 @@
 // days with runs of the source PC (Easy runs from the PC's run history on the Easy Restore page,
 // Manual run folders otherwise); a marked day lists its runs and a run becomes the choice.
 
+#include "backup/frame/SkinButton.h"
 #include "backup/frame/UiNames.h"
 
 #include <array>
@@ -78,6 +79,16 @@ public:
     void Month_CBoxChange(TObject* Sender);
     void Year_Sel_Btn_ImgClick(TObject* Sender);
     void Month_Sel_Btn_ImgClick(TObject* Sender);
+    void Year_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Year_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Month_Sel_Btn_ImgMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Month_Sel_Btn_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void LB_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void LB_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void LB_Btn_LabMouseLeave(TObject* Sender);
+    void RB_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void RB_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void RB_Btn_LabMouseLeave(TObject* Sender);
     void Main_BK_Title_Head_ImgMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void FormMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
 
@@ -85,6 +96,10 @@ private:
     void CreateControls();
     void BindHandlers();
     void ResetCalendarHoverSkins();
+    SkinButtonParts OkButton() const;
+    SkinButtonParts CancelButton() const;
+    void HoverSelector(TImage* image, TShiftState shift);
+    void HoverButton(const SkinButtonParts& button, TShiftState shift);
     void ShowPageStamp();
     bool EasyPage() const;
 
