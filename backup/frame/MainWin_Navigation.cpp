@@ -94,11 +94,10 @@ void ShowPageTitle(TMainForm& form, int page)
     form.Work_Title_Des_Lab->SetCaption(description);
 }
 
-void RunPageSwitch(TMainForm& form, int page)
+namespace {
+
+void SwitchToPage(TMainForm& form, int page)
 {
-    if (!IsPage(page)) {
-        return;
-    }
     const PageInfo& info = kPages[page - 1];
     LoadPngResource(form.Work_TitleIco_Img, info.TitleIcon);
     ShowPageTitle(form, page);
@@ -114,6 +113,43 @@ void RunPageSwitch(TMainForm& form, int page)
     }
     if (info.Panel == &TMainForm::Del_Pan) {
         SwitchDeletePage(form, page);
+    }
+}
+
+}  // namespace
+
+void ShowProductInfoPage(TMainForm& form) { SwitchToPage(form, 1); }
+void ShowDeviceInfoPage(TMainForm& form) { SwitchToPage(form, 2); }
+void ShowEasyBackupPage(TMainForm& form) { SwitchToPage(form, 3); }
+void ShowManualBackupPage(TMainForm& form) { SwitchToPage(form, 4); }
+void ShowEasyRestorePage(TMainForm& form) { SwitchToPage(form, 5); }
+void ShowManualRestorePage(TMainForm& form) { SwitchToPage(form, 6); }
+void ShowEasyDeletePage(TMainForm& form) { SwitchToPage(form, 7); }
+void ShowManualDeletePage(TMainForm& form) { SwitchToPage(form, 8); }
+void ShowFavoritesPage(TMainForm& form) { SwitchToPage(form, 9); }
+void ShowGeneralSettingsPage(TMainForm& form) { SwitchToPage(form, 10); }
+void ShowBackupSettingsPage(TMainForm& form) { SwitchToPage(form, 11); }
+void ShowUpdatePage(TMainForm& form) { SwitchToPage(form, 12); }
+
+void RunPageSwitch(TMainForm& form, int page)
+{
+    using PageSwitch = void (*)(TMainForm&);
+    static constexpr PageSwitch kSwitches[kPageCount] = {
+        ShowProductInfoPage,
+        ShowDeviceInfoPage,
+        ShowEasyBackupPage,
+        ShowManualBackupPage,
+        ShowEasyRestorePage,
+        ShowManualRestorePage,
+        ShowEasyDeletePage,
+        ShowManualDeletePage,
+        ShowFavoritesPage,
+        ShowGeneralSettingsPage,
+        ShowBackupSettingsPage,
+        ShowUpdatePage,
+    };
+    if (IsPage(page)) {
+        kSwitches[page - 1](form);
     }
 }
 
@@ -163,7 +199,9 @@ void OpenGroup(TMainForm& form, int group)
     }
 }
 
-void HighlightGroup(TMainForm& form, int group)
+namespace {
+
+void HighlightGroupButton(TMainForm& form, int group)
 {
     const auto& groups = MenuGroups();
     LoadPngResource(form.*groups[group].BtnImg, 22001);
@@ -181,6 +219,29 @@ void HighlightGroup(TMainForm& form, int group)
             LoadPngResource(form.*groups[other].BtnImg, 22002);
         }
     }
+}
+
+}  // namespace
+
+void HighlightSummaryGroup(TMainForm& form) { HighlightGroupButton(form, 0); }
+void HighlightBackupGroup(TMainForm& form) { HighlightGroupButton(form, 1); }
+void HighlightRestoreGroup(TMainForm& form) { HighlightGroupButton(form, 2); }
+void HighlightDeleteGroup(TMainForm& form) { HighlightGroupButton(form, 3); }
+void HighlightApplicationGroup(TMainForm& form) { HighlightGroupButton(form, 4); }
+void HighlightSettingsGroup(TMainForm& form) { HighlightGroupButton(form, 5); }
+
+void HighlightGroup(TMainForm& form, int group)
+{
+    using GroupHighlight = void (*)(TMainForm&);
+    static constexpr GroupHighlight kHighlights[kMenuGroupCount] = {
+        HighlightSummaryGroup,
+        HighlightBackupGroup,
+        HighlightRestoreGroup,
+        HighlightDeleteGroup,
+        HighlightApplicationGroup,
+        HighlightSettingsGroup,
+    };
+    kHighlights[group](form);
 }
 
 void ShowPage(TMainForm& form)
