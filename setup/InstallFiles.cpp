@@ -1,5 +1,6 @@
 #include "setup/InstallFiles.h"
 
+#include "backup/engine/FileServices.h"
 #include "backup/frame/PathUtil.h"
 #include "backup/frame/SpecialFolders.h"
 #include "backup/frame/TextFormat.h"
@@ -80,6 +81,11 @@ bool WritePayload(int id, const std::u16string& path)
                     written == payload->size();
     CloseHandle(file);
     return ok;
+}
+
+bool DeletePathTree(const std::u16string& path)
+{
+    return DeleteTree(path);
 }
 
 bool CopyFolderTree(const std::u16string& sourceFolder, const std::u16string& destinationFolder,

@@ -21,6 +21,10 @@ bool WritePayload(int id, const std::u16string& path);
 bool CopyFolderTree(const std::u16string& sourceFolder, const std::u16string& destinationFolder,
                     const std::u16string& name);
 
+// Deletes a file, or a folder with everything below it; a linked folder is removed as a link.
+// True when it was removed (a folder: when it existed).
+bool DeletePathTree(const std::u16string& path);
+
 // Compares the version of folder\Harbex_Solo+.exe with own (a five-digit number, 20028 for
 // 2.0.28). installed, when given, receives the installed number (0 when the file carries no
 // version) unless the file is missing.

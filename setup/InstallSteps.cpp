@@ -1,7 +1,6 @@
 #include "setup/InstallSteps.h"
 
 #include "backup/device/Filelistwin.h"
-#include "backup/engine/FileServices.h"
 #include "backup/frame/LanguageSetting.h"
 #include "backup/frame/PathUtil.h"
 #include "backup/frame/SettingsPaths.h"
@@ -147,7 +146,7 @@ std::u16string StartMenuFolder()
 
 bool InstallApplicationFiles(const std::u16string& installFolder)
 {
-    DeleteTree(SetupTempFolder(false));
+    DeletePathTree(SetupTempFolder(false));
     const std::u16string temp = WithTrailingBackslash(SetupTempFolder(true));
     const std::u16string tempApplication = temp + u"BackupApp.exe";
     const std::u16string tempUninstaller = temp + u"Uninstall.exe";
@@ -159,7 +158,7 @@ bool InstallApplicationFiles(const std::u16string& installFolder)
     const bool copied = CopyFileW(tempApplication.c_str(), (folder + ProgramFileName()).c_str(), FALSE) &&
                         CopyFileW(tempUninstaller.c_str(), (folder + u"Uninstall.exe").c_str(), FALSE);
     if (copied) {
-        DeleteTree(SetupTempFolder(false));
+        DeletePathTree(SetupTempFolder(false));
     }
     return copied;
 }
