@@ -134,7 +134,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
 
 void SaveRunLists(ManualRun& run, const std::u16string& runFolder, const BACKUP_SELECTION& selection)
 {
-    SaveListFileReported(run.oriSizes, OriSizePath(runFolder), run.errorList, run.failed);
+    SaveListFileReported(run.oriSizes, OriSizeFilePath(runFolder), run.errorList, run.failed);
     SaveListFileReported(run.repeats, RepeatListPath(runFolder), run.errorList, run.failed);
     const DWORD error = SaveSelectionRecord(runFolder, selection);
     if (error != ERROR_SUCCESS) {

@@ -219,6 +219,11 @@ std::u16string OriSizePath(const std::u16string& folder)
     return Join(folder, OriSizeFileName());
 }
 
+std::u16string OriSizeFilePath(const std::u16string& folder)
+{
+    return OriSizePath(folder);
+}
+
 std::u16string RepeatListPath(const std::u16string& folder)
 {
     return Join(folder, RepeatListFileName());

@@ -30,6 +30,8 @@ std::u16string StampedFolderNow(const std::u16string& folder, bool create);
 std::u16string StampedFolderAt(const std::u16string& folder, const SYSTEMTIME& time, bool create);
 
 std::u16string OriSizePath(const std::u16string& folder);
+// The Manual run's name for the same file.
+std::u16string OriSizeFilePath(const std::u16string& folder);
 std::u16string RepeatListPath(const std::u16string& folder);
 std::u16string RecordPath(const std::u16string& folder);
 
