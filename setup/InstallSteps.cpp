@@ -185,13 +185,13 @@ bool WriteUninstallEntry(int langId)
 
 void CreateDesktopShortcut()
 {
-    CreateShellLink(ApplicationTarget(), ShortcutFileName(), CommonDesktopFolder());
+    CreateShellLink(ApplicationTarget(), StartupShortcutName(), CommonDesktopFolder());
 }
 
 void CreateStartMenuShortcuts()
 {
     const std::u16string folder = StartMenuFolder();
-    CreateShellLink(ApplicationTarget(), ShortcutFileName(), folder);
+    CreateShellLink(ApplicationTarget(), StartupShortcutName(), folder);
     CreateShellLink(WithTrailingBackslash(InstallFolder(true)) + u"Uninstall.exe", u"Uninstall.lnk", folder);
 }
 

@@ -14,7 +14,7 @@ std::u16string StartupFolder()
 
 }  // namespace
 
-std::u16string ShortcutFileName()
+std::u16string StartupShortcutName()
 {
     return u"Harbex Solo+.lnk";
 }
@@ -29,16 +29,16 @@ void CreateShellLink(const std::u16string& target, const std::u16string& linkNam
 
 void CreateStartupShortcut()
 {
-    CreateShellLink(WithTrailingBackslash(InstallFolder(true)) + ProgramFileName(), ShortcutFileName(),
+    CreateShellLink(WithTrailingBackslash(InstallFolder(true)) + ProgramFileName(), StartupShortcutName(),
                     StartupFolder());
 }
 
 void DeleteStartupShortcut()
 {
-    DeleteFileW((StartupFolder() + ShortcutFileName()).c_str());
+    DeleteFileW((StartupFolder() + StartupShortcutName()).c_str());
 }
 
 bool StartupShortcutExists()
 {
-    return PathExists(StartupFolder() + ShortcutFileName());
+    return PathExists(StartupFolder() + StartupShortcutName());
 }

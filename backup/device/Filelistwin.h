@@ -6,7 +6,7 @@
 #include <string>
 
 // "Harbex Solo+.lnk".
-std::u16string ShortcutFileName();
+std::u16string StartupShortcutName();
 // Writes folder (a "\" added when missing) + linkName as a link to target, with the target path
 // only, replacing an existing file.
 void CreateShellLink(const std::u16string& target, const std::u16string& linkName, const std::u16string& folder);

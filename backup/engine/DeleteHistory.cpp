@@ -29,7 +29,7 @@ bool AnyCategoryHoldsRun(const ui::TEdit& pcEdit, const std::u16string& stamp)
 
 std::u16string CategoryBackupFolderFromEdit(const ui::TEdit& pcEdit, int category)
 {
-    const std::u16string pcFolder = PcBackupFolderFromText(pcEdit.Text());
+    const std::u16string pcFolder = PcBackupFolderFromEdit(pcEdit.Text());
     const std::u16string name = CategoryFolderName(category);
     if (pcFolder.empty() || name.empty()) {
         return {};
@@ -39,7 +39,7 @@ std::u16string CategoryBackupFolderFromEdit(const ui::TEdit& pcEdit, int categor
 
 void PruneBackupHistory(const ui::TEdit& pcEdit)
 {
-    const std::u16string pcFolder = PcBackupFolderFromText(pcEdit.Text());
+    const std::u16string pcFolder = PcBackupFolderFromEdit(pcEdit.Text());
     if (pcFolder.empty()) {
         return;
     }

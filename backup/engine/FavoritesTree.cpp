@@ -15,7 +15,7 @@ std::u16string FavoritesTreeBase(const TMainForm& form)
     if (form.FavoritesRestoreTab == 0) {
         return FavoritesFolder();
     }
-    const std::u16string pc = PcBackupFolderFromText(form.AF_PC_Show_Edit->Text());
+    const std::u16string pc = PcBackupFolderFromEdit(form.AF_PC_Show_Edit->Text());
     return pc.empty() ? pc : pc + u"\\" + FavoritesFolderName();
 }
 

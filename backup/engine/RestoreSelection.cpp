@@ -36,7 +36,7 @@ void EmptyRow(TMainForm& form, TLabel* TMainForm::*size, TLabel* TMainForm::*tim
 
 std::u16string ManualFolderOf(const ui::TEdit& pcEdit)
 {
-    const std::u16string pcFolder = PcBackupFolderFromText(pcEdit.Text());
+    const std::u16string pcFolder = PcBackupFolderFromEdit(pcEdit.Text());
     return pcFolder.empty() ? std::u16string() : pcFolder + u"\\" + CategoryFolderName(0);
 }
 

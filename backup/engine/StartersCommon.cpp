@@ -104,7 +104,7 @@ void RefreshPcSelectors(TMainForm &form, int kind) {
   if (kind == 1) {
     ShowLatestEasyBackupTime(
         *form.RE_Time_Sel_Show_Lab,
-        PcBackupFolderFromText(form.Res_PC_Show_Edit->Text()));
+        PcBackupFolderFromEdit(form.Res_PC_Show_Edit->Text()));
     ShowEasyRestoreInfo(form);
     RestartEasyDeleteTreeTimer(form);
   } else {

@@ -135,7 +135,7 @@ void RunEasyDelete(TMainForm& form)
         }
     }
     PruneBackupHistory(*form.Del_PC_Show_Edit);
-    ShowLatestEasyBackupTime(*form.RE_Time_Sel_Show_Lab, PcBackupFolderFromText(form.Res_PC_Show_Edit->Text()));
+    ShowLatestEasyBackupTime(*form.RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(form.Res_PC_Show_Edit->Text()));
     EndDelete(form, kEasyDeleteKind);
 }
 

@@ -47,7 +47,7 @@ void StartFavorites(TMainForm& form)
     const CopyEnd local = EndOf(FavoritesFolder());
     FavoritesJob job;
     if (form.FavoritesRestoreTab == 1) {
-        const std::u16string pc = PcBackupFolderFromText(form.AF_PC_Show_Edit->Text());
+        const std::u16string pc = PcBackupFolderFromEdit(form.AF_PC_Show_Edit->Text());
         if (pc.empty()) {
             form.Idle = 1;
             SetFavoritesPageEnabled(form, true);

@@ -76,7 +76,7 @@ void StartEasyRestore(TMainForm& form)
         form.ShowErrorBox(Text(form, kTextNoDestination));
         return;
     }
-    const std::u16string pcFolder = PcBackupFolderFromText(form.Res_PC_Show_Edit->Text());
+    const std::u16string pcFolder = PcBackupFolderFromEdit(form.Res_PC_Show_Edit->Text());
     if (pcFolder.empty()) {
         form.ShowErrorBox(Text(form, kTextNoSource) + Text(form, kTextChooseSource));
         return;
@@ -122,7 +122,7 @@ void StartManualRestore(TMainForm& form)
     }
     form.ManualSelection = BACKUP_SELECTION{};
     const std::u16string manualFolder =
-        PcBackupFolderFromText(form.Res_PC_Show_Edit->Text()) + u"\\" + CategoryFolderName(0);
+        PcBackupFolderFromEdit(form.Res_PC_Show_Edit->Text()) + u"\\" + CategoryFolderName(0);
     CollectTickedPaths(form.RM_Tree, nullptr, form.ManualSelection, manualFolder);
     form.EnterBusyState();
     ShowProgressPanel(form);

@@ -234,7 +234,7 @@ std::u16string RecordPath(const std::u16string& folder)
     return Join(folder, RecordFileName());
 }
 
-std::u16string PcBackupFolderFromText(const std::u16string& text)
+std::u16string PcBackupFolderFromEdit(const std::u16string& text)
 {
     if (text.empty()) {
         return {};

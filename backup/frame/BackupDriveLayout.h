@@ -36,7 +36,7 @@ std::u16string RepeatListPath(const std::u16string& folder);
 std::u16string RecordPath(const std::u16string& folder);
 
 // "X:  PCNAME" (a PC selector's text) -> X:\Harbex_Solo+\PCNAME; empty for an empty text.
-std::u16string PcBackupFolderFromText(const std::u16string& text);
+std::u16string PcBackupFolderFromEdit(const std::u16string& text);
 
 std::u16string ProductFolderName();
 std::u16string EasyFolderName();

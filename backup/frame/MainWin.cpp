@@ -35,7 +35,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 
     BuildMainWindowSkin(*this);
     BindHandlers();
-    HookListViewProcs();
+    SubclassListViews();
 
     LangId = ReadLanguageSetting();
     if (LangId == -1) {

@@ -537,12 +537,12 @@ public:
     // Rebuilds the Manual Backup source tree five ticks after the last of a burst of requests.
     void ScheduleBackupTreeRenew();
     void BackupTreeRenewTick();
-    void HookListViewProcs();
+    void SubclassListViews();
     void TrayIconClick(TObject* Sender);
     void ExitClick(TObject* Sender);
     void TrayIcon_Animate_TimerTimer(TObject* Sender);
     void Renew_BM_Tree_TimerTimer(TObject* Sender);
-    void ProgressListViewProc(ui::TMessage& Message);
+    void ProgressListWindowProc(ui::TMessage& Message);
     void ScheduleListViewProc(ui::TMessage& Message);
     ui::TWndMethod SavedProgressListProc;
     ui::TWndMethod SavedScheduleListProc;

@@ -99,7 +99,7 @@ void TMainForm::RE_Renew_Btn_LabMouseLeave(TObject*)
 void TMainForm::Res_PC_Sel_CBoxChange(TObject*)
 {
     CopySelectorChoice(Res_PC_Sel_CBox, Res_PC_Show_Edit);
-    ShowLatestEasyBackupTime(*RE_Time_Sel_Show_Lab, PcBackupFolderFromText(Res_PC_Show_Edit->Text()));
+    ShowLatestEasyBackupTime(*RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(Res_PC_Show_Edit->Text()));
     ShowLatestManualBackupTime(*this, *RM_Time_Sel_Show_Lab, *Res_PC_Show_Edit);
     RestartRestoreTreeTimer(*this);
 }
@@ -159,7 +159,7 @@ void TMainForm::Res_Time_Sel_Btn_ImgClick(TObject*)
 {
     const bool easy = CurrentPage == 5;
     TLabel* timeLabel = easy ? RE_Time_Sel_Show_Lab : RM_Time_Sel_Show_Lab;
-    auto calendar = std::make_unique<TCalendarForm>(ui::Application, PcBackupFolderFromText(Res_PC_Show_Edit->Text()),
+    auto calendar = std::make_unique<TCalendarForm>(ui::Application, PcBackupFolderFromEdit(Res_PC_Show_Edit->Text()),
                                                     timeLabel->Hint());
     calendar->AfterConstruction();
     calendar->ShowModal();
@@ -202,7 +202,7 @@ void TMainForm::RM_TreeExpanding(TObject*, ui::TTreeNode*, bool&) {}
 void TMainForm::RM_TreeExpanded(TObject*, ui::TTreeNode* Node)
 {
     RestoreTreeFillStop = 0;
-    const std::u16string pcFolder = PcBackupFolderFromText(Res_PC_Show_Edit->Text());
+    const std::u16string pcFolder = PcBackupFolderFromEdit(Res_PC_Show_Edit->Text());
     if (pcFolder.empty()) {
         return;
     }

@@ -61,7 +61,7 @@ void FillRestoreSelectors(TMainForm& form)
 
 void ShowRestoreRuns(TMainForm& form)
 {
-    ShowLatestEasyBackupTime(*form.RE_Time_Sel_Show_Lab, PcBackupFolderFromText(form.Res_PC_Show_Edit->Text()));
+    ShowLatestEasyBackupTime(*form.RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(form.Res_PC_Show_Edit->Text()));
     ShowLatestManualBackupTime(form, *form.RM_Time_Sel_Show_Lab, *form.Res_PC_Show_Edit);
     BuildManualRestoreTree(form, *form.RM_Tree, *form.Res_PC_Show_Edit, *form.RM_Time_Sel_Show_Lab);
 }

@@ -76,14 +76,14 @@ void TMainForm::ExitClick(TObject *) {
   Close();
 }
 
-void TMainForm::HookListViewProcs() {
+void TMainForm::SubclassListViews() {
   SavedScheduleListProc = Sch_ListView->WindowProc;
   Sch_ListView->WindowProc = [this](ui::TMessage &message) {
     ScheduleListViewProc(message);
   };
   SavedProgressListProc = Progress_List->WindowProc;
   Progress_List->WindowProc = [this](ui::TMessage &message) {
-    ProgressListViewProc(message);
+    ProgressListWindowProc(message);
   };
 }
 
@@ -95,7 +95,7 @@ void TMainForm::ScheduleListViewProc(ui::TMessage &Message) {
   SavedScheduleListProc(Message);
 }
 
-void TMainForm::ProgressListViewProc(ui::TMessage &Message) {
+void TMainForm::ProgressListWindowProc(ui::TMessage &Message) {
   if (Message.Msg == WM_PAINT) {
     SavedProgressListProc(Message);
     MakeHeaderOwnerDrawn(*this);

@@ -154,7 +154,7 @@ void LayoutBackupSettingsPage(TMainForm& form)
 void LayoutRtlBackupSettingsPage(TMainForm& form)
 {
     RelayoutRtlSettingsTabs(form);
-    RelayoutRtlLaunchMethods(form);
+    LayoutRtlStartupSettings(form);
     LayoutRtlHotkeySettings(form);
     LayoutRtlScheduleSettings(form);
     LayoutUpdatePage(form);

@@ -222,7 +222,7 @@ void SwitchDeletePage(TMainForm& form, int page)
     }
 }
 
-void ApplyDeletePageCaptions(TMainForm& form)
+void ApplyDeleteCaptions(TMainForm& form)
 {
     form.Del_PC_Title_Lab->SetCaption(LookupText(*form.LangTable, 20066));
     SetDeleteTreeCaptions(form, *form.DE_Tree, 1);

@@ -14,6 +14,6 @@ void RelayoutRtlDeletePage(TMainForm& form);
 void ShowEasyDeleteControls(TMainForm& form, bool visible);
 void ShowManualDeleteControls(TMainForm& form, bool visible);
 // The language pass: the source title and the captions of the trees' top nodes.
-void ApplyDeletePageCaptions(TMainForm& form);
+void ApplyDeleteCaptions(TMainForm& form);
 // The page switch of pages 7 and 8: the panel's two switches and the relayout of the current direction.
 void SwitchDeletePage(TMainForm& form, int page);

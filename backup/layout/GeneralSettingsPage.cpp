@@ -194,7 +194,7 @@ void RelayoutLtrGeneralSettingsPage(TMainForm& form)
     PlaceCheckRows(form, titleLeft, titleLeft + kCheckSize + kCheckGap, w - titleLeft - kCheckSize);
 }
 
-void RelayoutRtlGeneralSettingsPage(TMainForm& form)
+void LayoutRtlGeneralSettingsPage(TMainForm& form)
 {
     PlaceFrames(form);
     TImage* strip = form.Lang_Sel_Title_Head_Img;

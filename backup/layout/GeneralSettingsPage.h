@@ -9,6 +9,6 @@ class TMainForm;
 void LayoutGeneralSettingsPage(TMainForm& form);
 // The page for its panel's current size; also the mirrored creation pass for the language 1025.
 void RelayoutLtrGeneralSettingsPage(TMainForm& form);
-void RelayoutRtlGeneralSettingsPage(TMainForm& form);
+void LayoutRtlGeneralSettingsPage(TMainForm& form);
 // Final captions of the page for the current language table.
 void ApplyGeneralSettingsCaptions(TMainForm& form);

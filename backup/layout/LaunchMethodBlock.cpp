@@ -167,7 +167,7 @@ void RelayoutLtrLaunchMethods(TMainForm& form)
     RelayoutButtonFunctionSelector(form);
 }
 
-void RelayoutRtlLaunchMethods(TMainForm& form)
+void LayoutRtlStartupSettings(TMainForm& form)
 {
     PlaceFrame(form);
     const int wp = form.Set_Bac_Startup_Pan->Width();

@@ -10,6 +10,6 @@ void LayoutLaunchMethodsPanel(TMainForm& form);
 // The block for the page's current size; the mirrored one is also the creation pass for 1025.
 // The left-to-right one re-places the function selector's parts too; the mirrored one leaves it.
 void RelayoutLtrLaunchMethods(TMainForm& form);
-void RelayoutRtlLaunchMethods(TMainForm& form);
+void LayoutRtlStartupSettings(TMainForm& form);
 // Final captions of the block and its selector title for the current language table.
 void ApplyLaunchMethodCaptions(TMainForm& form);

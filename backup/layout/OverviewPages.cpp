@@ -246,7 +246,7 @@ void RelayoutRtlOverviewPages(TMainForm& form)
     RelayoutOverviewPages(form, true);
 }
 
-void ApplyDevicePageLanguage(TMainForm& form)
+void ApplyDevicePageCaptions(TMainForm& form)
 {
     const TStringList& table = *form.LangTable;
     form.Dev_Capacity_Title_Lab->SetCaption(LookupText(table, 20040));

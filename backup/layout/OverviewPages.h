@@ -11,4 +11,4 @@ void LayoutDevicePanel(TMainForm& form);
 void LayoutRtlOverviewPage(TMainForm& form);
 void LayoutRtlDevicePage(TMainForm& form);
 // Captions and hint of page 2 from the language table, with the labels' charset.
-void ApplyDevicePageLanguage(TMainForm& form);
+void ApplyDevicePageCaptions(TMainForm& form);

@@ -41,13 +41,13 @@ void ApplyLanguage(TMainForm& form)
     form.Main_Btn_About_Hint_Lab->SetHint(FormatText1(LookupText(*form.LangTable, 20010), u"Harbex Solo+"));
     form.RB_Btn_Lab->SetCaption(LookupText(*form.LangTable, 20004));
     form.LB_Btn_Lab->SetCaption(LookupText(*form.LangTable, 20005));
-    ApplyProgressPanelLanguage(form);
+    ApplyProgressCaptions(form);
     ApplyEasyBackupCaptions(form);
-    ApplyRestorePageCaptions(form);
-    ApplyDevicePageLanguage(form);
+    ApplyRestoreCaptions(form);
+    ApplyDevicePageCaptions(form);
     ApplyFavoritesCaptions(form);
-    ApplyDeletePageCaptions(form);
-    ApplySettingsPagesLanguage(form);
+    ApplyDeleteCaptions(form);
+    ApplySettingsCaptions(form);
     if (form.LangId == kRtlLangId) {
         RelayoutRtl(form);
     } else {

@@ -289,7 +289,7 @@ void RelayoutRtlProgressPage(TMainForm &form) {
   PlaceResultLines(form, true);
 }
 
-void ApplyProgressPanelLanguage(TMainForm &form) {
+void ApplyProgressCaptions(TMainForm &form) {
   const TStringList &table = *form.LangTable;
   form.Progress_Title_Head_Lab->SetCaption(LookupText(table, 20171));
   ui::TListColumns &columns = form.Progress_List->Columns();

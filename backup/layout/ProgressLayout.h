@@ -17,4 +17,4 @@ void RelayoutLtrProgressPage(TMainForm &form);
 void RelayoutRtlProgressPage(TMainForm &form);
 // The language pass over the panel: head, columns, OK button and result titles,
 // reading order.
-void ApplyProgressPanelLanguage(TMainForm &form);
+void ApplyProgressCaptions(TMainForm &form);

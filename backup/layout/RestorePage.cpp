@@ -309,7 +309,7 @@ void SwitchRestorePage(TMainForm& form, int page)
     }
 }
 
-void ApplyRestorePageCaptions(TMainForm& form)
+void ApplyRestoreCaptions(TMainForm& form)
 {
     const TStringList& table = *form.LangTable;
     form.Res_PC_Sel_Title_Lab->SetCaption(LookupText(table, 20066));

@@ -17,7 +17,7 @@ void LayoutRtlRestoreRenewButton(TMainForm& form);
 void RelayoutRtlRestorePage(TMainForm& form);
 // The language pass of the page: titles, category names, destination title, Renew caption, and
 // the destination text while restoring to the original place.
-void ApplyRestorePageCaptions(TMainForm& form);
+void ApplyRestoreCaptions(TMainForm& form);
 // The part of the page switch of pages 5 and 6 that belongs to the restore panel: the two switches
 // and the relayout of the current direction.
 void SwitchRestorePage(TMainForm& form, int page);

@@ -17,13 +17,13 @@ void RelayoutLtrSettingsPages(TMainForm& form)
 
 void RelayoutRtlSettingsPages(TMainForm& form)
 {
-    RelayoutRtlGeneralSettingsPage(form);
+    LayoutRtlGeneralSettingsPage(form);
     RelayoutRtlSettingsTabs(form);
-    RelayoutRtlLaunchMethods(form);
+    LayoutRtlStartupSettings(form);
     PlaceSettingsTabBlocks(form);
 }
 
-void ApplySettingsPagesLanguage(TMainForm& form)
+void ApplySettingsCaptions(TMainForm& form)
 {
     ApplyGeneralSettingsCaptions(form);
     ApplyLaunchMethodCaptions(form);

@@ -9,4 +9,4 @@ void RelayoutLtrSettingsPages(TMainForm& form);
 void RelayoutRtlSettingsPages(TMainForm& form);
 // The language pass of both pages: final captions, the button-function selector refilled with the
 // menu's captions and showing ButtonFunction again, and the current tab selected again.
-void ApplySettingsPagesLanguage(TMainForm& form);
+void ApplySettingsCaptions(TMainForm& form);

@@ -141,7 +141,7 @@ void RerunCurrentPageSwitch(TMainForm& form)
     }
 }
 
-void PlaceRtlMenu(TMainForm& form)
+void ApplyRtlMenuLayout(TMainForm& form)
 {
     const int mw = form.MainMenu_Pan->Width();
     PlaceMenuPanel(form, form.Width() - mw - kMargin);
@@ -181,7 +181,7 @@ void PlaceWorkPanelSize(TMainForm& form)
     form.HorzLine_Low_Pan->SetTop(work->Height() - 30);
 }
 
-void PlaceRtlWorkPanel(TMainForm& form)
+void ApplyRtlWorkArea(TMainForm& form)
 {
     PlaceWorkPanelSize(form);
     const int menuLeft = form.MainMenu_Pan->Left();
@@ -264,7 +264,7 @@ void RelayoutLtrMenu(TMainForm& form)
 
 void RelayoutRtlMenu(TMainForm& form)
 {
-    PlaceRtlMenu(form);
+    ApplyRtlMenuLayout(form);
     PlaceMenuHeights(form);
     form.MainMenu_Pan->SetRoundRegion(20, 20);
     RerunCurrentPageSwitch(form);
@@ -284,7 +284,7 @@ void RelayoutLtrWorkPanel(TMainForm& form)
 
 void RelayoutRtlWorkPanel(TMainForm& form)
 {
-    PlaceRtlWorkPanel(form);
+    ApplyRtlWorkArea(form);
     form.Work_Pan->SetRoundRegion(20, 20);
 }
 
@@ -355,7 +355,7 @@ void ApplyRtlLayout(TMainForm& form)
     form.MainBK_LeftFrame_Img->SetCursor(ui::crSizeWE);
     PlaceRtlTitleBar(form);
     form.VemoLogo_Img->BringToFront();
-    PlaceRtlMenu(form);
+    ApplyRtlMenuLayout(form);
     const MenuSubButton& first = MenuGroups()[0].SubButtons[0];
     TImage* firstImg = form.*first.Img;
     TLabel* firstLab = form.*first.Lab;
@@ -371,7 +371,7 @@ void ApplyRtlLayout(TMainForm& form)
             lab->SetBounds(firstLab->Left(), lab->Top(), firstLab->Width(), lab->Height());
         }
     }
-    PlaceRtlWorkPanel(form);
+    ApplyRtlWorkArea(form);
     RelayoutRtlWorkButtons(form);
     LayoutRtlOverviewPage(form);
     LayoutRtlDevicePage(form);
@@ -383,6 +383,6 @@ void ApplyRtlLayout(TMainForm& form)
     LayoutRtlManualDeleteTree(form);
     LayoutRtlFavoritesPage(form);
     LayoutRtlProgressPage(form);
-    RelayoutRtlGeneralSettingsPage(form);
+    LayoutRtlGeneralSettingsPage(form);
     LayoutRtlBackupSettingsPage(form);
 }

@@ -250,7 +250,7 @@ TEST_F(HostileDrive, NamesThatAreNotUtf8BackUpAndRestoreUnderTheirOwnBytes)
     EXPECT_EQ(form().FailedFiles->Count(), 0);
 
     form().Res_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
-    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromText(form().Res_PC_Show_Edit->Text()));
+    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(form().Res_PC_Show_Edit->Text()));
     std::filesystem::remove_all(Host("c/Data"));
     std::filesystem::create_directories(Host("c/Out"));
     form().RestoreToOriginal = 0;

@@ -45,8 +45,8 @@ TEST_F(LayoutTest, PathsOfEveryLevel)
         {"run list", OriSizePath(u"X:\\r\\"), u"X:\\r\\OriSize.ini"},
         {"repeat list", RepeatListPath(u"X:\\r"), u"X:\\r\\FileList_Repeat.ini"},
         {"record", RecordPath(u"X:\\r"), u"X:\\r\\Record.ini"},
-        {"selector text", PcBackupFolderFromText(u"X:  PC1anna61"), u"X:\\Harbex_Solo+\\PC1anna61"},
-        {"empty selector", PcBackupFolderFromText(u""), u""},
+        {"selector text", PcBackupFolderFromEdit(u"X:  PC1anna61"), u"X:\\Harbex_Solo+\\PC1anna61"},
+        {"empty selector", PcBackupFolderFromEdit(u""), u""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::ToUtf8(c.path), platform::ToUtf8(c.expected)) << c.name;

@@ -78,7 +78,7 @@ TEST_F(RestoreJob, EasyBackupComesBackToItsPlaceAndIntoAFolder)
     ASSERT_EQ(form().Idle, 1);
 
     ChooseSourcePc();
-    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromText(form().Res_PC_Show_Edit->Text()));
+    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(form().Res_PC_Show_Edit->Text()));
     ASSERT_FALSE(form().RE_Time_Sel_Show_Lab->Hint().empty());
     form().RE_Renew_Btn_LabClick(nullptr);
     EXPECT_NE(form().RE_Info_Time_Doc_Lab->Caption(), u"");
