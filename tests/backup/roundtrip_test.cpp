@@ -39,7 +39,7 @@ protected:
     // The Windows path of a host path below the machine folder's "c".
     std::u16string WindowsPath(const std::filesystem::path& host) const
     {
-        std::u16string path = u"C:" + platform::FromUtf8(host.string().substr(Host("c").string().size()));
+        std::u16string path = u"C:" + platform::FromHostName(host.string().substr(Host("c").string().size()));
         for (char16_t& c : path) {
             c = c == u'/' ? u'\\' : c;
         }
@@ -162,6 +162,9 @@ TEST_P(RoundTrip, BothRunsComeBackIntoFoldersAndToTheirPlace)
     Put("empty.txt", "", 1);
     Put("short.txt", "short note", 2);
     Put("Übersicht – 日本語 файл.doc", "unicode name", 3);
+    // Two names that differ only in bytes that are not UTF-8 stay two files.
+    Put("report\xfe.doc", "first odd name", 3);
+    Put("report\xff.doc", "second odd name", 3);
     Put("big.bin", Bytes(3 * 1024 * 1024 + 12345, 1), 4);
     Put("ro.doc", "read-only", 5, FILE_ATTRIBUTE_READONLY);
     Put("hidden.doc", "hidden", 6, FILE_ATTRIBUTE_HIDDEN);
