@@ -4,6 +4,7 @@
 
 #include "backup/engine/DrivePathCheck.h"
 #include "platform/drives.h"
+#include "tests/fuzz/fuzz_drive.h"
 #include "platform/text.h"
 
 #include <cstddef>
@@ -13,20 +14,6 @@
 #include <string>
 
 namespace {
-
-const std::string& HostFolder()
-{
-    static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "paths_fuzz_XXXXXX").string();
-        std::string made = mkdtemp(pattern.data());
-        platform::Drive drive;
-        drive.letter = u'Z';
-        drive.hostFolder = made;
-        platform::MountDrive(drive);
-        return made;
-    }();
-    return folder;
-}
 
 void Require(bool holds)
 {
@@ -42,7 +29,7 @@ void RequireInsideOut(const std::u16string& windowsPath)
     if (!host.ok()) {
         return;
     }
-    const std::string out = HostFolder() + "/Out/";
+    const std::string out = FuzzDriveFolder() + "/Out/";
     Require(host.path.starts_with(out));
     Require(host.path.find("/../") == std::string::npos && !host.path.ends_with("/.."));
 }

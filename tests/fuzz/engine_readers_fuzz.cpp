@@ -5,6 +5,7 @@
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/ListFiles.h"
 #include "platform/drives.h"
+#include "tests/fuzz/fuzz_drive.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,25 +18,11 @@ namespace {
 
 const std::string kPass(CONTAINER_PASS.begin(), CONTAINER_PASS.end());
 
-const std::string& HostFolder()
-{
-    static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "engine_fuzz_XXXXXX").string();
-        std::string made = mkdtemp(pattern.data());
-        platform::Drive drive;
-        drive.letter = u'Z';
-        drive.hostFolder = made;
-        platform::MountDrive(drive);
-        return made;
-    }();
-    return folder;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string& host = HostFolder();
+    const std::string& host = FuzzDriveFolder();
     std::ofstream(host + "/in.vemoen", std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     // The product's own pass, so the seed containers decode and the fuzzer reaches past the cipher.
