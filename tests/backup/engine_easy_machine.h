@@ -7,10 +7,12 @@
 #include "frame_fixture.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "ui/controls/timer.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -59,6 +61,20 @@ inline constexpr std::int64_t kJobTotal = 10 + 5 + 20 + 30 + 40 + 50 + 100 + 7 +
 
 class EasyMachine : public frametest::MainWindowMachine {
 protected:
+    // Calls check at every message pump of the run until it answers true.
+    void DuringRun(std::function<bool()> check)
+    {
+        watch_.SetInterval(1000);
+        watch_.OnTimer = [this, check](ui::TObject*) {
+            if (check()) {
+                watch_.SetEnabled(false);
+            } else {
+                ui_.Clock().Advance(1000);
+            }
+        };
+        ui_.Clock().Advance(1000);
+    }
+
     void SetUp() override
     {
         MainWindowMachine::SetUp();
@@ -129,6 +145,8 @@ protected:
         }
         return bytes;
     }
+
+    ui::TTimer watch_{nullptr};
 };
 
 }  // namespace easytest

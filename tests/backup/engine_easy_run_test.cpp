@@ -40,20 +40,6 @@ protected:
         CloseProgressPanel(form());
     }
 
-    // Calls check at every message pump of the run until it answers true.
-    void DuringRun(std::function<bool()> check)
-    {
-        watch_.SetInterval(1000);
-        watch_.OnTimer = [this, check](ui::TObject*) {
-            if (check()) {
-                watch_.SetEnabled(false);
-            } else {
-                ui_.Clock().Advance(1000);
-            }
-        };
-        ui_.Clock().Advance(1000);
-    }
-
     std::vector<std::string> Lines(const ui::TStringList& list)
     {
         std::vector<std::string> lines;
@@ -62,8 +48,6 @@ protected:
         }
         return lines;
     }
-
-    ui::TTimer watch_{nullptr};
 };
 
 TEST_F(EasyRun, CopiesTheSelectedCategoriesIntoRunFoldersNamedByTheClock)

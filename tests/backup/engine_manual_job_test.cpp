@@ -56,20 +56,6 @@ protected:
         CloseProgressPanel(*MainForm);
     }
 
-    // Calls check at every message pump of the run until it answers true.
-    void DuringRun(std::function<bool()> check)
-    {
-        watch_.SetInterval(1000);
-        watch_.OnTimer = [this, check](ui::TObject*) {
-            if (check()) {
-                watch_.SetEnabled(false);
-            } else {
-                ui_.Clock().Advance(1000);
-            }
-        };
-        ui_.Clock().Advance(1000);
-    }
-
     // Makes C:\Data\plan.doc newer and different, an hour later.
     void ChangePlanAnHourLater()
     {
@@ -117,8 +103,6 @@ protected:
         }
         return lines;
     }
-
-    ui::TTimer watch_{nullptr};
 };
 
 TEST_F(ManualJob, ATickedFolderKeepsLookAlikeFoldersAndWritesItsLists)
