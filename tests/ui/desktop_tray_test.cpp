@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 using namespace ui;
@@ -192,17 +193,29 @@ private:
     Seen seen_;
 };
 
-TEST(DesktopTray, TheNotificationAreaShowsTheIconAndItsClicksAndMenuReachTheProgram)
-{
-    OwnSessionBus sessionBus;
-    if (sessionBus.Address().empty()) {
-        GTEST_SKIP() << "dbus-daemon could not be started";
+// The program's desktop on a session bus of the test's own, with no X display.
+class DesktopTrayOnOwnBus : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (sessionBus_.Address().empty()) {
+            GTEST_SKIP() << "dbus-daemon could not be started";
+        }
+        address_.emplace("DBUS_SESSION_BUS_ADDRESS", sessionBus_.Address().c_str());
+        ASSERT_TRUE(loop::StartDesktop());
     }
-    const ScopedEnv address("DBUS_SESSION_BUS_ADDRESS", sessionBus.Address().c_str());
-    const ScopedEnv noDisplay("DISPLAY", nullptr);
-    ui::testing::UiTest ui;
-    ASSERT_TRUE(loop::StartDesktop());
-    NotificationArea area(sessionBus.Address());
+
+    void TearDown() override { loop::StopDesktop(); }
+
+    OwnSessionBus sessionBus_;
+    const ScopedEnv noDisplay_{"DISPLAY", nullptr};
+    ui::testing::UiTest ui_;
+    std::optional<ScopedEnv> address_;
+};
+
+TEST_F(DesktopTrayOnOwnBus, TheNotificationAreaShowsTheIconAndItsClicksAndMenuReachTheProgram)
+{
+    NotificationArea area(sessionBus_.Address());
     ASSERT_TRUE(area.ok());
 
     auto* owner = new TForm(&App());
@@ -245,27 +258,17 @@ TEST(DesktopTray, TheNotificationAreaShowsTheIconAndItsClicksAndMenuReachTheProg
 
     icon->SetVisible(false);
     EXPECT_FALSE(TTrayIcon::DesktopShowsIcons());
-    loop::StopDesktop();
 }
 
 }  // namespace
 
 namespace {
 
-TEST(DesktopTray, WithoutANotificationAreaTheIconCountsAsNotShown)
+TEST_F(DesktopTrayOnOwnBus, WithoutANotificationAreaTheIconCountsAsNotShown)
 {
-    OwnSessionBus sessionBus;
-    if (sessionBus.Address().empty()) {
-        GTEST_SKIP() << "dbus-daemon could not be started";
-    }
-    const ScopedEnv address("DBUS_SESSION_BUS_ADDRESS", sessionBus.Address().c_str());
-    const ScopedEnv noDisplay("DISPLAY", nullptr);
-    ui::testing::UiTest ui;
-    ASSERT_TRUE(loop::StartDesktop());
     auto* icon = new TTrayIcon(new TForm(&App()));
     icon->SetVisible(true);
     EXPECT_FALSE(TTrayIcon::DesktopShowsIcons()) << "no watcher on the bus: the window must stay reachable";
-    loop::StopDesktop();
 }
 
 }  // namespace
