@@ -7,7 +7,7 @@
 #include "backup/engine/Container.h"
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/DuplicateDetection.h"
-#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/system.h"

@@ -12,7 +12,7 @@
 #include "backup/engine/Delete.h"
 #include "backup/engine/ManualBackupRun.h"
 #include "backup/engine/Restore.h"
-#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 #include "peer_timing.h"
 #include "platform/drives.h"
 #include "platform/system.h"

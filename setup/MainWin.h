@@ -3,7 +3,7 @@
 // start, installing, completed) share one place. Its class has the name the backup application's
 // main window has too, so it lives in namespace setup.
 
-#include "backup/frame/UiNames.h"
+#include "backup/skin/UiNames.h"
 #include "ui/controls/progress_bar.h"
 
 #include <array>

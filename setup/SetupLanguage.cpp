@@ -1,11 +1,11 @@
 #include "setup/SetupLanguage.h"
 
-#include "backup/frame/Language.h"
-#include "backup/frame/LanguageSetting.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/SpecialFolders.h"
-#include "backup/frame/TextFormat.h"
-#include "backup/layout/RtlStyle.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/SpecialFolders.h"
+#include "backup/frame/base/TextFormat.h"
+#include "backup/skin/LanguageSetting.h"
+#include "backup/skin/ResourceLoaders.h"
+#include "backup/skin/RtlStyle.h"
 #include "setup/MainWin.h"
 
 namespace setup {

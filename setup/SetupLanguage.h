@@ -2,7 +2,7 @@
 // The setup program's languages: its own language list, tables and licence texts, and applying a
 // language to the wizard (charsets, reading order, start-page captions, licence text).
 
-#include "backup/frame/UiNames.h"
+#include "backup/skin/UiNames.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "setup/SetupMsgWin.h"
 
-#include "backup/frame/ControlFactory.h"
-#include "backup/frame/Language.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/SkinBox.h"
+#include "backup/frame/base/Language.h"
+#include "backup/skin/ControlFactory.h"
+#include "backup/skin/ResourceLoaders.h"
+#include "backup/skin/SkinBox.h"
 #include "setup/MainWin.h"
 #include "setup/SetupLanguage.h"
 

@@ -2,7 +2,7 @@
 // The setup program's message box: a small skinned modal window styled like the wizard, with an
 // icon, the message and one (OK) or two (Yes, No) buttons made of labels.
 
-#include "backup/frame/UiNames.h"
+#include "backup/skin/UiNames.h"
 
 #include <string>
 

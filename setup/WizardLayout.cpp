@@ -1,9 +1,9 @@
 #include "setup/WizardLayout.h"
 
-#include "backup/frame/ControlFactory.h"
-#include "backup/frame/Language.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/SpecialFolders.h"
+#include "backup/skin/ControlFactory.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "setup/MainWin.h"
 
 namespace setup {

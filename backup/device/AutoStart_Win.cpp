@@ -2,14 +2,14 @@
 
 #include "backup/engine/JobControl.h"
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/ControlFactory.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/SkinBox.h"
 #include "backup/frame/Startup.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/TextFormat.h"
+#include "backup/skin/ControlFactory.h"
+#include "backup/skin/ResourceLoaders.h"
+#include "backup/skin/SkinBox.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // TAutoStartForm: the countdown before an automatic Easy Backup to a connected drive. It counts
 // the seconds down, then rescans and starts the backup, and stays up as that run's progress view.
 
-#include "backup/frame/SkinButton.h"
-#include "backup/frame/UiNames.h"
+#include "backup/skin/SkinButton.h"
+#include "backup/skin/UiNames.h"
 
 #include <string>
 

@@ -1,12 +1,12 @@
 #include "backup/device/ButtonPoll.h"
 
-#include "backup/device/BridgeChip.h"
-#include "backup/device/BridgeCommands.h"
 #include "backup/device/TriggerFunction.h"
-#include "backup/frame/Language.h"
+#include "backup/device/drive/BridgeChip.h"
+#include "backup/device/drive/BridgeCommands.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/TextFormat.h"
 #include "ui/windows.h"
 
 namespace {

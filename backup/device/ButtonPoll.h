@@ -1,7 +1,7 @@
 #pragma once
 // The push button of the external drives: its state sits in the bridge chip and is polled.
 
-#include "backup/device/DeviceRecords.h"
+#include "backup/device/drive/DeviceRecords.h"
 
 #include <string>
 

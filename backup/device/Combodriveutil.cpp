@@ -2,12 +2,12 @@
 
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/ListFiles.h"
-#include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/EasyCategoryRows.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/SettingsPaths.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SettingsPaths.h"
+#include "backup/frame/base/TextFormat.h"
+#include "backup/skin/ResourceLoaders.h"
 
 #include <optional>
 

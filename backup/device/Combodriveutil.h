@@ -3,7 +3,7 @@
 // selectors. A missing settings file or a line that does not parse leaves what was there; a
 // filler that selects an item copies its text into the selector's edit.
 
-#include "backup/device/DeviceRecords.h"
+#include "backup/device/drive/DeviceRecords.h"
 #include "backup/frame/MainWin.h"
 
 #include <string>

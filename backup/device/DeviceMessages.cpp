@@ -1,9 +1,9 @@
 #include "backup/device/DeviceMessages.h"
 
 #include "backup/device/AutoStart_Win.h"
-#include "backup/device/DiskDriver.h"
-#include "backup/device/Driveviewutil.h"
 #include "backup/device/ShellChanges.h"
+#include "backup/device/drive/DiskDriver.h"
+#include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/InterruptMarker.h"
 #include "backup/engine/JobControl.h"
 #include "backup/frame/MainWin.h"

@@ -2,10 +2,10 @@
 
 #include "backup/device/ScheduleText.h"
 #include "backup/device/TriggerFunction.h"
-#include "backup/frame/Language.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SettingsPaths.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SettingsPaths.h"
+#include "backup/frame/base/TextFormat.h"
 #include "ui/windows.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "backup/device/SchMsgWin.h"
 
-#include "backup/frame/ControlFactory.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/TextFormat.h"
+#include "backup/skin/ControlFactory.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // TSchMsgForm: the notice before a scheduled backup. It counts down ten seconds from its
 // construction and then accepts on its own, unless a button closes it first.
 
-#include "backup/frame/SkinBox.h"
+#include "backup/skin/SkinBox.h"
 
 class TSchMsgForm : public TSkinBoxForm {
 public:

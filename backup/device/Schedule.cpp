@@ -5,10 +5,10 @@
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/ProgressPanel.h"
-#include "backup/frame/Language.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SettingsPaths.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SettingsPaths.h"
+#include "backup/frame/base/TextFormat.h"
 #include "platform/clock.h"
 
 #include <tuple>

@@ -1,7 +1,7 @@
 #include "backup/device/ScheduleText.h"
 
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/base/Language.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "backup/device/TriggerFunction.h"
 
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/base/Language.h"
 
 #include <utility>
 

@@ -3,8 +3,8 @@
 // days with runs of the source PC (Easy runs from the PC's run history on the Easy Restore page,
 // Manual run folders otherwise); a marked day lists its runs and a run becomes the choice.
 
-#include "backup/frame/SkinButton.h"
-#include "backup/frame/UiNames.h"
+#include "backup/skin/SkinButton.h"
+#include "backup/skin/UiNames.h"
 
 #include <array>
 #include <string>

@@ -4,8 +4,8 @@
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/frame/EasyCategoryRows.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/EasyBackupPage.h"
 
 #include <algorithm>

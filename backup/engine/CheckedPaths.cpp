@@ -2,8 +2,8 @@
 
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/SourceTrees.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SettingsPaths.h"
 #include "platform/files.h"
 #include "ui/controls/tree_view.h"
 

@@ -2,9 +2,9 @@
 
 #include "backup/device/AutoStart_Win.h"
 #include "backup/engine/JobControl.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/TextFormat.h"
 #include "platform/clock.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "backup/engine/ContentNodePath.h"
 
 #include "backup/engine/RunPaths.h"
-#include "backup/frame/PathUtil.h"
+#include "backup/frame/base/PathUtil.h"
 #include "ui/controls/tree_view.h"
 
 std::u16string ContentNodePath(const ui::TTreeNode* node, const std::u16string& baseFolder)

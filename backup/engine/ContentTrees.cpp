@@ -7,7 +7,7 @@
 #include "backup/engine/RunPaths.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "platform/shell_namespace.h"
 #include "ui/controls/tree_view.h"
 

@@ -1,11 +1,11 @@
 #include "backup/engine/DiskCapacity.h"
 
-#include "backup/device/Driveviewutil.h"
+#include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/Categories.h"
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/JobControl.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/SpecialFolders.h"
 #include "backup/layout/EasyBackupPage.h"
 #include "ui/controls/label.h"
 

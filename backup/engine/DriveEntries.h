@@ -1,8 +1,8 @@
 #pragma once
 // Looking entries up and listing folders on a drive, for the restore, size and delete walks.
 
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/PathUtil.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/PathUtil.h"
 #include "platform/files.h"
 
 #include <string>

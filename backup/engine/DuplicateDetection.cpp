@@ -1,12 +1,12 @@
 #include "backup/engine/DuplicateDetection.h"
 
-#include "backup/device/Driveviewutil.h"
+#include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/RunPaths.h"
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/PathUtil.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/PathUtil.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 

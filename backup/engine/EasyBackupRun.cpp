@@ -14,10 +14,10 @@
 #include "backup/engine/InterruptMarker.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
-#include "backup/frame/AccessGrant.h"
-#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/base/AccessGrant.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/PathUtil.h"
+#include "backup/frame/base/PathUtil.h"
 #include "platform/clock.h"
 #include "ui/controls/label.h"
 

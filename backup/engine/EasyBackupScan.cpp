@@ -4,8 +4,8 @@
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/EasyTreeWalk.h"
 #include "backup/engine/JobControl.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/base/Language.h"
 #include "ui/controls/label.h"
 
 namespace {

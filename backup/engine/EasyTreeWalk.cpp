@@ -1,10 +1,10 @@
 #include "backup/engine/EasyTreeWalk.h"
 
-#include "backup/device/Driveviewutil.h"
+#include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/JobControl.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SpecialFolders.h"
 #include "platform/system.h"
 #include "platform/text.h"
 

@@ -3,7 +3,7 @@
 // counts is a file the run meets: system entries are skipped, the Windows, users, program-files
 // and program-data folders are never entered, nor is a linked folder.
 
-#include "backup/device/DeviceRecords.h"
+#include "backup/device/drive/DeviceRecords.h"
 #include "platform/files.h"
 
 #include <array>

@@ -2,11 +2,11 @@
 
 #include "backup/device/Combodriveutil.h"
 #include "backup/engine/SourceTrees.h"
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SpecialFolders.h"
 #include "backup/layout/FavoritesPage.h"
 #include "platform/shell_namespace.h"
 

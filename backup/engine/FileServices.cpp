@@ -5,9 +5,9 @@
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SpecialFolders.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SpecialFolders.h"
+#include "backup/frame/base/TextFormat.h"
 #include "ui/controls/label.h"
 #include "ui/controls/list_view.h"
 

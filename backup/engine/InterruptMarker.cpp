@@ -1,14 +1,14 @@
 #include "backup/engine/InterruptMarker.h"
 
-#include "backup/device/Driveviewutil.h"
+#include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ListFiles.h"
-#include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SettingsPaths.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SettingsPaths.h"
+#include "backup/frame/base/TextFormat.h"
 #include "ui/controls/string_list.h"
 
 #include <optional>

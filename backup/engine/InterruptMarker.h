@@ -3,7 +3,7 @@
 // the run's kind, its start time, from which the names of its run folders follow, and the drive
 // the run went to.
 
-#include "backup/device/DeviceRecords.h"
+#include "backup/device/drive/DeviceRecords.h"
 #include "platform/win_types.h"
 
 #include <string>

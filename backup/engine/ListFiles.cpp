@@ -2,10 +2,10 @@
 
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/DrivePathCheck.h"
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SettingsPaths.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SettingsPaths.h"
+#include "backup/frame/base/TextFormat.h"
 #include "platform/clock.h"
 
 #include <string>

@@ -11,7 +11,7 @@
 #include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/SpecialFolders.h"
 #include "platform/clock.h"
 #include "ui/controls/label.h"
 

@@ -1,6 +1,6 @@
 #include "backup/engine/OriSizeIndex.h"
 
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/TextFormat.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "backup/engine/ProgressPanel.h"
 
 #include "backup/engine/Clprocessnotify.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/TextFormat.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/TextFormat.h"
 #include "backup/layout/EnableStates.h"
 #include "backup/layout/WindowLayout.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "platform/clock.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/RunPaths.h"
-#include "backup/frame/PathUtil.h"
+#include "backup/frame/base/PathUtil.h"
 #include "ui/controls/string_list.h"
 
 #include <algorithm>

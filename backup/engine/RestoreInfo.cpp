@@ -1,6 +1,5 @@
 #include "backup/engine/RestoreInfo.h"
 
-#include "backup/device/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/DrivePathCheck.h"
@@ -8,7 +7,8 @@
 #include "backup/engine/JobControl.h"
 #include "backup/engine/RestoreSizes.h"
 #include "backup/engine/RunPaths.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/TextFormat.h"
 #include "ui/controls/label.h"
 
 #include <array>

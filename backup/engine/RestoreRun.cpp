@@ -2,7 +2,7 @@
 #include "backup/engine/Restore.h"
 #include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RunPaths.h"
-#include "backup/frame/PathUtil.h"
+#include "backup/frame/base/PathUtil.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/RunPaths.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/TextFormat.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "backup/engine/RunPaths.h"
 
 #include "backup/engine/ListFiles.h"
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/PathUtil.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/PathUtil.h"
 
 #include <algorithm>
 

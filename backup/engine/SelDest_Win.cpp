@@ -1,16 +1,16 @@
 #include "backup/engine/SelDest_Win.h"
 
 #include "backup/device/Combodriveutil.h"
-#include "backup/frame/ControlFactory.h"
 #include "backup/frame/FolderPicker.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/SkinBox.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/SpecialFolders.h"
 #include "backup/layout/LayoutHelpers.h"
-#include "backup/layout/RtlStyle.h"
 #include "backup/layout/SkinnedButton.h"
+#include "backup/skin/ControlFactory.h"
+#include "backup/skin/ResourceLoaders.h"
+#include "backup/skin/RtlStyle.h"
+#include "backup/skin/SkinBox.h"
 
 #include <memory>
 

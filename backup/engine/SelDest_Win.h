@@ -2,8 +2,8 @@
 // TSelDest_Form: the modal window in which the user chooses where a restore goes, back to each
 // file's original location or into one folder.
 
-#include "backup/frame/SkinButton.h"
-#include "backup/frame/UiNames.h"
+#include "backup/skin/SkinButton.h"
+#include "backup/skin/UiNames.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "backup/engine/JobControl.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "backup/engine/SourceTrees.h"
 
-#include "backup/device/Driveviewutil.h"
+#include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/DestRelativePath.h"
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/JobControl.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/SpecialFolders.h"
 #include "platform/shell_namespace.h"
 #include "platform/text.h"
 #include "ui/controls/tree_view.h"

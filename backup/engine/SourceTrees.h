@@ -4,7 +4,7 @@
 // open), the check states every check-box tree shares, the Manual Backup selection taken from the
 // ticks, folder changes applied in place, and the filler of the Favorites tree.
 
-#include "backup/device/DeviceRecords.h"
+#include "backup/device/drive/DeviceRecords.h"
 #include "backup/engine/BackupSelection.h"
 
 #include <string>

@@ -6,11 +6,11 @@
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RestoreSelection.h"
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/SettingsPaths.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/SettingsPaths.h"
+#include "backup/frame/base/TextFormat.h"
 #include "platform/files.h"
 
 namespace {

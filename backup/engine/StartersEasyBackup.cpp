@@ -6,8 +6,8 @@
 #include "backup/engine/EasyBackupScan.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/StartersCommon.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/EnableStates.h"
 
 namespace {

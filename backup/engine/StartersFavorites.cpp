@@ -6,11 +6,11 @@
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/StartersCommon.h"
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SpecialFolders.h"
 #include "backup/layout/EnableStates.h"
 
 namespace {

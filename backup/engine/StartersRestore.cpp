@@ -8,10 +8,10 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/RestoreSizes.h"
 #include "backup/engine/StartersCommon.h"
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/PathUtil.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/PathUtil.h"
 #include "backup/layout/EnableStates.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // TAboutForm: a small borderless window with the program's version and the legal texts of the
 // language table, shown modally and closed by a click anywhere on it.
 
-#include "backup/frame/UiNames.h"
+#include "backup/skin/UiNames.h"
 
 class TAboutForm : public TForm {
 public:

@@ -1,10 +1,10 @@
 #include "backup/frame/DebugInfo.h"
 
-#include "backup/frame/Language.h"
-#include "backup/frame/LanguageSetting.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/SysInfo.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/SysInfo.h"
+#include "backup/frame/base/TextFormat.h"
+#include "backup/skin/LanguageSetting.h"
+#include "backup/skin/ResourceLoaders.h"
 
 #include <optional>
 

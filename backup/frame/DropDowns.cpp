@@ -1,7 +1,7 @@
 #include "backup/frame/DropDowns.h"
 
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "ui/windows.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "backup/frame/Entry.h"
 
-#include "backup/frame/CommandLine.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/CommandLine.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "platform/ipc.h"
 #include "platform/text.h"
 #include "ui/windows.h"

@@ -1,11 +1,11 @@
 #include "backup/frame/FolderPicker.h"
 
 #include "backup/engine/DriveEntries.h"
-#include "backup/frame/ControlFactory.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/SkinBox.h"
-#include "backup/frame/SkinButton.h"
+#include "backup/frame/base/Language.h"
+#include "backup/skin/ControlFactory.h"
+#include "backup/skin/SkinBox.h"
+#include "backup/skin/SkinButton.h"
 #include "platform/files.h"
 
 #include <algorithm>

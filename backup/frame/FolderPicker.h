@@ -2,7 +2,7 @@
 // The program's folder chooser: a small modal window with a tree of drives and folders and the
 // buttons OK and Cancel, owned by the application object.
 
-#include "backup/frame/UiNames.h"
+#include "backup/skin/UiNames.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "backup/frame/Loading_Win.h"
 
-#include "backup/frame/ControlFactory.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/Startup.h"
+#include "backup/skin/ControlFactory.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

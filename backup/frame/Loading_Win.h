@@ -1,7 +1,7 @@
 #pragma once
 // TLoading_Form: the small window with a progress bar shown while the main window fills itself.
 
-#include "backup/frame/UiNames.h"
+#include "backup/skin/UiNames.h"
 
 class TLoading_Form : public TForm {
 public:

@@ -1,14 +1,14 @@
 #include "backup/frame/MainWin.h"
 
-#include "backup/device/Filelistwin.h"
 #include "backup/device/ShellChanges.h"
 #include "backup/engine/Clprocessnotify.h"
-#include "backup/frame/Language.h"
-#include "backup/frame/LanguageSetting.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/Navigation.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/frame/base/Filelistwin.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/skin/LanguageSetting.h"
 #include "platform/system.h"
 
 TMainForm* MainForm = nullptr;

@@ -1,12 +1,12 @@
 #pragma once
 // The backup application's main window and the one holder of its program state.
 
-#include "backup/device/DeviceRecords.h"
+#include "backup/device/drive/DeviceRecords.h"
 #include "backup/engine/BackupSelection.h"
 #include "backup/engine/CategorySizes.h"
 #include "backup/engine/Delete.h"
 #include "platform/win_types.h"
-#include "backup/frame/UiNames.h"
+#include "backup/skin/UiNames.h"
 
 #include <array>
 #include <memory>

@@ -9,8 +9,8 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"
 #include "backup/frame/RenewButton.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/layout/EnableStates.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // name, class, parent and the look every page keeps (stretched transparent images, transparent
 // fixed-size labels, panels without bevel, the font Arial). The layout code places them.
 
-#include "backup/frame/ControlFactory.h"
+#include "backup/skin/ControlFactory.h"
 #include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"

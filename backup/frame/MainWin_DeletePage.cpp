@@ -7,11 +7,11 @@
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersDelete.h"
 #include "backup/engine/RestoreSelection.h"
-#include "backup/frame/ControlFactory.h"
+#include "backup/skin/ControlFactory.h"
 #include "backup/frame/DeleteControls.h"
 #include "backup/frame/DropDowns.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

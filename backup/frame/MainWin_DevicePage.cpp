@@ -1,10 +1,10 @@
 // Page 2's drive picture: hover and press pictures over the drive, and safe removal of the first
 // external drive after the user agrees.
 
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "platform/devices.h"
 
 namespace {

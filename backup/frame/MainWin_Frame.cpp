@@ -1,13 +1,13 @@
 // The skinned frame of the main window: its creation at 640 x 480 and the handlers of the title
 // buttons, the drag strip, the size grip and the frame edges.
 
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/PathUtil.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/WindowLayout.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "platform/shell.h"
 #include "ui/windows.h"
 

@@ -2,11 +2,11 @@
 // program of its own, and a running job waits under the modal About window.
 
 #include "backup/frame/About_Win.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SpecialFolders.h"
 #include "platform/shell.h"
 #include "ui/windows.h"
 

@@ -4,8 +4,8 @@
 #include "backup/device/Hotkeys.h"
 #include "backup/device/Schedule.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/SettingsTabs.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

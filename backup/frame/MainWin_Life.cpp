@@ -1,12 +1,12 @@
 // The window's life: creation with the start path, activation, the close question and the close.
 
 #include "backup/device/ShellChanges.h"
-#include "backup/frame/CommandLine.h"
-#include "backup/frame/LanguageSetting.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/Startup.h"
+#include "backup/frame/base/CommandLine.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/skin/LanguageSetting.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -2,17 +2,17 @@
 // description, the group that unfolds in the menu and the work buttons the group offers.
 
 #include "backup/engine/ProgressPanel.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
 #include "backup/frame/Navigation.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/BackupPage.h"
 #include "backup/layout/DeletePage.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/RestorePage.h"
 #include "backup/layout/WindowLayout.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "backup/frame/ControlFactory.h"
 #include "backup/frame/DropDowns.h"
 #include "backup/frame/RestoreControls.h"
+#include "backup/skin/ControlFactory.h"
 
 #include <string>
 

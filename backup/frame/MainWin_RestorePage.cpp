@@ -10,15 +10,15 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/SelDest_Win.h"
 #include "backup/engine/SourceTrees.h"
-#include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/DropDowns.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/RenewButton.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/RestoreControls.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/layout/EnableStates.h"
 #include "backup/layout/LanguageStyles.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/skin/ResourceLoaders.h"
 
 #include <memory>
 

@@ -6,7 +6,7 @@
 #include "backup/frame/DropDowns.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/SettingsTabs.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/TextFormat.h"
 #include "backup/layout/ScheduleKindSwitch.h"
 
 void TMainForm::Time_Set_Reg_Radio_ImgClick(TObject*)

@@ -1,12 +1,12 @@
 // The settings pages' handlers: the option ticks, the device button's function and the tabs.
 
 #include "backup/device/Combodriveutil.h"
-#include "backup/device/Filelistwin.h"
 #include "backup/device/LaunchOptions.h"
 #include "backup/frame/DropDowns.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Filelistwin.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/TextFormat.h"
 #include "backup/layout/BackupSettingsPage.h"
 
 #include <algorithm>

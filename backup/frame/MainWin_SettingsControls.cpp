@@ -1,9 +1,9 @@
 // The controls of the general and backup settings pages and the bindings of their handlers.
 
-#include "backup/frame/ControlFactory.h"
 #include "backup/frame/DropDowns.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/SettingsControls.h"
+#include "backup/skin/ControlFactory.h"
 
 namespace {
 

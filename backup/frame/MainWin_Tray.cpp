@@ -4,9 +4,9 @@
 
 #include "backup/engine/JobControl.h"
 #include "backup/engine/ProgressPanel.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/Startup.h"
+#include "backup/frame/base/Language.h"
 #include "ui/gfx/painter.h"
 #include "ui/windows.h"
 

@@ -3,7 +3,7 @@
 
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
 #include "backup/layout/DeletePage.h"
 #include "backup/layout/BackupSettingsPage.h"

@@ -3,12 +3,12 @@
 
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/ErrorText.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"
-#include "backup/frame/SkinButton.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/ErrorText.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/TextFormat.h"
+#include "backup/skin/SkinButton.h"
 
 namespace {
 

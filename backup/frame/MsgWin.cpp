@@ -1,9 +1,9 @@
 #include "backup/frame/MsgWin.h"
 
-#include "backup/frame/ControlFactory.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
+#include "backup/skin/ControlFactory.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // TMsgForm: the program's one message box, a small skinned window with an icon, a word-wrapped
 // text and up to three image buttons, shown modally. The presenters fill it and read MsgResult.
 
-#include "backup/frame/SkinBox.h"
+#include "backup/skin/SkinBox.h"
 
 class TMsgForm : public TSkinBoxForm {
 public:

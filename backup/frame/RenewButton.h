@@ -1,8 +1,8 @@
 #pragma once
 // The three-part Renew button of the Easy Backup and Easy Restore pages: its pictures per state.
 
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/UiNames.h"
+#include "backup/skin/ResourceLoaders.h"
+#include "backup/skin/UiNames.h"
 
 struct RenewSkins {
     int Left, Center, Right;

@@ -1,7 +1,7 @@
 #include "backup/frame/SettingsTabs.h"
 
 #include "backup/frame/DropDowns.h"
-#include "backup/frame/Language.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/HotkeyBlock.h"
 

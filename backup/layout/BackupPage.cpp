@@ -1,11 +1,11 @@
 #include "backup/layout/BackupPage.h"
 
 #include "backup/frame/EasyCategoryRows.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/EasyBackupPage.h"
 #include "backup/layout/ManualBackupTree.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

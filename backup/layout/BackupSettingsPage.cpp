@@ -1,15 +1,15 @@
 #include "backup/layout/BackupSettingsPage.h"
 
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/HotkeyBlock.h"
 #include "backup/layout/LaunchMethodBlock.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/ScheduleBlock.h"
 #include "backup/layout/SettingsTabBlocks.h"
 #include "backup/layout/UpdatePage.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "backup/layout/BlockControls.h"
 
-#include "backup/frame/ControlFactory.h"
+#include "backup/skin/ControlFactory.h"
 
 TImage* NewBlockImage(TMainForm& form, const std::string& name, TWinControl* parent)
 {

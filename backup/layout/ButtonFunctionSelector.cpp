@@ -1,8 +1,8 @@
 #include "backup/layout/ButtonFunctionSelector.h"
 
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/layout/LayoutHelpers.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The resting pictures of the main window's buttons, put back after any hover or press.
 
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
 #include "backup/frame/Navigation.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/SchedulePickers.h"
+#include "backup/skin/ResourceLoaders.h"
 
 #include <initializer_list>
 

@@ -1,10 +1,10 @@
 #include "backup/layout/CalendarLayout.h"
 
 #include "backup/engine/Calendar_Win.h"
-#include "backup/frame/Language.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/LayoutHelpers.h"
-#include "backup/layout/RtlStyle.h"
 #include "backup/layout/SkinnedButton.h"
+#include "backup/skin/RtlStyle.h"
 
 #include <tuple>
 

@@ -1,9 +1,9 @@
 #include "backup/layout/DeletePage.h"
 
 #include "backup/engine/RestoreSelection.h"
-#include "backup/frame/Language.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/LayoutHelpers.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

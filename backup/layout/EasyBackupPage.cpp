@@ -2,10 +2,10 @@
 
 #include "backup/engine/Capacity.h"
 #include "backup/frame/EasyCategoryRows.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/SkinnedButton.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/skin/ResourceLoaders.h"
 
 #include <span>
 

@@ -1,15 +1,15 @@
 #include "backup/layout/FavoritesPage.h"
 
 #include "backup/engine/SystemIcons.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/SkinTabs.h"
 #include "backup/layout/WindowLayout.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "backup/layout/GeneralSettingsPage.h"
 
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/LayoutHelpers.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "backup/layout/HotkeyBlock.h"
 
-#include "backup/frame/ControlFactory.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/BlockControls.h"
 #include "backup/layout/LayoutHelpers.h"
+#include "backup/skin/ControlFactory.h"
+#include "backup/skin/ResourceLoaders.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "backup/layout/LanguageStyles.h"
 
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/layout/RtlStyle.h"
+#include "backup/frame/base/Language.h"
+#include "backup/skin/RtlStyle.h"
 #include "ui/application.h"
 
 #include <initializer_list>

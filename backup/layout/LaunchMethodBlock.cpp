@@ -1,12 +1,12 @@
 #include "backup/layout/LaunchMethodBlock.h"
 
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/TextFormat.h"
 #include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/ButtonFunctionSelector.h"
 #include "backup/layout/LayoutHelpers.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

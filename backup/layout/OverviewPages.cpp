@@ -1,9 +1,9 @@
 #include "backup/layout/OverviewPages.h"
 
-#include "backup/frame/Language.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/PageLayout.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

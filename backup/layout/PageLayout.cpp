@@ -2,7 +2,7 @@
 
 #include "backup/device/TriggerFunction.h"
 #include "backup/frame/DebugInfo.h"
-#include "backup/frame/Language.h"
+#include "backup/frame/base/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/Navigation.h"

@@ -1,8 +1,8 @@
 #include "backup/layout/ProgressLayout.h"
 
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/frame/base/Language.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "backup/layout/RestorePage.h"
 
-#include "backup/frame/Language.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/frame/RestoreControls.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/RestoreTreePanel.h"
 #include "backup/layout/SkinnedButton.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

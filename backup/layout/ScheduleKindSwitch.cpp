@@ -2,9 +2,9 @@
 
 #include "backup/device/ScheduleFillers.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/TextFormat.h"
 #include "backup/layout/SchedulePickers.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "backup/layout/SkinTabs.h"
 
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/layout/LayoutHelpers.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The skinned three-part buttons of the pages: two end pictures and a stretched middle under a caption.
 
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/skin/ResourceLoaders.h"
 
 struct SkinnedButtonParts {
     TPanel* Panel;

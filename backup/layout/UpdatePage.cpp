@@ -1,8 +1,8 @@
 #include "backup/layout/UpdatePage.h"
 
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/SkinnedButton.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 

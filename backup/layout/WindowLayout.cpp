@@ -3,7 +3,7 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
 #include "backup/frame/Navigation.h"
-#include "backup/frame/ResourceLoaders.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
 #include "backup/layout/BackupPage.h"
 #include "backup/layout/DeletePage.h"

@@ -1,8 +1,8 @@
-#include "backup/device/DiskDriver.h"
-#include "backup/device/PassThrough.h"
-#include "backup/device/ProxyDriver.h"
-#include "backup/device/StorageQuery.h"
-#include "backup/frame/SysInfo.h"
+#include "backup/device/drive/DiskDriver.h"
+#include "backup/device/drive/PassThrough.h"
+#include "backup/device/drive/ProxyDriver.h"
+#include "backup/device/drive/StorageQuery.h"
+#include "backup/frame/base/SysInfo.h"
 #include "device_machine.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
-#include "backup/device/BridgeChip.h"
-#include "backup/device/Driveviewutil.h"
+#include "backup/device/drive/BridgeChip.h"
+#include "backup/device/drive/Driveviewutil.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 #include "device_machine.h"
 #include "platform/devices.h"
 #include "platform/sim/sim_state.h"

@@ -1,5 +1,5 @@
 #include "backup/engine/DuplicateDetection.h"
-#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 
 #include "engine_fixture.h"
 #include "platform/files.h"

@@ -3,7 +3,7 @@
 // Windows, Program Files and ProgramData folders, a system file and a linked folder; removable
 // drives E: and F: for the backups; the main window open on the fake clock.
 
-#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
 #include "platform/text.h"

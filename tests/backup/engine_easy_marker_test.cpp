@@ -1,7 +1,7 @@
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/InterruptMarker.h"
-#include "backup/frame/CommandLine.h"
-#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/base/CommandLine.h"
+#include "backup/frame/base/SettingsPaths.h"
 
 #include "engine_easy_machine.h"
 

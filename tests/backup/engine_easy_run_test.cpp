@@ -1,7 +1,7 @@
 #include "backup/engine/Container.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/base/SettingsPaths.h"
 
 #include "engine_easy_machine.h"
 #include "platform/clock.h"

@@ -1,5 +1,5 @@
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/SpecialFolders.h"
 
 #include "engine_fixture.h"
 #include "platform/files.h"

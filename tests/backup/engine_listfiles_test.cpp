@@ -1,7 +1,7 @@
-#include "backup/device/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/ListFiles.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 
 #include "engine_fixture.h"
 #include "platform/clock.h"

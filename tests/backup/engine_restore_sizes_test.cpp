@@ -1,6 +1,6 @@
 #include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RestoreSizes.h"
-#include "backup/frame/PathUtil.h"
+#include "backup/frame/base/PathUtil.h"
 #include "restore_fixture.h"
 #include "ui/controls/label.h"
 

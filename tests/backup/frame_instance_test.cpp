@@ -1,5 +1,5 @@
-#include "backup/frame/CommandLine.h"
 #include "backup/frame/Entry.h"
+#include "backup/frame/base/CommandLine.h"
 #include "platform/ipc.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "backup/frame/Language.h"
-#include "backup/frame/TextFormat.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/TextFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "backup/device/Hotkeys.h"
 #include "backup/frame/MsgWin.h"
-#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/base/SettingsPaths.h"
 #include "startup_fixture.h"
 #include "ui/windows.h"
 

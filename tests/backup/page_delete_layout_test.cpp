@@ -1,8 +1,8 @@
 // The delete panel as pages 7 and 8 at the window's minimum size, left to right and mirrored.
 
 #include "backup/engine/RestoreSelection.h"
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/Language.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/Language.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
 

@@ -4,7 +4,7 @@
 #include "backup/engine/ContentTrees.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/SourceTrees.h"
-#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
 

@@ -3,9 +3,9 @@
 
 #include "backup/device/Combodriveutil.h"
 #include "backup/engine/FileServices.h"
-#include "backup/frame/ErrorText.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/base/ErrorText.h"
+#include "backup/frame/base/SettingsPaths.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
 

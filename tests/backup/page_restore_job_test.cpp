@@ -5,9 +5,9 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/BackupDriveLayout.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MsgWin.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/Language.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
 

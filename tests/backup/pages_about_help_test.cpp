@@ -2,7 +2,7 @@
 
 #include "backup/frame/About_Win.h"
 #include "backup/frame/FolderPicker.h"
-#include "backup/frame/Language.h"
+#include "backup/frame/base/Language.h"
 #include "frame_fixture.h"
 
 #include <cstdlib>

@@ -2,8 +2,8 @@
 
 #include "backup/engine/ProgressPanel.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/ResourceLoaders.h"
 #include "backup/layout/EnableStates.h"
+#include "backup/skin/ResourceLoaders.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
 

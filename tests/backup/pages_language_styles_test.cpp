@@ -3,9 +3,9 @@
 
 #include "backup/device/Combodriveutil.h"
 #include "backup/engine/SelDest_Win.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/base/Language.h"
+#include "backup/frame/base/SettingsPaths.h"
 #include "frame_fixture.h"
 #include "ui/application.h"
 #include "ui/testing.h"

@@ -1,8 +1,8 @@
 // Pages 1 and 2: their places at the minimum size in both directions, the drive picture's safe
 // removal of the first external drive, and renderings of pages 1, 2 and 12.
 
-#include "backup/device/Driveviewutil.h"
-#include "backup/frame/Language.h"
+#include "backup/device/drive/Driveviewutil.h"
+#include "backup/frame/base/Language.h"
 #include "startup_fixture.h"
 
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The right-to-left style helpers change only their own extended-style bits.
 
-#include "backup/layout/RtlStyle.h"
+#include "backup/skin/RtlStyle.h"
 #include "ui/testing.h"
 #include "ui/widgets.h"
 

@@ -2,7 +2,7 @@
 // closed fast while other threads wake the loop, and the X server ending under a running backup.
 
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/base/SettingsPaths.h"
 #include "platform/files.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"

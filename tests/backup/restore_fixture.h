@@ -3,7 +3,7 @@
 // FileList_Repeat.ini through the engine's list writers) and a PC drive D: to restore to.
 
 #include "backup/engine/ListFiles.h"
-#include "backup/frame/BackupDriveLayout.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 #include "engine_fixture.h"
 #include "ui/controls/string_list.h"
 

@@ -8,8 +8,8 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/BackupDriveLayout.h"
 #include "backup/frame/MsgWin.h"
+#include "backup/frame/base/BackupDriveLayout.h"
 #include "platform/text.h"
 #include "trees_machine.h"
 

@@ -5,7 +5,7 @@
 #include "backup/device/SchMsgWin.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/frame/MsgWin.h"
-#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/base/SettingsPaths.h"
 #include "startup_fixture.h"
 
 namespace {

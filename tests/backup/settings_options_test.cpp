@@ -3,10 +3,10 @@
 // Startup shortcut.
 
 #include "backup/device/Combodriveutil.h"
-#include "backup/device/Filelistwin.h"
 #include "backup/frame/MainWin.h"
-#include "backup/frame/SettingsPaths.h"
-#include "backup/frame/SpecialFolders.h"
+#include "backup/frame/base/Filelistwin.h"
+#include "backup/frame/base/SettingsPaths.h"
+#include "backup/frame/base/SpecialFolders.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
 #include "platform/shell.h"

@@ -3,7 +3,7 @@
 // start is refused with the busy message and writes nothing.
 
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/Language.h"
+#include "backup/frame/base/Language.h"
 #include "platform/drive_job_lock.h"
 #include "platform/drives.h"
 #include "startup_fixture.h"

@@ -2,8 +2,8 @@
 // automatic starts use.
 
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/MsgWin.h"
+#include "backup/frame/base/Language.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
 #include "ui/windows.h"

@@ -3,7 +3,7 @@
 
 #include "backup/engine/Clprocessnotify.h"
 #include "backup/engine/ProgressPanel.h"
-#include "backup/frame/Language.h"
+#include "backup/frame/base/Language.h"
 #include "frame_fixture.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include "backup/device/AutoStart_Win.h"
 #include "backup/device/DeviceMessages.h"
 #include "backup/engine/SourceTrees.h"
-#include "backup/frame/Language.h"
 #include "backup/frame/Loading_Win.h"
+#include "backup/frame/base/Language.h"
 #include "startup_fixture.h"
 #include "ui/windows.h"
 

@@ -2,7 +2,7 @@
 // resume question.
 
 #include "backup/engine/InterruptMarker.h"
-#include "backup/frame/CommandLine.h"
+#include "backup/frame/base/CommandLine.h"
 #include "backup/frame/Loading_Win.h"
 #include "backup/frame/Startup.h"
 #include "backup/device/AutoStart_Win.h"

@@ -2,8 +2,8 @@
 
 #include "backup/engine/CheckedPaths.h"
 #include "backup/engine/DestRelativePath.h"
-#include "backup/frame/PathUtil.h"
-#include "backup/frame/SettingsPaths.h"
+#include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/SettingsPaths.h"
 #include "trees_machine.h"
 
 namespace {
