@@ -11,8 +11,6 @@
 #include "backup/skin/LanguageSetting.h"
 #include "platform/system.h"
 
-TMainForm* MainForm = nullptr;
-
 TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 {
     CreateControls();
