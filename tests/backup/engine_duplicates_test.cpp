@@ -39,7 +39,7 @@ protected:
         CloseHandle(file);
     }
     // A run that reached its end has its list files.
-    void Finish(const std::u16string& run) { drive.Write(run + u"\\OriSize.ini", {}); }
+    void Finish(const std::u16string& run) { drive.Write(run + u"\\OriSize.ini", ""); }
     void Collect()
     {
         std::array<std::u16string, 5> folders;

@@ -112,7 +112,7 @@ TEST_F(RestoreTest, ContainersAreDecodedAndOtherCasingIsCopiedUnchanged)
     const auto secret = enginetest::RandomBytes(70000, 7);
     drive.pc.Write(u"source.bin", secret);
     const std::u16string run = drive.Run(RunDrive::kManual, kFirst);
-    drive.backup.Write(std::u16string(RunDrive::kManual) + u"\\" + kFirst + u"\\D\\Keep\\x", {});
+    drive.backup.Write(std::u16string(RunDrive::kManual) + u"\\" + kFirst + u"\\D\\Keep\\x", "");
     DWORD error = 0;
     ASSERT_TRUE(CopyOneFile(drive.pc.Path(u"source.bin"), run + u"\\D\\Keep\\a.txt", COPY_ENCODE,
                             std::u16string(CONTAINER_PASS), nullptr, &error));

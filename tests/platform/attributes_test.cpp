@@ -1,16 +1,18 @@
 #include "platform/files.h"
-#include "temp_drive.h"
+#include "tests/support/temp_drive.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+
+using testsupport::TempDrive;
 
 using namespace platform;
 
 TEST(Attributes, SetBitsPersistAndReadBack)
 {
     TempDrive x(u'X');
-    x.WriteFile("docs/a.txt", "a");
+    x.Write("docs/a.txt", "a");
     const std::u16string file = x.Path(u"docs\\a.txt");
     const std::u16string folder = x.Path(u"docs");
     struct Case {
@@ -41,7 +43,7 @@ TEST(Attributes, SetBitsPersistAndReadBack)
 TEST(Attributes, StoredAsTextBesideThePermissionBits)
 {
     TempDrive x(u'X');
-    x.WriteFile("a.txt", "a");
+    x.Write("a.txt", "a");
     ASSERT_TRUE(SetFileAttributesW(x.Path(u"a.txt").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY |
                                                                   FILE_ATTRIBUTE_ARCHIVE));
     char text[16] = {};
@@ -59,7 +61,7 @@ TEST(Attributes, StoredAsTextBesideThePermissionBits)
 TEST(Attributes, NamesMatchWhateverTheirCase)
 {
     TempDrive x(u'X');
-    x.WriteFile("Docs/Report.TXT", "report");
+    x.Write("Docs/Report.TXT", "report");
     EXPECT_EQ(GetFileAttributesW(x.Path(u"DOCS\\report.txt").c_str()), FILE_ATTRIBUTE_ARCHIVE);
     const HANDLE file =
         CreateFileW(x.Path(u"docs\\REPORT.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -75,7 +77,7 @@ TEST(Attributes, NamesMatchWhateverTheirCase)
     EXPECT_TRUE(CreateDirectoryW(x.Path(u"docs\\New").c_str(), nullptr));
     EXPECT_EQ(GetFileAttributesW(x.Path(u"Docs\\new").c_str()), FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_TRUE(MoveFileExW(x.Path(u"DOCS\\report.txt").c_str(), x.Path(u"docs\\Report.txt").c_str(), 0));
-    EXPECT_EQ(x.ReadFile("Docs/Report.txt"), "report");
+    EXPECT_EQ(x.ReadText("Docs/Report.txt"), "report");
     EXPECT_TRUE(DeleteFileW(x.Path(u"docs\\report.TXT").c_str()));
     EXPECT_EQ(GetFileAttributesW(x.Path(u"Docs\\Report.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }

@@ -1,11 +1,13 @@
 #include "platform/files.h"
-#include "temp_drive.h"
+#include "tests/support/temp_drive.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <vector>
+
+using testsupport::TempDrive;
 
 using namespace platform;
 
@@ -49,7 +51,7 @@ protected:
 TEST_F(CopyTest, CopiesBytesTimeAndAttributesReportingEachChunk)
 {
     const std::string content = Pattern((3 << 20) + 17);
-    x.WriteFile("src/big.bin", content);
+    x.Write("src/big.bin", content);
     x.MakeFolder("dst");
     ASSERT_TRUE(SetFileAttributesW(x.Path(u"src\\big.bin").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
     const timespec times[2] = {{0, UTIME_OMIT}, {1'600'000'000, 123'456'700}};
@@ -58,7 +60,7 @@ TEST_F(CopyTest, CopiesBytesTimeAndAttributesReportingEachChunk)
     ProgressLog log;
     ASSERT_TRUE(CopyFileExW(x.Path(u"src\\big.bin").c_str(), x.Path(u"dst\\big.bin").c_str(), Record, &log, nullptr,
                             COPY_FILE_RESTARTABLE));
-    EXPECT_EQ(x.ReadFile("dst/big.bin"), content);
+    EXPECT_EQ(x.ReadText("dst/big.bin"), content);
     ASSERT_GE(log.calls.size(), 3u);
     EXPECT_EQ(log.calls.front(), std::make_pair(LONGLONG(content.size()), LONGLONG(0)));
     EXPECT_EQ(log.calls.back(), std::make_pair(LONGLONG(content.size()), LONGLONG(content.size())));
@@ -73,16 +75,16 @@ TEST_F(CopyTest, CopiesBytesTimeAndAttributesReportingEachChunk)
 
 TEST_F(CopyTest, EmptyFileReportsOnceWithTotalZero)
 {
-    x.WriteFile("empty.txt", "");
+    x.Write("empty.txt", "");
     ProgressLog log;
     ASSERT_TRUE(CopyFileExW(x.Path(u"empty.txt").c_str(), x.Path(u"copy.txt").c_str(), Record, &log, nullptr, 0));
     EXPECT_EQ(log.calls, (std::vector<std::pair<LONGLONG, LONGLONG>>{{0, 0}}));
-    EXPECT_EQ(x.ReadFile("copy.txt"), "");
+    EXPECT_EQ(x.ReadText("copy.txt"), "");
 }
 
 TEST_F(CopyTest, CancelOrStopLeavesNoDestination)
 {
-    x.WriteFile("src.bin", Pattern(3 << 20));
+    x.Write("src.bin", Pattern(3 << 20));
     for (const DWORD answer : {PROGRESS_CANCEL, PROGRESS_STOP}) {
         for (const DWORD atCall : {0u, 1u}) {
             ProgressLog log;
@@ -98,13 +100,13 @@ TEST_F(CopyTest, CancelOrStopLeavesNoDestination)
 
 TEST_F(CopyTest, FailedCopyKeepsTheExistingDestination)
 {
-    x.WriteFile("src.bin", Pattern(3 << 20));
-    x.WriteFile("dst.bin", "old");
+    x.Write("src.bin", Pattern(3 << 20));
+    x.Write("dst.bin", "old");
     ProgressLog log;
     log.answer = PROGRESS_CANCEL;
     log.answerAtCall = 2;
     EXPECT_FALSE(CopyFileExW(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), Record, &log, nullptr, 0));
-    EXPECT_EQ(x.ReadFile("dst.bin"), "old");
+    EXPECT_EQ(x.ReadText("dst.bin"), "old");
     EXPECT_EQ(EntriesIn(x.Host()), 2u);
 
     struct Case {
@@ -124,30 +126,30 @@ TEST_F(CopyTest, FailedCopyKeepsTheExistingDestination)
                                  c.flags))
             << c.name;
         EXPECT_EQ(GetLastError(), c.error) << c.name;
-        EXPECT_EQ(x.ReadFile("dst.bin"), "old") << c.name;
+        EXPECT_EQ(x.ReadText("dst.bin"), "old") << c.name;
     }
     ASSERT_TRUE(SetFileAttributesW(x.Path(u"dst.bin").c_str(), FILE_ATTRIBUTE_NORMAL));
     EXPECT_TRUE(CopyFileW(x.Path(u"src.bin").c_str(), x.Path(u"DST.BIN").c_str(), FALSE));
-    EXPECT_EQ(x.ReadFile("dst.bin"), Pattern(3 << 20));
+    EXPECT_EQ(x.ReadText("dst.bin"), Pattern(3 << 20));
     EXPECT_EQ(EntriesIn(x.Host()), 2u);
 }
 
 TEST_F(CopyTest, MoveReplacesAndCrossesFileSystems)
 {
-    x.WriteFile("a.txt", "a");
-    x.WriteFile("b.txt", "b");
+    x.Write("a.txt", "a");
+    x.Write("b.txt", "b");
     ASSERT_TRUE(MoveFileExW(x.Path(u"a.txt").c_str(), x.Path(u"b.txt").c_str(), MOVEFILE_REPLACE_EXISTING));
-    EXPECT_EQ(x.ReadFile("b.txt"), "a");
+    EXPECT_EQ(x.ReadText("b.txt"), "a");
     EXPECT_EQ(GetFileAttributesW(x.Path(u"a.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 
     struct stat here{}, shm{};
     if (::stat("/dev/shm", &shm) != 0 || (::stat(x.Host().c_str(), &here), here.st_dev == shm.st_dev)) {
         GTEST_SKIP() << "no second file system";
     }
-    TempDrive y(u'Y', "/dev/shm");
+    TempDrive y(u'Y', DRIVE_FIXED, "/dev/shm");
     EXPECT_FALSE(MoveFileExW(x.Path(u"b.txt").c_str(), y.Path(u"b.txt").c_str(), 0));
     EXPECT_EQ(GetLastError(), 17u);
     ASSERT_TRUE(MoveFileW(x.Path(u"b.txt").c_str(), y.Path(u"b.txt").c_str()));
-    EXPECT_EQ(y.ReadFile("b.txt"), "a");
+    EXPECT_EQ(y.ReadText("b.txt"), "a");
     EXPECT_EQ(GetFileAttributesW(x.Path(u"b.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }

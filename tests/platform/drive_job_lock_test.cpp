@@ -1,11 +1,13 @@
 #include "platform/drive_job_lock.h"
 
-#include "temp_drive.h"
+#include "tests/support/temp_drive.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
+
+using testsupport::TempDrive;
 
 namespace {
 

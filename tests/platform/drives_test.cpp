@@ -1,8 +1,10 @@
 #include "platform/drives.h"
 #include "platform/files.h"
-#include "temp_drive.h"
+#include "tests/support/temp_drive.h"
 
 #include <gtest/gtest.h>
+
+using testsupport::TempDrive;
 
 using namespace platform;
 
@@ -46,7 +48,7 @@ TEST(Drives, TableAnswersTypeLettersAndVolume)
     TempDrive x(u'X');
     Drive removable;
     removable.letter = u'y';
-    removable.hostFolder = x.Host("absent");
+    removable.hostFolder = x.Host("absent").string();
     removable.type = DRIVE_REMOVABLE;
     MountDrive(removable);
 

@@ -1,9 +1,11 @@
 #include "platform/files.h"
-#include "temp_drive.h"
+#include "tests/support/temp_drive.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+using testsupport::TempDrive;
 
 using namespace platform;
 
@@ -23,9 +25,9 @@ BOOL Succeeded(HANDLE handle)
 TEST(FileErrors, FailuresGiveTheWindowsErrorNumbers)
 {
     TempDrive x(u'X');
-    x.WriteFile("dir/file.txt", "data");
-    x.WriteFile("dir/locked.txt", "data");
-    x.WriteFile("readonly.txt", "data");
+    x.Write("dir/file.txt", "data");
+    x.Write("dir/locked.txt", "data");
+    x.Write("readonly.txt", "data");
     ::chmod(x.Host("readonly.txt").c_str(), 0444);
     x.MakeFolder("empty");
     const HANDLE held = CreateFileW(x.Path(u"dir\\locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -1,7 +1,9 @@
 #include "platform/files.h"
-#include "temp_drive.h"
+#include "tests/support/temp_drive.h"
 
 #include <gtest/gtest.h>
+
+using testsupport::TempDrive;
 
 using namespace platform;
 
@@ -53,6 +55,6 @@ TEST(FileIo, WriteSeekTruncateAndReadBack)
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
     CloseHandle(file);
-    EXPECT_EQ(x.ReadFile("f.bin"), "");
+    EXPECT_EQ(x.ReadText("f.bin"), "");
     EXPECT_EQ(GetFileAttributesW(path.c_str()), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
 }

@@ -1,9 +1,11 @@
 #include "platform/files.h"
-#include "temp_drive.h"
+#include "tests/support/temp_drive.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <vector>
+
+using testsupport::TempDrive;
 
 using namespace platform;
 
@@ -46,11 +48,11 @@ class WalkTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        x.WriteFile("dir/b.txt", "abc");
-        x.WriteFile("dir/A.txt", "");
+        x.Write("dir/b.txt", "abc");
+        x.Write("dir/A.txt", "");
         ASSERT_EQ(::truncate(x.Host("dir/A.txt").c_str(), 5LL << 30), 0);
-        x.WriteFile("dir/_under.txt", "u");
-        x.WriteFile("dir/sub/inner.txt", "inner");
+        x.Write("dir/_under.txt", "u");
+        x.Write("dir/sub/inner.txt", "inner");
         ASSERT_EQ(::symlink("sub", x.Host("dir/link").c_str()), 0);
     }
     TempDrive x{u'X'};
@@ -111,13 +113,13 @@ TEST_F(WalkTest, FolderLinkIsRemovedAsALinkOnly)
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
     EXPECT_TRUE(RemoveDirectoryW(x.Path(u"dir\\link").c_str()));
     EXPECT_EQ(GetFileAttributesW(x.Path(u"dir\\link").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(x.ReadFile("dir/sub/inner.txt"), "inner");
+    EXPECT_EQ(x.ReadText("dir/sub/inner.txt"), "inner");
 }
 
 TEST_F(WalkTest, NamesThatAreNotUtf8StayApartAndOpenUnderTheirOwnBytes)
 {
-    x.WriteFile("odd/report\xfe.doc", "first");
-    x.WriteFile("odd/report\xff.doc", "second");
+    x.Write("odd/report\xfe.doc", "first");
+    x.Write("odd/report\xff.doc", "second");
     const auto listed = Walk(x.Path(u"odd\\*.doc"));
     ASSERT_EQ(listed.size(), 2u);
     for (const auto& [name, content] : {std::pair{std::u16string(u"report\xdcfe.doc"), std::string("first")},
@@ -125,6 +127,6 @@ TEST_F(WalkTest, NamesThatAreNotUtf8StayApartAndOpenUnderTheirOwnBytes)
         EXPECT_NE(GetFileAttributesW(x.Path(u"odd\\" + name).c_str()), INVALID_FILE_ATTRIBUTES);
         EXPECT_TRUE(CopyFileW(x.Path(u"odd\\" + name).c_str(), x.Path(u"odd\\copy" + name).c_str(), TRUE));
     }
-    EXPECT_EQ(x.ReadFile("odd/copyreport\xfe.doc"), "first");
-    EXPECT_EQ(x.ReadFile("odd/copyreport\xff.doc"), "second");
+    EXPECT_EQ(x.ReadText("odd/copyreport\xfe.doc"), "first");
+    EXPECT_EQ(x.ReadText("odd/copyreport\xff.doc"), "second");
 }

@@ -1,0 +1,92 @@
+#include "tests/support/temp_drive.h"
+
+#include "platform/drives.h"
+#include "platform/text.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include <stdlib.h>
+
+namespace testsupport {
+
+Below::Below(std::u16string_view windowsPath) : host(platform::ToUtf8(std::u16string(windowsPath)))
+{
+    std::replace(host.begin(), host.end(), '\\', '/');
+}
+
+TempDrive::TempDrive(char16_t letter, UINT type, const std::string& parent) : letter_(letter)
+{
+    std::string pattern = parent + "/drive-XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("mkdtemp failed");
+    }
+    host_ = pattern;
+    platform::Drive drive;
+    drive.letter = letter;
+    drive.hostFolder = host_;
+    drive.type = type;
+    drive.label = u"TEST";
+    drive.serial = 0x1234ABCD;
+    platform::MountDrive(drive);
+}
+
+TempDrive::~TempDrive()
+{
+    platform::UnmountDrive(letter_);
+    // Tests take rights away from files; give them back so that everything can be removed.
+    std::error_code ignored;
+    std::filesystem::permissions(host_, std::filesystem::perms::owner_all, ignored);
+    for (auto& entry : std::filesystem::recursive_directory_iterator(host_, ignored)) {
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, ignored);
+    }
+    std::filesystem::remove_all(host_, ignored);
+}
+
+std::u16string TempDrive::Path(std::u16string_view relative) const
+{
+    return std::u16string(1, letter_) + u":\\" + std::u16string(relative);
+}
+
+std::filesystem::path TempDrive::Host(const Below& relative) const
+{
+    return relative.host.empty() ? std::filesystem::path(host_) : std::filesystem::path(host_) / relative.host;
+}
+
+void TempDrive::Write(const Below& relative, std::string_view content) const
+{
+    const auto path = Host(relative);
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
+}
+
+void TempDrive::Write(const Below& relative, const std::vector<unsigned char>& bytes) const
+{
+    Write(relative, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+std::vector<unsigned char> TempDrive::Read(const Below& relative) const
+{
+    std::ifstream in(Host(relative), std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string TempDrive::ReadText(const Below& relative) const
+{
+    std::ifstream in(Host(relative), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool TempDrive::Exists(const Below& relative) const
+{
+    return std::filesystem::exists(Host(relative));
+}
+
+void TempDrive::MakeFolder(const Below& relative) const
+{
+    std::filesystem::create_directories(Host(relative));
+}
+
+}  // namespace testsupport
