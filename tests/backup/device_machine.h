@@ -2,6 +2,7 @@
 // A simulated machine for the drive tests: drive C: plus the drive and device lines given.
 
 #include "tests/platform/machine_fixture.h"
+#include "tests/support/machine_profile.h"
 
 #include <filesystem>
 #include <string>
@@ -14,11 +15,10 @@ protected:
         for (char letter : driveLetters) {
             std::filesystem::create_directories(folder_ + "/" + letter);
         }
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\narch = " + arch +
-                                 "\n[drive C]\nhost = c\n" + lines +
-                                 "\n[folders]\ndesktop = C:\\Users\\Alice\\Desktop\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Machine("arch = " + arch + "\n")
+                                                           .Folder("desktop", "C:\\Users\\Alice\\Desktop")
+                                                           .Add(lines)));
     }
 
     static std::string UsbDisk(char letter, const std::string& deviceLines)

@@ -1,5 +1,6 @@
 #include "backup/engine/DiskCapacity.h"
 #include "frame_fixture.h"
+#include "tests/support/machine_profile.h"
 
 #include <fstream>
 
@@ -24,10 +25,8 @@ protected:
     void SetUp() override
     {
         FrameMachine::SetUp();
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n[folders]\n"
-                                 "windows = C:\\Windows\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(
+            testsupport::StartMachine(folder_, testsupport::MachineProfile().Folder("windows", "C:\\Windows")));
     }
 };
 

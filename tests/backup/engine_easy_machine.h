@@ -7,6 +7,7 @@
 #include "frame_fixture.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "tests/support/machine_profile.h"
 #include "ui/controls/timer.h"
 
 #include <algorithm>
@@ -92,23 +93,20 @@ protected:
 
     void UseWindowsVersion(const std::string& windowsVersion)
     {
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\nwindows = " + windowsVersion +
-                                 "\n[drive C]\nhost = c\n"
-                                 "[drive E]\nhost = e\ntype = removable\n"
-                                 "[drive F]\nhost = f\ntype = removable\n"
-                                 "[folders]\n"
-                                 "desktop = C:\\Users\\Alice\\Desktop\n"
-                                 "documents = C:\\Users\\Alice\\Documents\n"
-                                 "pictures = C:\\Users\\Alice\\Pictures\n"
-                                 "music = C:\\Users\\Alice\\Music\n"
-                                 "videos = C:\\Users\\Alice\\Videos\n"
-                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n"
-                                 "localappdata = C:\\Users\\Alice\\AppData\\Local\n"
-                                 "windows = C:\\Windows\n"
-                                 "programfiles = C:\\Program Files\n"
-                                 "commonappdata = C:\\ProgramData\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Machine("windows = " + windowsVersion + "\n")
+                                                           .Drive('E', "type = removable\n")
+                                                           .Drive('F', "type = removable\n")
+                                                           .Folder("desktop", "C:\\Users\\Alice\\Desktop")
+                                                           .Folder("documents", "C:\\Users\\Alice\\Documents")
+                                                           .Folder("pictures", "C:\\Users\\Alice\\Pictures")
+                                                           .Folder("music", "C:\\Users\\Alice\\Music")
+                                                           .Folder("videos", "C:\\Users\\Alice\\Videos")
+                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
+                                                           .Folder("localappdata", "C:\\Users\\Alice\\AppData\\Local")
+                                                           .Folder("windows", "C:\\Windows")
+                                                           .Folder("programfiles", "C:\\Program Files")
+                                                           .Folder("commonappdata", "C:\\ProgramData")));
         ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\sys.doc", FILE_ATTRIBUTE_SYSTEM));
     }
 

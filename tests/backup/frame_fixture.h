@@ -8,6 +8,7 @@
 #include "platform/machine.h"
 #include "platform/registry.h"
 #include "platform/system.h"
+#include "tests/support/machine_profile.h"
 #include "ui/testing.h"
 
 #include <gtest/gtest.h>
@@ -25,11 +26,9 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         folder_ = pattern;
         std::filesystem::create_directories(folder_ + "/c/Users/Alice/AppData/Roaming");
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n[folders]\n"
-                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n"
-                                 "system = C:\\Windows\\System32\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
+                                                           .Folder("system", "C:\\Windows\\System32")));
     }
 
     void TearDown() override

@@ -6,6 +6,7 @@
 #include "backup/frame/base/Language.h"
 #include "frame_fixture.h"
 #include "platform/text.h"
+#include "tests/support/machine_profile.h"
 
 #include <fstream>
 #include <iterator>
@@ -22,12 +23,10 @@ protected:
         for (const char* dir : {"c/Users/Alice/AppData/Roaming", "c/Users/Alice/Favorites", "e"}) {
             std::filesystem::create_directories(Host(dir));
         }
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n"
-                                 "[drive E]\nhost = e\ntype = removable\n\n[folders]\n"
-                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n"
-                                 "favorites = C:\\Users\\Alice\\Favorites\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Drive('E', "type = removable\n")
+                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
+                                                           .Folder("favorites", "C:\\Users\\Alice\\Favorites")));
     }
 
     void OpenPageWithDriveE()

@@ -4,6 +4,7 @@
 #include "backup/frame/FolderPicker.h"
 #include "backup/frame/base/Language.h"
 #include "frame_fixture.h"
+#include "tests/support/machine_profile.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -19,11 +20,10 @@ protected:
         MainWindowMachine::SetUp();
         std::filesystem::create_directories(Host("c/Users/Alice/AppData/Roaming"));
         std::filesystem::create_directories(Host("c/Data/Photos/2024"));
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n[folders]\n"
-                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n"
-                                 "programfiles = C:\\Program Files\nprogramfilesx86 = C:\\Program Files\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
+                                                           .Folder("programfiles", "C:\\Program Files")
+                                                           .Folder("programfilesx86", "C:\\Program Files")));
     }
 
     TMainForm& form() { return *MainForm; }

@@ -12,6 +12,7 @@
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "tests/platform/machine_fixture.h"
+#include "tests/support/machine_profile.h"
 #include "ui/testing.h"
 
 #include <fstream>
@@ -34,14 +35,13 @@ protected:
         for (const char* dir : {"e", "f", "c/ProgramData/Startup", "c/Program Files"}) {
             std::filesystem::create_directories(Host(dir));
         }
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n"
-                                 "[drive E]\nhost = e\ntype = fixed\nbus = usb\n\n"
-                                 "[drive F]\nhost = f\ntype = fixed\nbus = usb\n\n"
-                                 "[folders]\nappdata = C:\\Users\\Alice\\AppData\\Roaming\n"
-                                 "commonstartup = C:\\ProgramData\\Startup\n"
-                                 "programfiles = C:\\Program Files\nprogramfilesx86 = C:\\Program Files\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Drive('E', "type = fixed\nbus = usb\n")
+                                                           .Drive('F', "type = fixed\nbus = usb\n")
+                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
+                                                           .Folder("commonstartup", "C:\\ProgramData\\Startup")
+                                                           .Folder("programfiles", "C:\\Program Files")
+                                                           .Folder("programfilesx86", "C:\\Program Files")));
     }
 
     void Restart()

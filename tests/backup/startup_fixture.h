@@ -4,6 +4,7 @@
 
 #include "frame_fixture.h"
 #include "platform/sim/sim_state.h"
+#include "tests/support/machine_profile.h"
 
 #include <fstream>
 
@@ -17,14 +18,12 @@ protected:
         std::filesystem::create_directories(Host("e"));
         std::filesystem::create_directories(Host("c/Users/Alice/Documents"));
         std::ofstream(Host("c/Users/Alice/Documents/Letter.doc")) << "Dear Bob";
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n"
-                                 "[drive E]\nhost = e\ntype = fixed\nbus = usb\nlabel = Backup\n\n"
-                                 "[folders]\nappdata = C:\\Users\\Alice\\AppData\\Roaming\n"
-                                 "documents = C:\\Users\\Alice\\Documents\n\n"
-                                 "[usbdisk E]\nchip = register\nbutton = released\n\n"
-                                 "[drivers]\nproxy = yes\ndiskdriver = no\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Drive('E', "type = fixed\nbus = usb\nlabel = Backup\n")
+                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
+                                                           .Folder("documents", "C:\\Users\\Alice\\Documents")
+                                                           .Add("[usbdisk E]\nchip = register\nbutton = released\n"
+                                                                "[drivers]\nproxy = yes\ndiskdriver = no\n")));
     }
 
     TMainForm& form() { return *MainForm; }

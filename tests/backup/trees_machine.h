@@ -6,6 +6,7 @@
 #include "backup/engine/SourceTrees.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
+#include "tests/support/machine_profile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -28,13 +29,12 @@ protected:
         Write("c/Data/Docs/b.txt", "bravo!");
         Write("c/Data/Pics/p.jpg", "picture");
         Write("c/Users/Alice/Desktop/d.txt", "desk");
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\nwindows = 6.1.7601\n"
-                                 "[drive C]\nhost = c\n[drive E]\nhost = e\ntype = removable\n[folders]\n"
-                                 "desktop = C:\\Users\\Alice\\Desktop\n"
-                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n"
-                                 "windows = C:\\Windows\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Machine("windows = 6.1.7601\n")
+                                                           .Drive('E', "type = removable\n")
+                                                           .Folder("desktop", "C:\\Users\\Alice\\Desktop")
+                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
+                                                           .Folder("windows", "C:\\Windows")));
         ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\Sys", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM));
         ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\Hidden", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN));
     }

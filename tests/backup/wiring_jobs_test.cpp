@@ -7,6 +7,7 @@
 #include "backup/frame/Startup.h"
 #include "backup/layout/PageLayout.h"
 #include "startup_fixture.h"
+#include "tests/support/machine_profile.h"
 
 namespace {
 
@@ -16,12 +17,10 @@ protected:
     {
         StartupMachine::SetUp();
         std::filesystem::create_directories(Host("f"));
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n\n[drive C]\nhost = c\n\n"
-                                 "[drive E]\nhost = e\ntype = fixed\nbus = usb\n\n"
-                                 "[drive F]\nhost = f\ntype = fixed\nbus = usb\n\n"
-                                 "[folders]\nappdata = C:\\Users\\Alice\\AppData\\Roaming\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Drive('E', "type = fixed\nbus = usb\n")
+                                                           .Drive('F', "type = fixed\nbus = usb\n")
+                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "machine_fixture.h"
 #include "platform/drive_notices.h"
 #include "platform/sim/sim_state.h"
+#include "tests/support/machine_profile.h"
 
 namespace {
 
@@ -9,10 +10,9 @@ using DriveWatcher = MachineFixture;
 TEST_F(DriveWatcher, ReportsTheLettersThatCameAndWentOnce)
 {
     std::filesystem::create_directories(folder_ + "/e");
-    const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n[drive C]\nhost = c\n"
-                             "[drive E]\nhost = e\ntype = fixed\nbus = usb\n[usbdisk E]\nchip = register\n";
-    std::string error;
-    ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+    ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                       .Drive('E', "type = fixed\nbus = usb\n")
+                                                       .Add("[usbdisk E]\nchip = register\n")));
     const std::string state = platform::sim::StateFolder(folder_);
     constexpr DWORD kE = 1u << 4;
     EXPECT_EQ(platform::DriveUnitMask(), (1u << 2) | kE);

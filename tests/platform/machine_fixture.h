@@ -2,6 +2,7 @@
 // A simulated machine in a temporary folder: drive C: at <folder>/c, a profile written from text.
 
 #include "platform/machine.h"
+#include "tests/support/machine_profile.h"
 
 #include <gtest/gtest.h>
 
@@ -48,12 +49,12 @@ protected:
     // A machine with drive C: and the given [machine] lines.
     void StartMachine(const std::string& machineLines = "")
     {
-        const std::string text = "[machine]\ncomputer = HOMEPC\nuser = Alice\n" + machineLines +
-                                 "\n[drive C]\nhost = c\n\n[folders]\ndesktop = C:\\Users\\Alice\\Desktop\n"
-                                 "windows = C:\\Windows\nsystem = C:\\Windows\\System32\n"
-                                 "commonstartup = C:\\ProgramData\\Startup\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
+                                                           .Machine(machineLines)
+                                                           .Folder("desktop", "C:\\Users\\Alice\\Desktop")
+                                                           .Folder("windows", "C:\\Windows")
+                                                           .Folder("system", "C:\\Windows\\System32")
+                                                           .Folder("commonstartup", "C:\\ProgramData\\Startup")));
     }
 
     std::string folder_;

@@ -7,6 +7,7 @@
 #include "platform/system.h"
 #include "setup/MainWin.h"
 #include "setup/SetupMsgWin.h"
+#include "tests/support/machine_profile.h"
 #include "ui/testing.h"
 
 #include <gtest/gtest.h>
@@ -42,18 +43,19 @@ protected:
                                    "c/ProgramData/Start Menu/Programs/Startup"}) {
             std::filesystem::create_directories(Host(folder));
         }
-        const std::string text = std::string("[machine]\ncomputer = HOMEPC\nuser = Alice\narch = x64\n") +
-                                 "admin = " + (options.admin ? "yes" : "no") + "\nlangid = " +
-                                 std::to_string(options.langId) +
-                                 "\n\n[drive C]\nhost = c\n\n[folders]\n"
-                                 "windows = C:\\Windows\nsystem = C:\\Windows\\System32\n"
-                                 "programfiles = C:\\Program Files\nprogramfilesx86 = C:\\Program Files (x86)\n"
-                                 "appdata = C:\\Users\\Alice\\AppData\\Roaming\n"
-                                 "commondesktop = C:\\Users\\Public\\Desktop\n"
-                                 "commonprograms = C:\\ProgramData\\Start Menu\\Programs\n"
-                                 "commonstartup = C:\\ProgramData\\Start Menu\\Programs\\Startup\n";
-        std::string error;
-        ASSERT_TRUE(platform::InitMachineFromText(folder_, text, error)) << error;
+        const std::string machine = std::string("arch = x64\nadmin = ") + (options.admin ? "yes" : "no") +
+                                    "\nlangid = " + std::to_string(options.langId) + "\n";
+        ASSERT_TRUE(testsupport::StartMachine(
+            folder_, testsupport::MachineProfile()
+                         .Machine(machine)
+                         .Folder("windows", "C:\\Windows")
+                         .Folder("system", "C:\\Windows\\System32")
+                         .Folder("programfiles", "C:\\Program Files")
+                         .Folder("programfilesx86", "C:\\Program Files (x86)")
+                         .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
+                         .Folder("commondesktop", "C:\\Users\\Public\\Desktop")
+                         .Folder("commonprograms", "C:\\ProgramData\\Start Menu\\Programs")
+                         .Folder("commonstartup", "C:\\ProgramData\\Start Menu\\Programs\\Startup")));
     }
 
     void OpenWizard()
