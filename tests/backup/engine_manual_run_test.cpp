@@ -6,6 +6,7 @@
 #include "backup/frame/MsgWin.h"
 #include "platform/clock.h"
 #include "trees_machine.h"
+#include "tests/support/shot_path.h"
 
 #include <cstdlib>
 #include <iterator>
@@ -69,12 +70,6 @@ TEST_F(ManualRun, NothingTickedIsRefusedAndThePageIsIdleAgain)
     EXPECT_FALSE(std::filesystem::exists(Host("e/Harbex_Solo+")));
 }
 
-std::string ShotPath(const char* name)
-{
-    const char* dir = std::getenv("HARBEX_SHOTS");
-    return (std::filesystem::path(dir != nullptr ? dir : ::testing::TempDir()) / name).string();
-}
-
 TEST_F(ManualRun, PageFourShowsTheTreeFromTheHeaderBarDownToTheArrow)
 {
     for (const int lang : {1033, 1025}) {
@@ -94,7 +89,7 @@ TEST_F(ManualRun, PageFourShowsTheTreeFromTheHeaderBarDownToTheArrow)
         EXPECT_EQ(Tree()->Width(), MainForm->Bac_Pan->Width() - 2);
         EXPECT_EQ(Tree()->Height(), arrowTop - 1 - 22);
         const std::string name = "manual_backup_" + std::to_string(lang) + ".png";
-        EXPECT_TRUE(ui::testing::RenderToPng(*MainForm, ShotPath(name.c_str())));
+        EXPECT_TRUE(ui::testing::RenderToPng(*MainForm, testsupport::ShotPath(name)));
         Close();
     }
 }

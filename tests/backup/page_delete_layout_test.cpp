@@ -5,6 +5,7 @@
 #include "backup/frame/base/Language.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
+#include "tests/support/shot_path.h"
 
 #include <cstdlib>
 
@@ -18,9 +19,7 @@ protected:
 
     void Render(const std::string& name)
     {
-        const char* dir = std::getenv("HARBEX_SHOTS");
-        const auto path = std::filesystem::path(dir != nullptr ? dir : ::testing::TempDir()) / name;
-        EXPECT_TRUE(ui::testing::RenderToPng(form(), path.string()));
+        EXPECT_TRUE(ui::testing::RenderToPng(form(), testsupport::ShotPath(name)));
     }
 
     // A drive with one Easy and one Manual run, shown in both trees with the first node open.

@@ -4,6 +4,7 @@
 #include "backup/frame/MainWin.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
+#include "tests/support/shot_path.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -49,13 +50,6 @@ void OpenEasyBackupPage()
     ASSERT_EQ(MainForm->Bac_Pan->Height(), 362);
 }
 
-// Renderings go where HARBEX_SHOTS points, for a person to look at; else to the test's temp folder.
-std::string RenderPath(const char* name)
-{
-    const char* dir = std::getenv("HARBEX_SHOTS");
-    return (std::filesystem::path(dir != nullptr ? dir : ::testing::TempDir()) / name).string();
-}
-
 TEST_F(EasyPageLayout, LeftToRightAtTheMinimumSize)
 {
     Open(1033);
@@ -83,7 +77,7 @@ TEST_F(EasyPageLayout, LeftToRightAtTheMinimumSize)
     EXPECT_FALSE(MainForm->BE_TotalCap_Check_Img->Visible());
     EXPECT_TRUE(MainForm->BE_Cap_Show_Oth_Lab->Visible());
     EXPECT_EQ(MainForm->BE_Cap_Bar_Doc_Img->Width(), 0);
-    EXPECT_TRUE(uit::RenderToPng(*MainForm, RenderPath("easy_backup_1033.png")));
+    EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("easy_backup_1033.png")));
 }
 
 TEST_F(EasyPageLayout, MirroredForTheLanguage1025)
@@ -106,7 +100,7 @@ TEST_F(EasyPageLayout, MirroredForTheLanguage1025)
         {"Bac_ArrowIcon_Img", (p - 26) / 2, 268, -1, -1},
     };
     ExpectBoxes(std::begin(boxes), std::end(boxes));
-    EXPECT_TRUE(uit::RenderToPng(*MainForm, RenderPath("easy_backup_1025.png")));
+    EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("easy_backup_1025.png")));
 }
 
 TEST_F(EasyPageLayout, ManualPageSharesThePanelWithoutTheRows)

@@ -4,6 +4,7 @@
 #include "backup/frame/MainWin.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
+#include "tests/support/shot_path.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -39,13 +40,6 @@ void OpenFavoritesPage()
     ASSERT_TRUE(MainForm->App_Fav_Pan->Visible());
     ASSERT_EQ(MainForm->App_Fav_Pan->Width(), 396);
     ASSERT_EQ(MainForm->App_Fav_Pan->Height(), 362);
-}
-
-// Renderings go where HARBEX_SHOTS points, for a person to look at; else to the test's temp folder.
-std::string RenderPath(const std::string& name)
-{
-    const char* dir = std::getenv("HARBEX_SHOTS");
-    return (std::filesystem::path(dir != nullptr ? dir : ::testing::TempDir()) / name).string();
 }
 
 void ExpectGroupsShown(bool backupTab)
@@ -86,7 +80,7 @@ TEST_F(FavoritesPageLayout, BothTabsLeftToRight)
                 "backup tab");
     EXPECT_EQ(SkinOf(MainForm->AFT_Bac_BK_Center_Img), 23071);
     EXPECT_EQ(SkinOf(MainForm->AFT_Res_BK_Center_Img), 23072);
-    EXPECT_TRUE(uit::RenderToPng(*MainForm, RenderPath("favorites_backup_1033.png")));
+    EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("favorites_backup_1033.png")));
 
     uit::Click(*MainForm->AFT_Res_Lab);
     EXPECT_EQ(MainForm->FavoritesRestoreTab, 1);
@@ -105,7 +99,7 @@ TEST_F(FavoritesPageLayout, BothTabsLeftToRight)
     EXPECT_EQ(MainForm->AF_PC_Sel_Pan->Left() + MainForm->AF_PC_Sel_Pan->Width(), 389);
     EXPECT_EQ(SkinOf(MainForm->AFT_Bac_BK_Center_Img), 23072);
     EXPECT_EQ(SkinOf(MainForm->AFT_Res_BK_Center_Img), 23071);
-    EXPECT_TRUE(uit::RenderToPng(*MainForm, RenderPath("favorites_restore_1033.png")));
+    EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("favorites_restore_1033.png")));
 
     uit::Click(*MainForm->AFT_Bac_Lab);
     EXPECT_EQ(MainForm->FavoritesRestoreTab, 0);
@@ -128,7 +122,7 @@ TEST_F(FavoritesPageLayout, MirroredForTheLanguage1025)
                  {"AF_Tree_BK_Lab", 3, 43, 390, 215},
                  {"AF_Tree", 4, 44, 388, 213}},
                 "backup tab");
-    EXPECT_TRUE(uit::RenderToPng(*MainForm, RenderPath("favorites_backup_1025.png")));
+    EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("favorites_backup_1025.png")));
 
     uit::Click(*MainForm->AFT_Res_Lab);
     const TLabel* title = MainForm->AF_PC_Sel_Title_Lab;
@@ -138,7 +132,7 @@ TEST_F(FavoritesPageLayout, MirroredForTheLanguage1025)
     EXPECT_EQ(MainForm->AF_PC_Sel_Btn_Img->Left(), 0);
     EXPECT_EQ(MainForm->AF_PC_Show_Edit->Left(), 16);
     ExpectBoxes({{"AF_Bro_Tag_IE_Pan", 263, 53, 130, 20}, {"AF_Tree_BK_Lab", 3, 72, 390, 250}}, "restore tab");
-    EXPECT_TRUE(uit::RenderToPng(*MainForm, RenderPath("favorites_restore_1025.png")));
+    EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("favorites_restore_1025.png")));
 }
 
 // The work button is the shown page's: a tab switch elsewhere leaves its caption alone.

@@ -1,6 +1,7 @@
 // The restore panel as pages 5 and 6 at the window's minimum size, left to right and mirrored.
 
 #include "frame_fixture.h"
+#include "tests/support/shot_path.h"
 
 #include <cstdlib>
 
@@ -14,9 +15,7 @@ protected:
 
     void Render(const std::string& name)
     {
-        const char* dir = std::getenv("HARBEX_SHOTS");
-        const auto path = std::filesystem::path(dir != nullptr ? dir : ::testing::TempDir()) / name;
-        EXPECT_TRUE(ui::testing::RenderToPng(form(), path.string()));
+        EXPECT_TRUE(ui::testing::RenderToPng(form(), testsupport::ShotPath(name)));
     }
 };
 

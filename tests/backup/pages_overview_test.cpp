@@ -4,6 +4,7 @@
 #include "backup/device/drive/Driveviewutil.h"
 #include "backup/frame/base/Language.h"
 #include "startup_fixture.h"
+#include "tests/support/shot_path.h"
 
 #include <cstdlib>
 
@@ -155,13 +156,6 @@ TEST_F(PagesOverview, WithoutAnExternalDriveThePictureDoesNothing)
     EXPECT_EQ(ExternalDrivesNow(), 1);
 }
 
-// Renderings go where HARBEX_SHOTS points, for a person to look at; else to the test's temp folder.
-std::string RenderPath(const std::string& name)
-{
-    const char* dir = std::getenv("HARBEX_SHOTS");
-    return (std::filesystem::path(dir != nullptr ? dir : ::testing::TempDir()) / name).string();
-}
-
 TEST_F(PagesOverview, RendersPagesOneTwoAndTwelveInBothDirections)
 {
     for (const int langId : {1033, 1025}) {
@@ -179,7 +173,7 @@ TEST_F(PagesOverview, RendersPagesOneTwoAndTwelveInBothDirections)
             uit::Click(*(form().*s.sub));
             ASSERT_EQ(form().CurrentPage, s.page);
             const std::string name = "page" + std::to_string(s.page) + "_" + std::to_string(langId) + ".png";
-            EXPECT_TRUE(uit::RenderToPng(form(), RenderPath(name))) << name;
+            EXPECT_TRUE(uit::RenderToPng(form(), testsupport::ShotPath(name))) << name;
         }
         Close();
     }

@@ -1,6 +1,7 @@
 // The Hotkey and Schedule tabs of the backup settings page in both directions.
 
 #include "frame_fixture.h"
+#include "tests/support/shot_path.h"
 
 #include <cstdlib>
 
@@ -20,9 +21,7 @@ protected:
 
     void Render(const std::string& name)
     {
-        const char* dir = std::getenv("HARBEX_SHOTS");
-        const std::string folder = dir != nullptr ? std::string(dir) + "/" : ::testing::TempDir();
-        EXPECT_TRUE(uit::RenderToPng(*MainForm, folder + name));
+        EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath(name)));
     }
 };
 

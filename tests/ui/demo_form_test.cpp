@@ -4,6 +4,7 @@
 #include "ui/backends/sdl_backend.h"
 #include "ui/gfx/font.h"
 #include "ui/loop/message_loop.h"
+#include "tests/support/shot_path.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,7 @@
 using namespace ui;
 using ui::testing::DemoForm;
 
-namespace {
-
-// Where the renderings go: $HARBEX_SHOTS when set (for people to look at), else the temp folder.
-std::string ShotPath(const std::string& name)
-{
-    const char* dir = std::getenv("HARBEX_SHOTS");
-    return (std::filesystem::path(dir != nullptr ? dir : ::testing::TempDir()) / name).string();
-}
-
-}  // namespace
+using testsupport::ShotPath;
 
 TEST(DemoForm, RunsHeadlessClickedAnsweredAndRendered)
 {
