@@ -7,11 +7,11 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/MsgWin.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
+#include "tests/support/box_answers.h"
 #include "ui/controls/string_list.h"
 
 #include <fstream>
@@ -62,24 +62,11 @@ protected:
     // message recorded. The result panel is closed afterwards.
     std::vector<std::u16string> RunOk(int page)
     {
-        messages_.clear();
-        if (!answering_) {
-            answering_ = true;
-            answer_ = [this](ui::TForm& box) {
-                if (auto* msg = dynamic_cast<TMsgForm*>(&box)) {
-                    messages_.push_back(msg->Msg_Lab->Caption());
-                    msg->LB_Btn_LabClick(nullptr);
-                } else {
-                    box.Close();
-                }
-                ui_.AnswerNextModal(answer_);
-            };
-            ui_.AnswerNextModal(answer_);
-        }
+        boxes_.Answer(testsupport::BoxAnswers::Button::Left);
         form().CurrentPage = page;
         RunPageOperation(form());
         ClosePanel();
-        return messages_;
+        return boxes_.Messages();
     }
 
     void ClosePanel()
@@ -130,9 +117,7 @@ protected:
         return files;
     }
 
-    std::function<void(ui::TForm&)> answer_;
-    bool answering_ = false;
-    std::vector<std::u16string> messages_;
+    testsupport::BoxAnswers boxes_{ui_};
 };
 
 TEST_F(HostileDrive, RepeatLinesThatClimbOutAreRefusedWhateverTheirSeparator)
@@ -225,7 +210,7 @@ TEST_F(HostileDrive, DeleteRemovesLinksAsLinksAndNeverJoinsANameThatHoldsABacksl
     ui_.Advance(20000);
 
     // The odd name stays, so its run cannot go: the user is told.
-    EXPECT_EQ(messages_, (std::vector<std::u16string>{LookupText(*form().LangTable, 20102),
+    EXPECT_EQ(boxes_.Messages(), (std::vector<std::u16string>{LookupText(*form().LangTable, 20102),
                                                       LookupText(*form().LangTable, 20138)}));
     EXPECT_EQ(Read(drive.Host(oldData).string() + "/" + platform::ToUtf8(climbing)), "odd");
     EXPECT_EQ(Read(drive.Host(newData + u"b.txt")), "beta");

@@ -4,12 +4,12 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/MsgWin.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
 #include "platform/drive_job_lock.h"
+#include "tests/support/box_answers.h"
 
 #include <fstream>
 #include <iterator>
@@ -59,25 +59,11 @@ protected:
     // one (No) and its message recorded. The answer stays armed for the boxes of later calls.
     std::vector<std::u16string> RunOk(int page, bool yes = true)
     {
-        messages_.clear();
-        yes_ = yes;
-        if (!answering_) {
-            answering_ = true;
-            answer_ = [this](ui::TForm& box) {
-                if (auto* msg = dynamic_cast<TMsgForm*>(&box)) {
-                    messages_.push_back(msg->Msg_Lab->Caption());
-                    yes_ ? msg->LB_Btn_LabClick(nullptr) : msg->RB_Btn_LabClick(nullptr);
-                } else {
-                    box.Close();
-                }
-                ui_.AnswerNextModal(answer_);
-            };
-            ui_.AnswerNextModal(answer_);
-        }
+        boxes_.Answer(yes ? testsupport::BoxAnswers::Button::Left : testsupport::BoxAnswers::Button::Right);
         form().CurrentPage = page;
         RunPageOperation(form());
         ClosePanelIfShown();
-        return messages_;
+        return boxes_.Messages();
     }
 
     std::u16string Text(int id) { return LookupText(*form().LangTable, id); }
@@ -95,10 +81,7 @@ protected:
         PropagateNodeCheck(node);
     }
 
-    std::function<void(ui::TForm&)> answer_;
-    bool answering_ = false;
-    bool yes_ = true;
-    std::vector<std::u16string> messages_;
+    testsupport::BoxAnswers boxes_{ui_};
 };
 
 TEST_F(DeleteJob, FirstEasyRunGoesAfterTheCountdownAndTheSecondStillRestores)
@@ -173,9 +156,9 @@ TEST_F(DeleteJob, DeleteWaitsForNoOtherJobOnTheDrive)
     const platform::DriveJobLock other(u"E:\\");
     ASSERT_EQ(other.error(), 0u);
     EXPECT_EQ(RunOk(7), std::vector<std::u16string>{Text(20102)});
-    messages_.clear();
+    boxes_.Forget();
     ui_.Advance(20000);
-    EXPECT_EQ(messages_, std::vector<std::u16string>{Text(20210)});
+    EXPECT_EQ(boxes_.Messages(), std::vector<std::u16string>{Text(20210)});
     EXPECT_TRUE(std::filesystem::exists(DocumentRun(drive, kFirstStamp)));
     EXPECT_EQ(form().Idle, 1);
     EXPECT_EQ(form().MayClose, 1);

@@ -5,11 +5,11 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/MsgWin.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
 #include "engine_fixture.h"
 #include "frame_fixture.h"
+#include "tests/support/box_answers.h"
 
 #include <fstream>
 #include <iterator>
@@ -26,19 +26,11 @@ protected:
     // The answer stays armed between runs, so it writes into the fixture.
     std::vector<std::u16string> RunOk(int page)
     {
-        messages_.clear();
-        answer_ = [this](ui::TForm& box) {
-            if (auto* msg = dynamic_cast<TMsgForm*>(&box)) {
-                messages_.push_back(msg->Msg_Lab->Caption());
-            }
-            box.Close();
-            ui_.AnswerNextModal(answer_);
-        };
-        ui_.AnswerNextModal(answer_);
+        boxes_.Answer(testsupport::BoxAnswers::Button::Close);
         form().CurrentPage = page;
         RunPageOperation(form());
         CloseProgressPanelIfShown();
-        return messages_;
+        return boxes_.Messages();
     }
 
     void CloseProgressPanelIfShown()
@@ -64,8 +56,7 @@ protected:
 
     std::u16string Text(int id) { return LookupText(*form().LangTable, id); }
 
-    std::vector<std::u16string> messages_;
-    std::function<void(ui::TForm&)> answer_;
+    testsupport::BoxAnswers boxes_{ui_};
 };
 
 TEST_F(RestoreJob, EasyBackupComesBackToItsPlaceAndIntoAFolder)

@@ -8,9 +8,9 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
-#include "backup/frame/MsgWin.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "platform/text.h"
+#include "tests/support/box_answers.h"
 #include "trees_machine.h"
 
 #include <map>
@@ -93,11 +93,11 @@ protected:
     {
         ui_.Clock().SetLocalTime(at);
         CheckNodeOnPath(Tree(), nullptr, u"C:\\Work");
-        AnswerEveryBox();
+        boxes_.Answer(testsupport::BoxAnswers::Button::Close);
         StartManualBackup(*MainForm, u"E:\\");
         ClosePanel();
         EXPECT_EQ(MainForm->FailedFiles->Count(), 0);
-        EXPECT_TRUE(boxes_.empty()) << platform::ToUtf8(boxes_.front());
+        EXPECT_TRUE(boxes_.Messages().empty()) << platform::ToUtf8(boxes_.Messages().front());
     }
 
     // Restores one run, whole, into a folder or (empty folder) to the original place.
@@ -113,12 +113,12 @@ protected:
         PropagateNodeCheck(run);
         MainForm->RestoreToOriginal = folder.empty() ? 1 : 0;
         MainForm->Res_Dest_Edit->SetText(folder);
-        AnswerEveryBox();
+        boxes_.Answer(testsupport::BoxAnswers::Button::Close);
         MainForm->CurrentPage = 6;
         RunPageOperation(*MainForm);
         ClosePanel();
         EXPECT_EQ(MainForm->FailedFiles->Count(), 0);
-        EXPECT_TRUE(boxes_.empty()) << platform::ToUtf8(boxes_.front());
+        EXPECT_TRUE(boxes_.Messages().empty()) << platform::ToUtf8(boxes_.Messages().front());
     }
 
     // The restored copy of C:\Work inside a destination folder.
@@ -132,19 +132,6 @@ protected:
         return {};
     }
 
-    void AnswerEveryBox()
-    {
-        boxes_.clear();
-        answer_ = [this](ui::TForm& box) {
-            if (auto* msg = dynamic_cast<TMsgForm*>(&box)) {
-                boxes_.push_back(msg->Msg_Lab->Caption());
-            }
-            box.Close();
-            ui_.AnswerNextModal(answer_);
-        };
-        ui_.AnswerNextModal(answer_);
-    }
-
     void ClosePanel()
     {
         if (MainForm->Progress_Pan->Visible()) {
@@ -152,8 +139,7 @@ protected:
         }
     }
 
-    std::vector<std::u16string> boxes_;
-    std::function<void(ui::TForm&)> answer_;
+    testsupport::BoxAnswers boxes_{ui_};
 };
 
 TEST_P(RoundTrip, BothRunsComeBackIntoFoldersAndToTheirPlace)
