@@ -12,6 +12,7 @@
 #include "engine_fixture.h"
 #include "frame_fixture.h"
 #include "tests/support/box_answers.h"
+#include "tests/support/file_tree.h"
 #include "ui/controls/string_list.h"
 
 #include <fstream>
@@ -19,6 +20,9 @@
 #include <map>
 
 namespace {
+
+using testsupport::ReadText;
+using testsupport::WriteText;
 
 using frametest::MainWindowMachine;
 
@@ -34,18 +38,6 @@ protected:
     }
 
     TMainForm& form() { return *MainForm; }
-
-    static void Write(const std::filesystem::path& path, const std::string& content)
-    {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << content;
-    }
-
-    static std::string Read(const std::filesystem::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
 
     static std::u16string Manual() { return u"Harbex_Solo+\\" + PcFolderName() + u"\\Manual\\"; }
 
@@ -105,29 +97,17 @@ protected:
         return codes;
     }
 
-    // Every regular file below the host folder, by its path relative to it.
-    static std::map<std::string, std::string> FilesBelow(const std::filesystem::path& folder)
-    {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-            if (entry.is_regular_file() && !entry.is_symlink()) {
-                files[std::filesystem::relative(entry.path(), folder).string()] = Read(entry.path());
-            }
-        }
-        return files;
-    }
-
     testsupport::BoxAnswers boxes_{ui_};
 };
 
 TEST_F(HostileDrive, RepeatLinesThatClimbOutAreRefusedWhateverTheirSeparator)
 {
     enginetest::TempDrive drive(u'E', 2);
-    Write(drive.Host(Manual() + kOld + u"\\C\\Data\\old.txt"), "old");
-    Write(drive.Host(Manual() + kNew + u"\\C\\Data\\notes.txt"), "notes");
+    WriteText(drive.Host(Manual() + kOld + u"\\C\\Data\\old.txt"), "old");
+    WriteText(drive.Host(Manual() + kNew + u"\\C\\Data\\notes.txt"), "notes");
     // What the climbing lines would name on the drive once their ".." were folded.
-    Write(drive.Host(u"escaped.txt"), "planted");
-    Write(Host("c/Users/victim.doc"), "mine");
+    WriteText(drive.Host(u"escaped.txt"), "planted");
+    WriteText(Host("c/Users/victim.doc"), "mine");
     const std::u16string earlier = Manual() + kOld + u"\\C\\Data";
     WriteRepeatList(kNew, {
                               earlier + u"\\old.txt",
@@ -149,7 +129,7 @@ TEST_F(HostileDrive, RepeatLinesThatClimbOutAreRefusedWhateverTheirSeparator)
         EXPECT_EQ(form().CompletedFiles->Count(), 2);
     }
     const std::string run = "Out/" + platform::ToUtf8(kNew) + "/C/Data/";
-    std::map<std::string, std::string> onC = FilesBelow(Host("c"));
+    std::map<std::string, std::string> onC = testsupport::ReadTree(Host("c"));
     std::erase_if(onC, [](const auto& file) { return file.first.starts_with("Users/Alice/"); });
     EXPECT_EQ(onC, (std::map<std::string, std::string>{{"Data/notes.txt", "notes"},
                                                                          {"Data/old.txt", "old"},
@@ -161,9 +141,9 @@ TEST_F(HostileDrive, RepeatLinesThatClimbOutAreRefusedWhateverTheirSeparator)
 TEST_F(HostileDrive, LinksInsideRunsAreReportedAndNeverFollowed)
 {
     enginetest::TempDrive drive(u'E', 2);
-    Write(Host("secret/inner.txt"), "inner secret");
-    Write(Host("secret.txt"), "secret");
-    Write(drive.Host(Manual() + kNew + u"\\C\\Data\\notes.txt"), "notes");
+    WriteText(Host("secret/inner.txt"), "inner secret");
+    WriteText(Host("secret.txt"), "secret");
+    WriteText(drive.Host(Manual() + kNew + u"\\C\\Data\\notes.txt"), "notes");
     std::filesystem::create_symlink(Host("secret.txt"), drive.Host(Manual() + kNew + u"\\C\\Data\\leak.txt"));
     std::filesystem::create_symlink(Host("secret"), drive.Host(Manual() + kNew + u"\\C\\Data\\Linked"));
     // An earlier run whose folder is a link: the reference to a file "in" it is refused too.
@@ -177,26 +157,25 @@ TEST_F(HostileDrive, LinksInsideRunsAreReportedAndNeverFollowed)
 
     EXPECT_EQ(form().JobTotalBytes, 5);
     EXPECT_EQ(FailedByCode(), (std::map<std::u16string, int>{{u"1920", 3}}));
-    EXPECT_EQ(FilesBelow(Host("c/Out")),
-              (std::map<std::string, std::string>{{platform::ToUtf8(kNew) + "/C/Data/notes.txt", "notes"}}));
+    EXPECT_TRUE(testsupport::HoldsTree(Host("c/Out"), {{platform::ToUtf8(kNew) + "/C/Data/notes.txt", "notes"}}));
     EXPECT_FALSE(std::filesystem::exists(Host("c/Out/" + platform::ToUtf8(kNew) + "/C/Data/Linked")));
 }
 
 TEST_F(HostileDrive, DeleteRemovesLinksAsLinksAndNeverJoinsANameThatHoldsABackslash)
 {
     enginetest::TempDrive drive(u'E', 2);
-    Write(Host("secret.txt"), "secret");
+    WriteText(Host("secret.txt"), "secret");
     const std::u16string oldData = Manual() + kOld + u"\\C\\Data\\";
     const std::u16string newData = Manual() + kNew + u"\\C\\Data\\";
-    Write(drive.Host(oldData + u"a.txt"), "alpha");
+    WriteText(drive.Host(oldData + u"a.txt"), "alpha");
     std::filesystem::create_symlink(Host("secret.txt"), drive.Host(oldData + u"link.txt"));
     // One Linux name; joined as a Windows path it would name the later run's b.txt.
     const std::u16string climbing = u"..\\..\\..\\" + kNew + u"\\C\\Data\\b.txt";
-    Write(drive.Host(oldData).string() + "/" + platform::ToUtf8(climbing), "odd");
-    Write(drive.Host(newData + u"b.txt"), "beta");
+    WriteText(drive.Host(oldData).string() + "/" + platform::ToUtf8(climbing), "odd");
+    WriteText(drive.Host(newData + u"b.txt"), "beta");
     WriteRepeatList(kNew, {oldData + u"a.txt", oldData + u"link.txt"});
     // The earlier run reached its end: it has its list files.
-    Write(drive.Host(Manual() + kOld + u"\\OriSize.ini"), "");
+    WriteText(drive.Host(Manual() + kOld + u"\\OriSize.ini"), "");
 
     form().Del_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
     BuildDeleteTree(form(), *form().DM_Tree, *form().Del_PC_Show_Edit, 2);
@@ -212,12 +191,12 @@ TEST_F(HostileDrive, DeleteRemovesLinksAsLinksAndNeverJoinsANameThatHoldsABacksl
     // The odd name stays, so its run cannot go: the user is told.
     EXPECT_EQ(boxes_.Messages(), (std::vector<std::u16string>{LookupText(*form().LangTable, 20102),
                                                       LookupText(*form().LangTable, 20138)}));
-    EXPECT_EQ(Read(drive.Host(oldData).string() + "/" + platform::ToUtf8(climbing)), "odd");
-    EXPECT_EQ(Read(drive.Host(newData + u"b.txt")), "beta");
-    EXPECT_EQ(Read(drive.Host(newData + u"a.txt")), "alpha");
+    EXPECT_EQ(ReadText(drive.Host(oldData).string() + "/" + platform::ToUtf8(climbing)), "odd");
+    EXPECT_EQ(ReadText(drive.Host(newData + u"b.txt")), "beta");
+    EXPECT_EQ(ReadText(drive.Host(newData + u"a.txt")), "alpha");
     EXPECT_FALSE(std::filesystem::exists(drive.Host(newData + u"link.txt")));
     EXPECT_FALSE(std::filesystem::is_symlink(drive.Host(oldData + u"link.txt")));
-    EXPECT_EQ(Read(Host("secret.txt")), "secret");
+    EXPECT_EQ(ReadText(Host("secret.txt")), "secret");
 }
 
 TEST_F(HostileDrive, NamesThatAreNotUtf8BackUpAndRestoreUnderTheirOwnBytes)
@@ -226,7 +205,7 @@ TEST_F(HostileDrive, NamesThatAreNotUtf8BackUpAndRestoreUnderTheirOwnBytes)
     const std::map<std::string, std::string> originals = {
         {"report\xfe.doc", "first"}, {"report\xff.doc", "second"}, {"caf\xc3\xa9.doc", "third"}};
     for (const auto& [name, content] : originals) {
-        Write(Host("c/Data/" + name), content);
+        WriteText(Host("c/Data/" + name), content);
     }
     StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
     ClosePanel();
@@ -244,9 +223,9 @@ TEST_F(HostileDrive, NamesThatAreNotUtf8BackUpAndRestoreUnderTheirOwnBytes)
     form().RestoreToOriginal = 1;
     EXPECT_TRUE(RunOk(5).empty());
 
-    EXPECT_EQ(FilesBelow(Host("c/Data")), originals);
+    EXPECT_TRUE(testsupport::HoldsTree(Host("c/Data"), originals));
     std::map<std::string, std::string> restored;
-    for (const auto& [path, content] : FilesBelow(Host("c/Out"))) {
+    for (const auto& [path, content] : testsupport::ReadTree(Host("c/Out"))) {
         restored[std::filesystem::path(path).filename().string()] = content;
     }
     EXPECT_EQ(restored, originals);
@@ -255,8 +234,8 @@ TEST_F(HostileDrive, NamesThatAreNotUtf8BackUpAndRestoreUnderTheirOwnBytes)
 TEST_F(HostileDrive, ALinkInAnEarlierRunIsNeverTakenForTheCopyOfAFile)
 {
     enginetest::TempDrive drive(u'E', 2);
-    Write(Host("c/Data/report.doc"), "mine");
-    Write(Host("secret.doc"), "secret");
+    WriteText(Host("c/Data/report.doc"), "mine");
+    WriteText(Host("secret.doc"), "secret");
     const std::u16string earlier = u"Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document\\" + kOld;
     std::filesystem::create_directories(drive.Host(earlier + u"\\C\\Data"));
     std::filesystem::create_symlink(Host("secret.doc"), drive.Host(earlier + u"\\C\\Data\\report.doc"));
@@ -270,7 +249,7 @@ TEST_F(HostileDrive, ALinkInAnEarlierRunIsNeverTakenForTheCopyOfAFile)
     ClosePanel();
 
     const auto runs = drive.Host(u"Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document");
-    EXPECT_EQ(Read(runs / "20240301_090000/C/Data/report.doc"), "mine");
+    EXPECT_EQ(ReadText(runs / "20240301_090000/C/Data/report.doc"), "mine");
     ui::TStringList repeats;
     (void)repeats.LoadFromFile(u"E:\\Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document\\" + kNew + u"\\" +
                                RepeatListFileName());
@@ -281,8 +260,8 @@ TEST_F(HostileDrive, APcNameHoldingABackslashFailsInsteadOfCopyingItsNeighbour)
 {
     enginetest::TempDrive drive(u'E', 2);
     // One Linux file whose name holds a backslash, beside the folder that the name seems to name.
-    Write(Host("c/Data/a\\b.doc"), "odd");
-    Write(Host("c/Data/a/b.doc"), "neighbour");
+    WriteText(Host("c/Data/a\\b.doc"), "odd");
+    WriteText(Host("c/Data/a/b.doc"), "neighbour");
 
     StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
     ClosePanel();
@@ -291,7 +270,7 @@ TEST_F(HostileDrive, APcNameHoldingABackslashFailsInsteadOfCopyingItsNeighbour)
     EXPECT_EQ(form().FailedFiles->Strings(0), u"C:\\Data\\a\\b.doc     ErrorCode : 123");
     EXPECT_EQ(form().CompletedFiles->Count(), 1);
     std::map<std::string, std::string> onDrive;
-    for (const auto& [path, content] : FilesBelow(drive.Host(u""))) {
+    for (const auto& [path, content] : testsupport::ReadTree(drive.Host(u""))) {
         if (path.ends_with(".doc")) {
             onDrive[std::filesystem::path(path).filename().string()] = content;
         }

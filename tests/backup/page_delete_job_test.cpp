@@ -10,11 +10,15 @@
 #include "frame_fixture.h"
 #include "platform/drive_job_lock.h"
 #include "tests/support/box_answers.h"
+#include "tests/support/file_tree.h"
 
 #include <fstream>
 #include <iterator>
 
 namespace {
+
+using testsupport::ReadText;
+using testsupport::WriteText;
 
 using frametest::MainWindowMachine;
 
@@ -26,18 +30,6 @@ const std::u16string kSecondStamp = u"20240302_100000";
 class DeleteJob : public MainWindowMachine {
 protected:
     TMainForm& form() { return *MainForm; }
-
-    void Write(const std::filesystem::path& path, const std::string& content)
-    {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << content;
-    }
-
-    static std::string Read(const std::filesystem::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
 
     void EasyBackup(const SYSTEMTIME& time)
     {
@@ -88,10 +80,10 @@ TEST_F(DeleteJob, FirstEasyRunGoesAfterTheCountdownAndTheSecondStillRestores)
 {
     Open(1033);
     enginetest::TempDrive drive(u'E', 2);
-    Write(Host("c/Data/report.doc"), "first version");
-    Write(Host("c/Data/plan.doc"), "unchanged");
+    WriteText(Host("c/Data/report.doc"), "first version");
+    WriteText(Host("c/Data/plan.doc"), "unchanged");
     EasyBackup(kFirstRun);
-    Write(Host("c/Data/report.doc"), "second version!");
+    WriteText(Host("c/Data/report.doc"), "second version!");
     // The duplicate test compares modification times.
     const auto changed = Host("c/Data/report.doc");
     std::filesystem::last_write_time(changed, std::filesystem::last_write_time(changed) + std::chrono::hours(1));
@@ -134,7 +126,7 @@ TEST_F(DeleteJob, FirstEasyRunGoesAfterTheCountdownAndTheSecondStillRestores)
     std::map<std::string, std::string> restored;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(Host("c/Out"))) {
         if (entry.is_regular_file()) {
-            restored[entry.path().filename().string()] = Read(entry.path());
+            restored[entry.path().filename().string()] = ReadText(entry.path());
         }
     }
     EXPECT_EQ(restored["report.doc"], "second version!");
@@ -147,7 +139,7 @@ TEST_F(DeleteJob, DeleteWaitsForNoOtherJobOnTheDrive)
 {
     Open(1033);
     enginetest::TempDrive drive(u'E', 2);
-    Write(Host("c/Data/report.doc"), "first version");
+    WriteText(Host("c/Data/report.doc"), "first version");
     EasyBackup(kFirstRun);
     form().Del_PC_Show_Edit->SetText(PcEditText());
     BuildDeleteTree(form(), *form().DE_Tree, *form().Del_PC_Show_Edit, 1);
@@ -169,8 +161,8 @@ TEST_F(DeleteJob, RefusedOrDeclinedDeleteLeavesThePageAtOnce)
     Open(1033);
     enginetest::TempDrive drive(u'E', 2);
     const std::u16string manual = u"Harbex_Solo+\\" + PcFolderName() + u"\\Manual\\";
-    Write(drive.Host(manual + kFirstStamp + u"\\C\\Data\\a.txt"), "a");
-    Write(drive.Host(manual + kFirstStamp + u"\\OriSize.ini"), "");
+    WriteText(drive.Host(manual + kFirstStamp + u"\\C\\Data\\a.txt"), "a");
+    WriteText(drive.Host(manual + kFirstStamp + u"\\OriSize.ini"), "");
     form().Del_PC_Show_Edit->SetText(PcEditText());
     BuildDeleteTree(form(), *form().DM_Tree, *form().Del_PC_Show_Edit, 2);
     ASSERT_EQ(form().DM_Tree->Items().TopCount(), 1);

@@ -10,11 +10,15 @@
 #include "engine_fixture.h"
 #include "frame_fixture.h"
 #include "tests/support/box_answers.h"
+#include "tests/support/file_tree.h"
 
 #include <fstream>
 #include <iterator>
 
 namespace {
+
+using testsupport::ReadText;
+using testsupport::WriteText;
 
 using frametest::MainWindowMachine;
 
@@ -40,18 +44,6 @@ protected:
         }
     }
 
-    void Write(const std::filesystem::path& path, const std::string& content)
-    {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << content;
-    }
-
-    static std::string Read(const std::filesystem::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
     void ChooseSourcePc() { form().Res_PC_Show_Edit->SetText(u"E:  " + PcFolderName()); }
 
     std::u16string Text(int id) { return LookupText(*form().LangTable, id); }
@@ -63,7 +55,7 @@ TEST_F(RestoreJob, EasyBackupComesBackToItsPlaceAndIntoAFolder)
 {
     Open(1033);
     enginetest::TempDrive drive(u'E', 2);
-    Write(Host("c/Data/report.txt"), "twelve bytes");
+    WriteText(Host("c/Data/report.txt"), "twelve bytes");
     StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
     CloseProgressPanelIfShown();
     ASSERT_EQ(form().Idle, 1);
@@ -83,10 +75,10 @@ TEST_F(RestoreJob, EasyBackupComesBackToItsPlaceAndIntoAFolder)
     EXPECT_EQ(form().RE_Info_Time_Doc_Lab->Caption(), u"");
     EXPECT_EQ(form().RE_Info_Time_Gra_Lab->Caption(), u"kept");
 
-    Write(Host("c/Data/report.txt"), "overwritten");
+    WriteText(Host("c/Data/report.txt"), "overwritten");
     form().RestoreToOriginal = 1;
     EXPECT_TRUE(RunOk(5).empty());
-    EXPECT_EQ(Read(Host("c/Data/report.txt")), "twelve bytes");
+    EXPECT_EQ(ReadText(Host("c/Data/report.txt")), "twelve bytes");
 
     std::filesystem::create_directories(Host("c/Out"));
     form().RestoreToOriginal = 0;
@@ -94,7 +86,7 @@ TEST_F(RestoreJob, EasyBackupComesBackToItsPlaceAndIntoAFolder)
     EXPECT_TRUE(RunOk(5).empty());
     bool found = false;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(Host("c/Out"))) {
-        found = found || (entry.path().filename() == "report.txt" && Read(entry.path()) == "twelve bytes");
+        found = found || (entry.path().filename() == "report.txt" && ReadText(entry.path()) == "twelve bytes");
     }
     EXPECT_TRUE(found);
 }
@@ -119,12 +111,12 @@ TEST_F(RestoreJob, NewestManualRunIsTickedAndRestoredIntoAFolder)
     Open(1033);
     enginetest::TempDrive drive(u'E', 2);
     const std::u16string manual = u"Harbex_Solo+\\" + PcFolderName() + u"\\Manual\\";
-    Write(drive.Host(manual + u"20240101_080000\\C\\Data\\old.txt"), "old");
-    Write(drive.Host(manual + u"20240301_090000\\C\\Data\\notes.txt"), "notes");
+    WriteText(drive.Host(manual + u"20240101_080000\\C\\Data\\old.txt"), "old");
+    WriteText(drive.Host(manual + u"20240301_090000\\C\\Data\\notes.txt"), "notes");
     for (const char16_t* run : {u"20240101_080000", u"20240301_090000"}) {
-        Write(drive.Host(manual + run + u"\\Record.ini"), "");
+        WriteText(drive.Host(manual + run + u"\\Record.ini"), "");
     }
-    Write(drive.Host(manual + u"not_a_run\\C\\x.txt"), "x");
+    WriteText(drive.Host(manual + u"not_a_run\\C\\x.txt"), "x");
 
     ChooseSourcePc();
     ShowLatestManualBackupTime(form(), *form().RM_Time_Sel_Show_Lab, *form().Res_PC_Show_Edit);
@@ -144,7 +136,7 @@ TEST_F(RestoreJob, NewestManualRunIsTickedAndRestoredIntoAFolder)
     EXPECT_TRUE(RunOk(6).empty());
     bool found = false;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(Host("c/Out"))) {
-        found = found || (entry.path().filename() == "notes.txt" && Read(entry.path()) == "notes");
+        found = found || (entry.path().filename() == "notes.txt" && ReadText(entry.path()) == "notes");
     }
     EXPECT_TRUE(found);
     EXPECT_FALSE(std::filesystem::exists(Host("c/Out/old.txt")));

@@ -11,6 +11,7 @@
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "platform/text.h"
 #include "tests/support/box_answers.h"
+#include "tests/support/file_tree.h"
 #include "trees_machine.h"
 
 #include <map>
@@ -52,7 +53,7 @@ protected:
         if (std::filesystem::exists(path)) {
             SetFileAttributesW(WindowsPath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
         }
-        Write("c/Work/" + relative, content);
+        testsupport::WriteText(Host("c/Work/" + relative), content);
         std::filesystem::last_write_time(
             path, std::filesystem::file_time_type(std::chrono::seconds(1700000000 + 60 * minute)));
         if (attributes != 0) {

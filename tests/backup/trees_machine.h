@@ -6,6 +6,7 @@
 #include "backup/engine/SourceTrees.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
 
 #include <filesystem>
@@ -25,10 +26,10 @@ protected:
             std::filesystem::create_directories(Host(folder));
         }
         std::filesystem::create_directory_symlink(Host("c/Elsewhere"), Host("c/Data/link"));
-        Write("c/Data/Docs/x/a.doc", "alpha");
-        Write("c/Data/Docs/b.txt", "bravo!");
-        Write("c/Data/Pics/p.jpg", "picture");
-        Write("c/Users/Alice/Desktop/d.txt", "desk");
+        testsupport::WriteTree(Host("c"), {{"Data/Docs/x/a.doc", "alpha"},
+                                           {"Data/Docs/b.txt", "bravo!"},
+                                           {"Data/Pics/p.jpg", "picture"},
+                                           {"Users/Alice/Desktop/d.txt", "desk"}});
         ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
                                                            .Machine("windows = 6.1.7601\n")
                                                            .Drive('E', "type = removable\n")
@@ -37,12 +38,6 @@ protected:
                                                            .Folder("windows", "C:\\Windows")));
         ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\Sys", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM));
         ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\Hidden", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN));
-    }
-
-    void Write(const std::string& relative, const std::string& content)
-    {
-        std::filesystem::create_directories(Host(relative).parent_path());
-        std::ofstream(Host(relative), std::ios::binary) << content;
     }
 
     // Opens the window and builds the tree as the start-up does.
