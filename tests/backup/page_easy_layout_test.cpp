@@ -3,8 +3,9 @@
 
 #include "backup/frame/MainWin.h"
 #include "frame_fixture.h"
-#include "ui/testing.h"
+#include "tests/support/control_boxes.h"
 #include "tests/support/shot_path.h"
+#include "ui/testing.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,31 +15,6 @@ namespace {
 namespace uit = ui::testing;
 
 using EasyPageLayout = frametest::MainWindowMachine;
-
-struct Box {
-    const char* name;
-    int left, top, width, height;
-};
-
-void ExpectBoxes(const Box* begin, const Box* end)
-{
-    for (const Box* b = begin; b != end; ++b) {
-        const TControl* c = uit::Find(*MainForm, b->name);
-        ASSERT_NE(c, nullptr) << b->name;
-        if (b->left >= 0) {
-            EXPECT_EQ(c->Left(), b->left) << b->name;
-        }
-        if (b->top >= 0) {
-            EXPECT_EQ(c->Top(), b->top) << b->name;
-        }
-        if (b->width >= 0) {
-            EXPECT_EQ(c->Width(), b->width) << b->name;
-        }
-        if (b->height >= 0) {
-            EXPECT_EQ(c->Height(), b->height) << b->name;
-        }
-    }
-}
 
 void OpenEasyBackupPage()
 {
@@ -54,7 +30,7 @@ TEST_F(EasyPageLayout, LeftToRightAtTheMinimumSize)
 {
     Open(1033);
     OpenEasyBackupPage();
-    const Box boxes[] = {
+    const std::vector<testsupport::ControlBox> boxes = {
         {"BE_BK_Lab", 0, 0, 396, 265},           {"Bac_Title_Head_Img", 1, 1, 394, 21},
         {"Bac_Title_Head_Lab", 8, 1, 387, 21},    {"Bac_HourGlass_Easy_Img", 374, 2, 20, 18},
         {"BE_Renew_Btn_Pan", 284, 1, 90, 21},     {"BE_TotalCap_Ico_Capacity_Img", 342, 27, 48, 34},
@@ -68,7 +44,7 @@ TEST_F(EasyPageLayout, LeftToRightAtTheMinimumSize)
         {"Bac_Dest_Pan", 0, 292, 396, 36},        {"Bac_Dest_Edit", 1, 18, 378, 17},
         {"Bac_Dest_SelBtn_Img", 379, 18, 16, 17}, {"Bac_ArrowIcon_Img", 185, 268, 26, 20},
     };
-    ExpectBoxes(std::begin(boxes), std::end(boxes));
+    testsupport::ExpectBoxes(*MainForm, boxes);
     EXPECT_EQ(MainForm->Bac_Title_Head_Lab->Caption(), u"Type :  ");
     EXPECT_EQ(MainForm->BE_Cls_IcoDes_Gra_Lab->Caption(), u"Picture");
     EXPECT_EQ(MainForm->BE_Renew_Btn_Lab->Caption(), u"Update");
@@ -88,7 +64,7 @@ TEST_F(EasyPageLayout, MirroredForTheLanguage1025)
     ASSERT_TRUE(MainForm->Bac_Pan->Visible());
     // The page mirrors itself inside whatever rectangle the mirrored page area gives it.
     const int p = MainForm->Bac_Pan->Width();
-    const Box boxes[] = {
+    const std::vector<testsupport::ControlBox> boxes = {
         {"Bac_Title_Head_Lab", 8, -1, p - 16, -1}, {"Bac_HourGlass_Easy_Img", 2, -1, -1, -1},
         {"Bac_HourGlass_Manual_Img", 2, -1, -1, -1}, {"BE_Renew_Btn_Pan", 22, 1, 90, -1},
         {"BE_Cls_Check_Mai_Img", p - 29, -1, -1, -1}, {"BE_TotalCap_Ico_Capacity_Img", 5, -1, -1, -1},
@@ -99,7 +75,7 @@ TEST_F(EasyPageLayout, MirroredForTheLanguage1025)
         {"Bac_Dest_Edit", 17, -1, p - 18, -1},     {"Bac_Dest_SelBtn_Img", 1, -1, -1, -1},
         {"Bac_ArrowIcon_Img", (p - 26) / 2, 268, -1, -1},
     };
-    ExpectBoxes(std::begin(boxes), std::end(boxes));
+    testsupport::ExpectBoxes(*MainForm, boxes);
     EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("easy_backup_1025.png")));
 }
 

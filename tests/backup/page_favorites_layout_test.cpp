@@ -3,8 +3,9 @@
 
 #include "backup/frame/MainWin.h"
 #include "frame_fixture.h"
-#include "ui/testing.h"
+#include "tests/support/control_boxes.h"
 #include "tests/support/shot_path.h"
+#include "ui/testing.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,23 +15,6 @@ namespace {
 namespace uit = ui::testing;
 
 using FavoritesPageLayout = frametest::MainWindowMachine;
-
-struct Box {
-    const char* name;
-    int left, top, width, height;
-};
-
-void ExpectBoxes(std::initializer_list<Box> boxes, const char* where)
-{
-    for (const Box& b : boxes) {
-        const TControl* c = uit::Find(*MainForm, b.name);
-        ASSERT_NE(c, nullptr) << b.name;
-        EXPECT_EQ(c->Left(), b.left) << where << ' ' << b.name;
-        EXPECT_EQ(c->Top(), b.top) << where << ' ' << b.name;
-        EXPECT_EQ(c->Width(), b.width) << where << ' ' << b.name;
-        EXPECT_EQ(c->Height(), b.height) << where << ' ' << b.name;
-    }
-}
 
 void OpenFavoritesPage()
 {
@@ -63,21 +47,21 @@ TEST_F(FavoritesPageLayout, BothTabsLeftToRight)
     OpenFavoritesPage();
     EXPECT_EQ(MainForm->RB_Btn_Lab->Caption(), u"Backup");
     ExpectGroupsShown(true);
-    ExpectBoxes({{"AF_OP_Tag_Bac_Pan", 0, 0, 130, 20},
-                 {"AF_OP_Tag_Res_Pan", 132, 0, 130, 20},
-                 {"AFT_Bac_Lab", 5, 0, 120, 20},
-                 {"AF_DestBK_Lab", 0, 292, 396, 36},
-                 {"AF_Dest_Title_Lab", 1, 293, 394, 16},
-                 {"AF_Dest_Pan", 1, 310, 394, 17},
-                 {"AF_Dest_SelBtn_Img", 378, 0, 16, 17},
-                 {"AF_Dest_Edit", 0, 0, 378, 17},
-                 {"AF_ArrowIcon_Img", 185, 268, 26, 20},
-                 {"AF_BK_Deep_Lab", 0, 19, 396, 245},
-                 {"AF_Bro_Tag_IE_Pan", 3, 24, 130, 20},
-                 {"AFT_IE_Ico_Img", 28, 2, 16, 16},
-                 {"AF_Tree_BK_Lab", 3, 43, 390, 215},
-                 {"AF_Tree", 4, 44, 388, 213}},
-                "backup tab");
+    testsupport::ExpectBoxes(*MainForm, {{"AF_OP_Tag_Bac_Pan", 0, 0, 130, 20},
+                                         {"AF_OP_Tag_Res_Pan", 132, 0, 130, 20},
+                                         {"AFT_Bac_Lab", 5, 0, 120, 20},
+                                         {"AF_DestBK_Lab", 0, 292, 396, 36},
+                                         {"AF_Dest_Title_Lab", 1, 293, 394, 16},
+                                         {"AF_Dest_Pan", 1, 310, 394, 17},
+                                         {"AF_Dest_SelBtn_Img", 378, 0, 16, 17},
+                                         {"AF_Dest_Edit", 0, 0, 378, 17},
+                                         {"AF_ArrowIcon_Img", 185, 268, 26, 20},
+                                         {"AF_BK_Deep_Lab", 0, 19, 396, 245},
+                                         {"AF_Bro_Tag_IE_Pan", 3, 24, 130, 20},
+                                         {"AFT_IE_Ico_Img", 28, 2, 16, 16},
+                                         {"AF_Tree_BK_Lab", 3, 43, 390, 215},
+                                         {"AF_Tree", 4, 44, 388, 213}},
+                                        "backup tab");
     EXPECT_EQ(SkinOf(MainForm->AFT_Bac_BK_Center_Img), 23071);
     EXPECT_EQ(SkinOf(MainForm->AFT_Res_BK_Center_Img), 23072);
     EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("favorites_backup_1033.png")));
@@ -86,13 +70,13 @@ TEST_F(FavoritesPageLayout, BothTabsLeftToRight)
     EXPECT_EQ(MainForm->FavoritesRestoreTab, 1);
     EXPECT_EQ(MainForm->RB_Btn_Lab->Caption(), u"Restore");
     ExpectGroupsShown(false);
-    ExpectBoxes({{"AF_PC_Sel_BK_Deep_Lab", 3, 24, 390, 26},
-                 {"AF_PC_Sel_BK_Light_Lab", 4, 25, 388, 24},
-                 {"AF_BK_Deep_Lab", 0, 19, 396, 309},
-                 {"AF_Bro_Tag_IE_Pan", 3, 53, 130, 20},
-                 {"AF_Tree_BK_Lab", 3, 72, 390, 250},
-                 {"AF_Tree", 4, 73, 388, 248}},
-                "restore tab");
+    testsupport::ExpectBoxes(*MainForm, {{"AF_PC_Sel_BK_Deep_Lab", 3, 24, 390, 26},
+                                         {"AF_PC_Sel_BK_Light_Lab", 4, 25, 388, 24},
+                                         {"AF_BK_Deep_Lab", 0, 19, 396, 309},
+                                         {"AF_Bro_Tag_IE_Pan", 3, 53, 130, 20},
+                                         {"AF_Tree_BK_Lab", 3, 72, 390, 250},
+                                         {"AF_Tree", 4, 73, 388, 248}},
+                             "restore tab");
     const TLabel* title = MainForm->AF_PC_Sel_Title_Lab;
     EXPECT_EQ(title->Left(), 7);
     EXPECT_EQ(MainForm->AF_PC_Sel_Pan_BK_Lab->Left(), title->Left() + title->Width());
@@ -104,24 +88,25 @@ TEST_F(FavoritesPageLayout, BothTabsLeftToRight)
     uit::Click(*MainForm->AFT_Bac_Lab);
     EXPECT_EQ(MainForm->FavoritesRestoreTab, 0);
     ExpectGroupsShown(true);
-    ExpectBoxes({{"AF_BK_Deep_Lab", 0, 19, 396, 245}, {"AF_Tree_BK_Lab", 3, 43, 390, 215}}, "back to backup");
+    testsupport::ExpectBoxes(*MainForm, {{"AF_BK_Deep_Lab", 0, 19, 396, 245}, {"AF_Tree_BK_Lab", 3, 43, 390, 215}},
+                             "back to backup");
 }
 
 TEST_F(FavoritesPageLayout, MirroredForTheLanguage1025)
 {
     Open(1025);
     OpenFavoritesPage();
-    ExpectBoxes({{"AF_OP_Tag_Bac_Pan", 266, 0, 130, 20},
-                 {"AF_OP_Tag_Res_Pan", 134, 0, 130, 20},
-                 {"AFT_Bac_Lab", 5, 0, 120, 20},
-                 {"AF_Dest_SelBtn_Img", 0, 0, 16, 17},
-                 {"AF_Dest_Edit", 16, 0, 378, 17},
-                 {"AF_ArrowIcon_Img", 185, 268, 26, 20},
-                 {"AF_Bro_Tag_IE_Pan", 263, 24, 130, 20},
-                 {"AFT_IE_Ico_Img", 28, 2, 16, 16},
-                 {"AF_Tree_BK_Lab", 3, 43, 390, 215},
-                 {"AF_Tree", 4, 44, 388, 213}},
-                "backup tab");
+    testsupport::ExpectBoxes(*MainForm, {{"AF_OP_Tag_Bac_Pan", 266, 0, 130, 20},
+                                         {"AF_OP_Tag_Res_Pan", 134, 0, 130, 20},
+                                         {"AFT_Bac_Lab", 5, 0, 120, 20},
+                                         {"AF_Dest_SelBtn_Img", 0, 0, 16, 17},
+                                         {"AF_Dest_Edit", 16, 0, 378, 17},
+                                         {"AF_ArrowIcon_Img", 185, 268, 26, 20},
+                                         {"AF_Bro_Tag_IE_Pan", 263, 24, 130, 20},
+                                         {"AFT_IE_Ico_Img", 28, 2, 16, 16},
+                                         {"AF_Tree_BK_Lab", 3, 43, 390, 215},
+                                         {"AF_Tree", 4, 44, 388, 213}},
+                                        "backup tab");
     EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("favorites_backup_1025.png")));
 
     uit::Click(*MainForm->AFT_Res_Lab);
@@ -131,7 +116,8 @@ TEST_F(FavoritesPageLayout, MirroredForTheLanguage1025)
     EXPECT_EQ(MainForm->AF_PC_Sel_Pan_BK_Lab->Left() + MainForm->AF_PC_Sel_Pan_BK_Lab->Width(), title->Left() - 2);
     EXPECT_EQ(MainForm->AF_PC_Sel_Btn_Img->Left(), 0);
     EXPECT_EQ(MainForm->AF_PC_Show_Edit->Left(), 16);
-    ExpectBoxes({{"AF_Bro_Tag_IE_Pan", 263, 53, 130, 20}, {"AF_Tree_BK_Lab", 3, 72, 390, 250}}, "restore tab");
+    testsupport::ExpectBoxes(*MainForm, {{"AF_Bro_Tag_IE_Pan", 263, 53, 130, 20}, {"AF_Tree_BK_Lab", 3, 72, 390, 250}},
+                             "restore tab");
     EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("favorites_restore_1025.png")));
 }
 

@@ -4,6 +4,7 @@
 #include "backup/device/drive/Driveviewutil.h"
 #include "backup/frame/base/Language.h"
 #include "startup_fixture.h"
+#include "tests/support/control_boxes.h"
 #include "tests/support/shot_path.h"
 
 #include <cstdlib>
@@ -12,25 +13,8 @@ namespace {
 
 namespace uit = ui::testing;
 
-struct Box {
-    const char* name;
-    int left, top, width, height;
-};
-
 class PagesOverview : public startuptest::StartupMachine {
 protected:
-    void ExpectBoxes(std::initializer_list<Box> boxes)
-    {
-        for (const Box& b : boxes) {
-            const TControl* c = uit::Find(*MainForm, b.name);
-            ASSERT_NE(c, nullptr) << b.name;
-            EXPECT_EQ(c->Left(), b.left) << b.name;
-            EXPECT_EQ(c->Top(), b.top) << b.name;
-            EXPECT_EQ(c->Width(), b.width) << b.name;
-            EXPECT_EQ(c->Height(), b.height) << b.name;
-        }
-    }
-
     void OpenDevicePage()
     {
         uit::Click(*form().Menu_SumIndex_BtnLab);
@@ -56,15 +40,15 @@ protected:
 TEST_F(PagesOverview, LeftToRightAtTheMinimumSize)
 {
     Open(1033);
-    ExpectBoxes({{"Sum_Pro_Pan", 198, 57, 396, 362},
-                 {"Sum_DeviceIco_Img", 11, 45, 96, 91},
-                 {"DebugInfo_Memo", 170, 0, 226, 302},
-                 {"Sum_Dev_Pan", 198, 57, 396, 362},
-                 {"Sum_Dev_MainIco_Img", 45, 52, 305, 204},
-                 {"Sum_Dev_MainIco_Lab", 45, 52, 305, 204},
-                 {"Dev_Capacity_BK_Deep_Lab", 0, 316, 396, 12},
-                 {"Dev_Capacity_BK_Light_Lab", 1, 317, 394, 10},
-                 {"Dev_Capacity_Bar_Img", 1, 317, 394, 10}});
+    testsupport::ExpectBoxes(*MainForm, {{"Sum_Pro_Pan", 198, 57, 396, 362},
+                                         {"Sum_DeviceIco_Img", 11, 45, 96, 91},
+                                         {"DebugInfo_Memo", 170, 0, 226, 302},
+                                         {"Sum_Dev_Pan", 198, 57, 396, 362},
+                                         {"Sum_Dev_MainIco_Img", 45, 52, 305, 204},
+                                         {"Sum_Dev_MainIco_Lab", 45, 52, 305, 204},
+                                         {"Dev_Capacity_BK_Deep_Lab", 0, 316, 396, 12},
+                                         {"Dev_Capacity_BK_Light_Lab", 1, 317, 394, 10},
+                                         {"Dev_Capacity_Bar_Img", 1, 317, 394, 10}});
     const TLabel* title = form().Dev_Capacity_Title_Lab;
     EXPECT_EQ(title->Left(), 0);
     EXPECT_EQ(title->Top() + title->Height() + 6, 316);
@@ -81,11 +65,11 @@ TEST_F(PagesOverview, LeftToRightAtTheMinimumSize)
 TEST_F(PagesOverview, MirroredForTheRightToLeftLanguage)
 {
     Open(1025);
-    ExpectBoxes({{"Sum_Pro_Pan", 16, 57, 396, 362},
-                 {"Sum_DeviceIco_Img", 0, 45, 96, 91},
-                 {"DebugInfo_Memo", 170, 0, 226, 302},
-                 {"Sum_Dev_Pan", 16, 57, 396, 362},
-                 {"Sum_Dev_MainIco_Img", 45, 52, 305, 204}});
+    testsupport::ExpectBoxes(*MainForm, {{"Sum_Pro_Pan", 16, 57, 396, 362},
+                                         {"Sum_DeviceIco_Img", 0, 45, 96, 91},
+                                         {"DebugInfo_Memo", 170, 0, 226, 302},
+                                         {"Sum_Dev_Pan", 16, 57, 396, 362},
+                                         {"Sum_Dev_MainIco_Img", 45, 52, 305, 204}});
     const TLabel* title = form().Dev_Name_Title_Lab;
     EXPECT_EQ(title->Left() + title->Width(), 396);
     EXPECT_EQ(form().Dev_Name_Lab->Left(), 0);
@@ -99,9 +83,9 @@ TEST_F(PagesOverview, GrowingTheWindowMovesThePagesButNotTheProductIcon)
     const int p = form().Sum_Pro_Pan->Width();
     const int h = form().Sum_Pro_Pan->Height();
     EXPECT_GT(p, 396);
-    ExpectBoxes({{"Sum_DeviceIco_Img", 11, 45, 96, 91},
-                 {"DebugInfo_Memo", 170, 0, p - 170, h - 60},
-                 {"Sum_Dev_MainIco_Img", (p - 305) / 2, (h - 204) / 3, 305, 204}});
+    testsupport::ExpectBoxes(*MainForm, {{"Sum_DeviceIco_Img", 11, 45, 96, 91},
+                                         {"DebugInfo_Memo", 170, 0, p - 170, h - 60},
+                                         {"Sum_Dev_MainIco_Img", (p - 305) / 2, (h - 204) / 3, 305, 204}});
     EXPECT_EQ(form().Dev_Capacity_BK_Deep_Lab->Width(), p);
     EXPECT_EQ(form().Dev_Name_Lab->Left() + form().Dev_Name_Lab->Width(), p);
 }
