@@ -5,8 +5,9 @@
 #include "backup/engine/StartersBackup.h"
 #include "backup/frame/MsgWin.h"
 #include "platform/clock.h"
-#include "trees_machine.h"
+#include "tests/support/click_path.h"
 #include "tests/support/shot_path.h"
+#include "trees_machine.h"
 
 #include <cstdlib>
 #include <iterator>
@@ -76,8 +77,7 @@ TEST_F(ManualRun, PageFourShowsTheTreeFromTheHeaderBarDownToTheArrow)
         OpenWithTree(lang);
         NodeOf(u"C:\\")->Expand(false);
         CheckNodeOnPath(Tree(), nullptr, u"C:\\Data\\Docs");
-        ui::testing::Click(*ui::testing::Find(*MainForm, "Menu_BacIndex_BtnImg"));
-        ui::testing::Click(*ui::testing::Find(*MainForm, "Menu_Bac_ManualBtn_Lab"));
+        testsupport::ClickPath(*MainForm, "Menu_BacIndex_BtnImg/Menu_Bac_ManualBtn_Lab");
         ASSERT_EQ(MainForm->CurrentPage, 4);
         EXPECT_TRUE(Tree()->Visible());
         EXPECT_FALSE(MainForm->BE_BK_Lab->Visible());

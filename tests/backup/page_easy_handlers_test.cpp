@@ -7,6 +7,7 @@
 #include "backup/frame/base/ErrorText.h"
 #include "backup/frame/base/SettingsPaths.h"
 #include "frame_fixture.h"
+#include "tests/support/click_path.h"
 #include "ui/testing.h"
 
 #include <fstream>
@@ -50,8 +51,7 @@ void WriteHostFile(const std::filesystem::path& path, std::size_t bytes)
 
 void OpenEasyBackupPage()
 {
-    uit::Click(*uit::Find(*MainForm, "Menu_BacIndex_BtnImg"));
-    uit::Click(*uit::Find(*MainForm, "Menu_Bac_EasyBtn_Lab"));
+    testsupport::ClickPath(*MainForm, "Menu_BacIndex_BtnImg/Menu_Bac_EasyBtn_Lab");
     ASSERT_EQ(MainForm->CurrentPage, 3);
 }
 

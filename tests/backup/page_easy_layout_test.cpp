@@ -3,6 +3,7 @@
 
 #include "backup/frame/MainWin.h"
 #include "frame_fixture.h"
+#include "tests/support/click_path.h"
 #include "tests/support/control_boxes.h"
 #include "tests/support/shot_path.h"
 #include "ui/testing.h"
@@ -18,8 +19,7 @@ using EasyPageLayout = frametest::MainWindowMachine;
 
 void OpenEasyBackupPage()
 {
-    uit::Click(*uit::Find(*MainForm, "Menu_BacIndex_BtnImg"));
-    uit::Click(*uit::Find(*MainForm, "Menu_Bac_EasyBtn_Lab"));
+    testsupport::ClickPath(*MainForm, "Menu_BacIndex_BtnImg/Menu_Bac_EasyBtn_Lab");
     ASSERT_EQ(MainForm->CurrentPage, 3);
     ASSERT_TRUE(MainForm->Bac_Pan->Visible());
     ASSERT_EQ(MainForm->Bac_Pan->Width(), 396);
@@ -59,8 +59,7 @@ TEST_F(EasyPageLayout, LeftToRightAtTheMinimumSize)
 TEST_F(EasyPageLayout, MirroredForTheLanguage1025)
 {
     Open(1025);
-    uit::Click(*uit::Find(*MainForm, "Menu_BacIndex_BtnImg"));
-    uit::Click(*uit::Find(*MainForm, "Menu_Bac_EasyBtn_Lab"));
+    testsupport::ClickPath(*MainForm, "Menu_BacIndex_BtnImg/Menu_Bac_EasyBtn_Lab");
     ASSERT_TRUE(MainForm->Bac_Pan->Visible());
     // The page mirrors itself inside whatever rectangle the mirrored page area gives it.
     const int p = MainForm->Bac_Pan->Width();

@@ -6,6 +6,7 @@
 #include "backup/frame/base/Language.h"
 #include "frame_fixture.h"
 #include "platform/text.h"
+#include "tests/support/click_path.h"
 #include "tests/support/machine_profile.h"
 
 #include <fstream>
@@ -34,8 +35,7 @@ protected:
         Open(1033);
         MainForm->ExternalDrives.Count = 1;
         MainForm->ExternalDrives.Roots[0] = u"E:\\";
-        uit::Click(*uit::Find(*MainForm, "Menu_AppIndex_BtnImg"));
-        uit::Click(*uit::Find(*MainForm, "Menu_App_FavBtn_Lab"));
+        testsupport::ClickPath(*MainForm, "Menu_AppIndex_BtnImg/Menu_App_FavBtn_Lab");
         ASSERT_EQ(MainForm->CurrentPage, 9);
     }
 

@@ -3,6 +3,7 @@
 
 #include "backup/frame/MainWin.h"
 #include "frame_fixture.h"
+#include "tests/support/click_path.h"
 #include "tests/support/control_boxes.h"
 #include "tests/support/shot_path.h"
 #include "ui/testing.h"
@@ -18,8 +19,7 @@ using FavoritesPageLayout = frametest::MainWindowMachine;
 
 void OpenFavoritesPage()
 {
-    uit::Click(*uit::Find(*MainForm, "Menu_AppIndex_BtnImg"));
-    uit::Click(*uit::Find(*MainForm, "Menu_App_FavBtn_Lab"));
+    testsupport::ClickPath(*MainForm, "Menu_AppIndex_BtnImg/Menu_App_FavBtn_Lab");
     ASSERT_EQ(MainForm->CurrentPage, 9);
     ASSERT_TRUE(MainForm->App_Fav_Pan->Visible());
     ASSERT_EQ(MainForm->App_Fav_Pan->Width(), 396);

@@ -2,6 +2,7 @@
 
 #include "backup/frame/MainWin.h"
 #include "frame_fixture.h"
+#include "tests/support/click_path.h"
 #include "ui/testing.h"
 
 #include <cstdlib>
@@ -14,8 +15,7 @@ class SettingsLayoutTest : public frametest::MainWindowMachine {
 protected:
     void ShowPage(const char* subButton)
     {
-        uit::Click(*uit::Find(*MainForm, "Menu_SetIndex_BtnImg"));
-        uit::Click(*uit::Find(*MainForm, subButton));
+        testsupport::ClickPath(*MainForm, std::string("Menu_SetIndex_BtnImg/") + subButton);
     }
 
     // Pictures go where HARBEX_RENDER_DIR points when a reviewer wants to look at them.

@@ -12,6 +12,7 @@
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "tests/platform/machine_fixture.h"
+#include "tests/support/click_path.h"
 #include "tests/support/machine_profile.h"
 #include "ui/testing.h"
 
@@ -53,8 +54,7 @@ protected:
     // Opens a settings page (10 general, 11 backup) as the menu does.
     void ShowSettingsPage(const char* subButton)
     {
-        uit::Click(*uit::Find(*MainForm, "Menu_SetIndex_BtnImg"));
-        uit::Click(*uit::Find(*MainForm, subButton));
+        testsupport::ClickPath(*MainForm, std::string("Menu_SetIndex_BtnImg/") + subButton);
     }
 
     std::u16string StoredLine()
