@@ -81,7 +81,7 @@ protected:
     }
     std::string Restored(const std::u16string& name)
     {
-        return drive.ReadText(drive.pc, u"Out\\" + kThird + u"\\D\\Work\\" + name);
+        return drive.pc.ReadText(u"Out\\" + kThird + u"\\D\\Work\\" + name);
     }
 };
 
@@ -92,7 +92,7 @@ TEST_F(DeleteTest, DeletedFileMovesToTheFirstLaterRunAndTheOthersFollow)
     EXPECT_TRUE(DeleteTicked());
 
     EXPECT_FALSE(drive.backup.Exists(Line(kFirst, u"D\\Work\\a.txt")));
-    EXPECT_EQ(drive.ReadText(drive.backup, Line(kSecond, u"D\\Work\\a.txt")), "alpha");
+    EXPECT_EQ(drive.backup.ReadText(Line(kSecond, u"D\\Work\\a.txt")), "alpha");
     EXPECT_TRUE(drive.RepeatLines(RunDrive::kManual, kSecond).empty());
     EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kThird),
               (std::vector<std::u16string>{Line(kSecond, u"D\\Work\\a.txt"), Line(kFirst, u"D\\Work\\keep.txt"),
@@ -129,7 +129,7 @@ TEST_F(DeleteTest, FailedRehomingKeepsTheFileAndItsLines)
 
     EXPECT_FALSE(DeleteTicked());
 
-    EXPECT_EQ(drive.ReadText(drive.backup, Line(kFirst, u"D\\Work\\a.txt")), "alpha");
+    EXPECT_EQ(drive.backup.ReadText(Line(kFirst, u"D\\Work\\a.txt")), "alpha");
     EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kSecond),
               std::vector<std::u16string>{Line(kFirst, u"D\\Work\\a.txt")});
     EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kThird), before);
@@ -148,10 +148,10 @@ TEST_F(DeleteTest, ALaterRunNamingANewerCopyKeepsItsLine)
 
     EXPECT_TRUE(DeleteTicked());
 
-    EXPECT_EQ(drive.ReadText(drive.backup, Line(kSecond, u"D\\Work\\a.txt")), "alpha");
+    EXPECT_EQ(drive.backup.ReadText(Line(kSecond, u"D\\Work\\a.txt")), "alpha");
     EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, fifth), std::vector<std::u16string>{Line(fourth, u"D\\Work\\a.txt")});
     EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kThird)[0], Line(kSecond, u"D\\Work\\a.txt"));
-    EXPECT_EQ(drive.ReadText(drive.backup, Line(fourth, u"D\\Work\\a.txt")), "newer");
+    EXPECT_EQ(drive.backup.ReadText(Line(fourth, u"D\\Work\\a.txt")), "newer");
 }
 
 // Another PC on the same drive with the same runs: its files, lists and history stay as they were.
@@ -175,9 +175,9 @@ TEST_F(DeleteTest, AnotherPcsRunsAndHistoryAreUntouched)
     edit.SetText(u"X:  PC1");
     PruneBackupHistory(edit);
 
-    EXPECT_EQ(drive.ReadText(drive.backup, otherManual + u"\\" + kFirst + u"\\D\\Work\\a.txt"), "other");
+    EXPECT_EQ(drive.backup.ReadText(otherManual + u"\\" + kFirst + u"\\D\\Work\\a.txt"), "other");
     EXPECT_EQ(drive.RepeatLines(otherManual, kSecond), otherLines);
-    EXPECT_EQ(drive.ReadText(drive.backup, history), historyBytes);
+    EXPECT_EQ(drive.backup.ReadText(history), historyBytes);
 }
 
 TEST_F(DeleteTest, HistoryKeepsRunsWithACategoryFolderLeft)

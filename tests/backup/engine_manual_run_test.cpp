@@ -6,6 +6,7 @@
 #include "backup/frame/MsgWin.h"
 #include "platform/clock.h"
 #include "tests/support/click_path.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/shot_path.h"
 #include "trees_machine.h"
 
@@ -13,17 +14,10 @@
 #include <iterator>
 
 namespace {
-
 using treetest::TreeMachine;
 
 class ManualRun : public TreeMachine {
 protected:
-    std::string Read(const std::string& relative) const
-    {
-        std::ifstream in(Host(relative), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
     std::vector<std::u16string> Start()
     {
         std::vector<std::u16string> messages;
@@ -49,9 +43,9 @@ TEST_F(ManualRun, TickedFoldersLandInOneRunFolderWithTheirLists)
     CheckNodeOnPath(Tree(), nullptr, u"C:\\Users\\Alice\\Desktop");
     EXPECT_TRUE(Start().empty());
     const std::string run = "e/Harbex_Solo+/HOMEPCAlice61/Manual/20110305_140709/";
-    EXPECT_EQ(Read(run + "C/Users/Alice/Desktop/d.txt"), "desk");
-    EXPECT_EQ(Read(run + "C/Data/Docs/x/a.doc"), "alpha");
-    EXPECT_EQ(Read(run + "C/Data/Docs/b.txt"), "bravo!");
+    EXPECT_EQ(testsupport::ReadText(Host(run + "C/Users/Alice/Desktop/d.txt")), "desk");
+    EXPECT_EQ(testsupport::ReadText(Host(run + "C/Data/Docs/x/a.doc")), "alpha");
+    EXPECT_EQ(testsupport::ReadText(Host(run + "C/Data/Docs/b.txt")), "bravo!");
     EXPECT_FALSE(std::filesystem::exists(Host(run + "C/Data/Pics")));
     for (const char* list : {"OriSize.ini", "FileList_Repeat.ini", "Record.ini"}) {
         EXPECT_TRUE(std::filesystem::exists(Host(run + list))) << list;

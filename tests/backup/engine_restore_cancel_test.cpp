@@ -75,7 +75,7 @@ TEST_F(RestoreCancel, DeleteIgnoresAndClearsALeftOverCancel)
     EXPECT_EQ(MainForm->CancelRequested, 0);
     EXPECT_EQ(MainForm->CancelAsking, 0);
     EXPECT_FALSE(drive->backup.Exists(std::u16string(RunDrive::kManual) + u"\\" + kFirst));
-    EXPECT_EQ(drive->ReadText(drive->backup, std::u16string(RunDrive::kManual) + u"\\" + kSecond + u"\\D\\Work\\a.txt"),
+    EXPECT_EQ(drive->backup.ReadText(std::u16string(RunDrive::kManual) + u"\\" + kSecond + u"\\D\\Work\\a.txt"),
               "alpha");
 }
 

@@ -64,10 +64,10 @@ TEST_F(RestoreTest, EasyRunToOriginalPlaceFollowsEarlierRunsAndReplacesExistingF
 
     RunEasyRestore(Job(), {1, 0, 0, 0, 0}, EasyFolder(), u"", kSecond, true);
 
-    EXPECT_EQ(drive.ReadText(drive.pc, u"Work\\a.txt"), "alpha");
-    EXPECT_EQ(drive.ReadText(drive.pc, u"Work\\b.txt"), "beta");
+    EXPECT_EQ(drive.pc.ReadText(u"Work\\a.txt"), "alpha");
+    EXPECT_EQ(drive.pc.ReadText(u"Work\\b.txt"), "beta");
     // A user's own file with a list file's name below the run folder is restored like any other.
-    EXPECT_EQ(drive.ReadText(drive.pc, u"Work\\sub\\Record.ini"), "user record");
+    EXPECT_EQ(drive.pc.ReadText(u"Work\\sub\\Record.ini"), "user record");
     EXPECT_EQ(completed.Count(), 3);
     EXPECT_EQ(failed.Count(), 0);
 }
@@ -78,8 +78,8 @@ TEST_F(RestoreTest, EasyRunToChosenFolderLandsBelowItsStamp)
 
     RunEasyRestore(Job(), {1, 1, 1, 1, 1}, EasyFolder(), drive.pc.Path(u"Out"), kSecond, false);
 
-    EXPECT_EQ(drive.ReadText(drive.pc, u"Out\\" + kSecond + u"\\D\\Work\\a.txt"), "alpha");
-    EXPECT_EQ(drive.ReadText(drive.pc, u"Out\\" + kSecond + u"\\D\\Work\\b.txt"), "beta");
+    EXPECT_EQ(drive.pc.ReadText(u"Out\\" + kSecond + u"\\D\\Work\\a.txt"), "alpha");
+    EXPECT_EQ(drive.pc.ReadText(u"Out\\" + kSecond + u"\\D\\Work\\b.txt"), "beta");
     EXPECT_FALSE(drive.pc.Exists(u"Out\\" + kSecond + u"\\OriSize.ini"));
     EXPECT_FALSE(drive.pc.Exists(u"Out\\" + kSecond + u"\\FileList_Repeat.ini"));
     EXPECT_EQ(failed.Count(), 0);
@@ -98,8 +98,8 @@ TEST_F(RestoreTest, ManualItemTakesOnlyTheReferencesBelowIt)
         SCOPED_TRACE(c.name);
         EXPECT_TRUE(
             RunManualRestore(Job(), Selection(u"D\\Work", u"Work"), manual, drive.pc.Path(u"Out"), c.toOriginal));
-        EXPECT_EQ(drive.ReadText(drive.pc, c.workFolder + u"\\a.txt"), "alpha");
-        EXPECT_EQ(drive.ReadText(drive.pc, c.workFolder + u"\\b.txt"), "beta");
+        EXPECT_EQ(drive.pc.ReadText(c.workFolder + u"\\a.txt"), "alpha");
+        EXPECT_EQ(drive.pc.ReadText(c.workFolder + u"\\b.txt"), "beta");
     }
     EXPECT_FALSE(drive.pc.Exists(u"Work2"));
     EXPECT_FALSE(drive.pc.Exists(u"Out\\Work2"));
@@ -128,7 +128,7 @@ TEST_F(RestoreTest, ContainersAreDecodedAndOtherCasingIsCopiedUnchanged)
 
     EXPECT_EQ(drive.pc.Read(u"Keep\\a.txt"), secret);
     EXPECT_EQ(drive.pc.Read(u"Out\\" + kFirst + u"\\D\\Keep\\a.txt"), secret);
-    EXPECT_EQ(drive.ReadText(drive.pc, u"Keep\\b.txt.VEMOEN"), "raw");
+    EXPECT_EQ(drive.pc.ReadText(u"Keep\\b.txt.VEMOEN"), "raw");
     EXPECT_FALSE(drive.pc.Exists(u"Keep\\a.txt.vemoen"));
     EXPECT_EQ(failed.Count(), 0);
 }
@@ -156,7 +156,7 @@ TEST_F(RestoreTest, HostileRepeatLinesAreRefusedAsFailedLines)
     }
     EXPECT_FALSE(drive.pc.Exists(u"evil.txt"));
     EXPECT_FALSE(drive.pc.Exists(u"Work\\doc.txt"));
-    EXPECT_EQ(drive.ReadText(drive.pc, u"Work\\b.txt"), "beta");
+    EXPECT_EQ(drive.pc.ReadText(u"Work\\b.txt"), "beta");
 }
 
 TEST_F(RestoreTest, MissingCopyFailsAndAFailedCopyKeepsTheExistingFile)
@@ -171,7 +171,7 @@ TEST_F(RestoreTest, MissingCopyFailsAndAFailedCopyKeepsTheExistingFile)
 
     ASSERT_EQ(failed.Count(), 1);
     EXPECT_TRUE(failed.Strings(0).ends_with(u"gone.txt     ErrorCode : 3"));
-    EXPECT_EQ(drive.ReadText(drive.pc, u"Work\\gone.txt"), "mine");
+    EXPECT_EQ(drive.pc.ReadText(u"Work\\gone.txt"), "mine");
 }
 
 TEST(RestorePaths, OriginalPathAndCategorySum)

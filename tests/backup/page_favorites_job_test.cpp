@@ -7,13 +7,13 @@
 #include "frame_fixture.h"
 #include "platform/text.h"
 #include "tests/support/click_path.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
 
 #include <fstream>
 #include <iterator>
 
 namespace {
-
 namespace uit = ui::testing;
 
 class FavoritesJob : public frametest::MainWindowMachine {
@@ -54,33 +54,20 @@ protected:
         return messages;
     }
 
-    void Write(const std::string& relative, const std::string& content)
-    {
-        const auto path = Host(relative);
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << content;
-    }
-
-    std::string Read(const std::string& relative) const
-    {
-        std::ifstream in(Host(relative), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
     static std::string DriveCopy() { return "e/Harbex_Solo+/" + platform::ToUtf8(PcFolderName()) + "/Favorites/"; }
 };
 
 TEST_F(FavoritesJob, BackupToTheDriveThenRestoreFromIt)
 {
-    Write("c/Users/Alice/Favorites/News.url", "news");
-    Write("c/Users/Alice/Favorites/Links/Maps.url", "maps");
+    testsupport::WriteText(Host("c/Users/Alice/Favorites/News.url"), "news");
+    testsupport::WriteText(Host("c/Users/Alice/Favorites/Links/Maps.url"), "maps");
     OpenPageWithDriveE();
     MainForm->StartPath = u"E:\\";
     MainForm->AF_Dest_Edit->SetText(u"E:\\");
 
     EXPECT_TRUE(PressOk().empty());
-    EXPECT_EQ(Read(DriveCopy() + "News.url"), "news");
-    EXPECT_EQ(Read(DriveCopy() + "Links/Maps.url"), "maps");
+    EXPECT_EQ(testsupport::ReadText(Host(DriveCopy() + "News.url")), "news");
+    EXPECT_EQ(testsupport::ReadText(Host(DriveCopy() + "Links/Maps.url")), "maps");
     EXPECT_EQ(MainForm->AF_PC_Show_Edit->Text(), u"E:  " + PcFolderName());
     EXPECT_TRUE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/FilesList_Complete_E.txt")));
     EXPECT_EQ(MainForm->Idle, 1);
@@ -98,15 +85,15 @@ TEST_F(FavoritesJob, BackupToTheDriveThenRestoreFromIt)
     EXPECT_EQ(links->Item(0)->Text(), u"Maps.url");
 
     EXPECT_TRUE(PressOk().empty());
-    EXPECT_EQ(Read("c/Users/Alice/Favorites/News.url"), "news");
-    EXPECT_EQ(Read("c/Users/Alice/Favorites/Links/Maps.url"), "maps");
+    EXPECT_EQ(testsupport::ReadText(Host("c/Users/Alice/Favorites/News.url")), "news");
+    EXPECT_EQ(testsupport::ReadText(Host("c/Users/Alice/Favorites/Links/Maps.url")), "maps");
 }
 
 TEST_F(FavoritesJob, LinksInTheDrivesCopyAreShownButNeitherEnteredNorRestored)
 {
-    Write("secret/inner.url", "inner");
-    Write("secret.url", "secret");
-    Write(DriveCopy() + "News.url", "news");
+    testsupport::WriteText(Host("secret/inner.url"), "inner");
+    testsupport::WriteText(Host("secret.url"), "secret");
+    testsupport::WriteText(Host(DriveCopy() + "News.url"), "news");
     std::filesystem::create_symlink(Host("secret"), Host(DriveCopy() + "Linked"));
     std::filesystem::create_symlink(Host("secret.url"), Host(DriveCopy() + "leak.url"));
     OpenPageWithDriveE();
@@ -122,7 +109,7 @@ TEST_F(FavoritesJob, LinksInTheDrivesCopyAreShownButNeitherEnteredNorRestored)
     }
 
     EXPECT_TRUE(PressOk().empty());
-    EXPECT_EQ(Read("c/Users/Alice/Favorites/News.url"), "news");
+    EXPECT_EQ(testsupport::ReadText(Host("c/Users/Alice/Favorites/News.url")), "news");
     EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/Favorites/leak.url")));
     EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/Favorites/Linked")));
     ASSERT_EQ(MainForm->FailedFiles->Count(), 2);
@@ -158,8 +145,8 @@ TEST_F(FavoritesJob, RefusalsLeaveThePageIdle)
 // A double click opens a file with the shell; a folder, or a file gone meanwhile, opens nothing.
 TEST_F(FavoritesJob, DoubleClickOpensFilesOnly)
 {
-    Write("c/Users/Alice/Favorites/News.url", "news");
-    Write("c/Users/Alice/Favorites/Links/Maps.url", "maps");
+    testsupport::WriteText(Host("c/Users/Alice/Favorites/News.url"), "news");
+    testsupport::WriteText(Host("c/Users/Alice/Favorites/Links/Maps.url"), "maps");
     OpenPageWithDriveE();
     uit::Click(*MainForm->AFT_Res_Lab);
     uit::Click(*MainForm->AFT_Bac_Lab);

@@ -63,11 +63,6 @@ public:
             }
         }
     }
-    std::string ReadText(const TempDrive& drive, const std::u16string& relative) const
-    {
-        const auto bytes = drive.Read(relative);
-        return std::string(bytes.begin(), bytes.end());
-    }
     std::vector<std::u16string> RepeatLines(const std::u16string& kind, const std::u16string& stamp) const
     {
         ui::TStringList list;

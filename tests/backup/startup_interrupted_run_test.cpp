@@ -11,10 +11,10 @@
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "startup_fixture.h"
+#include "tests/support/file_tree.h"
 #include "ui/controls/string_list.h"
 
 namespace {
-
 const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
 const SYSTEMTIME kCutShortAt{2024, 3, 5, 1, 9, 0, 0, 0};
 
@@ -26,18 +26,12 @@ protected:
     // one copy made, no list file, the marker naming E:.
     void LeaveCutShortManualRun()
     {
-        Write(ManualFolder() + "20240101_080000/C/Data/old.txt", "old");
+        testsupport::WriteText(Host(ManualFolder() + "20240101_080000/C/Data/old.txt"), "old");
         for (const char* list : {"OriSize.ini", "FileList_Repeat.ini", "Record.ini"}) {
-            Write(ManualFolder() + "20240101_080000/" + list, "");
+            testsupport::WriteText(Host(ManualFolder() + "20240101_080000/" + list), "");
         }
-        Write(ManualFolder() + "20240301_090000/C/Data/half.txt", "half");
+        testsupport::WriteText(Host(ManualFolder() + "20240301_090000/C/Data/half.txt"), "half");
         WriteJobMarker(JOB_KIND_MANUAL, kCutShortAt, u"E:\\");
-    }
-
-    void Write(const std::string& relative, const std::string& content)
-    {
-        std::filesystem::create_directories(Host(relative).parent_path());
-        std::ofstream(Host(relative), std::ios::binary) << content;
     }
 
     // Answers the resume question with No and returns what it asked.
