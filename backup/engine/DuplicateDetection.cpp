@@ -97,8 +97,8 @@ bool CollectRuns(DuplicateCandidates& list, int slot, const SYSTEMTIME& runStart
     return true;
 }
 
-bool RecordMatch(DuplicateCandidates& list, int slot, const std::u16string& destination, const FILETIME& sourceTime,
-                 ui::TStringList& repeatList)
+bool TakeRepeatLine(DuplicateCandidates& list, int slot, const std::u16string& destination, const FILETIME& sourceTime,
+                    std::u16string* line)
 {
     PumpPendingMessagesAtIntervals();
     if (destination.size() < 3 || list.LiveCount() == 0) {
@@ -109,11 +109,61 @@ bool RecordMatch(DuplicateCandidates& list, int slot, const std::u16string& dest
     if (!list.TakeMatch(slot, RelativePart(destination, kindLength), sourceTime, &copy)) {
         return false;
     }
-    repeatList.Add(WithoutDrivePrefix(copy));
+    *line = WithoutDrivePrefix(copy);
     return true;
 }
 
 }  // namespace
+
+std::uint32_t DuplicateCandidates::FolderOf(int slot, std::u16string_view relative, std::u16string_view* name, bool add)
+{
+    // The folder keeps its backslash, so that "a" and "\a" stay two paths.
+    const std::size_t split = relative.rfind(u'\\') + 1;
+    const std::u16string_view folder = relative.substr(0, split);
+    *name = relative.substr(split);
+    folderKey_.assign(1, static_cast<char16_t>(u'0' + slot));
+    folderKey_ += folder;
+    const auto known = folders_.find(folderKey_);
+    if (known != folders_.end()) {
+        return known->second;
+    }
+    if (!add) {
+        return kNone;
+    }
+    const auto id = static_cast<std::uint32_t>(folders_.size());
+    folders_.emplace(folderKey_, id);
+    return id;
+}
+
+std::u16string_view DuplicateCandidates::NameOf(const Candidate& candidate) const
+{
+    return std::u16string_view(names_).substr(candidate.name, candidate.nameLength);
+}
+
+std::uint32_t& DuplicateCandidates::FirstOfPath(std::uint32_t folder, std::u16string_view name)
+{
+    const std::size_t mask = firstOfPath_.size() - 1;
+    std::size_t at = (std::hash<std::u16string_view>{}(name) ^ (folder * 0x9E3779B97F4A7C15ULL)) & mask;
+    while (firstOfPath_[at] != kNone) {
+        const Candidate& first = candidates_[firstOfPath_[at]];
+        if (first.folder == folder && NameOf(first) == name) {
+            break;
+        }
+        at = (at + 1) & mask;
+    }
+    return firstOfPath_[at];
+}
+
+void DuplicateCandidates::GrowTable()
+{
+    std::vector<std::uint32_t> old(std::max<std::size_t>(firstOfPath_.size() * 2, 1024), kNone);
+    old.swap(firstOfPath_);
+    for (std::uint32_t first : old) {
+        if (first != kNone) {
+            FirstOfPath(candidates_[first].folder, NameOf(candidates_[first])) = first;
+        }
+    }
+}
 
 void DuplicateCandidates::Add(int slot, std::size_t kindFolderLength, const std::u16string& path,
                               const FILETIME& lastWrite)
@@ -123,21 +173,38 @@ void DuplicateCandidates::Add(int slot, std::size_t kindFolderLength, const std:
     if (runFolders_.empty() || runFolders_.back() != runFolder) {
         runFolders_.emplace_back(runFolder);
     }
-    byRelative_[static_cast<std::size_t>(slot)][RelativePart(path, kindFolderLength)].candidates.push_back(
-        static_cast<std::uint32_t>(candidates_.size()));
-    candidates_.push_back({static_cast<std::uint32_t>(runFolders_.size() - 1), false, lastWrite});
+    std::u16string_view name;
+    const std::uint32_t folder = FolderOf(slot, std::u16string_view(path).substr(split), &name, true);
+    if ((paths_ + 1) * 2 > firstOfPath_.size()) {
+        GrowTable();
+    }
+    const auto index = static_cast<std::uint32_t>(candidates_.size());
+    std::uint32_t& first = FirstOfPath(folder, name);
+    if (first == kNone) {
+        first = index;
+        ++paths_;
+    } else {
+        std::uint32_t last = first;
+        while (candidates_[last].nextSamePath != kNone) {
+            last = candidates_[last].nextSamePath;
+        }
+        candidates_[last].nextSamePath = index;
+    }
+    candidates_.push_back({folder, static_cast<std::uint32_t>(names_.size()), static_cast<std::uint32_t>(name.size()),
+                           static_cast<std::uint32_t>(runFolders_.size() - 1), kNone, lastWrite, false});
+    names_ += name;
     ++live_;
 }
 
 bool DuplicateCandidates::TakeMatch(int slot, const std::u16string& relative, const FILETIME& sourceTime,
                                     std::u16string* copy)
 {
-    auto& index = byRelative_[static_cast<std::size_t>(slot)];
-    const auto found = index.find(relative);
-    if (found == index.end()) {
+    std::u16string_view name;
+    const std::uint32_t folder = FolderOf(slot, relative, &name, false);
+    if (folder == kNone || firstOfPath_.empty()) {
         return false;
     }
-    for (std::uint32_t index : found->second.candidates) {
+    for (std::uint32_t index = FirstOfPath(folder, name); index != kNone; index = candidates_[index].nextSamePath) {
         Candidate& candidate = candidates_[index];
         if (!candidate.removed && WithinTolerance(sourceTime, candidate.lastWrite)) {
             candidate.removed = true;
@@ -222,11 +289,16 @@ bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16stri
     if (category < 1 || category > 5 || repeatLists[static_cast<std::size_t>(category - 1)] == nullptr) {
         return false;
     }
-    return RecordMatch(list, category, destination, sourceTime, *repeatLists[static_cast<std::size_t>(category - 1)]);
+    std::u16string line;
+    if (!TakeRepeatLine(list, category, destination, sourceTime, &line)) {
+        return false;
+    }
+    repeatLists[static_cast<std::size_t>(category - 1)]->Add(std::move(line));
+    return true;
 }
 
-bool IsManualDuplicate(DuplicateCandidates& list, ui::TStringList& repeatList, const std::u16string& destination,
-                       const FILETIME& sourceTime)
+bool TakeManualRepeatLine(DuplicateCandidates& list, const std::u16string& destination, const FILETIME& sourceTime,
+                          std::u16string* line)
 {
-    return RecordMatch(list, DuplicateCandidates::kManualSlot, destination, sourceTime, repeatList);
+    return TakeRepeatLine(list, DuplicateCandidates::kManualSlot, destination, sourceTime, line);
 }

@@ -6,7 +6,8 @@
 //
 // The candidates of earlier runs are indexed by their path below the run folder, so a test costs
 // one look-up plus a time check per candidate of that same path, against the write time that the
-// walk of the earlier runs read.
+// walk of the earlier runs read. A candidate costs its name and a few numbers: the folders of the
+// paths are kept once.
 
 #include "platform/win_types.h"
 #include "ui/controls/string_list.h"
@@ -15,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -36,19 +38,34 @@ public:
     std::size_t KindFolderLength(const std::u16string& driveRoot, int slot);
 
 private:
-    // The path below the run folder is kept once, as the key; the run folder once per run.
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+    // A candidate's path below the run folder is its folder (the slot and the folder below the
+    // run folder, kept once per folder) and its name, kept once in `names_`.
     struct Candidate {
+        std::uint32_t folder;
+        std::uint32_t name;
+        std::uint32_t nameLength;
         std::uint32_t run;
-        bool removed;
+        std::uint32_t nextSamePath;  // the next candidate of that path in collection order, or kNone
         FILETIME lastWrite;
+        bool removed;
     };
-    struct SameRelative {
-        std::vector<std::uint32_t> candidates;  // in collection order
-    };
+    // The folder of a path below the run folder; kNone when no candidate lies in it. The split
+    // name is `*name`.
+    std::uint32_t FolderOf(int slot, std::u16string_view relative, std::u16string_view* name, bool add);
+    // The table entry that holds the first candidate of the path, or the empty entry where it goes.
+    std::uint32_t& FirstOfPath(std::uint32_t folder, std::u16string_view name);
+    std::u16string_view NameOf(const Candidate& candidate) const;
+    void GrowTable();
+
     std::vector<std::u16string> runFolders_;  // each with its trailing backslash
     std::vector<Candidate> candidates_;
     std::size_t live_ = 0;
-    std::array<std::unordered_map<std::u16string, SameRelative>, 6> byRelative_;
+    std::u16string names_;
+    std::unordered_map<std::u16string, std::uint32_t> folders_;  // slot digit + folder below the run folder
+    std::u16string folderKey_;
+    std::vector<std::uint32_t> firstOfPath_;  // open addressing by folder and name; kNone when empty
+    std::size_t paths_ = 0;
     std::unordered_map<std::u16string, std::size_t> kindLengths_;
 };
 
@@ -69,5 +86,18 @@ void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runSta
 // the category (repeatLists[category - 1]) or of the Manual run.
 bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
                      const FILETIME& sourceTime, const std::array<ui::TStringList*, 5>& repeatLists);
-bool IsManualDuplicate(DuplicateCandidates& list, ui::TStringList& repeatList, const std::u16string& destination,
-                       const FILETIME& sourceTime);
+// The repeat-list line of a Manual run's match; false when there is none.
+bool TakeManualRepeatLine(DuplicateCandidates& list, const std::u16string& destination, const FILETIME& sourceTime,
+                          std::u16string* line);
+// Lines: ui::TStringList or PackedLines.
+template <class Lines>
+bool IsManualDuplicate(DuplicateCandidates& list, Lines& repeatList, const std::u16string& destination,
+                       const FILETIME& sourceTime)
+{
+    std::u16string line;
+    if (!TakeManualRepeatLine(list, destination, sourceTime, &line)) {
+        return false;
+    }
+    repeatList.Add(line);
+    return true;
+}

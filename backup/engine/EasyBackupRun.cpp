@@ -14,6 +14,7 @@
 #include "backup/engine/InterruptMarker.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
+#include "backup/engine/PackedLines.h"
 #include "backup/frame/base/AccessGrant.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/MainWin.h"
@@ -77,7 +78,7 @@ struct EasyRun {
     clProcessNotify* notifier = nullptr;
     CLASSPATH runFolders;
     DuplicateCandidates candidates;
-    std::array<ui::TStringList, 5> oriSizes;
+    std::array<PackedLines, 5> oriSizes;
     // The sizes of the files this run completed, in the order of `completed` from
     // firstCompleted on, so that a cancel can report them as failed.
     int firstCompleted = 0;

@@ -73,6 +73,15 @@ bool ForEachEntry(const std::u16string& folder, const std::u16string& pattern, V
     return true;
 }
 
+// A list file that could not be saved is reported like a failed file naming it.
+bool ReportSaveError(DWORD error, const std::u16string& path, ui::TListView* view, ui::TStringList& failed)
+{
+    if (error != ERROR_SUCCESS) {
+        ReportFailedFile(view, failed, WIN32_FIND_DATAW(), error, path);
+    }
+    return error == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 bool CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
@@ -158,11 +167,13 @@ void ReportCancelledFiles(ui::TListView* view, ui::TStringList& completed, ui::T
 bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TListView* view,
                           ui::TStringList& failed)
 {
-    const DWORD error = SaveListFile(list, path);
-    if (error != ERROR_SUCCESS) {
-        ReportFailedFile(view, failed, WIN32_FIND_DATAW(), error, path);
-    }
-    return error == ERROR_SUCCESS;
+    return ReportSaveError(SaveListFile(list, path), path, view, failed);
+}
+
+bool SaveListFileReported(const PackedLines& list, const std::u16string& path, ui::TListView* view,
+                          ui::TStringList& failed)
+{
+    return ReportSaveError(SaveListFile(list, path), path, view, failed);
 }
 
 bool DeleteTree(const std::u16string& path)

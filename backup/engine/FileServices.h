@@ -2,6 +2,7 @@
 // The small file services that the job walks share: the size text, the failed-file line and the
 // error-list row, the recursive delete, the size sum and the walk that copies a folder tree.
 
+#include "backup/engine/PackedLines.h"
 #include "platform/files.h"
 #include "ui/controls/string_list.h"
 
@@ -36,6 +37,8 @@ void ReportCancelledFiles(ui::TListView* view, ui::TStringList& completed, ui::T
                           const std::vector<LONGLONG>& sizes);
 // Saves a list file of a run; a failure is reported like a failed file naming the list file.
 bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TListView* view,
+                          ui::TStringList& failed);
+bool SaveListFileReported(const PackedLines& list, const std::u16string& path, ui::TListView* view,
                           ui::TStringList& failed);
 
 // Deletes a file, or a folder with everything below it; a linked folder is removed as a link and

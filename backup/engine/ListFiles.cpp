@@ -14,11 +14,30 @@ namespace {
 
 constexpr std::u16string_view kSizeSeparator = u"   ";
 
+std::u16string OriSizeLine(const std::u16string& destination, LONGLONG size)
+{
+    return destination + std::u16string(kSizeSeparator) + DecimalText(size);
+}
+
+DWORD SaveResult(bool saved)
+{
+    if (saved) {
+        return ERROR_SUCCESS;
+    }
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+}
+
 }  // namespace
 
 void AddOriSizeLine(ui::TStringList& list, const std::u16string& destination, LONGLONG size)
 {
-    list.Add(destination + std::u16string(kSizeSeparator) + DecimalText(size));
+    list.Add(OriSizeLine(destination, size));
+}
+
+void AddOriSizeLine(PackedLines& list, const std::u16string& destination, LONGLONG size)
+{
+    list.Add(OriSizeLine(destination, size));
 }
 
 bool FindOriSize(const ui::TStringList& list, std::u16string_view copyPath, LONGLONG* size)
@@ -51,11 +70,12 @@ std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_vie
 
 DWORD SaveListFile(const ui::TStringList& list, const std::u16string& path)
 {
-    if (list.SaveToFile(path)) {
-        return ERROR_SUCCESS;
-    }
-    const DWORD error = GetLastError();
-    return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+    return SaveResult(list.SaveToFile(path));
+}
+
+DWORD SaveListFile(const PackedLines& list, const std::u16string& path)
+{
+    return SaveResult(list.SaveToFile(path));
 }
 
 DWORD SaveSelectionRecord(const std::u16string& runFolder, const BACKUP_SELECTION& selection)

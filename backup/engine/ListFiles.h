@@ -4,6 +4,7 @@
 // list files written whole.
 
 #include "backup/engine/BackupSelection.h"
+#include "backup/engine/PackedLines.h"
 #include "platform/win_types.h"
 #include "ui/controls/string_list.h"
 
@@ -14,6 +15,7 @@
 
 // Appends destination + three blanks + the size in decimal.
 void AddOriSizeLine(ui::TStringList& list, const std::u16string& destination, LONGLONG size);
+void AddOriSizeLine(PackedLines& list, const std::u16string& destination, LONGLONG size);
 // The size of the line that begins with the copy's path followed by three blanks; false when
 // no line names it or its number does not parse.
 bool FindOriSize(const ui::TStringList& list, std::u16string_view copyPath, LONGLONG* size);
@@ -24,6 +26,7 @@ std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_vie
 
 // Saves the list; 0 or the Windows error of the failed write.
 DWORD SaveListFile(const ui::TStringList& list, const std::u16string& path);
+DWORD SaveListFile(const PackedLines& list, const std::u16string& path);
 
 // Record.ini in the run folder: the count, the source paths, the item names, the relative paths.
 DWORD SaveSelectionRecord(const std::u16string& runFolder, const BACKUP_SELECTION& selection);

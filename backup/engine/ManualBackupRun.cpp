@@ -10,6 +10,7 @@
 #include "backup/engine/InterruptMarker.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
+#include "backup/engine/PackedLines.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/SpecialFolders.h"
 #include "platform/clock.h"
@@ -41,8 +42,8 @@ struct ManualRun {
     clProcessNotify* notifier = nullptr;
     std::u16string windowsFolder;
     DuplicateCandidates candidates;
-    ui::TStringList oriSizes;
-    ui::TStringList repeats;
+    PackedLines oriSizes;
+    PackedLines repeats;
     // The sizes of the files this run completed, in the order of `completed` from
     // firstCompleted on, so that a cancel can report them as failed.
     int firstCompleted = 0;

@@ -1,6 +1,7 @@
 #include "ui/controls/string_list.h"
 
 #include "platform/files.h"
+#include "ui/controls/list_file_writer.h"
 
 #include <bit>
 #include <cstring>
@@ -165,18 +166,14 @@ bool TStringList::LoadFromFile(std::u16string_view path)
 
 bool TStringList::SaveToFile(std::u16string_view path) const
 {
-    FileHandle file = Open(path, GENERIC_WRITE, CREATE_ALWAYS);
-    if (!file) {
+    ListFileWriter writer(path);
+    if (!writer.Opened()) {
         return false;
     }
-    std::string bytes = Encode();
-    DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size()) {
-        return false;
+    for (const auto& line : lines_) {
+        writer.Add(line);
     }
-    SetLastError(ERROR_SUCCESS);
-    return true;
+    return writer.Finish();
 }
 
 void TStringList::Changed()
