@@ -2,6 +2,7 @@
 #include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/TextFormat.h"
 
 #include "engine_fixture.h"
 #include "platform/clock.h"
@@ -119,6 +120,41 @@ TEST_F(ListFilesTest, RunListsAndTheSelectionRecord)
 
     // A list file that cannot be written reports its Windows error.
     EXPECT_NE(SaveListFile(oriSize, drive.Path(u"gone\\OriSize.ini")), 0u);
+}
+
+TEST_F(ListFilesTest, PackedLinesSaveWhatTheStringListSaves)
+{
+    const std::u16string longName(40000, u'n');
+    struct Case {
+        const char* name;
+        std::vector<std::u16string> lines;
+    };
+    std::vector<Case> cases = {
+        {"no line", {}},
+        {"one empty line", {u""}},
+        {"shared folders", {u"X:\\run\\D\\a.doc   12", u"X:\\run\\D\\ab.doc   3", u"X:\\run\\D\\a", u"X:\\run\\E\\a", u"X:\\run"}},
+        {"equal lines", {u"a\\b", u"a\\b", u""}},
+        {"lines longer than 32767", {u"X:\\" + longName, u"X:\\" + longName + u"x", u"Y"}},
+        {"many lines", {}},
+    };
+    for (int i = 0; i < 20000; ++i) {
+        cases.back().lines.push_back(u"X:\\run\\d" + DecimalText(i % 7) + u"\\f" + DecimalText(i) + u".bin");
+    }
+    for (const Case& c : cases) {
+        ui::TStringList plain;
+        PackedLines packed;
+        for (const std::u16string& line : c.lines) {
+            plain.Add(line);
+            packed.Add(line);
+        }
+        EXPECT_EQ(packed.Count(), c.lines.size()) << c.name;
+        ASSERT_EQ(SaveListFile(plain, drive.Path(u"plain.ini")), 0u) << c.name;
+        ASSERT_EQ(SaveListFile(packed, drive.Path(u"packed.ini")), 0u) << c.name;
+        EXPECT_EQ(drive.Read(u"packed.ini"), drive.Read(u"plain.ini")) << c.name;
+        const std::string encoded = plain.Encode();
+        EXPECT_EQ(drive.Read(u"packed.ini"), Bytes(encoded.begin(), encoded.end())) << c.name;
+    }
+    EXPECT_NE(SaveListFile(PackedLines(), drive.Path(u"gone\\OriSize.ini")), 0u);
 }
 
 TEST_F(ListFilesTest, RepeatLinesThatWouldLeaveTheDriveAreRefused)
