@@ -11,6 +11,7 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -86,13 +87,12 @@ bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderL
 // Every earlier run of one kind folder, newest first. False when the job was cancelled.
 bool CollectRuns(DuplicateCandidates& list, int slot, const SYSTEMTIME& runStart, const std::u16string& kindFolder)
 {
-    std::u16string run = PreviousRunFolder(kindFolder, WithTrailingBackslash(kindFolder) + FormatTimestampName(runStart));
-    while (!run.empty()) {
+    for (const std::u16string& run :
+         EarlierRunFolders(kindFolder, WithTrailingBackslash(kindFolder) + FormatTimestampName(runStart))) {
         PumpPendingMessages();
         if (JobCancelRequested() || !CollectCandidateFiles(list, slot, kindFolder.size(), run)) {
             return false;
         }
-        run = PreviousRunFolder(kindFolder, run);
     }
     return true;
 }
@@ -229,26 +229,27 @@ std::size_t DuplicateCandidates::KindFolderLength(const std::u16string& driveRoo
     return folder.size();
 }
 
-std::u16string PreviousRunFolder(const std::u16string& folder, const std::u16string& bound)
+std::vector<std::u16string> EarlierRunFolders(const std::u16string& folder, const std::u16string& bound)
 {
     const std::u16string prefix = WithTrailingBackslash(folder);
-    std::u16string best;
+    std::vector<std::u16string> runs;
     WIN32_FIND_DATAW entry;
     HANDLE find = FindFirstFileW((prefix + u"*.*").c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) {
-        return best;
+        return runs;
     }
     do {
         PumpPendingMessagesAtIntervals();
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
             std::u16string path = prefix + entry.cFileName;
-            if (path > best && path < bound && IsFinishedRunFolder(path)) {
-                best = std::move(path);
+            if (path < bound && IsFinishedRunFolder(path)) {
+                runs.push_back(std::move(path));
             }
         }
     } while (FindNextFileW(find, &entry));
     FindClose(find);
-    return best;
+    std::sort(runs.begin(), runs.end(), std::greater<>());
+    return runs;
 }
 
 bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kindFolderLength,

@@ -69,8 +69,9 @@ private:
     std::unordered_map<std::u16string, std::size_t> kindLengths_;
 };
 
-// The greatest full path of a subfolder of `folder` that sorts (by UTF-16 code units) below `bound`.
-std::u16string PreviousRunFolder(const std::u16string& folder, const std::u16string& bound);
+// The full paths of the finished run folders of `folder` that sort (by UTF-16 code units) below
+// `bound`, greatest first; the folder is listed once.
+std::vector<std::u16string> EarlierRunFolders(const std::u16string& folder, const std::u16string& bound);
 
 // Adds every file below `path` (or `path` itself when it is a file) except system entries and the
 // list files directly inside the run folder. False when the job was cancelled.
