@@ -115,7 +115,8 @@ bool TakeRepeatLine(DuplicateCandidates& list, int slot, const std::u16string& d
 
 }  // namespace
 
-std::uint32_t DuplicateCandidates::FolderOf(int slot, std::u16string_view relative, std::u16string_view* name, bool add)
+std::uint32_t DuplicateCandidates::FolderOf(int slot, std::u16string_view relative, std::u16string_view* name,
+                                            NewFolder newFolder)
 {
     // The folder keeps its backslash, so that "a" and "\a" stay two paths.
     const std::size_t split = relative.rfind(u'\\') + 1;
@@ -127,7 +128,7 @@ std::uint32_t DuplicateCandidates::FolderOf(int slot, std::u16string_view relati
     if (known != folders_.end()) {
         return known->second;
     }
-    if (!add) {
+    if (newFolder == NewFolder::Refuse) {
         return kNone;
     }
     const auto id = static_cast<std::uint32_t>(folders_.size());
@@ -174,7 +175,7 @@ void DuplicateCandidates::Add(int slot, std::size_t kindFolderLength, const std:
         runFolders_.emplace_back(runFolder);
     }
     std::u16string_view name;
-    const std::uint32_t folder = FolderOf(slot, std::u16string_view(path).substr(split), &name, true);
+    const std::uint32_t folder = FolderOf(slot, std::u16string_view(path).substr(split), &name, NewFolder::Add);
     if ((paths_ + 1) * 2 > firstOfPath_.size()) {
         GrowTable();
     }
@@ -200,7 +201,7 @@ bool DuplicateCandidates::TakeMatch(int slot, const std::u16string& relative, co
                                     std::u16string* copy)
 {
     std::u16string_view name;
-    const std::uint32_t folder = FolderOf(slot, relative, &name, false);
+    const std::uint32_t folder = FolderOf(slot, relative, &name, NewFolder::Refuse);
     if (folder == kNone || firstOfPath_.empty()) {
         return false;
     }

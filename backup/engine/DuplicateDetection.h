@@ -50,9 +50,10 @@ private:
         FILETIME lastWrite;
         bool removed;
     };
-    // The folder of a path below the run folder; kNone when no candidate lies in it. The split
+    enum class NewFolder { Add, Refuse };
+    // The folder of a path below the run folder; kNone when it is new and refused. The split
     // name is `*name`.
-    std::uint32_t FolderOf(int slot, std::u16string_view relative, std::u16string_view* name, bool add);
+    std::uint32_t FolderOf(int slot, std::u16string_view relative, std::u16string_view* name, NewFolder newFolder);
     // The table entry that holds the first candidate of the path, or the empty entry where it goes.
     std::uint32_t& FirstOfPath(std::uint32_t folder, std::u16string_view name);
     std::u16string_view NameOf(const Candidate& candidate) const;
