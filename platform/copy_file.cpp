@@ -111,7 +111,8 @@ public:
                 return false;
             }
         }
-        if (::rename(tempPath_.c_str(), finalPath.c_str()) != 0) {
+        const unsigned noReplace = mayReplace ? 0 : RENAME_NOREPLACE;
+        if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, finalPath.c_str(), noReplace) != 0) {
             return false;
         }
         tempPath_.clear();
@@ -197,7 +198,8 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
         platform::ReadStoredAttributes(sourceFile->fd(), sourceFile->id()).value_or(FILE_ATTRIBUTE_ARCHIVE);
 
     struct stat targetInfo{};
-    if (platform::WithCaseFallback(target, [&targetInfo](const char* p) { return ::lstat(p, &targetInfo); }) == 0) {
+    if (!(flags & COPY_FILE_NAME_IS_FREE) &&
+        platform::WithCaseFallback(target, [&targetInfo](const char* p) { return ::lstat(p, &targetInfo); }) == 0) {
         if (const DWORD refusal = DestinationRefusal(targetInfo, target, sourceBits, flags)) {
             return Fail(refusal);
         }
@@ -264,7 +266,7 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
         }
     }
     platform::MarkIfProgram(out, target.path);
-    if (!copy.Commit(target.path, !(flags & COPY_FILE_FAIL_IF_EXISTS))) {
+    if (!copy.Commit(target.path, !(flags & (COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_NAME_IS_FREE)))) {
         return Fail(errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno));
     }
     SetLastError(ERROR_SUCCESS);

@@ -4,6 +4,7 @@
 #include "backup/engine/Restore.h"
 #include "backup/engine/RestoreFile.h"
 #include "backup/engine/RunPaths.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -43,11 +44,42 @@ bool RefusedStart(const RESTORE_JOB& job, const std::u16string& item, const std:
     return RefusedEntry(job, item, named);
 }
 
+// Makes a folder whose parent exists; true when this call made it, so that nothing is in it yet.
+bool MadeFolder(const std::u16string& path)
+{
+    if (CreateDirectoryW(path.c_str(), nullptr)) {
+        return true;
+    }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) {
+        CreateDirPath(path);
+    }
+    return false;
+}
+
+// The names a walk restores into one folder. In a folder the walk has just made, a name is free
+// unless an entry listed before it differs from it in case only (listings are sorted by the
+// upper-cased name, so such entries are neighbours).
+class FreeNames {
+public:
+    explicit FreeNames(bool folderMade) : folderMade_(folderMade) {}
+
+    bool Next(const std::u16string& name)
+    {
+        std::u16string upper = platform::UpperCase(name);
+        const bool free = folderMade_ && upper != previous_;
+        previous_ = std::move(upper);
+        return free;
+    }
+
+private:
+    bool folderMade_;
+    std::u16string previous_;
+};
+
 bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std::u16string& folder,
                   const std::u16string& destinationFolder, const std::u16string& name,
                   const std::u16string& destinationName, bool runFolderLevel)
 {
-    CreateDirPath(destinationFolder);
     const std::u16string item = WithTrailingBackslash(folder) + name;
     std::u16string target = WithTrailingBackslash(destinationFolder) + destinationName;
     WIN32_FIND_DATAW found;
@@ -63,7 +95,7 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
         RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
-    CreateDirPath(target);
+    FreeNames freeNames(MadeFolder(target));
     bool cancelled = false;
     const bool listed = ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
         if (JobCancelRequested()) {
@@ -71,13 +103,16 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
             return false;
         }
         const std::u16string entryName = entry.cFileName;
-        if (IsDotsName(entryName) || SkippedAtLevel(entry, runFolderLevel) ||
-            RefusedEntry(job, WithTrailingBackslash(item) + entryName, entry)) {
+        if (IsDotsName(entryName)) {
+            return true;
+        }
+        const bool nameIsFree = freeNames.Next(entryName);
+        if (SkippedAtLevel(entry, runFolderLevel) || RefusedEntry(job, WithTrailingBackslash(item) + entryName, entry)) {
             return true;
         }
         if (IsPlainFileEntry(entry)) {
             RestoreOneFile(job, WithTrailingBackslash(item) + entryName, WithTrailingBackslash(target) + entryName,
-                           root, entry);
+                           root, entry, nameIsFree);
         } else if (IsWalkedFolderEntry(entry)) {
             WalkToFolder(job, root, item, target, entryName, entryName, false);
         }
@@ -86,12 +121,13 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
     return listed && !cancelled;
 }
 
+// parentMade: the caller has just made (or found) the folder that the item's target lies in.
 bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const std::u16string& name,
-                    std::size_t restoreOffset)
+                    std::size_t restoreOffset, bool parentMade)
 {
     const std::size_t from = restoreOffset - 1;
     const std::u16string folderTarget = OriginalPathOf(folder, restoreOffset);
-    if (!folderTarget.empty() && IsDriveRelativePath(CharsFrom(folder, from))) {
+    if (!parentMade && !folderTarget.empty() && IsDriveRelativePath(CharsFrom(folder, from))) {
         CreateDirPath(folderTarget);
     }
     const std::u16string item = WithTrailingBackslash(folder) + name;
@@ -112,9 +148,7 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
         RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
-    if (!target.empty()) {
-        CreateDirPath(target);
-    }
+    FreeNames freeNames(!target.empty() && MadeFolder(target));
     const bool runFolderLevel = relative.empty();
     bool cancelled = false;
     ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
@@ -122,8 +156,12 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
             cancelled = true;
             return false;
         }
+        if (IsDotsName(entry.cFileName)) {
+            return true;
+        }
+        const bool nameIsFree = freeNames.Next(entry.cFileName);
         const std::u16string child = WithTrailingBackslash(item) + entry.cFileName;
-        if (IsDotsName(entry.cFileName) || SkippedAtLevel(entry, runFolderLevel) || RefusedEntry(job, child, entry)) {
+        if (SkippedAtLevel(entry, runFolderLevel) || RefusedEntry(job, child, entry)) {
             return true;
         }
         if (IsPlainFileEntry(entry)) {
@@ -132,12 +170,12 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
                 return true;
             }
             if (IsDriveRelativePath(CharsFrom(child, from))) {
-                RestoreOneFile(job, child, childTarget, DriveRootOf(childTarget), entry);
+                RestoreOneFile(job, child, childTarget, DriveRootOf(childTarget), entry, nameIsFree);
             } else {
                 RefuseRestoreEntry(job, child);
             }
         } else if (IsWalkedFolderEntry(entry)) {
-            WalkToOriginal(job, item, entry.cFileName, restoreOffset);
+            WalkToOriginal(job, item, entry.cFileName, restoreOffset, !target.empty());
         }
         return true;
     });
@@ -154,7 +192,7 @@ bool RestoreWalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder,
     if (FindEntry(item, &found) && RefusedStart(job, item, name, found)) {
         return true;
     }
-    return WalkToOriginal(job, folder, name, restoreOffset);
+    return WalkToOriginal(job, folder, name, restoreOffset, false);
 }
 
 bool RestoreWalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, const std::u16string& destinationFolder,
@@ -166,5 +204,6 @@ bool RestoreWalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, c
         return true;
     }
     const bool runFolder = IsRunFolderPath(item);
+    CreateDirPath(destinationFolder);
     return WalkToFolder(job, destinationFolder, folder, destinationFolder, name, destinationName, runFolder);
 }
