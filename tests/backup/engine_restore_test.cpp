@@ -4,6 +4,7 @@
 #include "restore_fixture.h"
 #include "ui/controls/string_list.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,6 +158,38 @@ TEST_F(RestoreTest, HostileRepeatLinesAreRefusedAsFailedLines)
     EXPECT_FALSE(drive.pc.Exists(u"evil.txt"));
     EXPECT_FALSE(drive.pc.Exists(u"Work\\doc.txt"));
     EXPECT_EQ(drive.pc.ReadText(u"Work\\b.txt"), "beta");
+}
+
+TEST_F(RestoreTest, NamesThatDifferInCaseOnlyLandAsOneFileAndBitsComeAlong)
+{
+    drive.AddCopy(RunDrive::kManual, kFirst, u"D\\Case\\NOTE.txt", Text("upper"));
+    drive.AddCopy(RunDrive::kManual, kFirst, u"D\\Case\\note.txt", Text("lower"));
+    drive.AddCopy(RunDrive::kManual, kFirst, u"D\\Case\\kept.txt", Text("kept"));
+    drive.SaveLists();
+    const std::u16string run = drive.Run(RunDrive::kManual, kFirst);
+    ASSERT_TRUE(SetFileAttributesW((run + u"\\D\\Case\\kept.txt").c_str(),
+                                   FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+    BACKUP_SELECTION selection;
+    selection.Count = 1;
+    selection.SourcePaths = {run};
+    selection.ItemNames = {kFirst};
+    struct Case {
+        const char* name;
+        bool toOriginal;
+        std::u16string folder;  // where D\Case lands on D:
+    };
+    for (const Case& c : {Case{"original", true, u"Case"}, Case{"chosen folder", false, u"Out\\" + kFirst + u"\\D\\Case"}}) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(RunManualRestore(Job(), selection, drive.backup.Path(RunDrive::kManual), drive.pc.Path(u"Out"),
+                                     c.toOriginal));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(drive.pc.Host(c.folder)), {}), 2);
+        EXPECT_EQ(drive.pc.ReadText(c.folder + u"\\NOTE.txt"), "lower");
+        EXPECT_EQ(GetFileAttributesW(drive.pc.Path(c.folder + u"\\kept.txt").c_str()),
+                  FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+        EXPECT_EQ(GetFileAttributesW(drive.pc.Path(c.folder + u"\\NOTE.txt").c_str()), FILE_ATTRIBUTE_NORMAL);
+    }
+    EXPECT_EQ(completed.Count(), 6);
+    EXPECT_EQ(failed.Count(), 0);
 }
 
 TEST_F(RestoreTest, MissingCopyFailsAndAFailedCopyKeepsTheExistingFile)

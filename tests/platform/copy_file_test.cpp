@@ -119,6 +119,8 @@ TEST_F(CopyTest, FailedCopyKeepsTheExistingDestination)
         {"read-only destination", FILE_ATTRIBUTE_READONLY, 0, ERROR_ACCESS_DENIED},
         {"hidden destination, plain source", FILE_ATTRIBUTE_HIDDEN, 0, ERROR_ACCESS_DENIED},
         {"fail if exists", FILE_ATTRIBUTE_NORMAL, COPY_FILE_FAIL_IF_EXISTS, ERROR_FILE_EXISTS},
+        {"name said to be free", FILE_ATTRIBUTE_NORMAL, COPY_FILE_NAME_IS_FREE, ERROR_FILE_EXISTS},
+        {"read-only name said to be free", FILE_ATTRIBUTE_READONLY, COPY_FILE_NAME_IS_FREE, ERROR_FILE_EXISTS},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(SetFileAttributesW(x.Path(u"dst.bin").c_str(), c.destinationAttributes));
