@@ -100,15 +100,21 @@ HostPath ToHostPath(std::u16string_view windowsPath)
     if (!hasDrive || (windowsPath.size() > 2 && !IsSeparator(windowsPath[2]))) {
         return Failed(ERROR_PATH_NOT_FOUND);
     }
-    const auto drive = FindDrive(windowsPath[0]);
-    if (!drive) {
-        return Failed(ERROR_PATH_NOT_FOUND);
+    HostPath result;
+    {
+        std::lock_guard lock(tableMutex);
+        const auto drive = Table().find(UpperChar(windowsPath[0]));
+        if (drive == Table().end()) {
+            return Failed(ERROR_PATH_NOT_FOUND);
+        }
+        result.path.reserve(drive->second.hostFolder.size() + windowsPath.size() + 1);
+        result.path = drive->second.hostFolder;
     }
 
     std::vector<std::u16string_view> names;
     std::u16string_view rest = windowsPath.substr(std::min<std::size_t>(windowsPath.size(), 3));
     while (!rest.empty()) {
-        const auto end = std::find_if(rest.begin(), rest.end(), IsSeparator);
+        const auto end = std::find_if(rest.begin(), rest.end(), [](char16_t c) { return IsSeparator(c); });
         const std::u16string_view name = rest.substr(0, static_cast<std::size_t>(end - rest.begin()));
         rest.remove_prefix(std::min(rest.size(), name.size() + 1));
         if (name.empty() || name == u".") {
@@ -117,14 +123,12 @@ HostPath ToHostPath(std::u16string_view windowsPath)
         if (name == u"..") {
             return Failed(ERROR_BAD_PATHNAME);
         }
-        if (std::any_of(name.begin(), name.end(), IsForbiddenInName)) {
+        if (std::any_of(name.begin(), name.end(), [](char16_t c) { return IsForbiddenInName(c); })) {
             return Failed(ERROR_INVALID_NAME);
         }
         names.push_back(name);
     }
 
-    HostPath result;
-    result.path = drive->hostFolder;
     result.rootLength = result.path.size();
     result.endsWithSeparator = windowsPath.size() > 2 && IsSeparator(windowsPath.back());
     for (const auto name : names) {
@@ -135,11 +139,8 @@ HostPath ToHostPath(std::u16string_view windowsPath)
             return Failed(ERROR_INVALID_NAME);
         }
     }
-    std::string entries;
-    {
-        std::lock_guard lock(tableMutex);
-        entries = EntryFolder();
-    }
+    std::lock_guard lock(tableMutex);
+    const std::string& entries = EntryFolder();
     if (!entries.empty() && result.path.size() > entries.size() && result.path.compare(0, entries.size(), entries) == 0 &&
         result.path[entries.size()] == '/' && result.path.find('/', entries.size() + 1) == std::string::npos &&
         EndsWithLnk(result.path)) {

@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace platform {
@@ -137,27 +138,39 @@ std::u16string FromHostName(std::string_view name)
 
 bool ToHostName(std::u16string_view name, std::string& out)
 {
-    std::string bytes;
-    bytes.reserve(name.size());
+    // Written straight into out (paths are mapped for every file call) and taken back on failure.
+    const std::size_t start = out.size();
+    out.reserve(start + name.size());
     bool escaped = false;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char16_t c = name[i];
-        if (IsHighSurrogate(c) && i + 1 < name.size() && IsLowSurrogate(name[i + 1])) {
-            AppendUtf8(bytes, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (name[i + 1] - 0xDC00));
+        if (c < 0x80) {
+            std::size_t end = i + 1;
+            while (end < name.size() && name[end] < 0x80) {
+                ++end;
+            }
+            const std::size_t at = out.size();
+            out.resize(at + (end - i));
+            std::copy(name.begin() + static_cast<std::ptrdiff_t>(i), name.begin() + static_cast<std::ptrdiff_t>(end),
+                      out.begin() + static_cast<std::ptrdiff_t>(at));
+            i = end - 1;
+        } else if (IsHighSurrogate(c) && i + 1 < name.size() && IsLowSurrogate(name[i + 1])) {
+            AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (name[i + 1] - 0xDC00));
             ++i;
         } else if (c >= kEscapeFirst && c <= kEscapeLast) {
-            bytes += static_cast<char>(c - kEscapeFirst + 0x80);
+            out += static_cast<char>(c - kEscapeFirst + 0x80);
             escaped = true;
         } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+            out.resize(start);
             return false;
         } else {
-            AppendUtf8(bytes, c);
+            AppendUtf8(out, c);
         }
     }
-    if (escaped && FromHostName(bytes) != name) {
+    if (escaped && FromHostName(std::string_view(out).substr(start)) != name) {
+        out.resize(start);
         return false;
     }
-    out += bytes;
     return true;
 }
 

@@ -2,16 +2,6 @@
 
 namespace platform {
 
-bool IsSeparator(char16_t c)
-{
-    return c == u'\\' || c == u'/';
-}
-
-bool IsForbiddenInName(char16_t c)
-{
-    return c < 0x20 || c == u'<' || c == u'>' || c == u':' || c == u'"' || c == u'|' || c == u'?' || c == u'*';
-}
-
 bool MatchesWildcard(std::u16string_view name, std::u16string_view pattern)
 {
     if (pattern == u"*.*") {
