@@ -114,7 +114,9 @@ bool Decode(const std::u16string& source, std::u16string destination, const std:
     }
     const int sourceBits = ReadOnlyHiddenBits(source);
     const int destinationBits = SaveAndClearAttributes(destination);
-    const std::u16string target = destinationBits == -1 ? destination : FreeNameBeside(destination);
+    // The coder writes under its final name as it goes: a name beside it keeps a half-decoded file
+    // (after a crash, say) from ever standing where the file belongs.
+    const std::u16string target = FreeNameBeside(destination);
     *error = DecodeContainerFile(source, target, platform::ToAnsi(pass), notifier);
     if (*error == ERROR_SUCCESS) {
         // The time goes on before the read-only bit comes back.
