@@ -1,3 +1,5 @@
+#include "platform/copy_file.h"
+
 #include "platform/errors.h"
 #include "platform/file_handle.h"
 #include "platform/file_info.h"
@@ -179,6 +181,93 @@ DWORD DestinationRefusal(const struct stat& target, const HostPath& host, DWORD 
     return platform::CanOpenBeside(id, GENERIC_WRITE, 0) ? 0 : ERROR_SHARING_VIOLATION;
 }
 
+// Copies the open source (total bytes) into the pending copy, reporting each chunk; 0 or the
+// Windows error.
+DWORD CopyContent(FileHandle& sourceFile, ULONGLONG total, PendingCopy& copy, LPPROGRESS_ROUTINE progress, void* data,
+                  BOOL* cancel)
+{
+    if (total > kChunkBytes) {
+        ::posix_fadvise(sourceFile.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    }
+    ULONGLONG done = 0;
+    const auto report = [&](DWORD reason) {
+        if (!progress) {
+            return PROGRESS_CONTINUE;
+        }
+        const DWORD answer = progress(Large(total), Large(done), Large(total), Large(done), 1, reason,
+                                      platform::ToHandle(&sourceFile), platform::ToHandle(&copy.file()), data);
+        if (answer == PROGRESS_QUIET) {
+            progress = nullptr;
+        }
+        return answer;
+    };
+    const auto cancelled = [&](DWORD answer) {
+        return answer == PROGRESS_CANCEL || answer == PROGRESS_STOP || (cancel && *cancel);
+    };
+
+    if (cancelled(report(CALLBACK_STREAM_SWITCH))) {
+        return ERROR_REQUEST_ABORTED;
+    }
+    bool kernelCopy = true;
+    while (done < total) {
+        const ssize_t copied = CopyChunk(sourceFile.fd(), copy.file().fd(),
+                                         static_cast<std::size_t>(std::min<ULONGLONG>(total - done, kChunkBytes)),
+                                         kernelCopy);
+        if (copied < 0) {
+            return WindowsErrorFromErrno(errno);
+        }
+        if (copied == 0) {
+            break;
+        }
+        done += static_cast<ULONGLONG>(copied);
+        if (cancelled(report(CALLBACK_CHUNK_FINISHED))) {
+            return ERROR_REQUEST_ABORTED;
+        }
+    }
+    return 0;
+}
+
+// Gives the complete copy its stored attribute bits (a new file has the archive bit alone), the
+// write time and, last, as extended attributes need a writable file, the read-only mode. 0 or the
+// Windows error.
+DWORD FinishCopy(PendingCopy& copy, DWORD storedBits, bool readOnly, const timespec& lastWrite,
+                 const std::string& finalPath)
+{
+    const int out = copy.file().fd();
+    if (storedBits != FILE_ATTRIBUTE_ARCHIVE && !platform::WriteStoredAttributes(out, copy.file().id(), storedBits, false)) {
+        return WindowsErrorFromErrno(errno);
+    }
+    const timespec times[2] = {timespec{0, UTIME_OMIT}, lastWrite};
+    if (::futimens(out, times) != 0) {
+        return WindowsErrorFromErrno(errno);
+    }
+    if (readOnly) {
+        struct stat outInfo{};
+        ::fstat(out, &outInfo);
+        if (::fchmod(out, outInfo.st_mode & 07555) != 0) {
+            return WindowsErrorFromErrno(errno);
+        }
+    }
+    platform::MarkIfProgram(out, finalPath);
+    return 0;
+}
+
+std::unique_ptr<FileHandle> OpenSource(HostPath& source, struct stat& info)
+{
+    return platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                                  &info);
+}
+
+DWORD CreateFailure()
+{
+    return errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno);
+}
+
+DWORD CommitFailure()
+{
+    return errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno);
+}
+
 }  // namespace
 
 BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, BOOL* cancel, DWORD flags)
@@ -189,8 +278,7 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
         return Fail(source.ok() ? target.error : source.error);
     }
     struct stat sourceInfo{};
-    const auto sourceFile = platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
-                                                   FILE_FLAG_SEQUENTIAL_SCAN, &sourceInfo);
+    const auto sourceFile = OpenSource(source, sourceInfo);
     if (!sourceFile) {
         return FALSE;
     }
@@ -207,67 +295,52 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
 
     PendingCopy copy;
     if (!copy.Create(target.path)) {
-        return Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
+        return Fail(CreateFailure());
     }
     const ULONGLONG total = static_cast<ULONGLONG>(sourceInfo.st_size);
-    if (total > kChunkBytes) {
-        ::posix_fadvise(sourceFile->fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (const DWORD error = CopyContent(*sourceFile, total, copy, progress, data, cancel)) {
+        return Fail(error);
     }
-    ULONGLONG done = 0;
-    const auto report = [&](DWORD reason) {
-        if (!progress) {
-            return PROGRESS_CONTINUE;
-        }
-        const DWORD answer = progress(Large(total), Large(done), Large(total), Large(done), 1, reason,
-                                      platform::ToHandle(sourceFile.get()), platform::ToHandle(&copy.file()), data);
-        if (answer == PROGRESS_QUIET) {
-            progress = nullptr;
-        }
-        return answer;
-    };
-    const auto cancelled = [&](DWORD answer) {
-        return answer == PROGRESS_CANCEL || answer == PROGRESS_STOP || (cancel && *cancel);
-    };
-
-    if (cancelled(report(CALLBACK_STREAM_SWITCH))) {
-        return Fail(ERROR_REQUEST_ABORTED);
+    if (const DWORD error = FinishCopy(copy, sourceBits | FILE_ATTRIBUTE_ARCHIVE,
+                                       platform::IsReadOnlyMode(sourceInfo.st_mode), sourceInfo.st_mtim, target.path)) {
+        return Fail(error);
     }
-    bool kernelCopy = true;
-    while (done < total) {
-        const ssize_t copied = CopyChunk(sourceFile->fd(), copy.file().fd(),
-                                         static_cast<std::size_t>(std::min<ULONGLONG>(total - done, kChunkBytes)),
-                                         kernelCopy);
-        if (copied < 0) {
-            return Fail(WindowsErrorFromErrno(errno));
-        }
-        if (copied == 0) {
-            break;
-        }
-        done += static_cast<ULONGLONG>(copied);
-        if (cancelled(report(CALLBACK_CHUNK_FINISHED))) {
-            return Fail(ERROR_REQUEST_ABORTED);
-        }
-    }
-
-    const int out = copy.file().fd();
-    const DWORD copyBits = sourceBits | FILE_ATTRIBUTE_ARCHIVE;
-    if (copyBits != FILE_ATTRIBUTE_ARCHIVE && !platform::WriteStoredAttributes(out, copy.file().id(), copyBits, false)) {
-        return Fail(WindowsErrorFromErrno(errno));
-    }
-    const timespec times[2] = {timespec{0, UTIME_OMIT}, sourceInfo.st_mtim};
-    if (::futimens(out, times) != 0) {
-        return Fail(WindowsErrorFromErrno(errno));
-    }
-    if (platform::IsReadOnlyMode(sourceInfo.st_mode)) {
-        struct stat outInfo{};
-        ::fstat(out, &outInfo);
-        if (::fchmod(out, outInfo.st_mode & 07555) != 0) {
-            return Fail(WindowsErrorFromErrno(errno));
-        }
-    }
-    platform::MarkIfProgram(out, target.path);
     if (!copy.Commit(target.path, !(flags & (COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_NAME_IS_FREE)))) {
-        return Fail(errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno));
+        return Fail(CommitFailure());
+    }
+    SetLastError(ERROR_SUCCESS);
+    return TRUE;
+}
+
+BOOL platform::CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, DWORD attributes)
+{
+    HostPath source = platform::ToHostPath(from ? from : u"");
+    HostPath target = platform::ToHostPath(to ? to : u"");
+    if (!source.ok() || !target.ok()) {
+        return Fail(source.ok() ? target.error : source.error);
+    }
+    struct stat sourceInfo{};
+    const auto sourceFile = OpenSource(source, sourceInfo);
+    if (!sourceFile) {
+        return FALSE;
+    }
+    if (!platform::IsNameFree(target.path)) {
+        return Fail(ERROR_FILE_EXISTS);
+    }
+    PendingCopy copy;
+    if (!copy.Create(target.path)) {
+        return Fail(CreateFailure());
+    }
+    const ULONGLONG total = static_cast<ULONGLONG>(sourceInfo.st_size);
+    if (const DWORD error = CopyContent(*sourceFile, total, copy, progress, nullptr, nullptr)) {
+        return Fail(error);
+    }
+    if (const DWORD error = FinishCopy(copy, attributes & platform::kStoredFileBits, (attributes & FILE_ATTRIBUTE_READONLY) != 0,
+                                       sourceInfo.st_mtim, target.path)) {
+        return Fail(error);
+    }
+    if (!copy.Commit(target.path, false)) {
+        return Fail(CommitFailure());
     }
     SetLastError(ERROR_SUCCESS);
     return TRUE;

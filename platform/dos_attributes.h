@@ -6,13 +6,17 @@
 // A regular file that has none stored counts as having only the archive bit, as Windows gives every
 // new or written file; a folder counts as having none.
 
-#include "platform/win_types.h"
+#include "platform/files.h"
 
 #include <optional>
 #include <string>
 #include <sys/types.h>
 
 namespace platform {
+
+// The bits a regular file keeps beside its permission bits.
+inline constexpr DWORD kStoredFileBits = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                         FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 struct FileIdentity {
     dev_t device = 0;

@@ -12,9 +12,7 @@ namespace {
 
 using platform::Fail;
 using platform::HostPath;
-
-constexpr DWORD kStoredFileBits = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                                  FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+using platform::kStoredFileBits;
 
 // The entry at host, found case-insensitively; false with the last error set when it is missing.
 bool LookUp(HostPath& host, struct stat& info)

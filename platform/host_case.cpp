@@ -117,6 +117,16 @@ FolderNameCache& TheCache()
     return cache;
 }
 
+// The folder part and the last name of a host path; an empty folder when there is no slash.
+std::pair<std::string, std::string> FolderAndName(const std::string& hostPath)
+{
+    const std::size_t slash = hostPath.find_last_of('/');
+    if (slash == std::string::npos) {
+        return {};
+    }
+    return {slash == 0 ? "/" : hostPath.substr(0, slash), hostPath.substr(slash + 1)};
+}
+
 }  // namespace
 
 bool MatchCase(HostPath& host)
@@ -167,11 +177,19 @@ bool MatchCase(HostPath& host)
     return changed;
 }
 
+bool IsNameFree(const std::string& hostPath)
+{
+    const auto [folder, name] = FolderAndName(hostPath);
+    struct stat info{};
+    return !folder.empty() && ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           TheCache().Find(folder, name, &info).empty();
+}
+
 void NoteNameAdded(const std::string& hostPath)
 {
-    const std::size_t slash = hostPath.find_last_of('/');
-    if (slash != std::string::npos) {
-        TheCache().NoteAdded(slash == 0 ? "/" : hostPath.substr(0, slash), hostPath.substr(slash + 1));
+    const auto [folder, name] = FolderAndName(hostPath);
+    if (!folder.empty()) {
+        TheCache().NoteAdded(folder, name);
     }
 }
 

@@ -15,6 +15,10 @@ namespace platform {
 // case-insensitively, as far as such names exist. True when the path changed; errno is kept.
 bool MatchCase(HostPath& host);
 
+// True when the folder of hostPath exists as written and holds no entry whose name equals the last
+// name of hostPath case-insensitively. Reads the folder only when it changed since it was last read.
+bool IsNameFree(const std::string& hostPath);
+
 // Tells the matching that this process created hostPath, so that folders it has read stay valid.
 void NoteNameAdded(const std::string& hostPath);
 

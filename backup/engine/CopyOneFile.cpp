@@ -3,6 +3,7 @@
 #include "backup/engine/Clprocessnotify.h"
 #include "backup/engine/Container.h"
 #include "backup/engine/ScopedFile.h"
+#include "platform/copy_file.h"
 #include "platform/text.h"
 
 #include <string>
@@ -12,15 +13,36 @@ namespace {
 constexpr int kReadOnlyBit = 1;
 constexpr int kHiddenBit = 2;
 
+int ReadOnlyHiddenBitsOf(DWORD attributes)
+{
+    return ((attributes & FILE_ATTRIBUTE_READONLY) ? kReadOnlyBit : 0) |
+           ((attributes & FILE_ATTRIBUTE_HIDDEN) ? kHiddenBit : 0);
+}
+
 // The read-only and hidden bits of a file, read without changing it; -1 when it does not exist.
 int ReadOnlyHiddenBits(const std::u16string& path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return -1;
+    return attributes == INVALID_FILE_ATTRIBUTES ? -1 : ReadOnlyHiddenBitsOf(attributes);
+}
+
+// The source's bits from its find record when there is one, else as they are now.
+int SourceBits(const std::u16string& source, const WIN32_FIND_DATAW* found)
+{
+    return found != nullptr ? ReadOnlyHiddenBitsOf(found->dwFileAttributes) : ReadOnlyHiddenBits(source);
+}
+
+// The attributes that a record of read-only and hidden bits stands for.
+DWORD AttributesOfRecord(int record)
+{
+    DWORD attributes = 0;
+    if (record & kReadOnlyBit) {
+        attributes |= FILE_ATTRIBUTE_READONLY;
     }
-    return ((attributes & FILE_ATTRIBUTE_READONLY) ? kReadOnlyBit : 0) |
-           ((attributes & FILE_ATTRIBUTE_HIDDEN) ? kHiddenBit : 0);
+    if (record & kHiddenBit) {
+        attributes |= FILE_ATTRIBUTE_HIDDEN;
+    }
+    return attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
 }
 
 // An existing destination that was read-only or hidden gets its own bits back; a new copy gets
@@ -66,9 +88,21 @@ DWORD ReplaceWith(const std::u16string& finished, const std::u16string& destinat
     return error != ERROR_SUCCESS ? error : ERROR_ACCESS_DENIED;
 }
 
-bool CopyPlain(const std::u16string& source, const std::u16string& destination, DWORD* error)
+bool CopyPlain(const std::u16string& source, const std::u16string& destination, int sourceBits, DWORD* error)
 {
-    const int sourceBits = ReadOnlyHiddenBits(source);
+    // The destination is normally new: the copy then gets its final attributes before its name,
+    // with nothing of the destination to record or put back.
+    if (sourceBits != -1) {
+        if (platform::CopyFileToFreeName(source.c_str(), destination.c_str(), CopyProgressRoutine,
+                                         AttributesOfRecord(sourceBits))) {
+            *error = ERROR_SUCCESS;
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS) {
+            *error = GetLastError();
+            return false;
+        }
+    }
     const int destinationBits = SaveAndClearAttributes(destination);
     const std::u16string target = destinationBits == -1 ? destination : FreeNameBeside(destination);
     bool copied = CopyFileExW(source.c_str(), target.c_str(), CopyProgressRoutine, nullptr, nullptr,
@@ -82,7 +116,7 @@ bool CopyPlain(const std::u16string& source, const std::u16string& destination, 
     return copied;
 }
 
-bool Encode(const std::u16string& source, std::u16string destination, const std::u16string& pass,
+bool Encode(const std::u16string& source, std::u16string destination, int sourceBits, const std::u16string& pass,
             clProcessNotify* notifier, DWORD* error)
 {
     if (!PrepareContainerCoder()) {
@@ -91,7 +125,6 @@ bool Encode(const std::u16string& source, std::u16string destination, const std:
     if (!EndsWithSuffix(destination)) {
         destination += CONTAINER_SUFFIX;
     }
-    const int sourceBits = ReadOnlyHiddenBits(source);
     *error = EncodeContainerFile(source, destination, platform::ToAnsi(pass), CONTAINER_KEY_AES256, notifier);
     if (*error != ERROR_SUCCESS) {
         return false;
@@ -144,14 +177,7 @@ void RestoreAttributes(const std::u16string& path, int record)
     if (record < 0) {
         return;
     }
-    DWORD attributes = 0;
-    if (record & kReadOnlyBit) {
-        attributes |= FILE_ATTRIBUTE_READONLY;
-    }
-    if (record & kHiddenBit) {
-        attributes |= FILE_ATTRIBUTE_HIDDEN;
-    }
-    SetFileAttributesW(path.c_str(), attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes);
+    SetFileAttributesW(path.c_str(), AttributesOfRecord(record));
 }
 
 bool CopyLastWriteTime(const std::u16string& source, const std::u16string& destination)
@@ -172,13 +198,13 @@ DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesT
 }
 
 bool CopyOneFile(const std::u16string& source, const std::u16string& destination, int mode, const std::u16string& pass,
-                 clProcessNotify* notifier, DWORD* error)
+                 clProcessNotify* notifier, DWORD* error, const WIN32_FIND_DATAW* found)
 {
     switch (mode) {
     case COPY_PLAIN:
-        return CopyPlain(source, destination, error);
+        return CopyPlain(source, destination, SourceBits(source, found), error);
     case COPY_ENCODE:
-        return Encode(source, destination, pass, notifier, error);
+        return Encode(source, destination, SourceBits(source, found), pass, notifier, error);
     case COPY_DECODE:
         return Decode(source, destination, pass, notifier, error);
     default:

@@ -124,7 +124,7 @@ void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16str
         PassOver(run, size);
         return;
     }
-    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error)) {
+    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error, &found)) {
         Complete(run, category, source, destination, found);
         return;
     }

@@ -89,7 +89,7 @@ bool CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStri
                       const WIN32_FIND_DATAW& found, const std::u16string& pass, int mode, clProcessNotify* notifier)
 {
     return ReportedCopy(errorList, pathLabel, completed, failed, source, found, [&](DWORD* error) {
-        return CopyOneFile(source, destination, mode, pass, notifier, error);
+        return CopyOneFile(source, destination, mode, pass, notifier, error, &found);
     });
 }
 

@@ -77,7 +77,7 @@ void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string des
         ShowTotalPercent();
         return;
     }
-    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error)) {
+    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error, &found)) {
         Complete(run, source, destination, found);
         return;
     }
