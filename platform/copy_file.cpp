@@ -234,7 +234,8 @@ DWORD FinishCopy(PendingCopy& copy, DWORD storedBits, bool readOnly, const times
                  const std::string& finalPath)
 {
     const int out = copy.file().fd();
-    if (storedBits != FILE_ATTRIBUTE_ARCHIVE && !platform::WriteStoredAttributes(out, copy.file().id(), storedBits, false)) {
+    if (storedBits != FILE_ATTRIBUTE_ARCHIVE &&
+        !platform::WriteStoredAttributes(out, copy.file().id(), storedBits, false)) {
         return WindowsErrorFromErrno(errno);
     }
     const timespec times[2] = {timespec{0, UTIME_OMIT}, lastWrite};
@@ -252,98 +253,80 @@ DWORD FinishCopy(PendingCopy& copy, DWORD storedBits, bool readOnly, const times
     return 0;
 }
 
-std::unique_ptr<FileHandle> OpenSource(HostPath& source, struct stat& info)
-{
-    return platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
-                                  &info);
-}
+// What a copy makes of its destination once the source is open: a refusal, or the stored
+// attribute bits and the read-only mode the copy gets.
+struct CopyPlan {
+    DWORD refusal = 0;
+    DWORD storedBits = FILE_ATTRIBUTE_ARCHIVE;
+    bool readOnly = false;
+};
 
-DWORD CreateFailure()
+// Opens the source, asks plan(sourceFile, sourceInfo, target) what to do and writes the copy
+// beside the target, naming it only when complete.
+template <class Plan>
+BOOL CopyHostFile(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, BOOL* cancel, bool mayReplace,
+                  Plan&& plan)
 {
-    return errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno);
-}
-
-DWORD CommitFailure()
-{
-    return errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno);
+    HostPath source = platform::ToHostPath(from ? from : u"");
+    HostPath target = platform::ToHostPath(to ? to : u"");
+    if (!source.ok() || !target.ok()) {
+        return Fail(source.ok() ? target.error : source.error);
+    }
+    struct stat sourceInfo{};
+    const auto sourceFile = platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
+                                                   FILE_FLAG_SEQUENTIAL_SCAN, &sourceInfo);
+    if (!sourceFile) {
+        return FALSE;
+    }
+    const CopyPlan planned = plan(*sourceFile, sourceInfo, target);
+    if (planned.refusal != 0) {
+        return Fail(planned.refusal);
+    }
+    PendingCopy copy;
+    if (!copy.Create(target.path)) {
+        return Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
+    }
+    const ULONGLONG total = static_cast<ULONGLONG>(sourceInfo.st_size);
+    if (const DWORD error = CopyContent(*sourceFile, total, copy, progress, data, cancel)) {
+        return Fail(error);
+    }
+    if (const DWORD error =
+            FinishCopy(copy, planned.storedBits, planned.readOnly, sourceInfo.st_mtim, target.path)) {
+        return Fail(error);
+    }
+    if (!copy.Commit(target.path, mayReplace)) {
+        return Fail(errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno));
+    }
+    SetLastError(ERROR_SUCCESS);
+    return TRUE;
 }
 
 }  // namespace
 
 BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, BOOL* cancel, DWORD flags)
 {
-    HostPath source = platform::ToHostPath(from ? from : u"");
-    HostPath target = platform::ToHostPath(to ? to : u"");
-    if (!source.ok() || !target.ok()) {
-        return Fail(source.ok() ? target.error : source.error);
-    }
-    struct stat sourceInfo{};
-    const auto sourceFile = OpenSource(source, sourceInfo);
-    if (!sourceFile) {
-        return FALSE;
-    }
-    const DWORD sourceBits =
-        platform::ReadStoredAttributes(sourceFile->fd(), sourceFile->id()).value_or(FILE_ATTRIBUTE_ARCHIVE);
-
-    struct stat targetInfo{};
-    if (!(flags & COPY_FILE_NAME_IS_FREE) &&
-        platform::WithCaseFallback(target, [&targetInfo](const char* p) { return ::lstat(p, &targetInfo); }) == 0) {
-        if (const DWORD refusal = DestinationRefusal(targetInfo, target, sourceBits, flags)) {
-            return Fail(refusal);
+    const auto plan = [flags](FileHandle& sourceFile, const struct stat& sourceInfo, HostPath& target) {
+        const DWORD sourceBits =
+            platform::ReadStoredAttributes(sourceFile.fd(), sourceFile.id()).value_or(FILE_ATTRIBUTE_ARCHIVE);
+        CopyPlan planned{0, sourceBits | FILE_ATTRIBUTE_ARCHIVE, platform::IsReadOnlyMode(sourceInfo.st_mode)};
+        struct stat targetInfo{};
+        if (platform::WithCaseFallback(target, [&targetInfo](const char* p) { return ::lstat(p, &targetInfo); }) == 0) {
+            planned.refusal = DestinationRefusal(targetInfo, target, sourceBits, flags);
         }
-    }
-
-    PendingCopy copy;
-    if (!copy.Create(target.path)) {
-        return Fail(CreateFailure());
-    }
-    const ULONGLONG total = static_cast<ULONGLONG>(sourceInfo.st_size);
-    if (const DWORD error = CopyContent(*sourceFile, total, copy, progress, data, cancel)) {
-        return Fail(error);
-    }
-    if (const DWORD error = FinishCopy(copy, sourceBits | FILE_ATTRIBUTE_ARCHIVE,
-                                       platform::IsReadOnlyMode(sourceInfo.st_mode), sourceInfo.st_mtim, target.path)) {
-        return Fail(error);
-    }
-    if (!copy.Commit(target.path, !(flags & (COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_NAME_IS_FREE)))) {
-        return Fail(CommitFailure());
-    }
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+        return planned;
+    };
+    return CopyHostFile(from, to, progress, data, cancel, !(flags & COPY_FILE_FAIL_IF_EXISTS), plan);
 }
 
-BOOL platform::CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, DWORD attributes)
+BOOL platform::CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, DWORD attributes)
 {
-    HostPath source = platform::ToHostPath(from ? from : u"");
-    HostPath target = platform::ToHostPath(to ? to : u"");
-    if (!source.ok() || !target.ok()) {
-        return Fail(source.ok() ? target.error : source.error);
-    }
-    struct stat sourceInfo{};
-    const auto sourceFile = OpenSource(source, sourceInfo);
-    if (!sourceFile) {
-        return FALSE;
-    }
-    if (!platform::IsNameFree(target.path)) {
-        return Fail(ERROR_FILE_EXISTS);
-    }
-    PendingCopy copy;
-    if (!copy.Create(target.path)) {
-        return Fail(CreateFailure());
-    }
-    const ULONGLONG total = static_cast<ULONGLONG>(sourceInfo.st_size);
-    if (const DWORD error = CopyContent(*sourceFile, total, copy, progress, nullptr, nullptr)) {
-        return Fail(error);
-    }
-    if (const DWORD error = FinishCopy(copy, attributes & platform::kStoredFileBits, (attributes & FILE_ATTRIBUTE_READONLY) != 0,
-                                       sourceInfo.st_mtim, target.path)) {
-        return Fail(error);
-    }
-    if (!copy.Commit(target.path, false)) {
-        return Fail(CommitFailure());
-    }
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+    const auto plan = [attributes](FileHandle&, const struct stat&, const HostPath& target) {
+        if (!platform::IsNameFree(target.path)) {
+            return CopyPlan{ERROR_FILE_EXISTS};
+        }
+        return CopyPlan{0, attributes & platform::kStoredFileBits, (attributes & FILE_ATTRIBUTE_READONLY) != 0};
+    };
+    return CopyHostFile(from, to, progress, data, nullptr, false, plan);
 }
 
 BOOL CopyFileW(LPCWSTR from, LPCWSTR to, BOOL failIfExists)

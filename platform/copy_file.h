@@ -10,6 +10,6 @@ namespace platform {
 // source's plus archive, before it is given its name. Fails with ERROR_FILE_EXISTS, having written
 // nothing, when the name is taken or its folder is not found as written: the general way then
 // decides.
-BOOL CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, DWORD attributes);
+BOOL CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, DWORD attributes);
 
 }  // namespace platform

@@ -91,10 +91,6 @@ inline constexpr DWORD CALLBACK_CHUNK_FINISHED = 0;
 inline constexpr DWORD CALLBACK_STREAM_SWITCH = 1;
 inline constexpr DWORD COPY_FILE_FAIL_IF_EXISTS = 0x1;
 inline constexpr DWORD COPY_FILE_RESTARTABLE = 0x2;
-// Not a Windows flag: the caller knows that nothing in the destination's folder holds its name (it
-// has just made that folder), so the name is not looked up first. Should the name be taken after
-// all, the copy fails with ERROR_FILE_EXISTS and nothing is replaced.
-inline constexpr DWORD COPY_FILE_NAME_IS_FREE = 0x40000000;
 using LPPROGRESS_ROUTINE = DWORD (*)(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesTransferred,
                                      LARGE_INTEGER streamSize, LARGE_INTEGER streamBytesTransferred,
                                      DWORD streamNumber, DWORD callbackReason, HANDLE sourceFile,

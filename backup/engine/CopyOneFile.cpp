@@ -93,7 +93,7 @@ bool CopyPlain(const std::u16string& source, const std::u16string& destination, 
     // The destination is normally new: the copy then gets its final attributes before its name,
     // with nothing of the destination to record or put back.
     if (sourceBits != -1) {
-        if (platform::CopyFileToFreeName(source.c_str(), destination.c_str(), CopyProgressRoutine,
+        if (platform::CopyFileToFreeName(source.c_str(), destination.c_str(), CopyProgressRoutine, nullptr,
                                          AttributesOfRecord(sourceBits))) {
             *error = ERROR_SUCCESS;
             return true;

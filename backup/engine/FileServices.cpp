@@ -88,20 +88,11 @@ bool CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStri
                       ui::TStringList& failed, const std::u16string& source, const std::u16string& destination,
                       const WIN32_FIND_DATAW& found, const std::u16string& pass, int mode, clProcessNotify* notifier)
 {
-    return ReportedCopy(errorList, pathLabel, completed, failed, source, found, [&](DWORD* error) {
-        return CopyOneFile(source, destination, mode, pass, notifier, error, &found);
-    });
-}
-
-bool ReportedCopy(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
-                  const std::u16string& source, const WIN32_FIND_DATAW& found,
-                  const std::function<bool(DWORD*)>& copy)
-{
     if (pathLabel != nullptr) {
         pathLabel->SetCaption(source);
     }
     DWORD error = 0;
-    if (copy(&error)) {
+    if (CopyOneFile(source, destination, mode, pass, notifier, &error, &found)) {
         completed.Add(source);
         return true;
     }

@@ -6,7 +6,6 @@
 #include "platform/files.h"
 #include "ui/controls/string_list.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,10 +31,6 @@ void ReportFailedFile(ui::TListView* view, ui::TStringList& failed, const WIN32_
 bool CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
                       ui::TStringList& failed, const std::u16string& source, const std::u16string& destination,
                       const WIN32_FIND_DATAW& found, const std::u16string& pass, int mode, clProcessNotify* notifier);
-// As CopyReportedFile, with the copy made by copy(&error) instead of CopyOneFile.
-bool ReportedCopy(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
-                  const std::u16string& source, const WIN32_FIND_DATAW& found,
-                  const std::function<bool(DWORD*)>& copy);
 // The copies of a cancelled run are gone: the completed files from `firstCompleted` on (with their
 // sizes, in the same order) move to the failed list with error 1235, in that order.
 void ReportCancelledFiles(ui::TListView* view, ui::TStringList& completed, ui::TStringList& failed, int firstCompleted,

@@ -11,10 +11,9 @@
 // Copies, or decodes when the source name ends in ".vemoen", and reports the result to the job. True
 // when the file was restored. Nothing is touched, and the entry is a failed line, when the source is
 // a link (ERROR_CANT_ACCESS_FILE: a link on the drive is never followed) or the target does not lie
-// inside targetFolder (ERROR_BAD_PATHNAME). nameIsFree: the walk has just made the target's folder
-// and put nothing of that name in it, so the target is not looked for before the copy.
+// inside targetFolder (ERROR_BAD_PATHNAME).
 bool RestoreOneFile(const RESTORE_JOB& job, const std::u16string& source, const std::u16string& target,
-                    const std::u16string& targetFolder, const WIN32_FIND_DATAW& found, bool nameIsFree = false);
+                    const std::u16string& targetFolder, const WIN32_FIND_DATAW& found);
 // Reports the entry as failed, ERROR_BAD_PATHNAME unless told otherwise, without touching anything.
 void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source, DWORD error = ERROR_BAD_PATHNAME);
 // A path below a run folder that maps to a place on the PC: it starts with a single drive letter

@@ -56,26 +56,6 @@ bool MadeFolder(const std::u16string& path)
     return false;
 }
 
-// The names a walk restores into one folder. In a folder the walk has just made, a name is free
-// unless an entry listed before it differs from it in case only (listings are sorted by the
-// upper-cased name, so such entries are neighbours).
-class FreeNames {
-public:
-    explicit FreeNames(bool folderMade) : folderMade_(folderMade) {}
-
-    bool Next(const std::u16string& name)
-    {
-        std::u16string upper = platform::UpperCase(name);
-        const bool free = folderMade_ && upper != previous_;
-        previous_ = std::move(upper);
-        return free;
-    }
-
-private:
-    bool folderMade_;
-    std::u16string previous_;
-};
-
 bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std::u16string& folder,
                   const std::u16string& destinationFolder, const std::u16string& name,
                   const std::u16string& destinationName, bool runFolderLevel)
@@ -95,7 +75,7 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
         RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
-    FreeNames freeNames(MadeFolder(target));
+    MadeFolder(target);
     bool cancelled = false;
     const bool listed = ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
         if (JobCancelRequested()) {
@@ -106,13 +86,12 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
         if (IsDotsName(entryName)) {
             return true;
         }
-        const bool nameIsFree = freeNames.Next(entryName);
         if (SkippedAtLevel(entry, runFolderLevel) || RefusedEntry(job, WithTrailingBackslash(item) + entryName, entry)) {
             return true;
         }
         if (IsPlainFileEntry(entry)) {
             RestoreOneFile(job, WithTrailingBackslash(item) + entryName, WithTrailingBackslash(target) + entryName,
-                           root, entry, nameIsFree);
+                           root, entry);
         } else if (IsWalkedFolderEntry(entry)) {
             WalkToFolder(job, root, item, target, entryName, entryName, false);
         }
@@ -148,7 +127,9 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
         RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
-    FreeNames freeNames(!target.empty() && MadeFolder(target));
+    if (!target.empty()) {
+        MadeFolder(target);
+    }
     const bool runFolderLevel = relative.empty();
     bool cancelled = false;
     ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
@@ -159,7 +140,6 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
         if (IsDotsName(entry.cFileName)) {
             return true;
         }
-        const bool nameIsFree = freeNames.Next(entry.cFileName);
         const std::u16string child = WithTrailingBackslash(item) + entry.cFileName;
         if (SkippedAtLevel(entry, runFolderLevel) || RefusedEntry(job, child, entry)) {
             return true;
@@ -170,7 +150,7 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
                 return true;
             }
             if (IsDriveRelativePath(CharsFrom(child, from))) {
-                RestoreOneFile(job, child, childTarget, DriveRootOf(childTarget), entry, nameIsFree);
+                RestoreOneFile(job, child, childTarget, DriveRootOf(childTarget), entry);
             } else {
                 RefuseRestoreEntry(job, child);
             }

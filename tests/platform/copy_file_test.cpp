@@ -1,3 +1,4 @@
+#include "platform/copy_file.h"
 #include "platform/files.h"
 #include "tests/support/temp_drive.h"
 
@@ -119,8 +120,6 @@ TEST_F(CopyTest, FailedCopyKeepsTheExistingDestination)
         {"read-only destination", FILE_ATTRIBUTE_READONLY, 0, ERROR_ACCESS_DENIED},
         {"hidden destination, plain source", FILE_ATTRIBUTE_HIDDEN, 0, ERROR_ACCESS_DENIED},
         {"fail if exists", FILE_ATTRIBUTE_NORMAL, COPY_FILE_FAIL_IF_EXISTS, ERROR_FILE_EXISTS},
-        {"name said to be free", FILE_ATTRIBUTE_NORMAL, COPY_FILE_NAME_IS_FREE, ERROR_FILE_EXISTS},
-        {"read-only name said to be free", FILE_ATTRIBUTE_READONLY, COPY_FILE_NAME_IS_FREE, ERROR_FILE_EXISTS},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(SetFileAttributesW(x.Path(u"dst.bin").c_str(), c.destinationAttributes));
@@ -133,6 +132,43 @@ TEST_F(CopyTest, FailedCopyKeepsTheExistingDestination)
     ASSERT_TRUE(SetFileAttributesW(x.Path(u"dst.bin").c_str(), FILE_ATTRIBUTE_NORMAL));
     EXPECT_TRUE(CopyFileW(x.Path(u"src.bin").c_str(), x.Path(u"DST.BIN").c_str(), FALSE));
     EXPECT_EQ(x.ReadText("dst.bin"), Pattern(3 << 20));
+    EXPECT_EQ(EntriesIn(x.Host()), 2u);
+}
+
+TEST_F(CopyTest, CopyToFreeNameGivesExactAttributesAndNeverTakesAUsedName)
+{
+    const std::string content = Pattern((1 << 20) + 5);
+    x.Write("src.bin", content);
+    const timespec times[2] = {{0, UTIME_OMIT}, {1'600'000'000, 123'456'789}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, x.Host("src.bin").c_str(), times, 0), 0);
+    for (const DWORD attributes : {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_READONLY,
+                                   FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN}) {
+        ASSERT_TRUE(
+            CopyFileToFreeName(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), nullptr, nullptr, attributes));
+        EXPECT_EQ(GetFileAttributesW(x.Path(u"dst.bin").c_str()), attributes);
+        EXPECT_EQ(x.ReadText("dst.bin"), content);
+        struct stat copy{};
+        ASSERT_EQ(::stat(x.Host("dst.bin").c_str(), &copy), 0);
+        EXPECT_EQ(copy.st_mtim.tv_sec, times[1].tv_sec);
+        EXPECT_EQ(copy.st_mtim.tv_nsec, times[1].tv_nsec);
+        ASSERT_TRUE(SetFileAttributesW(x.Path(u"dst.bin").c_str(), FILE_ATTRIBUTE_NORMAL));
+        ASSERT_TRUE(DeleteFileW(x.Path(u"dst.bin").c_str()));
+    }
+
+    // A used name, in any case, is left as it is; so is the folder when the copy is cancelled.
+    x.Write("dst.bin", "old");
+    for (const char16_t* name : {u"dst.bin", u"DST.BIN"}) {
+        EXPECT_FALSE(CopyFileToFreeName(x.Path(u"src.bin").c_str(), (x.Path() + name).c_str(), nullptr, nullptr,
+                                        FILE_ATTRIBUTE_NORMAL));
+        EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
+        EXPECT_EQ(x.ReadText("dst.bin"), "old");
+    }
+    ProgressLog log;
+    log.answer = PROGRESS_CANCEL;
+    log.answerAtCall = 1;
+    EXPECT_FALSE(CopyFileToFreeName(x.Path(u"src.bin").c_str(), x.Path(u"new.bin").c_str(), Record, &log,
+                                    FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(GetLastError(), ERROR_REQUEST_ABORTED);
     EXPECT_EQ(EntriesIn(x.Host()), 2u);
 }
 
