@@ -11,6 +11,11 @@ void CreateDirIfMissing(const std::u16string& path)
 
 void CreateDirPath(const std::u16string& path)
 {
+    // Mostly every folder above the last one is there already: then one call does it.
+    if (!path.empty() && path.back() != u'\\' &&
+        (CreateDirectoryW(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)) {
+        return;
+    }
     for (std::size_t k = 2; k < path.size(); ++k) {
         if (path[k] == u'\\') {
             CreateDirIfMissing(path.substr(0, k));
