@@ -4,6 +4,7 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/Language.h"
 #include "backup/layout/EasyBackupPage.h"
+#include "backup/layout/LayoutDirection.h"
 #include "backup/layout/ManualBackupTree.h"
 #include "backup/skin/ResourceLoaders.h"
 
@@ -17,8 +18,9 @@ constexpr int kArrowWidth = 26;
 constexpr int kArrowHeight = 20;
 constexpr int kEasyPage = 3;
 
-void PlaceSelectorAndArrow(TMainForm& form, bool mirrored)
+void PlaceSelectorAndArrow(TMainForm& form, LayoutDirection direction)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     const int p = form.Bac_Pan->Width();
     const int lowerMargin = form.Work_Pan->Height() - form.HorzLine_Low_Pan->Top();
     TPanel* selector = form.Bac_Dest_Pan;
@@ -80,14 +82,14 @@ void ShowManualBackupControls(TMainForm& form, bool visible)
 void RelayoutLtrBackupPage(TMainForm& form)
 {
     RelayoutLtrEasyBackupRows(form);
-    PlaceSelectorAndArrow(form, false);
+    PlaceSelectorAndArrow(form, LayoutDirection::LeftToRight);
     PlaceBackupTree(form);
 }
 
 void RelayoutRtlBackupPage(TMainForm& form)
 {
     RelayoutRtlEasyBackupRows(form);
-    PlaceSelectorAndArrow(form, true);
+    PlaceSelectorAndArrow(form, LayoutDirection::RightToLeft);
     PlaceBackupTree(form);
 }
 

@@ -2,6 +2,7 @@
 
 #include "backup/engine/RestoreSelection.h"
 #include "backup/frame/base/Language.h"
+#include "backup/layout/LayoutDirection.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/skin/ResourceLoaders.h"
 
@@ -37,8 +38,9 @@ void FollowOverviewPanel(TMainForm& form)
 }
 
 // Positions and sizes of everything on the page; the mirrored order for the right-to-left language.
-void PlaceDeletePage(TMainForm& form, bool mirrored)
+void PlaceDeletePage(TMainForm& form, LayoutDirection direction)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     const int w = BandWidth(form);
     const int tw = form.Del_PC_Title_Lab->Width();
     SetLeftWidth(form.Del_PC_Sel_BK_Deep_Lab, 0, w);
@@ -166,37 +168,37 @@ void BuildManualDeleteTree(TMainForm& form)
 void LayoutDeletePage(TMainForm& form)
 {
     BuildDeletePage(form);
-    PlaceDeletePage(form, false);
+    PlaceDeletePage(form, LayoutDirection::LeftToRight);
 }
 
 void LayoutManualDeleteTree(TMainForm& form)
 {
     BuildManualDeleteTree(form);
-    PlaceDeletePage(form, false);
+    PlaceDeletePage(form, LayoutDirection::LeftToRight);
 }
 
 void RelayoutLtrDeletePage(TMainForm& form)
 {
     FollowOverviewPanel(form);
-    PlaceDeletePage(form, false);
+    PlaceDeletePage(form, LayoutDirection::LeftToRight);
 }
 
 void LayoutRtlDeletePage(TMainForm& form)
 {
     BuildDeletePage(form);
-    PlaceDeletePage(form, true);
+    PlaceDeletePage(form, LayoutDirection::RightToLeft);
 }
 
 void LayoutRtlManualDeleteTree(TMainForm& form)
 {
     BuildManualDeleteTree(form);
-    PlaceDeletePage(form, true);
+    PlaceDeletePage(form, LayoutDirection::RightToLeft);
 }
 
 void RelayoutRtlDeletePage(TMainForm& form)
 {
     FollowOverviewPanel(form);
-    PlaceDeletePage(form, true);
+    PlaceDeletePage(form, LayoutDirection::RightToLeft);
 }
 
 void ShowEasyDeleteControls(TMainForm& form, bool visible)

@@ -4,6 +4,7 @@
 #include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/Language.h"
+#include "backup/layout/LayoutDirection.h"
 #include "backup/layout/SkinnedButton.h"
 #include "backup/skin/ResourceLoaders.h"
 
@@ -84,8 +85,9 @@ void CopyPanelRect(TMainForm& form)
 }
 
 // Header, capacity row and its bar: steps shared by the relayouts and the mirrored creation pass.
-void PlaceHeaderAndCapacity(TMainForm& form, bool mirrored)
+void PlaceHeaderAndCapacity(TMainForm& form, LayoutDirection direction)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     CopyPanelRect(form);
     const int p = form.Bac_Pan->Width();
     form.BE_BK_Lab->SetWidth(p);
@@ -156,9 +158,9 @@ void PlaceCategoryRows(TMainForm& form)
     }
 }
 
-void RelayoutRows(TMainForm& form, bool mirrored)
+void RelayoutRows(TMainForm& form, LayoutDirection direction)
 {
-    PlaceHeaderAndCapacity(form, mirrored);
+    PlaceHeaderAndCapacity(form, direction);
     ShowLocalDiskCapacity(form);
     ChainSegments(form);
     PlaceCategoryRows(form);
@@ -362,7 +364,7 @@ void LayoutRtlEasyBackupPage(TMainForm& form)
     SetLeftWidth(form.BE_BK_Lab, 0, p);
     SetLeftWidth(form.Bac_Title_Head_Img, 1, p - 2);
     SetLeftWidth(form.BE_TotalCap_BK_Lab, 1, p - 2);
-    PlaceHeaderAndCapacity(form, true);
+    PlaceHeaderAndCapacity(form, LayoutDirection::RightToLeft);
     for (const EasyCategoryRow& r : EasyCategoryRows()) {
         (form.*r.Segment)->SetWidth(0);
         (form.*r.Bar)->SetWidth(0);
@@ -384,17 +386,17 @@ void LayoutRtlEasyRenewButton(TMainForm& form)
 
 void RelayoutLtrEasyBackupRows(TMainForm& form)
 {
-    RelayoutRows(form, false);
+    RelayoutRows(form, LayoutDirection::LeftToRight);
 }
 
 void RelayoutRtlEasyBackupRows(TMainForm& form)
 {
-    RelayoutRows(form, true);
+    RelayoutRows(form, LayoutDirection::RightToLeft);
 }
 
 void RelayoutEasyBackupRows(TMainForm& form)
 {
-    RelayoutRows(form, form.LangId == kRtlLangId);
+    RelayoutRows(form, LayoutDirectionOf(form.LangId));
 }
 
 void ApplyEasyBackupCaptions(TMainForm& form)

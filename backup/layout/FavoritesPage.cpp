@@ -6,6 +6,7 @@
 #include "backup/frame/WindowSkin.h"
 #include "backup/frame/base/Language.h"
 #include "backup/layout/BackupSettingsPage.h"
+#include "backup/layout/LayoutDirection.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/SkinTabs.h"
 #include "backup/layout/WindowLayout.h"
@@ -40,6 +41,13 @@ constexpr int kArrowSkin = 23002;
 constexpr int kBrowserSkin = 23075;
 constexpr ui::TColor kFrameColour = 0xC8C8C8;
 
+enum class OperationTab { Backup, Restore };
+
+OperationTab ChosenTab(const TMainForm& form)
+{
+    return form.FavoritesRestoreTab == 0 ? OperationTab::Backup : OperationTab::Restore;
+}
+
 SkinTab BackupTab(TMainForm& f)
 {
     return {f.AF_OP_Tag_Bac_Pan, f.AFT_Bac_BK_Left_Img, f.AFT_Bac_BK_Center_Img, f.AFT_Bac_BK_Right_Img, f.AFT_Bac_Lab};
@@ -56,11 +64,12 @@ SkinTab IeTab(TMainForm& f)
 }
 
 // The tab's two rows in both operation tabs: the chosen one selected, in the set of their height.
-void ShowOperationTabSkins(TMainForm& form, bool backupChosen)
+void ShowOperationTabSkins(TMainForm& form, OperationTab tab)
 {
     const bool tall = form.AF_OP_Tag_Bac_Pan->Height() >= kTallTabHeight;
     const TabSkins& chosen = tall ? kTallSelectedTab : kShortSelectedTab;
     const TabSkins& other = tall ? kTallOtherTab : kShortOtherTab;
+    const bool backupChosen = tab == OperationTab::Backup;
     ShowTabSkins(BackupTab(form), backupChosen ? chosen : other);
     ShowTabSkins(RestoreTab(form), backupChosen ? other : chosen);
 }
@@ -94,9 +103,9 @@ void BuildSelector(TMainForm& form, TPanel* pan, TImage* opener, TEdit* edit, TC
 
 // The opener at the panel's right end (mirrored: its left end), the edit beside it, the list behind
 // the edit.
-void PlaceSelectorParts(TPanel* pan, TImage* opener, TEdit* edit, TComboBox* combo, bool mirrored)
+void PlaceSelectorParts(TPanel* pan, TImage* opener, TEdit* edit, TComboBox* combo, LayoutDirection direction)
 {
-    if (mirrored) {
+    if (direction == LayoutDirection::RightToLeft) {
         opener->SetLeft(0);
         SetLeftWidth(edit, RightOf(opener), pan->Width() - opener->Width());
     } else {
@@ -183,7 +192,7 @@ void BuildIeTab(TMainForm& form)
     const TPanel* backup = form.AF_OP_Tag_Bac_Pan;
     tab.Pan->SetBounds(backup->Left() + kIeInset, TabBottom(form) + kGap, backup->Width(), kIeTabHeight);
     tab.Pan->SetColor(backup->Color());
-    BuildSkinTab(form, tab, kShortSelectedTab, u"IE", false);
+    BuildSkinTab(form, tab, kShortSelectedTab, u"IE", TabClicks::No);
     TImage* icon = form.AFT_IE_Ico_Img;
     icon->SetBounds(tab.Center->Left() + kIconOffset, tab.Center->Top() + 2, kIconSize, kIconSize);
     icon->SetTransparent(true);
@@ -235,22 +244,23 @@ void PlaceTopsBelowTabs(TMainForm& form)
 
 // The IE tab below the tabs (Backup) or below the source group (Restore), the tree frame and tree
 // hanging from it.
-void PlaceIeTabTop(TMainForm& form, bool backup)
+void PlaceIeTabTop(TMainForm& form, OperationTab tab)
 {
-    const int top = backup ? TabBottom(form) + kGap : BottomOf(form.AF_PC_Sel_BK_Deep_Lab) + 3;
+    const int top = tab == OperationTab::Backup ? TabBottom(form) + kGap : BottomOf(form.AF_PC_Sel_BK_Deep_Lab) + 3;
     form.AF_Bro_Tag_IE_Pan->SetTop(top);
     form.AF_Tree_BK_Lab->SetTop(BottomOf(form.AF_Bro_Tag_IE_Pan) - 1);
     form.AF_Tree->SetTop(form.AF_Tree_BK_Lab->Top() + 1);
 }
 
-void RelayoutFavoritesPage(TMainForm& form, bool mirrored)
+void RelayoutFavoritesPage(TMainForm& form, LayoutDirection direction)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     TPanel* page = form.App_Fav_Pan;
     const TPanel* overview = form.Sum_Pro_Pan;
     page->SetBounds(overview->Left(), page->Top(), overview->Width(), overview->Height());
     const int w = page->Width();
     const int ylow = LowerRuleY(form, page);
-    const bool backupTab = form.FavoritesRestoreTab == 0;
+    const bool backupTab = ChosenTab(form) == OperationTab::Backup;
 
     TPanel* backup = form.AF_OP_Tag_Bac_Pan;
     TPanel* restore = form.AF_OP_Tag_Res_Pan;
@@ -268,7 +278,7 @@ void RelayoutFavoritesPage(TMainForm& form, bool mirrored)
     destTitle->SetBounds(destTitle->Left(), bar->Top() + 1, bar->Width() - 2, destTitle->Height());
     TPanel* destPan = form.AF_Dest_Pan;
     destPan->SetBounds(destPan->Left(), BottomOf(destTitle) + 1, destTitle->Width(), destPan->Height());
-    PlaceSelectorParts(destPan, form.AF_Dest_SelBtn_Img, form.AF_Dest_Edit, form.AF_Dest_CBox, mirrored);
+    PlaceSelectorParts(destPan, form.AF_Dest_SelBtn_Img, form.AF_Dest_Edit, form.AF_Dest_CBox, direction);
     TImage* arrow = form.AF_ArrowIcon_Img;
     arrow->SetBounds(bar->Left() + (bar->Width() - arrow->Width()) / 2, bar->Top() - arrow->Height() - kGap,
                      arrow->Width(), arrow->Height());
@@ -296,7 +306,7 @@ void RelayoutFavoritesPage(TMainForm& form, bool mirrored)
     }
     TPanel* sourcePan = form.AF_PC_Sel_Pan;
     SetLeftWidth(sourcePan, selectorFrame->Left() + 1, selectorFrame->Width() - 2);
-    PlaceSelectorParts(sourcePan, form.AF_PC_Sel_Btn_Img, form.AF_PC_Show_Edit, form.AF_PC_Sel_CBox, mirrored);
+    PlaceSelectorParts(sourcePan, form.AF_PC_Sel_Btn_Img, form.AF_PC_Show_Edit, form.AF_PC_Sel_CBox, direction);
 
     TPanel* ie = form.AF_Bro_Tag_IE_Pan;
     ie->SetLeft(mirrored ? w - ie->Width() - kIeInset : backup->Left() + kIeInset);
@@ -325,11 +335,11 @@ void LayoutFavoritesPage(TMainForm& form)
     const SkinTab backup = BackupTab(form);
     backup.Pan->SetBounds(0, 0, kTabWidth, kTallTabHeight);
     backup.Pan->SetColor(ui::clWhite);
-    BuildSkinTab(form, backup, kTallSelectedTab, u"Backup", true);
+    BuildSkinTab(form, backup, kTallSelectedTab, u"Backup", TabClicks::Yes);
     const SkinTab restore = RestoreTab(form);
     restore.Pan->SetBounds(RightOf(backup.Pan) + kTabGap, backup.Pan->Top(), backup.Pan->Width(), backup.Pan->Height());
     restore.Pan->SetColor(backup.Pan->Color());
-    BuildSkinTab(form, restore, kTallOtherTab, u"Restore", true);
+    BuildSkinTab(form, restore, kTallOtherTab, u"Restore", TabClicks::Yes);
 
     BuildDestination(form);
     BuildPageFrame(form);
@@ -341,8 +351,8 @@ void LayoutFavoritesPage(TMainForm& form)
 void LayoutRtlFavoritesPage(TMainForm& form)
 {
     PlaceTopsBelowTabs(form);
-    PlaceIeTabTop(form, true);
-    RelayoutFavoritesPage(form, true);
+    PlaceIeTabTop(form, OperationTab::Backup);
+    RelayoutFavoritesPage(form, LayoutDirection::RightToLeft);
 }
 
 void SelectFavoritesTab(TMainForm& form, bool backup)
@@ -355,8 +365,9 @@ void SelectFavoritesTab(TMainForm& form, bool backup)
             LayoutWorkButtons(form);
         }
     }
-    PlaceIeTabTop(form, backup);
-    ShowOperationTabSkins(form, backup);
+    const OperationTab tab = backup ? OperationTab::Backup : OperationTab::Restore;
+    PlaceIeTabTop(form, tab);
+    ShowOperationTabSkins(form, tab);
     for (TControl* c :
          std::initializer_list<TControl*>{form.AF_PC_Sel_BK_Deep_Lab, form.AF_PC_Sel_BK_Light_Lab,
                                           form.AF_PC_Sel_Title_Lab, form.AF_PC_Sel_Pan_BK_Lab, form.AF_PC_Sel_Pan}) {
@@ -368,9 +379,9 @@ void SelectFavoritesTab(TMainForm& form, bool backup)
     }
 }
 
-void RelayoutLtrFavoritesPage(TMainForm& form) { RelayoutFavoritesPage(form, false); }
+void RelayoutLtrFavoritesPage(TMainForm& form) { RelayoutFavoritesPage(form, LayoutDirection::LeftToRight); }
 
-void RelayoutRtlFavoritesPage(TMainForm& form) { RelayoutFavoritesPage(form, true); }
+void RelayoutRtlFavoritesPage(TMainForm& form) { RelayoutFavoritesPage(form, LayoutDirection::RightToLeft); }
 
 void ApplyFavoritesCaptions(TMainForm& form)
 {
@@ -389,7 +400,7 @@ void ApplyFavoritesCaptions(TMainForm& form)
     for (const SkinTab& tab : tabs) {
         SetSkinTabHeight(tab, h);
     }
-    ShowOperationTabSkins(form, form.FavoritesRestoreTab == 0);
+    ShowOperationTabSkins(form, ChosenTab(form));
 
     TLabel* bar = form.AF_DestBK_Lab;
     bar->SetTop(LowerRuleY(form, form.App_Fav_Pan) - bar->Height() - kGap);
@@ -401,7 +412,7 @@ void ApplyFavoritesCaptions(TMainForm& form)
     TLabel* deep = form.AF_BK_Deep_Lab;
     deep->SetHeight(arrow->Top() - kGap - deep->Top());
     form.AF_BK_Light_Lab->SetHeight(deep->Height() - 2);
-    PlaceIeTabTop(form, form.FavoritesRestoreTab == 0);
+    PlaceIeTabTop(form, ChosenTab(form));
     TLabel* treeFrame = form.AF_Tree_BK_Lab;
     treeFrame->SetHeight(BottomOf(deep) - 2 * treeFrame->Left() - treeFrame->Top());
     form.AF_Tree->SetHeight(BottomOf(treeFrame) - form.AF_Tree->Top() - 1);

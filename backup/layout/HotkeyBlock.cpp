@@ -53,8 +53,9 @@ int AltGap(const TMainForm& form)
 
 }  // namespace
 
-void PlaceModifierRow(TMainForm& form, bool mirrored)
+void PlaceModifierRow(TMainForm& form, LayoutDirection direction)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     const int widening = AltCaptionWidth(form) + AltGap(form) - kModifierCaptionWidth;
     const int left = mirrored ? form.Set_Bac_Hotkey_Pan->Width() - kRtlRowRightInset - widening
                               : form.Hotkey_SetBK_Lab->Left() + kModifierInset;
@@ -162,7 +163,7 @@ void LayoutHotkeyPanel(TMainForm& form)
     modifierCaption(form.Hotkey_Ctl_Lab, u"Ctrl");
     modifierCaption(form.Hotkey_Alt_Lab, u"Alt + ");
     modifierCaption(form.Hotkey_Shift_Lab, u"Shift + ");
-    PlaceModifierRow(form, false);
+    PlaceModifierRow(form, LayoutDirection::LeftToRight);
     for (TImage* check : {form.Hotkey_Ctl_CheckImg, form.Hotkey_Alt_CheckImg, form.Hotkey_Shift_CheckImg}) {
         check->SetCursor(ui::crHandPoint);
         LoadPngResource(check, kCheckClear);
@@ -272,14 +273,14 @@ void LayoutHotkeyFunctionSelector(TMainForm& form)
     list->Font().SetCharset(kCreationCharset);
     list->SetColor(edit->Color());
     list->SendToBack();
-    PlaceFunctionSelector(form, false);
+    PlaceFunctionSelector(form, LayoutDirection::LeftToRight);
 }
 
 void LayoutRtlHotkeySettings(TMainForm& form)
 {
     PlaceHotkeyBlockFrame(form);
     form.Hotkey_ListView->Items().Clear();
-    PlaceModifierRow(form, true);
+    PlaceModifierRow(form, LayoutDirection::RightToLeft);
     LayoutRtlHotkeyAddButton(form);
     LayoutRtlHotkeyFunctionSelector(form);
 }
@@ -291,11 +292,12 @@ void LayoutRtlHotkeyAddButton(TMainForm& form)
 
 void LayoutRtlHotkeyFunctionSelector(TMainForm& form)
 {
-    PlaceFunctionSelector(form, true);
+    PlaceFunctionSelector(form, LayoutDirection::RightToLeft);
 }
 
-void PlaceFunctionSelector(TMainForm& form, bool mirrored)
+void PlaceFunctionSelector(TMainForm& form, LayoutDirection direction)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     const TPanel* add = form.SB_Btn_Add_Pan;
     const TLabel* editor = form.Hotkey_SetBK_Lab;
     TPanel* selector = form.SB_FuncSel_Pan;

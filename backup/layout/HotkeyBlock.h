@@ -3,6 +3,8 @@
 // Add button and function selector it shares with the Schedule tab. Each takes the main window
 // and cannot fail.
 
+#include "backup/layout/LayoutDirection.h"
+
 class TMainForm;
 namespace ui {
 class TListView;
@@ -20,7 +22,7 @@ void LayoutRtlHotkeyAddButton(TMainForm& form);
 void LayoutRtlHotkeyFunctionSelector(TMainForm& form);
 // The selector's panel beside the Add button where it stands now, and its parts in the direction
 // (the title's width follows its caption).
-void PlaceFunctionSelector(TMainForm& form, bool mirrored);
+void PlaceFunctionSelector(TMainForm& form, LayoutDirection direction);
 // The list's columns for its width: the last `lastWidth` wide, the others sharing the rest evenly
 // (remainder dropped).
 void SetDeleteListColumns(ui::TListView* list, int lastWidth);
@@ -30,4 +32,4 @@ int LastColumnLeft(ui::TListView* list);
 // (rows kept) for that size.
 void PlaceHotkeyBlockFrame(TMainForm& form);
 // The modifier row for the block's width: from the editor's left, or as a whole near its right.
-void PlaceModifierRow(TMainForm& form, bool mirrored);
+void PlaceModifierRow(TMainForm& form, LayoutDirection direction);

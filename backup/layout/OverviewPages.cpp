@@ -1,6 +1,7 @@
 #include "backup/layout/OverviewPages.h"
 
 #include "backup/frame/base/Language.h"
+#include "backup/layout/LayoutDirection.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/skin/ResourceLoaders.h"
@@ -38,8 +39,9 @@ int IconTop(const TMainForm& form)
 }
 
 // Left, Width and Height of the page 1 panel; its Top is set once at creation.
-void PlaceProductPanel(TMainForm& form, bool mirrored)
+void PlaceProductPanel(TMainForm& form, LayoutDirection direction)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     TPanel* page = form.Sum_Pro_Pan;
     const int left = mirrored ? form.HorzLine_Up_Pan->Left() : form.MainMenu_Pan->Width() + 16;
     const int width = mirrored ? form.MainMenu_Pan->Left() - 31 - left : RightOf(form.HorzLine_Up_Pan) - left;
@@ -89,8 +91,9 @@ void PlaceAbove(TLabel* title, const TControl* below)
 
 // Titles at the left and values after them to the panel's right edge, or mirrored: titles at
 // the right and values from the left edge up to 2 px before their title.
-void PlaceDeviceLines(TMainForm& form, bool mirrored)
+void PlaceDeviceLines(TMainForm& form, LayoutDirection direction)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     const int p = PageWidth(form);
     TLabel* capacityTitle = form.Dev_Capacity_Title_Lab;
     TLabel* partitionsTitle = form.Dev_Partitions_Title_Lab;
@@ -112,21 +115,21 @@ void PlaceDeviceLines(TMainForm& form, bool mirrored)
     placeValue(form.Dev_Name_Lab, nameTitle);
 }
 
-void PlaceDevicePage(TMainForm& form, bool mirrored)
+void PlaceDevicePage(TMainForm& form, LayoutDirection direction)
 {
     const TPanel* page = form.Sum_Pro_Pan;
     form.Sum_Dev_Pan->SetBounds(page->Left(), page->Top(), page->Width(), page->Height());
     PlaceDrivePicture(form);
     PlaceCapacityBar(form);
-    PlaceDeviceLines(form, mirrored);
+    PlaceDeviceLines(form, direction);
 }
 
-void RelayoutOverviewPages(TMainForm& form, bool mirrored)
+void RelayoutOverviewPages(TMainForm& form, LayoutDirection direction)
 {
-    PlaceProductPanel(form, mirrored);
+    PlaceProductPanel(form, direction);
     CopyPageRect(form);
     PlaceMemo(form);
-    PlaceDevicePage(form, mirrored);
+    PlaceDevicePage(form, direction);
 }
 
 void MakeBarPart(TLabel* label, int paletteEntry)
@@ -162,7 +165,7 @@ void LayoutOverviewPanel(TMainForm& form)
     TPanel* page = form.Sum_Pro_Pan;
     const int top = BottomOf(form.Work_Title_Des_Lab);
     page->SetBounds(page->Left(), top, page->Width(), page->Height());
-    PlaceProductPanel(form, false);
+    PlaceProductPanel(form, LayoutDirection::LeftToRight);
     page->SetDoubleBuffered(true);
     page->SetColor(ui::clWhite);
     page->Show();
@@ -219,13 +222,13 @@ void LayoutDevicePanel(TMainForm& form)
     MakeValue(form, form.Dev_Name_Lab, form.Dev_Capacity_Title_Lab->Font().Height());
     form.Dev_Name_Lab->SetHeight(form.Dev_Capacity_Lab->Height());
 
-    PlaceDevicePage(form, false);
+    PlaceDevicePage(form, LayoutDirection::LeftToRight);
     target->BringToFront();
 }
 
 void LayoutRtlOverviewPage(TMainForm& form)
 {
-    PlaceProductPanel(form, true);
+    PlaceProductPanel(form, LayoutDirection::RightToLeft);
     CopyPageRect(form);
     form.Sum_DeviceIco_Img->SetBounds(0, IconTop(form), kIconWidth, kIconHeight);
     PlaceMemo(form);
@@ -233,17 +236,17 @@ void LayoutRtlOverviewPage(TMainForm& form)
 
 void LayoutRtlDevicePage(TMainForm& form)
 {
-    PlaceDevicePage(form, true);
+    PlaceDevicePage(form, LayoutDirection::RightToLeft);
 }
 
 void RelayoutLtrOverviewPages(TMainForm& form)
 {
-    RelayoutOverviewPages(form, false);
+    RelayoutOverviewPages(form, LayoutDirection::LeftToRight);
 }
 
 void RelayoutRtlOverviewPages(TMainForm& form)
 {
-    RelayoutOverviewPages(form, true);
+    RelayoutOverviewPages(form, LayoutDirection::RightToLeft);
 }
 
 void ApplyDevicePageCaptions(TMainForm& form)

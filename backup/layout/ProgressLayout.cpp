@@ -2,6 +2,7 @@
 
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/Language.h"
+#include "backup/layout/LayoutDirection.h"
 #include "backup/skin/ResourceLoaders.h"
 
 namespace {
@@ -55,10 +56,15 @@ void SetLeftTop(TControl *control, int left, int top) {
   control->SetBounds(left, top, control->Width(), control->Height());
 }
 
+// The bars and the failed-file list's columns: set to their initial widths, or
+// kept at the widths they have now.
+enum class Widths { Initial, Kept };
+
 // Panel, tracks, percent boxes, bars and the two text lines above the job
 // track. A relayout leaves the bars at the widths the progress routines gave
 // them.
-void PlaceBars(TMainForm &form, bool sizeBars) {
+void PlaceBars(TMainForm &form, Widths barWidths) {
+  const bool sizeBars = barWidths == Widths::Initial;
   TPanel *panel = form.Progress_Pan;
   const TPanel *model = form.Sum_Pro_Pan;
   panel->SetBounds(model->Left(), panel->Top(), model->Width(),
@@ -105,7 +111,7 @@ void PlaceBars(TMainForm &form, bool sizeBars) {
                                          pw, remain->Height());
 }
 
-void PlaceList(TMainForm &form, bool setColumns) {
+void PlaceList(TMainForm &form, Widths columnWidths) {
   const int pw = form.Progress_Pan->Width();
   TLabel *frame = form.Progress_List_BK_Lab;
   frame->SetBounds(0, 0, pw, form.Progress_File_Path_Lab->Top() - 5);
@@ -114,7 +120,7 @@ void PlaceList(TMainForm &form, bool setColumns) {
   TListView *list = form.Progress_List;
   const int top = 1 + kHeadHeight + 1;
   list->SetBounds(1, top, pw - 2, frame->Top() + frame->Height() - top - 1);
-  if (setColumns) {
+  if (columnWidths == Widths::Initial) {
     list->Columns().Items(0)->SetWidth(kPathColumnWidth);
     list->Columns().Items(1)->SetWidth(kSizeColumnWidth);
     list->Columns().Items(2)->SetWidth(list->Width() - kPathColumnWidth -
@@ -131,7 +137,8 @@ void PlaceOkButton(TMainForm &form, int left) {
 // Titles in a column at the left edge with their numbers after them, or
 // mirrored: titles at the right edge and numbers filling the room to their
 // left.
-void PlaceResultLines(TMainForm &form, bool mirrored) {
+void PlaceResultLines(TMainForm &form, LayoutDirection direction) {
+  const bool mirrored = direction == LayoutDirection::RightToLeft;
   const int pw = form.Progress_Pan->Width();
   const int ph = form.Progress_Pan->Height();
   int top = form.Progress_List->Top() + form.Progress_List->Height() + 5;
@@ -171,7 +178,7 @@ void BuildResultLines(TMainForm &form) {
       label->BringToFront();
     }
   }
-  PlaceResultLines(form, false);
+  PlaceResultLines(form, LayoutDirection::LeftToRight);
 }
 
 } // namespace
@@ -187,7 +194,7 @@ void BuildProgressPanel(TMainForm &form) {
   panel->BringToFront();
   form.HorzLine_Low_Pan->BringToFront();
 
-  PlaceBars(form, true);
+  PlaceBars(form, Widths::Initial);
   for (TLabel *track :
        {form.Progress_Total_BK_Deep_Lab, form.Progress_File_BK_Deep_Lab}) {
     Opaque(track, TMainForm::Palette[11]);
@@ -221,7 +228,7 @@ void BuildProgressPanel(TMainForm &form) {
   for (int column = list->Columns().Count(); column < 3; ++column) {
     list->Columns().Add();
   }
-  PlaceList(form, true);
+  PlaceList(form, Widths::Initial);
   Opaque(form.Progress_List_BK_Lab, TMainForm::Palette[11]);
   form.Progress_List_BK_Lab->SendToBack();
   LoadPngResource(form.Progress_Title_Head_Img, 23062);
@@ -264,29 +271,29 @@ void BuildProgressOkButton(TMainForm &form) {
 }
 
 void LayoutRtlProgressPage(TMainForm &form) {
-  PlaceBars(form, false);
-  PlaceList(form, true);
+  PlaceBars(form, Widths::Kept);
+  PlaceList(form, Widths::Initial);
   LayoutRtlProgressOkButton(form);
-  PlaceResultLines(form, true);
+  PlaceResultLines(form, LayoutDirection::RightToLeft);
 }
 
 void LayoutRtlProgressOkButton(TMainForm &form) { PlaceOkButton(form, 0); }
 
 void RelayoutLtrProgressPage(TMainForm &form) {
-  PlaceBars(form, false);
+  PlaceBars(form, Widths::Kept);
   form.HorzLine_Low_Pan->BringToFront();
-  PlaceList(form, false);
+  PlaceList(form, Widths::Kept);
   PlaceOkButton(form,
                 form.Progress_Pan->Width() - form.Progress_OK_Btn_Pan->Width());
-  PlaceResultLines(form, false);
+  PlaceResultLines(form, LayoutDirection::LeftToRight);
 }
 
 void RelayoutRtlProgressPage(TMainForm &form) {
-  PlaceBars(form, false);
+  PlaceBars(form, Widths::Kept);
   form.HorzLine_Low_Pan->BringToFront();
-  PlaceList(form, false);
+  PlaceList(form, Widths::Kept);
   PlaceOkButton(form, 0);
-  PlaceResultLines(form, true);
+  PlaceResultLines(form, LayoutDirection::RightToLeft);
 }
 
 void ApplyProgressCaptions(TMainForm &form) {

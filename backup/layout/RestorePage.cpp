@@ -2,6 +2,7 @@
 
 #include "backup/frame/RestoreControls.h"
 #include "backup/frame/base/Language.h"
+#include "backup/layout/LayoutDirection.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/RestoreTreePanel.h"
 #include "backup/layout/SkinnedButton.h"
@@ -52,10 +53,14 @@ void TextLabel(const TMainForm& form, TLabel* label, const char16_t* caption)
     label->SetCaption(caption);
 }
 
-// Positions and sizes of everything on the page; `centredArrow` keeps the arrow in the gap between
-// the rows and the destination line.
-void PlaceControls(TMainForm& form, bool mirrored, bool centredArrow)
+// Where the arrow stands: in the gap between the rows and the destination line, or just above that
+// line.
+enum class ArrowTop { Centred, AboveDestination };
+
+// Positions and sizes of everything on the page.
+void PlaceControls(TMainForm& form, LayoutDirection direction, ArrowTop arrowTop)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     const int w = form.Res_Pan->Width();
     const auto at = [&](TControl* c, int ltrLeft, int width) {
         SetLeftWidth(c, mirrored ? w - ltrLeft - width : ltrLeft, width);
@@ -108,8 +113,8 @@ void PlaceControls(TMainForm& form, bool mirrored, bool centredArrow)
     form.Res_Dest_Title_Lab->SetBounds(1, dt + 1, w - 2, 16);
     form.Res_Dest_Edit->SetBounds(mirrored ? 17 : 1, dt + 18, w - 18, 17);
     form.Res_BrowserBtn_Img->SetBounds(mirrored ? 1 : w - 17, dt + 18, 16, 17);
-    const int arrowTop = centredArrow ? 260 + (dt - 280) / 2 : dt - kArrowHeight - 4;
-    form.Res_ArrowIcon_Img->SetBounds((w - kArrowWidth) / 2, arrowTop, kArrowWidth, kArrowHeight);
+    const int arrowY = arrowTop == ArrowTop::Centred ? 260 + (dt - 280) / 2 : dt - kArrowHeight - 4;
+    form.Res_ArrowIcon_Img->SetBounds((w - kArrowWidth) / 2, arrowY, kArrowWidth, kArrowHeight);
     PlaceRestoreTree(form);
 }
 
@@ -119,10 +124,10 @@ void CopyPanelRect(TMainForm& form)
     form.Res_Pan->SetBounds(overview->Left(), form.Res_Pan->Top(), overview->Width(), overview->Height());
 }
 
-void Relayout(TMainForm& form, bool mirrored)
+void Relayout(TMainForm& form, LayoutDirection direction)
 {
     CopyPanelRect(form);
-    PlaceControls(form, mirrored, form.CurrentPage == 5);
+    PlaceControls(form, direction, form.CurrentPage == 5 ? ArrowTop::Centred : ArrowTop::AboveDestination);
 }
 
 void LayoutBands(TMainForm& form, int w)
@@ -256,7 +261,7 @@ void LayoutRestorePage(TMainForm& form)
     LayoutRows(form, w);
     LayoutDestination(form);
     Stack(form);
-    PlaceControls(form, false, true);
+    PlaceControls(form, LayoutDirection::LeftToRight, ArrowTop::Centred);
 }
 
 void LayoutRestoreRenewButton(TMainForm& form)
@@ -276,14 +281,14 @@ void LayoutRestoreRenewButton(TMainForm& form)
 
 void RelayoutLtrRestorePage(TMainForm& form)
 {
-    Relayout(form, false);
+    Relayout(form, LayoutDirection::LeftToRight);
 }
 
 void LayoutRtlRestorePage(TMainForm& form)
 {
     const TPanel* overview = form.Sum_Pro_Pan;
     form.Res_Pan->SetBounds(overview->Left(), overview->Top(), overview->Width(), form.Res_Pan->Height());
-    PlaceControls(form, true, true);
+    PlaceControls(form, LayoutDirection::RightToLeft, ArrowTop::Centred);
     LayoutRtlRestoreRenewButton(form);
 }
 
@@ -294,7 +299,7 @@ void LayoutRtlRestoreRenewButton(TMainForm& form)
 
 void RelayoutRtlRestorePage(TMainForm& form)
 {
-    Relayout(form, true);
+    Relayout(form, LayoutDirection::RightToLeft);
 }
 
 void SwitchRestorePage(TMainForm& form, int page)

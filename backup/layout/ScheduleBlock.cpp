@@ -242,7 +242,7 @@ void LayoutSchedulePanel(TMainForm& form)
     }
     StyleRowLabel(form, form.Time_Set_Spe_Month_Lab, u"Month : ");
     StyleRowLabel(form, form.Time_Set_Spe_Date_Lab, u"Date : ");
-    PlaceScheduleRows(form, false);
+    PlaceScheduleRows(form, LayoutDirection::LeftToRight);
     for (int i = 0; i < kSchedulePickerCount; ++i) {
         StylePicker(form, i, i == kRegMin || i == kRegHou ? form.FontCharset : kCreationCharset);
     }
@@ -276,11 +276,12 @@ void LayoutRtlScheduleSettings(TMainForm& form)
 {
     PlaceScheduleBlockFrame(form);
     form.Sch_ListView->Items().Clear();
-    PlaceScheduleRows(form, true);
+    PlaceScheduleRows(form, LayoutDirection::RightToLeft);
 }
 
-void PlaceScheduleRows(TMainForm& form, bool mirrored)
+void PlaceScheduleRows(TMainForm& form, LayoutDirection direction)
 {
+    const bool mirrored = direction == LayoutDirection::RightToLeft;
     const int radioLeft = mirrored ? RightOf(form.Time_Set_BK_Deep_Lab) - kRadioWidth - kRowRightInset : kRadioLeft;
     for (TImage* radio : {form.Time_Set_Reg_Radio_Img, form.Time_Set_Spe_Radio_Img}) {
         radio->SetLeft(radioLeft);

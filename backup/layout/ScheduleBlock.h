@@ -3,6 +3,8 @@
 // row (month, day, hour, minute), each behind a radio image, and the list of entries. Each takes
 // the main window and cannot fail.
 
+#include "backup/layout/LayoutDirection.h"
+
 class TMainForm;
 
 // The controls, as the form description declares them; at construction.
@@ -15,4 +17,4 @@ void LayoutRtlScheduleSettings(TMainForm& form);
 // list (rows kept) for that size.
 void PlaceScheduleBlockFrame(TMainForm& form);
 // The radios, titles and both rows' labels and pickers for the block's width, in the direction.
-void PlaceScheduleRows(TMainForm& form, bool mirrored);
+void PlaceScheduleRows(TMainForm& form, LayoutDirection direction);

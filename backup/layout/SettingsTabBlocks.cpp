@@ -7,6 +7,7 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/Language.h"
 #include "backup/layout/HotkeyBlock.h"
+#include "backup/layout/LayoutDirection.h"
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/ScheduleBlock.h"
 
@@ -20,11 +21,11 @@ constexpr int kAddMargin = 6;
 
 void PlaceSettingsTabBlocks(TMainForm& form)
 {
-    const bool mirrored = form.LangId == kRtlLangId;
+    const LayoutDirection direction = LayoutDirectionOf(form.LangId);
     PlaceHotkeyBlockFrame(form);
-    PlaceModifierRow(form, mirrored);
+    PlaceModifierRow(form, direction);
     PlaceScheduleBlockFrame(form);
-    PlaceScheduleRows(form, mirrored);
+    PlaceScheduleRows(form, direction);
     const int tab = form.BackupSettingsTab;
     form.Set_Bac_Hotkey_Pan->SetVisible(tab == kHotkeyTab);
     form.Set_Bac_Time_Pan->SetVisible(tab == kScheduleTab);
@@ -38,9 +39,10 @@ void PlaceSettingsTabBlocks(TMainForm& form)
     }
     const TPanel* block = tab == kHotkeyTab ? form.Set_Bac_Hotkey_Pan : form.Set_Bac_Time_Pan;
     const TLabel* editor = tab == kHotkeyTab ? form.Hotkey_SetBK_Lab : form.Time_Set_BK_Light_Lab;
-    const int left = mirrored ? kAddMargin : editor->Width() - add->Width() - kAddMargin;
+    const int left =
+        direction == LayoutDirection::RightToLeft ? kAddMargin : editor->Width() - add->Width() - kAddMargin;
     add->SetBounds(left, block->Top() + BottomOf(editor) - add->Height() - kAddMargin, add->Width(), add->Height());
-    PlaceFunctionSelector(form, mirrored);
+    PlaceFunctionSelector(form, direction);
     add->BringToFront();
     selector->BringToFront();
 }

@@ -18,8 +18,10 @@ void ShowTabSkins(const SkinTab& tab, const TabSkins& skins)
     LoadPngResource(tab.Right, skins.Right);
 }
 
-void BuildSkinTab(TMainForm& form, const SkinTab& tab, const TabSkins& skins, const char16_t* caption, bool clickable)
+void BuildSkinTab(TMainForm& form, const SkinTab& tab, const TabSkins& skins, const char16_t* caption,
+                  TabClicks clicks)
 {
+    const bool clickable = clicks == TabClicks::Yes;
     TPanel* pan = tab.Pan;
     pan->SetDoubleBuffered(true);
     pan->BringToFront();

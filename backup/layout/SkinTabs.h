@@ -22,9 +22,12 @@ struct SkinTab {
     TLabel* Lab;
 };
 
+enum class TabClicks { No, Yes };
+
 void ShowTabSkins(const SkinTab& tab, const TabSkins& skins);
 // Inside a tab panel already placed: the pieces over its height, the skins, and the caption label
-// (hand cursor and word wrap when the tab is clickable); the panel shown in front.
-void BuildSkinTab(TMainForm& form, const SkinTab& tab, const TabSkins& skins, const char16_t* caption, bool clickable);
+// (hand cursor and word wrap when the tab takes clicks); the panel shown in front.
+void BuildSkinTab(TMainForm& form, const SkinTab& tab, const TabSkins& skins, const char16_t* caption,
+                  TabClicks clicks);
 // The tab, its pieces and its caption take the height.
 void SetSkinTabHeight(const SkinTab& tab, int height);
