@@ -150,14 +150,14 @@ void TMainForm::ShowPage()
     }
 }
 
-void TMainForm::SetButtonsVisible(bool back, bool next, bool quit)
+void TMainForm::SetButtonsVisible(ShownButtons shown)
 {
-    BackBtn_BK_Lab->SetVisible(back);
-    BackBtn_Lab->SetVisible(back);
-    NextBtn_BK_Lab->SetVisible(next);
-    NextBtn_Lab->SetVisible(next);
-    QuitBtn_BK_Lab->SetVisible(quit);
-    QuitBtn_Lab->SetVisible(quit);
+    BackBtn_BK_Lab->SetVisible(shown.Back);
+    BackBtn_Lab->SetVisible(shown.Back);
+    NextBtn_BK_Lab->SetVisible(shown.Next);
+    NextBtn_Lab->SetVisible(shown.Next);
+    QuitBtn_BK_Lab->SetVisible(shown.Quit);
+    QuitBtn_Lab->SetVisible(shown.Quit);
 }
 
 void TMainForm::SetNextEnabled(bool enabled)
@@ -182,7 +182,7 @@ void TMainForm::ShowLicensePage()
     Main_Title_Lab->SetCaption(WizardProductText(*this, 20034));
     License_Memo->SetVisible(true);
     Main_Pan->SetVisible(false);
-    SetButtonsVisible(true, false, false);
+    SetButtonsVisible({.Back = true});
     BackBtn_Lab->SetCaption(WizardText(*this, 20021));
 }
 
@@ -194,7 +194,7 @@ void TMainForm::ShowOptionsPage()
     License_Memo->SetVisible(false);
     Start_Pan->SetVisible(false);
     Progress_Pan->SetVisible(false);
-    SetButtonsVisible(true, false, false);
+    SetButtonsVisible({.Back = true});
     BackBtn_Lab->SetCaption(WizardText(*this, 20021));
 }
 
@@ -206,7 +206,7 @@ void TMainForm::ShowStartPage()
     License_Memo->SetVisible(false);
     Options_Pan->SetVisible(false);
     Progress_Pan->SetVisible(false);
-    SetButtonsVisible(true, true, true);
+    SetButtonsVisible({.Back = true, .Next = true, .Quit = true});
     BackBtn_Lab->SetCaption(WizardText(*this, 20030));
     NextBtn_Lab->SetCaption(WizardText(*this, 20022));
     SetNextEnabled(LicenseAccepted);
@@ -221,7 +221,7 @@ void TMainForm::ShowInstallingPage()
     License_Memo->SetVisible(false);
     Options_Pan->SetVisible(false);
     Start_Pan->SetVisible(false);
-    SetButtonsVisible(false, false, false);
+    SetButtonsVisible({});
     ShowCurrentStep(2);
     Progress_Percent_Lab->SetCaption(u"");
     Progress_BK_Bar_Lab->SetWidth(0);
@@ -236,7 +236,7 @@ void TMainForm::ShowCompletedPage()
     Options_Pan->SetVisible(false);
     Start_Pan->SetVisible(false);
     Progress_Pan->SetVisible(false);
-    SetButtonsVisible(false, false, true);
+    SetButtonsVisible({.Quit = true});
     QuitBtn_Lab->SetCaption(WizardText(*this, 20006));
     ShowCurrentStep(3);
 }

@@ -121,7 +121,13 @@ private:
     void ShowCompletedPage();
     void SetNextEnabled(bool enabled);
     void ShowCurrentStep(int step);
-    void SetButtonsVisible(bool back, bool next, bool quit);
+    // The buttons that show; the others hide.
+    struct ShownButtons {
+        bool Back = false;
+        bool Next = false;
+        bool Quit = false;
+    };
+    void SetButtonsVisible(ShownButtons shown);
 
     // The activation event is the first showing only; the checks must not run again.
     bool activationChecked_ = false;

@@ -50,12 +50,14 @@ TLabel* NewText(TMainForm& form, std::string name, TWinControl* parent, ui::Rect
     return text;
 }
 
-TImage* NewPicture(TMainForm& form, std::string name, TWinControl* parent, ui::Rect r, int id, bool stretch)
+enum class PictureFit { Natural, Stretched };
+
+TImage* NewPicture(TMainForm& form, std::string name, TWinControl* parent, ui::Rect r, int id, PictureFit fit)
 {
     auto* image = NewControl<TImage>(&form, std::move(name), parent);
     image->SetBounds(r.left, r.top, r.Width(), r.Height());
     image->SetTransparent(true);
-    image->SetStretch(stretch);
+    image->SetStretch(fit == PictureFit::Stretched);
     LoadPngResource(image, id);
     return image;
 }
@@ -80,14 +82,16 @@ ui::Rect At(int left, int top, int width, int height)
     return ui::Rect{left, top, left + width, top + height};
 }
 
-TPanel* NewPagePanel(TMainForm& form, std::string name, bool visible)
+enum class Visibility { Hidden, Shown };
+
+TPanel* NewPagePanel(TMainForm& form, std::string name, Visibility visibility)
 {
     auto* page = NewControl<TPanel>(&form, std::move(name), form.Main_Pan);
     page->SetBounds(form.Main_Pan->Left(), kPageTop, form.Main_Pan->Width(), form.Main_Pan->Height() - kPageTop);
     page->SetColor(ui::clWhite);
     page->SetBevelOuter(ui::TBevelCut::bvNone);
     page->SetDoubleBuffered(true);
-    page->SetVisible(visible);
+    page->SetVisible(visibility == Visibility::Shown);
     return page;
 }
 
@@ -145,7 +149,7 @@ void BuildMainLayout(TMainForm& form)
 
     const TLabel* header = form.Main_BK_Up_Lab;
     form.Logo_Product_Img = NewPicture(form, "Logo_Product_Img", &form, At(52, header->Top() + 12, 31, 45),
-                                       kProductLogo, false);
+                                       kProductLogo, PictureFit::Natural);
     const int titleLeft = RightEdge(form.Logo_Product_Img) + 2;
     form.Main_Title_Lab = NewText(form, "Main_Title_Lab", &form,
                                   At(titleLeft, header->Top(), W - titleLeft - 1, header->Height() - 5), ui::clWhite, 18);
@@ -219,17 +223,18 @@ void BuildStepPanels(TMainForm& form)
     int arrowLeft = form.Step_1_Pan->Left() + 29;
     for (int i = 0; i < 3; ++i) {
         *arrows[i] = NewPicture(form, "Step_Arrow_" + std::to_string(i) + "_Img", form.Main_Pan,
-                                At(arrowLeft, form.Step_1_Pan->Top() + 6, 13, 11), kArrowRight, true);
+                                At(arrowLeft, form.Step_1_Pan->Top() + 6, 13, 11), kArrowRight, PictureFit::Stretched);
         arrowLeft += kStepPitch;
     }
     form.Step_Arrow_2_Img->SetVisible(false);
 
-    form.Main_BK_Logo_Img = NewPicture(form, "Main_BK_Logo_Img", form.Main_Pan, At(85, 93, 377, 63), kLargeLogo, false);
+    form.Main_BK_Logo_Img =
+        NewPicture(form, "Main_BK_Logo_Img", form.Main_Pan, At(85, 93, 377, 63), kLargeLogo, PictureFit::Natural);
 }
 
 void BuildStartPage(TMainForm& form)
 {
-    form.Start_Pan = NewPagePanel(form, "Start_Pan", true);
+    form.Start_Pan = NewPagePanel(form, "Start_Pan", Visibility::Shown);
     const int left = form.Step_1_Pan->Left();
     form.Lang_Lab = NewText(form, "Lang_Lab", form.Start_Pan, At(left, 0, 0, kLangLabHeight), ui::clBlack, 15);
     form.Lang_Lab->SetLayout(ui::TTextLayout::tlCenter);
@@ -245,7 +250,7 @@ void BuildStartPage(TMainForm& form)
 
     const int checkTop = form.Lang_CBox->Top() + form.Lang_CBox->Height() + 10;
     form.Lic_Check_Img = NewPicture(form, "Lic_Check_Img", form.Start_Pan, At(left, checkTop, kCheckSize, kCheckSize),
-                                    kCheckClear, true);
+                                    kCheckClear, PictureFit::Stretched);
     form.Lic_Check_Img->SetCursor(ui::crHandPoint);
     const int textLeft = RightEdge(form.Lic_Check_Img) + 2;
     const int textWidth = form.Start_Pan->Width() - textLeft - 60;
@@ -261,7 +266,7 @@ void BuildStartPage(TMainForm& form)
 
 void BuildOptionsPage(TMainForm& form)
 {
-    form.Options_Pan = NewPagePanel(form, "Options_Pan", false);
+    form.Options_Pan = NewPagePanel(form, "Options_Pan", Visibility::Hidden);
     const int left = form.Step_1_Pan->Left();
     form.SavePath_Title_Lab = NewText(form, "SavePath_Title_Lab", form.Options_Pan, At(left, 0, 350, 20), ui::clBlack, 15);
     form.SavePath_Title_Lab->SetLayout(ui::TTextLayout::tlCenter);
@@ -284,7 +289,8 @@ void BuildOptionsPage(TMainForm& form)
 
     const int shortcutTop = form.SavePath_BK_Black_Lab->Top() + form.SavePath_BK_Black_Lab->Height() + 10;
     form.Shortcut_Check_Img = NewPicture(form, "Shortcut_Check_Img", form.Options_Pan,
-                                         At(left, shortcutTop, kCheckSize, kCheckSize), kCheckSet, true);
+                                         At(left, shortcutTop, kCheckSize, kCheckSize), kCheckSet,
+                                         PictureFit::Stretched);
     form.Shortcut_Check_Img->SetCursor(ui::crHandPoint);
     const int textLeft = RightEdge(form.Shortcut_Check_Img) + 2;
     const int textWidth = form.Options_Pan->Width() - textLeft - 16;
@@ -294,7 +300,8 @@ void BuildOptionsPage(TMainForm& form)
 
     const int bootTop = shortcutTop + kCheckSize + 5;
     form.RunAfterBoot_Check_Img = NewPicture(form, "RunAfterBoot_Check_Img", form.Options_Pan,
-                                             At(left, bootTop, kCheckSize, kCheckSize), kCheckSet, true);
+                                             At(left, bootTop, kCheckSize, kCheckSize), kCheckSet,
+                                             PictureFit::Stretched);
     form.RunAfterBoot_Check_Img->SetCursor(ui::crHandPoint);
     form.RunAfterBoot_Check_Lab = NewText(form, "RunAfterBoot_Check_Lab", form.Options_Pan,
                                           At(textLeft, bootTop, textWidth, 18), ui::clBlack, 15);
@@ -303,7 +310,7 @@ void BuildOptionsPage(TMainForm& form)
 
 void BuildProgressPage(TMainForm& form)
 {
-    form.Progress_Pan = NewPagePanel(form, "Progress_Pan", false);
+    form.Progress_Pan = NewPagePanel(form, "Progress_Pan", Visibility::Hidden);
     form.Progress_BK_Black_Lab = NewBand(form, "Progress_BK_Black_Lab", form.Progress_Pan, At(50, 30, 400, 22),
                                          ui::clBlack);
     form.Progress_BK_Black_Lab->SendToBack();
