@@ -12,11 +12,11 @@
 #include "backup/engine/Delete.h"
 #include "backup/engine/ManualBackupRun.h"
 #include "backup/engine/Restore.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "peer_timing.h"
 #include "platform/drives.h"
 #include "platform/system.h"
-#include "ui/controls/tree_view.h"
 
 #include <algorithm>
 #include <chrono>
@@ -103,7 +103,7 @@ struct Job {
     int files = 0;
     ui::TStringList completed;
     ui::TStringList failed;
-    std::int64_t done = 0;
+    RunningJob job;
 
     std::u16string ManualFolder() const { return ManualBackupFolder(u"B:\\", false, false); }
 
@@ -126,7 +126,7 @@ struct Job {
         selection.RelativePaths = {u"S\\tree"};
         completed.Clear();
         failed.Clear();
-        RunManualBackup(nullptr, nullptr, completed, failed, done, selection, u"B:\\", u"", 0, nullptr);
+        RunManualBackup(job, completed, failed, selection, u"B:\\", u"", 0, nullptr);
         if (failed.Count() != 0 || completed.Count() != files) {
             std::fprintf(stderr, "backup: %d completed, %d failed\n", completed.Count(), failed.Count());
         }
@@ -140,8 +140,8 @@ struct Job {
         selection.ItemNames = {run};
         completed.Clear();
         failed.Clear();
-        const RESTORE_JOB job{nullptr, nullptr, &completed, &failed, u"", nullptr};
-        RunManualRestore(job, selection, ManualFolder(), to, false);
+        const RESTORE_JOB lists{&completed, &failed, u"", nullptr};
+        RunManualRestore(job, lists, selection, ManualFolder(), to, false);
         if (failed.Count() != 0) {
             std::fprintf(stderr, "restore: %d failed\n", failed.Count());
         }
@@ -149,12 +149,10 @@ struct Job {
 
     void Delete(const std::u16string& run)
     {
-        ui::TTreeView tree(nullptr);
-        ui::TTreeNode* top = tree.Items().Add(nullptr, u"Manual");
         DELETE_SELECTION selection;
         selection.Count = 1;
         selection.Paths = {ManualFolder() + u"\\" + run};
-        if (!DeleteSelectedItems(tree, top, selection, ManualFolder(), nullptr)) {
+        if (!DeleteSelectedItems(job, selection, ManualFolder(), nullptr)) {
             std::fprintf(stderr, "delete failed\n");
         }
     }

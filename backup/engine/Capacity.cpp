@@ -3,6 +3,7 @@
 #include "backup/engine/DiskCapacity.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ProgressPanel.h"
+#include "backup/engine/WindowJob.h"
 #include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/Language.h"
@@ -22,6 +23,22 @@ int ShownWidth(std::int64_t part, std::uint64_t whole, int width)
 {
     return std::max(ProportionalWidth(Shown(part), whole, width), 0);
 }
+
+// The capacity scan on the progress panel: after every counted file the page's rows grow to the
+// new figures.
+class CapacityScan : public WindowJob {
+public:
+    explicit CapacityScan(TMainForm& form) : form_(form) {}
+
+    void ShowPath(const std::u16string& path) override
+    {
+        WindowJob::ShowPath(path);
+        RelayoutEasyBackupRows(form_);
+    }
+
+private:
+    TMainForm& form_;
+};
 
 }  // namespace
 
@@ -62,8 +79,8 @@ void RenewEasyBackupCapacity(TMainForm& form)
     } else {
         ResetProgressPanel(form);
         form.Work_Btn_Left_Pan->Show();
-        ScanCategorySizes(form.Progress_File_Path_Lab, form.CategoryBytes, form.LocalDiskTotalBytes,
-                          form.LocalDiskFreeBytes);
+        CapacityScan scan(form);
+        ScanCategorySizes(scan, form.CategoryBytes, form.LocalDiskTotalBytes, form.LocalDiskFreeBytes);
         ShowLocalDiskCapacity(form);
         RelayoutEasyBackupRows(form);
         form.Work_Btn_Left_Pan->Hide();

@@ -1,6 +1,6 @@
 #pragma once
-// The per-job notifier and the progress display of a running copy job (the main window's progress
-// panel, and the countdown window's twin while it is up).
+// The per-job notifier of the container coder, and the progress that a copy reports to the
+// current job (RunningJob.h), whose bytes are counted here.
 
 #include "platform/win_types.h"
 
@@ -13,13 +13,13 @@ public:
     BYTE Cancelled = 1;
 };
 
-// Per-file bar and label (0..100), then the remaining time, then one pass of pending messages.
+// The file's progress (0..100), then the remaining time, then one pass of pending messages.
 void ShowFilePercent(int percent);
-// The per-file bar at 100 %, without pumping messages.
+// The file's progress at 100 %, without pumping messages.
 void ShowFileDone();
-// Clamps JobDoneBytes to JobTotalBytes and shows the job bar; a total of 0 shows 0 %.
+// Clamps the job's done bytes to its total and shows the job's progress.
 void ShowTotalPercent();
-// At most once per 1000 ms: a new remaining-time text.
+// Offers the job's figures for a new remaining-time estimate.
 void UpdateRemainingTime();
 // After each container block: file and job progress, waits while the cancel question is up and
 // marks the notifier cancelled when the job is to stop.

@@ -3,20 +3,14 @@
 // file away from the later runs whose repeat lists name it. Before a file goes, it is copied into
 // the first later run that names it and the other later runs are pointed to that copy.
 
-#include "platform/win_types.h"
 #include "backup/engine/RepeatListSet.h"
-#include "ui/controls/string_list.h"
+#include "platform/win_types.h"
 
 #include <string>
 #include <vector>
 
-namespace ui {
-class TEdit;
-class TTreeNode;
-class TTreeView;
-}  // namespace ui
 class clProcessNotify;
-class TMainForm;
+class RunningJob;
 
 // The ticked paths of one delete tree, in collection order.
 struct DELETE_SELECTION {
@@ -29,20 +23,10 @@ enum class ReferencePass {
     CleanUp,  // drop the lines that still name a copy inside the deleted item
 };
 
-// The base folder of category 1 to 5 ({PC}\Easy\{category}) or 0 ({PC}\Manual) for the PC that the
-// edit names; empty when the edit is empty or the category has no folder.
-std::u16string CategoryBackupFolderFromEdit(const ui::TEdit& pcEdit, int category);
-
-// Appends the path of every ticked node below the top level (not looking below a ticked node);
-// without a node, every top node is visited.
-void CollectCheckedDeletePaths(ui::TTreeView& tree, ui::TTreeNode* node, DELETE_SELECTION& selection,
-                               const std::u16string& baseFolder);
-
-// Deletes the selected items, last collected first, and removes the ticked nodes below the node.
-// Clears the job's cancel flags first: a delete cannot be cancelled. False at the first item that
-// cannot be deleted (or whose file could not be re-homed); the items not yet processed stay.
-bool DeleteSelectedItems(ui::TTreeView& tree, ui::TTreeNode* node, const DELETE_SELECTION& selection,
-                         const std::u16string& baseFolder, clProcessNotify* notifier);
+// Deletes the selected items as the job, last collected first. False at the first item that cannot
+// be deleted (or whose file could not be re-homed); the items not yet processed stay.
+bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, const std::u16string& baseFolder,
+                         clProcessNotify* notifier);
 
 // Deletes a file, or a folder with everything in it. Every file is re-homed first and the changed
 // repeat lists are saved before anything goes. True when the item is gone or was never there; a file
@@ -66,17 +50,3 @@ int FindRepeatReference(const RepeatListOfRun& list, const std::u16string& path)
 
 // Removes the lines that name the item's copy or a copy below it; true when one was removed.
 bool DropReferencesBelow(RepeatListOfRun& list, const std::u16string& path);
-
-// Removes every ticked node below the node (never the node itself).
-void PruneCheckedChildren(ui::TTreeView& tree, ui::TTreeNode* node);
-// Removes the node with its subtree when it is ticked (true); otherwise searches its children.
-bool DeleteCheckedNodes(ui::TTreeView& tree, ui::TTreeNode* node);
-
-// Drops from the PC's Easy\BacTimeRec.ini the runs of which no category folder is left; lines that
-// are not numbers stay.
-void PruneBackupHistory(const ui::TEdit& pcEdit);
-
-// Stop a running fill of the tree and let its timer rebuild it.
-void RestartRestoreTreeTimer(TMainForm& form);
-void RestartEasyDeleteTreeTimer(TMainForm& form);
-void RestartManualDeleteTreeTimer(TMainForm& form);

@@ -6,7 +6,7 @@
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/RepeatListSet.h"
 #include "backup/engine/RunPaths.h"
-#include "backup/frame/MainWin.h"
+#include "backup/engine/RunningJob.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -68,13 +68,10 @@ void RehomeFiles(const std::vector<RepeatListOfRun*>& runs, const std::u16string
 
 }  // namespace
 
-bool DeleteSelectedItems(ui::TTreeView& tree, ui::TTreeNode* node, const DELETE_SELECTION& selection,
-                         const std::u16string& baseFolder, clProcessNotify* notifier)
+bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, const std::u16string& baseFolder,
+                         clProcessNotify* notifier)
 {
-    if (MainForm != nullptr) {
-        MainForm->CancelRequested = 0;
-        MainForm->CancelAsking = 0;
-    }
+    const JobScope scope(job);
     const std::u16string base = WithTrailingBackslash(baseFolder);
     RepeatListSet lists;
     bool result = true;
@@ -89,7 +86,6 @@ bool DeleteSelectedItems(ui::TTreeView& tree, ui::TTreeNode* node, const DELETE_
         }
         UpdateLaterRunReferences(lists, base, stamp, path, ReferencePass::CleanUp, notifier);
     }
-    PruneCheckedChildren(tree, node);
     return result;
 }
 

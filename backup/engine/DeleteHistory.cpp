@@ -1,6 +1,6 @@
 #include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
-#include "backup/engine/Delete.h"
+#include "backup/engine/DeleteTrees.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/RestoreInfo.h"

@@ -1,5 +1,7 @@
 #include "backup/engine/ContentNodePath.h"
-#include "backup/engine/Delete.h"
+#include "backup/engine/DeleteTrees.h"
+#include "backup/engine/WindowJob.h"
+#include "backup/frame/MainWin.h"
 #include "ui/controls/tree_view.h"
 
 namespace {
@@ -51,4 +53,17 @@ bool DeleteCheckedNodes(ui::TTreeView& tree, ui::TTreeNode* node)
     }
     PruneCheckedChildren(tree, node);
     return false;
+}
+
+bool DeleteSelectedItems(ui::TTreeView& tree, ui::TTreeNode* node, const DELETE_SELECTION& selection,
+                         const std::u16string& baseFolder, clProcessNotify* notifier)
+{
+    if (MainForm != nullptr) {
+        MainForm->CancelRequested = 0;
+        MainForm->CancelAsking = 0;
+    }
+    WindowJob job;
+    const bool deleted = DeleteSelectedItems(job, selection, baseFolder, notifier);
+    PruneCheckedChildren(tree, node);
+    return deleted;
 }

@@ -3,28 +3,20 @@
 #include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/Categories.h"
 #include "backup/engine/DriveEntries.h"
-#include "backup/engine/JobControl.h"
-#include "backup/frame/MainWin.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/SpecialFolders.h"
-#include "backup/layout/EasyBackupPage.h"
-#include "ui/controls/label.h"
 
 #include <cmath>
 
 namespace {
 
-// One counted file: its path in the label, its size in its category, the page's rows grown to
-// the new figures, and pending messages.
-void CountFile(ui::TLabel* pathLabel, const std::u16string& path, const WIN32_FIND_DATAW& found, CATEGORY_SIZES& sizes)
+// One counted file: its size in its category, then the job is shown the file and pending messages
+// run.
+void CountFile(const std::u16string& path, const WIN32_FIND_DATAW& found, CATEGORY_SIZES& sizes)
 {
-    if (pathLabel != nullptr) {
-        pathLabel->SetCaption(path);
-    }
     AddToCategorySize(CategoryOfPath(path), EntrySize(found), sizes);
-    if (MainForm != nullptr) {
-        RelayoutEasyBackupRows(*MainForm);
-    }
-    PumpPendingMessages();
+    CurrentJob().ShowPath(path);
+    PumpJobMessages();
 }
 
 }  // namespace
@@ -49,13 +41,14 @@ bool GetLocalDiskCapacity(std::uint64_t& total, std::uint64_t& used, std::uint64
     return true;
 }
 
-void ScanCategorySizes(ui::TLabel* pathLabel, CATEGORY_SIZES& sizes, std::uint64_t total, std::uint64_t free)
+void ScanCategorySizes(RunningJob& job, CATEGORY_SIZES& sizes, std::uint64_t total, std::uint64_t free)
 {
+    const JobScope scope(job);
     sizes = CATEGORY_SIZES();
     RECORD_DEVICECODE disks;
     ListLocalFixedDisks(disks);
     for (int i = 0; i < disks.Count; ++i) {
-        AddCategorySizesOf(pathLabel, u"", disks.Roots[static_cast<std::size_t>(i)], sizes);
+        AddCategorySizesOf(u"", disks.Roots[static_cast<std::size_t>(i)], sizes);
     }
     std::int64_t other = static_cast<std::int64_t>(total - free);
     for (int k = 0; k < CATEGORY_MAIL; ++k) {
@@ -64,8 +57,7 @@ void ScanCategorySizes(ui::TLabel* pathLabel, CATEGORY_SIZES& sizes, std::uint64
     sizes.Bytes[CATEGORY_OTHER - 1] = other;
 }
 
-void AddCategorySizesOf(ui::TLabel* pathLabel, const std::u16string& folder, const std::u16string& name,
-                        CATEGORY_SIZES& sizes)
+void AddCategorySizesOf(const std::u16string& folder, const std::u16string& name, CATEGORY_SIZES& sizes)
 {
     const std::u16string path = (folder.empty() ? folder : WithTrailingBackslash(folder)) + name;
     WIN32_FIND_DATAW found;
@@ -74,7 +66,7 @@ void AddCategorySizesOf(ui::TLabel* pathLabel, const std::u16string& folder, con
             return;
         }
         if (IsPlainFileEntry(found)) {
-            CountFile(pathLabel, path, found, sizes);
+            CountFile(path, found, sizes);
             return;
         }
         if (IsLinkEntry(found)) {
@@ -83,15 +75,15 @@ void AddCategorySizesOf(ui::TLabel* pathLabel, const std::u16string& folder, con
     }
     const std::u16string windows = WindowsFolder();
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
-        PumpPendingMessages();
+        PumpJobMessages();
         if (JobCancelRequested()) {
             return false;
         }
         const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
         if (IsWalkedFolderEntry(entry) && child != windows) {
-            AddCategorySizesOf(pathLabel, path, entry.cFileName, sizes);
+            AddCategorySizesOf(path, entry.cFileName, sizes);
         } else if (IsPlainFileEntry(entry)) {
-            CountFile(pathLabel, child, entry, sizes);
+            CountFile(child, entry, sizes);
         }
         return true;
     });

@@ -7,21 +7,18 @@
 #include <cstdint>
 #include <string>
 
-namespace ui {
-class TLabel;
-}
+class RunningJob;
 
 // Sums the local fixed disks; a disk whose query fails adds nothing. Always true.
 bool GetLocalDiskCapacity(std::uint64_t& total, std::uint64_t& used, std::uint64_t& free);
 
 // Zeroes the counts, adds every file of every local fixed disk (except the Windows folder and
 // system entries) to its category, then Other = (total - free) - the five categories, which may be
-// negative. A cancelled walk keeps what it counted. The label (may be null) shows each file's path.
-void ScanCategorySizes(ui::TLabel* pathLabel, CATEGORY_SIZES& sizes, std::uint64_t total, std::uint64_t free);
+// negative. A cancelled walk keeps what it counted. The job is shown each file once it is counted.
+void ScanCategorySizes(RunningJob& job, CATEGORY_SIZES& sizes, std::uint64_t total, std::uint64_t free);
 
 // Adds folder\name (or just name without a folder), a file or every file below that folder.
-void AddCategorySizesOf(ui::TLabel* pathLabel, const std::u16string& folder, const std::u16string& name,
-                        CATEGORY_SIZES& sizes);
+void AddCategorySizesOf(const std::u16string& folder, const std::u16string& name, CATEGORY_SIZES& sizes);
 
 // 0 when the whole is 0; otherwise part / whole * width, truncated toward zero.
 int ProportionalWidth(std::int64_t part, std::uint64_t whole, int width);

@@ -3,8 +3,8 @@
 #include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/DrivePathCheck.h"
-#include "backup/engine/JobControl.h"
 #include "backup/engine/RunPaths.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/PathUtil.h"
 #include "platform/clock.h"
@@ -57,7 +57,7 @@ bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderL
     }
     bool finished = true;
     do {
-        PumpPendingMessagesAtIntervals();
+        PumpJobMessagesAtIntervals();
         if (JobCancelRequested()) {
             finished = false;
             break;
@@ -89,7 +89,7 @@ bool CollectRuns(DuplicateCandidates& list, int slot, const SYSTEMTIME& runStart
 {
     for (const std::u16string& run :
          EarlierRunFolders(kindFolder, WithTrailingBackslash(kindFolder) + FormatTimestampName(runStart))) {
-        PumpPendingMessages();
+        PumpJobMessages();
         if (JobCancelRequested() || !CollectCandidateFiles(list, slot, kindFolder.size(), run)) {
             return false;
         }
@@ -100,7 +100,7 @@ bool CollectRuns(DuplicateCandidates& list, int slot, const SYSTEMTIME& runStart
 bool TakeRepeatLine(DuplicateCandidates& list, int slot, const std::u16string& destination, const FILETIME& sourceTime,
                     std::u16string* line)
 {
-    PumpPendingMessagesAtIntervals();
+    PumpJobMessagesAtIntervals();
     if (destination.size() < 3 || list.LiveCount() == 0) {
         return false;
     }
@@ -240,7 +240,7 @@ std::vector<std::u16string> EarlierRunFolders(const std::u16string& folder, cons
         return runs;
     }
     do {
-        PumpPendingMessagesAtIntervals();
+        PumpJobMessagesAtIntervals();
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
             std::u16string path = prefix + entry.cFileName;
             if (path < bound && IsFinishedRunFolder(path)) {

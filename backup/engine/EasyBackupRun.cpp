@@ -12,15 +12,13 @@
 #include "backup/engine/EasyTreeWalk.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/InterruptMarker.h"
-#include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/PackedLines.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/AccessGrant.h"
 #include "backup/frame/base/BackupDriveLayout.h"
-#include "backup/frame/MainWin.h"
 #include "backup/frame/base/PathUtil.h"
 #include "platform/clock.h"
-#include "ui/controls/label.h"
 
 #include <vector>
 
@@ -55,20 +53,8 @@ std::u16string EasyDestinationPath(const std::u16string& folder, const std::u16s
     return WithTrailingBackslash(destinationFolder) + name;
 }
 
-bool HideBackupFolderOption()
-{
-    return MainForm != nullptr && MainForm->HideBackupFolder != 0;
-}
-
-bool BackupDriveRemoved()
-{
-    return MainForm != nullptr && MainForm->BackupDriveRemoved != 0;
-}
-
 // The state of one run that every file of the walk reads or adds to.
 struct EasyRun {
-    ui::TListView* errorList = nullptr;
-    ui::TLabel* pathLabel = nullptr;
     ui::TStringList& completed;
     ui::TStringList& failed;
     std::int64_t& doneBytes;
@@ -109,9 +95,7 @@ void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16str
         PassOver(run, size);
         return;
     }
-    if (run.pathLabel != nullptr) {
-        run.pathLabel->SetCaption(source);
-    }
+    CurrentJob().ShowPath(source);
     const std::u16string folder = source.substr(0, source.size() - found.cFileName.size());
     std::u16string destination = EasyDestinationPath(folder, found.cFileName, category, run.runFolders);
     if (run.mode == COPY_ENCODE) {
@@ -128,7 +112,7 @@ void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16str
         Complete(run, category, source, destination, found);
         return;
     }
-    ReportFailedFile(run.errorList, run.failed, found, error, source);
+    ReportFailedFile(run.failed, found, error, source);
     run.doneBytes += size;
     ShowTotalPercent();
 }
@@ -139,7 +123,7 @@ int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16
 {
     const auto keepWindowAlive = [] {
         UpdateRemainingTime();
-        PumpPendingMessages();
+        PumpJobMessages();
     };
     EasyTreeWalk walk;
     walk.OnCall = [&] {
@@ -161,15 +145,14 @@ void DeleteEasyRunFolders(const CategoryFlags& categories, const CLASSPATH& runF
 void SaveEasyRunLists(EasyRun& run, const CategoryFlags& categories)
 {
     ForEachSelectedCategory(categories, [&](int, std::size_t slot) {
-        SaveListFileReported(run.oriSizes[slot], OriSizePath(run.runFolders[slot]), run.errorList, run.failed);
-        SaveListFileReported(*run.repeatLists[slot], RepeatListPath(run.runFolders[slot]), run.errorList,
-                             run.failed);
+        SaveListFileReported(run.oriSizes[slot], OriSizePath(run.runFolders[slot]), run.failed);
+        SaveListFileReported(*run.repeatLists[slot], RepeatListPath(run.runFolders[slot]), run.failed);
     });
 }
 
 void AppendRunHistory(EasyRun& run, const std::u16string& destinationRoot, const SYSTEMTIME& runTime)
 {
-    const std::u16string path = BacTimeRecPath(destinationRoot, true, HideBackupFolderOption());
+    const std::u16string path = BacTimeRecPath(destinationRoot, true, CurrentJob().HideBackupFolder());
     ui::TStringList history;
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
@@ -178,12 +161,12 @@ void AppendRunHistory(EasyRun& run, const std::u16string& destinationRoot, const
         }
         // An unreadable history is kept as it is rather than replaced by this run's line alone.
         if (!history.LoadFromFile(path)) {
-            ReportFailedFile(run.errorList, run.failed, WIN32_FIND_DATAW(), GetLastError(), path);
+            ReportFailedFile(run.failed, WIN32_FIND_DATAW(), GetLastError(), path);
             return;
         }
     }
     history.Add(FormatDateTimeNumber(SystemTimeToDateTime(runTime)));
-    if (SaveListFileReported(history, path, run.errorList, run.failed)) {
+    if (SaveListFileReported(history, path, run.failed)) {
         GrantUsersFullAccess(path);
     }
 }
@@ -196,15 +179,12 @@ bool IsCategorySelected(int category, const std::array<BYTE, 5>& categories)
            categories[static_cast<std::size_t>(category - 1)] != 0;
 }
 
-int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
-                  std::int64_t& doneBytes, const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
+int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+                  const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
                   const std::array<ui::TStringList*, 5>& repeatLists, const std::u16string& pass, BYTE encrypt,
                   clProcessNotify* notifier)
 {
-    // The flag stands for a removal of the drive during this run only.
-    if (MainForm != nullptr) {
-        MainForm->BackupDriveRemoved = 0;
-    }
+    const JobScope scope(job);
     SYSTEMTIME runTime;
     GetLocalTime(&runTime);
     WriteJobMarker(JOB_KIND_EASY, runTime, destinationRoot);
@@ -212,13 +192,13 @@ int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringLi
         list->Clear();
     }
 
-    EasyRun run{errorList, pathLabel, completed, failed, doneBytes, repeatLists, pass};
+    EasyRun run{completed, failed, job.Bytes().done, repeatLists, pass};
     run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
     run.notifier = notifier;
     run.firstCompleted = completed.Count();
     CLASSPATH categoryFolders;
     ForEachSelectedCategory(categories, [&](int category, std::size_t slot) {
-        categoryFolders[slot] = CategoryBackupFolder(destinationRoot, category, true, HideBackupFolderOption());
+        categoryFolders[slot] = CategoryBackupFolder(destinationRoot, category, true, job.HideBackupFolder());
         run.runFolders[slot] = StampedFolderAt(categoryFolders[slot], runTime, true);
     });
     const EasySourceRoots roots = ReadEasySourceRoots();
@@ -240,13 +220,13 @@ int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringLi
 
     if (JobCancelRequested()) {
         DeleteEasyRunFolders(categories, run.runFolders);
-        ReportCancelledFiles(run.errorList, run.completed, run.failed, run.firstCompleted, run.completedSizes);
+        ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
         result = 0;
     } else {
         SaveEasyRunLists(run, categories);
         AppendRunHistory(run, destinationRoot, runTime);
     }
-    if (!BackupDriveRemoved() && !ProgramEnding()) {
+    if (!job.BackupDriveRemoved() && !job.ProgramEnding()) {
         RemoveJobMarker();
     }
     return result;

@@ -10,19 +10,17 @@
 #include <cstdint>
 #include <string>
 
-namespace ui {
-class TLabel;
-class TListView;
-}  // namespace ui
 class clProcessNotify;
+class RunningJob;
 
-// Runs one Easy Backup to destinationRoot ("X:\") after ScanEasySources set the job total.
-// repeatLists are the main window's CategoryLists (cleared here). Failed files go to `failed` and
-// the error list (may be null); doneBytes is the job's JobDoneBytes. encrypt non-zero writes
-// ".vemoen" containers keyed by pass. Returns 1 when the walk finished, 0 when a cancel stopped it;
-// after a cancel the run's folders are deleted and its completed files move to `failed` (1235).
-int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
-                  std::int64_t& doneBytes, const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
+// Runs one Easy Backup to destinationRoot ("X:\") as the job, after ScanEasySources set the job's
+// total. repeatLists are the category lists of the run (cleared here). Failed files go to `failed`
+// and to the job; the job's done bytes count every file copied or passed over. encrypt non-zero
+// writes ".vemoen" containers keyed by pass. Returns 1 when the walk finished, 0 when a cancel
+// stopped it; after a cancel the run's folders are deleted and its completed files move to
+// `failed` (1235).
+int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+                  const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
                   const std::array<ui::TStringList*, 5>& repeatLists, const std::u16string& pass, BYTE encrypt,
                   clProcessNotify* notifier);
 

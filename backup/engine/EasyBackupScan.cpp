@@ -3,45 +3,37 @@
 #include "backup/engine/Categories.h"
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/EasyTreeWalk.h"
-#include "backup/engine/JobControl.h"
-#include "backup/frame/MainWin.h"
-#include "backup/frame/base/Language.h"
-#include "ui/controls/label.h"
+#include "backup/engine/RunningJob.h"
 
 namespace {
 
 constexpr int kScanPumpEvery = 50;
-constexpr int kScanningText = 20159;
 
 }  // namespace
 
-int EasyScanWalk(ui::TLabel* pathLabel, std::int64_t& jobTotal, const std::u16string& folder,
-                 const std::u16string& name, CATEGORY_SIZES& sizes)
+int EasyScanWalk(std::int64_t& jobTotal, const std::u16string& folder, const std::u16string& name,
+                 CATEGORY_SIZES& sizes)
 {
     EasyTreeWalk walk;
     walk.OnCall = [] { return !JobCancelRequested(); };
     walk.OnEntry = [](int entryNumber) {
         if (entryNumber % kScanPumpEvery == 0) {
-            PumpPendingMessages();
+            PumpJobMessages();
         }
     };
     walk.OnFile = [&](const std::u16string& path, const WIN32_FIND_DATAW& found) {
         const LONGLONG size = EntrySize(found);
         jobTotal += size;
         AddToCategorySize(CategoryOfPath(path), size, sizes);
-        if (pathLabel != nullptr) {
-            pathLabel->SetCaption(path);
-        }
+        CurrentJob().ShowPath(path);
     };
     return walk.Walk(folder, name);
 }
 
-void ScanEasySources(ui::TLabel* statusLabel, ui::TLabel* pathLabel, const std::array<BYTE, 5>& categories,
-                     std::int64_t& jobTotal, std::uint64_t& selectedSize)
+void ScanEasySources(RunningJob& job, const std::array<BYTE, 5>& categories, std::int64_t& jobTotal,
+                     std::uint64_t& selectedSize)
 {
-    if (statusLabel != nullptr && MainForm != nullptr && MainForm->LangTable) {
-        statusLabel->SetCaption(LookupText(*MainForm->LangTable, kScanningText));
-    }
+    const JobScope scope(job);
     CATEGORY_SIZES mainSizes;
     CATEGORY_SIZES mailSizes;
     const EasySourceRoots roots = ReadEasySourceRoots();
@@ -49,18 +41,18 @@ void ScanEasySources(ui::TLabel* statusLabel, ui::TLabel* pathLabel, const std::
         if (i > 0 && JobCancelRequested()) {
             return;
         }
-        EasyScanWalk(pathLabel, jobTotal, u"", roots.Folders[i], mainSizes);
+        EasyScanWalk(jobTotal, u"", roots.Folders[i], mainSizes);
     }
     if (JobCancelRequested()) {
         return;
     }
     // Only the mail files of the local application data count towards the selection.
-    EasyScanWalk(pathLabel, jobTotal, u"", roots.LocalAppData, mailSizes);
+    EasyScanWalk(jobTotal, u"", roots.LocalAppData, mailSizes);
     for (int i = 0; i < roots.LocalFixedDisks.Count; ++i) {
         if (JobCancelRequested()) {
             return;
         }
-        EasyScanWalk(pathLabel, jobTotal, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)], mainSizes);
+        EasyScanWalk(jobTotal, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)], mainSizes);
     }
     if (JobCancelRequested()) {
         return;

@@ -9,17 +9,15 @@
 #include <cstdint>
 #include <string>
 
-namespace ui {
-class TLabel;
-}
+class RunningJob;
 
 // Adds every file of the Easy roots to jobTotal and the bytes of the selected categories
-// (Document .. Mail) to selectedSize. Either label may be null. After a cancel (CancelRequested)
-// selectedSize keeps the value it came with and jobTotal holds what was counted so far.
-void ScanEasySources(ui::TLabel* statusLabel, ui::TLabel* pathLabel, const std::array<BYTE, 5>& categories,
-                     std::int64_t& jobTotal, std::uint64_t& selectedSize);
+// (Document .. Mail) to selectedSize, showing the job each file. After a cancel selectedSize keeps
+// the value it came with and jobTotal holds what was counted so far.
+void ScanEasySources(RunningJob& job, const std::array<BYTE, 5>& categories, std::int64_t& jobTotal,
+                     std::uint64_t& selectedSize);
 
 // Walks folder\name (folder may be empty for a root) into jobTotal and sizes. 0 when it stopped
-// on CancelRequested, else 1.
-int EasyScanWalk(ui::TLabel* pathLabel, std::int64_t& jobTotal, const std::u16string& folder,
-                 const std::u16string& name, CATEGORY_SIZES& sizes);
+// on a cancel, else 1.
+int EasyScanWalk(std::int64_t& jobTotal, const std::u16string& folder, const std::u16string& name,
+                 CATEGORY_SIZES& sizes);

@@ -2,7 +2,7 @@
 
 #include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/DriveEntries.h"
-#include "backup/engine/JobControl.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SpecialFolders.h"
 #include "platform/system.h"

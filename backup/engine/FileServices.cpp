@@ -3,13 +3,11 @@
 #include "backup/engine/DrivePathCheck.h"
 
 #include "backup/engine/CopyOneFile.h"
-#include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SpecialFolders.h"
 #include "backup/frame/base/TextFormat.h"
-#include "ui/controls/label.h"
-#include "ui/controls/list_view.h"
 
 #include <algorithm>
 
@@ -74,29 +72,27 @@ bool ForEachEntry(const std::u16string& folder, const std::u16string& pattern, V
 }
 
 // A list file that could not be saved is reported like a failed file naming it.
-bool ReportSaveError(DWORD error, const std::u16string& path, ui::TListView* view, ui::TStringList& failed)
+bool ReportSaveError(DWORD error, const std::u16string& path, ui::TStringList& failed)
 {
     if (error != ERROR_SUCCESS) {
-        ReportFailedFile(view, failed, WIN32_FIND_DATAW(), error, path);
+        ReportFailedFile(failed, WIN32_FIND_DATAW(), error, path);
     }
     return error == ERROR_SUCCESS;
 }
 
 }  // namespace
 
-bool CopyReportedFile(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
-                      ui::TStringList& failed, const std::u16string& source, const std::u16string& destination,
-                      const WIN32_FIND_DATAW& found, const std::u16string& pass, int mode, clProcessNotify* notifier)
+bool CopyReportedFile(ui::TStringList& completed, ui::TStringList& failed, const std::u16string& source,
+                      const std::u16string& destination, const WIN32_FIND_DATAW& found, const std::u16string& pass,
+                      int mode, clProcessNotify* notifier)
 {
-    if (pathLabel != nullptr) {
-        pathLabel->SetCaption(source);
-    }
+    CurrentJob().ShowPath(source);
     DWORD error = 0;
     if (CopyOneFile(source, destination, mode, pass, notifier, &error, &found)) {
         completed.Add(source);
         return true;
     }
-    ReportFailedFile(errorList, failed, found, error, source);
+    ReportFailedFile(failed, found, error, source);
     return false;
 }
 
@@ -131,24 +127,13 @@ std::u16string FailedFileLine(const std::u16string& path, DWORD error)
     return path + u"     ErrorCode : " + DecimalText(error);
 }
 
-void AddErrorRow(ui::TListView& view, const WIN32_FIND_DATAW& found, DWORD error, const std::u16string& path)
-{
-    ui::TListItem* row = view.Items().Add();
-    row->SetCaption(path);
-    row->SubItems().Add(FormatSizeText(found.nFileSizeHigh, found.nFileSizeLow));
-    row->SubItems().Add(DecimalText(error));
-}
-
-void ReportFailedFile(ui::TListView* view, ui::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
-                      const std::u16string& path)
+void ReportFailedFile(ui::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error, const std::u16string& path)
 {
     failed.Add(FailedFileLine(path, error));
-    if (view != nullptr) {
-        AddErrorRow(*view, found, error, path);
-    }
+    CurrentJob().FileFailed(path, found, error);
 }
 
-void ReportCancelledFiles(ui::TListView* view, ui::TStringList& completed, ui::TStringList& failed, int firstCompleted,
+void ReportCancelledFiles(ui::TStringList& completed, ui::TStringList& failed, int firstCompleted,
                           const std::vector<LONGLONG>& sizes)
 {
     const int count = std::min(static_cast<int>(sizes.size()), completed.Count() - firstCompleted);
@@ -156,7 +141,7 @@ void ReportCancelledFiles(ui::TListView* view, ui::TStringList& completed, ui::T
         WIN32_FIND_DATAW found{};
         found.nFileSizeHigh = static_cast<DWORD>(static_cast<ULONGLONG>(sizes[static_cast<std::size_t>(i)]) >> 32);
         found.nFileSizeLow = static_cast<DWORD>(sizes[static_cast<std::size_t>(i)]);
-        ReportFailedFile(view, failed, found, ERROR_REQUEST_ABORTED, completed.Strings(firstCompleted + i));
+        ReportFailedFile(failed, found, ERROR_REQUEST_ABORTED, completed.Strings(firstCompleted + i));
     }
     // From the end, so no line moves.
     for (int i = firstCompleted + count - 1; i >= firstCompleted; --i) {
@@ -164,16 +149,14 @@ void ReportCancelledFiles(ui::TListView* view, ui::TStringList& completed, ui::T
     }
 }
 
-bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TListView* view,
-                          ui::TStringList& failed)
+bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TStringList& failed)
 {
-    return ReportSaveError(SaveListFile(list, path), path, view, failed);
+    return ReportSaveError(SaveListFile(list, path), path, failed);
 }
 
-bool SaveListFileReported(const PackedLines& list, const std::u16string& path, ui::TListView* view,
-                          ui::TStringList& failed)
+bool SaveListFileReported(const PackedLines& list, const std::u16string& path, ui::TStringList& failed)
 {
-    return ReportSaveError(SaveListFile(list, path), path, view, failed);
+    return ReportSaveError(SaveListFile(list, path), path, failed);
 }
 
 bool DeleteTree(const std::u16string& path)
@@ -187,7 +170,7 @@ bool DeleteTree(const std::u16string& path)
     }
     if (IsDirectory(attributes) || EndsInDriveRoot(path)) {
         ForEachEntry(path, u"*.*", [&](const WIN32_FIND_DATAW& entry) {
-            PumpPendingMessages();
+            PumpJobMessages();
             // A name no Windows folder holds would name another entry once joined: it stays.
             if (!IsSafeDriveName(entry.cFileName)) {
                 return true;
@@ -230,7 +213,7 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
     int seen = 0;
     ForEachEntry(path, pattern, [&](const WIN32_FIND_DATAW& entry) {
         if (++seen % kSumPumpEvery == 0) {
-            PumpPendingMessages();
+            PumpJobMessages();
         }
         if (JobCancelRequested()) {
             return false;
@@ -248,10 +231,12 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
     });
 }
 
-bool CopyItemTree(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
-                  const std::u16string& sourceFolder, const std::u16string& destinationFolder,
-                  const std::u16string& sourceName, const std::u16string& destinationName,
-                  const std::u16string& pattern, const std::u16string& pass, int mode, clProcessNotify* notifier)
+namespace {
+
+bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u16string& sourceFolder,
+              const std::u16string& destinationFolder, const std::u16string& sourceName,
+              const std::u16string& destinationName, const std::u16string& pattern, const std::u16string& pass,
+              int mode, clProcessNotify* notifier)
 {
     const std::u16string source = (sourceFolder.empty() ? sourceFolder : WithTrailingBackslash(sourceFolder)) + sourceName;
     std::u16string destination = WithTrailingBackslash(destinationFolder) + destinationName;
@@ -261,7 +246,7 @@ bool CopyItemTree(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringLi
         destination.resize(destination.size() - 2);
     } else if (listed && !IsSystem(found.dwFileAttributes) && !IsLink(found.dwFileAttributes) &&
                !IsDirectory(found.dwFileAttributes)) {
-        CopyReportedFile(errorList, pathLabel, completed, failed, source, destination, found, pass, mode, notifier);
+        CopyReportedFile(completed, failed, source, destination, found, pass, mode, notifier);
         return true;
     }
     if (!EndsInDriveRoot(source) && (!listed || IsLink(found.dwFileAttributes))) {
@@ -280,21 +265,33 @@ bool CopyItemTree(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringLi
         const std::u16string child = WithTrailingBackslash(source) + entry.cFileName;
         if (!IsSafeDriveName(entry.cFileName) || IsLink(entry.dwFileAttributes)) {
             // Joined, such a name would name another file; a link is never followed.
-            ReportFailedFile(errorList, failed, entry,
+            ReportFailedFile(failed, entry,
                              IsLink(entry.dwFileAttributes) ? ERROR_CANT_ACCESS_FILE : ERROR_BAD_PATHNAME, child);
             return true;
         }
         if (IsDirectory(entry.dwFileAttributes)) {
-            if (!CopyItemTree(errorList, pathLabel, completed, failed, source, destination, entry.cFileName,
-                              entry.cFileName, pattern, pass, mode, notifier)) {
+            if (!CopyTree(completed, failed, source, destination, entry.cFileName, entry.cFileName, pattern, pass,
+                          mode, notifier)) {
                 cancelled = JobCancelRequested();
                 return !cancelled;
             }
             return true;
         }
-        CopyReportedFile(errorList, pathLabel, completed, failed, child,
-                         WithTrailingBackslash(destination) + entry.cFileName, entry, pass, mode, notifier);
+        CopyReportedFile(completed, failed, child, WithTrailingBackslash(destination) + entry.cFileName, entry, pass,
+                         mode, notifier);
         return true;
     });
     return walked && !cancelled;
+}
+
+}  // namespace
+
+bool CopyItemTree(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed, const std::u16string& sourceFolder,
+                  const std::u16string& destinationFolder, const std::u16string& sourceName,
+                  const std::u16string& destinationName, const std::u16string& pattern, const std::u16string& pass,
+                  int mode, clProcessNotify* notifier)
+{
+    const JobScope scope(job);
+    return CopyTree(completed, failed, sourceFolder, destinationFolder, sourceName, destinationName, pattern, pass,
+                    mode, notifier);
 }

@@ -4,7 +4,7 @@
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ListFiles.h"
-#include "backup/frame/MainWin.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SettingsPaths.h"
@@ -24,7 +24,7 @@ struct Marker {
 
 bool HideBackupFolderOption()
 {
-    return MainForm != nullptr && MainForm->HideBackupFolder != 0;
+    return CurrentJob().HideBackupFolder();
 }
 
 char16_t UpperLetter(char16_t c)
@@ -107,9 +107,9 @@ bool DeleteRunFolders(const Marker& marker, const RECORD_DEVICECODE& drives)
 bool WriteJobMarker(int kind, const SYSTEMTIME& runTime, const std::u16string& destination)
 {
     const std::optional<Marker> earlier = ReadMarker(BacAbnorPath(false));
-    if (MainForm != nullptr && earlier && earlier->kind && earlier->runTime &&
-        Listed(MainForm->ExternalDrives, earlier->driveRoot)) {
-        DeleteRunFolders(*earlier, MainForm->ExternalDrives);
+    const RECORD_DEVICECODE drives = CurrentJob().ExternalDrives();
+    if (earlier && earlier->kind && earlier->runTime && Listed(drives, earlier->driveRoot)) {
+        DeleteRunFolders(*earlier, drives);
     }
     ui::TStringList marker;
     marker.Add(DecimalText(kind));

@@ -12,8 +12,8 @@ inline constexpr int JOB_KIND_EASY = 0;
 inline constexpr int JOB_KIND_MANUAL = 1;
 
 // Writes the kind, the run's local start time and the root of its destination, creating the
-// settings folder. A marker left by an earlier cut-short run whose drive is among the main
-// window's external drives has that run's folders cleaned first, so the new marker does not hide
+// settings folder. A marker left by an earlier cut-short run whose drive is among the current
+// job's external drives has that run's folders cleaned first, so the new marker does not hide
 // them. Always true.
 bool WriteJobMarker(int kind, const SYSTEMTIME& runTime, const std::u16string& destination);
 // True when there was no marker or it was deleted.

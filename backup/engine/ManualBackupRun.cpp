@@ -8,13 +8,11 @@
 #include "backup/engine/DuplicateDetection.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/InterruptMarker.h"
-#include "backup/engine/JobControl.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/PackedLines.h"
-#include "backup/frame/MainWin.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/SpecialFolders.h"
 #include "platform/clock.h"
-#include "ui/controls/label.h"
 
 #include <vector>
 
@@ -32,8 +30,6 @@ std::u16string ParentPart(const std::u16string& source, const std::u16string& na
 }
 
 struct ManualRun {
-    ui::TListView* errorList = nullptr;
-    ui::TLabel* pathLabel = nullptr;
     ui::TStringList& completed;
     ui::TStringList& failed;
     std::int64_t& doneBytes;
@@ -62,9 +58,7 @@ void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string des
                 const WIN32_FIND_DATAW& found)
 {
     const LONGLONG size = EntrySize(found);
-    if (run.pathLabel != nullptr) {
-        run.pathLabel->SetCaption(source);
-    }
+    CurrentJob().ShowPath(source);
     if (run.mode == COPY_ENCODE) {
         destination += CONTAINER_SUFFIX;
     }
@@ -81,7 +75,7 @@ void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string des
         Complete(run, source, destination, found);
         return;
     }
-    ReportFailedFile(run.errorList, run.failed, found, error, source);
+    ReportFailedFile(run.failed, found, error, source);
     run.doneBytes += size;
     ShowTotalPercent();
 }
@@ -135,11 +129,11 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
 
 void SaveRunLists(ManualRun& run, const std::u16string& runFolder, const BACKUP_SELECTION& selection)
 {
-    SaveListFileReported(run.oriSizes, OriSizeFilePath(runFolder), run.errorList, run.failed);
-    SaveListFileReported(run.repeats, RepeatListPath(runFolder), run.errorList, run.failed);
+    SaveListFileReported(run.oriSizes, OriSizeFilePath(runFolder), run.failed);
+    SaveListFileReported(run.repeats, RepeatListPath(runFolder), run.failed);
     const DWORD error = SaveSelectionRecord(runFolder, selection);
     if (error != ERROR_SUCCESS) {
-        ReportFailedFile(run.errorList, run.failed, WIN32_FIND_DATAW(), error, RecordPath(runFolder));
+        ReportFailedFile(run.failed, WIN32_FIND_DATAW(), error, RecordPath(runFolder));
     }
 }
 
@@ -154,22 +148,17 @@ void SumSelectionSize(LONGLONG& total, const BACKUP_SELECTION& selection)
     }
 }
 
-int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
-                    ui::TStringList& failed, std::int64_t& doneBytes, const BACKUP_SELECTION& selection,
-                    const std::u16string& destinationRoot, const std::u16string& pass, BYTE encrypt,
-                    clProcessNotify* notifier)
+int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+                    const BACKUP_SELECTION& selection, const std::u16string& destinationRoot,
+                    const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier)
 {
-    // The flag stands for a removal of the drive during this run only.
-    if (MainForm != nullptr) {
-        MainForm->BackupDriveRemoved = 0;
-    }
-    const bool hide = MainForm != nullptr && MainForm->HideBackupFolder != 0;
-    const std::u16string manualFolder = ManualBackupFolder(destinationRoot, true, hide);
+    const JobScope scope(job);
+    const std::u16string manualFolder = ManualBackupFolder(destinationRoot, true, job.HideBackupFolder());
     SYSTEMTIME runTime;
     GetLocalTime(&runTime);
     const std::u16string runFolder = StampedFolderAt(manualFolder, runTime, true);
 
-    ManualRun run{errorList, pathLabel, completed, failed, doneBytes, pass};
+    ManualRun run{completed, failed, job.Bytes().done, pass};
     run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
     run.notifier = notifier;
     run.windowsFolder = WindowsFolder();
@@ -187,8 +176,8 @@ int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TString
         }
         if (JobCancelRequested()) {
             DeleteTree(runFolder);
-            ReportCancelledFiles(run.errorList, run.completed, run.failed, run.firstCompleted, run.completedSizes);
-            if ((MainForm == nullptr || MainForm->BackupDriveRemoved == 0) && !ProgramEnding()) {
+            ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
+            if (!job.BackupDriveRemoved() && !job.ProgramEnding()) {
                 RemoveJobMarker();
             }
             return 0;

@@ -10,20 +10,16 @@
 #include <cstdint>
 #include <string>
 
-namespace ui {
-class TLabel;
-class TListView;
-}  // namespace ui
 class clProcessNotify;
+class RunningJob;
 
 // Adds the size of every item of the selection, as the walk will pass over it, until a cancel.
 void SumSelectionSize(LONGLONG& total, const BACKUP_SELECTION& selection);
 
-// Runs one Manual Backup to destinationRoot ("X:\"). Failed files go to `failed` and the error list
-// (may be null); doneBytes is the job's JobDoneBytes. encrypt non-zero writes ".vemoen" containers
-// keyed by pass. Returns 1 when every item was walked, 0 when a cancel stopped it; after a cancel
-// the run folder is deleted and the run's completed files move to `failed` (1235).
-int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
-                    ui::TStringList& failed, std::int64_t& doneBytes, const BACKUP_SELECTION& selection,
-                    const std::u16string& destinationRoot, const std::u16string& pass, BYTE encrypt,
-                    clProcessNotify* notifier);
+// Runs one Manual Backup to destinationRoot ("X:\") as the job. Failed files go to `failed` and to
+// the job; the job's done bytes count every file copied or passed over. encrypt non-zero writes
+// ".vemoen" containers keyed by pass. Returns 1 when every item was walked, 0 when a cancel stopped
+// it; after a cancel the run folder is deleted and the run's completed files move to `failed` (1235).
+int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+                    const BACKUP_SELECTION& selection, const std::u16string& destinationRoot,
+                    const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier);

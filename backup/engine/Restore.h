@@ -12,26 +12,19 @@
 #include <string>
 
 namespace ui {
-class TLabel;
-class TListView;
 class TStringList;
 }  // namespace ui
 class clProcessNotify;
-class TMainForm;
+class RunningJob;
 
-// What every walk and pass reports into; the lists are the caller's. Error list, path label and
+// What every walk and pass reports into, besides the current job; the lists are the caller's. The
 // notifier may be absent.
 struct RESTORE_JOB {
-    ui::TListView* ErrorList = nullptr;
-    ui::TLabel* PathLabel = nullptr;
     ui::TStringList* Completed = nullptr;
     ui::TStringList* Failed = nullptr;
     std::u16string Pass;
     clProcessNotify* Notifier = nullptr;
 };
-
-// The progress panel's list and label, the job's result lists and notifier of the main window.
-RESTORE_JOB RestoreJobOf(TMainForm& form, const std::u16string& pass);
 
 // The restore offset is 1-based: the position of the first character after "{run folder}\", that
 // is the run folder path's length + 2.
@@ -62,12 +55,18 @@ bool RestoreReferencesToFolder(const RESTORE_JOB& job, const std::u16string& run
 bool RestoreEasyCategory(const RESTORE_JOB& job, const std::array<BYTE, 5>& categories, bool toOriginal, int category,
                          const std::u16string& easyFolder, const std::u16string& destinationFolder,
                          const std::u16string& stamp);
-// The categories 1 to 5 in order.
+// The categories 1 to 5 in order, as the current job, or as the job given.
 void RunEasyRestore(const RESTORE_JOB& job, const std::array<BYTE, 5>& categories, const std::u16string& easyFolder,
                     const std::u16string& destinationFolder, const std::u16string& stamp, bool toOriginal);
-// Every selected item (drive path and name) in selection order. False when the job was cancelled.
+void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const std::array<BYTE, 5>& categories,
+                    const std::u16string& easyFolder, const std::u16string& destinationFolder,
+                    const std::u16string& stamp, bool toOriginal);
+// Every selected item (drive path and name) in selection order, as the current job, or as the job
+// given. False when the job was cancelled.
 bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection, const std::u16string& manualFolder,
                       const std::u16string& destinationFolder, bool toOriginal);
+bool RunManualRestore(RunningJob& running, const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
+                      const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal);
 
 // The sum of the restore-information sizes of the selected categories (Other never counts).
 void SumSelectedCategorySizes(const std::array<BYTE, 5>& categories, const CATEGORY_SIZES& sizes, LONGLONG& total);

@@ -4,9 +4,6 @@
 #include "backup/engine/DrivePathCheck.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/Restore.h"
-#include "backup/frame/MainWin.h"
-#include "ui/controls/label.h"
-#include "ui/controls/list_view.h"
 
 namespace {
 
@@ -18,18 +15,6 @@ bool IsAsciiLetter(char16_t c)
 }
 
 }  // namespace
-
-RESTORE_JOB RestoreJobOf(TMainForm& form, const std::u16string& pass)
-{
-    RESTORE_JOB job;
-    job.ErrorList = form.Progress_List;
-    job.PathLabel = form.Progress_File_Path_Lab;
-    job.Completed = form.CompletedFiles.get();
-    job.Failed = form.FailedFiles.get();
-    job.Pass = pass;
-    job.Notifier = form.ProgressNotify.get();
-    return job;
-}
 
 bool RestoreOneFile(const RESTORE_JOB& job, const std::u16string& source, const std::u16string& target,
                     const std::u16string& targetFolder, const WIN32_FIND_DATAW& found)
@@ -43,13 +28,12 @@ bool RestoreOneFile(const RESTORE_JOB& job, const std::u16string& source, const 
         return false;
     }
     const int mode = source.ends_with(kContainerSuffix) ? COPY_DECODE : COPY_PLAIN;
-    return CopyReportedFile(job.ErrorList, job.PathLabel, *job.Completed, *job.Failed, source, target, found, job.Pass,
-                            mode, job.Notifier);
+    return CopyReportedFile(*job.Completed, *job.Failed, source, target, found, job.Pass, mode, job.Notifier);
 }
 
 void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source, DWORD error)
 {
-    ReportFailedFile(job.ErrorList, *job.Failed, WIN32_FIND_DATAW(), error, source);
+    ReportFailedFile(*job.Failed, WIN32_FIND_DATAW(), error, source);
 }
 
 bool IsDriveRelativePath(std::u16string_view relative)

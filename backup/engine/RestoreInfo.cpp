@@ -1,15 +1,11 @@
 #include "backup/engine/RestoreInfo.h"
 
-#include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/DrivePathCheck.h"
-#include "backup/engine/FileServices.h"
-#include "backup/engine/JobControl.h"
 #include "backup/engine/RestoreSizes.h"
 #include "backup/engine/RunPaths.h"
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/TextFormat.h"
-#include "ui/controls/label.h"
 
 #include <array>
 
@@ -36,7 +32,7 @@ void AddDriveTreeSize(LONGLONG& size, const std::u16string& path, bool runFolder
     }
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
         if (index % kFolderPumpEvery == 0) {
-            PumpPendingMessages();
+            PumpJobMessages();
         }
         if (JobCancelRequested()) {
             return false;
@@ -83,43 +79,6 @@ std::u16string FormatRunFolderDate(const std::u16string& stamp)
     return text;
 }
 
-void ShowLatestEasyBackupTime(ui::TLabel& timeLabel, const std::u16string& pcFolder)
-{
-    if (pcFolder.empty()) {
-        return;
-    }
-    const std::u16string path = WithTrailingBackslash(pcFolder) + EasyFolderName() + u"\\" + BacTimeRecFileName();
-    ui::TStringList history;
-    if (!PathExists(path) || !history.LoadFromFile(path) || history.Count() == 0) {
-        return;
-    }
-    double value = 0;
-    SYSTEMTIME time;
-    std::u16string stamp;
-    if (ParseDateTimeNumber(history.Strings(history.Count() - 1), &value) && DateTimeToSystemTime(value, &time)) {
-        stamp = FormatTimestampName(time);
-    }
-    timeLabel.SetCaption(FormatRunFolderDate(stamp));
-    timeLabel.SetHint(stamp);
-}
-
-void ShowEasyRestoreCategoryInfo(ui::TLabel& sizeLabel, ui::TLabel& dateLabel, const std::u16string& pcFolder,
-                                 const std::u16string& stamp, int category, LONGLONG& size)
-{
-    const std::u16string easyFolder = WithTrailingBackslash(pcFolder) + EasyFolderName();
-    if (!DirExists(easyFolder)) {
-        sizeLabel.SetCaption(u"");
-        dateLabel.SetCaption(u"");
-        return;
-    }
-    const std::u16string categoryFolder = easyFolder + u"\\" + CategoryFolderName(category);
-    size = 0;
-    AddRunFolderSize(size, categoryFolder, stamp);
-    AddRunReferenceSizes(size, categoryFolder, stamp);
-    sizeLabel.SetCaption(FormatByteSize(size));
-    dateLabel.SetCaption(FormatRunFolderDate(stamp));
-}
-
 void AddRunFolderSize(LONGLONG& size, const std::u16string& folder, const std::u16string& name)
 {
     const std::u16string path = WithTrailingBackslash(folder) + name;
@@ -145,7 +104,7 @@ void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, 
 {
     for (int i = 0; i < repeatList.Count(); ++i) {
         if (i % kListPumpEvery == 0) {
-            PumpPendingMessages();
+            PumpJobMessages();
         }
         if (JobCancelRequested()) {
             return;

@@ -1,6 +1,6 @@
 #pragma once
-// What the Restore page shows before a restore: run dates, the latest Easy Backup run, and the
-// size of each category of an Easy run (original sizes where OriSize.ini records them).
+// What the Restore page shows before a restore: run dates and the size of each category of an Easy
+// run (original sizes where OriSize.ini records them).
 
 #include "backup/engine/OriSizeIndex.h"
 #include "platform/win_types.h"
@@ -8,26 +8,11 @@
 
 #include <string>
 
-namespace ui {
-class TLabel;
-}
-
 // "Manual" for 0, "Document", "Graphic", "Audio", "Video", "Mail" for 1 to 5, else empty.
 std::u16string CategoryFolderName(int category);
 
 // 20240131_081502 gives 2024/01/31 08:15:02; empty for an empty stamp.
 std::u16string FormatRunFolderDate(const std::u16string& stamp);
-
-// Caption (date text) and hint (run stamp) from the last line of {pcFolder}\Easy\BacTimeRec.ini;
-// unchanged when the folder text is empty or the file is missing or empty; both emptied when the
-// line is not a number.
-void ShowLatestEasyBackupTime(ui::TLabel& timeLabel, const std::u16string& pcFolder);
-
-// The size of the category's run of that stamp into `size` and, as size text, into the size label;
-// the stamp's date text into the date label. Both captions emptied (size untouched) when the PC
-// folder has no Easy folder.
-void ShowEasyRestoreCategoryInfo(ui::TLabel& sizeLabel, ui::TLabel& dateLabel, const std::u16string& pcFolder,
-                                 const std::u16string& stamp, int category, LONGLONG& size);
 
 // Adds the size on the drive of folder\name, or of every file below it except the list files
 // directly inside a run folder; links are never counted or entered.

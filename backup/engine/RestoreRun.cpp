@@ -1,7 +1,7 @@
-#include "backup/engine/JobControl.h"
 #include "backup/engine/Restore.h"
 #include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RunPaths.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/PathUtil.h"
 
 #include <algorithm>
@@ -92,6 +92,21 @@ bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
         }
     }
     return true;
+}
+
+void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const std::array<BYTE, 5>& categories,
+                    const std::u16string& easyFolder, const std::u16string& destinationFolder,
+                    const std::u16string& stamp, bool toOriginal)
+{
+    const JobScope scope(running);
+    RunEasyRestore(job, categories, easyFolder, destinationFolder, stamp, toOriginal);
+}
+
+bool RunManualRestore(RunningJob& running, const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
+                      const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal)
+{
+    const JobScope scope(running);
+    return RunManualRestore(job, selection, manualFolder, destinationFolder, toOriginal);
 }
 
 void SumSelectedCategorySizes(const std::array<BYTE, 5>& categories, const CATEGORY_SIZES& sizes, LONGLONG& total)

@@ -1,7 +1,10 @@
 #include "backup/engine/RestoreSelection.h"
 
+#include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/ContentTrees.h"
-#include "backup/engine/Delete.h"
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/DeleteTrees.h"
+#include "backup/engine/FileServices.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RunPaths.h"
@@ -152,4 +155,41 @@ void SetDeleteTreeCaptions(TMainForm& form, ui::TTreeView& tree, int kind)
         const int text = kind == kEasyDeleteKind ? kFirstCategoryText + 1 + i : kManualBackupText;
         tree.Items().Top(i)->SetText(LookupText(*form.LangTable, text));
     }
+}
+
+void ShowLatestEasyBackupTime(ui::TLabel& timeLabel, const std::u16string& pcFolder)
+{
+    if (pcFolder.empty()) {
+        return;
+    }
+    const std::u16string path = WithTrailingBackslash(pcFolder) + EasyFolderName() + u"\\" + BacTimeRecFileName();
+    ui::TStringList history;
+    if (!PathExists(path) || !history.LoadFromFile(path) || history.Count() == 0) {
+        return;
+    }
+    double value = 0;
+    SYSTEMTIME time;
+    std::u16string stamp;
+    if (ParseDateTimeNumber(history.Strings(history.Count() - 1), &value) && DateTimeToSystemTime(value, &time)) {
+        stamp = FormatTimestampName(time);
+    }
+    timeLabel.SetCaption(FormatRunFolderDate(stamp));
+    timeLabel.SetHint(stamp);
+}
+
+void ShowEasyRestoreCategoryInfo(ui::TLabel& sizeLabel, ui::TLabel& dateLabel, const std::u16string& pcFolder,
+                                 const std::u16string& stamp, int category, LONGLONG& size)
+{
+    const std::u16string easyFolder = WithTrailingBackslash(pcFolder) + EasyFolderName();
+    if (!DirExists(easyFolder)) {
+        sizeLabel.SetCaption(u"");
+        dateLabel.SetCaption(u"");
+        return;
+    }
+    const std::u16string categoryFolder = easyFolder + u"\\" + CategoryFolderName(category);
+    size = 0;
+    AddRunFolderSize(size, categoryFolder, stamp);
+    AddRunReferenceSizes(size, categoryFolder, stamp);
+    sizeLabel.SetCaption(FormatByteSize(size));
+    dateLabel.SetCaption(FormatRunFolderDate(stamp));
 }

@@ -2,8 +2,8 @@
 
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/DrivePathCheck.h"
-#include "backup/engine/JobControl.h"
 #include "backup/engine/RunPaths.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/frame/base/TextFormat.h"
 
 namespace {
@@ -28,7 +28,7 @@ void AddTreeRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16s
     }
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
         if (index % kPumpEvery == 0) {
-            PumpPendingMessages();
+            PumpJobMessages();
         }
         if (JobCancelRequested()) {
             return false;
@@ -89,7 +89,7 @@ void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, OriSizeInde
     }
     for (int i = 0; i < repeatList.Count(); ++i) {
         if (i % kPumpEvery == 0) {
-            PumpPendingMessages();
+            PumpJobMessages();
         }
         if (JobCancelRequested()) {
             return;

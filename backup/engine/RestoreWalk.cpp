@@ -1,9 +1,9 @@
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/DrivePathCheck.h"
-#include "backup/engine/JobControl.h"
 #include "backup/engine/Restore.h"
 #include "backup/engine/RestoreFile.h"
 #include "backup/engine/RunPaths.h"
+#include "backup/engine/RunningJob.h"
 #include "platform/text.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "backup/engine/StartersCommon.h"
 
 #include "backup/device/Combodriveutil.h"
-#include "backup/engine/Delete.h"
+#include "backup/engine/DeleteTrees.h"
 #include "backup/engine/FavoritesTree.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/RestoreInfo.h"

@@ -1,7 +1,7 @@
 #include "backup/engine/StartersDelete.h"
 
 #include "backup/engine/ContentTrees.h"
-#include "backup/engine/Delete.h"
+#include "backup/engine/DeleteTrees.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/RestoreInfo.h"
 #include "backup/engine/StartersCommon.h"

@@ -2,12 +2,11 @@
 
 #include "backup/device/AutoStart_Win.h"
 #include "backup/engine/Container.h"
-#include "backup/engine/EasyBackupRun.h"
-#include "backup/engine/EasyBackupScan.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/StartersCommon.h"
-#include "backup/frame/MainWin.h"
+#include "backup/engine/WindowEntries.h"
 #include "backup/frame/base/Language.h"
+#include "backup/frame/MainWin.h"
 #include "backup/layout/EnableStates.h"
 
 namespace {

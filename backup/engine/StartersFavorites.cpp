@@ -6,9 +6,10 @@
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/StartersCommon.h"
-#include "backup/frame/MainWin.h"
+#include "backup/engine/WindowJob.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
+#include "backup/frame/MainWin.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SpecialFolders.h"
 #include "backup/layout/EnableStates.h"
@@ -79,9 +80,10 @@ void StartFavorites(TMainForm& form)
         return;
     }
     if (form.CancelRequested == 0) {
-        CopyItemTree(form.Progress_List, form.Progress_File_Path_Lab, *form.CompletedFiles, *form.FailedFiles,
-                     job.Source.Folder, job.Destination.Folder, job.Source.Name, job.Destination.Name, u"*.*",
-                     std::u16string(CONTAINER_PASS), kCopyPlain, form.ProgressNotify.get());
+        WindowJob onPanel;
+        CopyItemTree(onPanel, *form.CompletedFiles, *form.FailedFiles, job.Source.Folder, job.Destination.Folder,
+                     job.Source.Name, job.Destination.Name, u"*.*", std::u16string(CONTAINER_PASS), kCopyPlain,
+                     form.ProgressNotify.get());
     }
     if (form.FavoritesRestoreTab == 0) {
         FillPcFolderCombo(form.AF_PC_Sel_CBox, form.AF_PC_Show_Edit, form.ExternalDrives);

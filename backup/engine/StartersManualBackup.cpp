@@ -5,8 +5,9 @@
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersCommon.h"
-#include "backup/frame/MainWin.h"
+#include "backup/engine/WindowEntries.h"
 #include "backup/frame/base/Language.h"
+#include "backup/frame/MainWin.h"
 #include "backup/layout/EnableStates.h"
 
 namespace {

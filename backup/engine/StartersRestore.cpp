@@ -8,9 +8,10 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/RestoreSizes.h"
 #include "backup/engine/StartersCommon.h"
-#include "backup/frame/MainWin.h"
+#include "backup/engine/WindowEntries.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
+#include "backup/frame/MainWin.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/layout/EnableStates.h"
 

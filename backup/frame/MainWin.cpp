@@ -2,6 +2,7 @@
 
 #include "backup/device/ShellChanges.h"
 #include "backup/engine/Clprocessnotify.h"
+#include "backup/engine/WindowJob.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/Navigation.h"
 #include "backup/frame/WindowSkin.h"
@@ -11,7 +12,7 @@
 #include "backup/skin/LanguageSetting.h"
 #include "platform/system.h"
 
-TMainForm::TMainForm(TComponent* owner) : TForm(owner)
+TMainForm::TMainForm(TComponent* owner) : TForm(owner), windowJob_(std::make_unique<JobScope>(WindowJob::OfWindow()))
 {
     CreateControls();
     LaunchOptions[0] = StartupShortcutExists() ? 1 : 0;

@@ -2,7 +2,7 @@
 // tree rebuilds and the countdown that runs a confirmed delete.
 
 #include "backup/engine/ContentTrees.h"
-#include "backup/engine/Delete.h"
+#include "backup/engine/DeleteTrees.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersDelete.h"

@@ -3,7 +3,7 @@
 
 #include "backup/engine/Calendar_Win.h"
 #include "backup/engine/ContentTrees.h"
-#include "backup/engine/Delete.h"
+#include "backup/engine/DeleteTrees.h"
 #include "backup/engine/JobControl.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/RestoreInfo.h"

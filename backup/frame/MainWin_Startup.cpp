@@ -8,7 +8,7 @@
 #include "backup/device/Schedule.h"
 #include "backup/device/LaunchOptions.h"
 #include "backup/engine/CheckedPaths.h"
-#include "backup/engine/Delete.h"
+#include "backup/engine/DeleteTrees.h"
 #include "backup/engine/FavoritesTree.h"
 #include "backup/engine/InterruptMarker.h"
 #include "backup/engine/RestoreInfo.h"

@@ -1,4 +1,5 @@
 #include "backup/engine/DiskCapacity.h"
+#include "backup/engine/RunningJob.h"
 #include "frame_fixture.h"
 #include "tests/support/machine_profile.h"
 
@@ -50,14 +51,15 @@ TEST_F(CategoryScan, CountsEveryFileOutsideTheWindowsFolderAndLeavesOtherToTheSu
     EXPECT_EQ(used, total - free);
 
     CATEGORY_SIZES sizes;
-    ScanCategorySizes(nullptr, sizes, 1000, 0);
+    RunningJob job;
+    ScanCategorySizes(job, sizes, 1000, 0);
     EXPECT_EQ(sizes.Bytes[0], 100);
     EXPECT_EQ(sizes.Bytes[1], 50);
     EXPECT_EQ(sizes.Bytes[2] + sizes.Bytes[3] + sizes.Bytes[4], 0);
     EXPECT_EQ(sizes.Bytes[5], 850);
 
     // More counted than used (hard links, compression): Other goes below zero.
-    ScanCategorySizes(nullptr, sizes, 100, 0);
+    ScanCategorySizes(job, sizes, 100, 0);
     EXPECT_EQ(sizes.Bytes[5], -50);
 }
 

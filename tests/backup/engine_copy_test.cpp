@@ -1,6 +1,7 @@
 #include "backup/engine/Container.h"
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/FileServices.h"
+#include "backup/engine/RunningJob.h"
 
 #include "engine_fixture.h"
 #include "platform/files.h"
@@ -191,9 +192,9 @@ TEST_F(CopyTest, FailuresLeaveTheExistingFileAndReportTheWindowsNumber)
 
     ui::TStringList failed;
     WIN32_FIND_DATAW found;
-    ReportFailedFile(nullptr, failed, found, 32, u"C:\\a.doc");
+    ReportFailedFile(failed, found, 32, u"C:\\a.doc");
     EXPECT_EQ(platform::ToUtf8(failed.Strings(0)), "C:\\a.doc     ErrorCode : 32");
-    EXPECT_FALSE(SaveListFileReported(ui::TStringList(), drive.Path(u"gone\\OriSize.ini"), nullptr, failed));
+    EXPECT_FALSE(SaveListFileReported(ui::TStringList(), drive.Path(u"gone\\OriSize.ini"), failed));
     EXPECT_EQ(platform::ToUtf8(failed.Strings(1)), "X:\\gone\\OriSize.ini     ErrorCode : 3");
 }
 
@@ -234,8 +235,9 @@ TEST_F(CopyTest, CopyItemTreeSkipsSystemFilesAndSumsSizes)
 
     ui::TStringList completed;
     ui::TStringList failed;
-    EXPECT_TRUE(CopyItemTree(nullptr, nullptr, completed, failed, drive.Path(u""), drive.Path(u"Out"), u"Fav", u"Fav",
-                             u"*.*", kPass, COPY_PLAIN, nullptr));
+    RunningJob job;
+    EXPECT_TRUE(CopyItemTree(job, completed, failed, drive.Path(u""), drive.Path(u"Out"), u"Fav", u"Fav", u"*.*", kPass,
+                             COPY_PLAIN, nullptr));
     EXPECT_EQ(completed.Count(), 2);
     EXPECT_EQ(failed.Count(), 0);
     EXPECT_EQ(drive.Read(u"Out\\Fav\\sub\\b.url"), Bytes(20, 'b'));

@@ -1,5 +1,5 @@
 #include "backup/engine/DateTimeNumber.h"
-#include "backup/engine/Delete.h"
+#include "backup/engine/DeleteTrees.h"
 #include "backup/engine/Restore.h"
 #include "restore_fixture.h"
 #include "ui/controls/edit.h"
@@ -71,7 +71,7 @@ protected:
     {
         ui::TStringList completed;
         ui::TStringList failed;
-        const RESTORE_JOB job{nullptr, nullptr, &completed, &failed, u"", nullptr};
+        const RESTORE_JOB job{&completed, &failed, u"", nullptr};
         BACKUP_SELECTION selection;
         selection.Count = 1;
         selection.SourcePaths = {drive.Run(RunDrive::kManual, kThird)};

@@ -1,4 +1,4 @@
-#include "backup/engine/EasyBackupScan.h"
+#include "backup/engine/WindowEntries.h"
 
 #include "engine_easy_machine.h"
 #include "ui/controls/label.h"

@@ -8,6 +8,7 @@
 #include "backup/engine/Restore.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
+#include "backup/engine/WindowEntries.h"
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
 #include "tests/support/file_tree.h"

@@ -1,5 +1,6 @@
-#include "backup/engine/Delete.h"
+#include "backup/engine/DeleteTrees.h"
 #include "backup/engine/Restore.h"
+#include "backup/engine/WindowEntries.h"
 #include "frame_fixture.h"
 #include "restore_fixture.h"
 #include "ui/controls/tree_view.h"

@@ -1,4 +1,5 @@
 #include "backup/engine/RestoreInfo.h"
+#include "backup/engine/RestoreSelection.h"
 #include "backup/engine/RestoreSizes.h"
 #include "backup/frame/base/PathUtil.h"
 #include "restore_fixture.h"

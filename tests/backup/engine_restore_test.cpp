@@ -23,7 +23,7 @@ protected:
 
     RESTORE_JOB Job()
     {
-        return RESTORE_JOB{nullptr, nullptr, &completed, &failed, std::u16string(CONTAINER_PASS), nullptr};
+        return RESTORE_JOB{&completed, &failed, std::u16string(CONTAINER_PASS), nullptr};
     }
 
     // Two Easy Document runs: the second holds b.txt and names the first run's copies.
