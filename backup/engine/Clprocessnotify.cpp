@@ -44,9 +44,6 @@ void ShowFilePercent(int percent)
 void ShowTotalPercent()
 {
     const JobBytes bytes = CurrentJob().Bytes();
-    if (bytes.done >= bytes.total) {
-        bytes.done = bytes.total;
-    }
     CurrentJob().ShowJobProgress(bytes.done, bytes.total);
 }
 

@@ -17,7 +17,7 @@ public:
 void ShowFilePercent(int percent);
 // The file's progress at 100 %, without pumping messages.
 void ShowFileDone();
-// Clamps the job's done bytes to its total and shows the job's progress.
+// Shows the job's progress.
 void ShowTotalPercent();
 // Offers the job's figures for a new remaining-time estimate.
 void UpdateRemainingTime();

@@ -37,7 +37,8 @@ public:
     virtual void ShowPath(const std::u16string&) {}
     // The progress of the file being copied, 0 to 100.
     virtual void ShowFilePercent(int) {}
-    // The job's progress after each file or block; done never exceeds total.
+    // The job's progress after each file or block. A file that grew since the scan can take done
+    // past total.
     virtual void ShowJobProgress(std::int64_t, std::int64_t) {}
     // Offered often while the job runs, for an estimate of the time left.
     virtual void ShowRemainingTime(std::int64_t, std::int64_t) {}

@@ -138,6 +138,10 @@ void WindowJob::ShowJobProgress(std::int64_t done, std::int64_t total)
         return;
     }
     TMainForm& form = *MainForm;
+    if (done >= total) {
+        done = total;
+        Bytes().done = total;
+    }
     const double ratio = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 0;
     const auto percent = static_cast<long long>(ratio * 100);
     SetBar(form.Progress_Total_Bar_Img, form.Progress_Total_Percent_Lab, form.Progress_Total_BK_Light_Lab->Width(),

@@ -24,6 +24,7 @@ public:
     bool ProgramEnding() override;
     void ShowPath(const std::u16string& path) override;
     void ShowFilePercent(int percent) override;
+    // Clamps the done bytes to the total, which a total of 0 shows as 0 %.
     void ShowJobProgress(std::int64_t done, std::int64_t total) override;
     void ShowRemainingTime(std::int64_t done, std::int64_t total) override;
     void FileFailed(const std::u16string& path, const WIN32_FIND_DATAW& found, DWORD error) override;

@@ -1,0 +1,164 @@
+// Whole jobs through the engine alone, as a job without a window: an Easy Backup, a cancel in the
+// middle of one, a restore and a delete of its run.
+
+#include "backup/engine/Delete.h"
+#include "backup/engine/EasyBackupRun.h"
+#include "backup/engine/EasyBackupScan.h"
+#include "backup/engine/Restore.h"
+#include "backup/engine/RunningJob.h"
+#include "easy_pc.h"
+#include "platform/clock.h"
+#include "platform/text.h"
+#include "tests/platform/machine_fixture.h"
+#include "tests/support/file_tree.h"
+#include "ui/controls/string_list.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+
+namespace {
+
+using easytest::kRunStamp;
+
+constexpr std::array<BYTE, 5> kAll = {1, 1, 1, 1, 1};
+const std::u16string kEasyFolder = u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy";
+const char* const kCategories[] = {"Document", "Graphic", "Audio", "Video", "Mail"};
+// The bytes of the ten files of the five categories.
+constexpr std::int64_t kCategoryBytes = 10 + 5 + 20 + 30 + 40 + 50 + 100 + 60 + 80 + 1000;
+
+// Remembers what the engine shows; asks to stop once the file numbered cancelAt is shown.
+class RecordingJob : public RunningJob {
+public:
+    explicit RecordingJob(std::size_t cancelAt = 0) : cancelAt_(cancelAt) {}
+
+    void ShowPath(const std::u16string& path) override { paths.push_back(path); }
+    bool CancelRequested() override { return cancelAt_ != 0 && paths.size() >= cancelAt_; }
+    void ShowJobProgress(std::int64_t done, std::int64_t total) override
+    {
+        shownDone = done;
+        shownTotal = total;
+    }
+    void FileFailed(const std::u16string&, const WIN32_FIND_DATAW&, DWORD error) override { errors.push_back(error); }
+
+    std::vector<std::u16string> paths;
+    std::vector<DWORD> errors;
+    std::int64_t shownDone = -1;
+    std::int64_t shownTotal = -1;
+
+private:
+    std::size_t cancelAt_;
+};
+
+class CoreJobs : public MachineFixture {
+protected:
+    void SetUp() override
+    {
+        MachineFixture::SetUp();
+        easytest::PlantEasyPc(folder_);
+        ASSERT_TRUE(testsupport::StartMachine(folder_, easytest::EasyPcProfile("6.1.7601")));
+        ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\sys.doc", FILE_ATTRIBUTE_SYSTEM));
+        clock_.clock().SetLocalTime(easytest::kRunTime);
+    }
+
+    // The scan, as a job of its own, gives the job its total; then the run, as the job.
+    int Backup(RunningJob& job)
+    {
+        RecordingJob scan;
+        std::uint64_t selected = 0;
+        ScanEasySources(scan, kAll, job.Bytes().total, selected);
+        EXPECT_EQ(selected, static_cast<std::uint64_t>(kCategoryBytes));
+        std::array<ui::TStringList*, 5> lists{};
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+            lists[i] = &repeats_[i];
+        }
+        return RunEasyBackup(job, completed, failed, u"E:\\", kAll, lists, u"", 0, nullptr);
+    }
+
+    std::filesystem::path Host(const std::string& relative) const { return std::filesystem::path(folder_) / relative; }
+    std::filesystem::path RunFolder(const std::string& category) const
+    {
+        return Host("e/Harbex_Solo+/HOMEPCAlice61/Easy/" + category + "/" + kRunStamp);
+    }
+
+    ui::TStringList completed;
+    ui::TStringList failed;
+
+private:
+    platform::ScopedFakeClock clock_;
+    std::array<ui::TStringList, 5> repeats_;
+};
+
+TEST_F(CoreJobs, AnEasyBackupReportsEveryFileAndTheBytesItCopied)
+{
+    RecordingJob job;
+    EXPECT_EQ(Backup(job), 1);
+    EXPECT_EQ(completed.Count(), 10);
+    EXPECT_EQ(failed.Count(), 0);
+    EXPECT_EQ(job.paths.size(), 10u);
+    EXPECT_EQ(job.Bytes().total, easytest::kJobTotal);
+    EXPECT_EQ(job.Bytes().done, easytest::kJobTotal) << "copied and passed-over bytes both count";
+    EXPECT_EQ(job.shownDone, easytest::kJobTotal);
+    EXPECT_EQ(job.shownTotal, easytest::kJobTotal);
+    EXPECT_EQ(testsupport::ReadText(RunFolder("Document") / "C/Data/plan.doc"), std::string(60, 'x'));
+}
+
+// A cancel during the Nth file leaves no run folder; the files copied before it are failed lines.
+TEST_F(CoreJobs, ACancelAtAnyFileLeavesNoRunFolder)
+{
+    for (const std::size_t cancelAt : {1u, 4u, 10u}) {
+        SCOPED_TRACE(cancelAt);
+        completed.Clear();
+        failed.Clear();
+        RecordingJob job(cancelAt);
+        EXPECT_EQ(Backup(job), 0);
+        EXPECT_EQ(job.paths.size(), cancelAt);
+        EXPECT_EQ(completed.Count(), 0);
+        ASSERT_EQ(failed.Count(), static_cast<int>(cancelAt));
+        for (const auto& line : failed.Lines()) {
+            EXPECT_TRUE(platform::ToUtf8(line).ends_with("ErrorCode : 1235")) << platform::ToUtf8(line);
+        }
+        EXPECT_EQ(job.errors, std::vector<DWORD>(cancelAt, ERROR_REQUEST_ABORTED));
+        for (const char* category : kCategories) {
+            EXPECT_FALSE(std::filesystem::exists(RunFolder(category))) << category;
+        }
+        EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini")));
+    }
+}
+
+TEST_F(CoreJobs, ARestoreOfTheRunReportsTheBytesItCopied)
+{
+    RecordingJob backup;
+    ASSERT_EQ(Backup(backup), 1);
+
+    RecordingJob restore;
+    restore.Bytes().total = kCategoryBytes;
+    ui::TStringList restored;
+    ui::TStringList notRestored;
+    RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, u"", nullptr}, kAll, kEasyFolder, u"C:\\Out",
+                   platform::FromUtf8(kRunStamp), false);
+    EXPECT_EQ(restored.Count(), 10);
+    EXPECT_EQ(notRestored.Count(), 0);
+    EXPECT_EQ(restore.paths.size(), 10u);
+    EXPECT_EQ(restore.Bytes().done, kCategoryBytes);
+    EXPECT_EQ(testsupport::ReadText(Host("c/Out/" + kRunStamp + "/C/Data/plan.doc")), std::string(60, 'x'));
+    EXPECT_EQ(testsupport::ReadText(Host("c/Out/" + kRunStamp + "/C/Users/Alice/Videos/clip.avi")),
+              std::string(50, 'x'));
+}
+
+TEST_F(CoreJobs, ADeleteTakesTheRunOfOneCategory)
+{
+    RecordingJob backup;
+    ASSERT_EQ(Backup(backup), 1);
+
+    RecordingJob job;
+    DELETE_SELECTION selection;
+    selection.Count = 1;
+    selection.Paths = {kEasyFolder + u"\\Document\\" + platform::FromUtf8(kRunStamp)};
+    EXPECT_TRUE(DeleteSelectedItems(job, selection, kEasyFolder + u"\\Document", nullptr));
+    EXPECT_FALSE(std::filesystem::exists(RunFolder("Document")));
+    EXPECT_TRUE(std::filesystem::exists(RunFolder("Video") / "C/Users/Alice/Videos/clip.avi"));
+}
+
+}  // namespace
