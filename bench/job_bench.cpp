@@ -9,10 +9,10 @@
 // peer time / ours (above 1: we are faster). Peak RSS is the process's peak during our side.
 // Usage: job_bench [files] [rounds]
 
-#include "backup/engine/Delete.h"
-#include "backup/engine/ManualBackupRun.h"
-#include "backup/engine/Restore.h"
-#include "backup/engine/RunningJob.h"
+#include "backup/engine/core/Delete.h"
+#include "backup/engine/core/ManualBackupRun.h"
+#include "backup/engine/core/Restore.h"
+#include "backup/engine/core/RunningJob.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "peer_timing.h"
 #include "platform/drives.h"

@@ -1,6 +1,6 @@
 #include "setup/InstallFiles.h"
 
-#include "backup/engine/FileServices.h"
+#include "backup/engine/core/FileServices.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SpecialFolders.h"
 #include "backup/frame/base/TextFormat.h"

@@ -1,7 +1,7 @@
 #include "backup/device/Combodriveutil.h"
 
-#include "backup/engine/DriveEntries.h"
-#include "backup/engine/ListFiles.h"
+#include "backup/engine/core/DriveEntries.h"
+#include "backup/engine/core/ListFiles.h"
 #include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/PathUtil.h"

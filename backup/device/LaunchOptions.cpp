@@ -1,6 +1,6 @@
 #include "backup/device/LaunchOptions.h"
 
-#include "backup/engine/ListFiles.h"
+#include "backup/engine/core/ListFiles.h"
 #include "backup/frame/DropDowns.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Filelistwin.h"

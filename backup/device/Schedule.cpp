@@ -2,9 +2,9 @@
 
 #include "backup/device/ScheduleText.h"
 #include "backup/device/TriggerFunction.h"
-#include "backup/engine/DateTimeNumber.h"
-#include "backup/engine/ListFiles.h"
 #include "backup/engine/ProgressPanel.h"
+#include "backup/engine/core/DateTimeNumber.h"
+#include "backup/engine/core/ListFiles.h"
 #include "backup/frame/base/Language.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SettingsPaths.h"

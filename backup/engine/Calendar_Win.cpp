@@ -1,8 +1,8 @@
 #include "backup/engine/Calendar_Win.h"
 
-#include "backup/engine/DateTimeNumber.h"
-#include "backup/engine/RestoreInfo.h"
-#include "backup/engine/RunPaths.h"
+#include "backup/engine/core/DateTimeNumber.h"
+#include "backup/engine/core/RestoreInfo.h"
+#include "backup/engine/core/RunPaths.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"

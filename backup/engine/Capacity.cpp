@@ -1,9 +1,9 @@
 #include "backup/engine/Capacity.h"
 
-#include "backup/engine/DiskCapacity.h"
-#include "backup/engine/FileServices.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/WindowJob.h"
+#include "backup/engine/core/DiskCapacity.h"
+#include "backup/engine/core/FileServices.h"
 #include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/Language.h"

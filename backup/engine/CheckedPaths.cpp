@@ -1,7 +1,7 @@
 #include "backup/engine/CheckedPaths.h"
 
-#include "backup/engine/ListFiles.h"
 #include "backup/engine/SourceTrees.h"
+#include "backup/engine/core/ListFiles.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SettingsPaths.h"
 #include "platform/files.h"

@@ -1,6 +1,6 @@
 #include "backup/engine/ContentNodePath.h"
 
-#include "backup/engine/RunPaths.h"
+#include "backup/engine/core/RunPaths.h"
 #include "backup/frame/base/PathUtil.h"
 #include "ui/controls/tree_view.h"
 

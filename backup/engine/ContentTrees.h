@@ -4,7 +4,7 @@
 // with the entries a run holds only by reference to an earlier run (its repeat list). The fills
 // pump messages and end early when their tree's stop flag (a field of the main window) is raised.
 
-#include "backup/engine/BackupSelection.h"
+#include "backup/engine/core/BackupSelection.h"
 #include "ui/controls/string_list.h"
 
 #include <string>

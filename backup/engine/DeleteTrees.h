@@ -2,7 +2,7 @@
 // The delete pages' side of the delete engine: the ticked nodes of a delete tree, the delete as the
 // window runs it, and the trees and run history that follow a delete.
 
-#include "backup/engine/Delete.h"
+#include "backup/engine/core/Delete.h"
 
 #include <string>
 

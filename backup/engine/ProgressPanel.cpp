@@ -1,6 +1,6 @@
 #include "backup/engine/ProgressPanel.h"
 
-#include "backup/engine/Clprocessnotify.h"
+#include "backup/engine/core/Clprocessnotify.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/WindowSkin.h"
 #include "backup/frame/base/Language.h"

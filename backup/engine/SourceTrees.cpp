@@ -1,9 +1,9 @@
 #include "backup/engine/SourceTrees.h"
 
 #include "backup/device/drive/Driveviewutil.h"
-#include "backup/engine/DestRelativePath.h"
-#include "backup/engine/DriveEntries.h"
 #include "backup/engine/JobControl.h"
+#include "backup/engine/core/DestRelativePath.h"
+#include "backup/engine/core/DriveEntries.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/SpecialFolders.h"
 #include "platform/shell_namespace.h"

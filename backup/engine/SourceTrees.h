@@ -5,7 +5,7 @@
 // ticks, folder changes applied in place, and the filler of the Favorites tree.
 
 #include "backup/device/drive/DeviceRecords.h"
-#include "backup/engine/BackupSelection.h"
+#include "backup/engine/core/BackupSelection.h"
 
 #include <string>
 

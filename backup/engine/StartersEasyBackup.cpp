@@ -1,12 +1,12 @@
 #include "backup/engine/StartersBackup.h"
 
 #include "backup/device/AutoStart_Win.h"
-#include "backup/engine/Container.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/StartersCommon.h"
 #include "backup/engine/WindowEntries.h"
-#include "backup/frame/base/Language.h"
+#include "backup/engine/core/Container.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/EnableStates.h"
 
 namespace {

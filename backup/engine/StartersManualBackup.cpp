@@ -1,13 +1,13 @@
 #include "backup/engine/StartersBackup.h"
 
-#include "backup/engine/Container.h"
-#include "backup/engine/ManualBackupRun.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersCommon.h"
 #include "backup/engine/WindowEntries.h"
-#include "backup/frame/base/Language.h"
+#include "backup/engine/core/Container.h"
+#include "backup/engine/core/ManualBackupRun.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/EnableStates.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "backup/engine/WindowEntries.h"
 
-#include "backup/engine/EasyBackupRun.h"
-#include "backup/engine/EasyBackupScan.h"
-#include "backup/engine/ManualBackupRun.h"
 #include "backup/engine/WindowJob.h"
-#include "backup/frame/base/Language.h"
+#include "backup/engine/core/EasyBackupRun.h"
+#include "backup/engine/core/EasyBackupScan.h"
+#include "backup/engine/core/ManualBackupRun.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/base/Language.h"
 #include "ui/controls/label.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // The engine's entry points as the main window calls them: a list and a label of the window stand
 // for the job, and the window's figures and flags are its own.
 
-#include "backup/engine/BackupSelection.h"
-#include "backup/engine/Restore.h"
+#include "backup/engine/core/BackupSelection.h"
+#include "backup/engine/core/Restore.h"
 #include "platform/win_types.h"
 #include "ui/controls/string_list.h"
 

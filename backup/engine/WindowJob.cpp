@@ -1,10 +1,10 @@
 #include "backup/engine/WindowJob.h"
 
 #include "backup/device/AutoStart_Win.h"
-#include "backup/engine/FileServices.h"
 #include "backup/engine/JobControl.h"
-#include "backup/frame/base/Language.h"
+#include "backup/engine/core/FileServices.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/base/Language.h"
 #include "backup/frame/base/TextFormat.h"
 #include "platform/clock.h"
 #include "ui/application.h"

@@ -3,7 +3,7 @@
 // is up), the cancel question, the message loop and the window's options. Without a main window it
 // shows nothing, like the defaults, but still lets the message loop run.
 
-#include "backup/engine/RunningJob.h"
+#include "backup/engine/core/RunningJob.h"
 
 namespace ui {
 class TLabel;

@@ -1,6 +1,6 @@
 #include "backup/frame/FolderPicker.h"
 
-#include "backup/engine/DriveEntries.h"
+#include "backup/engine/core/DriveEntries.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/Language.h"
 #include "backup/skin/ControlFactory.h"

@@ -1,8 +1,8 @@
 #include "backup/frame/MainWin.h"
 
 #include "backup/device/ShellChanges.h"
-#include "backup/engine/Clprocessnotify.h"
 #include "backup/engine/WindowJob.h"
+#include "backup/engine/core/Clprocessnotify.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/Navigation.h"
 #include "backup/frame/WindowSkin.h"

@@ -2,11 +2,11 @@
 // The backup application's main window and the one holder of its program state.
 
 #include "backup/device/drive/DeviceRecords.h"
-#include "backup/engine/BackupSelection.h"
-#include "backup/engine/CategorySizes.h"
-#include "backup/engine/Delete.h"
-#include "platform/win_types.h"
+#include "backup/engine/core/BackupSelection.h"
+#include "backup/engine/core/CategorySizes.h"
+#include "backup/engine/core/Delete.h"
 #include "backup/skin/UiNames.h"
+#include "platform/win_types.h"
 
 #include <array>
 #include <memory>

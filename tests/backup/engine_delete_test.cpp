@@ -1,7 +1,7 @@
-#include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/DeleteTrees.h"
-#include "backup/engine/Restore.h"
-#include "restore_fixture.h"
+#include "backup/engine/core/DateTimeNumber.h"
+#include "backup/engine/core/Restore.h"
+#include "tests/core/restore_fixture.h"
 #include "ui/controls/edit.h"
 #include "ui/controls/tree_view.h"
 

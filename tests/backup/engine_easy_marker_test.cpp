@@ -1,5 +1,5 @@
-#include "backup/engine/DateTimeNumber.h"
-#include "backup/engine/InterruptMarker.h"
+#include "backup/engine/core/DateTimeNumber.h"
+#include "backup/engine/core/InterruptMarker.h"
 #include "backup/frame/base/CommandLine.h"
 #include "backup/frame/base/SettingsPaths.h"
 

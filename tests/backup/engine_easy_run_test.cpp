@@ -1,6 +1,6 @@
-#include "backup/engine/Container.h"
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/StartersBackup.h"
+#include "backup/engine/core/Container.h"
 #include "backup/frame/base/SettingsPaths.h"
 
 #include "engine_easy_machine.h"

@@ -1,7 +1,7 @@
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/SpecialFolders.h"
 
-#include "engine_fixture.h"
+#include "tests/core/engine_fixture.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/system.h"

@@ -3,12 +3,12 @@
 // a second run, encryption, a cancel, and the trees a restore of those runs gives back.
 
 #include "backup/engine/CheckedPaths.h"
-#include "backup/engine/Container.h"
 #include "backup/engine/ProgressPanel.h"
-#include "backup/engine/Restore.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
 #include "backup/engine/WindowEntries.h"
+#include "backup/engine/core/Container.h"
+#include "backup/engine/core/Restore.h"
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
 #include "tests/support/file_tree.h"

@@ -1,9 +1,9 @@
-#include "backup/engine/Clprocessnotify.h"
-#include "backup/engine/Container.h"
-#include "backup/engine/CopyOneFile.h"
-#include "engine_fixture.h"
+#include "backup/engine/core/Clprocessnotify.h"
+#include "backup/engine/core/Container.h"
+#include "backup/engine/core/CopyOneFile.h"
 #include "frame_fixture.h"
 #include "platform/text.h"
+#include "tests/core/engine_fixture.h"
 
 #include <filesystem>
 #include <fstream>

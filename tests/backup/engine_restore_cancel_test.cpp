@@ -1,8 +1,8 @@
 #include "backup/engine/DeleteTrees.h"
-#include "backup/engine/Restore.h"
 #include "backup/engine/WindowEntries.h"
+#include "backup/engine/core/Restore.h"
 #include "frame_fixture.h"
-#include "restore_fixture.h"
+#include "tests/core/restore_fixture.h"
 #include "ui/controls/tree_view.h"
 
 #include <memory>

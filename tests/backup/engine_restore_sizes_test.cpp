@@ -1,8 +1,8 @@
-#include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RestoreSelection.h"
-#include "backup/engine/RestoreSizes.h"
+#include "backup/engine/core/RestoreInfo.h"
+#include "backup/engine/core/RestoreSizes.h"
 #include "backup/frame/base/PathUtil.h"
-#include "restore_fixture.h"
+#include "tests/core/restore_fixture.h"
 #include "ui/controls/label.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "backup/engine/StartersBackup.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
-#include "engine_fixture.h"
+#include "tests/core/engine_fixture.h"
 #include "frame_fixture.h"
 #include "platform/drive_job_lock.h"
 #include "tests/support/box_answers.h"

@@ -3,7 +3,7 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
-#include "engine_fixture.h"
+#include "tests/core/engine_fixture.h"
 #include "frame_fixture.h"
 #include "tests/support/shot_path.h"
 

@@ -2,11 +2,11 @@
 // entries a run holds by reference, the stop flag, and the ticked selection.
 
 #include "backup/engine/ContentTrees.h"
-#include "backup/engine/ListFiles.h"
 #include "backup/engine/SourceTrees.h"
+#include "backup/engine/core/ListFiles.h"
 #include "backup/frame/base/BackupDriveLayout.h"
-#include "engine_fixture.h"
 #include "frame_fixture.h"
+#include "tests/core/engine_fixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Renew button's capacity figures, the saved choices coming back, and the work buttons.
 
 #include "backup/device/Combodriveutil.h"
-#include "backup/engine/FileServices.h"
+#include "backup/engine/core/FileServices.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/ErrorText.h"
 #include "backup/frame/base/SettingsPaths.h"

@@ -1,14 +1,14 @@
 // The restore pages end to end: an Easy Backup made onto E:, then restored from page 5 to the
 // original place and into a folder; a Manual run restored from page 6's tree.
 
-#include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersBackup.h"
+#include "backup/engine/core/RestoreInfo.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
-#include "engine_fixture.h"
 #include "frame_fixture.h"
+#include "tests/core/engine_fixture.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"
 

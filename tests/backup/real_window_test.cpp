@@ -4,7 +4,7 @@
 #include "backup/engine/StartersBackup.h"
 #include "backup/frame/base/SettingsPaths.h"
 #include "platform/files.h"
-#include "engine_fixture.h"
+#include "tests/core/engine_fixture.h"
 #include "frame_fixture.h"
 #include "tests/ui/x_server.h"
 #include "ui/backends/headless.h"

@@ -1,9 +1,9 @@
 // Scheduled backups: entry lines, when an entry is due, adding entries from the editor, and the
 // timer that shows the notice and starts the backup.
 
-#include "backup/device/Schedule.h"
 #include "backup/device/SchMsgWin.h"
-#include "backup/engine/ListFiles.h"
+#include "backup/device/Schedule.h"
+#include "backup/engine/core/ListFiles.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/base/SettingsPaths.h"
 #include "startup_fixture.h"

@@ -4,7 +4,7 @@
 #include "backup/engine/StartersBackup.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/base/Language.h"
-#include "engine_fixture.h"
+#include "tests/core/engine_fixture.h"
 #include "frame_fixture.h"
 #include "ui/windows.h"
 

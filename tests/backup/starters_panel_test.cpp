@@ -1,8 +1,8 @@
 // The progress and result panel and the busy state, on a simulated machine with
 // the main window.
 
-#include "backup/engine/Clprocessnotify.h"
 #include "backup/engine/ProgressPanel.h"
+#include "backup/engine/core/Clprocessnotify.h"
 #include "backup/frame/base/Language.h"
 #include "frame_fixture.h"
 

@@ -3,9 +3,9 @@
 // the program runs, the half run goes and the question comes. A half run is never an earlier copy
 // to refer to nor a date to restore.
 
-#include "backup/engine/InterruptMarker.h"
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/StartersBackup.h"
+#include "backup/engine/core/InterruptMarker.h"
 #include "backup/frame/Startup.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "platform/clock.h"

@@ -2,8 +2,8 @@
 
 #include "backup/device/DeviceMessages.h"
 #include "backup/device/TriggerFunction.h"
-#include "backup/engine/InterruptMarker.h"
 #include "backup/engine/StartersCommon.h"
+#include "backup/engine/core/InterruptMarker.h"
 #include "backup/frame/Startup.h"
 #include "backup/layout/PageLayout.h"
 #include "startup_fixture.h"

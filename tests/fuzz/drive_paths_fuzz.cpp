@@ -2,10 +2,10 @@
 // arbitrary bytes to the host-name conversion, and stops at the first path that would leave its
 // folder or name that would not come back as it was.
 
-#include "backup/engine/DrivePathCheck.h"
+#include "backup/engine/core/DrivePathCheck.h"
 #include "platform/drives.h"
-#include "tests/fuzz/fuzz_drive.h"
 #include "platform/text.h"
+#include "tests/fuzz/fuzz_drive.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,0 +1,183 @@
+#include "backup/engine/core/CopyOneFile.h"
+#include "backup/engine/core/Delete.h"
+#include "backup/engine/core/DriveEntries.h"
+#include "backup/engine/core/DrivePathCheck.h"
+#include "backup/engine/core/FileServices.h"
+#include "backup/engine/core/ListFiles.h"
+#include "backup/engine/core/RepeatListSet.h"
+#include "backup/engine/core/RunPaths.h"
+#include "backup/engine/core/RunningJob.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kRunStampLength = 15;
+
+// The files of the item whose re-homing failed stay; everything else of the item goes.
+bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std::u16string>& kept)
+{
+    std::vector<WIN32_FIND_DATAW> entries;
+    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
+        entries.push_back(entry);
+        return true;
+    });
+    for (const WIN32_FIND_DATAW& entry : entries) {
+        // A name no Windows folder holds would name another entry once joined: it stays, and so
+        // does its folder.
+        if (IsDotsName(entry.cFileName) || !IsSafeDriveName(entry.cFileName)) {
+            continue;
+        }
+        const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
+        if (IsLinkEntry(entry)) {
+            DeleteTree(child);
+        } else if (!IsDirectoryEntry(entry)) {
+            if (!kept.contains(child)) {
+                DeleteTree(child);
+            }
+        } else {
+            DeleteFolderExcept(child, kept);
+        }
+    }
+    return RemoveDirectoryW(path.c_str()) != FALSE;
+}
+
+// The re-homing pass of every file of the item (a linked folder holds none of the run's files).
+void RehomeFiles(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
+                 const WIN32_FIND_DATAW& found, std::unordered_set<std::u16string>& kept, clProcessNotify* notifier)
+{
+    // A link goes as a link: re-homing would copy what lies behind it.
+    if (IsLinkEntry(found)) {
+        return;
+    }
+    if (!IsDirectoryEntry(found)) {
+        if (!RehomeFile(runs, ownRun, path, notifier)) {
+            kept.insert(path);
+        }
+        return;
+    }
+    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
+        if (!IsDotsName(entry.cFileName) && IsSafeDriveName(entry.cFileName)) {
+            RehomeFiles(runs, ownRun, WithTrailingBackslash(path) + entry.cFileName, entry, kept, notifier);
+        }
+        return true;
+    });
+}
+
+}  // namespace
+
+bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, const std::u16string& baseFolder,
+                         clProcessNotify* notifier)
+{
+    const JobScope scope(job);
+    const std::u16string base = WithTrailingBackslash(baseFolder);
+    RepeatListSet lists;
+    bool result = true;
+    const int count = std::min(selection.Count, static_cast<int>(selection.Paths.size()));
+    for (int j = count - 1; j >= 0; --j) {
+        const std::u16string& path = selection.Paths[static_cast<std::size_t>(j)];
+        const std::u16string stamp = CharsFrom(path, base.size()).substr(0, kRunStampLength);
+        if (!LiesInsideFolder(path, base) || CrossesDriveLink(path) || !IsRunStampName(stamp) ||
+            !DeleteBackupItem(lists, base, stamp, path, notifier)) {
+            result = false;
+            break;
+        }
+        UpdateLaterRunReferences(lists, base, stamp, path, ReferencePass::CleanUp, notifier);
+    }
+    return result;
+}
+
+bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
+                      const std::u16string& path, clProcessNotify* notifier)
+{
+    WIN32_FIND_DATAW found;
+    if (!FindEntry(path, &found)) {
+        return true;
+    }
+    // A link goes as a link: re-homing would copy what lies behind it.
+    if (IsLinkEntry(found)) {
+        return DeleteTree(path);
+    }
+    // Every later run names its new copies on the drive before any file of the item goes.
+    const std::u16string base = WithTrailingBackslash(baseFolder);
+    const std::vector<RepeatListOfRun*> runs = lists.RunsFrom(base, stamp);
+    std::unordered_set<std::u16string> kept;
+    RehomeFiles(runs, base + stamp + u"\\", path, found, kept, notifier);
+    if (RepeatListSet::SaveChanged(runs) != ERROR_SUCCESS) {
+        return false;
+    }
+    if (!IsDirectoryEntry(found)) {
+        return kept.empty() && DeleteTree(path);
+    }
+    return DeleteFolderExcept(path, kept);
+}
+
+bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
+                clProcessNotify* notifier)
+{
+    std::u16string rehomedPath;
+    for (RepeatListOfRun* run : runs) {
+        if (run->RunFolder() == ownRun) {
+            continue;
+        }
+        bool missing = false;
+        if (!run->Load(&missing)) {
+            // A list that cannot be read may still name the file: keep the file.
+            if (missing) {
+                continue;
+            }
+            return false;
+        }
+        const int index = FindRepeatReference(*run, path);
+        if (index < 0) {
+            continue;
+        }
+        const auto line = static_cast<std::size_t>(index);
+        if (rehomedPath.empty()) {
+            // The first later run that names the file receives it at the file's place in that run.
+            const std::u16string target = run->RunFolder() + CharsFrom(path, run->RunFolder().size());
+            if (!LiesInsideFolder(target, run->RunFolder()) || CrossesDriveLink(target)) {
+                return false;
+            }
+            CreateDirPath(ParentFolderOf(target));
+            DWORD error = 0;
+            if (!CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error)) {
+                return false;
+            }
+            rehomedPath = target;
+            run->Remove(line);
+        } else {
+            run->Repoint(line, rehomedPath);
+        }
+    }
+    return true;
+}
+
+bool UpdateLaterRunReferences(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
+                              const std::u16string& path, ReferencePass pass, clProcessNotify* notifier)
+{
+    const std::u16string base = WithTrailingBackslash(baseFolder);
+    const std::vector<RepeatListOfRun*> runs = lists.RunsFrom(base, stamp);
+    if (pass == ReferencePass::Rehome) {
+        return RehomeFile(runs, base + stamp + u"\\", path, notifier) && RepeatListSet::SaveChanged(runs) == ERROR_SUCCESS;
+    }
+    for (RepeatListOfRun* run : runs) {
+        bool missing = false;
+        if (run->Load(&missing)) {
+            DropReferencesBelow(*run, path);
+        }
+    }
+    return RepeatListSet::SaveChanged(runs) == ERROR_SUCCESS;
+}
+
+int FindRepeatReference(const RepeatListOfRun& list, const std::u16string& path)
+{
+    return list.Find(path);
+}
+
+bool DropReferencesBelow(RepeatListOfRun& list, const std::u16string& path)
+{
+    return list.RemoveAtOrBelow(path);
+}

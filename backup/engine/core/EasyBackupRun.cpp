@@ -1,0 +1,233 @@
+#include "backup/engine/core/EasyBackupRun.h"
+
+#include "backup/engine/core/Categories.h"
+#include "backup/engine/core/Clprocessnotify.h"
+#include "backup/engine/core/Container.h"
+#include "backup/engine/core/CopyOneFile.h"
+#include "backup/engine/core/DateTimeNumber.h"
+#include "backup/engine/core/DestRelativePath.h"
+#include "backup/engine/core/DriveEntries.h"
+#include "backup/engine/core/DrivePathCheck.h"
+#include "backup/engine/core/DuplicateDetection.h"
+#include "backup/engine/core/EasyTreeWalk.h"
+#include "backup/engine/core/FileServices.h"
+#include "backup/engine/core/InterruptMarker.h"
+#include "backup/engine/core/ListFiles.h"
+#include "backup/engine/core/PackedLines.h"
+#include "backup/engine/core/RunningJob.h"
+#include "backup/frame/base/AccessGrant.h"
+#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/PathUtil.h"
+#include "platform/clock.h"
+
+#include <vector>
+
+namespace {
+
+// One folder per Easy category, Document .. Mail; empty for a category the run did not select.
+using CLASSPATH = std::array<std::u16string, 5>;
+using CategoryFlags = std::array<BYTE, 5>;
+
+std::u16string RunFolderOfCategory(int category, const CLASSPATH& runFolders)
+{
+    return category >= 1 && category <= 5 ? runFolders[static_cast<std::size_t>(category - 1)] : std::u16string();
+}
+
+template <class Visit>
+void ForEachSelectedCategory(const CategoryFlags& categories, Visit visit)
+{
+    for (int category = CATEGORY_DOCUMENT; category <= CATEGORY_MAIL; ++category) {
+        if (IsCategorySelected(category, categories)) {
+            visit(category, static_cast<std::size_t>(category - 1));
+        }
+    }
+}
+
+// The destination of folder\name (folder with a trailing "\"); its folder is created.
+std::u16string EasyDestinationPath(const std::u16string& folder, const std::u16string& name, int category,
+                                   const CLASSPATH& runFolders)
+{
+    const std::u16string destinationFolder =
+        WithTrailingBackslash(RunFolderOfCategory(category, runFolders)) + DestRelativePath(folder);
+    CreateDirPath(destinationFolder);
+    return WithTrailingBackslash(destinationFolder) + name;
+}
+
+// The state of one run that every file of the walk reads or adds to.
+struct EasyRun {
+    ui::TStringList& completed;
+    ui::TStringList& failed;
+    std::int64_t& doneBytes;
+    const std::array<ui::TStringList*, 5>& repeatLists;
+    const std::u16string& pass;
+    int mode = COPY_PLAIN;
+    clProcessNotify* notifier = nullptr;
+    CLASSPATH runFolders;
+    DuplicateCandidates candidates;
+    std::array<PackedLines, 5> oriSizes;
+    // The sizes of the files this run completed, in the order of `completed` from
+    // firstCompleted on, so that a cancel can report them as failed.
+    int firstCompleted = 0;
+    std::vector<LONGLONG> completedSizes;
+};
+
+void PassOver(EasyRun& run, LONGLONG size)
+{
+    run.doneBytes += size;
+    ShowFileDone();
+    ShowTotalPercent();
+}
+
+void Complete(EasyRun& run, int category, const std::u16string& source, const std::u16string& destination,
+              const WIN32_FIND_DATAW& found)
+{
+    AddOriSizeLine(run.oriSizes[static_cast<std::size_t>(category - 1)], destination, EntrySize(found));
+    run.completed.Add(source);
+    run.completedSizes.push_back(EntrySize(found));
+}
+
+void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16string& source,
+                const WIN32_FIND_DATAW& found)
+{
+    const LONGLONG size = EntrySize(found);
+    const int category = CategoryOfPath(source);
+    if (!IsCategorySelected(category, categories)) {
+        PassOver(run, size);
+        return;
+    }
+    CurrentJob().ShowPath(source);
+    const std::u16string folder = source.substr(0, source.size() - found.cFileName.size());
+    std::u16string destination = EasyDestinationPath(folder, found.cFileName, category, run.runFolders);
+    if (run.mode == COPY_ENCODE) {
+        destination += CONTAINER_SUFFIX;
+    }
+    // Joined into a path, a name that no Windows folder holds would name another file.
+    DWORD error = IsSafeDriveName(found.cFileName) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
+    if (error == ERROR_SUCCESS && IsEasyDuplicate(run.candidates, category, destination, found.ftLastWriteTime, run.repeatLists)) {
+        Complete(run, category, source, destination, found);
+        PassOver(run, size);
+        return;
+    }
+    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error, &found)) {
+        Complete(run, category, source, destination, found);
+        return;
+    }
+    ReportFailedFile(run.failed, found, error, source);
+    run.doneBytes += size;
+    ShowTotalPercent();
+}
+
+// Walks folder\name and backs up what it finds. 0 when it stopped on CancelRequested, else 1.
+int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16string& folder,
+                   const std::u16string& name)
+{
+    const auto keepWindowAlive = [] {
+        UpdateRemainingTime();
+        PumpJobMessages();
+    };
+    EasyTreeWalk walk;
+    walk.OnCall = [&] {
+        keepWindowAlive();
+        return true;
+    };
+    walk.OnEntry = [&](int) { keepWindowAlive(); };
+    walk.OnFile = [&](const std::u16string& path, const WIN32_FIND_DATAW& found) {
+        BackUpFile(run, categories, path, found);
+    };
+    return walk.Walk(folder, name);
+}
+
+void DeleteEasyRunFolders(const CategoryFlags& categories, const CLASSPATH& runFolders)
+{
+    ForEachSelectedCategory(categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot]); });
+}
+
+void SaveEasyRunLists(EasyRun& run, const CategoryFlags& categories)
+{
+    ForEachSelectedCategory(categories, [&](int, std::size_t slot) {
+        SaveListFileReported(run.oriSizes[slot], OriSizePath(run.runFolders[slot]), run.failed);
+        SaveListFileReported(*run.repeatLists[slot], RepeatListPath(run.runFolders[slot]), run.failed);
+    });
+}
+
+void AppendRunHistory(EasyRun& run, const std::u16string& destinationRoot, const SYSTEMTIME& runTime)
+{
+    const std::u16string path = BacTimeRecPath(destinationRoot, true, CurrentJob().HideBackupFolder());
+    ui::TStringList history;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        }
+        // An unreadable history is kept as it is rather than replaced by this run's line alone.
+        if (!history.LoadFromFile(path)) {
+            ReportFailedFile(run.failed, WIN32_FIND_DATAW(), GetLastError(), path);
+            return;
+        }
+    }
+    history.Add(FormatDateTimeNumber(SystemTimeToDateTime(runTime)));
+    if (SaveListFileReported(history, path, run.failed)) {
+        GrantUsersFullAccess(path);
+    }
+}
+
+}  // namespace
+
+bool IsCategorySelected(int category, const std::array<BYTE, 5>& categories)
+{
+    return category >= CATEGORY_DOCUMENT && category <= CATEGORY_MAIL &&
+           categories[static_cast<std::size_t>(category - 1)] != 0;
+}
+
+int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+                  const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
+                  const std::array<ui::TStringList*, 5>& repeatLists, const std::u16string& pass, BYTE encrypt,
+                  clProcessNotify* notifier)
+{
+    const JobScope scope(job);
+    SYSTEMTIME runTime;
+    GetLocalTime(&runTime);
+    WriteJobMarker(JOB_KIND_EASY, runTime, destinationRoot);
+    for (ui::TStringList* list : repeatLists) {
+        list->Clear();
+    }
+
+    EasyRun run{completed, failed, job.Bytes().done, repeatLists, pass};
+    run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
+    run.notifier = notifier;
+    run.firstCompleted = completed.Count();
+    CLASSPATH categoryFolders;
+    ForEachSelectedCategory(categories, [&](int category, std::size_t slot) {
+        categoryFolders[slot] = CategoryBackupFolder(destinationRoot, category, true, job.HideBackupFolder());
+        run.runFolders[slot] = StampedFolderAt(categoryFolders[slot], runTime, true);
+    });
+    const EasySourceRoots roots = ReadEasySourceRoots();
+    CollectEasyCandidates(run.candidates, categories, runTime, categoryFolders);
+    SaveLastEasyBackup(categories);
+
+    int result = EasyBackupWalk(run, categories, u"", roots.Folders.front());
+    for (std::size_t i = 1; i < roots.Folders.size() && !JobCancelRequested(); ++i) {
+        result = EasyBackupWalk(run, categories, u"", roots.Folders[i]);
+    }
+    if (!JobCancelRequested()) {
+        // Of the local application data only the mail belongs to an Easy Backup.
+        const CategoryFlags mailOnly = {0, 0, 0, 0, categories[CATEGORY_MAIL - 1]};
+        result = EasyBackupWalk(run, mailOnly, u"", roots.LocalAppData);
+    }
+    for (int i = 0; i < roots.LocalFixedDisks.Count && !JobCancelRequested(); ++i) {
+        result = EasyBackupWalk(run, categories, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)]);
+    }
+
+    if (JobCancelRequested()) {
+        DeleteEasyRunFolders(categories, run.runFolders);
+        ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
+        result = 0;
+    } else {
+        SaveEasyRunLists(run, categories);
+        AppendRunHistory(run, destinationRoot, runTime);
+    }
+    if (!job.BackupDriveRemoved() && !job.ProgramEnding()) {
+        RemoveJobMarker();
+    }
+    return result;
+}

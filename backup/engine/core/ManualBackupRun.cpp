@@ -1,0 +1,189 @@
+#include "backup/engine/core/ManualBackupRun.h"
+
+#include "backup/engine/core/Clprocessnotify.h"
+#include "backup/engine/core/Container.h"
+#include "backup/engine/core/CopyOneFile.h"
+#include "backup/engine/core/DriveEntries.h"
+#include "backup/engine/core/DrivePathCheck.h"
+#include "backup/engine/core/DuplicateDetection.h"
+#include "backup/engine/core/FileServices.h"
+#include "backup/engine/core/InterruptMarker.h"
+#include "backup/engine/core/ListFiles.h"
+#include "backup/engine/core/PackedLines.h"
+#include "backup/engine/core/RunningJob.h"
+#include "backup/frame/base/SpecialFolders.h"
+#include "platform/clock.h"
+
+#include <vector>
+
+namespace {
+
+bool IsDriveRootPath(const std::u16string& path)
+{
+    return path.size() >= 2 && path.compare(path.size() - 2, 2, u":\\") == 0;
+}
+
+// The source path without the item name at its end: D:\Data\ for D:\Data\Docs, empty for E:\.
+std::u16string ParentPart(const std::u16string& source, const std::u16string& name)
+{
+    return source.size() >= name.size() ? source.substr(0, source.size() - name.size()) : std::u16string();
+}
+
+struct ManualRun {
+    ui::TStringList& completed;
+    ui::TStringList& failed;
+    std::int64_t& doneBytes;
+    const std::u16string& pass;
+    int mode = COPY_PLAIN;
+    clProcessNotify* notifier = nullptr;
+    std::u16string windowsFolder;
+    DuplicateCandidates candidates;
+    PackedLines oriSizes;
+    PackedLines repeats;
+    // The sizes of the files this run completed, in the order of `completed` from
+    // firstCompleted on, so that a cancel can report them as failed.
+    int firstCompleted = 0;
+    std::vector<LONGLONG> completedSizes;
+};
+
+void Complete(ManualRun& run, const std::u16string& source, const std::u16string& destination,
+              const WIN32_FIND_DATAW& found)
+{
+    run.completed.Add(source);
+    run.completedSizes.push_back(EntrySize(found));
+    AddOriSizeLine(run.oriSizes, destination, EntrySize(found));
+}
+
+void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string destination,
+                const WIN32_FIND_DATAW& found)
+{
+    const LONGLONG size = EntrySize(found);
+    CurrentJob().ShowPath(source);
+    if (run.mode == COPY_ENCODE) {
+        destination += CONTAINER_SUFFIX;
+    }
+    // Joined into a path, a name that no Windows folder holds would name another file.
+    DWORD error = IsSafeDriveName(found.cFileName) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
+    if (error == ERROR_SUCCESS && IsManualDuplicate(run.candidates, run.repeats, destination, found.ftLastWriteTime)) {
+        Complete(run, source, destination, found);
+        run.doneBytes += size;
+        ShowFileDone();
+        ShowTotalPercent();
+        return;
+    }
+    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error, &found)) {
+        Complete(run, source, destination, found);
+        return;
+    }
+    ReportFailedFile(run.failed, found, error, source);
+    run.doneBytes += size;
+    ShowTotalPercent();
+}
+
+// Backs up sourceFolder\sourceName into destinationFolder\destinationName. 0 when it stopped on a
+// cancel, else 1.
+int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16string& destinationFolder,
+                     const std::u16string& sourceName, const std::u16string& destinationName)
+{
+    if (!sourceFolder.empty()) {
+        sourceFolder = WithTrailingBackslash(sourceFolder);
+    }
+    std::u16string source = sourceFolder + sourceName;
+    std::u16string destination = WithTrailingBackslash(destinationFolder) + destinationName;
+    const bool root = IsDriveRootPath(source);
+    WIN32_FIND_DATAW own;
+    if (!root && !FindEntry(source, &own)) {
+        return 1;
+    }
+    if (!root && (own.dwFileAttributes & (FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) == 0) {
+        BackUpFile(run, source, destination, own);
+        return 1;
+    }
+    // A ticked folder that is a link is not followed, like every other linked folder.
+    if (!root && IsLinkEntry(own)) {
+        return 1;
+    }
+    CreateDirPath(destination);
+    source = WithTrailingBackslash(source);
+    destination = WithTrailingBackslash(destination);
+    int result = 1;
+    ForEachFolderEntry(source, [&](const WIN32_FIND_DATAW& entry, int) {
+        if (JobCancelRequested()) {
+            result = 0;
+            return false;
+        }
+        const std::u16string path = source + entry.cFileName;
+        if (IsDirectoryEntry(entry) || IsSystemEntry(entry)) {
+            if (IsWalkedFolderEntry(entry) && path != run.windowsFolder &&
+                ManualBackupWalk(run, source, destination, entry.cFileName, entry.cFileName) == 0) {
+                result = 0;
+                return false;
+            }
+            return true;
+        }
+        BackUpFile(run, path, destination + entry.cFileName, entry);
+        return true;
+    });
+    return result;
+}
+
+void SaveRunLists(ManualRun& run, const std::u16string& runFolder, const BACKUP_SELECTION& selection)
+{
+    SaveListFileReported(run.oriSizes, OriSizeFilePath(runFolder), run.failed);
+    SaveListFileReported(run.repeats, RepeatListPath(runFolder), run.failed);
+    const DWORD error = SaveSelectionRecord(runFolder, selection);
+    if (error != ERROR_SUCCESS) {
+        ReportFailedFile(run.failed, WIN32_FIND_DATAW(), error, RecordPath(runFolder));
+    }
+}
+
+}  // namespace
+
+void SumSelectionSize(LONGLONG& total, const BACKUP_SELECTION& selection)
+{
+    for (int i = 0; i < selection.Count && !JobCancelRequested(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        SumPathSize(total, ParentPart(selection.SourcePaths[at], selection.ItemNames[at]), selection.ItemNames[at],
+                    u"*.*");
+    }
+}
+
+int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+                    const BACKUP_SELECTION& selection, const std::u16string& destinationRoot,
+                    const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier)
+{
+    const JobScope scope(job);
+    const std::u16string manualFolder = ManualBackupFolder(destinationRoot, true, job.HideBackupFolder());
+    SYSTEMTIME runTime;
+    GetLocalTime(&runTime);
+    const std::u16string runFolder = StampedFolderAt(manualFolder, runTime, true);
+
+    ManualRun run{completed, failed, job.Bytes().done, pass};
+    run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
+    run.notifier = notifier;
+    run.windowsFolder = WindowsFolder();
+    run.firstCompleted = completed.Count();
+    SaveLastManualBackupTime();
+    WriteJobMarker(JOB_KIND_MANUAL, runTime, destinationRoot);
+    CollectManualCandidates(run.candidates, runTime, manualFolder);
+
+    for (int i = 0; i < selection.Count; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const std::u16string& name = selection.ItemNames[at];
+        if (!JobCancelRequested()) {
+            ManualBackupWalk(run, ParentPart(selection.SourcePaths[at], name), runFolder, name,
+                             selection.RelativePaths[at]);
+        }
+        if (JobCancelRequested()) {
+            DeleteTree(runFolder);
+            ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
+            if (!job.BackupDriveRemoved() && !job.ProgramEnding()) {
+                RemoveJobMarker();
+            }
+            return 0;
+        }
+    }
+    SaveRunLists(run, runFolder, selection);
+    RemoveJobMarker();
+    return 1;
+}

@@ -1,0 +1,49 @@
+#include "backup/engine/core/RunningJob.h"
+
+#include "platform/clock.h"
+
+namespace {
+
+RunningJob* current = nullptr;
+
+}  // namespace
+
+RunningJob& CurrentJob()
+{
+    static RunningJob defaults;
+    return current != nullptr ? *current : defaults;
+}
+
+JobScope::JobScope(RunningJob& job) : previous_(current)
+{
+    current = &job;
+}
+
+JobScope::~JobScope()
+{
+    current = previous_;
+}
+
+void PumpJobMessages()
+{
+    CurrentJob().PumpMessages();
+}
+
+void PumpJobMessagesAtIntervals()
+{
+    constexpr DWORD kIntervalMs = 30;
+    static DWORD lastPump = 0;
+    static bool pumped = false;
+    const DWORD now = GetTickCount();
+    if (pumped && now - lastPump < kIntervalMs) {
+        return;
+    }
+    pumped = true;
+    lastPump = now;
+    PumpJobMessages();
+}
+
+bool JobCancelRequested()
+{
+    return CurrentJob().CancelRequested();
+}

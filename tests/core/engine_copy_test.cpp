@@ -1,0 +1,247 @@
+#include "backup/engine/core/Container.h"
+#include "backup/engine/core/CopyOneFile.h"
+#include "backup/engine/core/FileServices.h"
+#include "backup/engine/core/RunningJob.h"
+
+#include "tests/core/engine_fixture.h"
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using enginetest::RandomBytes;
+using enginetest::TempDrive;
+using Bytes = std::vector<unsigned char>;
+
+const std::u16string kPass(CONTAINER_PASS);
+constexpr DWORD kReadOnlyHidden = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+
+class CopyTest : public ::testing::Test {
+protected:
+    TempDrive drive{u'X'};
+
+    DWORD Attributes(const std::u16string& relative) const
+    {
+        return GetFileAttributesW(drive.Path(relative).c_str());
+    }
+    void SetAttributes(const std::u16string& relative, DWORD attributes) const
+    {
+        ASSERT_TRUE(SetFileAttributesW(drive.Path(relative).c_str(), attributes));
+    }
+    ULONGLONG LastWrite(const std::u16string& relative) const
+    {
+        WIN32_FIND_DATAW found;
+        HANDLE find = FindFirstFileW(drive.Path(relative).c_str(), &found);
+        EXPECT_NE(find, INVALID_HANDLE_VALUE);
+        FindClose(find);
+        return FileTimeToU64(found.ftLastWriteTime);
+    }
+    void SetLastWrite(const std::u16string& relative, ULONGLONG time) const
+    {
+        const DWORD attributes = Attributes(relative);
+        SetAttributes(relative, FILE_ATTRIBUTE_NORMAL);
+        HANDLE file = CreateFileW(drive.Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        const FILETIME value = U64ToFileTime(time);
+        EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &value));
+        CloseHandle(file);
+        SetAttributes(relative, attributes);
+    }
+    bool Copy(const std::u16string& from, const std::u16string& to, int mode, DWORD* error)
+    {
+        return CopyOneFile(drive.Path(from), drive.Path(to), mode, kPass, nullptr, error);
+    }
+};
+
+TEST_F(CopyTest, PlainCopyKeepsReadOnlyAndHiddenBitsAndLeavesTheSourceAlone)
+{
+    struct Case {
+        const char* name;
+        DWORD source;
+        DWORD existingDestination;  // 0: none
+        DWORD copy;
+    };
+    const Case cases[] = {
+        {"read-only hidden source", kReadOnlyHidden, 0, kReadOnlyHidden},
+        {"archive-only source", FILE_ATTRIBUTE_ARCHIVE, 0, FILE_ATTRIBUTE_NORMAL},
+        {"read-only destination", FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY},
+        {"normal destination", kReadOnlyHidden, FILE_ATTRIBUTE_NORMAL, kReadOnlyHidden},
+    };
+    for (const auto& c : cases) {
+        const Bytes content = RandomBytes(3000, 1);
+        drive.Write(u"src.doc", content);
+        SetAttributes(u"src.doc", c.source);
+        std::filesystem::remove(drive.Host(u"dst.doc"));
+        if (c.existingDestination != 0) {
+            drive.Write(u"dst.doc", {'o', 'l', 'd'});
+            SetAttributes(u"dst.doc", c.existingDestination);
+        }
+        DWORD error = 99;
+        ASSERT_TRUE(Copy(u"src.doc", u"dst.doc", COPY_PLAIN, &error)) << c.name;
+        EXPECT_EQ(error, 0u) << c.name;
+        EXPECT_EQ(drive.Read(u"dst.doc"), content) << c.name;
+        EXPECT_EQ(Attributes(u"dst.doc"), c.copy) << c.name;
+        EXPECT_EQ(Attributes(u"src.doc"), c.source) << c.name;
+        SetAttributes(u"src.doc", FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+TEST_F(CopyTest, ContainerModesAddAndDropTheSuffixAndCarryTheTime)
+{
+    const Bytes content = RandomBytes(70000, 2);
+    drive.Write(u"a.doc", content);
+    SetLastWrite(u"a.doc", 130000000000000000ull);
+    DWORD error = 99;
+    struct Case {
+        std::u16string destination;
+        std::u16string written;
+    };
+    const Case encodes[] = {
+        {u"r1\\a.doc", u"r1\\a.doc.vemoen"},
+        {u"r2\\a.doc.vemoen", u"r2\\a.doc.vemoen"},
+        {u"r3\\a.doc.VEMOEN", u"r3\\a.doc.VEMOEN.vemoen"},
+    };
+    for (const auto& c : encodes) {
+        std::filesystem::create_directories(drive.Host(c.destination).parent_path());
+        ASSERT_TRUE(Copy(u"a.doc", c.destination, COPY_ENCODE, &error)) << platform::ToUtf8(c.destination);
+        EXPECT_TRUE(drive.Exists(c.written)) << platform::ToUtf8(c.written);
+        EXPECT_EQ(LastWrite(c.written), 130000000000000000ull);
+    }
+    // Decoding over an existing read-only file replaces it, keeps it read-only and sets the time.
+    drive.Write(u"back\\a.doc", {'o', 'l', 'd'});
+    SetAttributes(u"back\\a.doc", FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(Copy(u"r1\\a.doc.vemoen", u"back\\a.doc.vemoen", COPY_DECODE, &error));
+    EXPECT_EQ(drive.Read(u"back\\a.doc"), content);
+    EXPECT_EQ(Attributes(u"back\\a.doc"), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(LastWrite(u"back\\a.doc"), 130000000000000000ull);
+}
+
+// The container stands for the file on the drive: it carries the read-only and hidden bits and
+// the time, and the decoded file gets them back, as a plain copy and its restore would.
+TEST_F(CopyTest, EncryptedCopyCarriesReadOnlyAndHiddenThroughTheContainer)
+{
+    struct Case {
+        const char* name;
+        DWORD source;
+        DWORD existingTarget;  // 0: none
+        DWORD restored;
+    };
+    const Case cases[] = {
+        {"read-only", FILE_ATTRIBUTE_READONLY, 0, FILE_ATTRIBUTE_READONLY},
+        {"hidden", FILE_ATTRIBUTE_HIDDEN, 0, FILE_ATTRIBUTE_HIDDEN},
+        {"read-only hidden", kReadOnlyHidden, 0, kReadOnlyHidden},
+        {"normal", FILE_ATTRIBUTE_NORMAL, 0, FILE_ATTRIBUTE_NORMAL},
+        {"over a normal file", kReadOnlyHidden, FILE_ATTRIBUTE_NORMAL, kReadOnlyHidden},
+        {"over a hidden file", FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN},
+    };
+    for (const auto& c : cases) {
+        const Bytes content = RandomBytes(70000, 3);
+        std::filesystem::remove(drive.Host(u"run\\a.doc.vemoen"));
+        std::filesystem::remove(drive.Host(u"back\\a.doc"));
+        drive.Write(u"a.doc", content);
+        SetLastWrite(u"a.doc", 130000000000000000ull);
+        SetAttributes(u"a.doc", c.source);
+        if (c.existingTarget != 0) {
+            drive.Write(u"back\\a.doc", {'o', 'l', 'd'});
+            SetAttributes(u"back\\a.doc", c.existingTarget);
+        }
+        DWORD error = 99;
+        std::filesystem::create_directories(drive.Host(u"run"));
+        ASSERT_TRUE(Copy(u"a.doc", u"run\\a.doc", COPY_ENCODE, &error)) << c.name;
+        EXPECT_EQ(Attributes(u"run\\a.doc.vemoen"), c.source) << c.name;
+        EXPECT_EQ(Attributes(u"a.doc"), c.source) << c.name;
+        std::filesystem::create_directories(drive.Host(u"back"));
+        ASSERT_TRUE(Copy(u"run\\a.doc.vemoen", u"back\\a.doc.vemoen", COPY_DECODE, &error)) << c.name;
+        EXPECT_EQ(drive.Read(u"back\\a.doc"), content) << c.name;
+        EXPECT_EQ(Attributes(u"back\\a.doc"), c.restored) << c.name;
+        EXPECT_EQ(LastWrite(u"back\\a.doc"), 130000000000000000ull) << c.name;
+        SetAttributes(u"a.doc", FILE_ATTRIBUTE_NORMAL);
+        SetAttributes(u"run\\a.doc.vemoen", FILE_ATTRIBUTE_NORMAL);
+        SetAttributes(u"back\\a.doc", FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+TEST_F(CopyTest, FailuresLeaveTheExistingFileAndReportTheWindowsNumber)
+{
+    drive.Write(u"broken.doc.vemoen", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'o', 'n', 't', 'a', 'i', 'n', 'e', 'r',
+                                       '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.',
+                                       '.', '.', '.', '.'});
+    drive.Write(u"keep.doc", {'k', 'e', 'e', 'p'});
+    SetAttributes(u"keep.doc", FILE_ATTRIBUTE_HIDDEN);
+    struct Case {
+        const char* name;
+        std::u16string source;
+        std::u16string destination;
+        int mode;
+        DWORD error;
+    };
+    const Case cases[] = {
+        {"missing source", u"none.doc", u"out.doc", COPY_PLAIN, ERROR_FILE_NOT_FOUND},
+        {"damaged container", u"broken.doc.vemoen", u"keep.doc", COPY_DECODE, ERROR_BAD_FORMAT},
+        {"missing container", u"none.vemoen", u"keep.doc", COPY_DECODE, ERROR_FILE_NOT_FOUND},
+        {"unknown mode", u"keep.doc", u"other.doc", 1, 12345},
+    };
+    for (const auto& c : cases) {
+        DWORD error = 12345;
+        EXPECT_FALSE(Copy(c.source, c.destination, c.mode, &error)) << c.name;
+        EXPECT_EQ(error, c.error) << c.name;
+        EXPECT_EQ(drive.Read(u"keep.doc"), Bytes({'k', 'e', 'e', 'p'})) << c.name;
+        EXPECT_EQ(Attributes(u"keep.doc"), FILE_ATTRIBUTE_HIDDEN) << c.name;
+    }
+    EXPECT_FALSE(drive.Exists(u"other.doc"));
+
+    ui::TStringList failed;
+    WIN32_FIND_DATAW found;
+    ReportFailedFile(failed, found, 32, u"C:\\a.doc");
+    EXPECT_EQ(platform::ToUtf8(failed.Strings(0)), "C:\\a.doc     ErrorCode : 32");
+    EXPECT_FALSE(SaveListFileReported(ui::TStringList(), drive.Path(u"gone\\OriSize.ini"), failed));
+    EXPECT_EQ(platform::ToUtf8(failed.Strings(1)), "X:\\gone\\OriSize.ini     ErrorCode : 3");
+}
+
+TEST(SizeText, TruncatedToOneDecimal)
+{
+    const std::pair<LONGLONG, const char*> cases[] = {
+        {0, "0.0 Bytes"},         {1023, "1023.0 Bytes"},     {1024, "1.0 KB"},
+        {1536, "1.5 KB"},         {1048575, "1023.9 KB"},     {1073741823, "1023.9 MB"},
+        {1073741824, "1.0 GB"},   {5368709120LL, "5.0 GB"},
+    };
+    for (const auto& [size, text] : cases) {
+        EXPECT_EQ(platform::ToUtf8(FormatByteSize(size)), text) << size;
+        EXPECT_EQ(FormatSizeText(static_cast<DWORD>(size >> 32), static_cast<DWORD>(size)), FormatByteSize(size));
+    }
+}
+
+TEST_F(CopyTest, DeleteTreeRemovesReadOnlyFilesAndNeverFollowsALink)
+{
+    drive.Write(u"tree\\sub\\ro.txt", {1});
+    SetAttributes(u"tree\\sub\\ro.txt", FILE_ATTRIBUTE_READONLY);
+    drive.Write(u"outside\\keep.txt", {2});
+    std::filesystem::create_directory_symlink(drive.Host(u"outside"), drive.Host(u"tree\\link"));
+    EXPECT_TRUE(DeleteTree(drive.Path(u"tree")));
+    EXPECT_FALSE(drive.Exists(u"tree"));
+    EXPECT_TRUE(drive.Exists(u"outside\\keep.txt"));
+    EXPECT_FALSE(DeleteTree(drive.Path(u"tree")));
+}
+
+TEST_F(CopyTest, CopyItemTreeSkipsSystemFilesAndSumsSizes)
+{
+    drive.Write(u"Fav\\a.url", Bytes(10, 'a'));
+    drive.Write(u"Fav\\sub\\b.url", Bytes(20, 'b'));
+    drive.Write(u"Fav\\sys.dat", Bytes(40, 's'));
+    SetAttributes(u"Fav\\sys.dat", FILE_ATTRIBUTE_SYSTEM);
+    LONGLONG total = 0;
+    SumPathSize(total, drive.Path(u""), u"Fav", u"*.*");
+    EXPECT_EQ(total, 30);
+
+    ui::TStringList completed;
+    ui::TStringList failed;
+    RunningJob job;
+    EXPECT_TRUE(CopyItemTree(job, completed, failed, drive.Path(u""), drive.Path(u"Out"), u"Fav", u"Fav", u"*.*", kPass,
+                             COPY_PLAIN, nullptr));
+    EXPECT_EQ(completed.Count(), 2);
+    EXPECT_EQ(failed.Count(), 0);
+    EXPECT_EQ(drive.Read(u"Out\\Fav\\sub\\b.url"), Bytes(20, 'b'));
+    EXPECT_FALSE(drive.Exists(u"Out\\Fav\\sys.dat"));
+}
+
+}  // namespace
