@@ -1,5 +1,5 @@
 #pragma once
-// Lets the window's pending messages run, from a long piece of work on the user-interface thread.
+// Lets the window's pending messages run during long work on the user-interface thread.
 // Without an application there is nothing to pump.
 
 void PumpPendingMessages();
