@@ -10,6 +10,7 @@ inline constexpr DWORD ERROR_SEM_TIMEOUT = 121;
 inline constexpr DWORD ERROR_NEGATIVE_SEEK = 131;
 inline constexpr DWORD ERROR_FILE_TOO_LARGE = 223;
 inline constexpr DWORD ERROR_IO_DEVICE = 1117;
+inline constexpr DWORD ERROR_TOO_MANY_LINKS = 1142;
 inline constexpr DWORD ERROR_CANT_RESOLVE_FILENAME = 1921;
 
 // ENOENT becomes ERROR_FILE_NOT_FOUND and EEXIST ERROR_FILE_EXISTS; callers that know better

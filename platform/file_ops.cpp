@@ -173,7 +173,39 @@ BOOL DeleteFileW(LPCWSTR path)
     if (::unlink(host.path.c_str()) != 0) {
         return platform::FailWithErrno(errno, host.path);
     }
-    platform::ForgetStoredAttributes(IdentityOf(info));
+    // The other names of a linked file keep its attributes.
+    if (info.st_nlink <= 1) {
+        platform::ForgetStoredAttributes(IdentityOf(info));
+    }
+    return TRUE;
+}
+
+BOOL CreateHardLinkW(LPCWSTR fileName, LPCWSTR existingFileName, void*)
+{
+    HostPath link;
+    HostPath existing;
+    if (!MapPath(fileName, link) || !MapPath(existingFileName, existing)) {
+        return FALSE;
+    }
+    if (!platform::IsNameFree(link.path) && !(platform::MatchCase(link) && platform::IsNameFree(link.path))) {
+        const DWORD missing = platform::ErrorForPath(ENOENT, link.path);
+        return Fail(missing == ERROR_PATH_NOT_FOUND ? missing : ERROR_ALREADY_EXISTS);
+    }
+    const auto linkTo = [&link](const char* path) { return ::linkat(AT_FDCWD, path, AT_FDCWD, link.path.c_str(), 0); };
+    if (platform::WithCaseFallback(existing, linkTo) != 0) {
+        switch (errno) {
+        case EEXIST:
+            return Fail(ERROR_ALREADY_EXISTS);
+        case EPERM:
+        case EOPNOTSUPP:
+            return Fail(ERROR_INVALID_FUNCTION);
+        case EMLINK:
+            return Fail(ERROR_TOO_MANY_LINKS);
+        default:
+            return platform::FailWithErrno(errno, existing.path);
+        }
+    }
+    platform::NoteNameAdded(link.path);
     return TRUE;
 }
 

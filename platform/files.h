@@ -47,6 +47,11 @@ inline constexpr DWORD MOVEFILE_COPY_ALLOWED = 0x2;
 inline constexpr DWORD MOVEFILE_WRITE_THROUGH = 0x8;
 BOOL MoveFileW(LPCWSTR from, LPCWSTR to);
 BOOL MoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags);
+// A second name for an existing file, on the same file system: the names share content,
+// attributes and times. Fails with ERROR_ALREADY_EXISTS when the new name is taken (in any case),
+// ERROR_NOT_SAME_DEVICE across file systems and ERROR_INVALID_FUNCTION where the file system has
+// no links (FAT).
+BOOL CreateHardLinkW(LPCWSTR fileName, LPCWSTR existingFileName, void* security);
 
 inline constexpr DWORD GENERIC_READ = 0x80000000;
 inline constexpr DWORD GENERIC_WRITE = 0x40000000;
