@@ -4,7 +4,7 @@
 // the first later run that names it and the other later runs are pointed to that copy.
 
 #include "backup/engine/core/RepeatListSet.h"
-#include "platform/win_types.h"
+#include "platform/files.h"
 
 #include <string>
 #include <vector>
@@ -40,10 +40,10 @@ bool UpdateLaterRunReferences(RepeatListSet& lists, const std::u16string& baseFo
                               const std::u16string& path, ReferencePass pass, clProcessNotify* notifier);
 
 // The re-homing pass of one file over the loaded lists of the runs (its own run `ownRun` is passed
-// over: no list of a run names that run's own files). Changes the lists in memory only. False
-// when a list cannot be read or the copy failed.
+// over: no list of a run names that run's own files). found is the file's find record. Changes the
+// lists in memory only. False when a list cannot be read or the copy failed.
 bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
-                clProcessNotify* notifier);
+                const WIN32_FIND_DATAW& found, clProcessNotify* notifier);
 
 // The index of the first line of the run's repeat list that names exactly the item's copy, or -1.
 int FindRepeatReference(const RepeatListOfRun& list, const std::u16string& path);

@@ -16,6 +16,29 @@ namespace {
 
 constexpr std::size_t kRunStampLength = 15;
 
+// A file with neither the read-only nor the hidden bit needs no clearing before it goes.
+void DeleteFileEntry(const std::u16string& path, const WIN32_FIND_DATAW& entry)
+{
+    if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0) {
+        DeleteFileW(path.c_str());
+    } else {
+        DeleteTree(path);
+    }
+}
+
+// The re-homed copy is a second name of the file where the drive allows one. The names share
+// their attributes, and the original is cleared of its bits before it goes: only a file that has
+// none, as its copy would, is linked.
+bool PlaceRehomedCopy(const std::u16string& path, const std::u16string& target, const WIN32_FIND_DATAW& found,
+                      clProcessNotify* notifier)
+{
+    if (found.dwFileAttributes == FILE_ATTRIBUTE_NORMAL && CreateHardLinkW(target.c_str(), path.c_str(), nullptr)) {
+        return true;
+    }
+    DWORD error = 0;
+    return CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error, &found);
+}
+
 // The files of the item whose re-homing failed stay; everything else of the item goes.
 bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std::u16string>& kept)
 {
@@ -35,7 +58,7 @@ bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std
             DeleteTree(child);
         } else if (!IsDirectoryEntry(entry)) {
             if (!kept.contains(child)) {
-                DeleteTree(child);
+                DeleteFileEntry(child, entry);
             }
         } else {
             DeleteFolderExcept(child, kept);
@@ -53,7 +76,8 @@ void RehomeFiles(const std::vector<RepeatListOfRun*>& runs, const std::u16string
         return;
     }
     if (!IsDirectoryEntry(found)) {
-        if (!RehomeFile(runs, ownRun, path, notifier)) {
+        PumpJobMessagesAtIntervals();
+        if (!RehomeFile(runs, ownRun, path, found, notifier)) {
             kept.insert(path);
         }
         return;
@@ -115,7 +139,7 @@ bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, co
 }
 
 bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
-                clProcessNotify* notifier)
+                const WIN32_FIND_DATAW& found, clProcessNotify* notifier)
 {
     std::u16string rehomedPath;
     for (RepeatListOfRun* run : runs) {
@@ -138,14 +162,20 @@ bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string&
         if (rehomedPath.empty()) {
             // The first later run that names the file receives it at the file's place in that run.
             const std::u16string target = run->RunFolder() + CharsFrom(path, run->RunFolder().size());
-            if (!LiesInsideFolder(target, run->RunFolder()) || CrossesDriveLink(target)) {
+            if (!LiesInsideFolder(target, run->RunFolder())) {
                 return false;
             }
-            CreateDirPath(ParentFolderOf(target));
-            DWORD error = 0;
-            if (!CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error)) {
+            const std::u16string folder = ParentFolderOf(target);
+            if (folder != run->CheckedFolder()) {
+                if (CrossesDriveLink(target)) {
+                    return false;
+                }
+                CreateDirPath(folder);
+            }
+            if (!PlaceRehomedCopy(path, target, found, notifier)) {
                 return false;
             }
+            run->SetCheckedFolder(folder);
             rehomedPath = target;
             run->Remove(line);
         } else {
@@ -161,7 +191,11 @@ bool UpdateLaterRunReferences(RepeatListSet& lists, const std::u16string& baseFo
     const std::u16string base = WithTrailingBackslash(baseFolder);
     const std::vector<RepeatListOfRun*> runs = lists.RunsFrom(base, stamp);
     if (pass == ReferencePass::Rehome) {
-        return RehomeFile(runs, base + stamp + u"\\", path, notifier) && RepeatListSet::SaveChanged(runs) == ERROR_SUCCESS;
+        // A missing file keeps an empty record: its re-homing fails only where a list names it.
+        WIN32_FIND_DATAW found;
+        FindEntry(path, &found);
+        return RehomeFile(runs, base + stamp + u"\\", path, found, notifier) &&
+               RepeatListSet::SaveChanged(runs) == ERROR_SUCCESS;
     }
     for (RepeatListOfRun* run : runs) {
         bool missing = false;

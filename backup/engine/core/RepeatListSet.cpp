@@ -135,6 +135,7 @@ std::vector<RepeatListOfRun*> RepeatListSet::RunsFrom(const std::u16string& base
         if (found == runs_.end()) {
             found = runs_.try_emplace(runFolder, runFolder, RepeatListPath(runFolder)).first;
         }
+        found->second.SetCheckedFolder({});
         runs.push_back(&found->second);
     }
     return runs;

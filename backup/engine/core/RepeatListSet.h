@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 class RepeatListOfRun {
@@ -28,12 +29,18 @@ public:
     // Saves the list when it changed; 0 or the Windows error of the failed write.
     DWORD SaveIfChanged();
 
+    // The folder of the run that received the last re-homed copy of the item being deleted: it is
+    // there and no link lies on its way, so the next copy into it needs no check.
+    const std::u16string& CheckedFolder() const { return checkedFolder_; }
+    void SetCheckedFolder(std::u16string folder) { checkedFolder_ = std::move(folder); }
+
 private:
     void Index(std::size_t line);
     void Unindex(std::size_t line);
 
     std::u16string runFolder_;
     std::u16string listPath_;
+    std::u16string checkedFolder_;
     bool loaded_ = false;
     bool missing_ = false;
     bool readable_ = false;
@@ -47,7 +54,8 @@ private:
 class RepeatListSet {
 public:
     // The runs of the base folder (with backslash) whose names are not less than the stamp, in
-    // ascending name order. Lists already loaded by an earlier item of the same delete are reused.
+    // ascending name order. Lists already loaded by an earlier item of the same delete are reused;
+    // their checked folders are not, as that item may have removed them.
     std::vector<RepeatListOfRun*> RunsFrom(const std::u16string& base, const std::u16string& stamp);
     // Saves every changed list of those runs; 0 or the first failed write's error.
     static DWORD SaveChanged(const std::vector<RepeatListOfRun*>& runs);
