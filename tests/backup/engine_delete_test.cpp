@@ -120,6 +120,48 @@ TEST_F(DeleteTest, DeletedRunsLeaveTheLaterRunsWhole)
     EXPECT_EQ(Restored(u"b.txt"), "beta");
 }
 
+// The re-homed copy has the bytes, write time and read-only and hidden bits the deleted file had,
+// also once the deleted file was cleared of its bits to go.
+TEST_F(DeleteTest, RehomedFilesKeepTheirBytesTimeAndAttributes)
+{
+    const std::vector<std::pair<std::string, DWORD>> files = {
+        {"normal.txt", FILE_ATTRIBUTE_NORMAL},
+        {"readonly.txt", FILE_ATTRIBUTE_READONLY},
+        {"hidden.txt", FILE_ATTRIBUTE_HIDDEN},
+        {"both.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
+    };
+    const auto relative = [](const std::string& name) { return u"D\\Work\\" + std::u16string(name.begin(), name.end()); };
+    const auto writeTime = [](const std::u16string& path) {
+        WIN32_FIND_DATAW found;
+        FindClose(FindFirstFileW(path.c_str(), &found));
+        return (static_cast<ULONGLONG>(found.ftLastWriteTime.dwHighDateTime) << 32) | found.ftLastWriteTime.dwLowDateTime;
+    };
+    std::vector<ULONGLONG> times;
+    for (const auto& [name, attributes] : files) {
+        drive.AddCopy(RunDrive::kManual, kFirst, relative(name), Text("bytes of " + name));
+        drive.AddReference(RunDrive::kManual, kSecond, relative(name), kFirst, 5);
+        std::filesystem::last_write_time(drive.backup.Host(Line(kFirst, relative(name))),
+                                         std::filesystem::file_time_type(std::chrono::hours(24 * 365 * 50)));
+        const std::u16string original = drive.backup.Path(Line(kFirst, relative(name)));
+        ASSERT_TRUE(SetFileAttributesW(original.c_str(), attributes));
+        times.push_back(writeTime(original));
+    }
+    drive.SaveLists();
+    Tick({kFirst});
+
+    EXPECT_TRUE(DeleteTicked());
+
+    EXPECT_FALSE(drive.backup.Exists(std::u16string(RunDrive::kManual) + u"\\" + kFirst));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const auto& [name, attributes] = files[i];
+        const std::u16string rehomed = drive.backup.Path(Line(kSecond, relative(name)));
+        EXPECT_EQ(drive.backup.ReadText(Line(kSecond, relative(name))), "bytes of " + name);
+        EXPECT_EQ(GetFileAttributesW(rehomed.c_str()), attributes) << name;
+        EXPECT_EQ(writeTime(rehomed), times[i]) << name;
+    }
+    EXPECT_TRUE(drive.RepeatLines(RunDrive::kManual, kSecond).empty());
+}
+
 TEST_F(DeleteTest, FailedRehomingKeepsTheFileAndItsLines)
 {
     // The place of the new copy in the second run is taken by a folder.

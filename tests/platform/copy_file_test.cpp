@@ -191,3 +191,46 @@ TEST_F(CopyTest, MoveReplacesAndCrossesFileSystems)
     EXPECT_EQ(y.ReadText("b.txt"), "a");
     EXPECT_EQ(GetFileAttributesW(x.Path(u"b.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }
+
+TEST_F(CopyTest, HardLinkSharesTheFileAndNeverTakesAUsedName)
+{
+    x.Write("src/a.bin", "content");
+    x.Write("dst/taken.bin", "old");
+    ASSERT_TRUE(SetFileAttributesW(x.Path(u"src\\a.bin").c_str(), FILE_ATTRIBUTE_HIDDEN));
+
+    ASSERT_TRUE(CreateHardLinkW(x.Path(u"DST\\a.bin").c_str(), x.Path(u"src\\A.BIN").c_str(), nullptr));
+    EXPECT_EQ(x.ReadText("dst/a.bin"), "content");
+    EXPECT_EQ(GetFileAttributesW(x.Path(u"dst\\a.bin").c_str()), FILE_ATTRIBUTE_HIDDEN);
+    // Deleting one name leaves the other with its attributes.
+    ASSERT_TRUE(DeleteFileW(x.Path(u"src\\a.bin").c_str()));
+    EXPECT_EQ(x.ReadText("dst/a.bin"), "content");
+    EXPECT_EQ(GetFileAttributesW(x.Path(u"dst\\a.bin").c_str()), FILE_ATTRIBUTE_HIDDEN);
+
+    struct Case {
+        const char* name;
+        const char16_t* link;
+        const char16_t* existing;
+        DWORD error;
+    };
+    const Case cases[] = {
+        {"name taken", u"dst\\taken.bin", u"dst\\a.bin", ERROR_ALREADY_EXISTS},
+        {"name taken in another case", u"dst\\TAKEN.BIN", u"dst\\a.bin", ERROR_ALREADY_EXISTS},
+        {"missing folder", u"none\\b.bin", u"dst\\a.bin", ERROR_PATH_NOT_FOUND},
+        {"missing file", u"dst\\b.bin", u"dst\\none.bin", ERROR_FILE_NOT_FOUND},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(CreateHardLinkW(x.Path(c.link).c_str(), x.Path(c.existing).c_str(), nullptr)) << c.name;
+        EXPECT_EQ(GetLastError(), c.error) << c.name;
+    }
+    EXPECT_EQ(x.ReadText("dst/taken.bin"), "old");
+    EXPECT_EQ(EntriesIn(x.Host("dst")), 2u);
+
+    struct stat here{}, shm{};
+    if (::stat("/dev/shm", &shm) != 0 || (::stat(x.Host().c_str(), &here), here.st_dev == shm.st_dev)) {
+        GTEST_SKIP() << "no second file system";
+    }
+    TempDrive y(u'Y', DRIVE_FIXED, "/dev/shm");
+    EXPECT_FALSE(CreateHardLinkW(y.Path(u"a.bin").c_str(), x.Path(u"dst\\a.bin").c_str(), nullptr));
+    EXPECT_EQ(GetLastError(), 17u);
+    EXPECT_FALSE(y.Exists("a.bin"));
+}
