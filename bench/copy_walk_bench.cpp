@@ -2,10 +2,10 @@
 // median of alternating rounds and the ratio (ours / peer). Data goes to a temporary folder under
 // BENCH_DIR (default /tmp).
 
+#include "peer_timing.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "peer_timing.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -123,8 +123,8 @@ int main(int argc, char** argv)
             },
             [&](int) {
                 Warm(root + "/large");
-                const double t =
-                    bench::Seconds([&] { Shell("cp --reflink=never " + root + "/large/big.bin " + root + "/big-cp.bin"); });
+                const double t = bench::Seconds(
+                    [&] { Shell("cp --reflink=never " + root + "/large/big.bin " + root + "/big-cp.bin"); });
                 fs::remove(root + "/big-cp.bin");
                 return t;
             });
@@ -169,7 +169,9 @@ int main(int argc, char** argv)
         Shell("find " + root + "/walk > /dev/null");
         const auto walk = bench::MedianOf(
             5, [&](int) { return bench::Seconds([&] { counted = CountTree(u"B:\\walk\\"); }); },
-            [&](int) { return bench::Seconds([&] { Shell("find " + root + "/walk -printf '%y %s %T@ %p\\n' > /dev/null"); }); });
+            [&](int) {
+                return bench::Seconds([&] { Shell("find " + root + "/walk -printf '%y %s %T@ %p\\n' > /dev/null"); });
+            });
         const double plainFind = bench::Seconds([&] { Shell("find " + root + "/walk > /dev/null"); });
         bench::Report("walk of 100,000 entries", walk, "find -printf (type,size,time)");
         bench::Report("walk of 100,000 entries", {walk.ours, plainFind, walk.ours / plainFind}, "find (names only)");

@@ -14,11 +14,11 @@
 #include "platform/system.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -57,16 +57,15 @@ void BenchContainer(const fs::path& host)
 {
     const std::string pass = platform::ToAnsi(CONTAINER_PASS);
     WriteMixedFile(host / "mixed.bin", 256u << 20);
-    const double encode = bench::Seconds([&] {
-        EncodeContainerFile(u"B:\\mixed.bin", u"B:\\mixed.vemoen", pass, CONTAINER_KEY_AES256, nullptr);
-    });
-    const double decode = bench::Seconds([&] { DecodeContainerFile(u"B:\\mixed.vemoen", u"B:\\back.bin", pass, nullptr); });
+    const double encode = bench::Seconds(
+        [&] { EncodeContainerFile(u"B:\\mixed.bin", u"B:\\mixed.vemoen", pass, CONTAINER_KEY_AES256, nullptr); });
+    const double decode =
+        bench::Seconds([&] { DecodeContainerFile(u"B:\\mixed.vemoen", u"B:\\back.bin", pass, nullptr); });
     const std::string key = "3031323334353637383930313233343536373839303132333435363738393031";
     const std::string in = (host / "mixed.bin").string();
     const std::string packed = (host / "mixed.lzo.aes").string();
-    const double peerEncode = bench::Seconds([&] {
-        Shell("lzop -1 -c '" + in + "' | openssl enc -aes-256-ecb -K " + key + " -out '" + packed + "'");
-    });
+    const double peerEncode = bench::Seconds(
+        [&] { Shell("lzop -1 -c '" + in + "' | openssl enc -aes-256-ecb -K " + key + " -out '" + packed + "'"); });
     const double peerDecode = bench::Seconds([&] {
         Shell("openssl enc -d -aes-256-ecb -K " + key + " -in '" + packed + "' | lzop -d -c > '" +
               (host / "peer.bin").string() + "'");
@@ -139,8 +138,7 @@ double DuplicateRun(const fs::path& host, int files)
         const std::array<ui::TStringList*, 5> repeat = {&lists[0], &lists[1], &lists[2], &lists[3], &lists[4]};
         int matched = 0;
         for (int i = 0; i < files; ++i) {
-            const std::u16string relative =
-                Wide("C\\" + std::to_string(i / 1000) + "\\" + std::to_string(i) + ".doc");
+            const std::u16string relative = Wide("C\\" + std::to_string(i / 1000) + "\\" + std::to_string(i) + ".doc");
             matched += IsEasyDuplicate(candidates, 1, document + u"\\20240301_000000\\" + relative,
                                        found.ftLastWriteTime, repeat);
         }
@@ -174,7 +172,9 @@ int main(int argc, char** argv)
     platform::SetSystemRecord(record);
 
     const std::vector<std::string> chosen(argv + 1, argv + argc);
-    auto wanted = [&](const char* name) { return chosen.empty() || std::find(chosen.begin(), chosen.end(), name) != chosen.end(); };
+    auto wanted = [&](const char* name) {
+        return chosen.empty() || std::find(chosen.begin(), chosen.end(), name) != chosen.end();
+    };
     if (wanted("container")) {
         BenchContainer(host);
     }

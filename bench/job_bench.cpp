@@ -227,22 +227,28 @@ int main(int argc, char** argv)
     Row oldest{"delete oldest run", "rm -rf"};
     for (int round = 0; round < rounds; ++round) {
         const std::string mirror = peer + "/m" + std::to_string(round);
-        Pair(full, round, [&] { job.Backup(); }, [&] { Shell("cp -a '" + src + "' '" + mirror + "'"); });
+        Pair(
+            full, round, [&] { job.Backup(); }, [&] { Shell("cp -a '" + src + "' '" + mirror + "'"); });
         NextSecond();
-        Pair(unchanged, round, [&] { job.Backup(); }, [&] { Shell("rsync -a '" + src + "/' '" + mirror + "/'"); });
+        Pair(
+            unchanged, round, [&] { job.Backup(); }, [&] { Shell("rsync -a '" + src + "/' '" + mirror + "/'"); });
         NextSecond();
         ChangeOnePercent(host / "src" / "tree", job.files, round);
-        Pair(changed, round, [&] { job.Backup(); }, [&] { Shell("rsync -a '" + src + "/' '" + mirror + "/'"); });
+        Pair(
+            changed, round, [&] { job.Backup(); }, [&] { Shell("rsync -a '" + src + "/' '" + mirror + "/'"); });
         const std::vector<std::u16string> runs = job.Runs();
         const std::string newestRun(runs.back().begin(), runs.back().end());
         const std::string oldestRun(runs.front().begin(), runs.front().end());
         const std::u16string to = u"O:\\r" + Wide(std::to_string(round));
-        Pair(restore, round, [&] { job.Restore(runs.front(), to); },
-             [&] { Shell("cp -a '" + manual + "/" + oldestRun + "' '" + peer + "/r" + std::to_string(round) + "'"); });
+        Pair(
+            restore, round, [&] { job.Restore(runs.front(), to); },
+            [&] { Shell("cp -a '" + manual + "/" + oldestRun + "' '" + peer + "/r" + std::to_string(round) + "'"); });
         Shell("cp -a '" + manual + "/" + newestRun + "' '" + peer + "/n'");
-        Pair(newest, round, [&] { job.Delete(runs.back()); }, [&] { Shell("rm -rf '" + peer + "/n'"); });
+        Pair(
+            newest, round, [&] { job.Delete(runs.back()); }, [&] { Shell("rm -rf '" + peer + "/n'"); });
         Shell("cp -a '" + manual + "/" + oldestRun + "' '" + peer + "/o'");
-        Pair(oldest, round, [&] { job.Delete(runs.front()); }, [&] { Shell("rm -rf '" + peer + "/o'"); });
+        Pair(
+            oldest, round, [&] { job.Delete(runs.front()); }, [&] { Shell("rm -rf '" + peer + "/o'"); });
         Shell("rm -rf '" + manual + "' '" + host.string() + "/out/'* '" + peer + "/'*");
         NextSecond();
     }

@@ -22,8 +22,9 @@ Bitmap Icon()
     Bitmap icon(24, 24);
     for (int y = 0; y < 24; ++y)
         for (int x = 0; x < 24; ++x)
-            icon.Set(x, y, MakePixel(static_cast<std::uint8_t>(x * 10), static_cast<std::uint8_t>(x * 5), 0x20,
-                                     static_cast<std::uint8_t>(y * 5)));
+            icon.Set(x, y,
+                     MakePixel(static_cast<std::uint8_t>(x * 10), static_cast<std::uint8_t>(x * 5), 0x20,
+                               static_cast<std::uint8_t>(y * 5)));
     return icon;
 }
 

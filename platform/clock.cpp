@@ -18,8 +18,7 @@ public:
     std::uint64_t MonotonicMs() override
     {
         using namespace std::chrono;
-        return static_cast<std::uint64_t>(
-            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        return static_cast<std::uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     }
     std::uint64_t UtcFileTime() override
     {
@@ -167,13 +166,13 @@ BOOL SystemTimeToFileTime(const SYSTEMTIME* st, FILETIME* fileTime)
     static constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (st->wYear % 4 == 0 && st->wYear % 100 != 0) || st->wYear % 400 == 0;
     if (st->wYear < 1601 || st->wYear > 30827 || st->wMonth < 1 || st->wMonth > 12 || st->wDay < 1 ||
-        st->wDay > kDays[st->wMonth - 1] + (st->wMonth == 2 && leap ? 1 : 0) || st->wHour > 23 ||
-        st->wMinute > 59 || st->wSecond > 59 || st->wMilliseconds > 999) {
+        st->wDay > kDays[st->wMonth - 1] + (st->wMonth == 2 && leap ? 1 : 0) || st->wHour > 23 || st->wMinute > 59 ||
+        st->wSecond > 59 || st->wMilliseconds > 999) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    const std::int64_t days = platform::DaysFromCivil(st->wYear, st->wMonth, st->wDay) -
-                              platform::DaysFromCivil(1601, 1, 1);
+    const std::int64_t days =
+        platform::DaysFromCivil(st->wYear, st->wMonth, st->wDay) - platform::DaysFromCivil(1601, 1, 1);
     const std::uint64_t ms = static_cast<std::uint64_t>(days) * 86400000ull + st->wHour * 3600000ull +
                              st->wMinute * 60000ull + st->wSecond * 1000ull + st->wMilliseconds;
     *fileTime = U64ToFileTime(ms * platform::kTicksPerMs);
@@ -184,7 +183,8 @@ BOOL FileTimeToLocalFileTime(const FILETIME* utc, FILETIME* local)
 {
     const std::uint64_t v = FileTimeToU64(*utc);
     const std::int64_t offset = CurrentClock().LocalOffsetMinutes(v);
-    *local = U64ToFileTime(v + static_cast<std::uint64_t>(offset * static_cast<std::int64_t>(platform::kTicksPerMinute)));
+    *local =
+        U64ToFileTime(v + static_cast<std::uint64_t>(offset * static_cast<std::int64_t>(platform::kTicksPerMinute)));
     return TRUE;
 }
 

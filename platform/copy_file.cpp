@@ -30,8 +30,7 @@ std::string FolderOf(const std::string& path)
 
 // Runs create(path) on unused temporary names beside finalPath until one is free; the name used on
 // success, empty with errno on failure.
-template <class Create>
-std::string WithFreshTemporaryName(const std::string& finalPath, Create&& create)
+template <class Create> std::string WithFreshTemporaryName(const std::string& finalPath, Create&& create)
 {
     static std::atomic<std::uint64_t> counter{std::random_device{}()};
     const std::string folder = finalPath.substr(0, finalPath.find_last_of('/') + 1);
@@ -125,7 +124,7 @@ public:
 private:
     bool Adopt(int fd)
     {
-        struct stat info{};
+        struct stat info { };
         ::fstat(fd, &info);
         file_ = FileHandle::Adopt(fd, {info.st_dev, info.st_ino}, GENERIC_WRITE, 0);
         return file_ != nullptr;
@@ -210,9 +209,9 @@ DWORD CopyContent(FileHandle& sourceFile, ULONGLONG total, PendingCopy& copy, LP
     }
     bool kernelCopy = true;
     while (done < total) {
-        const ssize_t copied = CopyChunk(sourceFile.fd(), copy.file().fd(),
-                                         static_cast<std::size_t>(std::min<ULONGLONG>(total - done, kChunkBytes)),
-                                         kernelCopy);
+        const ssize_t copied =
+            CopyChunk(sourceFile.fd(), copy.file().fd(),
+                      static_cast<std::size_t>(std::min<ULONGLONG>(total - done, kChunkBytes)), kernelCopy);
         if (copied < 0) {
             return WindowsErrorFromErrno(errno);
         }
@@ -243,7 +242,7 @@ DWORD FinishCopy(PendingCopy& copy, DWORD storedBits, bool readOnly, const times
         return WindowsErrorFromErrno(errno);
     }
     if (readOnly) {
-        struct stat outInfo{};
+        struct stat outInfo { };
         ::fstat(out, &outInfo);
         if (::fchmod(out, outInfo.st_mode & 07555) != 0) {
             return WindowsErrorFromErrno(errno);
@@ -272,7 +271,7 @@ BOOL CopyHostFile(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* d
     if (!source.ok() || !target.ok()) {
         return Fail(source.ok() ? target.error : source.error);
     }
-    struct stat sourceInfo{};
+    struct stat sourceInfo { };
     const auto sourceFile = platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
                                                    FILE_FLAG_SEQUENTIAL_SCAN, &sourceInfo);
     if (!sourceFile) {
@@ -290,8 +289,7 @@ BOOL CopyHostFile(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* d
     if (const DWORD error = CopyContent(*sourceFile, total, copy, progress, data, cancel)) {
         return Fail(error);
     }
-    if (const DWORD error =
-            FinishCopy(copy, planned.storedBits, planned.readOnly, sourceInfo.st_mtim, target.path)) {
+    if (const DWORD error = FinishCopy(copy, planned.storedBits, planned.readOnly, sourceInfo.st_mtim, target.path)) {
         return Fail(error);
     }
     if (!copy.Commit(target.path, mayReplace)) {
@@ -309,7 +307,7 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
         const DWORD sourceBits =
             platform::ReadStoredAttributes(sourceFile.fd(), sourceFile.id()).value_or(FILE_ATTRIBUTE_ARCHIVE);
         CopyPlan planned{0, sourceBits | FILE_ATTRIBUTE_ARCHIVE, platform::IsReadOnlyMode(sourceInfo.st_mode)};
-        struct stat targetInfo{};
+        struct stat targetInfo { };
         if (platform::WithCaseFallback(target, [&targetInfo](const char* p) { return ::lstat(p, &targetInfo); }) == 0) {
             planned.refusal = DestinationRefusal(targetInfo, target, sourceBits, flags);
         }

@@ -16,11 +16,20 @@ std::string Escaped(std::string_view value)
     std::string out;
     for (const char c : value) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -71,8 +80,8 @@ std::string DesktopEntryText(const ShellLink& link, std::string_view name, std::
     }
     return std::string(groupHeader) + "\n" + Line("Type", "Application") + Line("Name", name) + Line("Exec", exec) +
            Line("X-Harbex-Target", ToUtf8(link.target)) + Line("X-Harbex-Arguments", ToUtf8(link.arguments)) +
-           Line("X-Harbex-WorkingFolder", ToUtf8(link.workingFolder)) +
-           Line("X-Harbex-Icon", ToUtf8(link.iconPath)) + Line("X-Harbex-IconIndex", std::to_string(link.iconIndex));
+           Line("X-Harbex-WorkingFolder", ToUtf8(link.workingFolder)) + Line("X-Harbex-Icon", ToUtf8(link.iconPath)) +
+           Line("X-Harbex-IconIndex", std::to_string(link.iconIndex));
 }
 
 bool ParseDesktopEntry(const std::string& text, ShellLink& link)

@@ -26,7 +26,7 @@ std::string Fingerprint(const Profile* profile)
 // machine set-up reports those).
 class NoDevices : public DeviceMachine {
 public:
-    void Refresh() override {}
+    void Refresh() override { }
     bool HasProxyDriver() override { return false; }
     bool HasDiskDriver() override { return false; }
     std::vector<DeviceInterface> Interfaces(InterfaceClass) override { return {}; }

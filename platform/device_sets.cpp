@@ -105,8 +105,8 @@ BOOL SetupDiEnumDeviceInterfaces(HDEVINFO set, SP_DEVINFO_DATA* device, const GU
 }
 
 BOOL SetupDiGetDeviceInterfaceDetailA(HDEVINFO set, SP_DEVICE_INTERFACE_DATA* data,
-                                      SP_DEVICE_INTERFACE_DETAIL_DATA_A* detail, DWORD detailSize,
-                                      DWORD* requiredSize, SP_DEVINFO_DATA* device)
+                                      SP_DEVICE_INTERFACE_DETAIL_DATA_A* detail, DWORD detailSize, DWORD* requiredSize,
+                                      SP_DEVINFO_DATA* device)
 {
     auto* devices = platform::SetOf(set);
     if (devices == nullptr) {

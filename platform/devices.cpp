@@ -30,7 +30,7 @@ public:
     std::shared_ptr<StorageTarget> target;
 };
 
-class DiskDriverHandle : public HandleObject {};
+class DiskDriverHandle : public HandleObject { };
 
 // UTF-16 units of a little-endian buffer up to the first 0 unit or its end.
 std::u16string UnitsUntilZero(const BYTE* bytes, DWORD size)
@@ -138,8 +138,7 @@ BOOL AnswerStorageProperty(StorageTarget& target, const void* in, DWORD inSize, 
     return TRUE;
 }
 
-BOOL AnswerPassThrough(StorageTarget& target, const void* in, DWORD inSize, void* out, DWORD outSize,
-                       DWORD* returned)
+BOOL AnswerPassThrough(StorageTarget& target, const void* in, DWORD inSize, void* out, DWORD outSize, DWORD* returned)
 {
     if (in == nullptr || out == nullptr) {
         return Fail(ERROR_INVALID_PARAMETER);

@@ -28,8 +28,10 @@ inline bool operator==(const GUID& a, const GUID& b)
                                            reinterpret_cast<const char*>(b.Data4), 8) == 0;
 }
 
-inline constexpr GUID GUID_DEVINTERFACE_DISK{0x53F56307, 0xB6BF, 0x11D0, {0x94, 0xF2, 0x00, 0xA0, 0xC9, 0x1E, 0xFB, 0x8B}};
-inline constexpr GUID GUID_DEVINTERFACE_CDROM{0x53F56308, 0xB6BF, 0x11D0, {0x94, 0xF2, 0x00, 0xA0, 0xC9, 0x1E, 0xFB, 0x8B}};
+inline constexpr GUID GUID_DEVINTERFACE_DISK{
+    0x53F56307, 0xB6BF, 0x11D0, {0x94, 0xF2, 0x00, 0xA0, 0xC9, 0x1E, 0xFB, 0x8B}};
+inline constexpr GUID GUID_DEVINTERFACE_CDROM{
+    0x53F56308, 0xB6BF, 0x11D0, {0x94, 0xF2, 0x00, 0xA0, 0xC9, 0x1E, 0xFB, 0x8B}};
 
 // The 32-bit program's SetupAPI records: Reserved is a pointer-sized member there, so 32 bits.
 struct SP_DEVINFO_DATA {
@@ -63,8 +65,8 @@ BOOL SetupDiEnumDeviceInfo(HDEVINFO set, DWORD index, SP_DEVINFO_DATA* data);
 BOOL SetupDiEnumDeviceInterfaces(HDEVINFO set, SP_DEVINFO_DATA* device, const GUID* interfaceClass, DWORD index,
                                  SP_DEVICE_INTERFACE_DATA* data);
 BOOL SetupDiGetDeviceInterfaceDetailA(HDEVINFO set, SP_DEVICE_INTERFACE_DATA* data,
-                                      SP_DEVICE_INTERFACE_DETAIL_DATA_A* detail, DWORD detailSize,
-                                      DWORD* requiredSize, SP_DEVINFO_DATA* device);
+                                      SP_DEVICE_INTERFACE_DETAIL_DATA_A* detail, DWORD detailSize, DWORD* requiredSize,
+                                      SP_DEVINFO_DATA* device);
 BOOL SetupDiDestroyDeviceInfoList(HDEVINFO set);
 
 BOOL DeviceIoControl(HANDLE device, DWORD code, void* in, DWORD inSize, void* out, DWORD outSize, DWORD* returned,

@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <sys/syscall.h>
 #include <charconv>
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -13,6 +12,7 @@
 #include <mutex>
 #include <sys/ioctl.h>
 #include <sys/statfs.h>
+#include <sys/syscall.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -48,7 +48,7 @@ Store StoreOf(dev_t device)
 // Called when the file system refused extended attributes: vfat keeps the bits itself.
 Store FallBackFrom(dev_t device, int fd)
 {
-    struct statfs fs{};
+    struct statfs fs { };
     const Store store = (::fstatfs(fd, &fs) == 0 && fs.f_type == MSDOS_SUPER_MAGIC) ? Store::Fat : Store::Process;
     auto& registry = TheRegistry();
     std::lock_guard lock(registry.mutex);
@@ -63,7 +63,7 @@ bool RefusesExtendedAttributes(int error)
 
 class ScopedFd {
 public:
-    explicit ScopedFd(int fd) : fd_(fd) {}
+    explicit ScopedFd(int fd) : fd_(fd) { }
     ~ScopedFd()
     {
         if (fd_ >= 0) {

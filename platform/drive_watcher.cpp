@@ -42,8 +42,8 @@ void SyncRealUsbDrives()
     }
     const std::vector<Drive> kept = Drives();
     for (Drive drive : mounted) {
-        const bool known = std::any_of(kept.begin(), kept.end(),
-                                       [&](const Drive& k) { return k.hostFolder == drive.hostFolder; });
+        const bool known =
+            std::any_of(kept.begin(), kept.end(), [&](const Drive& k) { return k.hostFolder == drive.hostFolder; });
         if (known) {
             continue;
         }

@@ -95,8 +95,8 @@ HostPath ToHostPath(std::u16string_view windowsPath)
     if (windowsPath.size() >= MAX_PATH) {
         return Failed(ERROR_FILENAME_EXCED_RANGE);
     }
-    const bool hasDrive = windowsPath.size() >= 2 && windowsPath[1] == u':' &&
-                          UpperChar(windowsPath[0]) >= u'A' && UpperChar(windowsPath[0]) <= u'Z';
+    const bool hasDrive = windowsPath.size() >= 2 && windowsPath[1] == u':' && UpperChar(windowsPath[0]) >= u'A' &&
+                          UpperChar(windowsPath[0]) <= u'Z';
     if (!hasDrive || (windowsPath.size() > 2 && !IsSeparator(windowsPath[2]))) {
         return Failed(ERROR_PATH_NOT_FOUND);
     }
@@ -141,9 +141,9 @@ HostPath ToHostPath(std::u16string_view windowsPath)
     }
     std::lock_guard lock(tableMutex);
     const std::string& entries = EntryFolder();
-    if (!entries.empty() && result.path.size() > entries.size() && result.path.compare(0, entries.size(), entries) == 0 &&
-        result.path[entries.size()] == '/' && result.path.find('/', entries.size() + 1) == std::string::npos &&
-        EndsWithLnk(result.path)) {
+    if (!entries.empty() && result.path.size() > entries.size() &&
+        result.path.compare(0, entries.size(), entries) == 0 && result.path[entries.size()] == '/' &&
+        result.path.find('/', entries.size() + 1) == std::string::npos && EndsWithLnk(result.path)) {
         result.path.replace(result.path.size() - 4, 4, ".desktop");
     }
     return result;

@@ -14,12 +14,12 @@ namespace platform {
 enum class DriveBus { Other, Usb };
 
 struct Drive {
-    char16_t letter = u'C';          // upper case
-    std::string hostFolder;          // absolute Linux folder that is the drive's root
-    UINT type = 3;                   // DRIVE_FIXED, DRIVE_REMOVABLE, DRIVE_CDROM, DRIVE_REMOTE
+    char16_t letter = u'C';  // upper case
+    std::string hostFolder;  // absolute Linux folder that is the drive's root
+    UINT type = 3;  // DRIVE_FIXED, DRIVE_REMOVABLE, DRIVE_CDROM, DRIVE_REMOTE
     DriveBus bus = DriveBus::Other;
-    std::u16string label;            // volume name
-    DWORD serial = 0;                // volume serial number
+    std::u16string label;  // volume name
+    DWORD serial = 0;  // volume serial number
     std::u16string fileSystem = u"NTFS";
 };
 

@@ -77,7 +77,7 @@ DWORD ErrorForPath(int error, const std::string& hostPath)
     if (slash == std::string::npos || slash == 0) {
         return ERROR_FILE_NOT_FOUND;
     }
-    struct stat parent{};
+    struct stat parent { };
     const bool parentIsFolder = ::stat(hostPath.substr(0, slash).c_str(), &parent) == 0 && S_ISDIR(parent.st_mode);
     return parentIsFolder ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
 }

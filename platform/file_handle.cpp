@@ -97,8 +97,8 @@ Opened OpenOnDisk(HostPath& host, DWORD access, DWORD disposition, DWORD flags)
 
 // Windows refuses to open a folder as a file, to write to or replace a read-only file, and to
 // replace a hidden or system file unless the new attributes keep those bits.
-DWORD RefusalOf(const struct stat& info, const std::string& path, FileIdentity id, DWORD access,
-                DWORD disposition, DWORD flags)
+DWORD RefusalOf(const struct stat& info, const std::string& path, FileIdentity id, DWORD access, DWORD disposition,
+                DWORD flags)
 {
     if (S_ISDIR(info.st_mode)) {
         return (flags & FILE_FLAG_BACKUP_SEMANTICS) && !(access & GENERIC_WRITE) ? 0 : ERROR_ACCESS_DENIED;
@@ -127,7 +127,7 @@ DWORD RefusalOf(const struct stat& info, const std::string& path, FileIdentity i
 void MarkIfProgram(int fd, const std::string& path)
 {
     const auto dot = path.rfind('.');
-    struct stat info{};
+    struct stat info { };
     if (dot == std::string::npos || strcasecmp(path.c_str() + dot, ".exe") != 0 || ::fstat(fd, &info) != 0) {
         return;
     }
@@ -200,7 +200,7 @@ std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD sha
     if (!opened.existed) {
         NoteNameAdded(host.path);
     }
-    struct stat status{};
+    struct stat status { };
     ::fstat(opened.fd, &status);
     const FileIdentity id{status.st_dev, status.st_ino};
     if (opened.existed) {

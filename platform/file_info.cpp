@@ -25,7 +25,7 @@ bool IsReadOnlyMode(unsigned mode)
 
 bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, EntryInfo& info)
 {
-    struct statx st{};
+    struct statx st { };
     if (::statx(dirFd, name, AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &st) != 0) {
         return false;
     }
@@ -37,14 +37,16 @@ bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, Ent
 
     DWORD attributes = 0;
     if (S_ISLNK(st.stx_mode)) {
-        struct stat target{};
+        struct stat target { };
         const bool toFolder = ::fstatat(dirFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
         attributes = FILE_ATTRIBUTE_REPARSE_POINT | (toFolder ? FILE_ATTRIBUTE_DIRECTORY : 0);
     } else if (S_ISDIR(st.stx_mode)) {
-        attributes = FILE_ATTRIBUTE_DIRECTORY | (ReadStoredAttributes(dirFd, name, hostPath, info.id).value_or(0) & kFolderStoredBits);
+        attributes = FILE_ATTRIBUTE_DIRECTORY |
+                     (ReadStoredAttributes(dirFd, name, hostPath, info.id).value_or(0) & kFolderStoredBits);
     } else if (S_ISREG(st.stx_mode)) {
         info.size = st.stx_size;
-        attributes = ReadStoredAttributes(dirFd, name, hostPath, info.id).value_or(FILE_ATTRIBUTE_ARCHIVE) & kFileStoredBits;
+        attributes =
+            ReadStoredAttributes(dirFd, name, hostPath, info.id).value_or(FILE_ATTRIBUTE_ARCHIVE) & kFileStoredBits;
         if (IsReadOnlyMode(st.stx_mode)) {
             attributes |= FILE_ATTRIBUTE_READONLY;
         }

@@ -133,7 +133,7 @@ BOOL GetFileSizeEx(HANDLE handle, LARGE_INTEGER* size)
     if (!file || !size) {
         return Fail(file ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
     }
-    struct stat info{};
+    struct stat info { };
     if (::fstat(file->fd(), &info) != 0) {
         return FailWithErrno();
     }
@@ -172,7 +172,7 @@ BOOL GetFileTime(HANDLE handle, FILETIME* creation, FILETIME* access, FILETIME* 
     if (!file) {
         return Fail(ERROR_INVALID_HANDLE);
     }
-    struct statx st{};
+    struct statx st { };
     if (::statx(file->fd(), "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &st) != 0) {
         return FailWithErrno();
     }

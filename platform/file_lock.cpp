@@ -1,5 +1,5 @@
-#include "platform/errors.h"
 #include "platform/file_lock.h"
+#include "platform/errors.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -35,7 +35,7 @@ bool MapPath(LPCWSTR path, HostPath& host)
 
 bool IsFolderLink(const std::string& path)
 {
-    struct stat target{};
+    struct stat target { };
     return ::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
 }
 
@@ -84,7 +84,7 @@ DWORD GetFileAttributesW(LPCWSTR path)
 BOOL SetFileAttributesW(LPCWSTR path, DWORD attributes)
 {
     HostPath host;
-    struct stat info{};
+    struct stat info { };
     if (!MapPath(path, host) || !LookUp(host, info)) {
         return FALSE;
     }
@@ -115,7 +115,7 @@ BOOL CreateDirectoryW(LPCWSTR path, void*)
     if (!MapPath(path, host)) {
         return FALSE;
     }
-    struct stat info{};
+    struct stat info { };
     if (platform::WithCaseFallback(host, [&info](const char* p) { return ::lstat(p, &info); }) == 0) {
         return Fail(ERROR_ALREADY_EXISTS);
     }
@@ -130,7 +130,7 @@ BOOL CreateDirectoryW(LPCWSTR path, void*)
 BOOL RemoveDirectoryW(LPCWSTR path)
 {
     HostPath host;
-    struct stat info{};
+    struct stat info { };
     if (!MapPath(path, host) || !LookUp(host, info)) {
         return FALSE;
     }
@@ -157,7 +157,7 @@ BOOL RemoveDirectoryW(LPCWSTR path)
 BOOL DeleteFileW(LPCWSTR path)
 {
     HostPath host;
-    struct stat info{};
+    struct stat info { };
     if (!MapPath(path, host) || !LookUp(host, info)) {
         return FALSE;
     }
@@ -218,7 +218,7 @@ BOOL MoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags)
 {
     HostPath source;
     HostPath target;
-    struct stat sourceInfo{};
+    struct stat sourceInfo { };
     if (!MapPath(from, source) || !MapPath(to, target) || !LookUp(source, sourceInfo)) {
         return FALSE;
     }
@@ -226,11 +226,11 @@ BOOL MoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags)
         return Fail(ERROR_SHARING_VIOLATION);
     }
     const std::string nameAsWritten = target.path.substr(target.path.find_last_of('/'));
-    struct stat targetInfo{};
+    struct stat targetInfo { };
     const bool targetExists =
         platform::WithCaseFallback(target, [&targetInfo](const char* p) { return ::lstat(p, &targetInfo); }) == 0;
-    const bool renamesCase = targetExists && targetInfo.st_dev == sourceInfo.st_dev &&
-                             targetInfo.st_ino == sourceInfo.st_ino;
+    const bool renamesCase =
+        targetExists && targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino;
     if (renamesCase) {
         target.path = target.path.substr(0, target.path.find_last_of('/')) + nameAsWritten;
     } else if (targetExists) {

@@ -97,9 +97,8 @@ inline constexpr DWORD CALLBACK_STREAM_SWITCH = 1;
 inline constexpr DWORD COPY_FILE_FAIL_IF_EXISTS = 0x1;
 inline constexpr DWORD COPY_FILE_RESTARTABLE = 0x2;
 using LPPROGRESS_ROUTINE = DWORD (*)(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesTransferred,
-                                     LARGE_INTEGER streamSize, LARGE_INTEGER streamBytesTransferred,
-                                     DWORD streamNumber, DWORD callbackReason, HANDLE sourceFile,
-                                     HANDLE destinationFile, void* data);
+                                     LARGE_INTEGER streamSize, LARGE_INTEGER streamBytesTransferred, DWORD streamNumber,
+                                     DWORD callbackReason, HANDLE sourceFile, HANDLE destinationFile, void* data);
 BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, BOOL* cancel, DWORD flags);
 BOOL CopyFileW(LPCWSTR from, LPCWSTR to, BOOL failIfExists);
 

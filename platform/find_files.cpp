@@ -118,7 +118,7 @@ std::vector<FoundName> ListLiteral(const HostPath& folder, std::u16string_view n
     if (!ToHostName(name, entry.path)) {
         return {};
     }
-    struct stat info{};
+    struct stat info { };
     if (WithCaseFallback(entry, [&info](const char* path) { return ::lstat(path, &info); }) != 0) {
         return {};
     }
@@ -142,9 +142,8 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
         error = ERROR_FILENAME_EXCED_RANGE;
     } else if (error == 0 && (separator == text.rend() || name.empty())) {
         error = ERROR_FILE_NOT_FOUND;
-    } else if (error == 0 && std::any_of(name.begin(), name.end(), [](char16_t c) {
-                   return c != u'*' && c != u'?' && IsForbiddenInName(c);
-               })) {
+    } else if (error == 0 && std::any_of(name.begin(), name.end(),
+                                         [](char16_t c) { return c != u'*' && c != u'?' && IsForbiddenInName(c); })) {
         error = ERROR_INVALID_NAME;
     }
     if (error != 0) {
@@ -152,8 +151,8 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
         return INVALID_HANDLE_VALUE;
     }
 
-    const int folderFd = WithCaseFallback(
-        folder, [](const char* path) { return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+    const int folderFd =
+        WithCaseFallback(folder, [](const char* path) { return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (folderFd < 0) {
         const int openError = errno;
         SetLastError(openError == ENOENT || openError == ENOTDIR ? ERROR_PATH_NOT_FOUND
@@ -161,8 +160,8 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
         return INVALID_HANDLE_VALUE;
     }
     const bool hasWildcard = name.find_first_of(u"*?") != std::u16string_view::npos;
-    auto names = hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength)
-                             : ListLiteral(folder, name);
+    auto names =
+        hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength) : ListLiteral(folder, name);
     auto* find = new FindHandle(folderFd, folder.path, std::move(names));
     WIN32_FIND_DATAW first;
     if (!find->Next(first)) {

@@ -11,8 +11,7 @@ public:
     virtual ~HandleObject() = default;
 };
 
-template <class T>
-T* HandleAs(HANDLE handle)
+template <class T> T* HandleAs(HANDLE handle)
 {
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
         return nullptr;

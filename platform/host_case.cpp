@@ -29,8 +29,8 @@ struct FolderNames {
 
 bool SameStamp(const FolderNames& names, const struct stat& info)
 {
-    return names.device == info.st_dev && names.inode == info.st_ino &&
-           names.modified.tv_sec == info.st_mtim.tv_sec && names.modified.tv_nsec == info.st_mtim.tv_nsec;
+    return names.device == info.st_dev && names.inode == info.st_ino && names.modified.tv_sec == info.st_mtim.tv_sec &&
+           names.modified.tv_nsec == info.st_mtim.tv_nsec;
 }
 
 void Stamp(FolderNames& names, const struct stat& info)
@@ -47,7 +47,7 @@ public:
     // known, when given, is the folder's status as just read.
     std::string Find(const std::string& folder, const std::string& name, const struct stat* known)
     {
-        struct stat info{};
+        struct stat info { };
         if (known) {
             info = *known;
         } else if (::stat(folder.c_str(), &info) != 0) {
@@ -66,7 +66,7 @@ public:
     {
         std::lock_guard lock(mutex_);
         for (auto& names : folders_) {
-            struct stat info{};
+            struct stat info { };
             if (names.path == folder && ::stat(folder.c_str(), &info) == 0) {
                 names.byUpperName.insert_or_assign(UpperCase(FromHostName(name)), name);
                 Stamp(names, info);
@@ -138,8 +138,8 @@ bool MatchCase(HostPath& host)
     }
     // Most misses name a new entry of an existing folder: then only the last name needs matching.
     const std::size_t lastSlash = host.path.find_last_of('/');
-    struct stat info{};
-    struct stat folderInfo{};
+    struct stat info { };
+    struct stat folderInfo { };
     bool folderKnown = false;
     std::size_t pos = host.rootLength;
     if (lastSlash > host.rootLength && ::stat(host.path.substr(0, lastSlash).c_str(), &folderInfo) == 0) {
@@ -180,7 +180,7 @@ bool MatchCase(HostPath& host)
 bool IsNameFree(const std::string& hostPath)
 {
     const auto [folder, name] = FolderAndName(hostPath);
-    struct stat info{};
+    struct stat info { };
     return !folder.empty() && ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
            TheCache().Find(folder, name, &info).empty();
 }

@@ -24,8 +24,7 @@ void NoteNameAdded(const std::string& hostPath);
 
 // Runs op(const char* path) (a system call returning -1 with errno on failure); when it fails because
 // a name was not found as written, matches the case and runs it once more.
-template <class Op>
-auto WithCaseFallback(HostPath& host, Op&& op)
+template <class Op> auto WithCaseFallback(HostPath& host, Op&& op)
 {
     auto result = op(host.path.c_str());
     if (result < 0 && (errno == ENOENT || errno == ENOTDIR) && MatchCase(host)) {

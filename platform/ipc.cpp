@@ -1,11 +1,11 @@
-#include "platform/errors.h"
 #include "platform/ipc.h"
+#include "platform/errors.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -143,8 +143,9 @@ std::string SessionName()
 std::string RuntimeFolder()
 {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string user = OwnFolder(runtime != nullptr && *runtime == '/' ? std::string(runtime) + "/harbex"
-                                                                             : "/tmp/harbex-" + std::to_string(getuid()));
+    const std::string user =
+        OwnFolder(runtime != nullptr && *runtime == '/' ? std::string(runtime) + "/harbex"
+                                                        : "/tmp/harbex-" + std::to_string(getuid()));
     return user.empty() ? user : OwnFolder(user + "/" + SessionName());
 }
 

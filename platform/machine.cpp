@@ -1,7 +1,7 @@
 #include "platform/machine.h"
-#include "platform/sim/sim_profile.h"
 #include "platform/machine_setup.h"
 #include "platform/shell.h"
+#include "platform/sim/sim_profile.h"
 
 #include <cstdlib>
 #include <filesystem>

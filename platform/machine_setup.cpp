@@ -1,5 +1,5 @@
-#include "platform/files.h"
 #include "platform/machine_setup.h"
+#include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/text.h"
 

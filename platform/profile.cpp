@@ -31,7 +31,7 @@ std::string_view WithoutComment(std::string_view line)
 
 class Parser {
 public:
-    Parser(Profile& profile, std::string& error) : profile_(profile), error_(error) {}
+    Parser(Profile& profile, std::string& error) : profile_(profile), error_(error) { }
 
     bool Line(std::string_view raw, int number)
     {

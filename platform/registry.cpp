@@ -1,7 +1,7 @@
+#include "platform/registry.h"
 #include "platform/file_lock.h"
 #include "platform/handle.h"
 #include "platform/machine.h"
-#include "platform/registry.h"
 #include "platform/registry_store.h"
 #include "platform/system.h"
 
@@ -23,7 +23,7 @@ enum class HiveId { LocalMachine, CurrentUser };
 
 class RegistryKey final : public HandleObject {
 public:
-    RegistryKey(HiveId hive, std::u16string path, REGSAM access) : hive(hive), path(std::move(path)), access(access) {}
+    RegistryKey(HiveId hive, std::u16string path, REGSAM access) : hive(hive), path(std::move(path)), access(access) { }
     HiveId hive;
     std::u16string path;
     REGSAM access;

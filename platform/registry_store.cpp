@@ -1,5 +1,5 @@
-#include "platform/errors.h"
 #include "platform/registry_store.h"
+#include "platform/errors.h"
 #include "platform/text.h"
 
 #include <cerrno>
@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 
 namespace platform::registry {
 namespace {

@@ -20,7 +20,7 @@ struct Value {
 };
 
 struct Key {
-    std::u16string path;                     // as first written, "" for the hive's root
+    std::u16string path;  // as first written, "" for the hive's root
     std::map<std::u16string, Value> values;  // by upper-cased name
 };
 

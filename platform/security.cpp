@@ -1,8 +1,8 @@
+#include "platform/security.h"
 #include "platform/drives.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/host_case.h"
-#include "platform/security.h"
 
 #include <acl/libacl.h>
 #include <cerrno>
@@ -15,7 +15,7 @@ namespace {
 
 class AclHolder {
 public:
-    explicit AclHolder(acl_t acl) : acl_(acl) {}
+    explicit AclHolder(acl_t acl) : acl_(acl) { }
     ~AclHolder()
     {
         if (acl_ != nullptr) {

@@ -1,10 +1,10 @@
+#include "platform/services.h"
 #include "platform/drives.h"
 #include "platform/errors.h"
 #include "platform/file_lock.h"
 #include "platform/files.h"
 #include "platform/handle.h"
 #include "platform/machine.h"
-#include "platform/services.h"
 #include "platform/system.h"
 #include "platform/text.h"
 
@@ -23,13 +23,13 @@ constexpr DWORD serviceWriteRights =
 
 class ServiceManager final : public HandleObject {
 public:
-    explicit ServiceManager(DWORD access) : access(access) {}
+    explicit ServiceManager(DWORD access) : access(access) { }
     DWORD access;
 };
 
 class ServiceHandle final : public HandleObject {
 public:
-    ServiceHandle(std::u16string name, DWORD access) : name(std::move(name)), access(access) {}
+    ServiceHandle(std::u16string name, DWORD access) : name(std::move(name)), access(access) { }
     std::u16string name;
     DWORD access;
 };

@@ -80,8 +80,7 @@ int SpawnDetached(const std::vector<std::string>& command, const std::string& di
         _exit(0);
     }
     writer = UniqueFd();
-    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) { }
     pollfd wait{reader.get(), POLLIN, 0};
     if (poll(&wait, 1, awaitFailure ? handlerAnswerMs : -1) <= 0) {
         return stillRunning;

@@ -36,7 +36,7 @@ std::u16string JoinWindows(const std::u16string& folder, const std::u16string& n
 
 class FolderWatcher {
 public:
-    FolderWatcher() : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
+    FolderWatcher() : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) { }
 
     bool Valid() const { return fd_.valid() && !folders_.empty(); }
 
@@ -137,8 +137,8 @@ private:
                     const std::u16string& path, std::vector<ShellNotice>& changes)
     {
         if (pendingMove_.cookie == cookie && cookie != 0) {
-            changes.push_back(ShellNotice{nullptr, 0, folder ? SHCNE_RENAMEFOLDER : SHCNE_RENAMEITEM,
-                                          pendingMove_.path, path});
+            changes.push_back(
+                ShellNotice{nullptr, 0, folder ? SHCNE_RENAMEFOLDER : SHCNE_RENAMEITEM, pendingMove_.path, path});
             if (folder) {
                 Rename(pendingMove_.path, path, parent.host + "/" + name);
             }

@@ -33,9 +33,12 @@ int AppendPixmaps(sd_bus_message* m, const TrayPicture& picture)
             bytes[i] = htonl(picture.argb[i]);
         }
         r = sd_bus_message_open_container(m, 'r', "iiay");
-        if (r >= 0) r = sd_bus_message_append(m, "ii", picture.width, picture.height);
-        if (r >= 0) r = sd_bus_message_append_array(m, 'y', bytes.data(), bytes.size() * 4);
-        if (r >= 0) r = sd_bus_message_close_container(m);
+        if (r >= 0)
+            r = sd_bus_message_append(m, "ii", picture.width, picture.height);
+        if (r >= 0)
+            r = sd_bus_message_append_array(m, 'y', bytes.data(), bytes.size() * 4);
+        if (r >= 0)
+            r = sd_bus_message_close_container(m);
     }
     return r >= 0 ? sd_bus_message_close_container(m) : r;
 }
@@ -89,13 +92,15 @@ struct StatusTray::Impl {
     {
         const Impl* self = Of(data);
         int r = sd_bus_message_open_container(reply, 'r', "sa(iiay)ss");
-        if (r >= 0) r = sd_bus_message_append(reply, "s", "");
-        if (r >= 0) r = AppendPixmaps(reply, TrayPicture{});
-        if (r >= 0) r = sd_bus_message_append(reply, "ss", self->tooltip.c_str(), "");
+        if (r >= 0)
+            r = sd_bus_message_append(reply, "s", "");
+        if (r >= 0)
+            r = AppendPixmaps(reply, TrayPicture{});
+        if (r >= 0)
+            r = sd_bus_message_append(reply, "ss", self->tooltip.c_str(), "");
         return r >= 0 ? sd_bus_message_close_container(reply) : r;
     }
-    static int GetMenuPath(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply, void*,
-                           sd_bus_error*)
+    static int GetMenuPath(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply, void*, sd_bus_error*)
     {
         return sd_bus_message_append(reply, "o", kMenuPath);
     }
@@ -103,8 +108,7 @@ struct StatusTray::Impl {
     {
         return sd_bus_message_append(reply, "b", 0);
     }
-    static int GetWindowId(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply, void*,
-                           sd_bus_error*)
+    static int GetWindowId(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply, void*, sd_bus_error*)
     {
         return sd_bus_message_append(reply, "i", 0);
     }
@@ -129,24 +133,35 @@ struct StatusTray::Impl {
     int AppendItem(sd_bus_message* m, int id) const
     {
         int r = sd_bus_message_open_container(m, 'r', "ia{sv}av");
-        if (r >= 0) r = sd_bus_message_append(m, "i", id);
-        if (r >= 0) r = sd_bus_message_open_container(m, 'a', "{sv}");
+        if (r >= 0)
+            r = sd_bus_message_append(m, "i", id);
+        if (r >= 0)
+            r = sd_bus_message_open_container(m, 'a', "{sv}");
         if (id == 0) {
-            if (r >= 0) r = sd_bus_message_append(m, "{sv}", "children-display", "s", "submenu");
+            if (r >= 0)
+                r = sd_bus_message_append(m, "{sv}", "children-display", "s", "submenu");
         } else {
             const TrayMenuEntry& entry = menu[static_cast<std::size_t>(id - 1)];
-            if (r >= 0) r = sd_bus_message_append(m, "{sv}", "label", "s", entry.label.c_str());
-            if (r >= 0) r = sd_bus_message_append(m, "{sv}", "enabled", "b", entry.enabled);
-            if (r >= 0) r = sd_bus_message_append(m, "{sv}", "visible", "b", entry.visible);
+            if (r >= 0)
+                r = sd_bus_message_append(m, "{sv}", "label", "s", entry.label.c_str());
+            if (r >= 0)
+                r = sd_bus_message_append(m, "{sv}", "enabled", "b", entry.enabled);
+            if (r >= 0)
+                r = sd_bus_message_append(m, "{sv}", "visible", "b", entry.visible);
         }
-        if (r >= 0) r = sd_bus_message_close_container(m);
-        if (r >= 0) r = sd_bus_message_open_container(m, 'a', "v");
+        if (r >= 0)
+            r = sd_bus_message_close_container(m);
+        if (r >= 0)
+            r = sd_bus_message_open_container(m, 'a', "v");
         for (int child = 1; id == 0 && r >= 0 && child <= static_cast<int>(menu.size()); ++child) {
             r = sd_bus_message_open_container(m, 'v', "(ia{sv}av)");
-            if (r >= 0) r = AppendItem(m, child);
-            if (r >= 0) r = sd_bus_message_close_container(m);
+            if (r >= 0)
+                r = AppendItem(m, child);
+            if (r >= 0)
+                r = sd_bus_message_close_container(m);
         }
-        if (r >= 0) r = sd_bus_message_close_container(m);
+        if (r >= 0)
+            r = sd_bus_message_close_container(m);
         return r >= 0 ? sd_bus_message_close_container(m) : r;
     }
     static int GetLayout(sd_bus_message* m, void* data, sd_bus_error*)
@@ -159,9 +174,12 @@ struct StatusTray::Impl {
         }
         sd_bus_message* reply = nullptr;
         int r = sd_bus_message_new_method_return(m, &reply);
-        if (r >= 0) r = sd_bus_message_append(reply, "u", self->revision);
-        if (r >= 0) r = self->AppendItem(reply, parent);
-        if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
+        if (r >= 0)
+            r = sd_bus_message_append(reply, "u", self->revision);
+        if (r >= 0)
+            r = self->AppendItem(reply, parent);
+        if (r >= 0)
+            r = sd_bus_send(nullptr, reply, nullptr);
         sd_bus_message_unref(reply);
         return r;
     }
@@ -177,7 +195,8 @@ struct StatusTray::Impl {
         }
         sd_bus_message* reply = nullptr;
         int r = sd_bus_message_new_method_return(m, &reply);
-        if (r >= 0) r = sd_bus_message_open_container(reply, 'a', "(ia{sv})");
+        if (r >= 0)
+            r = sd_bus_message_open_container(reply, 'a', "(ia{sv})");
         for (int id : ids) {
             if (id < 1 || id > static_cast<int>(self->menu.size()) || r < 0) {
                 continue;
@@ -186,8 +205,10 @@ struct StatusTray::Impl {
             r = sd_bus_message_append(reply, "(ia{sv})", id, 3, "label", "s", entry.label.c_str(), "enabled", "b",
                                       entry.enabled, "visible", "b", entry.visible);
         }
-        if (r >= 0) r = sd_bus_message_close_container(reply);
-        if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
+        if (r >= 0)
+            r = sd_bus_message_close_container(reply);
+        if (r >= 0)
+            r = sd_bus_send(nullptr, reply, nullptr);
         sd_bus_message_unref(reply);
         return r;
     }
@@ -229,8 +250,7 @@ struct StatusTray::Impl {
         return r;
     }
     static int AboutToShow(sd_bus_message* m, void*, sd_bus_error*) { return sd_bus_reply_method_return(m, "b", 0); }
-    static int GetVersion(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply, void*,
-                          sd_bus_error*)
+    static int GetVersion(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply, void*, sd_bus_error*)
     {
         return sd_bus_message_append(reply, "u", 3u);
     }
@@ -380,8 +400,7 @@ void StatusTray::Process()
     if (!valid()) {
         return;
     }
-    while (sd_bus_process(impl_->bus, nullptr) > 0) {
-    }
+    while (sd_bus_process(impl_->bus, nullptr) > 0) { }
     sd_bus_flush(impl_->bus);
     std::vector<std::function<void()>> calls;
     calls.swap(impl_->deferred);

@@ -24,9 +24,9 @@ struct TrayMenuEntry {
 };
 
 struct TrayEvents {
-    std::function<void()> activate;                 // the icon was clicked
+    std::function<void()> activate;  // the icon was clicked
     std::function<void(int x, int y)> contextMenu;  // the desktop asks for our own menu
-    std::function<void(int index)> menuItem;        // an entry of the exported menu was chosen
+    std::function<void(int index)> menuItem;  // an entry of the exported menu was chosen
 };
 
 class StatusTray {

@@ -23,9 +23,9 @@ struct SystemRecord {
     DWORD buildNumber = 7601;
     DWORD platformId = 2;
     std::u16string servicePack = u"Service Pack 1";
-    BYTE productType = 1;    // 1 workstation, 2 domain controller, 3 server
+    BYTE productType = 1;  // 1 workstation, 2 domain controller, 3 server
     WORD suiteMask = 0x100;  // VER_SUITE_SINGLEUSERTS, as a Windows 7 workstation reports
-    DWORD edition = 1;       // GetProductInfo code (1 Ultimate)
+    DWORD edition = 1;  // GetProductInfo code (1 Ultimate)
     WORD architecture = PROCESSOR_ARCHITECTURE_AMD64;
     LANGID userLangId = 1033;
     LANGID systemLangId = 1033;

@@ -57,8 +57,7 @@ char16_t EscapedByte(unsigned char b)
 
 // Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF); each byte that does not
 // start a valid sequence becomes invalid(byte) and the decoding goes on at the next byte.
-template <class Invalid>
-std::u16string DecodeUtf8(std::string_view text, Invalid invalid)
+template <class Invalid> std::u16string DecodeUtf8(std::string_view text, Invalid invalid)
 {
     std::u16string out;
     out.reserve(text.size());
@@ -102,10 +101,10 @@ std::u16string DecodeUtf8(std::string_view text, Invalid invalid)
 }
 
 // Windows-1252 bytes 0x80..0x9F; 0 marks the five unassigned bytes.
-constexpr std::array<char16_t, 32> kAnsiHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kAnsiHigh = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 }  // namespace
 
@@ -216,18 +215,30 @@ char16_t UpperChar(char16_t c)
     // A fixed table, independent of the process locale: ASCII, Latin-1, Latin Extended-A, Greek,
     // Cyrillic and the full-width Latin letters, one unit for one unit as Windows does.
     const auto shifted = [c](int delta) { return static_cast<char16_t>(c + delta); };
-    if (c >= u'a' && c <= u'z') return shifted(-32);
-    if (c < 0xE0) return c;
-    if (c <= 0xFE) return c == 0xF7 ? c : shifted(-32);
-    if (c == 0xFF) return 0x178;
-    if (c >= 0x100 && c <= 0x137) return (c & 1) && c != 0x131 ? shifted(-1) : c;
-    if (c >= 0x139 && c <= 0x148) return (c & 1) ? c : shifted(-1);
-    if (c >= 0x14A && c <= 0x177) return (c & 1) ? shifted(-1) : c;
-    if (c >= 0x179 && c <= 0x17E) return (c & 1) ? c : shifted(-1);
-    if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) return shifted(-32);
-    if (c >= 0x430 && c <= 0x44F) return shifted(-32);
-    if (c >= 0x450 && c <= 0x45F) return shifted(-80);
-    if (c >= 0xFF41 && c <= 0xFF5A) return shifted(-32);
+    if (c >= u'a' && c <= u'z')
+        return shifted(-32);
+    if (c < 0xE0)
+        return c;
+    if (c <= 0xFE)
+        return c == 0xF7 ? c : shifted(-32);
+    if (c == 0xFF)
+        return 0x178;
+    if (c >= 0x100 && c <= 0x137)
+        return (c & 1) && c != 0x131 ? shifted(-1) : c;
+    if (c >= 0x139 && c <= 0x148)
+        return (c & 1) ? c : shifted(-1);
+    if (c >= 0x14A && c <= 0x177)
+        return (c & 1) ? shifted(-1) : c;
+    if (c >= 0x179 && c <= 0x17E)
+        return (c & 1) ? c : shifted(-1);
+    if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2)
+        return shifted(-32);
+    if (c >= 0x430 && c <= 0x44F)
+        return shifted(-32);
+    if (c >= 0x450 && c <= 0x45F)
+        return shifted(-80);
+    if (c >= 0xFF41 && c <= 0xFF5A)
+        return shifted(-32);
     return c;
 }
 

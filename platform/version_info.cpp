@@ -51,8 +51,8 @@ VS_FIXEDFILEINFO FixedInfoOfRecord(const std::vector<std::uint8_t>& bytes, std::
 // Reads in chunks that overlap by a record's length, so a record across a chunk edge is found.
 std::optional<VS_FIXEDFILEINFO> ReadFixedInfo(LPCWSTR file)
 {
-    HANDLE handle = CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+    HANDLE handle =
+        CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }

@@ -30,8 +30,7 @@ constexpr std::array<std::uint8_t, kVersionRecordSize> MakeVersionRecord(std::ui
         record[kVersionMarkerSize + 2 * i + 1] = static_cast<std::uint8_t>(parts[i] >> 8);
     }
     for (std::size_t i = 0; i < kVersionPartsSize; ++i) {
-        record[kVersionMarkerSize + kVersionPartsSize + i] =
-            static_cast<std::uint8_t>(~record[kVersionMarkerSize + i]);
+        record[kVersionMarkerSize + kVersionPartsSize + i] = static_cast<std::uint8_t>(~record[kVersionMarkerSize + i]);
     }
     return record;
 }
@@ -39,7 +38,7 @@ constexpr std::array<std::uint8_t, kVersionRecordSize> MakeVersionRecord(std::ui
 }  // namespace platform
 
 // Defines the program's version record; "used" keeps the linker from dropping it.
-#define HARBEX_VERSION_RECORD(major, minor, build, revision)                                              \
-    extern "C" __attribute__((used, section(".rodata.harbex_version")))                                  \
-    const std::array<std::uint8_t, platform::kVersionRecordSize> harbex_version_record =                \
-        platform::MakeVersionRecord(major, minor, build, revision);
+#define HARBEX_VERSION_RECORD(major, minor, build, revision)                                                           \
+    extern "C" __attribute__((used, section(".rodata.harbex_version")))                                                \
+    const std::array<std::uint8_t, platform::kVersionRecordSize>                                                       \
+        harbex_version_record = platform::MakeVersionRecord(major, minor, build, revision);

@@ -23,7 +23,7 @@ std::optional<platform::Drive> DriveOfRoot(LPCWSTR root)
 
 bool IsFolder(const std::string& path)
 {
-    struct stat info{};
+    struct stat info { };
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
@@ -48,7 +48,7 @@ BOOL GetDiskFreeSpaceExW(LPCWSTR root, ULARGE_INTEGER* freeToCaller, ULARGE_INTE
     if (!host.ok()) {
         return Fail(host.error);
     }
-    struct statvfs fs{};
+    struct statvfs fs { };
     if (platform::WithCaseFallback(host, [&fs](const char* path) { return ::statvfs(path, &fs); }) != 0) {
         return Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
     }

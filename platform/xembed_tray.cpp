@@ -83,8 +83,9 @@ struct XEmbedTray::Impl {
             return;
         }
         auto* pixels = static_cast<char*>(std::malloc(picture.argb.size() * 4));
-        XImage* image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, pixels,
-                                     static_cast<unsigned>(picture.width), static_cast<unsigned>(picture.height), 32, 0);
+        XImage* image =
+            XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, pixels,
+                         static_cast<unsigned>(picture.width), static_cast<unsigned>(picture.height), 32, 0);
         if (image == nullptr) {
             std::free(pixels);
             return;

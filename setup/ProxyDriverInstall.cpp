@@ -27,7 +27,7 @@ constexpr char16_t kUsedValueName[] = u"Harbex Solo +";
 // Owns a service-manager or service handle.
 class ServiceHandle {
 public:
-    explicit ServiceHandle(SC_HANDLE handle) : handle_(handle) {}
+    explicit ServiceHandle(SC_HANDLE handle) : handle_(handle) { }
     ~ServiceHandle()
     {
         if (handle_ != nullptr) {

@@ -107,7 +107,8 @@ void TSetupMsgForm::Layout()
     Msg_Lab->BringToFront();
 
     Btn_Right_Pan = NewButton("Btn_Right_Pan", "RB_Btn_Lab", RB_Btn_Lab, W / 2 + 5, u"No");
-    Btn_Left_Pan = NewButton("Btn_Left_Pan", "LB_Btn_Lab", LB_Btn_Lab, Btn_Right_Pan->Left() - kButtonWidth - 10, u"Yes");
+    Btn_Left_Pan =
+        NewButton("Btn_Left_Pan", "LB_Btn_Lab", LB_Btn_Lab, Btn_Right_Pan->Left() - kButtonWidth - 10, u"Yes");
 }
 
 TPanel* TSetupMsgForm::NewButton(const std::string& panelName, const std::string& captionName, TLabel*& caption,
@@ -217,7 +218,9 @@ void TSetupMsgForm::Top_Title_LabMouseDown(TObject*, TMouseButton, TShiftState, 
 void ShowOkBox(TMainForm& wizard, int kind, const std::u16string& text)
 {
     std::unique_ptr<TSetupMsgForm> box(ui::CreateForm<TSetupMsgForm>(ui::Application));
-    LoadPngResource(box->MsgLogo_Img, kind == kErrorBox ? kErrorIcon : kind == kInformationBox ? kInformationIcon : kWarningIcon);
+    LoadPngResource(box->MsgLogo_Img, kind == kErrorBox         ? kErrorIcon
+                                      : kind == kInformationBox ? kInformationIcon
+                                                                : kWarningIcon);
     box->Msg_Lab->SetCaption(text);
     box->Btn_Left_Pan->SetVisible(false);
     box->RB_Btn_Lab->SetCaption(WizardText(wizard, 20004));

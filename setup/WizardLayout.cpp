@@ -64,10 +64,10 @@ TImage* NewPicture(TMainForm& form, std::string name, TWinControl* parent, ui::R
 
 TLabel* NewButtonCaption(TMainForm& form, std::string name, const TLabel* edge)
 {
-    auto* caption = NewText(form, std::move(name), &form,
-                            ui::Rect{edge->Left() + 1, edge->Top() + 1, edge->Left() + edge->Width() - 1,
-                                     edge->Top() + edge->Height() - 1},
-                            ui::clBlack, 15);
+    auto* caption = NewText(
+        form, std::move(name), &form,
+        ui::Rect{edge->Left() + 1, edge->Top() + 1, edge->Left() + edge->Width() - 1, edge->Top() + edge->Height() - 1},
+        ui::clBlack, 15);
     caption->SetTransparent(false);
     caption->SetColor(ui::clWhite);
     caption->SetAlignment(ui::TAlignment::taCenter);
@@ -137,36 +137,37 @@ void BuildMainLayout(TMainForm& form)
     form.Main_BK_Black_Lab->SendToBack();
 
     form.Top_BK_Lab = NewBand(form, "Top_BK_Lab", &form, At(1, 1, W - 2, 18), form.WizardPalette[0]);
-    form.Top_Title_Lab = NewText(form, "Top_Title_Lab", &form, At(9, 1, W - 9 - 18, form.Top_BK_Lab->Height()),
-                                 ui::clWhite, 15);
+    form.Top_Title_Lab =
+        NewText(form, "Top_Title_Lab", &form, At(9, 1, W - 9 - 18, form.Top_BK_Lab->Height()), ui::clWhite, 15);
     form.Top_Title_Lab->SetLayout(ui::TTextLayout::tlCenter);
 
     const TLabel* top = form.Top_BK_Lab;
-    form.Main_BK_Up_Lab = NewBand(form, "Main_BK_Up_Lab", &form, At(top->Left(), top->Top() + top->Height(), top->Width(), 46),
-                                  form.WizardPalette[1]);
-    form.Main_BK_Down_Lab = NewBand(form, "Main_BK_Down_Lab", &form, At(1, H - 30 - 1, W - 2, 30),
-                                    form.Main_BK_Up_Lab->Color());
+    form.Main_BK_Up_Lab = NewBand(form, "Main_BK_Up_Lab", &form,
+                                  At(top->Left(), top->Top() + top->Height(), top->Width(), 46), form.WizardPalette[1]);
+    form.Main_BK_Down_Lab =
+        NewBand(form, "Main_BK_Down_Lab", &form, At(1, H - 30 - 1, W - 2, 30), form.Main_BK_Up_Lab->Color());
 
     const TLabel* header = form.Main_BK_Up_Lab;
     form.Logo_Product_Img = NewPicture(form, "Logo_Product_Img", &form, At(52, header->Top() + 12, 31, 45),
                                        kProductLogo, PictureFit::Natural);
     const int titleLeft = RightEdge(form.Logo_Product_Img) + 2;
-    form.Main_Title_Lab = NewText(form, "Main_Title_Lab", &form,
-                                  At(titleLeft, header->Top(), W - titleLeft - 1, header->Height() - 5), ui::clWhite, 18);
+    form.Main_Title_Lab =
+        NewText(form, "Main_Title_Lab", &form, At(titleLeft, header->Top(), W - titleLeft - 1, header->Height() - 5),
+                ui::clWhite, 18);
     form.Main_Title_Lab->SetWordWrap(true);
     form.Main_Title_Lab->SetLayout(ui::TTextLayout::tlBottom);
     form.Main_Title_Lab->Font().SetStyle(ui::TFontStyle::fsBold);
 
-    form.BackBtn_BK_Lab = NewBand(form, "BackBtn_BK_Lab", &form, At(16, kButtonTop, kButtonWidth, kButtonHeight),
-                                  ui::clBlack);
+    form.BackBtn_BK_Lab =
+        NewBand(form, "BackBtn_BK_Lab", &form, At(16, kButtonTop, kButtonWidth, kButtonHeight), ui::clBlack);
     form.BackBtn_Lab = NewButtonCaption(form, "BackBtn_Lab", form.BackBtn_BK_Lab);
     form.QuitBtn_BK_Lab = NewBand(form, "QuitBtn_BK_Lab", &form,
                                   At(W - kButtonWidth - 17, kButtonTop, kButtonWidth, kButtonHeight), ui::clBlack);
     form.QuitBtn_Lab = NewButtonCaption(form, "QuitBtn_Lab", form.QuitBtn_BK_Lab);
-    form.NextBtn_BK_Lab = NewBand(form, "NextBtn_BK_Lab", &form,
-                                  At(form.QuitBtn_BK_Lab->Left() - kButtonWidth - 12, kButtonTop, kButtonWidth,
-                                     kButtonHeight),
-                                  form.WizardPalette[4]);
+    form.NextBtn_BK_Lab =
+        NewBand(form, "NextBtn_BK_Lab", &form,
+                At(form.QuitBtn_BK_Lab->Left() - kButtonWidth - 12, kButtonTop, kButtonWidth, kButtonHeight),
+                form.WizardPalette[4]);
     form.NextBtn_Lab = NewButtonCaption(form, "NextBtn_Lab", form.NextBtn_BK_Lab);
     form.NextBtn_Lab->SetEnabled(false);
 
@@ -254,11 +255,11 @@ void BuildStartPage(TMainForm& form)
     form.Lic_Check_Img->SetCursor(ui::crHandPoint);
     const int textLeft = RightEdge(form.Lic_Check_Img) + 2;
     const int textWidth = form.Start_Pan->Width() - textLeft - 60;
-    form.Lic_Check_Lab = NewText(form, "Lic_Check_Lab", form.Start_Pan, At(textLeft, checkTop, textWidth, 28),
-                                 ui::clBlack, 15);
+    form.Lic_Check_Lab =
+        NewText(form, "Lic_Check_Lab", form.Start_Pan, At(textLeft, checkTop, textWidth, 28), ui::clBlack, 15);
     form.Lic_Check_Lab->SetWordWrap(true);
-    form.Lic_Link_Lab = NewText(form, "Lic_Link_Lab", form.Start_Pan, At(textLeft, checkTop + 28, textWidth, 30),
-                                ui::clBlue, 15);
+    form.Lic_Link_Lab =
+        NewText(form, "Lic_Link_Lab", form.Start_Pan, At(textLeft, checkTop + 28, textWidth, 30), ui::clBlue, 15);
     form.Lic_Link_Lab->SetWordWrap(true);
     form.Lic_Link_Lab->SetCursor(ui::crHandPoint);
     form.Lic_Link_Lab->Font().SetStyle(ui::TFontStyle::fsUnderline);
@@ -268,12 +269,13 @@ void BuildOptionsPage(TMainForm& form)
 {
     form.Options_Pan = NewPagePanel(form, "Options_Pan", Visibility::Hidden);
     const int left = form.Step_1_Pan->Left();
-    form.SavePath_Title_Lab = NewText(form, "SavePath_Title_Lab", form.Options_Pan, At(left, 0, 350, 20), ui::clBlack, 15);
+    form.SavePath_Title_Lab =
+        NewText(form, "SavePath_Title_Lab", form.Options_Pan, At(left, 0, 350, 20), ui::clBlack, 15);
     form.SavePath_Title_Lab->SetLayout(ui::TTextLayout::tlCenter);
-    form.SavePath_BK_Black_Lab = NewBand(form, "SavePath_BK_Black_Lab", form.Options_Pan, At(left, 20, 350, 20),
-                                         ui::clBlack);
-    form.SavePath_BK_White_Lab = NewBand(form, "SavePath_BK_White_Lab", form.Options_Pan, At(left + 1, 21, 348, 18),
-                                         ui::clWhite);
+    form.SavePath_BK_Black_Lab =
+        NewBand(form, "SavePath_BK_Black_Lab", form.Options_Pan, At(left, 20, 350, 20), ui::clBlack);
+    form.SavePath_BK_White_Lab =
+        NewBand(form, "SavePath_BK_White_Lab", form.Options_Pan, At(left + 1, 21, 348, 18), ui::clWhite);
 
     form.SavePath_Edit = NewControl<TEdit>(&form, "SavePath_Edit", form.Options_Pan);
     form.SavePath_Edit->SetBounds(form.SavePath_BK_White_Lab->Left() + 5, 21, 348 - 5, 18);
@@ -288,20 +290,20 @@ void BuildOptionsPage(TMainForm& form)
     form.SavePath_Edit->SetText(InstallFolder(true));
 
     const int shortcutTop = form.SavePath_BK_Black_Lab->Top() + form.SavePath_BK_Black_Lab->Height() + 10;
-    form.Shortcut_Check_Img = NewPicture(form, "Shortcut_Check_Img", form.Options_Pan,
-                                         At(left, shortcutTop, kCheckSize, kCheckSize), kCheckSet,
-                                         PictureFit::Stretched);
+    form.Shortcut_Check_Img =
+        NewPicture(form, "Shortcut_Check_Img", form.Options_Pan, At(left, shortcutTop, kCheckSize, kCheckSize),
+                   kCheckSet, PictureFit::Stretched);
     form.Shortcut_Check_Img->SetCursor(ui::crHandPoint);
     const int textLeft = RightEdge(form.Shortcut_Check_Img) + 2;
     const int textWidth = form.Options_Pan->Width() - textLeft - 16;
-    form.Shortcut_Check_Lab = NewText(form, "Shortcut_Check_Lab", form.Options_Pan, At(textLeft, shortcutTop, textWidth, 18),
-                                      ui::clBlack, 15);
+    form.Shortcut_Check_Lab = NewText(form, "Shortcut_Check_Lab", form.Options_Pan,
+                                      At(textLeft, shortcutTop, textWidth, 18), ui::clBlack, 15);
     form.Shortcut_Check_Lab->SetLayout(ui::TTextLayout::tlCenter);
 
     const int bootTop = shortcutTop + kCheckSize + 5;
-    form.RunAfterBoot_Check_Img = NewPicture(form, "RunAfterBoot_Check_Img", form.Options_Pan,
-                                             At(left, bootTop, kCheckSize, kCheckSize), kCheckSet,
-                                             PictureFit::Stretched);
+    form.RunAfterBoot_Check_Img =
+        NewPicture(form, "RunAfterBoot_Check_Img", form.Options_Pan, At(left, bootTop, kCheckSize, kCheckSize),
+                   kCheckSet, PictureFit::Stretched);
     form.RunAfterBoot_Check_Img->SetCursor(ui::crHandPoint);
     form.RunAfterBoot_Check_Lab = NewText(form, "RunAfterBoot_Check_Lab", form.Options_Pan,
                                           At(textLeft, bootTop, textWidth, 18), ui::clBlack, 15);
@@ -311,16 +313,16 @@ void BuildOptionsPage(TMainForm& form)
 void BuildProgressPage(TMainForm& form)
 {
     form.Progress_Pan = NewPagePanel(form, "Progress_Pan", Visibility::Hidden);
-    form.Progress_BK_Black_Lab = NewBand(form, "Progress_BK_Black_Lab", form.Progress_Pan, At(50, 30, 400, 22),
-                                         ui::clBlack);
+    form.Progress_BK_Black_Lab =
+        NewBand(form, "Progress_BK_Black_Lab", form.Progress_Pan, At(50, 30, 400, 22), ui::clBlack);
     form.Progress_BK_Black_Lab->SendToBack();
-    form.Progress_BK_White_Lab = NewBand(form, "Progress_BK_White_Lab", form.Progress_Pan, At(51, 31, 398, 20),
-                                         ui::clWhite);
-    form.Progress_BK_Bar_Lab = NewBand(form, "Progress_BK_Bar_Lab", form.Progress_Pan, At(51, 31, 398, 20),
-                                       form.WizardPalette[0]);
+    form.Progress_BK_White_Lab =
+        NewBand(form, "Progress_BK_White_Lab", form.Progress_Pan, At(51, 31, 398, 20), ui::clWhite);
+    form.Progress_BK_Bar_Lab =
+        NewBand(form, "Progress_BK_Bar_Lab", form.Progress_Pan, At(51, 31, 398, 20), form.WizardPalette[0]);
     form.Progress_BK_Bar_Lab->BringToFront();
-    form.Progress_Percent_Lab = NewText(form, "Progress_Percent_Lab", form.Progress_Pan, At(51, 51, 398, 20),
-                                        ui::clBlack, 16);
+    form.Progress_Percent_Lab =
+        NewText(form, "Progress_Percent_Lab", form.Progress_Pan, At(51, 51, 398, 20), ui::clBlack, 16);
     form.Progress_Percent_Lab->SetAlignment(ui::TAlignment::taCenter);
     form.Progress_Percent_Lab->SetLayout(ui::TTextLayout::tlCenter);
 
@@ -341,7 +343,8 @@ void LayoutFrameLtr(TMainForm& form)
 
     form.Logo_Product_Img->SetLeft(52);
     const int titleLeft = RightEdge(form.Logo_Product_Img) + 2;
-    form.Main_Title_Lab->SetBounds(titleLeft, form.Main_Title_Lab->Top(), W - titleLeft - 1, form.Main_Title_Lab->Height());
+    form.Main_Title_Lab->SetBounds(titleLeft, form.Main_Title_Lab->Top(), W - titleLeft - 1,
+                                   form.Main_Title_Lab->Height());
     PlaceButtonPair(form.BackBtn_BK_Lab, form.BackBtn_Lab, 16);
     PlaceButtonPair(form.QuitBtn_BK_Lab, form.QuitBtn_Lab, W - kButtonWidth - 17);
     PlaceButtonPair(form.NextBtn_BK_Lab, form.NextBtn_Lab, form.QuitBtn_BK_Lab->Left() - kButtonWidth - 12);

@@ -4,10 +4,10 @@
 #include "platform/machine.h"
 #include "platform/text.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace demo {
@@ -77,7 +77,7 @@ diskdriver = no
 
 struct SampleFile {
     const char* path;  // below the C: drive, with "/"
-    int kilobytes;     // 0: a short text
+    int kilobytes;  // 0: a short text
 };
 
 // Every category, some files of none, nested folders; sizes add up to a few megabytes.

@@ -46,9 +46,10 @@ int main(int argc, char** argv)
         std::cerr << "harbex-sim: " << error << "\n";
         return 1;
     }
-    const auto device = std::find_if(machineDesc.devices.begin(), machineDesc.devices.end(), [letter](const SimDeviceSpec& d) {
-        return (d.kind == SimKind::UsbDisk || d.kind == SimKind::Stick) && d.letters.front() == letter;
-    });
+    const auto device =
+        std::find_if(machineDesc.devices.begin(), machineDesc.devices.end(), [letter](const SimDeviceSpec& d) {
+            return (d.kind == SimKind::UsbDisk || d.kind == SimKind::Stick) && d.letters.front() == letter;
+        });
     if (device == machineDesc.devices.end()) {
         std::cerr << "harbex-sim: " << static_cast<char>(letter) << ": is no simulated USB disk or stick\n";
         return 1;

@@ -19,8 +19,7 @@
 #include <utility>
 #include <vector>
 
-namespace
-{
+namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
@@ -64,7 +63,11 @@ std::optional<Bytes> Utf8ToUtf16Text(const Bytes& text)
             ++i;
             continue;
         }
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        const int length = lead < 0x80           ? 1
+                           : (lead >> 5) == 0x6  ? 2
+                           : (lead >> 4) == 0xE  ? 3
+                           : (lead >> 3) == 0x1E ? 4
+                                                 : 0;
         if (length == 0 || i + length > text.size())
             return std::nullopt;
         std::uint32_t code = length == 1 ? lead : lead & (0xFF >> (length + 1));
@@ -149,7 +152,7 @@ std::optional<Entry> ReadLine(const std::string& line, int lineNumber, const std
     return entry;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

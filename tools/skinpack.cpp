@@ -17,8 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -125,7 +124,8 @@ int WriteGif(const char* outPath, int delay, std::uint32_t matte, char** framePa
         for (std::size_t p = 0; p < frameSize; ++p) {
             const unsigned alpha = frame.pixels[4 * p + 3];
             const auto blend = [&](int channel, unsigned matteValue) {
-                return static_cast<std::uint8_t>((frame.pixels[4 * p + channel] * alpha + matteValue * (255 - alpha)) / 255);
+                return static_cast<std::uint8_t>((frame.pixels[4 * p + channel] * alpha + matteValue * (255 - alpha)) /
+                                                 255);
             };
             red.push_back(blend(0, matte >> 16 & 0xFF));
             green.push_back(blend(1, matte >> 8 & 0xFF));
@@ -149,7 +149,8 @@ int WriteGif(const char* outPath, int delay, std::uint32_t matte, char** framePa
         return 1;
     EGifSetGifVersion(gif.get(), true);
     ColorMapObject* colourMap = GifMakeMapObject(256, map.data());
-    const bool written = EGifPutScreenDesc(gif.get(), int(width), int(height), 8, kTransparentIndex, colourMap) != GIF_ERROR;
+    const bool written =
+        EGifPutScreenDesc(gif.get(), int(width), int(height), 8, kTransparentIndex, colourMap) != GIF_ERROR;
     GifFreeMapObject(colourMap);
     if (!written)
         return 1;
@@ -157,7 +158,8 @@ int WriteGif(const char* outPath, int delay, std::uint32_t matte, char** framePa
     const unsigned char loopForever[] = {1, 0, 0};
     if (EGifPutExtensionLeader(gif.get(), APPLICATION_EXT_FUNC_CODE) == GIF_ERROR ||
         EGifPutExtensionBlock(gif.get(), 11, loopApp) == GIF_ERROR ||
-        EGifPutExtensionBlock(gif.get(), 3, loopForever) == GIF_ERROR || EGifPutExtensionTrailer(gif.get()) == GIF_ERROR)
+        EGifPutExtensionBlock(gif.get(), 3, loopForever) == GIF_ERROR ||
+        EGifPutExtensionTrailer(gif.get()) == GIF_ERROR)
         return 1;
     for (std::size_t f = 0; f < frames.size(); ++f) {
         GraphicsControlBlock control{};
@@ -170,13 +172,14 @@ int WriteGif(const char* outPath, int delay, std::uint32_t matte, char** framePa
             EGifPutImageDesc(gif.get(), 0, 0, int(width), int(height), false, nullptr) == GIF_ERROR)
             return 1;
         for (unsigned row = 0; row < height; ++row)
-            if (EGifPutLine(gif.get(), indices.data() + f * frameSize + std::size_t(row) * width, int(width)) == GIF_ERROR)
+            if (EGifPutLine(gif.get(), indices.data() + f * frameSize + std::size_t(row) * width, int(width)) ==
+                GIF_ERROR)
                 return 1;
     }
     return EGifCloseFile(gif.release(), &error) == GIF_ERROR ? 1 : 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

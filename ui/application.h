@@ -3,8 +3,8 @@
 // application window that other processes find by class "TApplication" and Title, and the forms.
 // TScreen: screen size, work area and the screen cursor.
 
-#include "ui/form.h"
 #include "ui/controls/picture.h"
+#include "ui/form.h"
 
 #include <functional>
 
@@ -22,14 +22,14 @@ using TMessageEvent = std::function<void(TMsg& Msg, bool& Handled)>;
 namespace loop {
 class WindowIdentity;
 class DriveWatch;
-}
+}  // namespace loop
 
 class TApplication : public TComponent {
 public:
     TApplication();
     ~TApplication() override;
 
-    void Initialize() {}
+    void Initialize() { }
     const std::u16string& Title() const { return title_; }
     // Also the identity other processes find the program by (FindWindowA("TApplication", title)).
     void SetTitle(std::u16string title);
@@ -39,8 +39,7 @@ public:
 
     // Constructs a form owned by the application and fires its OnCreate; the first one becomes
     // MainForm. *reference is set before OnCreate runs, as the class library does.
-    template <class T>
-    void CreateForm(T** reference)
+    template <class T> void CreateForm(T** reference)
     {
         T* form = new T(this);
         *reference = form;

@@ -52,10 +52,10 @@ struct BackendEvent {
     int y = 0;
     int button = kButtonLeft;
     unsigned shift = 0;
-    int key = 0;        // Windows virtual-key code (VK_*)
-    char16_t ch = 0;    // Char
-    int clicks = 1;     // 2 on the second press of a double click
-    int wheelDelta = 0; // multiples of 120, positive away from the user
+    int key = 0;  // Windows virtual-key code (VK_*)
+    char16_t ch = 0;  // Char
+    int clicks = 1;  // 2 on the second press of a double click
+    int wheelDelta = 0;  // multiples of 120, positive away from the user
 };
 
 class Backend {

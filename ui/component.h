@@ -19,8 +19,7 @@ public:
 class TComponent;
 
 // A handle that turns null when its component is destroyed.
-template <class T>
-class WeakRef {
+template <class T> class WeakRef {
 public:
     WeakRef() = default;
     WeakRef(T* object);
@@ -60,7 +59,7 @@ public:
 
 protected:
     // Called by Free before a deferred destruction (controls hide themselves).
-    virtual void BeforeDeferredFree() {}
+    virtual void BeforeDeferredFree() { }
 
 private:
     void RemoveOwned(TComponent* component);
@@ -89,16 +88,14 @@ void DrainDeferredFrees();
 // Runs destroy now when no handler runs, else once DrainDeferredFrees finds none running.
 void DeferUntilIdle(std::function<void()> destroy);
 
-template <class T>
-WeakRef<T>::WeakRef(T* object) : object_(object)
+template <class T> WeakRef<T>::WeakRef(T* object) : object_(object)
 {
     if (object != nullptr) {
         alive_ = static_cast<TComponent*>(object)->AliveToken();
     }
 }
 
-template <class T>
-T* WeakRef<T>::get() const
+template <class T> T* WeakRef<T>::get() const
 {
     return alive_.expired() ? nullptr : object_;
 }

@@ -481,8 +481,7 @@ void TWinControl::RemoveControl(TControl* control)
 void TWinControl::PlaceInTier(TControl* control, bool front)
 {
     RemoveControl(control);
-    auto firstWindowed =
-        std::find_if(controls_.begin(), controls_.end(), [](TControl* c) { return c->IsWindowed(); });
+    auto firstWindowed = std::find_if(controls_.begin(), controls_.end(), [](TControl* c) { return c->IsWindowed(); });
     if (control->IsWindowed()) {
         controls_.insert(front ? controls_.end() : firstWindowed, control);
     } else {

@@ -130,7 +130,7 @@ protected:
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void DblClick();
-    virtual void Resized() {}
+    virtual void Resized() { }
     virtual void FontChanged() { Invalidate(); }
     void BeforeDeferredFree() override;
     // Invalidates the rectangle (control coordinates) in the form's dirty area.
@@ -218,7 +218,13 @@ inline std::intptr_t MakeMouseLParam(int x, int y)
 {
     return static_cast<std::intptr_t>((static_cast<std::uint32_t>(y & 0xFFFF) << 16) | static_cast<std::uint16_t>(x));
 }
-inline int MouseLParamX(std::intptr_t l) { return static_cast<std::int16_t>(l & 0xFFFF); }
-inline int MouseLParamY(std::intptr_t l) { return static_cast<std::int16_t>((l >> 16) & 0xFFFF); }
+inline int MouseLParamX(std::intptr_t l)
+{
+    return static_cast<std::int16_t>(l & 0xFFFF);
+}
+inline int MouseLParamY(std::intptr_t l)
+{
+    return static_cast<std::int16_t>((l >> 16) & 0xFFFF);
+}
 
 }  // namespace ui

@@ -14,7 +14,7 @@ enum class TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut =
 struct TFontStyles {
     unsigned bits = 0;
     TFontStyles() = default;
-    TFontStyles(TFontStyle s) : bits(static_cast<unsigned>(s)) {}
+    TFontStyles(TFontStyle s) : bits(static_cast<unsigned>(s)) { }
     bool Contains(TFontStyle s) const { return (bits & static_cast<unsigned>(s)) != 0; }
     TFontStyles operator|(TFontStyle s) const
     {

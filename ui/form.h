@@ -12,7 +12,7 @@ namespace ui {
 struct TSizeConstraints {
     int MinWidth = 0;
     int MinHeight = 0;
-    int MaxWidth = 0;   // 0: no limit
+    int MaxWidth = 0;  // 0: no limit
     int MaxHeight = 0;
 };
 
@@ -127,8 +127,7 @@ private:
 };
 
 // Constructs a form and fires its OnCreate, as the class library does after a constructor.
-template <class T, class... Args>
-T* CreateForm(Args&&... args)
+template <class T, class... Args> T* CreateForm(Args&&... args)
 {
     T* form = new T(std::forward<Args>(args)...);
     form->AfterConstruction();

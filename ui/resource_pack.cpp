@@ -2,10 +2,8 @@
 
 #include <algorithm>
 
-namespace ui::resource_pack
-{
-namespace
-{
+namespace ui::resource_pack {
+namespace {
 
 std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t at)
 {
@@ -30,10 +28,9 @@ bool TypeMatches(std::span<const std::uint8_t> stored, std::u16string_view type)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-std::optional<std::span<const std::uint8_t>> Find(std::span<const std::uint8_t> pack, std::u16string_view type,
-                                                  int id)
+std::optional<std::span<const std::uint8_t>> Find(std::span<const std::uint8_t> pack, std::u16string_view type, int id)
 {
     if (pack.size() < kHeaderSize || !std::equal(kMagic.begin(), kMagic.end(), pack.begin()))
         return std::nullopt;
@@ -53,4 +50,4 @@ std::optional<std::span<const std::uint8_t>> Find(std::span<const std::uint8_t> 
     return std::nullopt;
 }
 
-} // namespace ui::resource_pack
+}  // namespace ui::resource_pack

@@ -11,8 +11,7 @@
 #include <span>
 #include <string_view>
 
-namespace ui::resource_pack
-{
+namespace ui::resource_pack {
 
 inline constexpr std::string_view kMagic = "HXRP";
 inline constexpr std::size_t kHeaderSize = 8;
@@ -20,7 +19,6 @@ inline constexpr std::size_t kTypeSize = 16;
 inline constexpr std::size_t kEntrySize = kTypeSize + 12;
 
 // The bytes of (type, id) inside one pack; nullopt when absent or when the pack is malformed.
-std::optional<std::span<const std::uint8_t>> Find(std::span<const std::uint8_t> pack, std::u16string_view type,
-                                                  int id);
+std::optional<std::span<const std::uint8_t>> Find(std::span<const std::uint8_t> pack, std::u16string_view type, int id);
 
-} // namespace ui::resource_pack
+}  // namespace ui::resource_pack

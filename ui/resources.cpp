@@ -7,8 +7,7 @@
 extern "C" const std::uint8_t harbex_resource_pack[] __attribute__((weak));
 extern "C" const std::uint8_t harbex_resource_pack_end[] __attribute__((weak));
 
-namespace ui
-{
+namespace ui {
 
 std::optional<std::span<const std::uint8_t>> FindResource(std::u16string_view type, int id)
 {
@@ -17,4 +16,4 @@ std::optional<std::span<const std::uint8_t>> FindResource(std::u16string_view ty
     return resource_pack::Find({harbex_resource_pack, harbex_resource_pack_end}, type, id);
 }
 
-} // namespace ui
+}  // namespace ui

@@ -7,8 +7,7 @@
 #include <span>
 #include <string_view>
 
-namespace ui
-{
+namespace ui {
 
 // The resource type that carries every skin picture and text table.
 inline constexpr std::u16string_view kBinResType = u"BINRES";
@@ -19,4 +18,4 @@ inline constexpr std::u16string_view kBinResType = u"BINRES";
 // The span stays valid for the life of the program.
 std::optional<std::span<const std::uint8_t>> FindResource(std::u16string_view type, int id);
 
-} // namespace ui
+}  // namespace ui

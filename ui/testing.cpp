@@ -92,8 +92,9 @@ void UiTest::Advance(std::uint64_t ms)
     App().ProcessMessages();
     while (Clock().MonotonicMs() < end) {
         int next = loop::MsToNextTimer();
-        std::uint64_t step = next < 0 ? end - Clock().MonotonicMs()
-                                      : std::min<std::uint64_t>(static_cast<std::uint64_t>(next), end - Clock().MonotonicMs());
+        std::uint64_t step =
+            next < 0 ? end - Clock().MonotonicMs()
+                     : std::min<std::uint64_t>(static_cast<std::uint64_t>(next), end - Clock().MonotonicMs());
         Clock().Advance(step);
         App().ProcessMessages();
     }

@@ -3,9 +3,9 @@
 // fixed text metrics, clicks and keys by control, timers by advancing the clock, posted messages,
 // answers to modal boxes, and PNG renderings.
 
+#include "platform/clock.h"
 #include "ui/backend.h"
 #include "ui/widgets.h"
-#include "platform/clock.h"
 
 #include <functional>
 #include <string>
@@ -40,8 +40,7 @@ private:
 };
 
 // A control of class T owned by parent's form, named, placed on parent at r.
-template <class T>
-T* Place(TWinControl* parent, std::string name, Rect r)
+template <class T> T* Place(TWinControl* parent, std::string name, Rect r)
 {
     auto* control = new T(parent->ParentForm());
     control->SetName(std::move(name));
@@ -52,8 +51,7 @@ T* Place(TWinControl* parent, std::string name, Rect r)
 
 // A control by name anywhere below root (owned components), or nullptr.
 TControl* Find(TComponent& root, std::string_view name);
-template <class T>
-T* FindAs(TComponent& root, std::string_view name)
+template <class T> T* FindAs(TComponent& root, std::string_view name)
 {
     return dynamic_cast<T*>(Find(root, name));
 }

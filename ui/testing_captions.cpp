@@ -23,7 +23,10 @@ struct Placed {
     Rect clip;  // the part that its parents let through
 };
 
-bool Overlap(const Rect& a, const Rect& b) { return !a.Intersect(b).IsEmpty(); }
+bool Overlap(const Rect& a, const Rect& b)
+{
+    return !a.Intersect(b).IsEmpty();
+}
 
 std::string Name(const ui::TControl* c)
 {
@@ -51,9 +54,8 @@ void Collect(ui::TWinControl* parent, const Rect& clip, std::vector<Placed>& out
 // Drop-down lists are left out: they lie behind the read-only edit that shows their choice.
 bool IsInput(const ui::TControl* c)
 {
-    return dynamic_cast<const ui::TEdit*>(c) != nullptr ||
-           dynamic_cast<const ui::TTreeView*>(c) != nullptr || dynamic_cast<const ui::TListView*>(c) != nullptr ||
-           dynamic_cast<const ui::TMemo*>(c) != nullptr;
+    return dynamic_cast<const ui::TEdit*>(c) != nullptr || dynamic_cast<const ui::TTreeView*>(c) != nullptr ||
+           dynamic_cast<const ui::TListView*>(c) != nullptr || dynamic_cast<const ui::TMemo*>(c) != nullptr;
 }
 
 // Whether the control paints over what lies behind it.
@@ -77,8 +79,7 @@ std::optional<Rect> Letters(const ui::TLabel& label)
 {
     const ui::gfx::FontSpec font = label.Font().Spec();
     const ui::gfx::TextFlags flags = label.DrawFlags();
-    const ui::gfx::TextBlock block =
-        ui::gfx::LayOutText(font, label.Caption(), label.Width(), label.Height(), flags);
+    const ui::gfx::TextBlock block = ui::gfx::LayOutText(font, label.Caption(), label.Width(), label.Height(), flags);
     std::optional<Rect> letters;
     for (std::size_t i = 0; i < block.lines.size(); ++i) {
         const std::u16string& text = block.lines[i].text;
@@ -98,8 +99,8 @@ std::optional<Rect> Letters(const ui::TLabel& label)
 
 bool Inside(const Rect& inner, const Rect& outer)
 {
-    return inner.left >= outer.left - kSlack && inner.right <= outer.right + kSlack && inner.top >= outer.top - kSlack &&
-           inner.bottom <= outer.bottom + kSlack;
+    return inner.left >= outer.left - kSlack && inner.right <= outer.right + kSlack &&
+           inner.top >= outer.top - kSlack && inner.bottom <= outer.bottom + kSlack;
 }
 
 std::string Quoted(const ui::TLabel& label)
@@ -148,9 +149,9 @@ std::vector<std::string> CaptionFaults(ui::TForm& form)
         const Rect reach = caption.letters.Inflate(1, 0);
         for (std::size_t k = caption.order + 1; k < placed.size(); ++k) {
             const ui::TControl* other = placed[k].control;
-            if (Covers(other) && Overlap(other->IsWindowed() || dynamic_cast<const ui::TLabel*>(other) ? reach
-                                                                                                      : caption.letters,
-                                         placed[k].clip)) {
+            if (Covers(other) &&
+                Overlap(other->IsWindowed() || dynamic_cast<const ui::TLabel*>(other) ? reach : caption.letters,
+                        placed[k].clip)) {
                 faults.push_back(window + Quoted(*caption.label) + " is covered by " + Name(other));
             }
         }
@@ -161,8 +162,9 @@ std::vector<std::string> CaptionFaults(ui::TForm& form)
         }
         for (const Caption& other : captions) {
             if (other.label != caption.label && Overlap(caption.letters, other.letters) &&
-                reported.insert({std::min<const ui::TControl*>(caption.label, other.label),
-                                 std::max<const ui::TControl*>(caption.label, other.label)})
+                reported
+                    .insert({std::min<const ui::TControl*>(caption.label, other.label),
+                             std::max<const ui::TControl*>(caption.label, other.label)})
                     .second) {
                 faults.push_back(window + Quoted(*caption.label) + " overlaps " + Quoted(*other.label));
             }

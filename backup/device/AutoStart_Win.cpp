@@ -74,7 +74,8 @@ void ShowStep(TAutoStartForm& window, int step)
     LoadPngResource(window.Step2_Img, look.step2);
     LoadPngResource(window.Step3_Img, look.step3);
     LoadPngResource(window.Act_Ico_Img, look.action);
-    window.Step_Des_Lab->SetCaption(step == 1 ? FormatText1(LangText(kTextStep), u"Harbex Solo+") : LangText(look.description));
+    window.Step_Des_Lab->SetCaption(step == 1 ? FormatText1(LangText(kTextStep), u"Harbex Solo+")
+                                              : LangText(look.description));
     window.CountDown_Lab->SetVisible(step == 1);
     window.CountDown_Sec_Lab->Hide();
     window.Scan_ShowFileName_Lab->SetVisible(step == 2);
@@ -303,9 +304,9 @@ void TAutoStartForm::BindHandlers()
     OnActivate = [this](TObject* s) { FormActivate(s); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
     OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { FormMouseMove(s, sh, x, y); };
-    for (TControl* control : std::initializer_list<TControl*>{Underlay_Img, VemoLogo_Img, Step1_Img, Step2_Img, Step3_Img,
-                                                              Step_Title_Lab, Step_Des_Lab, Act_Ico_Img, CountDown_Lab,
-                                                              Scan_ShowFileName_Lab, Progress_Pan}) {
+    for (TControl* control : std::initializer_list<TControl*>{Underlay_Img, VemoLogo_Img, Step1_Img, Step2_Img,
+                                                              Step3_Img, Step_Title_Lab, Step_Des_Lab, Act_Ico_Img,
+                                                              CountDown_Lab, Scan_ShowFileName_Lab, Progress_Pan}) {
         control->OnMouseMove = OnMouseMove;
     }
     for (TImage* image : {MainBK_Left_Img, MainBK_Center, MainBK_Right_Img}) {

@@ -54,7 +54,7 @@ public:
     TTimer* ActTimer = nullptr;
 
     std::int32_t RemainingSeconds = 0;  // -1 once the backup has started
-    int AutoStartStep = 1;              // 1 countdown, 2 scanning, 3 backing up
+    int AutoStartStep = 1;  // 1 countdown, 2 scanning, 3 backing up
     int BarTrackWidth = 0;
     BYTE StartNow = 0;
     BYTE Cancelled = 0;

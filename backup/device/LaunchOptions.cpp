@@ -39,9 +39,9 @@ std::optional<std::u16string> StoredLine()
 
 void ShowLaunchOptions(TMainForm& form)
 {
-    const std::array<TImage*, 6> images = {form.Start_Win_CheckImg,     form.Minimize_CheckImg,
-                                           form.Auto_Plugin_CheckImg,   form.Auto_ClickBtn_CheckImg,
-                                           form.Auto_Hotkey_CheckImg,   form.Auto_Sch_CheckImg};
+    const std::array<TImage*, 6> images = {form.Start_Win_CheckImg,   form.Minimize_CheckImg,
+                                           form.Auto_Plugin_CheckImg, form.Auto_ClickBtn_CheckImg,
+                                           form.Auto_Hotkey_CheckImg, form.Auto_Sch_CheckImg};
     for (std::size_t k = 0; k < images.size(); ++k) {
         ShowCheckImage(images[k], form.LaunchOptions[k]);
     }

@@ -82,8 +82,8 @@ void TSchMsgForm::BindButton(const SkinButtonParts& button)
 void TSchMsgForm::BindHandlers()
 {
     OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { FormMouseMove(s, sh, x, y); };
-    const std::initializer_list<TControl*> background = {Main_BG_Line_Img, Msg_Lab,      Main_BG_Left_Img,
-                                                         Main_BG_Right,    Sch_Title_Lab, Sch_Time_Lab,
+    const std::initializer_list<TControl*> background = {Main_BG_Line_Img, Msg_Lab,          Main_BG_Left_Img,
+                                                         Main_BG_Right,    Sch_Title_Lab,    Sch_Time_Lab,
                                                          Sch_BacType_Lab,  Sch_Countdown_Lab};
     for (TControl* control : background) {
         control->OnMouseMove = OnMouseMove;

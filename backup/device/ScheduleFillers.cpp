@@ -22,15 +22,15 @@ void FillNumbers(TComboBox* combo, TEdit* edit, int first, int last)
 int DaysInMonth(int month)
 {
     switch (month) {
-        case 2:
-            return 28;
-        case 4:
-        case 6:
-        case 9:
-        case 11:
-            return 30;
-        default:
-            return 31;
+    case 2:
+        return 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    default:
+        return 31;
     }
 }
 

@@ -184,8 +184,8 @@ void TCalendarForm::CreateControls()
     for (int c = 0; c < kGridColumns; ++c) {
         for (int r = 0; r < kGridRows; ++r) {
             // Owned by the application, as the window frees them itself when it closes.
-            DayGrid[c][r] = NewControl<TLabel>(ui::Application, "Day_" + std::to_string(c) + "_" + std::to_string(r),
-                                               this);
+            DayGrid[c][r] =
+                NewControl<TLabel>(ui::Application, "Day_" + std::to_string(c) + "_" + std::to_string(r), this);
         }
     }
 }
@@ -197,8 +197,7 @@ void TCalendarForm::BindHandlers()
     const auto move = [this](TObject* s, TShiftState sh, int x, int y) { FormMouseMove(s, sh, x, y); };
     OnMouseMove = move;
     for (TControl* c : std::initializer_list<TControl*>{Main_BK_ColorEdge_Lab, Main_BK_Deep_Lab, Btn_BK_Lab,
-                                                        Time_BK_Lab, Month_Show_Edit, Year_Show_Edit,
-                                                        Files_ListView}) {
+                                                        Time_BK_Lab, Month_Show_Edit, Year_Show_Edit, Files_ListView}) {
         c->OnMouseMove = move;
     }
     for (auto& column : DayGrid) {
@@ -210,8 +209,8 @@ void TCalendarForm::BindHandlers()
     const auto drag = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
         Main_BK_Title_Head_ImgMouseDown(s, b, sh, x, y);
     };
-    for (TControl* c : std::initializer_list<TControl*>{Main_BK_Title_Head_Img, Main_Time_Title_Lab,
-                                                        Main_Time_Show_Lab}) {
+    for (TControl* c :
+         std::initializer_list<TControl*>{Main_BK_Title_Head_Img, Main_Time_Title_Lab, Main_Time_Show_Lab}) {
         c->OnMouseDown = drag;
     }
     Files_ListView->OnClick = [this](TObject* s) { Files_ListViewClick(s); };
@@ -292,7 +291,10 @@ void TCalendarForm::Month_Sel_Btn_ImgMouseDown(TObject*, TMouseButton, TShiftSta
     ShowSelectorLook(Month_Sel_Btn_Img, ButtonLook::Pressed);
 }
 
-void TCalendarForm::RB_Btn_LabMouseMove(TObject*, TShiftState Shift, int, int) { HoverButton(OkButton(), Shift); }
+void TCalendarForm::RB_Btn_LabMouseMove(TObject*, TShiftState Shift, int, int)
+{
+    HoverButton(OkButton(), Shift);
+}
 
 void TCalendarForm::RB_Btn_LabMouseDown(TObject*, TMouseButton, TShiftState, int, int)
 {
@@ -308,14 +310,20 @@ void TCalendarForm::RB_Btn_LabMouseLeave(TObject*)
     }
 }
 
-void TCalendarForm::LB_Btn_LabMouseMove(TObject*, TShiftState Shift, int, int) { HoverButton(CancelButton(), Shift); }
+void TCalendarForm::LB_Btn_LabMouseMove(TObject*, TShiftState Shift, int, int)
+{
+    HoverButton(CancelButton(), Shift);
+}
 
 void TCalendarForm::LB_Btn_LabMouseDown(TObject*, TMouseButton, TShiftState, int, int)
 {
     ShowButtonLook(CancelButton(), ButtonLook::Pressed);
 }
 
-void TCalendarForm::LB_Btn_LabMouseLeave(TObject*) { ShowButtonLook(CancelButton(), ButtonLook::Normal); }
+void TCalendarForm::LB_Btn_LabMouseLeave(TObject*)
+{
+    ShowButtonLook(CancelButton(), ButtonLook::Normal);
+}
 
 bool TCalendarForm::EasyPage() const
 {

@@ -28,7 +28,7 @@ int ShownWidth(std::int64_t part, std::uint64_t whole, int width)
 // new figures.
 class CapacityScan : public WindowJob {
 public:
-    explicit CapacityScan(TMainForm& form) : form_(form) {}
+    explicit CapacityScan(TMainForm& form) : form_(form) { }
 
     void ShowPath(const std::u16string& path) override
     {

@@ -10,8 +10,7 @@
 namespace {
 
 // Calls visit for every top-level node; the count is re-read, as a visit may pump messages.
-template <class Visit>
-void ForEachTopNode(ui::TTreeView* tree, Visit visit)
+template <class Visit> void ForEachTopNode(ui::TTreeView* tree, Visit visit)
 {
     for (int i = 0; i < tree->Items().TopCount(); ++i) {
         visit(tree->Items().Top(i));

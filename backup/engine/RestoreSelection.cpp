@@ -48,8 +48,7 @@ constexpr int kFirstCategoryText = 20055;
 constexpr int kManualBackupText = 20026;
 
 // Fills the top node with the runs of the category folder when the PC has one.
-void AddDeleteTopNode(TMainForm& form, ui::TTreeView& tree, const ui::TEdit& pcEdit, int category, int text,
-                      int icon)
+void AddDeleteTopNode(TMainForm& form, ui::TTreeView& tree, const ui::TEdit& pcEdit, int category, int text, int icon)
 {
     ui::TTreeNode* node = AddContentNode(nullptr, &tree, LookupText(*form.LangTable, text), icon);
     node->SetData(reinterpret_cast<void*>(static_cast<std::intptr_t>(category)));
@@ -119,8 +118,7 @@ void ShowLatestRunFolder(ui::TLabel& timeLabel, const std::u16string& folder)
     }
 }
 
-void BuildManualRestoreTree(TMainForm& form, ui::TTreeView& tree, const ui::TEdit& pcEdit,
-                            const ui::TLabel& timeLabel)
+void BuildManualRestoreTree(TMainForm& form, ui::TTreeView& tree, const ui::TEdit& pcEdit, const ui::TLabel& timeLabel)
 {
     form.RestoreTreeFillStop = 1;
     PumpPendingMessages();

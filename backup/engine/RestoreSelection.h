@@ -26,8 +26,7 @@ void BuildDeleteTree(TMainForm& form, ui::TTreeView& tree, const ui::TEdit& pcEd
 // The top node captions of a delete tree in the current language.
 void SetDeleteTreeCaptions(TMainForm& form, ui::TTreeView& tree, int kind);
 // Stops a running fill, clears the tree and shows the chosen Manual run as its one top node.
-void BuildManualRestoreTree(TMainForm& form, ui::TTreeView& tree, const ui::TEdit& pcEdit,
-                            const ui::TLabel& timeLabel);
+void BuildManualRestoreTree(TMainForm& form, ui::TTreeView& tree, const ui::TEdit& pcEdit, const ui::TLabel& timeLabel);
 // Caption (date text) and hint (run stamp) from the last line of {pcFolder}\Easy\BacTimeRec.ini;
 // unchanged when the folder text is empty or the file is missing or empty; both emptied when the
 // line is not a number.

@@ -35,8 +35,8 @@ ui::TColor PaletteColour(int index)
 
 void LayoutButton(const SkinButtonParts& b, int left, int top)
 {
-    LayoutSkinnedButton({b.Pan, b.Left, b.Center, b.Right, b.Lab}, {left, top, left + kButtonWidth, top + kButtonHeight},
-                        6, kNormalPieces, ui::clWhite);
+    LayoutSkinnedButton({b.Pan, b.Left, b.Center, b.Right, b.Lab},
+                        {left, top, left + kButtonWidth, top + kButtonHeight}, 6, kNormalPieces, ui::clWhite);
     b.Pan->SetBevelOuter(ui::TBevelCut::bvNone);
     b.Lab->SetTransparent(true);
     b.Lab->SetAutoSize(false);

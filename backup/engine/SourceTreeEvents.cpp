@@ -14,7 +14,9 @@ constexpr int kHourGlassMoving = 23077;
 
 }  // namespace
 
-void TMainForm::BM_TreeExpanding(TObject*, ui::TTreeNode*, bool&) {}
+void TMainForm::BM_TreeExpanding(TObject*, ui::TTreeNode*, bool&)
+{
+}
 
 void TMainForm::BM_TreeExpanded(TObject*, ui::TTreeNode* Node)
 {

@@ -64,8 +64,7 @@ bool IsExcludedRoot(const RECORD_DEVICECODE* exclusionRoots, const std::u16strin
 
 // Calls visit for node's children, or every top-level node when node is null. A child deleted by a
 // handler that ran inside visit ends the walk (tree handles stay valid across pumps).
-template <class Visit>
-void ForEachChild(ui::TTreeView* tree, ui::TTreeNode* node, Visit visit)
+template <class Visit> void ForEachChild(ui::TTreeView* tree, ui::TTreeNode* node, Visit visit)
 {
     const int count = node != nullptr ? node->Count() : tree->Items().TopCount();
     ui::TTreeNodeRef parent(node);
@@ -175,8 +174,7 @@ void FreeTreePidls(ui::TTreeView* tree)
     PathStoreOf(tree).Paths.clear();
 }
 
-void BuildSourceTree(ui::TTreeView* tree, const RECORD_DEVICECODE* exclusionRoots, bool withCheck,
-                     bool includeHidden)
+void BuildSourceTree(ui::TTreeView* tree, const RECORD_DEVICECODE* exclusionRoots, bool withCheck, bool includeHidden)
 {
     FreeTreePidls(tree);
     tree->Items().Clear();

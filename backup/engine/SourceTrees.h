@@ -50,8 +50,7 @@ void FreeTreePidls(ui::TTreeView* tree);
 
 // ---- The Manual Backup source tree ----
 // Rebuilds the tree: the computer folder, the desktop, then the accepted drives below it.
-void BuildSourceTree(ui::TTreeView* tree, const RECORD_DEVICECODE* exclusionRoots, bool withCheck,
-                     bool includeHidden);
+void BuildSourceTree(ui::TTreeView* tree, const RECORD_DEVICECODE* exclusionRoots, bool withCheck, bool includeHidden);
 void AddDriveNodes(ui::TTreeView* tree, ui::TTreeNode* node, const RECORD_DEVICECODE* exclusionRoots, bool withCheck,
                    bool includeHidden);
 // Adds a node for each listed subfolder of the folder (not system, not the Windows folder, not

@@ -18,14 +18,12 @@ class TMainForm;
 // scan label shows the file being measured, the copy label the file being
 // copied (the countdown window passes its own). Started while the countdown
 // window is up, the job shows no result panel and saves no list.
-void StartEasyBackup(TMainForm &form, const std::u16string &destination,
-                     ui::TLabel *scanLabel,
-                     const std::array<BYTE, 5> &categories,
-                     ui::TLabel *copyLabel);
+void StartEasyBackup(TMainForm& form, const std::u16string& destination, ui::TLabel* scanLabel,
+                     const std::array<BYTE, 5>& categories, ui::TLabel* copyLabel);
 
 // Manual Backup of the items ticked in the source tree to a drive root.
-void StartManualBackup(TMainForm &form, const std::u16string &destination);
+void StartManualBackup(TMainForm& form, const std::u16string& destination);
 
 // The OK button: the starter of the page shown (CurrentPage); other pages start
 // nothing.
-void RunPageOperation(TMainForm &form);
+void RunPageOperation(TMainForm& form);

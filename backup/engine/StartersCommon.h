@@ -11,24 +11,24 @@ class TMainForm;
 
 // The volume's total free bytes (not the caller's quota share); 0 when it
 // cannot be queried.
-ULONGLONG TotalFreeBytes(const std::u16string &path);
+ULONGLONG TotalFreeBytes(const std::u16string& path);
 // True when `needed` bytes fit on the volume of `path`; equal fits.
-bool HasRoomFor(const std::u16string &path, ULONGLONG needed);
+bool HasRoomFor(const std::u16string& path, ULONGLONG needed);
 
 // "BacTypeSet.ini": one line "0" or "1" per Easy Backup category flag, Document
 // to Mail.
-void SaveBacTypeSet(const TMainForm &form);
+void SaveBacTypeSet(const TMainForm& form);
 // "BacDest.ini": the destination the last backup was given.
-void SaveBacDest(const std::u16string &destination);
+void SaveBacDest(const std::u16string& destination);
 // The completed and failed lists of the job into the per-user data folder,
 // named with the first character of the start path when there is one.
-void SaveJobResultLists(const TMainForm &form);
+void SaveJobResultLists(const TMainForm& form);
 // A folder change arrived during the job: the source tree is rebuilt after it.
-void RenewTreeAfterJob(TMainForm &form);
+void RenewTreeAfterJob(TMainForm& form);
 // After a backup that was not cancelled: the restore, delete and Favorites PC
 // selectors list the drive again, and what the restore and delete pages show of
 // the job's kind (1 Easy, 2 Manual) follows the new run.
-void RefreshPcSelectors(TMainForm &form, int kind);
+void RefreshPcSelectors(TMainForm& form, int kind);
 
 // True, with the busy message shown, when another job (of this or another instance) holds the
 // drive the lock was asked for.

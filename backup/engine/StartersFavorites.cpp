@@ -34,7 +34,10 @@ struct FavoritesJob {
     int RefusalText = 0;
 };
 
-CopyEnd EndOf(const std::u16string& path) { return {ParentFolderOf(path), LastComponentOf(path)}; }
+CopyEnd EndOf(const std::u16string& path)
+{
+    return {ParentFolderOf(path), LastComponentOf(path)};
+}
 
 }  // namespace
 

@@ -52,7 +52,8 @@ Bitmap DrawIcon(int index)
     case platform::SYSICON_DRIVE_REMOVABLE:
     case platform::SYSICON_DRIVE_CDROM:
         Box(icon, 1, 5, 15, 12, Rgb(0xC8, 0xC8, 0xC8), dark);
-        FillRect(icon, 11, 8, 13, 10, index == platform::SYSICON_DRIVE_FIXED ? Rgb(0x20, 0xB0, 0x20) : Rgb(0x20, 0x60, 0xD0));
+        FillRect(icon, 11, 8, 13, 10,
+                 index == platform::SYSICON_DRIVE_FIXED ? Rgb(0x20, 0xB0, 0x20) : Rgb(0x20, 0x60, 0xD0));
         break;
     case platform::SYSICON_COMPUTER:
         Box(icon, 1, 1, 15, 11, Rgb(0x40, 0x80, 0xD0), dark);

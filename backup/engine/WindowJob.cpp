@@ -60,7 +60,9 @@ void AddErrorRow(ui::TListView& view, const WIN32_FIND_DATAW& found, DWORD error
 
 }  // namespace
 
-WindowJob::WindowJob() : onPanel_(true) {}
+WindowJob::WindowJob() : onPanel_(true)
+{
+}
 
 WindowJob::WindowJob(ui::TListView* errorList, ui::TLabel* pathLabel, std::int64_t* doneBytes)
     : onPanel_(false), errorList_(errorList), pathLabel_(pathLabel), doneBytes_(doneBytes)
@@ -124,8 +126,7 @@ void WindowJob::ShowFilePercent(int percent)
         return;
     }
     TMainForm& form = *MainForm;
-    SetBar(form.Progress_File_Bar_Img, form.Progress_File_Percent_Lab, form.FileBarTrackWidth, percent * 0.01,
-           percent);
+    SetBar(form.Progress_File_Bar_Img, form.Progress_File_Percent_Lab, form.FileBarTrackWidth, percent * 0.01, percent);
     if (TAutoStartForm* countdown = CountdownProgress(form)) {
         SetBar(countdown->Progress_File_Bar_Img, countdown->Progress_File_Percent_Lab, countdown->BarTrackWidth,
                percent * 0.01, percent);

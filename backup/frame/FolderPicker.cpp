@@ -38,7 +38,9 @@ std::u16string DriveCaption(const std::u16string& drive)
         return std::u16string(label.data()) + u" (" + drive + u")";
     }
     const UINT type = GetDriveTypeW(root.c_str());
-    const char16_t* kind = type == DRIVE_REMOVABLE ? u"Removable Disk" : type == DRIVE_CDROM ? u"CD Drive" : u"Local Disk";
+    const char16_t* kind = type == DRIVE_REMOVABLE ? u"Removable Disk"
+                           : type == DRIVE_CDROM   ? u"CD Drive"
+                                                   : u"Local Disk";
     return std::u16string(kind) + u" (" + drive + u")";
 }
 

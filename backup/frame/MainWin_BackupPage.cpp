@@ -34,11 +34,26 @@ void FlipCategory(TMainForm& form, int k)
 
 }  // namespace
 
-void TMainForm::BE_Cls_Check_Doc_ImgClick(TObject*) { FlipCategory(*this, 0); }
-void TMainForm::BE_Cls_Check_Gra_ImgClick(TObject*) { FlipCategory(*this, 1); }
-void TMainForm::BE_Cls_Check_Aud_ImgClick(TObject*) { FlipCategory(*this, 2); }
-void TMainForm::BE_Cls_Check_Vid_ImgClick(TObject*) { FlipCategory(*this, 3); }
-void TMainForm::BE_Cls_Check_Mai_ImgClick(TObject*) { FlipCategory(*this, 4); }
+void TMainForm::BE_Cls_Check_Doc_ImgClick(TObject*)
+{
+    FlipCategory(*this, 0);
+}
+void TMainForm::BE_Cls_Check_Gra_ImgClick(TObject*)
+{
+    FlipCategory(*this, 1);
+}
+void TMainForm::BE_Cls_Check_Aud_ImgClick(TObject*)
+{
+    FlipCategory(*this, 2);
+}
+void TMainForm::BE_Cls_Check_Vid_ImgClick(TObject*)
+{
+    FlipCategory(*this, 3);
+}
+void TMainForm::BE_Cls_Check_Mai_ImgClick(TObject*)
+{
+    FlipCategory(*this, 4);
+}
 
 void TMainForm::BE_Renew_Btn_LabClick(TObject*)
 {
@@ -76,7 +91,10 @@ void TMainForm::BE_Renew_Btn_LabMouseLeave(TObject*)
     }
 }
 
-void TMainForm::Bac_Dest_SelBtn_ImgClick(TObject*) { OpenSelectorList(Bac_Dest_CBox); }
+void TMainForm::Bac_Dest_SelBtn_ImgClick(TObject*)
+{
+    OpenSelectorList(Bac_Dest_CBox);
+}
 
 void TMainForm::Bac_Dest_SelBtn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
@@ -88,8 +106,14 @@ void TMainForm::Bac_Dest_SelBtn_ImgMouseDown(TObject*, TMouseButton, TShiftState
     ShowSelectorPressed(Bac_Dest_SelBtn_Img);
 }
 
-void TMainForm::Bac_Dest_CBoxChange(TObject*) { CopySelectorChoice(Bac_Dest_CBox, Bac_Dest_Edit); }
-void TMainForm::Bac_Dest_CBoxCloseUp(TObject*) { FocusSelectorEdit(Bac_Dest_Edit); }
+void TMainForm::Bac_Dest_CBoxChange(TObject*)
+{
+    CopySelectorChoice(Bac_Dest_CBox, Bac_Dest_Edit);
+}
+void TMainForm::Bac_Dest_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(Bac_Dest_Edit);
+}
 
 void BindBackupPageHandlers(TMainForm& form)
 {
@@ -131,9 +155,9 @@ void BindBackupPageHandlers(TMainForm& form)
         passMoves(c);
     }
     for (const EasyCategoryRow& r : rows) {
-        for (TControl* c : std::initializer_list<TControl*>{form.*r.Ground, form.*r.Icon, form.*r.Name, form.*r.Size,
-                                                            form.*r.BarFrame, form.*r.BarGround, form.*r.Bar,
-                                                            form.*r.Segment}) {
+        for (TControl* c :
+             std::initializer_list<TControl*>{form.*r.Ground, form.*r.Icon, form.*r.Name, form.*r.Size,
+                                              form.*r.BarFrame, form.*r.BarGround, form.*r.Bar, form.*r.Segment}) {
             passMoves(c);
         }
     }

@@ -15,18 +15,17 @@ using MoveHandler = void (TMainForm::*)(TObject*, TShiftState, int, int);
 using ButtonHandler = void (TMainForm::*)(TObject*, TMouseButton, TShiftState, int, int);
 
 constexpr NotifyHandler kGroupClicks[kMenuGroupCount] = {
-    &TMainForm::Menu_SumIndex_BtnImgClick, &TMainForm::Menu_BacIndex_BtnImgClick,
-    &TMainForm::Menu_ResIndex_BtnImgClick, &TMainForm::Menu_DelIndex_BtnImgClick,
-    &TMainForm::Menu_AppIndex_BtnImgClick, &TMainForm::Menu_SetIndex_BtnImgClick,
+    &TMainForm::Menu_SumIndex_BtnImgClick, &TMainForm::Menu_BacIndex_BtnImgClick, &TMainForm::Menu_ResIndex_BtnImgClick,
+    &TMainForm::Menu_DelIndex_BtnImgClick, &TMainForm::Menu_AppIndex_BtnImgClick, &TMainForm::Menu_SetIndex_BtnImgClick,
 };
 
 constexpr NotifyHandler kPageClicks[kPageCount] = {
-    &TMainForm::Menu_Sum_ProBtn_LabClick,    &TMainForm::Menu_Sum_DevBtn_LabClick,
-    &TMainForm::Menu_Bac_EasyBtn_LabClick,   &TMainForm::Menu_Bac_ManualBtn_LabClick,
-    &TMainForm::Menu_Res_EasyBtn_LabClick,   &TMainForm::Menu_Res_ManualBtn_LabClick,
-    &TMainForm::Menu_Del_EasyBtn_LabClick,   &TMainForm::Menu_Del_ManualBtn_LabClick,
-    &TMainForm::Menu_App_FavBtn_LabClick,    &TMainForm::Menu_Set_GenBtn_LabClick,
-    &TMainForm::Menu_Set_BacBtn_LabClick,    &TMainForm::Menu_Set_UpdBtn_LabClick,
+    &TMainForm::Menu_Sum_ProBtn_LabClick,  &TMainForm::Menu_Sum_DevBtn_LabClick,
+    &TMainForm::Menu_Bac_EasyBtn_LabClick, &TMainForm::Menu_Bac_ManualBtn_LabClick,
+    &TMainForm::Menu_Res_EasyBtn_LabClick, &TMainForm::Menu_Res_ManualBtn_LabClick,
+    &TMainForm::Menu_Del_EasyBtn_LabClick, &TMainForm::Menu_Del_ManualBtn_LabClick,
+    &TMainForm::Menu_App_FavBtn_LabClick,  &TMainForm::Menu_Set_GenBtn_LabClick,
+    &TMainForm::Menu_Set_BacBtn_LabClick,  &TMainForm::Menu_Set_UpdBtn_LabClick,
 };
 
 void BindClick(TControl* control, TMainForm* form, NotifyHandler handler)
@@ -60,12 +59,33 @@ void BindUp(TControl* control, TMainForm* form, ButtonHandler handler)
 void TMainForm::BindHandlers()
 {
     OnResize = [this](TObject* sender) { FormResize(sender); };
-    for (TControl* passive : std::initializer_list<TControl*>
-         {static_cast<TControl*>(this), MainMenu_Pan, Work_Pan, MenuBK_Lab, Title_Img, VemoLogo_Img, DragDrop_Lab,
-          MainBK_UpFrame_Img, MainBK_Box_LU_Img, MainBK_Box_LD_Img, MainBK_Box_RU_Img, MainBK_Box_RD_Img,
-          Work_TitleIco_Img, Work_Title_Lab, Work_Title_Des_Lab, HorzLine_Up_Pan, HorzLine_Low_Pan,
-          static_cast<TControl*>(Sum_Pro_Pan), Sum_Dev_Pan, Bac_Pan, Res_Pan, Del_Pan, App_Fav_Pan, Set_Gen_Pan,
-          Set_Bac_Pan, Set_Upd_Pan, Progress_Pan}) {
+    for (TControl* passive : std::initializer_list<TControl*>{static_cast<TControl*>(this),
+                                                              MainMenu_Pan,
+                                                              Work_Pan,
+                                                              MenuBK_Lab,
+                                                              Title_Img,
+                                                              VemoLogo_Img,
+                                                              DragDrop_Lab,
+                                                              MainBK_UpFrame_Img,
+                                                              MainBK_Box_LU_Img,
+                                                              MainBK_Box_LD_Img,
+                                                              MainBK_Box_RU_Img,
+                                                              MainBK_Box_RD_Img,
+                                                              Work_TitleIco_Img,
+                                                              Work_Title_Lab,
+                                                              Work_Title_Des_Lab,
+                                                              HorzLine_Up_Pan,
+                                                              HorzLine_Low_Pan,
+                                                              static_cast<TControl*>(Sum_Pro_Pan),
+                                                              Sum_Dev_Pan,
+                                                              Bac_Pan,
+                                                              Res_Pan,
+                                                              Del_Pan,
+                                                              App_Fav_Pan,
+                                                              Set_Gen_Pan,
+                                                              Set_Bac_Pan,
+                                                              Set_Upd_Pan,
+                                                              Progress_Pan}) {
         BindMove(passive, this, &TMainForm::FormMouseMove);
     }
 

@@ -2,15 +2,15 @@
 // name, class, parent and the look every page keeps (stretched transparent images, transparent
 // fixed-size labels, panels without bevel, the font Arial). The layout code places them.
 
-#include "backup/skin/ControlFactory.h"
+#include "backup/frame/DeleteControls.h"
 #include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"
-#include "backup/frame/DeleteControls.h"
 #include "backup/frame/RestoreControls.h"
 #include "backup/frame/SettingsControls.h"
 #include "backup/layout/HotkeyBlock.h"
 #include "backup/layout/ScheduleBlock.h"
+#include "backup/skin/ControlFactory.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include "backup/engine/ContentTrees.h"
 #include "backup/engine/DeleteTrees.h"
 #include "backup/engine/JobControl.h"
+#include "backup/engine/RestoreSelection.h"
 #include "backup/engine/SourceTrees.h"
 #include "backup/engine/StartersDelete.h"
-#include "backup/engine/RestoreSelection.h"
-#include "backup/skin/ControlFactory.h"
 #include "backup/frame/DeleteControls.h"
 #include "backup/frame/DropDowns.h"
 #include "backup/frame/MainWin.h"
+#include "backup/skin/ControlFactory.h"
 #include "backup/skin/ResourceLoaders.h"
 
 namespace {
@@ -101,7 +101,10 @@ void TMainForm::Del_PC_Sel_CBoxChange(TObject*)
     RestartManualDeleteTreeTimer(*this);
 }
 
-void TMainForm::Del_PC_Sel_Btn_ImgClick(TObject*) { OpenSelectorList(Del_PC_Sel_CBox); }
+void TMainForm::Del_PC_Sel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(Del_PC_Sel_CBox);
+}
 
 void TMainForm::Del_PC_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {

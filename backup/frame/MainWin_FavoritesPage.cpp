@@ -94,8 +94,14 @@ void CreateFavoritesPageControls(TMainForm& f)
     f.AF_Tree = NewControl<TTreeView>(&f, "AF_Tree", page);
 }
 
-void TMainForm::AFT_Bac_LabClick(TObject*) { SwitchFavoritesTab(*this, 0); }
-void TMainForm::AFT_Res_LabClick(TObject*) { SwitchFavoritesTab(*this, 1); }
+void TMainForm::AFT_Bac_LabClick(TObject*)
+{
+    SwitchFavoritesTab(*this, 0);
+}
+void TMainForm::AFT_Res_LabClick(TObject*)
+{
+    SwitchFavoritesTab(*this, 1);
+}
 
 void TMainForm::AF_PC_Sel_CBoxChange(TObject*)
 {

@@ -63,7 +63,10 @@ void TMainForm::Hotkey_Shift_CheckImgClick(TObject*)
     LoadPngResource(Hotkey_Shift_CheckImg, kCheckClear);
 }
 
-void TMainForm::Add_Btn_LabClick(TObject*) { AddSettingEntry(*this); }
+void TMainForm::Add_Btn_LabClick(TObject*)
+{
+    AddSettingEntry(*this);
+}
 
 void TMainForm::Add_Btn_LabMouseMove(TObject*, TShiftState Shift, int, int)
 {

@@ -57,8 +57,8 @@ int BuildGroup(TMainForm& form, const MenuGroup& group, int top, bool first)
     caption->Font().SetHeight(kGroupFontHeight);
     caption->Font().SetCharset(form.FontCharset);
     caption->SetCaption(group.DefaultCaption);
-    for (TControl* control : {static_cast<TControl*>(button), static_cast<TControl*>(icon),
-                              static_cast<TControl*>(caption)}) {
+    for (TControl* control :
+         {static_cast<TControl*>(button), static_cast<TControl*>(icon), static_cast<TControl*>(caption)}) {
         control->SetCursor(ui::crHandPoint);
     }
     int below = button->Top() + button->Height() + 1;

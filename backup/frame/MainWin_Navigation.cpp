@@ -38,9 +38,9 @@ constexpr PageInfo kPages[kPageCount] = {
 };
 
 constexpr TPanel* TMainForm::*kPanelsInOrder[] = {
-    &TMainForm::Sum_Pro_Pan, &TMainForm::Sum_Dev_Pan, &TMainForm::Bac_Pan,     &TMainForm::Res_Pan,
-    &TMainForm::Del_Pan,     &TMainForm::App_Fav_Pan, &TMainForm::Set_Gen_Pan, &TMainForm::Set_Bac_Pan,
-    &TMainForm::Set_Upd_Pan,
+    &TMainForm::Sum_Pro_Pan, &TMainForm::Sum_Dev_Pan, &TMainForm::Bac_Pan,
+    &TMainForm::Res_Pan,     &TMainForm::Del_Pan,     &TMainForm::App_Fav_Pan,
+    &TMainForm::Set_Gen_Pan, &TMainForm::Set_Bac_Pan, &TMainForm::Set_Upd_Pan,
 };
 
 bool IsPage(int page)
@@ -118,35 +118,62 @@ void SwitchToPage(TMainForm& form, int page)
 
 }  // namespace
 
-void ShowProductInfoPage(TMainForm& form) { SwitchToPage(form, 1); }
-void ShowDeviceInfoPage(TMainForm& form) { SwitchToPage(form, 2); }
-void ShowEasyBackupPage(TMainForm& form) { SwitchToPage(form, 3); }
-void ShowManualBackupPage(TMainForm& form) { SwitchToPage(form, 4); }
-void ShowEasyRestorePage(TMainForm& form) { SwitchToPage(form, 5); }
-void ShowManualRestorePage(TMainForm& form) { SwitchToPage(form, 6); }
-void ShowEasyDeletePage(TMainForm& form) { SwitchToPage(form, 7); }
-void ShowManualDeletePage(TMainForm& form) { SwitchToPage(form, 8); }
-void ShowFavoritesPage(TMainForm& form) { SwitchToPage(form, 9); }
-void ShowGeneralSettingsPage(TMainForm& form) { SwitchToPage(form, 10); }
-void ShowBackupSettingsPage(TMainForm& form) { SwitchToPage(form, 11); }
-void ShowUpdatePage(TMainForm& form) { SwitchToPage(form, 12); }
+void ShowProductInfoPage(TMainForm& form)
+{
+    SwitchToPage(form, 1);
+}
+void ShowDeviceInfoPage(TMainForm& form)
+{
+    SwitchToPage(form, 2);
+}
+void ShowEasyBackupPage(TMainForm& form)
+{
+    SwitchToPage(form, 3);
+}
+void ShowManualBackupPage(TMainForm& form)
+{
+    SwitchToPage(form, 4);
+}
+void ShowEasyRestorePage(TMainForm& form)
+{
+    SwitchToPage(form, 5);
+}
+void ShowManualRestorePage(TMainForm& form)
+{
+    SwitchToPage(form, 6);
+}
+void ShowEasyDeletePage(TMainForm& form)
+{
+    SwitchToPage(form, 7);
+}
+void ShowManualDeletePage(TMainForm& form)
+{
+    SwitchToPage(form, 8);
+}
+void ShowFavoritesPage(TMainForm& form)
+{
+    SwitchToPage(form, 9);
+}
+void ShowGeneralSettingsPage(TMainForm& form)
+{
+    SwitchToPage(form, 10);
+}
+void ShowBackupSettingsPage(TMainForm& form)
+{
+    SwitchToPage(form, 11);
+}
+void ShowUpdatePage(TMainForm& form)
+{
+    SwitchToPage(form, 12);
+}
 
 void RunPageSwitch(TMainForm& form, int page)
 {
     using PageSwitch = void (*)(TMainForm&);
     static constexpr PageSwitch kSwitches[kPageCount] = {
-        ShowProductInfoPage,
-        ShowDeviceInfoPage,
-        ShowEasyBackupPage,
-        ShowManualBackupPage,
-        ShowEasyRestorePage,
-        ShowManualRestorePage,
-        ShowEasyDeletePage,
-        ShowManualDeletePage,
-        ShowFavoritesPage,
-        ShowGeneralSettingsPage,
-        ShowBackupSettingsPage,
-        ShowUpdatePage,
+        ShowProductInfoPage, ShowDeviceInfoPage,      ShowEasyBackupPage,     ShowManualBackupPage,
+        ShowEasyRestorePage, ShowManualRestorePage,   ShowEasyDeletePage,     ShowManualDeletePage,
+        ShowFavoritesPage,   ShowGeneralSettingsPage, ShowBackupSettingsPage, ShowUpdatePage,
     };
     if (IsPage(page)) {
         kSwitches[page - 1](form);
@@ -223,23 +250,37 @@ void HighlightGroupButton(TMainForm& form, int group)
 
 }  // namespace
 
-void HighlightSummaryGroup(TMainForm& form) { HighlightGroupButton(form, 0); }
-void HighlightBackupGroup(TMainForm& form) { HighlightGroupButton(form, 1); }
-void HighlightRestoreGroup(TMainForm& form) { HighlightGroupButton(form, 2); }
-void HighlightDeleteGroup(TMainForm& form) { HighlightGroupButton(form, 3); }
-void HighlightApplicationGroup(TMainForm& form) { HighlightGroupButton(form, 4); }
-void HighlightSettingsGroup(TMainForm& form) { HighlightGroupButton(form, 5); }
+void HighlightSummaryGroup(TMainForm& form)
+{
+    HighlightGroupButton(form, 0);
+}
+void HighlightBackupGroup(TMainForm& form)
+{
+    HighlightGroupButton(form, 1);
+}
+void HighlightRestoreGroup(TMainForm& form)
+{
+    HighlightGroupButton(form, 2);
+}
+void HighlightDeleteGroup(TMainForm& form)
+{
+    HighlightGroupButton(form, 3);
+}
+void HighlightApplicationGroup(TMainForm& form)
+{
+    HighlightGroupButton(form, 4);
+}
+void HighlightSettingsGroup(TMainForm& form)
+{
+    HighlightGroupButton(form, 5);
+}
 
 void HighlightGroup(TMainForm& form, int group)
 {
     using GroupHighlight = void (*)(TMainForm&);
     static constexpr GroupHighlight kHighlights[kMenuGroupCount] = {
-        HighlightSummaryGroup,
-        HighlightBackupGroup,
-        HighlightRestoreGroup,
-        HighlightDeleteGroup,
-        HighlightApplicationGroup,
-        HighlightSettingsGroup,
+        HighlightSummaryGroup, HighlightBackupGroup,      HighlightRestoreGroup,
+        HighlightDeleteGroup,  HighlightApplicationGroup, HighlightSettingsGroup,
     };
     kHighlights[group](form);
 }
@@ -279,21 +320,75 @@ void TMainForm::SelectPageOfGroup(int group)
     ShowPage(*this);
 }
 
-void TMainForm::Menu_SumIndex_BtnImgClick(TObject*) { SelectPageOfGroup(0); }
-void TMainForm::Menu_BacIndex_BtnImgClick(TObject*) { SelectPageOfGroup(1); }
-void TMainForm::Menu_ResIndex_BtnImgClick(TObject*) { SelectPageOfGroup(2); }
-void TMainForm::Menu_DelIndex_BtnImgClick(TObject*) { SelectPageOfGroup(3); }
-void TMainForm::Menu_AppIndex_BtnImgClick(TObject*) { SelectPageOfGroup(4); }
-void TMainForm::Menu_SetIndex_BtnImgClick(TObject*) { SelectPageOfGroup(5); }
-void TMainForm::Menu_Sum_ProBtn_LabClick(TObject*) { SelectSubButtonPage(1); }
-void TMainForm::Menu_Sum_DevBtn_LabClick(TObject*) { SelectSubButtonPage(2); }
-void TMainForm::Menu_Bac_EasyBtn_LabClick(TObject*) { SelectSubButtonPage(3); }
-void TMainForm::Menu_Bac_ManualBtn_LabClick(TObject*) { SelectSubButtonPage(4); }
-void TMainForm::Menu_Res_EasyBtn_LabClick(TObject*) { SelectSubButtonPage(5); }
-void TMainForm::Menu_Res_ManualBtn_LabClick(TObject*) { SelectSubButtonPage(6); }
-void TMainForm::Menu_Del_EasyBtn_LabClick(TObject*) { SelectSubButtonPage(7); }
-void TMainForm::Menu_Del_ManualBtn_LabClick(TObject*) { SelectSubButtonPage(8); }
-void TMainForm::Menu_App_FavBtn_LabClick(TObject*) { SelectSubButtonPage(9); }
-void TMainForm::Menu_Set_GenBtn_LabClick(TObject*) { SelectSubButtonPage(10); }
-void TMainForm::Menu_Set_BacBtn_LabClick(TObject*) { SelectSubButtonPage(11); }
-void TMainForm::Menu_Set_UpdBtn_LabClick(TObject*) { SelectSubButtonPage(12); }
+void TMainForm::Menu_SumIndex_BtnImgClick(TObject*)
+{
+    SelectPageOfGroup(0);
+}
+void TMainForm::Menu_BacIndex_BtnImgClick(TObject*)
+{
+    SelectPageOfGroup(1);
+}
+void TMainForm::Menu_ResIndex_BtnImgClick(TObject*)
+{
+    SelectPageOfGroup(2);
+}
+void TMainForm::Menu_DelIndex_BtnImgClick(TObject*)
+{
+    SelectPageOfGroup(3);
+}
+void TMainForm::Menu_AppIndex_BtnImgClick(TObject*)
+{
+    SelectPageOfGroup(4);
+}
+void TMainForm::Menu_SetIndex_BtnImgClick(TObject*)
+{
+    SelectPageOfGroup(5);
+}
+void TMainForm::Menu_Sum_ProBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(1);
+}
+void TMainForm::Menu_Sum_DevBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(2);
+}
+void TMainForm::Menu_Bac_EasyBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(3);
+}
+void TMainForm::Menu_Bac_ManualBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(4);
+}
+void TMainForm::Menu_Res_EasyBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(5);
+}
+void TMainForm::Menu_Res_ManualBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(6);
+}
+void TMainForm::Menu_Del_EasyBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(7);
+}
+void TMainForm::Menu_Del_ManualBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(8);
+}
+void TMainForm::Menu_App_FavBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(9);
+}
+void TMainForm::Menu_Set_GenBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(10);
+}
+void TMainForm::Menu_Set_BacBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(11);
+}
+void TMainForm::Menu_Set_UpdBtn_LabClick(TObject*)
+{
+    SelectSubButtonPage(12);
+}

@@ -20,9 +20,9 @@ struct PickerHandlers {
 };
 
 constexpr std::array<PickerHandlers, 8> kPickers = {{
-    {&TMainForm::SB_FuncSel_Btn_Img, &TMainForm::SB_FuncSel_Btn_ImgClick,
-     &TMainForm::SB_FuncSel_Btn_ImgMouseMove, &TMainForm::SB_FuncSel_Btn_ImgMouseDown,
-     &TMainForm::SB_FuncSel_CBox, &TMainForm::SB_FuncSel_CBoxChange, &TMainForm::SB_FuncSel_CBoxCloseUp},
+    {&TMainForm::SB_FuncSel_Btn_Img, &TMainForm::SB_FuncSel_Btn_ImgClick, &TMainForm::SB_FuncSel_Btn_ImgMouseMove,
+     &TMainForm::SB_FuncSel_Btn_ImgMouseDown, &TMainForm::SB_FuncSel_CBox, &TMainForm::SB_FuncSel_CBoxChange,
+     &TMainForm::SB_FuncSel_CBoxCloseUp},
     {&TMainForm::Time_Set_Reg_Day_Sel_Btn_Img, &TMainForm::Time_Set_Reg_Day_Sel_Btn_ImgClick,
      &TMainForm::Time_Set_Reg_Day_Sel_Btn_ImgMouseMove, &TMainForm::Time_Set_Reg_Day_Sel_Btn_ImgMouseDown,
      &TMainForm::Time_Set_Reg_Day_CBox, &TMainForm::Time_Set_Reg_Day_CBoxChange,
@@ -55,7 +55,10 @@ constexpr std::array<PickerHandlers, 8> kPickers = {{
 
 }  // namespace
 
-void TMainForm::SB_FuncSel_Btn_ImgClick(TObject*) { OpenSelectorList(SB_FuncSel_CBox); }
+void TMainForm::SB_FuncSel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(SB_FuncSel_CBox);
+}
 void TMainForm::SB_FuncSel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
     ShowSelectorHover(*this, SB_FuncSel_Btn_Img, Shift);
@@ -64,10 +67,19 @@ void TMainForm::SB_FuncSel_Btn_ImgMouseDown(TObject*, TMouseButton, TShiftState,
 {
     ShowSelectorPressed(SB_FuncSel_Btn_Img);
 }
-void TMainForm::SB_FuncSel_CBoxChange(TObject*) { CopySelectorChoice(SB_FuncSel_CBox, SB_FuncSel_Edit); }
-void TMainForm::SB_FuncSel_CBoxCloseUp(TObject*) { FocusSelectorEdit(SB_FuncSel_Edit); }
+void TMainForm::SB_FuncSel_CBoxChange(TObject*)
+{
+    CopySelectorChoice(SB_FuncSel_CBox, SB_FuncSel_Edit);
+}
+void TMainForm::SB_FuncSel_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(SB_FuncSel_Edit);
+}
 
-void TMainForm::Time_Set_Reg_Day_Sel_Btn_ImgClick(TObject*) { OpenSelectorList(Time_Set_Reg_Day_CBox); }
+void TMainForm::Time_Set_Reg_Day_Sel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(Time_Set_Reg_Day_CBox);
+}
 void TMainForm::Time_Set_Reg_Day_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
     ShowSelectorHover(*this, Time_Set_Reg_Day_Sel_Btn_Img, Shift);
@@ -80,9 +92,15 @@ void TMainForm::Time_Set_Reg_Day_CBoxChange(TObject*)
 {
     CopySelectorChoice(Time_Set_Reg_Day_CBox, Time_Set_Reg_Day_Show_Edit);
 }
-void TMainForm::Time_Set_Reg_Day_CBoxCloseUp(TObject*) { FocusSelectorEdit(Time_Set_Reg_Day_Show_Edit); }
+void TMainForm::Time_Set_Reg_Day_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(Time_Set_Reg_Day_Show_Edit);
+}
 
-void TMainForm::Time_Set_Reg_Hou_Sel_Btn_ImgClick(TObject*) { OpenSelectorList(Time_Set_Reg_Hou_CBox); }
+void TMainForm::Time_Set_Reg_Hou_Sel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(Time_Set_Reg_Hou_CBox);
+}
 void TMainForm::Time_Set_Reg_Hou_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
     ShowSelectorHover(*this, Time_Set_Reg_Hou_Sel_Btn_Img, Shift);
@@ -95,9 +113,15 @@ void TMainForm::Time_Set_Reg_Hou_CBoxChange(TObject*)
 {
     CopySelectorChoice(Time_Set_Reg_Hou_CBox, Time_Set_Reg_Hou_Show_Edit);
 }
-void TMainForm::Time_Set_Reg_Hou_CBoxCloseUp(TObject*) { FocusSelectorEdit(Time_Set_Reg_Hou_Show_Edit); }
+void TMainForm::Time_Set_Reg_Hou_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(Time_Set_Reg_Hou_Show_Edit);
+}
 
-void TMainForm::Time_Set_Reg_Min_Sel_Btn_ImgClick(TObject*) { OpenSelectorList(Time_Set_Reg_Min_CBox); }
+void TMainForm::Time_Set_Reg_Min_Sel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(Time_Set_Reg_Min_CBox);
+}
 void TMainForm::Time_Set_Reg_Min_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
     ShowSelectorHover(*this, Time_Set_Reg_Min_Sel_Btn_Img, Shift);
@@ -110,9 +134,15 @@ void TMainForm::Time_Set_Reg_Min_CBoxChange(TObject*)
 {
     CopySelectorChoice(Time_Set_Reg_Min_CBox, Time_Set_Reg_Min_Show_Edit);
 }
-void TMainForm::Time_Set_Reg_Min_CBoxCloseUp(TObject*) { FocusSelectorEdit(Time_Set_Reg_Min_Show_Edit); }
+void TMainForm::Time_Set_Reg_Min_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(Time_Set_Reg_Min_Show_Edit);
+}
 
-void TMainForm::Time_Set_Spe_Mon_Sel_Btn_ImgClick(TObject*) { OpenSelectorList(Time_Set_Spe_Mon_CBox); }
+void TMainForm::Time_Set_Spe_Mon_Sel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(Time_Set_Spe_Mon_CBox);
+}
 void TMainForm::Time_Set_Spe_Mon_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
     ShowSelectorHover(*this, Time_Set_Spe_Mon_Sel_Btn_Img, Shift);
@@ -121,9 +151,15 @@ void TMainForm::Time_Set_Spe_Mon_Sel_Btn_ImgMouseDown(TObject*, TMouseButton, TS
 {
     ShowSelectorPressed(Time_Set_Spe_Mon_Sel_Btn_Img);
 }
-void TMainForm::Time_Set_Spe_Mon_CBoxCloseUp(TObject*) { FocusSelectorEdit(Time_Set_Spe_Mon_Show_Edit); }
+void TMainForm::Time_Set_Spe_Mon_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(Time_Set_Spe_Mon_Show_Edit);
+}
 
-void TMainForm::Time_Set_Spe_Dat_Sel_Btn_ImgClick(TObject*) { OpenSelectorList(Time_Set_Spe_Dat_CBox); }
+void TMainForm::Time_Set_Spe_Dat_Sel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(Time_Set_Spe_Dat_CBox);
+}
 void TMainForm::Time_Set_Spe_Dat_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
     ShowSelectorHover(*this, Time_Set_Spe_Dat_Sel_Btn_Img, Shift);
@@ -136,9 +172,15 @@ void TMainForm::Time_Set_Spe_Dat_CBoxChange(TObject*)
 {
     CopySelectorChoice(Time_Set_Spe_Dat_CBox, Time_Set_Spe_Dat_Show_Edit);
 }
-void TMainForm::Time_Set_Spe_Dat_CBoxCloseUp(TObject*) { FocusSelectorEdit(Time_Set_Spe_Dat_Show_Edit); }
+void TMainForm::Time_Set_Spe_Dat_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(Time_Set_Spe_Dat_Show_Edit);
+}
 
-void TMainForm::Time_Set_Spe_Hou_Sel_Btn_ImgClick(TObject*) { OpenSelectorList(Time_Set_Spe_Hou_CBox); }
+void TMainForm::Time_Set_Spe_Hou_Sel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(Time_Set_Spe_Hou_CBox);
+}
 void TMainForm::Time_Set_Spe_Hou_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
     ShowSelectorHover(*this, Time_Set_Spe_Hou_Sel_Btn_Img, Shift);
@@ -151,9 +193,15 @@ void TMainForm::Time_Set_Spe_Hou_CBoxChange(TObject*)
 {
     CopySelectorChoice(Time_Set_Spe_Hou_CBox, Time_Set_Spe_Hou_Show_Edit);
 }
-void TMainForm::Time_Set_Spe_Hou_CBoxCloseUp(TObject*) { FocusSelectorEdit(Time_Set_Spe_Hou_Show_Edit); }
+void TMainForm::Time_Set_Spe_Hou_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(Time_Set_Spe_Hou_Show_Edit);
+}
 
-void TMainForm::Time_Set_Spe_Min_Sel_Btn_ImgClick(TObject*) { OpenSelectorList(Time_Set_Spe_Min_CBox); }
+void TMainForm::Time_Set_Spe_Min_Sel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(Time_Set_Spe_Min_CBox);
+}
 void TMainForm::Time_Set_Spe_Min_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
     ShowSelectorHover(*this, Time_Set_Spe_Min_Sel_Btn_Img, Shift);
@@ -166,7 +214,10 @@ void TMainForm::Time_Set_Spe_Min_CBoxChange(TObject*)
 {
     CopySelectorChoice(Time_Set_Spe_Min_CBox, Time_Set_Spe_Min_Show_Edit);
 }
-void TMainForm::Time_Set_Spe_Min_CBoxCloseUp(TObject*) { FocusSelectorEdit(Time_Set_Spe_Min_Show_Edit); }
+void TMainForm::Time_Set_Spe_Min_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(Time_Set_Spe_Min_Show_Edit);
+}
 
 void BindSettingPickers(TMainForm& form)
 {

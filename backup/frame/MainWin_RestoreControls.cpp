@@ -29,9 +29,9 @@ using NotifyHandler = void (TMainForm::*)(TObject*);
 using MoveHandler = void (TMainForm::*)(TObject*, TShiftState, int, int);
 using ButtonHandler = void (TMainForm::*)(TObject*, TMouseButton, TShiftState, int, int);
 
-constexpr NotifyHandler kCheckClicks[kRestoreChoosableRowCount] = {
-    &F::RE_Check_Doc_ImgClick, &F::RE_Check_Gra_ImgClick, &F::RE_Check_Aud_ImgClick, &F::RE_Check_Vid_ImgClick,
-    &F::RE_Check_Mai_ImgClick};
+constexpr NotifyHandler kCheckClicks[kRestoreChoosableRowCount] = {&F::RE_Check_Doc_ImgClick, &F::RE_Check_Gra_ImgClick,
+                                                                   &F::RE_Check_Aud_ImgClick, &F::RE_Check_Vid_ImgClick,
+                                                                   &F::RE_Check_Mai_ImgClick};
 
 void BindClick(TControl* control, TMainForm* form, NotifyHandler handler)
 {

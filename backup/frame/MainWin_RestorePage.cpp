@@ -49,11 +49,26 @@ void ShowRunStamp(TLabel* label, const std::u16string& stamp)
 
 }  // namespace
 
-void TMainForm::RE_Check_Doc_ImgClick(TObject*) { FlipRestoreCategory(*this, 0); }
-void TMainForm::RE_Check_Gra_ImgClick(TObject*) { FlipRestoreCategory(*this, 1); }
-void TMainForm::RE_Check_Aud_ImgClick(TObject*) { FlipRestoreCategory(*this, 2); }
-void TMainForm::RE_Check_Vid_ImgClick(TObject*) { FlipRestoreCategory(*this, 3); }
-void TMainForm::RE_Check_Mai_ImgClick(TObject*) { FlipRestoreCategory(*this, 4); }
+void TMainForm::RE_Check_Doc_ImgClick(TObject*)
+{
+    FlipRestoreCategory(*this, 0);
+}
+void TMainForm::RE_Check_Gra_ImgClick(TObject*)
+{
+    FlipRestoreCategory(*this, 1);
+}
+void TMainForm::RE_Check_Aud_ImgClick(TObject*)
+{
+    FlipRestoreCategory(*this, 2);
+}
+void TMainForm::RE_Check_Vid_ImgClick(TObject*)
+{
+    FlipRestoreCategory(*this, 3);
+}
+void TMainForm::RE_Check_Mai_ImgClick(TObject*)
+{
+    FlipRestoreCategory(*this, 4);
+}
 
 void TMainForm::RE_Renew_Btn_LabClick(TObject*)
 {
@@ -197,7 +212,9 @@ void TMainForm::RM_TreeMouseDown(TObject*, TMouseButton, TShiftState, int X, int
     PropagateNodeCheck(node);
 }
 
-void TMainForm::RM_TreeExpanding(TObject*, ui::TTreeNode*, bool&) {}
+void TMainForm::RM_TreeExpanding(TObject*, ui::TTreeNode*, bool&)
+{
+}
 
 void TMainForm::RM_TreeExpanded(TObject*, ui::TTreeNode* Node)
 {

@@ -4,7 +4,10 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"
 
-void TMainForm::Lang_Sel_Btn_ImgClick(TObject*) { OpenSelectorList(Lang_Sel_CBox); }
+void TMainForm::Lang_Sel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(Lang_Sel_CBox);
+}
 
 void TMainForm::Lang_Sel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {

@@ -44,12 +44,30 @@ void TMainForm::Start_Win_CheckImgClick(TObject*)
     SaveCheckSettings(*this);
 }
 
-void TMainForm::Minimize_CheckImgClick(TObject*) { FlipOption(*this, LaunchOptions[1], Minimize_CheckImg); }
-void TMainForm::Auto_Plugin_CheckImgClick(TObject*) { FlipOption(*this, LaunchOptions[2], Auto_Plugin_CheckImg); }
-void TMainForm::Auto_ClickBtn_CheckImgClick(TObject*) { FlipOption(*this, LaunchOptions[3], Auto_ClickBtn_CheckImg); }
-void TMainForm::Auto_Hotkey_CheckImgClick(TObject*) { FlipOption(*this, LaunchOptions[4], Auto_Hotkey_CheckImg); }
-void TMainForm::Auto_Sch_CheckImgClick(TObject*) { FlipOption(*this, LaunchOptions[5], Auto_Sch_CheckImg); }
-void TMainForm::Aes_Check_ImgClick(TObject*) { FlipOption(*this, EncryptBackup, Aes_Check_Img); }
+void TMainForm::Minimize_CheckImgClick(TObject*)
+{
+    FlipOption(*this, LaunchOptions[1], Minimize_CheckImg);
+}
+void TMainForm::Auto_Plugin_CheckImgClick(TObject*)
+{
+    FlipOption(*this, LaunchOptions[2], Auto_Plugin_CheckImg);
+}
+void TMainForm::Auto_ClickBtn_CheckImgClick(TObject*)
+{
+    FlipOption(*this, LaunchOptions[3], Auto_ClickBtn_CheckImg);
+}
+void TMainForm::Auto_Hotkey_CheckImgClick(TObject*)
+{
+    FlipOption(*this, LaunchOptions[4], Auto_Hotkey_CheckImg);
+}
+void TMainForm::Auto_Sch_CheckImgClick(TObject*)
+{
+    FlipOption(*this, LaunchOptions[5], Auto_Sch_CheckImg);
+}
+void TMainForm::Aes_Check_ImgClick(TObject*)
+{
+    FlipOption(*this, EncryptBackup, Aes_Check_Img);
+}
 
 void TMainForm::HideBacFolder_Check_ImgClick(TObject*)
 {
@@ -57,7 +75,10 @@ void TMainForm::HideBacFolder_Check_ImgClick(TObject*)
     ApplyHideBackupFolder(*this, HideBackupFolder);
 }
 
-void TMainForm::AC_FuncSel_Btn_ImgClick(TObject*) { OpenSelectorList(AC_FuncSel_CBox); }
+void TMainForm::AC_FuncSel_Btn_ImgClick(TObject*)
+{
+    OpenSelectorList(AC_FuncSel_CBox);
+}
 
 void TMainForm::AC_FuncSel_Btn_ImgMouseMove(TObject*, TShiftState Shift, int, int)
 {
@@ -76,7 +97,10 @@ void TMainForm::AC_FuncSel_CBoxChange(TObject*)
     SaveCheckSettings(*this);
 }
 
-void TMainForm::AC_FuncSel_CBoxCloseUp(TObject*) { FocusSelectorEdit(AC_FuncSel_Edit); }
+void TMainForm::AC_FuncSel_CBoxCloseUp(TObject*)
+{
+    FocusSelectorEdit(AC_FuncSel_Edit);
+}
 
 // The seconds of the countdown before an automatic start, 0 to 30, kept as they are typed.
 void TMainForm::Auto_Plugin_Time_Set_EditKeyUp(TObject*, WORD&, TShiftState)
@@ -101,6 +125,15 @@ void TMainForm::Auto_Plugin_Time_Set_EditKeyUp(TObject*, WORD&, TShiftState)
     SaveCountDownSetting(seconds);
 }
 
-void TMainForm::SBT_Startup_LabClick(TObject*) { ChooseTab(*this, 1); }
-void TMainForm::SBT_Hotkey_LabClick(TObject*) { ChooseTab(*this, 2); }
-void TMainForm::SBT_Time_LabClick(TObject*) { ChooseTab(*this, 3); }
+void TMainForm::SBT_Startup_LabClick(TObject*)
+{
+    ChooseTab(*this, 1);
+}
+void TMainForm::SBT_Hotkey_LabClick(TObject*)
+{
+    ChooseTab(*this, 2);
+}
+void TMainForm::SBT_Time_LabClick(TObject*)
+{
+    ChooseTab(*this, 3);
+}

@@ -69,10 +69,10 @@ void ShowRestoreRuns(TMainForm& form)
 // The Easy Restore information belongs to the PC that was chosen before.
 void EmptyEasyRestoreInfo(TMainForm& form)
 {
-    for (TLabel* label : {form.RE_Info_Size_Doc_Lab, form.RE_Info_Size_Gra_Lab, form.RE_Info_Size_Aud_Lab,
-                          form.RE_Info_Size_Vid_Lab, form.RE_Info_Size_Mai_Lab, form.RE_Info_Time_Doc_Lab,
-                          form.RE_Info_Time_Gra_Lab, form.RE_Info_Time_Aud_Lab, form.RE_Info_Time_Vid_Lab,
-                          form.RE_Info_Time_Mai_Lab}) {
+    for (TLabel* label :
+         {form.RE_Info_Size_Doc_Lab, form.RE_Info_Size_Gra_Lab, form.RE_Info_Size_Aud_Lab, form.RE_Info_Size_Vid_Lab,
+          form.RE_Info_Size_Mai_Lab, form.RE_Info_Time_Doc_Lab, form.RE_Info_Time_Gra_Lab, form.RE_Info_Time_Aud_Lab,
+          form.RE_Info_Time_Vid_Lab, form.RE_Info_Time_Mai_Lab}) {
         label->SetCaption(u"");
     }
 }

@@ -3,20 +3,20 @@
 
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
-#include "backup/skin/ResourceLoaders.h"
 #include "backup/frame/WindowSkin.h"
-#include "backup/layout/DeletePage.h"
 #include "backup/layout/BackupSettingsPage.h"
+#include "backup/layout/DeletePage.h"
 #include "backup/layout/EasyBackupPage.h"
 #include "backup/layout/FavoritesPage.h"
 #include "backup/layout/GeneralSettingsPage.h"
 #include "backup/layout/ManualBackupTree.h"
+#include "backup/layout/OverviewPages.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/ProgressLayout.h"
 #include "backup/layout/RestorePage.h"
 #include "backup/layout/RestoreTreePanel.h"
 #include "backup/layout/WindowLayout.h"
-#include "backup/layout/OverviewPages.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
 
@@ -135,7 +135,7 @@ void BuildWorkArea(TMainForm& form)
 int RightWorkButtonWidth(TMainForm& form)
 {
     return TextExceedsWidth(form.RB_Btn_Lab, form.RB_Btn_Lab->Caption(), kButtonWidth) ? kWideButtonWidth
-                                                                                           : kButtonWidth;
+                                                                                       : kButtonWidth;
 }
 
 void LayoutWorkButtons(TMainForm& form)

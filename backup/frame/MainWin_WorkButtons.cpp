@@ -137,7 +137,9 @@ void TMainForm::PB_Btn_LabMouseDown(TObject*, TMouseButton, TShiftState, int, in
     }
 }
 
-void TMainForm::Progress_ListClick(TObject*) {}
+void TMainForm::Progress_ListClick(TObject*)
+{
+}
 
 void TMainForm::Progress_ListDblClick(TObject*)
 {

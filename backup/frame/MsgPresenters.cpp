@@ -89,7 +89,8 @@ BYTE TMainForm::AskScheduledBackup(const std::u16string& entry)
     notice->RB_Btn_Lab->SetCaption(LookupText(*LangTable, kTextCancel));
     notice->Sch_Title_Lab->SetCaption(LookupText(*LangTable, 20078));
     notice->Sch_Time_Lab->SetCaption(FormatScheduleDay(*this, entry) + u"     " + FormatScheduleTime(*this, entry));
-    notice->Sch_BacType_Lab->SetCaption(FormatEntryFunction(*this, entry.empty() ? entry : entry.substr(entry.size() - 1)));
+    notice->Sch_BacType_Lab->SetCaption(
+        FormatEntryFunction(*this, entry.empty() ? entry : entry.substr(entry.size() - 1)));
     notice->ShowModal();
     const BYTE accepted = notice->Accepted;
     Idle = 1;

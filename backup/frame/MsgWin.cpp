@@ -66,9 +66,11 @@ void TMsgForm::Layout(int charset, bool rightToLeft)
 
 void TMsgForm::BindHandlers()
 {
-    for (TControl* control : std::initializer_list<TControl*>{Main_BG_Line_Img, Msg_Ico_Img, Msg_Lab,
-                                                               Main_BG_Left_Img, Main_BG_Right}) {
-        control->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { Main_BG_Line_ImgMouseMove(s, sh, x, y); };
+    for (TControl* control :
+         std::initializer_list<TControl*>{Main_BG_Line_Img, Msg_Ico_Img, Msg_Lab, Main_BG_Left_Img, Main_BG_Right}) {
+        control->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) {
+            Main_BG_Line_ImgMouseMove(s, sh, x, y);
+        };
     }
     for (TControl* control :
          std::initializer_list<TControl*>{Main_BG_Line_Img, Msg_Lab, Main_BG_Left_Img, Main_BG_Right}) {

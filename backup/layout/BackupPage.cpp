@@ -62,9 +62,9 @@ void ShowEasyBackupControls(TMainForm& form, bool visible)
     const auto& rows = EasyCategoryRows();
     for (int k = 0; k < kEasyCategoryRowCount; ++k) {
         const EasyCategoryRow& r = rows[k];
-        for (TControl* c : std::initializer_list<TControl*>{form.*r.Segment, form.*r.Ground, form.*r.Icon,
-                                                            form.*r.BarFrame, form.*r.BarGround, form.*r.Bar,
-                                                            form.*r.Name, form.*r.Size}) {
+        for (TControl* c :
+             std::initializer_list<TControl*>{form.*r.Segment, form.*r.Ground, form.*r.Icon, form.*r.BarFrame,
+                                              form.*r.BarGround, form.*r.Bar, form.*r.Name, form.*r.Size}) {
             c->SetVisible(visible);
         }
         (form.*r.Check)->SetVisible(visible && k < kEasyChoosableRowCount);

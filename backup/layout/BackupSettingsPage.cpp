@@ -41,8 +41,8 @@ std::array<Tab, 3> Tabs(TMainForm& form)
               form.SBT_Startup_BK_Right_Img, form.SBT_Startup_Lab},
              {form.SB_Tag_Hotkey_Pan, form.SBT_Hotkey_BK_Left_Img, form.SBT_Hotkey_BK_Center_Img,
               form.SBT_Hotkey_BK_Right_Img, form.SBT_Hotkey_Lab},
-             {form.SB_Tag_Time_Pan, form.SBT_Time_BK_Left_Img, form.SBT_Time_BK_Center_Img,
-              form.SBT_Time_BK_Right_Img, form.SBT_Time_Lab}}};
+             {form.SB_Tag_Time_Pan, form.SBT_Time_BK_Left_Img, form.SBT_Time_BK_Center_Img, form.SBT_Time_BK_Right_Img,
+              form.SBT_Time_Lab}}};
 }
 
 void ShowTabSkins(const Tab& tab, const TabSkins& skins)

@@ -54,8 +54,8 @@ void LayoutSelector(TPanel* pan, TImage* button, TEdit* edit, TComboBox* combo, 
 void PlaceWeekRow(TCalendarForm& f, int sundayLeft)
 {
     int left = sundayLeft;
-    for (TLabel* day : {f.Week_Sun_Lab, f.Week_Mon_Lab, f.Week_Tue_Lab, f.Week_Wed_Lab, f.Week_Thu_Lab,
-                        f.Week_Fri_Lab, f.Week_Sat_Lab}) {
+    for (TLabel* day : {f.Week_Sun_Lab, f.Week_Mon_Lab, f.Week_Tue_Lab, f.Week_Wed_Lab, f.Week_Thu_Lab, f.Week_Fri_Lab,
+                        f.Week_Sat_Lab}) {
         day->SetBounds(left, f.Week_Sun_Lab->Top(), f.Week_Sun_Lab->Width(), f.Week_Sun_Lab->Height());
         left += f.Week_Sun_Lab->Width() + kDayGap;
     }
@@ -108,8 +108,7 @@ void LayoutWeekHeader(TCalendarForm& f, BYTE charset)
 void LayoutButton(TPanel* pan, TImage* left, TImage* center, TImage* right, TLabel* caption, int panelLeft, int top)
 {
     LayoutSkinnedButton({pan, left, center, right, caption},
-                        {panelLeft, top, panelLeft + kButtonWidth, top + kButtonHeight}, 6, kNormalPieces,
-                        ui::clWhite);
+                        {panelLeft, top, panelLeft + kButtonWidth, top + kButtonHeight}, 6, kNormalPieces, ui::clWhite);
     pan->SetBevelOuter(ui::TBevelCut::bvNone);
     caption->SetAutoSize(false);
     caption->SetTransparent(true);
@@ -134,7 +133,8 @@ void LayoutCalendarForm(TCalendarForm& f)
     MakeGround(f.Main_BK_ColorEdge_Lab, PaletteColour(0));
     f.Main_BK_ColorEdge_Lab->SendToBack();
     TLabel* deep = f.Main_BK_Deep_Lab;
-    deep->SetBounds(f.Main_BK_ColorEdge_Lab->Left() + 2, f.Main_BK_ColorEdge_Lab->Top() + 2, f.Main_BK_ColorEdge_Lab->Width() - 4, f.Main_BK_ColorEdge_Lab->Height() - 4);
+    deep->SetBounds(f.Main_BK_ColorEdge_Lab->Left() + 2, f.Main_BK_ColorEdge_Lab->Top() + 2,
+                    f.Main_BK_ColorEdge_Lab->Width() - 4, f.Main_BK_ColorEdge_Lab->Height() - 4);
     MakeGround(deep, PaletteColour(11));
     TImage* head = f.Main_BK_Title_Head_Img;
     head->SetBounds(deep->Left() + 1, deep->Top() + 1, deep->Width() - 2, 21);

@@ -75,7 +75,7 @@ void PlaceSelectorTops(TMainForm& form)
     form.Bac_Dest_CBox->SetTop(dt + kSelectorHeight - form.Bac_Dest_CBox->Height());
     TImage* arrow = form.Bac_ArrowIcon_Img;
     arrow->SetBounds((p - kArrowWidth) / 2, dt - kArrowHeight - (dt - kTableBottom - kArrowHeight) / 2, kArrowWidth,
-          kArrowHeight);
+                     kArrowHeight);
 }
 
 void CopyPanelRect(TMainForm& form)
@@ -349,8 +349,7 @@ void LayoutEasyRenewButton(TMainForm& form)
     const SkinnedButtonParts button{form.BE_Renew_Btn_Pan, form.BE_Renew_BK_Left_Img, form.BE_Renew_BK_Center_Img,
                                     form.BE_Renew_BK_Right_Img, form.BE_Renew_Btn_Lab};
     const int left = form.Bac_HourGlass_Easy_Img->Left() - kRenewWidth;
-    LayoutSkinnedButton(button,
-                        ui::Rect::FromSize(left, form.Bac_Title_Head_Img->Top(), kRenewWidth, kHeadHeight),
+    LayoutSkinnedButton(button, ui::Rect::FromSize(left, form.Bac_Title_Head_Img->Top(), kRenewWidth, kHeadHeight),
                         kRenewCapWidth, {25015, 25018, 25021}, TMainForm::Palette[11]);
     TLabel* caption = form.BE_Renew_Btn_Lab;
     Caption(form, caption, TMainForm::Palette[8], u"Renew");

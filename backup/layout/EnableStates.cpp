@@ -46,15 +46,18 @@ struct JobPageFamily {
     std::span<const ImageField> Checks;
 };
 
-constexpr ThreePartButton kWorkButton{&TMainForm::RB_BK_Left_Img, &TMainForm::RB_BK_Center_Img,
+constexpr ThreePartButton kWorkButton{&TMainForm::RB_BK_Left_Img,  &TMainForm::RB_BK_Center_Img,
                                       &TMainForm::RB_BK_Right_Img, &TMainForm::RB_Btn_Lab,
-                                      {24004, 24007, 24010}, {24003, 24006, 24009}};
-constexpr ThreePartButton kProgressButton{&TMainForm::PB_BK_Left_Img, &TMainForm::PB_BK_Center_Img,
+                                      {24004, 24007, 24010},       {24003, 24006, 24009}};
+constexpr ThreePartButton kProgressButton{&TMainForm::PB_BK_Left_Img,  &TMainForm::PB_BK_Center_Img,
                                           &TMainForm::PB_BK_Right_Img, &TMainForm::PB_Btn_Lab,
-                                          {24004, 24007, 24010}, {24003, 24006, 24009}};
-constexpr ThreePartButton kEasyBackupRenew{&TMainForm::BE_Renew_BK_Left_Img, &TMainForm::BE_Renew_BK_Center_Img,
-                                           &TMainForm::BE_Renew_BK_Right_Img, &TMainForm::BE_Renew_Btn_Lab,
-                                           {25015, 25018, 25021}, {25014, 25017, 25020}};
+                                          {24004, 24007, 24010},       {24003, 24006, 24009}};
+constexpr ThreePartButton kEasyBackupRenew{&TMainForm::BE_Renew_BK_Left_Img,
+                                           &TMainForm::BE_Renew_BK_Center_Img,
+                                           &TMainForm::BE_Renew_BK_Right_Img,
+                                           &TMainForm::BE_Renew_Btn_Lab,
+                                           {25015, 25018, 25021},
+                                           {25014, 25017, 25020}};
 
 constexpr ThreePartButton kBackupButtons[] = {kEasyBackupRenew, kWorkButton, kProgressButton};
 constexpr ThreePartButton kPlainButtons[] = {kWorkButton, kProgressButton};
@@ -65,9 +68,12 @@ constexpr ImageField kBackupChecks[] = {&TMainForm::BE_Cls_Check_Doc_Img, &TMain
                                         &TMainForm::BE_Cls_Check_Mai_Img, &TMainForm::BE_Cls_Check_Oth_Img};
 
 const JobPageFamily kBackupFamily{kBackupGroup, kBackupButtons, kBackupSelectors, kBackupChecks};
-constexpr ThreePartButton kEasyRestoreRenew{&TMainForm::RE_Renew_BK_Left_Img, &TMainForm::RE_Renew_BK_Center_Img,
-                                            &TMainForm::RE_Renew_BK_Right_Img, &TMainForm::RE_Renew_Btn_Lab,
-                                            {25015, 25018, 25021}, {25014, 25017, 25020}};
+constexpr ThreePartButton kEasyRestoreRenew{&TMainForm::RE_Renew_BK_Left_Img,
+                                            &TMainForm::RE_Renew_BK_Center_Img,
+                                            &TMainForm::RE_Renew_BK_Right_Img,
+                                            &TMainForm::RE_Renew_Btn_Lab,
+                                            {25015, 25018, 25021},
+                                            {25014, 25017, 25020}};
 constexpr ThreePartButton kRestoreButtons[] = {kEasyRestoreRenew, kWorkButton, kProgressButton};
 constexpr Selector kRestoreSelectors[] = {{&TMainForm::Res_PC_Sel_Btn_Img, 23010, 23009, true},
                                           {&TMainForm::Res_BrowserBtn_Img, 23007, 23006, true}};
@@ -78,7 +84,7 @@ const JobPageFamily kRestoreFamily{kRestoreGroup, kRestoreButtons, kRestoreSelec
 constexpr Selector kDeleteSelectors[] = {{&TMainForm::Del_PC_Sel_Btn_Img, 23010, 23009, true}};
 const JobPageFamily kDeleteFamily{kDeleteGroup, kPlainButtons, kDeleteSelectors, {}};
 constexpr Selector kFavoritesSelectors[] = {{&TMainForm::AF_PC_Sel_Btn_Img, 23010, 23009, true},
-                                           {&TMainForm::AF_Dest_SelBtn_Img, 23010, 23009, true}};
+                                            {&TMainForm::AF_Dest_SelBtn_Img, 23010, 23009, true}};
 const JobPageFamily kFavoritesFamily{kApplicationGroup, kPlainButtons, kFavoritesSelectors, {}};
 
 ui::TColor CaptionColor(bool enable, int enabledEntry)

@@ -74,7 +74,10 @@ void ShowOperationTabSkins(TMainForm& form, OperationTab tab)
     ShowTabSkins(RestoreTab(form), backupChosen ? other : chosen);
 }
 
-int TabBottom(const TMainForm& form) { return BottomOf(form.AF_OP_Tag_Bac_Pan); }
+int TabBottom(const TMainForm& form)
+{
+    return BottomOf(form.AF_OP_Tag_Bac_Pan);
+}
 
 void BuildSelector(TMainForm& form, TPanel* pan, TImage* opener, TEdit* edit, TComboBox* combo)
 {
@@ -379,9 +382,15 @@ void SelectFavoritesTab(TMainForm& form, bool backup)
     }
 }
 
-void RelayoutLtrFavoritesPage(TMainForm& form) { RelayoutFavoritesPage(form, LayoutDirection::LeftToRight); }
+void RelayoutLtrFavoritesPage(TMainForm& form)
+{
+    RelayoutFavoritesPage(form, LayoutDirection::LeftToRight);
+}
 
-void RelayoutRtlFavoritesPage(TMainForm& form) { RelayoutFavoritesPage(form, LayoutDirection::RightToLeft); }
+void RelayoutRtlFavoritesPage(TMainForm& form)
+{
+    RelayoutFavoritesPage(form, LayoutDirection::RightToLeft);
+}
 
 void ApplyFavoritesCaptions(TMainForm& form)
 {

@@ -127,8 +127,8 @@ void BuildOptionsBlock(TMainForm& form)
     form.Start_Win_Lab->Show();
     BuildCheckRow(form, form.Minimize_CheckImg, form.Minimize_Lab, BottomOf(form.Start_Win_Lab),
                   form.LaunchOptions[1] != 0 ? kCheckTicked : kCheckClear, u"When start Harbex2,Minimize the window.");
-    BuildCheckRow(form, form.HideBacFolder_Check_Img, form.HideBacFolder_Lab, BottomOf(form.Minimize_Lab),
-                  kCheckTicked, u"Hide backeup folder.");
+    BuildCheckRow(form, form.HideBacFolder_Check_Img, form.HideBacFolder_Lab, BottomOf(form.Minimize_Lab), kCheckTicked,
+                  u"Hide backeup folder.");
 }
 
 // The steps both directions share: page size, frame widths and the options frame's height.
@@ -162,8 +162,8 @@ void PlaceCheckRows(TMainForm& form, int checkLeft, int labelLeft, int labelWidt
                   labelWidth);
     PlaceCheckRow(form.Minimize_CheckImg, form.Minimize_Lab, checkLeft, form.Minimize_CheckImg->Top(), labelLeft,
                   labelWidth);
-    PlaceCheckRow(form.HideBacFolder_Check_Img, form.HideBacFolder_Lab, checkLeft,
-                  form.HideBacFolder_Check_Img->Top(), labelLeft, labelWidth);
+    PlaceCheckRow(form.HideBacFolder_Check_Img, form.HideBacFolder_Lab, checkLeft, form.HideBacFolder_Check_Img->Top(),
+                  labelLeft, labelWidth);
 }
 
 }  // namespace

@@ -77,9 +77,9 @@ void ApplyMenuReadingOrder(TMainForm& f, bool rtl)
 {
     SetReadingOrder({f.Menu_SumIndex_BtnLab, f.Menu_BacIndex_BtnLab, f.Menu_ResIndex_BtnLab, f.Menu_DelIndex_BtnLab,
                      f.Menu_AppIndex_BtnLab, f.Menu_SetIndex_BtnLab, f.Menu_Sum_ProBtn_Lab, f.Menu_Sum_DevBtn_Lab,
-                     f.Menu_Bac_EasyBtn_Lab, f.Menu_Bac_ManualBtn_Lab, f.Menu_Res_EasyBtn_Lab,
-                     f.Menu_Res_ManualBtn_Lab, f.Menu_Del_EasyBtn_Lab, f.Menu_Del_ManualBtn_Lab,
-                     f.Menu_App_FavBtn_Lab, f.Menu_Set_GenBtn_Lab, f.Menu_Set_BacBtn_Lab, f.Menu_Set_UpdBtn_Lab},
+                     f.Menu_Bac_EasyBtn_Lab, f.Menu_Bac_ManualBtn_Lab, f.Menu_Res_EasyBtn_Lab, f.Menu_Res_ManualBtn_Lab,
+                     f.Menu_Del_EasyBtn_Lab, f.Menu_Del_ManualBtn_Lab, f.Menu_App_FavBtn_Lab, f.Menu_Set_GenBtn_Lab,
+                     f.Menu_Set_BacBtn_Lab, f.Menu_Set_UpdBtn_Lab},
                     rtl);
     SetReadingOrder({f.Work_Title_Lab, f.Work_Title_Des_Lab, f.RB_Btn_Lab, f.LB_Btn_Lab}, rtl);
 }
@@ -94,8 +94,8 @@ void ApplyDevicePageReadingOrder(TMainForm& f, bool rtl)
 void ApplyBackupPageReadingOrder(TMainForm& f, bool rtl)
 {
     SetReadingOrder({f.Bac_Title_Head_Lab, f.BE_TotalCap_IcoDes_Lab, f.BE_Cls_IcoDes_Doc_Lab, f.BE_Cls_IcoDes_Gra_Lab,
-                     f.BE_Cls_IcoDes_Aud_Lab, f.BE_Cls_IcoDes_Vid_Lab, f.BE_Cls_IcoDes_Mai_Lab,
-                     f.BE_Cls_IcoDes_Oth_Lab, f.Bac_Dest_Title_Lab, f.BE_Renew_Btn_Lab},
+                     f.BE_Cls_IcoDes_Aud_Lab, f.BE_Cls_IcoDes_Vid_Lab, f.BE_Cls_IcoDes_Mai_Lab, f.BE_Cls_IcoDes_Oth_Lab,
+                     f.Bac_Dest_Title_Lab, f.BE_Renew_Btn_Lab},
                     rtl);
     SetValueAlignment({f.BE_TotalCap_Show_Lab, f.BE_Cap_Show_Doc_Lab, f.BE_Cap_Show_Gra_Lab, f.BE_Cap_Show_Aud_Lab,
                        f.BE_Cap_Show_Vid_Lab, f.BE_Cap_Show_Mai_Lab, f.BE_Cap_Show_Oth_Lab},
@@ -131,12 +131,31 @@ void ApplySettingsReadingOrder(TMainForm& f, bool rtl)
                   f.Time_Set_Spe_Mon_CBox, f.Time_Set_Spe_Dat_CBox, f.Time_Set_Spe_Min_CBox, f.Time_Set_Spe_Hou_CBox},
                  rtl);
     AlignCombos({f.SB_FuncSel_CBox}, rtl);
-    SetReadingOrder({f.Lang_Sel_Title_Lab, f.Start_Win_Lab, f.Minimize_Lab, f.HideBacFolder_Lab, f.SBT_Startup_Lab,
-                     f.SBT_Hotkey_Lab, f.SBT_Time_Lab, f.Auto_Plugin_Lab, f.Auto_Plugin_Time_Sec_Lab,
-                     f.Auto_ClickBtn_Lab, f.Auto_Hotkey_Lab, f.Auto_Sch_Lab, f.Aes_Check_Lab,
-                     f.Hotkey_List_Title_Lab, f.Add_Btn_Lab, f.AC_FuncSel_Title_Lab, f.SB_FuncSel_Title_Lab,
-                     f.Time_Set_Reg_Title_Lab, f.Time_Set_Spe_Title_Lab, f.Time_Set_Spe_Month_Lab,
-                     f.Time_Set_Spe_Date_Lab, f.Sch_List_Title_Lab, f.Upd_Title_Lab, f.Upd_Auto_Lab, f.Upd_Btn_Lab},
+    SetReadingOrder({f.Lang_Sel_Title_Lab,
+                     f.Start_Win_Lab,
+                     f.Minimize_Lab,
+                     f.HideBacFolder_Lab,
+                     f.SBT_Startup_Lab,
+                     f.SBT_Hotkey_Lab,
+                     f.SBT_Time_Lab,
+                     f.Auto_Plugin_Lab,
+                     f.Auto_Plugin_Time_Sec_Lab,
+                     f.Auto_ClickBtn_Lab,
+                     f.Auto_Hotkey_Lab,
+                     f.Auto_Sch_Lab,
+                     f.Aes_Check_Lab,
+                     f.Hotkey_List_Title_Lab,
+                     f.Add_Btn_Lab,
+                     f.AC_FuncSel_Title_Lab,
+                     f.SB_FuncSel_Title_Lab,
+                     f.Time_Set_Reg_Title_Lab,
+                     f.Time_Set_Spe_Title_Lab,
+                     f.Time_Set_Spe_Month_Lab,
+                     f.Time_Set_Spe_Date_Lab,
+                     f.Sch_List_Title_Lab,
+                     f.Upd_Title_Lab,
+                     f.Upd_Auto_Lab,
+                     f.Upd_Btn_Lab},
                     rtl);
 }
 
@@ -146,9 +165,9 @@ void ApplyProgressReadingOrder(TMainForm& f, bool rtl)
     SetReadingOrder({f.Progress_Title_Head_Lab, f.FileInfo_Total_Title_Lab, f.FileInfo_Complete_Title_Lab,
                      f.FileInfo_Fail_Title_Lab, f.FileInfo_SpendTime_Title, f.PB_Btn_Lab},
                     rtl);
-    SetValueAlignment({f.FileInfo_Total_Num_Lab, f.FileInfo_Complete_Num_Lab, f.FileInfo_Fail_Num_Lab,
-                       f.FileInfo_SpendTime_Num},
-                      rtl);
+    SetValueAlignment(
+        {f.FileInfo_Total_Num_Lab, f.FileInfo_Complete_Num_Lab, f.FileInfo_Fail_Num_Lab, f.FileInfo_SpendTime_Num},
+        rtl);
 }
 
 }  // namespace
@@ -172,20 +191,20 @@ void ApplyLanguageCharsets(TMainForm& f)
                 f.Dev_Name_Title_Lab, f.Dev_Name_Lab, f.Sum_Dev_MainIco_Lab},
                c);
     // Backup page.
-    SetCharset({f.Bac_Title_Head_Lab, f.BE_TotalCap_IcoDes_Lab, f.BE_TotalCap_Show_Lab, f.BE_Cls_IcoDes_Doc_Lab,
-                f.BE_Cls_IcoDes_Gra_Lab, f.BE_Cls_IcoDes_Aud_Lab, f.BE_Cls_IcoDes_Vid_Lab, f.BE_Cls_IcoDes_Mai_Lab,
-                f.BE_Cls_IcoDes_Oth_Lab, f.BE_Cap_Show_Doc_Lab, f.BE_Cap_Show_Gra_Lab, f.BE_Cap_Show_Aud_Lab,
-                f.BE_Cap_Show_Vid_Lab, f.BE_Cap_Show_Mai_Lab, f.BE_Cap_Show_Oth_Lab, f.Bac_Dest_Title_Lab,
-                f.Bac_Dest_Edit, f.Bac_Dest_CBox, f.BE_Renew_Btn_Lab, f.BM_Tree},
+    SetCharset({f.Bac_Title_Head_Lab,    f.BE_TotalCap_IcoDes_Lab, f.BE_TotalCap_Show_Lab,  f.BE_Cls_IcoDes_Doc_Lab,
+                f.BE_Cls_IcoDes_Gra_Lab, f.BE_Cls_IcoDes_Aud_Lab,  f.BE_Cls_IcoDes_Vid_Lab, f.BE_Cls_IcoDes_Mai_Lab,
+                f.BE_Cls_IcoDes_Oth_Lab, f.BE_Cap_Show_Doc_Lab,    f.BE_Cap_Show_Gra_Lab,   f.BE_Cap_Show_Aud_Lab,
+                f.BE_Cap_Show_Vid_Lab,   f.BE_Cap_Show_Mai_Lab,    f.BE_Cap_Show_Oth_Lab,   f.Bac_Dest_Title_Lab,
+                f.Bac_Dest_Edit,         f.Bac_Dest_CBox,          f.BE_Renew_Btn_Lab,      f.BM_Tree},
                c);
     // Restore page.
-    SetCharset({f.Res_PC_Sel_Title_Lab, f.Res_PC_Show_Edit, f.Res_PC_Sel_CBox, f.Res_Time_Sel_Title_Lab,
-                f.RE_Time_Sel_Show_Lab, f.RM_Time_Sel_Show_Lab, f.RE_IcoDes_Doc_Lab, f.RE_IcoDes_Gra_Lab,
-                f.RE_IcoDes_Aud_Lab, f.RE_IcoDes_Vid_Lab, f.RE_IcoDes_Mai_Lab, f.RE_IcoDes_Oth_Lab,
+    SetCharset({f.Res_PC_Sel_Title_Lab, f.Res_PC_Show_Edit,     f.Res_PC_Sel_CBox,      f.Res_Time_Sel_Title_Lab,
+                f.RE_Time_Sel_Show_Lab, f.RM_Time_Sel_Show_Lab, f.RE_IcoDes_Doc_Lab,    f.RE_IcoDes_Gra_Lab,
+                f.RE_IcoDes_Aud_Lab,    f.RE_IcoDes_Vid_Lab,    f.RE_IcoDes_Mai_Lab,    f.RE_IcoDes_Oth_Lab,
                 f.RE_Info_Size_Doc_Lab, f.RE_Info_Size_Gra_Lab, f.RE_Info_Size_Aud_Lab, f.RE_Info_Size_Vid_Lab,
                 f.RE_Info_Size_Mai_Lab, f.RE_Info_Size_Oth_Lab, f.RE_Info_Time_Doc_Lab, f.RE_Info_Time_Gra_Lab,
                 f.RE_Info_Time_Aud_Lab, f.RE_Info_Time_Vid_Lab, f.RE_Info_Time_Mai_Lab, f.RE_Info_Time_Oth_Lab,
-                f.Res_Dest_Title_Lab, f.Res_Dest_Edit, f.RE_Renew_Btn_Lab, f.RM_Tree},
+                f.Res_Dest_Title_Lab,   f.Res_Dest_Edit,        f.RE_Renew_Btn_Lab,     f.RM_Tree},
                c);
     // Delete and Favorites pages.
     SetCharset({f.Del_PC_Title_Lab, f.Del_PC_Show_Edit, f.Del_PC_Sel_CBox, f.DE_Tree, f.DM_Tree}, c);
@@ -194,21 +213,60 @@ void ApplyLanguageCharsets(TMainForm& f)
                c);
     // Settings pages.
     SetCharset({f.Lang_Sel_CBox}, kMixedScriptCharset);
-    SetCharset({f.Lang_Sel_Title_Lab, f.Lang_Show_Edit, f.Start_Win_Lab, f.Minimize_Lab, f.HideBacFolder_Lab,
-                f.SBT_Startup_Lab, f.SBT_Hotkey_Lab, f.SBT_Time_Lab, f.Auto_Plugin_Lab, f.Auto_Plugin_Time_Set_Edit,
-                f.Auto_Plugin_Time_Sec_Lab, f.Auto_ClickBtn_Lab, f.Auto_Hotkey_Lab, f.Auto_Sch_Lab, f.Aes_Check_Lab,
-                f.Hotkey_Ctl_Lab, f.Hotkey_Alt_Lab, f.Hotkey_Shift_Lab, f.Hotkey_Edit, f.Hotkey_List_Title_Lab,
-                f.Hotkey_ListView, f.Add_Btn_Lab, f.AC_FuncSel_Title_Lab, f.AC_FuncSel_Edit, f.AC_FuncSel_CBox,
-                f.SB_FuncSel_Title_Lab, f.SB_FuncSel_Edit, f.SB_FuncSel_CBox},
+    SetCharset({f.Lang_Sel_Title_Lab,
+                f.Lang_Show_Edit,
+                f.Start_Win_Lab,
+                f.Minimize_Lab,
+                f.HideBacFolder_Lab,
+                f.SBT_Startup_Lab,
+                f.SBT_Hotkey_Lab,
+                f.SBT_Time_Lab,
+                f.Auto_Plugin_Lab,
+                f.Auto_Plugin_Time_Set_Edit,
+                f.Auto_Plugin_Time_Sec_Lab,
+                f.Auto_ClickBtn_Lab,
+                f.Auto_Hotkey_Lab,
+                f.Auto_Sch_Lab,
+                f.Aes_Check_Lab,
+                f.Hotkey_Ctl_Lab,
+                f.Hotkey_Alt_Lab,
+                f.Hotkey_Shift_Lab,
+                f.Hotkey_Edit,
+                f.Hotkey_List_Title_Lab,
+                f.Hotkey_ListView,
+                f.Add_Btn_Lab,
+                f.AC_FuncSel_Title_Lab,
+                f.AC_FuncSel_Edit,
+                f.AC_FuncSel_CBox,
+                f.SB_FuncSel_Title_Lab,
+                f.SB_FuncSel_Edit,
+                f.SB_FuncSel_CBox},
                c);
-    SetCharset({f.Time_Set_Reg_Title_Lab, f.Time_Set_Reg_Min_Show_Edit, f.Time_Set_Reg_Min_CBox,
-                f.Time_Set_Reg_Hour_Colon_Lab, f.Time_Set_Reg_Hou_Show_Edit, f.Time_Set_Reg_Hou_CBox,
-                f.Time_Set_Reg_Day_Show_Edit, f.Time_Set_Reg_Day_CBox, f.Time_Set_Spe_Title_Lab,
-                f.Time_Set_Spe_Month_Lab, f.Time_Set_Spe_Mon_Show_Edit, f.Time_Set_Spe_Mon_CBox,
-                f.Time_Set_Spe_Date_Lab, f.Time_Set_Spe_Dat_Show_Edit, f.Time_Set_Spe_Dat_CBox,
-                f.Time_Set_Spe_Min_Show_Edit, f.Time_Set_Spe_Min_CBox, f.Time_Set_Spe_Hour_Colon_Lab,
-                f.Time_Set_Spe_Hou_Show_Edit, f.Time_Set_Spe_Hou_CBox, f.Sch_List_Title_Lab, f.Sch_ListView,
-                f.Upd_Title_Lab, f.Upd_Auto_Lab, f.Upd_Btn_Lab},
+    SetCharset({f.Time_Set_Reg_Title_Lab,
+                f.Time_Set_Reg_Min_Show_Edit,
+                f.Time_Set_Reg_Min_CBox,
+                f.Time_Set_Reg_Hour_Colon_Lab,
+                f.Time_Set_Reg_Hou_Show_Edit,
+                f.Time_Set_Reg_Hou_CBox,
+                f.Time_Set_Reg_Day_Show_Edit,
+                f.Time_Set_Reg_Day_CBox,
+                f.Time_Set_Spe_Title_Lab,
+                f.Time_Set_Spe_Month_Lab,
+                f.Time_Set_Spe_Mon_Show_Edit,
+                f.Time_Set_Spe_Mon_CBox,
+                f.Time_Set_Spe_Date_Lab,
+                f.Time_Set_Spe_Dat_Show_Edit,
+                f.Time_Set_Spe_Dat_CBox,
+                f.Time_Set_Spe_Min_Show_Edit,
+                f.Time_Set_Spe_Min_CBox,
+                f.Time_Set_Spe_Hour_Colon_Lab,
+                f.Time_Set_Spe_Hou_Show_Edit,
+                f.Time_Set_Spe_Hou_CBox,
+                f.Sch_List_Title_Lab,
+                f.Sch_ListView,
+                f.Upd_Title_Lab,
+                f.Upd_Auto_Lab,
+                f.Upd_Btn_Lab},
                c);
     // Progress page.
     SetCharset({f.Progress_Total_Percent_Lab, f.Progress_Total_RemainTime_Lab, f.Progress_File_Percent_Lab,

@@ -2,19 +2,19 @@
 
 #include "backup/device/TriggerFunction.h"
 #include "backup/frame/DebugInfo.h"
-#include "backup/frame/base/Language.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/Navigation.h"
+#include "backup/frame/base/Language.h"
 #include "backup/layout/DeletePage.h"
 #include "backup/layout/EasyBackupPage.h"
-#include "backup/layout/RestorePage.h"
 #include "backup/layout/FavoritesPage.h"
 #include "backup/layout/LanguageStyles.h"
+#include "backup/layout/OverviewPages.h"
 #include "backup/layout/ProgressLayout.h"
+#include "backup/layout/RestorePage.h"
 #include "backup/layout/SettingsRelayout.h"
 #include "backup/layout/WindowLayout.h"
-#include "backup/layout/OverviewPages.h"
 
 namespace {
 

@@ -240,8 +240,8 @@ void LayoutDestination(TMainForm& form)
 void Stack(TMainForm& form)
 {
     form.Res_PC_Sel_CBox->SendToBack();
-    for (TLabel* frame : {form.Res_PC_Sel_BK_Deep_Lab, form.Res_Time_Sel_BK_Deep_Lab, form.RE_BK_Lab,
-                          form.Res_DestBK_Lab}) {
+    for (TLabel* frame :
+         {form.Res_PC_Sel_BK_Deep_Lab, form.Res_Time_Sel_BK_Deep_Lab, form.RE_BK_Lab, form.Res_DestBK_Lab}) {
         frame->SendToBack();
     }
 }

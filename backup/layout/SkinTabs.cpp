@@ -18,8 +18,7 @@ void ShowTabSkins(const SkinTab& tab, const TabSkins& skins)
     LoadPngResource(tab.Right, skins.Right);
 }
 
-void BuildSkinTab(TMainForm& form, const SkinTab& tab, const TabSkins& skins, const char16_t* caption,
-                  TabClicks clicks)
+void BuildSkinTab(TMainForm& form, const SkinTab& tab, const TabSkins& skins, const char16_t* caption, TabClicks clicks)
 {
     const bool clickable = clicks == TabClicks::Yes;
     TPanel* pan = tab.Pan;

@@ -15,7 +15,7 @@ struct SkinnedButtonParts {
 // A skinned button in front on its panel: end pictures endWidth wide, the middle one stretched, and
 // a centred hand-cursor caption over all; the caller sets the caption's font and text.
 inline void LayoutSkinnedButton(const SkinnedButtonParts& b, ui::Rect bounds, int endWidth, const int (&skins)[3],
-                                  ui::TColor panelColor)
+                                ui::TColor panelColor)
 {
     const int width = bounds.Width();
     const int height = bounds.Height();

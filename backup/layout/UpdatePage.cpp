@@ -17,7 +17,7 @@ constexpr int kButtonHeight = 22;
 constexpr int kButtonEndWidth = 6;
 constexpr int kButtonRightGap = 25;
 constexpr int kCheckSize = 18;
-constexpr int kOnDark = 6;    // white
+constexpr int kOnDark = 6;  // white
 constexpr int kOnButton = 7;  // black
 
 // The page's grounds are the dark title colour, so its captions are white; the button's is black.

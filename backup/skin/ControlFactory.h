@@ -8,8 +8,7 @@
 
 #include <string>
 
-template <class T>
-T* NewControl(ui::TComponent* owner, std::string name, ui::TWinControl* parent)
+template <class T> T* NewControl(ui::TComponent* owner, std::string name, ui::TWinControl* parent)
 {
     T* control = new T(owner);
     control->SetName(std::move(name));
@@ -19,8 +18,7 @@ T* NewControl(ui::TComponent* owner, std::string name, ui::TWinControl* parent)
     return control;
 }
 
-template <class T>
-T* NewComponent(ui::TComponent* owner, std::string name)
+template <class T> T* NewComponent(ui::TComponent* owner, std::string name)
 {
     T* component = new T(owner);
     component->SetName(std::move(name));

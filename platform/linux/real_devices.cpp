@@ -104,8 +104,8 @@ std::vector<BlockDisk> BlockDisks()
         disk.number = numbers[static_cast<int>(disk.kind)]++;
         const bool cdrom = disk.kind == InterfaceClass::Cdrom;
         disk.path = std::string(InterfacePrefix) + (disk.busType == BusTypeUsb ? "usbstor#" : "scsi#") +
-                    (cdrom ? "cdrom" : "disk") + "&ven_" + IdText(disk.vendor) + "&prod_" + IdText(disk.product) +
-                    "#" + disk.name + "#" +
+                    (cdrom ? "cdrom" : "disk") + "&ven_" + IdText(disk.vendor) + "&prod_" + IdText(disk.product) + "#" +
+                    disk.name + "#" +
                     (cdrom ? "{53f56308-b6bf-11d0-94f2-00a0c91efb8b}" : "{53f56307-b6bf-11d0-94f2-00a0c91efb8b}");
     }
     return disks;
@@ -141,8 +141,7 @@ std::vector<Mount> Mounts()
         std::istringstream fields(line);
         std::string id, parent, numbers, root, point, field;
         fields >> id >> parent >> numbers >> root >> point;
-        while (fields >> field && field != "-") {
-        }
+        while (fields >> field && field != "-") { }
         Mount mount;
         mount.point = Unescape(point);
         fields >> mount.fileSystem;
@@ -191,7 +190,7 @@ std::optional<Mount> MountHolding(const std::string& folder)
 
 class RealTarget : public StorageTarget {
 public:
-    RealTarget(BlockDisk disk, DWORD partition) : disk_(std::move(disk)), partition_(partition) {}
+    RealTarget(BlockDisk disk, DWORD partition) : disk_(std::move(disk)), partition_(partition) { }
 
     std::optional<StorageInfo> Info() override
     {
@@ -252,7 +251,7 @@ private:
 
 class RealDeviceMachine : public devices::DeviceMachine {
 public:
-    void Refresh() override {}
+    void Refresh() override { }
     // The proxy's work is done by this layer itself; without root only SG_IO is refused.
     bool HasProxyDriver() override { return true; }
     bool HasDiskDriver() override { return false; }

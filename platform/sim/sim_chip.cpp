@@ -19,9 +19,23 @@ struct TableChip {
 };
 
 constexpr std::array<TableChip, 17> TableChips{{
-    {0x2335, "j335"}, {0x2336, "j336"}, {0x2337, "j337"}, {0x2338, "j338"}, {0x2339, "j339"}, {0x2329, "j329"},
-    {0x2352, "j352"}, {0x2353, "j353"}, {0x2355, "j355"}, {0x2356, "j356"}, {0x2509, "j509"}, {0x2519, "j519"},
-    {0x2539, "j539"}, {0x2551, "j551"}, {0x2565, "j565"}, {0x2566, "0539"}, {0x2567, "j567"},
+    {0x2335, "j335"},
+    {0x2336, "j336"},
+    {0x2337, "j337"},
+    {0x2338, "j338"},
+    {0x2339, "j339"},
+    {0x2329, "j329"},
+    {0x2352, "j352"},
+    {0x2353, "j353"},
+    {0x2355, "j355"},
+    {0x2356, "j356"},
+    {0x2509, "j509"},
+    {0x2519, "j519"},
+    {0x2539, "j539"},
+    {0x2551, "j551"},
+    {0x2565, "j565"},
+    {0x2566, "0539"},
+    {0x2567, "j567"},
 }};
 
 struct FamilyName {
@@ -34,8 +48,10 @@ const std::array<FamilyName, 6>& Families()
 {
     static const std::array<FamilyName, 6> families{{
         {"register", ChipFamily::Register, {0x2105}},
-        {"table", ChipFamily::Table, {0x2339, 0x2329, 0x2335, 0x2336, 0x2337, 0x2338, 0x2352, 0x2353, 0x2355,
-                                      0x2356, 0x2509, 0x2519, 0x2539, 0x2551, 0x2565, 0x2566, 0x2567}},
+        {"table",
+         ChipFamily::Table,
+         {0x2339, 0x2329, 0x2335, 0x2336, 0x2337, 0x2338, 0x2352, 0x2353, 0x2355, 0x2356, 0x2509, 0x2519, 0x2539,
+          0x2551, 0x2565, 0x2566, 0x2567}},
         {"ee", ChipFamily::Ee, {0x0700}},
         {"probe", ChipFamily::Probe, {0x0611}},
         {"d0", ChipFamily::D0, {0x2571, 0x2771}},
@@ -160,7 +176,9 @@ bool ParseChip(std::string_view text, ChipSpec& chip)
     return false;
 }
 
-SimChip::SimChip(ChipSpec machineDesc, DeviceIdentity identity) : spec_(machineDesc), identity_(std::move(identity)) {}
+SimChip::SimChip(ChipSpec machineDesc, DeviceIdentity identity) : spec_(machineDesc), identity_(std::move(identity))
+{
+}
 
 void SimChip::SetPressed(bool pressed)
 {

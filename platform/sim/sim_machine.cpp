@@ -36,7 +36,10 @@ struct SimDisk {
     std::vector<Drive> drives;  // as mounted, to mount them again on plugging
 
     bool Pluggable() const { return machineDesc.kind == SimKind::UsbDisk || machineDesc.kind == SimKind::Stick; }
-    InterfaceClass Class() const { return machineDesc.kind == SimKind::Cdrom ? InterfaceClass::Cdrom : InterfaceClass::Disk; }
+    InterfaceClass Class() const
+    {
+        return machineDesc.kind == SimKind::Cdrom ? InterfaceClass::Cdrom : InterfaceClass::Disk;
+    }
 };
 
 std::string IdText(std::string_view text)
@@ -61,7 +64,7 @@ std::string InterfacePath(const SimDisk& disk)
 
 class SimTarget : public StorageTarget {
 public:
-    SimTarget(std::shared_ptr<SimDisk> disk, DWORD partition) : disk_(std::move(disk)), partition_(partition) {}
+    SimTarget(std::shared_ptr<SimDisk> disk, DWORD partition) : disk_(std::move(disk)), partition_(partition) { }
 
     std::optional<StorageInfo> Info() override
     {
@@ -106,8 +109,8 @@ public:
             disk->number = numbers[static_cast<int>(disk->Class())]++;
             disk->node = FirstNode + static_cast<DEVINST>(disks_.size());
             disk->path = InterfacePath(*disk);
-            DeviceIdentity identity{disk->machineDesc.vendor, disk->machineDesc.product, disk->machineDesc.kind == SimKind::Cdrom,
-                                    disk->machineDesc.kind == SimKind::Stick};
+            DeviceIdentity identity{disk->machineDesc.vendor, disk->machineDesc.product,
+                                    disk->machineDesc.kind == SimKind::Cdrom, disk->machineDesc.kind == SimKind::Stick};
             disk->chip = std::make_unique<SimChip>(disk->machineDesc.chip, identity);
             disk->chip->SetPressed(disk->machineDesc.pressed);
             for (char16_t letter : disk->machineDesc.letters) {
@@ -122,7 +125,7 @@ public:
 
     void Refresh() override
     {
-        struct stat info{};
+        struct stat info { };
         if (stat(stateFolder_.c_str(), &info) != 0) {
             return;
         }
@@ -188,7 +191,8 @@ public:
     {
         for (const auto& disk : disks_) {
             const auto& letters = disk->machineDesc.letters;
-            if (!disk->plugged || !disk->Pluggable() || std::find(letters.begin(), letters.end(), letter) == letters.end()) {
+            if (!disk->plugged || !disk->Pluggable() ||
+                std::find(letters.begin(), letters.end(), letter) == letters.end()) {
                 continue;
             }
             DWORD error = WriteDeviceState(stateFolder_, letters.front(), DeviceState{false, disk->chip->Pressed()});

@@ -100,8 +100,7 @@ SimDeviceSpec ImpliedDevice(char16_t letter, const DriveDeclaration& drive)
     return device;
 }
 
-bool ReadDeviceSection(const Profile& profile, const ProfileSection& section, SimDeviceSpec& device,
-                       std::string& error)
+bool ReadDeviceSection(const Profile& profile, const ProfileSection& section, SimDeviceSpec& device, std::string& error)
 {
     for (const ProfileEntry& e : section.entries) {
         const std::string& v = e.value;
@@ -196,12 +195,12 @@ bool ReadSimMachineSpec(const Profile& profile, SimMachineSpec& machineDesc, std
         }
         for (char16_t carried : device.letters) {
             if (!drives.contains(carried)) {
-                return Fail(profile, section.line, error, "drive " + std::string(1, static_cast<char>(carried)) +
-                                                              " is not declared");
+                return Fail(profile, section.line, error,
+                            "drive " + std::string(1, static_cast<char>(carried)) + " is not declared");
             }
             if (!owner.emplace(carried, section.line).second) {
-                return Fail(profile, section.line, error, "drive " + std::string(1, static_cast<char>(carried)) +
-                                                              " belongs to two devices");
+                return Fail(profile, section.line, error,
+                            "drive " + std::string(1, static_cast<char>(carried)) + " belongs to two devices");
             }
         }
         declared.emplace(*letter, std::move(device));

@@ -142,9 +142,7 @@ TEST_F(StartupMachine, CountdownCancelAsksAndYesClosesWhileNoResumes)
         ui_.Advance(500);
         form().AutoStartSeconds = 3;
         std::u16string question;
-        ui_.AnswerNextModal([](ui::TForm& window) {
-            uit::Click(*dynamic_cast<TAutoStartForm&>(window).RB_Btn_Lab);
-        });
+        ui_.AnswerNextModal([](ui::TForm& window) { uit::Click(*dynamic_cast<TAutoStartForm&>(window).RB_Btn_Lab); });
         ui_.AnswerNextModal([&](ui::TForm& box) {
             auto& msg = dynamic_cast<TMsgForm&>(box);
             question = msg.Msg_Lab->Caption();

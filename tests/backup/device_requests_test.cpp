@@ -31,12 +31,26 @@ TEST(PassThroughRequest, LaysOutBothHeadsByteForByte)
 {
     const std::vector<BYTE> cdb(std::begin(InquProbe), std::end(InquProbe));
     const LayoutCase cases[] = {
-        {&PassThroughLayout64, true, 2, 90,
-         {{0, {56, 0}}, {3, {0, 0, 0, 16, 24, 1}}, {12, {2, 0, 0, 0, 10, 0, 0, 0}}, {24, {88, 0, 0, 0, 0, 0, 0, 0}},
-          {32, {56, 0, 0, 0}}, {36, cdb}}},
-        {&PassThroughLayout32, true, 2, 82,
-         {{0, {44, 0}}, {3, {0, 0, 0, 16, 24, 1}}, {12, {2, 0, 0, 0, 10, 0, 0, 0}}, {20, {80, 0, 0, 0}},
-          {24, {48, 0, 0, 0}}, {28, cdb}}},
+        {&PassThroughLayout64,
+         true,
+         2,
+         90,
+         {{0, {56, 0}},
+          {3, {0, 0, 0, 16, 24, 1}},
+          {12, {2, 0, 0, 0, 10, 0, 0, 0}},
+          {24, {88, 0, 0, 0, 0, 0, 0, 0}},
+          {32, {56, 0, 0, 0}},
+          {36, cdb}}},
+        {&PassThroughLayout32,
+         true,
+         2,
+         82,
+         {{0, {44, 0}},
+          {3, {0, 0, 0, 16, 24, 1}},
+          {12, {2, 0, 0, 0, 10, 0, 0, 0}},
+          {20, {80, 0, 0, 0}},
+          {24, {48, 0, 0, 0}},
+          {28, cdb}}},
         {&PassThroughLayout64, false, 0, 88, {{0, {56, 0}}, {6, {16, 24, 0}}, {12, {0, 0, 0, 0}}}},
         {&PassThroughLayout32, false, 0, 80, {{0, {44, 0}}, {6, {16, 24, 0}}, {12, {0, 0, 0, 0}}}},
     };
@@ -87,10 +101,10 @@ TEST(DescriptorText, IsReadWithinTheStatedSize)
     };
     const Case cases[] = {
         {45, 40, std::string("VEMO\0", 5), "VEMO"},
-        {44, 40, "VEMOXXXX", "VEMO"},      // no terminating zero within Size
-        {60, 40, "VEMO", "VEMO"},          // Size beyond the block
-        {44, 44, "VEMO", ""},              // offset at Size
-        {48, 0, "VEMOXXXX", ""},           // no vendor
+        {44, 40, "VEMOXXXX", "VEMO"},  // no terminating zero within Size
+        {60, 40, "VEMO", "VEMO"},  // Size beyond the block
+        {44, 44, "VEMO", ""},  // offset at Size
+        {48, 0, "VEMOXXXX", ""},  // no vendor
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DescriptorVendorId(Descriptor(c.size, c.offset, c.tail)), c.vendor);

@@ -38,10 +38,12 @@ struct ChipCase {
 TEST_F(DriveScan, FindsEachChipFamilyOnAnExternalDisk)
 {
     const ChipCase cases[] = {
-        {"register", "x64", 0x2105, 0x0001}, {"register", "x86", 0x2105, 0x0001}, {"table", "x64", 0x2339, 0x0007},
-        {"table 2329", "x86", 0x2329, 0x0007}, {"table 2565", "x64", 0x2565, 0x003F}, {"table 2566", "x64", 0x2566, 0x03FF},
-        {"table 2336", "x64", 0x2336, 0}, {"ee", "x64", 0x0700, 0}, {"probe", "x86", 0x0611, 0},
-        {"d0 2771", "x64", 0x2771, 0}, {"e0 3507", "x86", 0x3507, 0}, {"none", "x64", 0, 0},
+        {"register", "x64", 0x2105, 0x0001},   {"register", "x86", 0x2105, 0x0001},
+        {"table", "x64", 0x2339, 0x0007},      {"table 2329", "x86", 0x2329, 0x0007},
+        {"table 2565", "x64", 0x2565, 0x003F}, {"table 2566", "x64", 0x2566, 0x03FF},
+        {"table 2336", "x64", 0x2336, 0},      {"ee", "x64", 0x0700, 0},
+        {"probe", "x86", 0x0611, 0},           {"d0 2771", "x64", 0x2771, 0},
+        {"e0 3507", "x86", 0x3507, 0},         {"none", "x64", 0, 0},
     };
     for (const ChipCase& c : cases) {
         SCOPED_TRACE(std::string(c.chip) + " " + c.arch);
@@ -73,18 +75,41 @@ TEST_F(DriveScan, SortsDrivesIntoTheLists)
     const std::string cdrom = "[drive F]\nhost = F\ntype = cdrom\n";
     const std::string stick = "[drive G]\nhost = G\ntype = removable\nbus = usb\n[stick G]\n";
     const ListCase cases[] = {
-        {"internal disk, CD-ROM and stick", "DFG", internal + cdrom + stick, {}, {u"C:\\", u"D:\\", u"F:\\", u"G:\\"},
-         {u"C:\\", u"D:\\"}, 0},
-        {"a letter the disk driver claims", "D", internal + "[drivers]\ndiskdriver = yes\nclaims = D\n", {u"D:\\"},
-         {u"C:\\", u"D:\\"}, {u"C:\\", u"D:\\"}, 0},
-        {"no proxy driver", "E", UsbDisk('E', "chip = register\n") + "[drivers]\nproxy = no\n", {},
-         {u"C:\\", u"E:\\"}, {u"C:\\", u"E:\\"}, 0},
-        {"two partitions of one disk", "EF",
+        {"internal disk, CD-ROM and stick",
+         "DFG",
+         internal + cdrom + stick,
+         {},
+         {u"C:\\", u"D:\\", u"F:\\", u"G:\\"},
+         {u"C:\\", u"D:\\"},
+         0},
+        {"a letter the disk driver claims",
+         "D",
+         internal + "[drivers]\ndiskdriver = yes\nclaims = D\n",
+         {u"D:\\"},
+         {u"C:\\", u"D:\\"},
+         {u"C:\\", u"D:\\"},
+         0},
+        {"no proxy driver",
+         "E",
+         UsbDisk('E', "chip = register\n") + "[drivers]\nproxy = no\n",
+         {},
+         {u"C:\\", u"E:\\"},
+         {u"C:\\", u"E:\\"},
+         0},
+        {"two partitions of one disk",
+         "EF",
          UsbDisk('E', "chip = probe\npartitions = F\n") + "[drive F]\nhost = F\nbus = usb\n",
-         {u"E:\\", u"F:\\"}, {u"C:\\"}, {u"C:\\"}, 1},
-        {"a disk-driver letter that is also a USB disk", "E",
-         UsbDisk('E', "chip = none\n") + "[drivers]\ndiskdriver = yes\nclaims = E\n", {u"E:\\"}, {u"C:\\"},
-         {u"C:\\"}, 1},
+         {u"E:\\", u"F:\\"},
+         {u"C:\\"},
+         {u"C:\\"},
+         1},
+        {"a disk-driver letter that is also a USB disk",
+         "E",
+         UsbDisk('E', "chip = none\n") + "[drivers]\ndiskdriver = yes\nclaims = E\n",
+         {u"E:\\"},
+         {u"C:\\"},
+         {u"C:\\"},
+         1},
     };
     for (const ListCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -130,7 +155,7 @@ TEST_F(DriveScan, PrimesAndReadsThePushButton)
 {
     const ButtonCase cases[] = {
         {"register", true, 0, 1}, {"table", true, 0, 1}, {"table 2567", true, 0, 1}, {"probe", false, 0, 1},
-        {"ee", false, 0, 1},      {"d0", false, 0, 1},   {"e0", false, 0, 0},         {"table 2336", false, 0, 0},
+        {"ee", false, 0, 1},      {"d0", false, 0, 1},   {"e0", false, 0, 0},        {"table 2336", false, 0, 0},
     };
     for (const ButtonCase& c : cases) {
         SCOPED_TRACE(c.chip);
@@ -147,8 +172,7 @@ TEST_F(DriveScan, PrimesAndReadsThePushButton)
         EXPECT_EQ(ReadDeviceButton(device, scan.table.DiskInterfaceData[0], scan.table.DiskInterfaceSet[0]),
                   c.released);
         ASSERT_EQ(platform::sim::WriteDeviceState(state, u'E', {true, true}), 0u);
-        EXPECT_EQ(ReadDeviceButton(device, scan.table.DiskInterfaceData[0], scan.table.DiskInterfaceSet[0]),
-                  c.pressed);
+        EXPECT_EQ(ReadDeviceButton(device, scan.table.DiskInterfaceData[0], scan.table.DiskInterfaceSet[0]), c.pressed);
     }
 }
 

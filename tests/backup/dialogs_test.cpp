@@ -1,8 +1,8 @@
 #include "backup/engine/Calendar_Win.h"
 #include "backup/engine/SelDest_Win.h"
+#include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SettingsPaths.h"
 #include "frame_fixture.h"
-#include "backup/frame/base/PathUtil.h"
 
 #include <filesystem>
 #include <fstream>

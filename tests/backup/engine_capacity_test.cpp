@@ -26,8 +26,7 @@ protected:
     void SetUp() override
     {
         FrameMachine::SetUp();
-        ASSERT_TRUE(
-            testsupport::StartMachine(folder_, testsupport::MachineProfile().Folder("windows", "C:\\Windows")));
+        ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile().Folder("windows", "C:\\Windows")));
     }
 };
 

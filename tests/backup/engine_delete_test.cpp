@@ -130,11 +130,14 @@ TEST_F(DeleteTest, RehomedFilesKeepTheirBytesTimeAndAttributes)
         {"hidden.txt", FILE_ATTRIBUTE_HIDDEN},
         {"both.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
     };
-    const auto relative = [](const std::string& name) { return u"D\\Work\\" + std::u16string(name.begin(), name.end()); };
+    const auto relative = [](const std::string& name) {
+        return u"D\\Work\\" + std::u16string(name.begin(), name.end());
+    };
     const auto writeTime = [](const std::u16string& path) {
         WIN32_FIND_DATAW found;
         FindClose(FindFirstFileW(path.c_str(), &found));
-        return (static_cast<ULONGLONG>(found.ftLastWriteTime.dwHighDateTime) << 32) | found.ftLastWriteTime.dwLowDateTime;
+        return (static_cast<ULONGLONG>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+               found.ftLastWriteTime.dwLowDateTime;
     };
     std::vector<ULONGLONG> times;
     for (const auto& [name, attributes] : files) {
@@ -191,7 +194,8 @@ TEST_F(DeleteTest, ALaterRunNamingANewerCopyKeepsItsLine)
     EXPECT_TRUE(DeleteTicked());
 
     EXPECT_EQ(drive.backup.ReadText(Line(kSecond, u"D\\Work\\a.txt")), "alpha");
-    EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, fifth), std::vector<std::u16string>{Line(fourth, u"D\\Work\\a.txt")});
+    EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, fifth),
+              std::vector<std::u16string>{Line(fourth, u"D\\Work\\a.txt")});
     EXPECT_EQ(drive.RepeatLines(RunDrive::kManual, kThird)[0], Line(kSecond, u"D\\Work\\a.txt"));
     EXPECT_EQ(drive.backup.ReadText(Line(fourth, u"D\\Work\\a.txt")), "newer");
 }
@@ -206,7 +210,11 @@ TEST_F(DeleteTest, AnotherPcsRunsAndHistoryAreUntouched)
     drive.SaveLists();
     drive.backup.Write(other + u"\\Easy\\Document\\" + kFirst + u"\\D\\x.doc", Text("x"));
     const std::u16string history = other + u"\\Easy\\BacTimeRec.ini";
-    const std::string historyBytes("\xFF\xFE" "4\0" "0\0" "\r\0\n\0", 8);
+    const std::string historyBytes("\xFF\xFE"
+                                   "4\0"
+                                   "0\0"
+                                   "\r\0\n\0",
+                                   8);
     drive.backup.Write(history, Text(historyBytes));
     const auto otherLines = drive.RepeatLines(otherManual, kSecond);
     Tick({kFirst});

@@ -55,17 +55,17 @@ TEST_F(EasyRun, CopiesTheSelectedCategoriesIntoRunFoldersNamedByTheClock)
     Run(kAll);
 
     const std::string doc = kEasyOnE + "Document\\" + kRunStamp + "\\C\\";
-    EXPECT_EQ(ReadFile(RunFolder("e", "Document") + "/OriSize.ini"),
-              ListFileBytes({doc + "Users\\Alice\\Desktop\\report.doc   10",
-                             doc + "Users\\Alice\\Documents\\letter.txt   20",
-                             doc + "Data\\Old\\program files\\e.doc   80", doc + "Data\\plan.doc   60",
-                             doc + "Elsewhere\\linked.doc   1000"}));
+    EXPECT_EQ(
+        ReadFile(RunFolder("e", "Document") + "/OriSize.ini"),
+        ListFileBytes({doc + "Users\\Alice\\Desktop\\report.doc   10", doc + "Users\\Alice\\Documents\\letter.txt   20",
+                       doc + "Data\\Old\\program files\\e.doc   80", doc + "Data\\plan.doc   60",
+                       doc + "Elsewhere\\linked.doc   1000"}));
     EXPECT_EQ(ReadFile(RunFolder("e", "Audio") + "/OriSize.ini"),
               ListFileBytes({kEasyOnE + "Audio\\" + kRunStamp + "\\C\\Users\\Alice\\Desktop\\song.mp3   5",
                              kEasyOnE + "Audio\\" + kRunStamp + "\\C\\Users\\Alice\\Music\\tune.mp3   40"}));
-    EXPECT_EQ(ReadFile(RunFolder("e", "Mail") + "/OriSize.ini"),
-              ListFileBytes({kEasyOnE + "Mail\\" + kRunStamp +
-                             "\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst   100"}));
+    EXPECT_EQ(
+        ReadFile(RunFolder("e", "Mail") + "/OriSize.ini"),
+        ListFileBytes({kEasyOnE + "Mail\\" + kRunStamp + "\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst   100"}));
     for (const char* category : {"Document", "Graphic", "Audio", "Video", "Mail"}) {
         EXPECT_EQ(ReadFile(RunFolder("e", category) + "/FileList_Repeat.ini"), ListFileBytes({})) << category;
     }
@@ -116,11 +116,11 @@ TEST_F(EasyRun, ASecondRunRefersToUnchangedFilesAndCopiesChangedOnes)
               ListFileBytes({first + "Users\\Alice\\Desktop\\report.doc", first + "Users\\Alice\\Documents\\letter.txt",
                              first + "Data\\Old\\program files\\e.doc", first + "Elsewhere\\linked.doc"}));
     const std::string doc = kEasyOnE + "Document\\" + second + "\\C\\";
-    EXPECT_EQ(ReadFile(RunFolder("e", "Document", second) + "/OriSize.ini"),
-              ListFileBytes({doc + "Users\\Alice\\Desktop\\report.doc   10",
-                             doc + "Users\\Alice\\Documents\\letter.txt   20",
-                             doc + "Data\\Old\\program files\\e.doc   80", doc + "Data\\plan.doc   61",
-                             doc + "Elsewhere\\linked.doc   1000"}));
+    EXPECT_EQ(
+        ReadFile(RunFolder("e", "Document", second) + "/OriSize.ini"),
+        ListFileBytes({doc + "Users\\Alice\\Desktop\\report.doc   10", doc + "Users\\Alice\\Documents\\letter.txt   20",
+                       doc + "Data\\Old\\program files\\e.doc   80", doc + "Data\\plan.doc   61",
+                       doc + "Elsewhere\\linked.doc   1000"}));
     const std::string secondRun = RunFolder("e", "Document", second);
     EXPECT_FALSE(std::filesystem::exists(Host(secondRun + "/C/Users/Alice/Desktop/report.doc")));
     EXPECT_TRUE(std::filesystem::is_directory(Host(RunFolder("e", "Document", second) + "/C/Users/Alice/Desktop")));
@@ -137,8 +137,8 @@ TEST_F(EasyRun, EncryptionWritesContainersThatDecodeToTheSource)
     Run({0, 0, 0, 0, 1}, 1);
     const std::string container = RunFolder("e", "Mail") + "/C/Users/Alice/AppData/Local/Mail/box.pst.vemoen";
     EXPECT_EQ(ReadFile(RunFolder("e", "Mail") + "/OriSize.ini"),
-              ListFileBytes({kEasyOnE + "Mail\\" + kRunStamp +
-                             "\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst.vemoen   100"}));
+              ListFileBytes(
+                  {kEasyOnE + "Mail\\" + kRunStamp + "\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst.vemoen   100"}));
     ASSERT_TRUE(std::filesystem::exists(Host(container)));
     EXPECT_NE(ReadFile(container), std::string(100, 'x'));
     const std::u16string copy = u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\Mail\\" + platform::FromUtf8(kRunStamp) +
@@ -202,8 +202,8 @@ TEST_F(EasyRun, AHistoryThatCannotBeWrittenIsReportedAsFailed)
     std::filesystem::create_directories(Host(kHistory));
     Run({1, 0, 0, 0, 0});
     ASSERT_EQ(form().FailedFiles->Count(), 1);
-    EXPECT_EQ(platform::ToUtf8(form().FailedFiles->Strings(0)).rfind(
-                  "E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\BacTimeRec.ini     ErrorCode : ", 0),
+    EXPECT_EQ(platform::ToUtf8(form().FailedFiles->Strings(0))
+                  .rfind("E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\BacTimeRec.ini     ErrorCode : ", 0),
               0u);
     EXPECT_EQ(form().Progress_List->Items().Count(), 1);
 }

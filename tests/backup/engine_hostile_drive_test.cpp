@@ -132,10 +132,10 @@ TEST_F(HostileDrive, RepeatLinesThatClimbOutAreRefusedWhateverTheirSeparator)
     std::map<std::string, std::string> onC = testsupport::ReadTree(Host("c"));
     std::erase_if(onC, [](const auto& file) { return file.first.starts_with("Users/Alice/"); });
     EXPECT_EQ(onC, (std::map<std::string, std::string>{{"Data/notes.txt", "notes"},
-                                                                         {"Data/old.txt", "old"},
-                                                                         {run + "notes.txt", "notes"},
-                                                                         {run + "old.txt", "old"},
-                                                                         {"Users/victim.doc", "mine"}}));
+                                                       {"Data/old.txt", "old"},
+                                                       {run + "notes.txt", "notes"},
+                                                       {run + "old.txt", "old"},
+                                                       {"Users/victim.doc", "mine"}}));
 }
 
 TEST_F(HostileDrive, LinksInsideRunsAreReportedAndNeverFollowed)
@@ -190,7 +190,7 @@ TEST_F(HostileDrive, DeleteRemovesLinksAsLinksAndNeverJoinsANameThatHoldsABacksl
 
     // The odd name stays, so its run cannot go: the user is told.
     EXPECT_EQ(boxes_.Messages(), (std::vector<std::u16string>{LookupText(*form().LangTable, 20102),
-                                                      LookupText(*form().LangTable, 20138)}));
+                                                              LookupText(*form().LangTable, 20138)}));
     EXPECT_EQ(ReadText(drive.Host(oldData).string() + "/" + platform::ToUtf8(climbing)), "odd");
     EXPECT_EQ(ReadText(drive.Host(newData + u"b.txt")), "beta");
     EXPECT_EQ(ReadText(drive.Host(newData + u"a.txt")), "alpha");

@@ -1,10 +1,10 @@
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/SpecialFolders.h"
 
-#include "tests/core/engine_fixture.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/system.h"
+#include "tests/core/engine_fixture.h"
 
 #include <gtest/gtest.h>
 

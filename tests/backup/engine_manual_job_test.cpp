@@ -28,9 +28,8 @@ const std::string kSecondStamp = "20110305_150709";
 
 // The files that a walk of C:\Data keeps, with their sizes, in listing order (upper-cased names).
 const std::vector<std::pair<std::string, int>> kDataFiles = {
-    {"Data\\Old\\program files\\e.doc", 80}, {"Data\\Old\\windows\\b.doc", 1000},
-    {"Data\\plan.doc", 60},                  {"Data\\Program Files\\c.doc", 1000},
-    {"Data\\ProgramData\\d.doc", 1000},      {"Data\\setup.exe", 70},
+    {"Data\\Old\\program files\\e.doc", 80}, {"Data\\Old\\windows\\b.doc", 1000}, {"Data\\plan.doc", 60},
+    {"Data\\Program Files\\c.doc", 1000},    {"Data\\ProgramData\\d.doc", 1000},  {"Data\\setup.exe", 70},
     {"Data\\WINDOWS\\a.doc", 1000},
 };
 

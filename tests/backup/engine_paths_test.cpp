@@ -28,11 +28,8 @@ TEST(PathText, TrailingBackslash)
 
 TEST(PathText, ParentFolder)
 {
-    ExpectAll(ParentFolderOf, {{u"X:\\a\\b", u"X:\\a"},
-                               {u"X:\\a\\b\\", u"X:\\a"},
-                               {u"X:\\a", u"X:"},
-                               {u"X:\\", u""},
-                               {u"plain", u""}});
+    ExpectAll(ParentFolderOf,
+              {{u"X:\\a\\b", u"X:\\a"}, {u"X:\\a\\b\\", u"X:\\a"}, {u"X:\\a", u"X:"}, {u"X:\\", u""}, {u"plain", u""}});
 }
 
 TEST(PathText, LastComponent)

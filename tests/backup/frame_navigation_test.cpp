@@ -102,8 +102,11 @@ TEST_F(FrameNavigation, WhileAJobRunsOnlySummarySettingsAndVersionAct)
         const char* control;
         int page;
     };
-    const Case cases[] = {{"Menu_ResIndex_BtnImg", 3}, {"Menu_SetIndex_BtnLab", 3}, {"Menu_Bac_ManualBtn_Lab", 3},
-                          {"Version_Lab", 11},         {"Menu_Set_GenBtn_Lab", 10}};
+    const Case cases[] = {{"Menu_ResIndex_BtnImg", 3},
+                          {"Menu_SetIndex_BtnLab", 3},
+                          {"Menu_Bac_ManualBtn_Lab", 3},
+                          {"Version_Lab", 11},
+                          {"Menu_Set_GenBtn_Lab", 10}};
     for (const Case& c : cases) {
         uit::Click(*uit::Find(*MainForm, c.control));
         EXPECT_EQ(MainForm->CurrentPage, c.page) << c.control;
@@ -174,11 +177,11 @@ TEST_F(FrameNavigation, MirroredFramePlacesControlsOnTheOtherSide)
         int rtlLeft;
     };
     const Case cases[] = {
-        {"MainMenu_Pan", 15, 443},        {"Main_ExitBtn_Img", 610, 16},      {"Main_MinBtn_Img", 578, 48},
-        {"DragDrop_Lab", 0, 62},          {"Title_Img", 3, 198},             {"VemoLogo_Img", 14, 429},
-        {"Version_Lab", 216, 344},        {"Main_Btn_About_Img", 585, 38},   {"HorzLine_Low_Pan", 198, 16},
-        {"Work_TitleIco_Img", 188, 325}, {"Work_Btn_Right_Pan", 514, 16},   {"Menu_BacIndex_IcoImg", 5, 135},
-        {"Menu_SetIndex_BtnLab", 52, 21}, {"MenuBK_Lab", 0, 11},             {"Client_LogoBK_Img", 8, 17},
+        {"MainMenu_Pan", 15, 443},        {"Main_ExitBtn_Img", 610, 16},   {"Main_MinBtn_Img", 578, 48},
+        {"DragDrop_Lab", 0, 62},          {"Title_Img", 3, 198},           {"VemoLogo_Img", 14, 429},
+        {"Version_Lab", 216, 344},        {"Main_Btn_About_Img", 585, 38}, {"HorzLine_Low_Pan", 198, 16},
+        {"Work_TitleIco_Img", 188, 325},  {"Work_Btn_Right_Pan", 514, 16}, {"Menu_BacIndex_IcoImg", 5, 135},
+        {"Menu_SetIndex_BtnLab", 52, 21}, {"MenuBK_Lab", 0, 11},           {"Client_LogoBK_Img", 8, 17},
         {"DragSizeBtn_Img", 622, 7},
     };
     for (int langId : {1033, 1025}) {

@@ -7,15 +7,15 @@
 #include "frame_fixture.h"
 #include "platform/files.h"
 
-#include <grp.h>
 #include <acl/libacl.h>
+#include <grp.h>
 #include <sys/acl.h>
 
 namespace {
 
 using frametest::FrameMachine;
 
-class FrameSettings : public FrameMachine {};
+class FrameSettings : public FrameMachine { };
 
 TEST_F(FrameSettings, LanguagePrecedenceFileThenRegistryThenNone)
 {
@@ -41,7 +41,7 @@ TEST_F(FrameSettings, LanguageTablesAndCombo)
         const char16_t* edit;
     };
     const Case cases[] = {{1033, 31001, 0, u"English"}, {2052, 31003, 1, u"简体中文"}, {1028, 31004, 2, u"繁體中文"},
-                          {1041, 31005, 3, u"日本語"},   {1025, 31001, 0, u"before"},   {1049, 31001, 0, u"before"}};
+                          {1041, 31005, 3, u"日本語"},  {1025, 31001, 0, u"before"},   {1049, 31001, 0, u"before"}};
     for (const Case& c : cases) {
         EXPECT_EQ(LanguageTableResource(c.langId), c.resource) << c.langId;
         ui::TComboBox combo(nullptr);
@@ -116,12 +116,15 @@ TEST_F(FrameSettings, DescribesWindowsVersionRecords)
         std::u16string expected;
     };
     const Case cases[] = {
-        {6, 1, 7601, 1, 1, 0x100, 9, u"Service Pack 1", u"Microsoft Windows 7 Ultimate Edition Service Pack 1, 64-bit, Build 7601"},
+        {6, 1, 7601, 1, 1, 0x100, 9, u"Service Pack 1",
+         u"Microsoft Windows 7 Ultimate Edition Service Pack 1, 64-bit, Build 7601"},
         {10, 0, 19045, 1, 48, 0x100, 9, u"", u"Microsoft Windows 10.0 , 64-bit, Build 19045"},
         {6, 3, 9600, 3, 7, 0x110, 9, u"", u"Microsoft Standard Edition , 64-bit, Build 9600"},
         {5, 2, 3790, 1, 0, 0, 9, u"Service Pack 2", u"Microsoft  Service Pack 2, Build 3790"},
-        {5, 1, 2600, 1, 0, 0x200, 0, u"Service Pack 3", u"Microsoft Windows XP Home Edition Service Pack 3, Build 2600"},
-        {6, 0, 6002, 1, 3, 0x100, 0, u"Service Pack 2", u"Microsoft Windows Vista Home Premium Edition Service Pack 2, 32-bit, Build 6002"},
+        {5, 1, 2600, 1, 0, 0x200, 0, u"Service Pack 3",
+         u"Microsoft Windows XP Home Edition Service Pack 3, Build 2600"},
+        {6, 0, 6002, 1, 3, 0x100, 0, u"Service Pack 2",
+         u"Microsoft Windows Vista Home Premium Edition Service Pack 2, 32-bit, Build 6002"},
     };
     for (const Case& c : cases) {
         platform::SystemRecord record = platform::CurrentSystemRecord();

@@ -16,13 +16,13 @@ ui::TStringList Table(std::initializer_list<const char16_t*> lines)
 
 TEST(LanguageText, LookupFindsTheFirstLineOfAnId)
 {
-    const ui::TStringList table =
-        Table({u"20001\tEnglish", u"2000", u"20004\tOK", u"20004\tSecond", u"20009\t", u"x0010\tBroken", u"20011\tEnds "});
+    const ui::TStringList table = Table(
+        {u"20001\tEnglish", u"2000", u"20004\tOK", u"20004\tSecond", u"20009\t", u"x0010\tBroken", u"20011\tEnds "});
     struct Case {
         int id;
         std::u16string expected;
     };
-    const Case cases[] = {{20004, u"OK"}, {20001, u"English"}, {2000, u""},  {20009, u""},
+    const Case cases[] = {{20004, u"OK"}, {20001, u"English"}, {2000, u""}, {20009, u""},
                           {20010, u""},   {20011, u"Ends "},   {29999, u""}};
     for (const Case& c : cases) {
         EXPECT_EQ(LookupText(table, c.id), c.expected) << c.id;
@@ -61,7 +61,8 @@ TEST(LanguageText, VersionCharsetAndHelpCode)
         BYTE charset;
         std::u16string code;
     };
-    const Case cases[] = {{1033, 1, u"ENG"}, {2052, 134, u"CHS"}, {1028, 1, u"CHT"}, {1041, 128, u"JPN"}, {1025, 1, u"ENG"}};
+    const Case cases[] = {
+        {1033, 1, u"ENG"}, {2052, 134, u"CHS"}, {1028, 1, u"CHT"}, {1041, 128, u"JPN"}, {1025, 1, u"ENG"}};
     for (const Case& c : cases) {
         EXPECT_EQ(CharsetOfLanguage(c.langId), c.charset) << c.langId;
         EXPECT_EQ(LanguageCode3(c.langId), c.code) << c.langId;

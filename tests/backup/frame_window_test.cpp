@@ -20,8 +20,10 @@ TEST_F(FrameWindow, ConstructsWithTheChosenLanguageAndShowsPageOne)
         BYTE bidi;
         std::u16string comboText;
     };
-    const Case cases[] = {{1033, u"OK", 1, 0, u"English"}, {2052, u"确定", 134, 0, u"简体中文"},
-                          {1041, u"OK", 128, 0, u"日本語"},   {1025, u"OK", 1, 1, u"English"},
+    const Case cases[] = {{1033, u"OK", 1, 0, u"English"},
+                          {2052, u"确定", 134, 0, u"简体中文"},
+                          {1041, u"OK", 128, 0, u"日本語"},
+                          {1025, u"OK", 1, 1, u"English"},
                           {1049, u"OK", 1, 0, u"English"}};
     for (const Case& c : cases) {
         Open(c.langId);
@@ -137,7 +139,7 @@ TEST_F(FrameWindow, EveryBoxInEveryLanguage)
         std::function<void()> show;
         int icon;
         int left, right, center;  // text ids; 0: the button is hidden
-        bool owned;               // the kept box, built before the language was known
+        bool owned;  // the kept box, built before the language was known
     };
     const Presenter presenters[] = {
         {"notice", [] { MainForm->ShowNoticeBox(u"n"); }, 24023, 0, 0, 20004, false},
@@ -193,8 +195,8 @@ TEST_F(FrameWindow, EveryBoxInEveryLanguage)
         EXPECT_EQ(refuse, text(20005)) << langId;
         EXPECT_EQ(title, text(20078)) << langId;
         EXPECT_FALSE(title.empty()) << langId;
-        EXPECT_EQ(titleMode, langId == kRtlLangId ? ui::TBiDiMode::bdRightToLeftReadingOnly
-                                                  : ui::TBiDiMode::bdLeftToRight);
+        EXPECT_EQ(titleMode,
+                  langId == kRtlLangId ? ui::TBiDiMode::bdRightToLeftReadingOnly : ui::TBiDiMode::bdLeftToRight);
         Close();
     }
 }
@@ -263,7 +265,9 @@ TEST_F(FrameWindow, ScheduleNoticeAcceptsAfterTenSeconds)
         ui_.Advance(9000);
         uit::Click(*dynamic_cast<TSchMsgForm&>(form).RB_Btn_Lab);
     });
-    EXPECT_EQ(MainForm->AskScheduledBackup(u"2202412250930" u"1"), 0);
+    EXPECT_EQ(MainForm->AskScheduledBackup(u"2202412250930"
+                                           u"1"),
+              0);
     EXPECT_EQ(MainForm->Idle, 1);
 }
 

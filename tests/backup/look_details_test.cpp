@@ -8,7 +8,7 @@ namespace {
 
 namespace uit = ui::testing;
 
-class LookDetails : public startuptest::StartupMachine {};
+class LookDetails : public startuptest::StartupMachine { };
 
 TEST_F(LookDetails, EasyBackupSizesOutliveALanguageChange)
 {

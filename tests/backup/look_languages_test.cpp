@@ -111,7 +111,8 @@ TEST_P(LookAllLanguages, EveryPageAndDialogShowsItsCaptionsWhole)
     ClickByName("Main_Btn_About_Hint_Lab");
 
     LookAtNextModal("d_schedule_notice");
-    form().AskScheduledBackup(u"0202401051030" u"1");
+    form().AskScheduledBackup(u"0202401051030"
+                              u"1");
 
     LookAtNextModal("d_countdown");
     ShowAutoStartCountdown(form(), u"E:\\");

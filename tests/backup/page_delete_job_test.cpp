@@ -6,9 +6,9 @@
 #include "backup/engine/StartersBackup.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
-#include "tests/core/engine_fixture.h"
 #include "frame_fixture.h"
 #include "platform/drive_job_lock.h"
+#include "tests/core/engine_fixture.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"
 
@@ -34,8 +34,7 @@ protected:
     void EasyBackup(const SYSTEMTIME& time)
     {
         ui_.Clock().SetLocalTime(time);
-        StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1},
-                        form().Progress_File_Path_Lab);
+        StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
         ClosePanelIfShown();
         ASSERT_EQ(form().Idle, 1);
     }

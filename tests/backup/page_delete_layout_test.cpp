@@ -3,8 +3,8 @@
 #include "backup/engine/RestoreSelection.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
-#include "tests/core/engine_fixture.h"
 #include "frame_fixture.h"
+#include "tests/core/engine_fixture.h"
 #include "tests/support/shot_path.h"
 
 #include <cstdlib>
@@ -17,10 +17,7 @@ class DeletePageLayout : public MainWindowMachine {
 protected:
     TMainForm& form() { return *MainForm; }
 
-    void Render(const std::string& name)
-    {
-        EXPECT_TRUE(ui::testing::RenderToPng(form(), testsupport::ShotPath(name)));
-    }
+    void Render(const std::string& name) { EXPECT_TRUE(ui::testing::RenderToPng(form(), testsupport::ShotPath(name))); }
 
     // A drive with one Easy and one Manual run, shown in both trees with the first node open.
     void ShowSampleTrees()

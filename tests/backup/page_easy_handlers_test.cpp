@@ -72,9 +72,9 @@ TEST_F(EasyPageHandlers, OkWithoutCategoriesAsksForAFileType)
 {
     Open(1033);
     OpenEasyBackupPage();
-    for (TImage* check : {MainForm->BE_Cls_Check_Doc_Img, MainForm->BE_Cls_Check_Gra_Img,
-                          MainForm->BE_Cls_Check_Aud_Img, MainForm->BE_Cls_Check_Vid_Img,
-                          MainForm->BE_Cls_Check_Mai_Img}) {
+    for (TImage* check :
+         {MainForm->BE_Cls_Check_Doc_Img, MainForm->BE_Cls_Check_Gra_Img, MainForm->BE_Cls_Check_Aud_Img,
+          MainForm->BE_Cls_Check_Vid_Img, MainForm->BE_Cls_Check_Mai_Img}) {
         uit::Click(*check);
     }
     EXPECT_EQ(Lines(BacTypeSetPath(false)), (std::vector<std::u16string>(5, u"0")));

@@ -37,7 +37,10 @@ void ExpectGroupsShown(bool backupTab)
     }
 }
 
-int SkinOf(const TImage* image) { return image->Picture().ResourceId(); }
+int SkinOf(const TImage* image)
+{
+    return image->Picture().ResourceId();
+}
 
 // English captions fit their tabs, so the tabs are 20 px high: the page frame starts at 19 and the
 // IE tab 4 px below the tabs, or 3 px below the source group on the Restore tab.
@@ -47,21 +50,22 @@ TEST_F(FavoritesPageLayout, BothTabsLeftToRight)
     OpenFavoritesPage();
     EXPECT_EQ(MainForm->RB_Btn_Lab->Caption(), u"Backup");
     ExpectGroupsShown(true);
-    testsupport::ExpectBoxes(*MainForm, {{"AF_OP_Tag_Bac_Pan", 0, 0, 130, 20},
-                                         {"AF_OP_Tag_Res_Pan", 132, 0, 130, 20},
-                                         {"AFT_Bac_Lab", 5, 0, 120, 20},
-                                         {"AF_DestBK_Lab", 0, 292, 396, 36},
-                                         {"AF_Dest_Title_Lab", 1, 293, 394, 16},
-                                         {"AF_Dest_Pan", 1, 310, 394, 17},
-                                         {"AF_Dest_SelBtn_Img", 378, 0, 16, 17},
-                                         {"AF_Dest_Edit", 0, 0, 378, 17},
-                                         {"AF_ArrowIcon_Img", 185, 268, 26, 20},
-                                         {"AF_BK_Deep_Lab", 0, 19, 396, 245},
-                                         {"AF_Bro_Tag_IE_Pan", 3, 24, 130, 20},
-                                         {"AFT_IE_Ico_Img", 28, 2, 16, 16},
-                                         {"AF_Tree_BK_Lab", 3, 43, 390, 215},
-                                         {"AF_Tree", 4, 44, 388, 213}},
-                                        "backup tab");
+    testsupport::ExpectBoxes(*MainForm,
+                             {{"AF_OP_Tag_Bac_Pan", 0, 0, 130, 20},
+                              {"AF_OP_Tag_Res_Pan", 132, 0, 130, 20},
+                              {"AFT_Bac_Lab", 5, 0, 120, 20},
+                              {"AF_DestBK_Lab", 0, 292, 396, 36},
+                              {"AF_Dest_Title_Lab", 1, 293, 394, 16},
+                              {"AF_Dest_Pan", 1, 310, 394, 17},
+                              {"AF_Dest_SelBtn_Img", 378, 0, 16, 17},
+                              {"AF_Dest_Edit", 0, 0, 378, 17},
+                              {"AF_ArrowIcon_Img", 185, 268, 26, 20},
+                              {"AF_BK_Deep_Lab", 0, 19, 396, 245},
+                              {"AF_Bro_Tag_IE_Pan", 3, 24, 130, 20},
+                              {"AFT_IE_Ico_Img", 28, 2, 16, 16},
+                              {"AF_Tree_BK_Lab", 3, 43, 390, 215},
+                              {"AF_Tree", 4, 44, 388, 213}},
+                             "backup tab");
     EXPECT_EQ(SkinOf(MainForm->AFT_Bac_BK_Center_Img), 23071);
     EXPECT_EQ(SkinOf(MainForm->AFT_Res_BK_Center_Img), 23072);
     EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("favorites_backup_1033.png")));
@@ -70,12 +74,13 @@ TEST_F(FavoritesPageLayout, BothTabsLeftToRight)
     EXPECT_EQ(MainForm->FavoritesRestoreTab, 1);
     EXPECT_EQ(MainForm->RB_Btn_Lab->Caption(), u"Restore");
     ExpectGroupsShown(false);
-    testsupport::ExpectBoxes(*MainForm, {{"AF_PC_Sel_BK_Deep_Lab", 3, 24, 390, 26},
-                                         {"AF_PC_Sel_BK_Light_Lab", 4, 25, 388, 24},
-                                         {"AF_BK_Deep_Lab", 0, 19, 396, 309},
-                                         {"AF_Bro_Tag_IE_Pan", 3, 53, 130, 20},
-                                         {"AF_Tree_BK_Lab", 3, 72, 390, 250},
-                                         {"AF_Tree", 4, 73, 388, 248}},
+    testsupport::ExpectBoxes(*MainForm,
+                             {{"AF_PC_Sel_BK_Deep_Lab", 3, 24, 390, 26},
+                              {"AF_PC_Sel_BK_Light_Lab", 4, 25, 388, 24},
+                              {"AF_BK_Deep_Lab", 0, 19, 396, 309},
+                              {"AF_Bro_Tag_IE_Pan", 3, 53, 130, 20},
+                              {"AF_Tree_BK_Lab", 3, 72, 390, 250},
+                              {"AF_Tree", 4, 73, 388, 248}},
                              "restore tab");
     const TLabel* title = MainForm->AF_PC_Sel_Title_Lab;
     EXPECT_EQ(title->Left(), 7);
@@ -96,17 +101,18 @@ TEST_F(FavoritesPageLayout, MirroredForTheLanguage1025)
 {
     Open(1025);
     OpenFavoritesPage();
-    testsupport::ExpectBoxes(*MainForm, {{"AF_OP_Tag_Bac_Pan", 266, 0, 130, 20},
-                                         {"AF_OP_Tag_Res_Pan", 134, 0, 130, 20},
-                                         {"AFT_Bac_Lab", 5, 0, 120, 20},
-                                         {"AF_Dest_SelBtn_Img", 0, 0, 16, 17},
-                                         {"AF_Dest_Edit", 16, 0, 378, 17},
-                                         {"AF_ArrowIcon_Img", 185, 268, 26, 20},
-                                         {"AF_Bro_Tag_IE_Pan", 263, 24, 130, 20},
-                                         {"AFT_IE_Ico_Img", 28, 2, 16, 16},
-                                         {"AF_Tree_BK_Lab", 3, 43, 390, 215},
-                                         {"AF_Tree", 4, 44, 388, 213}},
-                                        "backup tab");
+    testsupport::ExpectBoxes(*MainForm,
+                             {{"AF_OP_Tag_Bac_Pan", 266, 0, 130, 20},
+                              {"AF_OP_Tag_Res_Pan", 134, 0, 130, 20},
+                              {"AFT_Bac_Lab", 5, 0, 120, 20},
+                              {"AF_Dest_SelBtn_Img", 0, 0, 16, 17},
+                              {"AF_Dest_Edit", 16, 0, 378, 17},
+                              {"AF_ArrowIcon_Img", 185, 268, 26, 20},
+                              {"AF_Bro_Tag_IE_Pan", 263, 24, 130, 20},
+                              {"AFT_IE_Ico_Img", 28, 2, 16, 16},
+                              {"AF_Tree_BK_Lab", 3, 43, 390, 215},
+                              {"AF_Tree", 4, 44, 388, 213}},
+                             "backup tab");
     EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath("favorites_backup_1025.png")));
 
     uit::Click(*MainForm->AFT_Res_Lab);

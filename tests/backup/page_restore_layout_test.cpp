@@ -13,10 +13,7 @@ class RestorePageLayout : public MainWindowMachine {
 protected:
     TMainForm& form() { return *MainForm; }
 
-    void Render(const std::string& name)
-    {
-        EXPECT_TRUE(ui::testing::RenderToPng(form(), testsupport::ShotPath(name)));
-    }
+    void Render(const std::string& name) { EXPECT_TRUE(ui::testing::RenderToPng(form(), testsupport::ShotPath(name))); }
 };
 
 TEST_F(RestorePageLayout, PagesFiveAndSixPlaceTheArrowAndTreeAtMinimumSize)

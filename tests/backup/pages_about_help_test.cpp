@@ -129,7 +129,8 @@ TEST_F(PagesAboutHelp, FolderPickerReturnsTheChosenFolderOrNothing)
          u"C:\\Data\\Photos\\2024"},
         {"missing folder, cancel", u"C:\\Nowhere", [](TFolderPickerForm& p) { uit::Click(*p.Cancel_Btn_Lab); }, u""},
         {"escape", u"C:\\Data", [](TFolderPickerForm& p) { uit::PressKey(p, VK_ESCAPE); }, u""},
-        {"drive root", u"", [](TFolderPickerForm& p) {
+        {"drive root", u"",
+         [](TFolderPickerForm& p) {
              p.Folder_Tree->SetSelected(p.Folder_Tree->Items().GetFirstNode());
              uit::Click(*p.OK_Btn_Lab);
          },

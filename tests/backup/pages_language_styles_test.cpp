@@ -43,15 +43,38 @@ std::vector<TWinControl*> Trees(TMainForm& f)
 // Every edit, combo box, tree and list view that follows the language, and a caption of each page.
 std::vector<TControl*> LanguageCharsetControls(TMainForm& f)
 {
-    std::vector<TControl*> all = {
-        f.Main_Btn_Help_Hint_Lab, f.Menu_Set_UpdBtn_Lab,  f.Work_Title_Des_Lab,   f.Dev_Name_Lab,
-        f.BE_Cap_Show_Oth_Lab,    f.RE_Info_Time_Oth_Lab, f.AFT_IE_Lab,           f.Hotkey_Alt_Lab,
-        f.Upd_Btn_Lab,            f.FileInfo_SpendTime_Num, f.Progress_File_Path_Lab, f.Bac_Dest_Edit,
-        f.Bac_Dest_CBox,          f.Res_PC_Show_Edit,     f.Res_PC_Sel_CBox,      f.Res_Dest_Edit,
-        f.Del_PC_Show_Edit,       f.Del_PC_Sel_CBox,      f.AF_Dest_Edit,         f.AF_Dest_CBox,
-        f.AF_PC_Show_Edit,        f.AF_PC_Sel_CBox,       f.Lang_Show_Edit,       f.Auto_Plugin_Time_Set_Edit,
-        f.Hotkey_Edit,            f.Hotkey_ListView,      f.AC_FuncSel_Edit,      f.AC_FuncSel_CBox,
-        f.SB_FuncSel_Edit,        f.SB_FuncSel_CBox,      f.Sch_ListView,         f.Progress_List};
+    std::vector<TControl*> all = {f.Main_Btn_Help_Hint_Lab,
+                                  f.Menu_Set_UpdBtn_Lab,
+                                  f.Work_Title_Des_Lab,
+                                  f.Dev_Name_Lab,
+                                  f.BE_Cap_Show_Oth_Lab,
+                                  f.RE_Info_Time_Oth_Lab,
+                                  f.AFT_IE_Lab,
+                                  f.Hotkey_Alt_Lab,
+                                  f.Upd_Btn_Lab,
+                                  f.FileInfo_SpendTime_Num,
+                                  f.Progress_File_Path_Lab,
+                                  f.Bac_Dest_Edit,
+                                  f.Bac_Dest_CBox,
+                                  f.Res_PC_Show_Edit,
+                                  f.Res_PC_Sel_CBox,
+                                  f.Res_Dest_Edit,
+                                  f.Del_PC_Show_Edit,
+                                  f.Del_PC_Sel_CBox,
+                                  f.AF_Dest_Edit,
+                                  f.AF_Dest_CBox,
+                                  f.AF_PC_Show_Edit,
+                                  f.AF_PC_Sel_CBox,
+                                  f.Lang_Show_Edit,
+                                  f.Auto_Plugin_Time_Set_Edit,
+                                  f.Hotkey_Edit,
+                                  f.Hotkey_ListView,
+                                  f.AC_FuncSel_Edit,
+                                  f.AC_FuncSel_CBox,
+                                  f.SB_FuncSel_Edit,
+                                  f.SB_FuncSel_CBox,
+                                  f.Sch_ListView,
+                                  f.Progress_List};
     for (const auto& list : {ScheduleEdits(f), ScheduleCombos(f), Trees(f)}) {
         all.insert(all.end(), list.begin(), list.end());
     }
@@ -101,14 +124,13 @@ TEST_F(PagesLanguageStyles, RightToLeftFollowsTheTableAndAnotherLanguageClearsIt
             EXPECT_EQ(kept->BiDiMode(), ui::TBiDiMode::bdLeftToRight) << when << " " << kept->Name();
         }
         // Values line up on the right but keep their order.
-        for (TLabel* value : {f.Dev_Capacity_Lab, f.BE_TotalCap_Show_Lab, f.BE_Cap_Show_Doc_Lab,
-                              f.RM_Time_Sel_Show_Lab, f.RE_Info_Size_Mai_Lab, f.RE_Info_Time_Oth_Lab,
-                              f.FileInfo_Fail_Num_Lab}) {
+        for (TLabel* value : {f.Dev_Capacity_Lab, f.BE_TotalCap_Show_Lab, f.BE_Cap_Show_Doc_Lab, f.RM_Time_Sel_Show_Lab,
+                              f.RE_Info_Size_Mai_Lab, f.RE_Info_Time_Oth_Lab, f.FileInfo_Fail_Num_Lab}) {
             EXPECT_EQ(value->Alignment(), align(rtl)) << when << " " << value->Name();
         }
-        std::vector<TWinControl*> rightEdits = {f.Bac_Dest_Edit, f.Res_PC_Show_Edit, f.Del_PC_Show_Edit,
-                                                f.AF_Dest_Edit,  f.AF_PC_Show_Edit,  f.Lang_Show_Edit,
-                                                f.Auto_Plugin_Time_Set_Edit, f.SB_FuncSel_Edit};
+        std::vector<TWinControl*> rightEdits = {
+            f.Bac_Dest_Edit,   f.Res_PC_Show_Edit, f.Del_PC_Show_Edit,          f.AF_Dest_Edit,
+            f.AF_PC_Show_Edit, f.Lang_Show_Edit,   f.Auto_Plugin_Time_Set_Edit, f.SB_FuncSel_Edit};
         for (TWinControl* edit : ScheduleEdits(f)) {
             rightEdits.push_back(edit);
         }
@@ -129,9 +151,9 @@ TEST_F(PagesLanguageStyles, RightToLeftFollowsTheTableAndAnotherLanguageClearsIt
             EXPECT_TRUE(tree->DoubleBuffered()) << when << " " << tree->Name();
         }
         // Left as they were made.
-        for (TWinControl* untouched : std::initializer_list<TWinControl*>{f.DebugInfo_Memo, f.AC_FuncSel_Edit,
-                                       f.AC_FuncSel_CBox, f.Hotkey_Edit, f.Hotkey_ListView, f.Sch_ListView,
-                                       f.Progress_List}) {
+        for (TWinControl* untouched :
+             std::initializer_list<TWinControl*>{f.DebugInfo_Memo, f.AC_FuncSel_Edit, f.AC_FuncSel_CBox, f.Hotkey_Edit,
+                                                 f.Hotkey_ListView, f.Sch_ListView, f.Progress_List}) {
             EXPECT_EQ(untouched->ExStyle() & (kRtlBits | kViewBits), 0) << when << " " << untouched->Name();
             EXPECT_EQ(untouched->BiDiMode(), ui::TBiDiMode::bdLeftToRight) << when << " " << untouched->Name();
         }
@@ -163,11 +185,20 @@ TEST_F(PagesLanguageStyles, RestoreDestinationReadsRightToLeftOnlyForTheOriginal
         LONG bits;
     };
     const Case cases[] = {
-        {"original", [](TSelDest_Form& d) { uit::Click(*d.Ori_Check_Img); uit::Click(*d.LB_Btn_Lab); },
+        {"original",
+         [](TSelDest_Form& d) {
+             uit::Click(*d.Ori_Check_Img);
+             uit::Click(*d.LB_Btn_Lab);
+         },
          WS_EX_RIGHT | WS_EX_RTLREADING},
         {"cancel keeps the original", [](TSelDest_Form& d) { uit::Click(*d.RB_Btn_Lab); },
          WS_EX_RIGHT | WS_EX_RTLREADING},
-        {"folder", [](TSelDest_Form& d) { uit::Click(*d.Sel_Check_Img); uit::Click(*d.LB_Btn_Lab); }, WS_EX_RIGHT},
+        {"folder",
+         [](TSelDest_Form& d) {
+             uit::Click(*d.Sel_Check_Img);
+             uit::Click(*d.LB_Btn_Lab);
+         },
+         WS_EX_RIGHT},
     };
     uit::Click(*f.Menu_ResIndex_BtnLab);
     for (const Case& c : cases) {

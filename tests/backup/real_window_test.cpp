@@ -3,9 +3,9 @@
 
 #include "backup/engine/StartersBackup.h"
 #include "backup/frame/base/SettingsPaths.h"
+#include "frame_fixture.h"
 #include "platform/files.h"
 #include "tests/core/engine_fixture.h"
-#include "frame_fixture.h"
 #include "tests/ui/x_server.h"
 #include "ui/backends/headless.h"
 #include "ui/backends/sdl_backend.h"

@@ -19,10 +19,7 @@ protected:
         ui::Application->ProcessMessages();
     }
 
-    void Render(const std::string& name)
-    {
-        EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath(name)));
-    }
+    void Render(const std::string& name) { EXPECT_TRUE(uit::RenderToPng(*MainForm, testsupport::ShotPath(name))); }
 };
 
 TEST_F(SettingsTabsMachine, HotkeyTabLeftToRight)
@@ -72,8 +69,7 @@ TEST_F(SettingsTabsMachine, BothTabsMirrored)
     TMainForm& f = *MainForm;
     const int w = f.Set_Bac_Hotkey_Pan->Width();
     EXPECT_EQ(f.Hotkey_Edit_BK_Lab->Left() + f.Hotkey_Edit_BK_Lab->Width(), w - 10) << "the row still ends 10 px in";
-    EXPECT_EQ(f.Hotkey_Ctl_CheckImg->Left(),
-              w - 142 - (f.Hotkey_Alt_Lab->Font().TextWidth(u"Alt + ") - 25 + 3));
+    EXPECT_EQ(f.Hotkey_Ctl_CheckImg->Left(), w - 142 - (f.Hotkey_Alt_Lab->Font().TextWidth(u"Alt + ") - 25 + 3));
     EXPECT_EQ(f.SB_Btn_Add_Pan->Left(), 6);
     EXPECT_EQ(f.SB_FuncSel_Pan->Left(), 126);
     EXPECT_EQ(f.SB_FuncSel_Btn_Img->Left(), 0);

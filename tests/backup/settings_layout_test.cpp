@@ -64,9 +64,9 @@ TEST_F(SettingsLayoutTest, StartupTabRowsInBothDirectionsAndAfterAResize)
         ShowPage("Menu_Set_BacBtn_Lab");
         ASSERT_TRUE(f.Set_Bac_Startup_Pan->Showing());
         EXPECT_EQ(f.Set_Bac_Startup_Pan->Top(), f.SB_Tag_Startup_Pan->Height() - 1);
-        const std::pair<TControl*, int> tops[] = {{f.Auto_Plugin_CheckImg, 16}, {f.Auto_Plugin_Time_BK_Lab, 52},
+        const std::pair<TControl*, int> tops[] = {{f.Auto_Plugin_CheckImg, 16},   {f.Auto_Plugin_Time_BK_Lab, 52},
                                                   {f.Auto_ClickBtn_CheckImg, 76}, {f.Auto_ClickBtn_FuncSel_Pan, 112},
-                                                  {f.Auto_Hotkey_CheckImg, 136}, {f.Auto_Sch_CheckImg, 172},
+                                                  {f.Auto_Hotkey_CheckImg, 136},  {f.Auto_Sch_CheckImg, 172},
                                                   {f.Aes_Check_Img, 208}};
         for (const auto& [control, top] : tops) {
             EXPECT_EQ(control->Top(), top) << control->Name() << " " << langId;

@@ -88,8 +88,8 @@ protected:
     std::array<TImage*, 6> LaunchImages()
     {
         TMainForm& f = *MainForm;
-        return {f.Start_Win_CheckImg,   f.Minimize_CheckImg, f.Auto_Plugin_CheckImg, f.Auto_ClickBtn_CheckImg,
-                f.Auto_Hotkey_CheckImg, f.Auto_Sch_CheckImg};
+        return {f.Start_Win_CheckImg,     f.Minimize_CheckImg,    f.Auto_Plugin_CheckImg,
+                f.Auto_ClickBtn_CheckImg, f.Auto_Hotkey_CheckImg, f.Auto_Sch_CheckImg};
     }
 };
 
@@ -123,12 +123,9 @@ TEST_F(LaunchOptionsTest, StoredLinesComeBackAtTheNextStart)
         const char16_t* shown;
     };
     const Case cases[] = {
-        {u"01111110", {0, 1, 1, 1, 1, 1}, 0, u"Easy Backup"},
-        {u"10100001", {0, 0, 1, 0, 0, 0}, 1, u"Manual Backup"},
-        {u"011111", {0, 1, 1, 1, 1, 1}, 1, u"Manual Backup"},
-        {u"0101010x", {0, 1, 0, 1, 0, 1}, 1, u"Manual Backup"},
-        {u"0000", {0, 1, 1, 1, 1, 1}, 1, u"Manual Backup"},
-        {u"01a00000", {0, 1, 1, 1, 1, 1}, 1, u"Manual Backup"},
+        {u"01111110", {0, 1, 1, 1, 1, 1}, 0, u"Easy Backup"}, {u"10100001", {0, 0, 1, 0, 0, 0}, 1, u"Manual Backup"},
+        {u"011111", {0, 1, 1, 1, 1, 1}, 1, u"Manual Backup"}, {u"0101010x", {0, 1, 0, 1, 0, 1}, 1, u"Manual Backup"},
+        {u"0000", {0, 1, 1, 1, 1, 1}, 1, u"Manual Backup"},   {u"01a00000", {0, 1, 1, 1, 1, 1}, 1, u"Manual Backup"},
     };
     for (const Case& c : cases) {
         WriteLine(c.line);

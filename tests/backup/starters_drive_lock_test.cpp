@@ -23,8 +23,7 @@ protected:
             ui_.AnswerNextModal(answer);
         };
         ui_.AnswerNextModal(answer);
-        StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1},
-                        form().Progress_File_Path_Lab);
+        StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
         StartManualBackup(form(), u"E:\\");
         return shown;
     }

@@ -20,9 +20,9 @@ protected:
     void SetUp() override
     {
         MainWindowMachine::SetUp();
-        for (const char* folder : {"c/Users/Alice/Desktop/notes", "c/Windows/System32", "c/Data/Docs/x",
-                                   "c/Data/Dat", "c/Data/Pics", "c/Data/winnt", "c/Data/Sys", "c/Data/Hidden",
-                                   "c/Users/Alice/AppData/Roaming", "c/Elsewhere", "e"}) {
+        for (const char* folder :
+             {"c/Users/Alice/Desktop/notes", "c/Windows/System32", "c/Data/Docs/x", "c/Data/Dat", "c/Data/Pics",
+              "c/Data/winnt", "c/Data/Sys", "c/Data/Hidden", "c/Users/Alice/AppData/Roaming", "c/Elsewhere", "e"}) {
             std::filesystem::create_directories(Host(folder));
         }
         std::filesystem::create_directory_symlink(Host("c/Elsewhere"), Host("c/Data/link"));
@@ -47,10 +47,7 @@ protected:
         Rebuild();
     }
 
-    void Rebuild()
-    {
-        BuildSourceTree(Tree(), &MainForm->ExternalDrives, true, true);
-    }
+    void Rebuild() { BuildSourceTree(Tree(), &MainForm->ExternalDrives, true, true); }
 
     ui::TTreeView* Tree() { return MainForm->BM_Tree; }
 

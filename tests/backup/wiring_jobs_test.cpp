@@ -78,9 +78,9 @@ TEST_F(TwoBackupDrives, InterruptedManualRunIsOfferedAgain)
     ui_.AnswerNextModal(answer);
     ui_.AnswerNextModal(answer);
     OfferResumeBackup(form());
-    EXPECT_EQ(shown, (std::vector<std::u16string>{
-                         u"Manual Backup didn't quit successfully.  Do you want to restart backup?",
-                         u"File not selected."}));
+    EXPECT_EQ(shown,
+              (std::vector<std::u16string>{u"Manual Backup didn't quit successfully.  Do you want to restart backup?",
+                                           u"File not selected."}));
     EXPECT_EQ(form().CurrentPage, 4);
 }
 

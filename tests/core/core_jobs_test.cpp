@@ -31,7 +31,7 @@ constexpr std::int64_t kCategoryBytes = 10 + 5 + 20 + 30 + 40 + 50 + 100 + 60 + 
 // Remembers what the engine shows; asks to stop once the file numbered cancelAt is shown.
 class RecordingJob : public RunningJob {
 public:
-    explicit RecordingJob(std::size_t cancelAt = 0) : cancelAt_(cancelAt) {}
+    explicit RecordingJob(std::size_t cancelAt = 0) : cancelAt_(cancelAt) { }
 
     void ShowPath(const std::u16string& path) override { paths.push_back(path); }
     bool CancelRequested() override { return cancelAt_ != 0 && paths.size() >= cancelAt_; }

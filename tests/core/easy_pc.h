@@ -47,7 +47,7 @@ inline const std::vector<SourceFile> kTree = {
     {"Data\\Program Files\\c.doc", 1000},
     {"Data\\ProgramData\\d.doc", 1000},
     {"Data\\Old\\program files\\e.doc", 80},
-    {"Data\\sys.doc", 1000},          // system attribute
+    {"Data\\sys.doc", 1000},  // system attribute
     {"Elsewhere\\linked.doc", 1000},  // reached only through the link Data\link
 };
 

@@ -72,7 +72,7 @@ TEST_F(ContainerTest, BlockTableOfIncompressibleAndCompressibleFiles)
         const char* name;
         Bytes plain;
         std::vector<unsigned> entries;  // 0xFFFF: any length smaller than the block
-        std::size_t containerSize;      // 0: not checked
+        std::size_t containerSize;  // 0: not checked
     };
     const Case cases[] = {
         {"64 KiB random", RandomBytes(65536, 1), {0}, 32 + 65536 + 2},
@@ -120,7 +120,10 @@ TEST_F(ContainerTest, DamagedContainersAreRefusedBeforeTheDestinationIsTouched)
         {"wrong marker", with([](Bytes& c) { c[0x10] = 0x1B; })},
         {"wrong header length", with([](Bytes& c) { c[0x11] = 33; })},
         {"wrong block size", with([](Bytes& c) { c[0x16] = 2; })},
-        {"plain size 0", with([](Bytes& c) { for (std::size_t i = 0x18; i < 0x20; ++i) c.at(i) = 0; })},
+        {"plain size 0", with([](Bytes& c) {
+             for (std::size_t i = 0x18; i < 0x20; ++i)
+                 c.at(i) = 0;
+         })},
         {"forged plain size", with([](Bytes& c) { c[0x1F] = 0x40; })},
         {"header only", Bytes(good.begin(), good.begin() + 32)},
         {"shorter than a header", Bytes(good.begin(), good.begin() + 20)},
@@ -137,8 +140,8 @@ TEST_F(ContainerTest, DamagedContainersAreRefusedBeforeTheDestinationIsTouched)
 
 TEST_F(ContainerTest, KeyCodeZeroIsReadUnenciphered)
 {
-    Bytes c = {'V', 'e', 'm', 'o', ' ', 'C', 'r', 'y', 'p', 't', ' ', 'F', 'i', 'l', 'e', '.',
-               0x1A, 32, 0, 0, 0, 0, 1, 0, 5, 0, 0, 0, 0, 0, 0, 0};
+    Bytes c = {'V',  'e', 'm', 'o', ' ', 'C', 'r', 'y', 'p', 't', ' ', 'F', 'i', 'l', 'e', '.',
+               0x1A, 32,  0,   0,   0,   0,   1,   0,   5,   0,   0,   0,   0,   0,   0,   0};
     for (unsigned char b : Bytes{'h', 'e', 'l', 'l', 'o', 5, 0}) {
         c.push_back(b);
     }

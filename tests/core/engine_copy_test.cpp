@@ -3,8 +3,8 @@
 #include "backup/engine/core/FileServices.h"
 #include "backup/engine/core/RunningJob.h"
 
-#include "tests/core/engine_fixture.h"
 #include "platform/files.h"
+#include "tests/core/engine_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +21,7 @@ class CopyTest : public ::testing::Test {
 protected:
     TempDrive drive{u'X'};
 
-    DWORD Attributes(const std::u16string& relative) const
-    {
-        return GetFileAttributesW(drive.Path(relative).c_str());
-    }
+    DWORD Attributes(const std::u16string& relative) const { return GetFileAttributesW(drive.Path(relative).c_str()); }
     void SetAttributes(const std::u16string& relative, DWORD attributes) const
     {
         ASSERT_TRUE(SetFileAttributesW(drive.Path(relative).c_str(), attributes));
@@ -163,9 +160,9 @@ TEST_F(CopyTest, EncryptedCopyCarriesReadOnlyAndHiddenThroughTheContainer)
 
 TEST_F(CopyTest, FailuresLeaveTheExistingFileAndReportTheWindowsNumber)
 {
-    drive.Write(u"broken.doc.vemoen", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'o', 'n', 't', 'a', 'i', 'n', 'e', 'r',
-                                       '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.',
-                                       '.', '.', '.', '.'});
+    drive.Write(u"broken.doc.vemoen",
+                {'n', 'o', 't', ' ', 'a', ' ', 'c', 'o', 'n', 't', 'a', 'i', 'n', 'e', 'r', '.', '.',
+                 '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.', '.'});
     drive.Write(u"keep.doc", {'k', 'e', 'e', 'p'});
     SetAttributes(u"keep.doc", FILE_ATTRIBUTE_HIDDEN);
     struct Case {
@@ -201,9 +198,8 @@ TEST_F(CopyTest, FailuresLeaveTheExistingFileAndReportTheWindowsNumber)
 TEST(SizeText, TruncatedToOneDecimal)
 {
     const std::pair<LONGLONG, const char*> cases[] = {
-        {0, "0.0 Bytes"},         {1023, "1023.0 Bytes"},     {1024, "1.0 KB"},
-        {1536, "1.5 KB"},         {1048575, "1023.9 KB"},     {1073741823, "1023.9 MB"},
-        {1073741824, "1.0 GB"},   {5368709120LL, "5.0 GB"},
+        {0, "0.0 Bytes"},       {1023, "1023.0 Bytes"},    {1024, "1.0 KB"},       {1536, "1.5 KB"},
+        {1048575, "1023.9 KB"}, {1073741823, "1023.9 MB"}, {1073741824, "1.0 GB"}, {5368709120LL, "5.0 GB"},
     };
     for (const auto& [size, text] : cases) {
         EXPECT_EQ(platform::ToUtf8(FormatByteSize(size)), text) << size;

@@ -1,9 +1,9 @@
 #include "backup/engine/core/DuplicateDetection.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 
-#include "tests/core/engine_fixture.h"
 #include "platform/files.h"
 #include "platform/system.h"
+#include "tests/core/engine_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -109,9 +109,11 @@ TEST_F(DuplicatesTest, NewestEarlierRunWinsAndLaterRunsAreIgnored)
     Collect();
     EXPECT_EQ(candidates.Count(), 2u);
     EXPECT_TRUE(Test(1, u"C\\a.doc", 0));
-    EXPECT_EQ(platform::ToUtf8(lists[0].Strings(0)), "Harbex_Solo+\\PC1anna61\\Easy\\Document\\20240201_000000\\C\\a.doc");
+    EXPECT_EQ(platform::ToUtf8(lists[0].Strings(0)),
+              "Harbex_Solo+\\PC1anna61\\Easy\\Document\\20240201_000000\\C\\a.doc");
     EXPECT_TRUE(Test(1, u"C\\a.doc", 0));
-    EXPECT_EQ(platform::ToUtf8(lists[0].Strings(1)), "Harbex_Solo+\\PC1anna61\\Easy\\Document\\20240101_000000\\C\\a.doc");
+    EXPECT_EQ(platform::ToUtf8(lists[0].Strings(1)),
+              "Harbex_Solo+\\PC1anna61\\Easy\\Document\\20240101_000000\\C\\a.doc");
     EXPECT_FALSE(Test(1, u"C\\a.doc", 0));
 }
 

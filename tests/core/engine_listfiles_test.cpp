@@ -4,9 +4,9 @@
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/TextFormat.h"
 
-#include "tests/core/engine_fixture.h"
 #include "platform/clock.h"
 #include "platform/shell.h"
+#include "tests/core/engine_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +116,8 @@ TEST_F(ListFilesTest, RunListsAndTheSelectionRecord)
     selection.ItemNames = {u"Docs", u"E:\\"};
     selection.RelativePaths = {u"D\\Data\\Docs", u"E"};
     EXPECT_EQ(SaveSelectionRecord(drive.Path(u""), selection), 0u);
-    EXPECT_EQ(drive.Read(u"Record.ini"), Utf16File({"2", "D:\\Data\\Docs", "E:\\", "Docs", "E:\\", "D\\Data\\Docs", "E"}));
+    EXPECT_EQ(drive.Read(u"Record.ini"),
+              Utf16File({"2", "D:\\Data\\Docs", "E:\\", "Docs", "E:\\", "D\\Data\\Docs", "E"}));
 
     // A list file that cannot be written reports its Windows error.
     EXPECT_NE(SaveListFile(oriSize, drive.Path(u"gone\\OriSize.ini")), 0u);
@@ -132,7 +133,8 @@ TEST_F(ListFilesTest, PackedLinesSaveWhatTheStringListSaves)
     std::vector<Case> cases = {
         {"no line", {}},
         {"one empty line", {u""}},
-        {"shared folders", {u"X:\\run\\D\\a.doc   12", u"X:\\run\\D\\ab.doc   3", u"X:\\run\\D\\a", u"X:\\run\\E\\a", u"X:\\run"}},
+        {"shared folders",
+         {u"X:\\run\\D\\a.doc   12", u"X:\\run\\D\\ab.doc   3", u"X:\\run\\D\\a", u"X:\\run\\E\\a", u"X:\\run"}},
         {"equal lines", {u"a\\b", u"a\\b", u""}},
         {"lines longer than 32767", {u"X:\\" + longName, u"X:\\" + longName + u"x", u"Y"}},
         {"many lines", {}},
@@ -164,7 +166,8 @@ TEST_F(ListFilesTest, RepeatLinesThatWouldLeaveTheDriveAreRefused)
         std::u16string path;
     };
     const Case cases[] = {
-        {u"Harbex_Solo+\\PC\\Manual\\20240101_000000\\D\\a.doc", u"X:\\Harbex_Solo+\\PC\\Manual\\20240101_000000\\D\\a.doc"},
+        {u"Harbex_Solo+\\PC\\Manual\\20240101_000000\\D\\a.doc",
+         u"X:\\Harbex_Solo+\\PC\\Manual\\20240101_000000\\D\\a.doc"},
         {u"Harbex_Solo+\\..\\..\\Windows\\a.doc", u""},
         {u"..\\a.doc", u""},
         {u"\\Windows\\a.doc", u""},

@@ -21,10 +21,7 @@ protected:
     ui::TStringList completed;
     ui::TStringList failed;
 
-    RESTORE_JOB Job()
-    {
-        return RESTORE_JOB{&completed, &failed, std::u16string(CONTAINER_PASS), nullptr};
-    }
+    RESTORE_JOB Job() { return RESTORE_JOB{&completed, &failed, std::u16string(CONTAINER_PASS), nullptr}; }
 
     // Two Easy Document runs: the second holds b.txt and names the first run's copies.
     void MakeEasyRuns()
@@ -167,8 +164,8 @@ TEST_F(RestoreTest, NamesThatDifferInCaseOnlyLandAsOneFileAndBitsComeAlong)
     drive.AddCopy(RunDrive::kManual, kFirst, u"D\\Case\\kept.txt", Text("kept"));
     drive.SaveLists();
     const std::u16string run = drive.Run(RunDrive::kManual, kFirst);
-    ASSERT_TRUE(SetFileAttributesW((run + u"\\D\\Case\\kept.txt").c_str(),
-                                   FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(
+        SetFileAttributesW((run + u"\\D\\Case\\kept.txt").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
     BACKUP_SELECTION selection;
     selection.Count = 1;
     selection.SourcePaths = {run};
@@ -178,7 +175,8 @@ TEST_F(RestoreTest, NamesThatDifferInCaseOnlyLandAsOneFileAndBitsComeAlong)
         bool toOriginal;
         std::u16string folder;  // where D\Case lands on D:
     };
-    for (const Case& c : {Case{"original", true, u"Case"}, Case{"chosen folder", false, u"Out\\" + kFirst + u"\\D\\Case"}}) {
+    for (const Case& c :
+         {Case{"original", true, u"Case"}, Case{"chosen folder", false, u"Out\\" + kFirst + u"\\D\\Case"}}) {
         SCOPED_TRACE(c.name);
         EXPECT_TRUE(RunManualRestore(Job(), selection, drive.backup.Path(RunDrive::kManual), drive.pc.Path(u"Out"),
                                      c.toOriginal));

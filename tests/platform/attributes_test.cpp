@@ -44,12 +44,12 @@ TEST(Attributes, StoredAsTextBesideThePermissionBits)
 {
     TempDrive x(u'X');
     x.Write("a.txt", "a");
-    ASSERT_TRUE(SetFileAttributesW(x.Path(u"a.txt").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY |
-                                                                  FILE_ATTRIBUTE_ARCHIVE));
+    ASSERT_TRUE(SetFileAttributesW(x.Path(u"a.txt").c_str(),
+                                   FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
     char text[16] = {};
     ASSERT_EQ(::getxattr(x.Host("a.txt").c_str(), "user.DOSATTRIB", text, sizeof text), 4);
     EXPECT_STREQ(text, "0x22");
-    struct stat info{};
+    struct stat info { };
     ASSERT_EQ(::stat(x.Host("a.txt").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0222, 0u);
 
@@ -63,8 +63,8 @@ TEST(Attributes, NamesMatchWhateverTheirCase)
     TempDrive x(u'X');
     x.Write("Docs/Report.TXT", "report");
     EXPECT_EQ(GetFileAttributesW(x.Path(u"DOCS\\report.txt").c_str()), FILE_ATTRIBUTE_ARCHIVE);
-    const HANDLE file =
-        CreateFileW(x.Path(u"docs\\REPORT.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE file = CreateFileW(x.Path(u"docs\\REPORT.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     char buffer[16];
     DWORD read = 0;

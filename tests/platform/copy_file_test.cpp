@@ -2,9 +2,9 @@
 #include "platform/files.h"
 #include "tests/support/temp_drive.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -20,8 +20,8 @@ struct ProgressLog {
     DWORD answer = PROGRESS_CONTINUE;
 };
 
-DWORD Record(LARGE_INTEGER total, LARGE_INTEGER transferred, LARGE_INTEGER, LARGE_INTEGER, DWORD, DWORD, HANDLE,
-             HANDLE, void* data)
+DWORD Record(LARGE_INTEGER total, LARGE_INTEGER transferred, LARGE_INTEGER, LARGE_INTEGER, DWORD, DWORD, HANDLE, HANDLE,
+             void* data)
 {
     auto& log = *static_cast<ProgressLog*>(data);
     log.calls.emplace_back(total.QuadPart, transferred.QuadPart);
@@ -123,8 +123,8 @@ TEST_F(CopyTest, FailedCopyKeepsTheExistingDestination)
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(SetFileAttributesW(x.Path(u"dst.bin").c_str(), c.destinationAttributes));
-        EXPECT_FALSE(CopyFileExW(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), nullptr, nullptr, nullptr,
-                                 c.flags))
+        EXPECT_FALSE(
+            CopyFileExW(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), nullptr, nullptr, nullptr, c.flags))
             << c.name;
         EXPECT_EQ(GetLastError(), c.error) << c.name;
         EXPECT_EQ(x.ReadText("dst.bin"), "old") << c.name;
@@ -147,7 +147,7 @@ TEST_F(CopyTest, CopyToFreeNameGivesExactAttributesAndNeverTakesAUsedName)
             CopyFileToFreeName(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), nullptr, nullptr, attributes));
         EXPECT_EQ(GetFileAttributesW(x.Path(u"dst.bin").c_str()), attributes);
         EXPECT_EQ(x.ReadText("dst.bin"), content);
-        struct stat copy{};
+        struct stat copy { };
         ASSERT_EQ(::stat(x.Host("dst.bin").c_str(), &copy), 0);
         EXPECT_EQ(copy.st_mtim.tv_sec, times[1].tv_sec);
         EXPECT_EQ(copy.st_mtim.tv_nsec, times[1].tv_nsec);
@@ -180,7 +180,8 @@ TEST_F(CopyTest, MoveReplacesAndCrossesFileSystems)
     EXPECT_EQ(x.ReadText("b.txt"), "a");
     EXPECT_EQ(GetFileAttributesW(x.Path(u"a.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 
-    struct stat here{}, shm{};
+    struct stat here {
+    }, shm{};
     if (::stat("/dev/shm", &shm) != 0 || (::stat(x.Host().c_str(), &here), here.st_dev == shm.st_dev)) {
         GTEST_SKIP() << "no second file system";
     }
@@ -225,7 +226,8 @@ TEST_F(CopyTest, HardLinkSharesTheFileAndNeverTakesAUsedName)
     EXPECT_EQ(x.ReadText("dst/taken.bin"), "old");
     EXPECT_EQ(EntriesIn(x.Host("dst")), 2u);
 
-    struct stat here{}, shm{};
+    struct stat here {
+    }, shm{};
     if (::stat("/dev/shm", &shm) != 0 || (::stat(x.Host().c_str(), &here), here.st_dev == shm.st_dev)) {
         GTEST_SKIP() << "no second file system";
     }

@@ -29,11 +29,12 @@ protected:
 
     HANDLE Bind(std::u16string_view target)
     {
-        HANDLE proxy = CreateFileA("\\\\.\\VEMOURPX", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE proxy =
+            CreateFileA("\\\\.\\VEMOURPX", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         std::u16string name = u"\\DosDevices\\" + std::u16string(target);
         if (proxy != INVALID_HANDLE_VALUE &&
-            !DeviceIoControl(proxy, 0x222040, name.data(), static_cast<DWORD>(2 * name.size() + 2), nullptr, 0,
-                             nullptr, nullptr)) {
+            !DeviceIoControl(proxy, 0x222040, name.data(), static_cast<DWORD>(2 * name.size() + 2), nullptr, 0, nullptr,
+                             nullptr)) {
             CloseHandle(proxy);
             return INVALID_HANDLE_VALUE;
         }
@@ -66,9 +67,14 @@ TEST_F(SimDevices, ParsesChipFamiliesAndCodes)
         bool ok;
         WORD code;
     };
-    const Case cases[] = {{"register", true, 0x2105}, {"Register chip", true, 0x2105}, {"table chips 0x2565", true, 0x2565},
-                          {"D0 2771", true, 0x2771}, {"none", true, 0},              {"e0 2571", false, 0},
-                          {"table 2565 x", false, 0}, {"flash", false, 0}};
+    const Case cases[] = {{"register", true, 0x2105},
+                          {"Register chip", true, 0x2105},
+                          {"table chips 0x2565", true, 0x2565},
+                          {"D0 2771", true, 0x2771},
+                          {"none", true, 0},
+                          {"e0 2571", false, 0},
+                          {"table 2565 x", false, 0},
+                          {"flash", false, 0}};
     for (const Case& c : cases) {
         sim::ChipSpec chip;
         EXPECT_EQ(sim::ParseChip(c.text, chip), c.ok) << c.text;
@@ -112,8 +118,8 @@ TEST_F(SimDevices, ShortDescriptorBufferGetsTheHeadAndTheWholeSize)
     STORAGE_PROPERTY_QUERY query;
     std::vector<BYTE> out(40, 0);
     DWORD returned = 0;
-    ASSERT_TRUE(DeviceIoControl(disk, IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof query, out.data(), 40, &returned,
-                                nullptr));
+    ASSERT_TRUE(
+        DeviceIoControl(disk, IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof query, out.data(), 40, &returned, nullptr));
     DWORD size = 0;
     std::memcpy(&size, out.data() + 4, 4);
     EXPECT_EQ(returned, 40u);

@@ -10,9 +10,9 @@ using DriveWatcher = MachineFixture;
 TEST_F(DriveWatcher, ReportsTheLettersThatCameAndWentOnce)
 {
     std::filesystem::create_directories(folder_ + "/e");
-    ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
-                                                       .Drive('E', "type = fixed\nbus = usb\n")
-                                                       .Add("[usbdisk E]\nchip = register\n")));
+    ASSERT_TRUE(testsupport::StartMachine(
+        folder_,
+        testsupport::MachineProfile().Drive('E', "type = fixed\nbus = usb\n").Add("[usbdisk E]\nchip = register\n")));
     const std::string state = platform::sim::StateFolder(folder_);
     constexpr DWORD kE = 1u << 4;
     EXPECT_EQ(platform::DriveUnitMask(), (1u << 2) | kE);

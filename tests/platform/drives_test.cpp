@@ -55,7 +55,8 @@ TEST(Drives, TableAnswersTypeLettersAndVolume)
     EXPECT_EQ(GetDriveTypeW(u"X:\\"), DRIVE_FIXED);
     EXPECT_EQ(GetDriveTypeW(u"Y:\\"), DRIVE_NO_ROOT_DIR);
     EXPECT_EQ(GetDriveTypeW(u"Q:\\"), DRIVE_NO_ROOT_DIR);
-    EXPECT_EQ(GetLogicalDrives() & ((1u << ('X' - 'A')) | (1u << ('Y' - 'A'))), (1u << ('X' - 'A')) | (1u << ('Y' - 'A')));
+    EXPECT_EQ(GetLogicalDrives() & ((1u << ('X' - 'A')) | (1u << ('Y' - 'A'))),
+              (1u << ('X' - 'A')) | (1u << ('Y' - 'A')));
 
     char16_t label[32];
     char16_t fileSystem[32];

@@ -30,7 +30,8 @@ TEST(FileErrors, FailuresGiveTheWindowsErrorNumbers)
     x.Write("readonly.txt", "data");
     ::chmod(x.Host("readonly.txt").c_str(), 0444);
     x.MakeFolder("empty");
-    const HANDLE held = CreateFileW(x.Path(u"dir\\locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE held =
+        CreateFileW(x.Path(u"dir\\locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
     struct Case {
@@ -40,27 +41,44 @@ TEST(FileErrors, FailuresGiveTheWindowsErrorNumbers)
     };
     const std::u16string tooLong = x.Path(std::u16string(300, u'n'));
     const Case cases[] = {
-        {"missing file", [&] { return GetFileAttributesW(x.Path(u"dir\\none.txt").c_str()) != INVALID_FILE_ATTRIBUTES; },
+        {"missing file",
+         [&] { return GetFileAttributesW(x.Path(u"dir\\none.txt").c_str()) != INVALID_FILE_ATTRIBUTES; },
          ERROR_FILE_NOT_FOUND},
-        {"missing folder", [&] { return GetFileAttributesW(x.Path(u"none\\a.txt").c_str()) != INVALID_FILE_ATTRIBUTES; },
+        {"missing folder",
+         [&] { return GetFileAttributesW(x.Path(u"none\\a.txt").c_str()) != INVALID_FILE_ATTRIBUTES; },
          ERROR_PATH_NOT_FOUND},
         {"unknown drive", [&] { return GetFileAttributesW(u"Q:\\a.txt") != INVALID_FILE_ATTRIBUTES; },
          ERROR_PATH_NOT_FOUND},
         {"open missing file",
-         [&] { return Succeeded(CreateFileW(x.Path(u"dir\\none.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)); },
+         [&] {
+             return Succeeded(
+                 CreateFileW(x.Path(u"dir\\none.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+         },
          ERROR_FILE_NOT_FOUND},
         {"create in missing folder",
-         [&] { return Succeeded(CreateFileW(x.Path(u"none\\a.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)); },
+         [&] {
+             return Succeeded(
+                 CreateFileW(x.Path(u"none\\a.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+         },
          ERROR_PATH_NOT_FOUND},
         {"create new over existing",
-         [&] { return Succeeded(CreateFileW(x.Path(u"dir\\file.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)); },
+         [&] {
+             return Succeeded(
+                 CreateFileW(x.Path(u"dir\\file.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+         },
          ERROR_FILE_EXISTS},
         {"share conflict",
-         [&] { return Succeeded(CreateFileW(x.Path(u"dir\\locked.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)); },
+         [&] {
+             return Succeeded(CreateFileW(x.Path(u"dir\\locked.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+         },
          ERROR_SHARING_VIOLATION},
         {"delete while open", [&] { return DeleteFileW(x.Path(u"dir\\locked.txt").c_str()); }, ERROR_SHARING_VIOLATION},
         {"write to read-only",
-         [&] { return Succeeded(CreateFileW(x.Path(u"readonly.txt").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)); },
+         [&] {
+             return Succeeded(
+                 CreateFileW(x.Path(u"readonly.txt").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+         },
          ERROR_ACCESS_DENIED},
         {"delete read-only", [&] { return DeleteFileW(x.Path(u"readonly.txt").c_str()); }, ERROR_ACCESS_DENIED},
         {"delete folder", [&] { return DeleteFileW(x.Path(u"empty").c_str()); }, ERROR_ACCESS_DENIED},
@@ -68,8 +86,10 @@ TEST(FileErrors, FailuresGiveTheWindowsErrorNumbers)
         {"folder parent missing", [&] { return CreateDirectoryW(x.Path(u"none\\sub").c_str(), nullptr); },
          ERROR_PATH_NOT_FOUND},
         {"folder not empty", [&] { return RemoveDirectoryW(x.Path(u"dir").c_str()); }, ERROR_DIR_NOT_EMPTY},
-        {"remove folder of a file", [&] { return RemoveDirectoryW(x.Path(u"dir\\file.txt").c_str()); }, ERROR_DIRECTORY},
-        {"move onto existing", [&] { return MoveFileExW(x.Path(u"readonly.txt").c_str(), x.Path(u"dir\\file.txt").c_str(), 0); },
+        {"remove folder of a file", [&] { return RemoveDirectoryW(x.Path(u"dir\\file.txt").c_str()); },
+         ERROR_DIRECTORY},
+        {"move onto existing",
+         [&] { return MoveFileExW(x.Path(u"readonly.txt").c_str(), x.Path(u"dir\\file.txt").c_str(), 0); },
          ERROR_ALREADY_EXISTS},
         {"name too long", [&] { return GetFileAttributesW(tooLong.c_str()) != INVALID_FILE_ATTRIBUTES; },
          ERROR_FILENAME_EXCED_RANGE},

@@ -26,8 +26,8 @@ std::vector<Listed> Walk(const std::u16string& pattern)
         return listed;
     }
     do {
-        listed.push_back({data.cFileName, data.dwFileAttributes,
-                          (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow});
+        listed.push_back(
+            {data.cFileName, data.dwFileAttributes, (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow});
     } while (FindNextFileW(find, &data));
     EXPECT_EQ(GetLastError(), ERROR_NO_MORE_FILES);
     FindClose(find);
@@ -63,7 +63,8 @@ protected:
 TEST_F(WalkTest, ListsDotsFirstThenByUpperCasedName)
 {
     const auto listed = Walk(x.Path(u"dir\\*.*"));
-    EXPECT_EQ(Names(listed), (std::vector<std::u16string>{u".", u"..", u"A.txt", u"b.txt", u"link", u"sub", u"_under.txt"}));
+    EXPECT_EQ(Names(listed),
+              (std::vector<std::u16string>{u".", u"..", u"A.txt", u"b.txt", u"link", u"sub", u"_under.txt"}));
     ASSERT_EQ(listed.size(), 7u);
     EXPECT_EQ(listed[0].attributes, FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_EQ(listed[2].size, 5ULL << 30);

@@ -9,7 +9,10 @@ TEST(Text, Utf8RoundTripKeepsEveryPlane)
 {
     const std::u16string text = u"Caf\u00e9 \u5907\u4efd \U0001F600";
     EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
-    EXPECT_EQ(FromUtf8("a\xff" "b"), u"a\uFFFD" u"b");
+    EXPECT_EQ(FromUtf8("a\xff"
+                       "b"),
+              u"a\uFFFD"
+              u"b");
     EXPECT_EQ(FromUtf8("\xe4\xb8"), u"\uFFFD\uFFFD");
 }
 
@@ -36,8 +39,8 @@ TEST(Text, HostNamesConvertWithoutLossBothWays)
         EXPECT_EQ(back, c.host);
     }
     // Names that no host name gives are refused, so that two names never map to one.
-    for (const std::u16string& name : {std::u16string(u"\xdcc3\xdca9"), std::u16string(u"a\xd800"),
-                                       std::u16string(u"\xdc41")}) {
+    for (const std::u16string& name :
+         {std::u16string(u"\xdcc3\xdca9"), std::u16string(u"a\xd800"), std::u16string(u"\xdc41")}) {
         std::string out = "kept";
         EXPECT_FALSE(ToHostName(name, out));
         EXPECT_EQ(out, "kept");

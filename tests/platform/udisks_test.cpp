@@ -86,8 +86,8 @@ private:
     }
     static inline const sd_bus_vtable kFilesystem[] = {
         SD_BUS_VTABLE_START(0), SD_BUS_METHOD("Unmount", "a{sv}", "", Unmount, 0), SD_BUS_VTABLE_END};
-    static inline const sd_bus_vtable kBlock[] = {
-        SD_BUS_VTABLE_START(0), SD_BUS_PROPERTY("Drive", "o", DriveOf, 0, 0), SD_BUS_VTABLE_END};
+    static inline const sd_bus_vtable kBlock[] = {SD_BUS_VTABLE_START(0), SD_BUS_PROPERTY("Drive", "o", DriveOf, 0, 0),
+                                                  SD_BUS_VTABLE_END};
     static inline const sd_bus_vtable kDrive[] = {
         SD_BUS_VTABLE_START(0), SD_BUS_METHOD("PowerOff", "a{sv}", "", PowerOff, 0), SD_BUS_VTABLE_END};
 
@@ -114,10 +114,15 @@ TEST(UdisksSafeRemoval, UnmountsEveryFileSystemThenPowersTheDriveOffOrSaysWhyNot
         DWORD result;
         std::vector<std::string> calls;
     } const cases[] = {
-        {"accepted", nullptr, 0,
-         {"Unmount " + blocks + "sdz1", "Unmount " + blocks + "sdz2", "PowerOff /org/freedesktop/UDisks2/drives/Stick"}},
+        {"accepted",
+         nullptr,
+         0,
+         {"Unmount " + blocks + "sdz1", "Unmount " + blocks + "sdz2",
+          "PowerOff /org/freedesktop/UDisks2/drives/Stick"}},
         {"in use", "org.freedesktop.UDisks2.Error.DeviceBusy", ERROR_BUSY, {"Unmount " + blocks + "sdz1"}},
-        {"not allowed", "org.freedesktop.UDisks2.Error.NotAuthorizedCanObtain", ERROR_ACCESS_DENIED,
+        {"not allowed",
+         "org.freedesktop.UDisks2.Error.NotAuthorizedCanObtain",
+         ERROR_ACCESS_DENIED,
          {"Unmount " + blocks + "sdz1"}},
         {"failed", "org.freedesktop.UDisks2.Error.Failed", ERROR_GEN_FAILURE, {"Unmount " + blocks + "sdz1"}},
     };

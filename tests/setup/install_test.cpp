@@ -7,9 +7,9 @@
 #include "platform/module_file.h"
 #include "platform/services.h"
 #include "platform/shell.h"
+#include "platform/text.h"
 #include "setup/InstallSteps.h"
 #include "setup/ProxyDriverInstall.h"
-#include "platform/text.h"
 #include "ui/controls/string_list.h"
 
 #include <fcntl.h>
@@ -36,7 +36,8 @@ std::u16string RegistryValue(const std::u16string& key, const std::u16string& va
     std::u16string text(256, u'\0');
     DWORD size = static_cast<DWORD>(text.size() * 2);
     DWORD type = 0;
-    const LONG result = RegQueryValueExW(handle, value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size);
+    const LONG result =
+        RegQueryValueExW(handle, value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size);
     RegCloseKey(handle);
     if (result != ERROR_SUCCESS) {
         return u"<no value>";

@@ -38,9 +38,9 @@ protected:
         char pattern[] = "/tmp/harbex-setup-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         folder_ = pattern;
-        for (const char* folder : {"c/Windows/System32/drivers", "c/Windows/SysWOW64/drivers", "c/Program Files",
-                                   "c/Program Files (x86)", "c/Users/Alice/AppData/Roaming", "c/Users/Public/Desktop",
-                                   "c/ProgramData/Start Menu/Programs/Startup"}) {
+        for (const char* folder :
+             {"c/Windows/System32/drivers", "c/Windows/SysWOW64/drivers", "c/Program Files", "c/Program Files (x86)",
+              "c/Users/Alice/AppData/Roaming", "c/Users/Public/Desktop", "c/ProgramData/Start Menu/Programs/Startup"}) {
             std::filesystem::create_directories(Host(folder));
         }
         const std::string machine = std::string("arch = x64\nadmin = ") + (options.admin ? "yes" : "no") +
@@ -75,8 +75,7 @@ protected:
 
     setup::TMainForm& Wizard() { return *setup::MainForm; }
 
-    template <class T>
-    T* Control(std::string_view name)
+    template <class T> T* Control(std::string_view name)
     {
         T* control = ui::testing::FindAs<T>(Wizard(), name);
         EXPECT_NE(control, nullptr) << name;

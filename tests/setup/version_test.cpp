@@ -15,7 +15,7 @@ std::string RecordBytes(std::uint16_t a, std::uint16_t b, std::uint16_t c, std::
     return std::string(record.begin(), record.end());
 }
 
-class VersionTest : public SetupMachine {};
+class VersionTest : public SetupMachine { };
 
 TEST_F(VersionTest, FixedBlockComesFromTheRecordAnywhereInTheFile)
 {

@@ -9,7 +9,7 @@ namespace {
 
 using ui::testing::Click;
 
-class WizardTest : public SetupMachine {};
+class WizardTest : public SetupMachine { };
 
 TEST_F(WizardTest, StartsOnTheStartPageWithNextDisabledUntilTheLicenceIsTicked)
 {
@@ -123,12 +123,12 @@ TEST_F(WizardTest, Language1025MirrorsTheFrameAndEnglishTurnsItBack)
         int rtlLeft, ltrLeft;
     };
     const Place places[] = {
-        {Wizard().Logo_Product_Img, 417, 52},  {Wizard().BackBtn_BK_Lab, 387, 16},
-        {Wizard().QuitBtn_BK_Lab, 17, 386},    {Wizard().NextBtn_BK_Lab, 126, 277},
-        {Wizard().Step_1_Pan, 383, 62},        {Wizard().Step_3_Pan, 289, 156},
-        {Wizard().Step_Arrow_0_Img, 365, 91},  {Wizard().Step_Arrow_1_Img, 318, 138},
-        {Wizard().Lang_CBox, 238, 62},         {Wizard().Lic_Check_Img, 420, 62},
-        {Wizard().Lic_Check_Lab, 60, 82},      {Wizard().SavePath_Edit, 94, 68},
+        {Wizard().Logo_Product_Img, 417, 52},   {Wizard().BackBtn_BK_Lab, 387, 16},
+        {Wizard().QuitBtn_BK_Lab, 17, 386},     {Wizard().NextBtn_BK_Lab, 126, 277},
+        {Wizard().Step_1_Pan, 383, 62},         {Wizard().Step_3_Pan, 289, 156},
+        {Wizard().Step_Arrow_0_Img, 365, 91},   {Wizard().Step_Arrow_1_Img, 318, 138},
+        {Wizard().Lang_CBox, 238, 62},          {Wizard().Lic_Check_Img, 420, 62},
+        {Wizard().Lic_Check_Lab, 60, 82},       {Wizard().SavePath_Edit, 94, 68},
         {Wizard().Shortcut_Check_Img, 420, 62}, {Wizard().Shortcut_Check_Lab, 16, 82},
     };
     for (const Place& place : places) {

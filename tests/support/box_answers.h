@@ -14,7 +14,7 @@ class BoxAnswers {
 public:
     enum class Button { Close, Left, Right };
 
-    explicit BoxAnswers(ui::testing::UiTest& ui) : ui_(ui) {}
+    explicit BoxAnswers(ui::testing::UiTest& ui) : ui_(ui) { }
 
     // Forgets the messages so far; the boxes from now on get this answer.
     void Answer(Button button);

@@ -15,10 +15,10 @@ namespace testsupport {
 
 // A path below a drive's root, written the host way ("a/b", any bytes) or the Windows way (u"a\\b").
 struct Below {
-    Below(const char* hostPath) : host(hostPath) {}
-    Below(const std::string& hostPath) : host(hostPath) {}
-    Below(const char16_t* windowsPath) : Below(std::u16string_view(windowsPath)) {}
-    Below(const std::u16string& windowsPath) : Below(std::u16string_view(windowsPath)) {}
+    Below(const char* hostPath) : host(hostPath) { }
+    Below(const std::string& hostPath) : host(hostPath) { }
+    Below(const char16_t* windowsPath) : Below(std::u16string_view(windowsPath)) { }
+    Below(const std::u16string& windowsPath) : Below(std::u16string_view(windowsPath)) { }
     Below(std::u16string_view windowsPath);
 
     std::string host;

@@ -96,7 +96,7 @@ public:
         TLabel* heading = ui::testing::Caption(work, "Heading", Rect{124, 14, 580, 34}, u"Choose what to back up");
         heading->Font().SetStyle(TFontStyle::fsBold);
         ui::testing::Caption(work, "Description", Rect{124, 36, 580, 66},
-             u"Tick the folders to copy. The list shows the files of the last backup run.", clGray);
+                             u"Tick the folders to copy. The list shows the files of the last backup run.", clGray);
 
         checks = new TImageList(this);
         checks->SetWidth(18);
@@ -132,8 +132,8 @@ public:
             column->SetWidth(width);
         }
         const char16_t* files[] = {u"report.docx", u"budget.xlsx", u"holiday.jpg", u"notes.txt", u"song.mp3",
-                                   u"thesis.pdf", u"scan.png", u"backup.ini", u"draft.odt", u"video.mp4",
-                                   u"photo2.jpg", u"plan.pptx", u"mail.eml", u"todo.md"};
+                                   u"thesis.pdf",  u"scan.png",    u"backup.ini",  u"draft.odt", u"video.mp4",
+                                   u"photo2.jpg",  u"plan.pptx",   u"mail.eml",    u"todo.md"};
         int n = 0;
         for (const char16_t* file : files) {
             TListItem* item = list->Items().Add();

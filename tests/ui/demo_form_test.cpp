@@ -1,10 +1,10 @@
+#include "tests/support/shot_path.h"
 #include "tests/ui/demo_form.h"
 #include "tests/ui/x_server.h"
 #include "ui/backends/headless.h"
 #include "ui/backends/sdl_backend.h"
 #include "ui/gfx/font.h"
 #include "ui/loop/message_loop.h"
-#include "tests/support/shot_path.h"
 
 #include <gtest/gtest.h>
 

@@ -44,8 +44,8 @@ public:
     {
         if (sd_bus_new(&bus_) < 0 || sd_bus_set_address(bus_, address.c_str()) < 0 ||
             sd_bus_set_bus_client(bus_, 1) < 0 || sd_bus_start(bus_) < 0 ||
-            sd_bus_add_object_vtable(bus_, &slot_, "/StatusNotifierWatcher", "org.kde.StatusNotifierWatcher",
-                                     kWatcher, this) < 0 ||
+            sd_bus_add_object_vtable(bus_, &slot_, "/StatusNotifierWatcher", "org.kde.StatusNotifierWatcher", kWatcher,
+                                     this) < 0 ||
             sd_bus_request_name(bus_, "org.kde.StatusNotifierWatcher", 0) < 0) {
             bus_ = sd_bus_unref(bus_);
         }
@@ -60,7 +60,10 @@ public:
     }
     bool ok() const { return bus_ != nullptr; }
     // Answers the icon's registration, then looks at it and uses it, on a thread of its own.
-    void Start() { host_ = std::thread([this] { Host(); }); }
+    void Start()
+    {
+        host_ = std::thread([this] { Host(); });
+    }
     bool Done() const { return done_; }
     const Seen& seen() const { return seen_; }
 
@@ -113,8 +116,8 @@ private:
             seen_.tooltip = title != nullptr ? title : "";
         }
         reply = sd_bus_message_unref(reply);
-        if (sd_bus_get_property(bus_, service, "/StatusNotifierItem", item, "IconPixmap", nullptr, &reply,
-                                "a(iiay)") >= 0) {
+        if (sd_bus_get_property(bus_, service, "/StatusNotifierItem", item, "IconPixmap", nullptr, &reply, "a(iiay)") >=
+            0) {
             sd_bus_message_enter_container(reply, 'a', "(iiay)");
             if (sd_bus_message_enter_container(reply, 'r', "iiay") > 0) {
                 const void* bytes = nullptr;
@@ -134,23 +137,22 @@ private:
         }
         reply = sd_bus_message_unref(reply);
 
-        seen_.activated =
-            sd_bus_call_method(bus_, service, "/StatusNotifierItem", item, "Activate", nullptr, nullptr, "ii", 10, 10) >=
-            0;
+        seen_.activated = sd_bus_call_method(bus_, service, "/StatusNotifierItem", item, "Activate", nullptr, nullptr,
+                                             "ii", 10, 10) >= 0;
         ReadMenu(service);
         if (!seen_.menu.empty()) {
-            seen_.chosen = sd_bus_call_method(bus_, service, seen_.menuPath.c_str(), "com.canonical.dbusmenu", "Event",
-                                              nullptr, nullptr, "isvu", seen_.menu[0].first, "clicked", "i", 0,
-                                              0u) >= 0;
+            seen_.chosen =
+                sd_bus_call_method(bus_, service, seen_.menuPath.c_str(), "com.canonical.dbusmenu", "Event", nullptr,
+                                   nullptr, "isvu", seen_.menu[0].first, "clicked", "i", 0, 0u) >= 0;
         }
     }
 
     void ReadMenu(const char* service)
     {
         sd_bus_message* reply = nullptr;
-        if (seen_.menuPath.empty() || sd_bus_call_method(bus_, service, seen_.menuPath.c_str(),
-                                                         "com.canonical.dbusmenu", "GetLayout", nullptr, &reply,
-                                                         "iias", 0, -1, 0) < 0) {
+        if (seen_.menuPath.empty() ||
+            sd_bus_call_method(bus_, service, seen_.menuPath.c_str(), "com.canonical.dbusmenu", "GetLayout", nullptr,
+                               &reply, "iias", 0, -1, 0) < 0) {
             return;
         }
         std::uint32_t revision = 0;

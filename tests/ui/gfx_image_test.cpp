@@ -209,13 +209,21 @@ TEST(GfxImage, IcoEntriesOfEachKind)
     const Pixel opaqueBlue = MakePixel(255, 0, 0, 200);
     const Case cases[] = {
         {"24-bit with AND mask", {{32, 24, DibEntry(32, 24, 0x0000C8)}}, 0, 32, opaqueBlue, 0},
-        {"32-bit alpha wins over mask", {{32, 32, DibEntry(32, 32, 0x800000C8)}}, 0, 32,
-         MakePixel(128, 0, 0, 100), MakePixel(128, 0, 0, 100)},
+        {"32-bit alpha wins over mask",
+         {{32, 32, DibEntry(32, 32, 0x800000C8)}},
+         0,
+         32,
+         MakePixel(128, 0, 0, 100),
+         MakePixel(128, 0, 0, 100)},
         {"32-bit without alpha uses mask", {{32, 32, DibEntry(32, 32, 0x000000C8)}}, 0, 32, opaqueBlue, 0},
         {"png entry", {{16, 32, Png(png16)}}, 0, 16, MakePixel(255, 1, 2, 3), MakePixel(255, 1, 2, 3)},
         {"largest by default", {{16, 32, Png(png16)}, {32, 24, DibEntry(32, 24, 0x0000C8)}}, 0, 32, opaqueBlue, 0},
-        {"wanted size", {{32, 24, DibEntry(32, 24, 0x0000C8)}, {16, 32, Png(png16)}}, 16, 16,
-         MakePixel(255, 1, 2, 3), MakePixel(255, 1, 2, 3)},
+        {"wanted size",
+         {{32, 24, DibEntry(32, 24, 0x0000C8)}, {16, 32, Png(png16)}},
+         16,
+         16,
+         MakePixel(255, 1, 2, 3),
+         MakePixel(255, 1, 2, 3)},
     };
     for (const Case& c : cases) {
         Image image;

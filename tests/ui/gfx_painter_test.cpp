@@ -59,7 +59,7 @@ TEST(GfxPainter, ImagesBlendByAlphaAndOpacity)
     Bitmap target(4, 1, kWhite);
     Bitmap image(2, 1);
     image.Set(0, 0, MakePixel(128, 128, 0, 0));  // half-transparent red, premultiplied
-    image.Set(1, 0, 0);                          // transparent
+    image.Set(1, 0, 0);  // transparent
     Painter p(target);
     p.DrawImage(image, Point{0, 0});
     EXPECT_EQ(target.At(0, 0), MakePixel(255, 255, 127, 127));

@@ -59,8 +59,12 @@ TEST_F(FixedMetrics, LayoutBreaksAlignsAndEllipsizes)
         {"long word overflows", u"aaaaaaaaaa b", 30, TextFlags::WordWrap, {u"aaaaaaaaaa", u"b"}, 0},
         {"explicit breaks", u"a\r\nb\nc", 100, TextFlags::Left, {u"a", u"b", u"c"}, 0},
         {"single line drops breaks", u"a\r\nb", 100, TextFlags::SingleLine, {u"ab"}, 0},
-        {"cjk breaks between ideographs", u"\u4e2d\u6587\u5b57\u7b26", 15, TextFlags::WordWrap,
-         {u"\u4e2d\u6587", u"\u5b57\u7b26"}, 0},
+        {"cjk breaks between ideographs",
+         u"\u4e2d\u6587\u5b57\u7b26",
+         15,
+         TextFlags::WordWrap,
+         {u"\u4e2d\u6587", u"\u5b57\u7b26"},
+         0},
         {"centre", u"ab", 20, TextFlags::Center, {u"ab"}, 3},
         {"right", u"ab", 20, TextFlags::Right, {u"ab"}, 6},
         {"ellipsis", u"abcdefgh", 40, TextFlags::SingleLine | TextFlags::EndEllipsis, {u"ab..."}, 0},
@@ -125,7 +129,10 @@ TEST(GfxFreeType, CjkTextAndCharsetsGetACjkFace)
         char32_t ch;
     };
     const Case cases[] = {
-        {kCharsetDefault, U'\u4e2d'}, {kCharsetGb2312, U'A'}, {kCharsetBig5, U'A'}, {kCharsetShiftJis, U'\u3042'},
+        {kCharsetDefault, U'\u4e2d'},
+        {kCharsetGb2312, U'A'},
+        {kCharsetBig5, U'A'},
+        {kCharsetShiftJis, U'\u3042'},
     };
     for (const Case& c : cases) {
         FontSpec font;

@@ -13,8 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace
-{
+namespace {
 
 namespace fs = std::filesystem;
 
@@ -33,8 +32,9 @@ std::string ReadWholeFile(const fs::path& path)
 
 bool HasIdAndTab(std::string_view line)
 {
-    return line.size() >= 6 && line[5] == '\t' &&
-           std::all_of(line.begin(), line.begin() + 5, [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    return line.size() >= 6 && line[5] == '\t' && std::all_of(line.begin(), line.begin() + 5, [](char c) {
+               return std::isdigit(static_cast<unsigned char>(c));
+           });
 }
 
 // The lines of a table file; every line that is not "ddddd<TAB>text" ending in LF is reported as a failure.
@@ -130,4 +130,4 @@ TEST(LangTables, LanguageListsNameTheFourLanguagesInComboOrder)
         EXPECT_EQ(ReadWholeFile(kLangFolder / file), expected) << file;
 }
 
-} // namespace
+}  // namespace

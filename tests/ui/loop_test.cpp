@@ -149,7 +149,8 @@ TEST(Messages, PostedMessagesReachDispatchAndTheMessageHook)
         UINT msg;
         bool reachesForm;
     };
-    const Case cases[] = {{WM_DEVICECHANGE, true}, {WM_POWERBROADCAST, true}, {WM_USER + 1, true}, {WM_USER + 2, false}};
+    const Case cases[] = {
+        {WM_DEVICECHANGE, true}, {WM_POWERBROADCAST, true}, {WM_USER + 1, true}, {WM_USER + 2, false}};
     for (const Case& c : cases) {
         form->seen.clear();
         ui::testing::Post(*form, c.msg, 0x8000, 0);

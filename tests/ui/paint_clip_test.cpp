@@ -31,9 +31,9 @@ TEST(PaintClip, ControlsPaintOnlyInsideTheirOwnAndTheirParentsRectangles)
     panel->SetColor(kPanelColor);
     struct Case {
         const char* name;
-        Rect bounds;           // in the panel
-        Point outside;         // a form point the label must leave alone
-        TColor expected;       // what is there instead
+        Rect bounds;  // in the panel
+        Point outside;  // a form point the label must leave alone
+        TColor expected;  // what is there instead
     };
     const Case cases[] = {
         {"zero size", Rect{5, 5, 5, 5}, {16, 16}, kPanelColor},

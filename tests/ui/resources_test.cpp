@@ -20,8 +20,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace
-{
+namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
@@ -83,10 +82,10 @@ TEST(PackedResources, KeyPicturesHaveTheSizesOfTheirControls)
         int height;
     };
     const Case cases[] = {
-        {21002, 14, 9},   {21025, 11, 11},  {21026, 197, 29}, {21027, 439, 42},  {21032, 383, 201},
-        {21034, 423, 210}, {22001, 170, 41}, {22004, 42, 31},  {22022, 180, 21},  {23010, 16, 17},
-        {23019, 18, 18},  {23031, 97, 57},  {23043, 97, 57},  {23076, 20, 18},   {24004, 6, 24},
-        {24021, 55, 55},  {25001, 48, 34},  {25053, 284, 249}, {25056, 624, 60}, {25063, 23, 27},
+        {21002, 14, 9},    {21025, 11, 11},  {21026, 197, 29},  {21027, 439, 42}, {21032, 383, 201},
+        {21034, 423, 210}, {22001, 170, 41}, {22004, 42, 31},   {22022, 180, 21}, {23010, 16, 17},
+        {23019, 18, 18},   {23031, 97, 57},  {23043, 97, 57},   {23076, 20, 18},  {24004, 6, 24},
+        {24021, 55, 55},   {25001, 48, 34},  {25053, 284, 249}, {25056, 624, 60}, {25063, 23, 27},
     };
     for (const Case& c : cases) {
         const auto image = Decode(c.id);
@@ -113,9 +112,8 @@ TEST(PackedResources, HourglassAnimatesAndTrayFramesCarryThreeIconSizes)
 
 TEST(PackedResources, MirroredPicturesAreMirrorsOfTheirOriginals)
 {
-    const std::pair<int, int> pairs[] = {{27001, 21025}, {27003, 21027}, {27004, 22012}, {27005, 22011},
-                                         {27006, 22016}, {27007, 22017}, {27008, 22014}, {27009, 22015},
-                                         {27010, 22022}};
+    const std::pair<int, int> pairs[] = {{27001, 21025}, {27003, 21027}, {27004, 22012}, {27005, 22011}, {27006, 22016},
+                                         {27007, 22017}, {27008, 22014}, {27009, 22015}, {27010, 22022}};
     for (const auto& [mirror, original] : pairs) {
         const auto a = Decode(mirror).frames.at(0);
         const auto b = Decode(original).frames.at(0);
@@ -169,9 +167,9 @@ Bytes PackOf(std::initializer_list<std::uint8_t> header, std::size_t dataBytes)
 TEST(ResourcePack, MalformedPacksFindNothing)
 {
     // One entry "BINRES" id 7 at offset 36, size 4: a well-formed pack, then broken copies.
-    const std::initializer_list<std::uint8_t> good = {'H', 'X', 'R', 'P', 1, 0, 0, 0, 'B', 'I', 'N', 'R', 'E', 'S', 0, 0,
-                                                      0,   0,   0,   0,   0, 0, 0, 0, 7,   0,   0,   0,   36,  0,   0, 0,
-                                                      4,   0,   0,   0};
+    const std::initializer_list<std::uint8_t> good = {'H', 'X', 'R', 'P', 1,  0, 0, 0, 'B', 'I', 'N', 'R',
+                                                      'E', 'S', 0,   0,   0,  0, 0, 0, 0,   0,   0,   0,
+                                                      7,   0,   0,   0,   36, 0, 0, 0, 4,   0,   0,   0};
     const Bytes pack = PackOf(good, 4);
     const auto found = ui::resource_pack::Find(pack, u"BINRES", 7);
     ASSERT_TRUE(found);
@@ -189,8 +187,7 @@ TEST(ResourcePack, MalformedPacksFindNothing)
     EXPECT_FALSE(ui::resource_pack::Find({}, u"BINRES", 7));
 }
 
-class Packer : public ::testing::Test
-{
+class Packer : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -245,10 +242,10 @@ TEST_F(Packer, RefusesBadManifests)
 {
     Write("a.txt", "a");
     const char* manifests[] = {
-        "BINRES 1 raw missing.png\n",                         // file not found
-        "BINRES 1 zip a.txt\n",                               // unknown mode
-        "BINRES 1 raw a.txt\nBINRES 1 raw a.txt\n",           // id twice
-        "BINRES x raw a.txt\n",                               // id not a number
+        "BINRES 1 raw missing.png\n",  // file not found
+        "BINRES 1 zip a.txt\n",  // unknown mode
+        "BINRES 1 raw a.txt\nBINRES 1 raw a.txt\n",  // id twice
+        "BINRES x raw a.txt\n",  // id not a number
     };
     for (const char* manifest : manifests)
         EXPECT_FALSE(Pack(manifest)) << manifest;
@@ -256,4 +253,4 @@ TEST_F(Packer, RefusesBadManifests)
     EXPECT_FALSE(Pack("BINRES 1 utf16 bad.txt\n"));
 }
 
-} // namespace
+}  // namespace

@@ -1,8 +1,8 @@
+#include "tests/ui/x_server.h"
 #include "ui/backends/sdl_backend.h"
 #include "ui/backends/sdl_keys.h"
 #include "ui/gfx/bitmap.h"
 #include "ui/types.h"
-#include "tests/ui/x_server.h"
 
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
@@ -13,14 +13,13 @@
 
 using namespace ui;
 
-
 TEST(SdlKeys, VirtualKeyCodes)
 {
     struct Case {
         SDL_Keycode sdl;
         int vk;
     };
-    const Case cases[] = {{SDLK_RETURN, 0x0D}, {SDLK_ESCAPE, 0x1B}, {SDLK_a, 'A'}, {SDLK_z, 'Z'},
+    const Case cases[] = {{SDLK_RETURN, 0x0D}, {SDLK_ESCAPE, 0x1B}, {SDLK_a, 'A'},    {SDLK_z, 'Z'},
                           {SDLK_5, '5'},       {SDLK_F1, 0x70},     {SDLK_F12, 0x7B}, {SDLK_DELETE, 0x2E},
                           {SDLK_LEFT, 0x25},   {SDLK_CAPSLOCK, 0}};
     for (const Case& c : cases)

@@ -13,7 +13,11 @@ TEST(StringList, FileFormatByteForByte)
     };
     const Case cases[] = {
         {"empty list: the mark only", {}, std::string("\xFF\xFE", 2)},
-        {"one line", {u"A"}, std::string("\xFF\xFE" "A\0\r\0\n\0", 8)},
+        {"one line",
+         {u"A"},
+         std::string("\xFF\xFE"
+                     "A\0\r\0\n\0",
+                     8)},
         {"empty line kept", {u"", u"\u00E9"}, std::string("\xFF\xFE\r\0\n\0\xE9\0\r\0\n\0", 12)},
     };
     for (const Case& c : cases) {
@@ -37,9 +41,21 @@ TEST(StringList, ReadsFilesWithoutMarkOrWithBareLineFeeds)
     };
     const Case cases[] = {
         {"no mark", std::string("a\0\r\0\n\0b\0", 8), {u"a", u"b"}},
-        {"LF only, last line unterminated", std::string("\xFF\xFE" "a\0\n\0b\0", 8), {u"a", u"b"}},
-        {"no phantom last line", std::string("\xFF\xFE" "a\0\n\0", 6), {u"a"}},
-        {"odd trailing byte ignored", std::string("\xFF\xFE" "a\0b", 5), {u"a"}},
+        {"LF only, last line unterminated",
+         std::string("\xFF\xFE"
+                     "a\0\n\0b\0",
+                     8),
+         {u"a", u"b"}},
+        {"no phantom last line",
+         std::string("\xFF\xFE"
+                     "a\0\n\0",
+                     6),
+         {u"a"}},
+        {"odd trailing byte ignored",
+         std::string("\xFF\xFE"
+                     "a\0b",
+                     5),
+         {u"a"}},
     };
     for (const Case& c : cases) {
         TStringList list;

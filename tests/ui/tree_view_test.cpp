@@ -92,13 +92,16 @@ TEST(TreeView, HitTestTellsTheStateIconAndAPressSelectsBeforeMouseDown)
     };
     // ShowRoot: the button column is the first indent; the state icon follows.
     const Case cases[] = {
-        {25, h + 3, htOnStateIcon}, {5, h + 3, htOnIndent}, {21 + 16 + 3, 3, htOnLabel}, {190, 3, htOnRight}, {25, 5 * h, htNowhere},
+        {25, h + 3, htOnStateIcon}, {5, h + 3, htOnIndent}, {21 + 16 + 3, 3, htOnLabel},
+        {190, 3, htOnRight},        {25, 5 * h, htNowhere},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(f.tree->GetHitTestInfoAt(c.x, c.y).Contains(c.expected)) << c.x << "," << c.y;
     }
     TTreeNode* selectedAtMouseDown = nullptr;
-    f.tree->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { selectedAtMouseDown = f.tree->Selected(); };
+    f.tree->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+        selectedAtMouseDown = f.tree->Selected();
+    };
     ui::testing::Click(*f.tree, 25, h + 3);
     EXPECT_EQ(selectedAtMouseDown, b);
 }

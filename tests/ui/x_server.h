@@ -99,5 +99,4 @@ inline bool XTestClick(const std::string& display, int x, int y)
     return true;
 }
 
-
 }  // namespace ui::testing

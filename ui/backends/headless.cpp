@@ -161,8 +161,8 @@ bool HeadlessBackend::WriteFramePng(int window, const std::string& path) const
     gfx::Bitmap shaped = w->frame;
     if (w->regionEllipseW > 0 && w->regionEllipseH > 0) {
         for (int y = 0; y < shaped.Height(); ++y) {
-            gfx::Span inside = gfx::RoundRectSpan(shaped.Width(), shaped.Height(), w->regionEllipseW,
-                                                     w->regionEllipseH, y);
+            gfx::Span inside =
+                gfx::RoundRectSpan(shaped.Width(), shaped.Height(), w->regionEllipseW, w->regionEllipseH, y);
             std::fill(shaped.Row(y), shaped.Row(y) + inside.begin, 0);
             std::fill(shaped.Row(y) + inside.end, shaped.Row(y) + shaped.Width(), 0);
         }

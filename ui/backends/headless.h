@@ -22,7 +22,7 @@ public:
         std::u16string title;
         int regionEllipseW = 0;  // 0 x 0: no shape
         int regionEllipseH = 0;
-        gfx::Bitmap frame;       // the last presented frame
+        gfx::Bitmap frame;  // the last presented frame
         int presents = 0;
         int moveDrags = 0;
     };

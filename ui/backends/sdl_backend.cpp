@@ -74,7 +74,7 @@ int ButtonOf(Uint8 sdlButton)
 // which may have been destroyed by then, and cannot wait once the display is gone.
 class SdlBackend final : public Backend {
 public:
-    explicit SdlBackend(int wakeFd) : wakeFd_(wakeFd) {}
+    explicit SdlBackend(int wakeFd) : wakeFd_(wakeFd) { }
     ~SdlBackend() override;
 
     int CreateWindow(const Rect& bounds, bool topmost) override;
@@ -220,7 +220,8 @@ void SdlBackend::ApplyShape(Window& w)
     std::vector<std::uint8_t> inside = gfx::RoundRectMask(width, height, w.ellipseW, w.ellipseH);
     SDL_LockSurface(mask.get());
     for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(mask->pixels) + static_cast<std::ptrdiff_t>(y) * mask->pitch);
+        auto* row =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(mask->pixels) + static_cast<std::ptrdiff_t>(y) * mask->pitch);
         for (int x = 0; x < width; ++x)
             row[x] = inside[static_cast<std::size_t>(y) * width + x] ? 0xFFFFFFFFu : 0u;
     }
@@ -521,8 +522,7 @@ void SdlBackend::WaitEvents(int timeoutMs, std::vector<BackendEvent>& events)
 void SdlBackend::Wake()
 {
     const std::uint64_t one = 1;
-    while (write(wakeFd_, &one, sizeof one) < 0 && errno == EINTR) {
-    }
+    while (write(wakeFd_, &one, sizeof one) < 0 && errno == EINTR) { }
 }
 
 Rect SdlBackend::ScreenRect()

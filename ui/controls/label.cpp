@@ -71,14 +71,14 @@ gfx::TextFlags TLabel::DrawFlags() const
     TextFlags f = TextFlags::Left;
     TAlignment a = alignment_;
     if (UseRightToLeftAlignment()) {
-        a = a == TAlignment::taLeftJustify ? TAlignment::taRightJustify
+        a = a == TAlignment::taLeftJustify    ? TAlignment::taRightJustify
             : a == TAlignment::taRightJustify ? TAlignment::taLeftJustify
                                               : a;
     }
-    f = f | (a == TAlignment::taCenter ? TextFlags::Center
+    f = f | (a == TAlignment::taCenter         ? TextFlags::Center
              : a == TAlignment::taRightJustify ? TextFlags::Right
                                                : TextFlags::Left);
-    f = f | (layout_ == TTextLayout::tlCenter ? TextFlags::VCenter
+    f = f | (layout_ == TTextLayout::tlCenter   ? TextFlags::VCenter
              : layout_ == TTextLayout::tlBottom ? TextFlags::Bottom
                                                 : TextFlags::Top);
     if (wordWrap_) {

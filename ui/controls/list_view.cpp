@@ -331,10 +331,11 @@ const ScrollBar& TListView::HorizontalScrollBar()
 void TListView::WndProc(TMessage& m)
 {
     LayOutScrollBars();
-    if (vbar_.HandleMouse(m, [this](int row) {
-            SetTopIndex(row);
-            Invalidate();
-        }) ||
+    if (vbar_.HandleMouse(m,
+                          [this](int row) {
+                              SetTopIndex(row);
+                              Invalidate();
+                          }) ||
         hbar_.HandleMouse(m, [this](int x) {
             SetScrollX(x);
             Invalidate();

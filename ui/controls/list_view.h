@@ -31,7 +31,7 @@ public:
 
 private:
     friend class TListColumns;
-    explicit TListColumn(TListView* view, int index) : view_(view), index_(index) {}
+    explicit TListColumn(TListView* view, int index) : view_(view), index_(index) { }
     TListView* view_;
     int index_;
     std::u16string caption_;
@@ -41,7 +41,7 @@ private:
 
 class TListColumns {
 public:
-    explicit TListColumns(TListView* view) : view_(view) {}
+    explicit TListColumns(TListView* view) : view_(view) { }
     TListColumn* Add();
     int Count() const { return static_cast<int>(columns_.size()); }
     TListColumn* Items(int index) const { return columns_.at(index).get(); }
@@ -84,7 +84,7 @@ private:
 
 class TListItems {
 public:
-    explicit TListItems(TListView* view) : view_(view) {}
+    explicit TListItems(TListView* view) : view_(view) { }
     TListItem* Add();
     void Delete(int index);
     void Clear();
@@ -92,8 +92,8 @@ public:
     TListItem* Item(int index) const;
     TListItem* operator[](int index) const { return Item(index); }
     int IndexOf(const TListItem* item) const;
-    void BeginUpdate() {}
-    void EndUpdate() {}
+    void BeginUpdate() { }
+    void EndUpdate() { }
 
 private:
     TListView* view_;
@@ -104,8 +104,8 @@ private:
 inline constexpr UINT ODT_HEADER = 100;
 struct DRAWITEMSTRUCT {
     UINT CtlType = ODT_HEADER;
-    UINT itemID = 0;       // the column
-    Rect rcItem{};         // in the painter's coordinates
+    UINT itemID = 0;  // the column
+    Rect rcItem{};  // in the painter's coordinates
     gfx::Painter* painter = nullptr;
 };
 

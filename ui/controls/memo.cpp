@@ -125,9 +125,9 @@ void TMemo::Paint(gfx::Painter& painter)
         r = r.Inflate(-2, -2);
     }
     using gfx::TextFlags;
-    TextFlags flags = alignment_ == TAlignment::taCenter ? TextFlags::Center
+    TextFlags flags = alignment_ == TAlignment::taCenter                                      ? TextFlags::Center
                       : alignment_ == TAlignment::taRightJustify || (ExStyle() & WS_EX_RIGHT) ? TextFlags::Right
-                                                                                                : TextFlags::Left;
+                                                                                              : TextFlags::Left;
     if (wordWrap_) {
         flags = flags | TextFlags::WordWrap;
     }

@@ -19,7 +19,7 @@ public:
     enum class Orientation { Vertical, Horizontal };
     static constexpr int kThickness = 17;
 
-    explicit ScrollBar(Orientation orientation) : orientation_(orientation) {}
+    explicit ScrollBar(Orientation orientation) : orientation_(orientation) { }
 
     // total units of content, page units visible at once, position the first unit shown.
     void SetRange(int total, int page, int position);

@@ -134,7 +134,8 @@ std::string TStringList::Encode() const
 
 void TStringList::Decode(std::string_view bytes)
 {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
         bytes.remove_prefix(2);
     }
     std::u16string text(bytes.size() / 2, u'\0');

@@ -27,7 +27,6 @@ public:
     void Fire();
 
 private:
-
     bool enabled_ = true;
     unsigned interval_ = 1000;
 };

@@ -30,10 +30,22 @@ constexpr Pixel MakePixel(std::uint8_t a, std::uint8_t r, std::uint8_t g, std::u
 {
     return (Pixel{a} << 24) | (Pixel{r} << 16) | (Pixel{g} << 8) | b;
 }
-constexpr std::uint8_t PixelA(Pixel p) { return static_cast<std::uint8_t>(p >> 24); }
-constexpr std::uint8_t PixelR(Pixel p) { return static_cast<std::uint8_t>(p >> 16); }
-constexpr std::uint8_t PixelG(Pixel p) { return static_cast<std::uint8_t>(p >> 8); }
-constexpr std::uint8_t PixelB(Pixel p) { return static_cast<std::uint8_t>(p); }
+constexpr std::uint8_t PixelA(Pixel p)
+{
+    return static_cast<std::uint8_t>(p >> 24);
+}
+constexpr std::uint8_t PixelR(Pixel p)
+{
+    return static_cast<std::uint8_t>(p >> 16);
+}
+constexpr std::uint8_t PixelG(Pixel p)
+{
+    return static_cast<std::uint8_t>(p >> 8);
+}
+constexpr std::uint8_t PixelB(Pixel p)
+{
+    return static_cast<std::uint8_t>(p);
+}
 
 // A system colour becomes its classic Windows value; clNone and clDefault come back as black.
 Color ResolveColor(Color c);

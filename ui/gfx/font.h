@@ -44,7 +44,7 @@ struct FontMetrics {
     int descent = 0;
     // ascent + descent: the distance between two lines.
     int lineHeight = 0;
-    int underlinePosition = 0;   // pixels below the baseline
+    int underlinePosition = 0;  // pixels below the baseline
     int underlineThickness = 1;
 };
 
@@ -68,8 +68,8 @@ class FixedTextMeasure final : public TextMeasure {
 public:
     FontMetrics Metrics(const FontSpec& font) override;
     int Width(const FontSpec& font, std::u16string_view text) override;
-    void DrawLine(Bitmap& target, const Rect& clip, int x, int baseline, const FontSpec& font,
-                  std::u16string_view text, Pixel color) override;
+    void DrawLine(Bitmap& target, const Rect& clip, int x, int baseline, const FontSpec& font, std::u16string_view text,
+                  Pixel color) override;
     static int CellHeight(const FontSpec& font);
     static int CharWidth(const FontSpec& font);
 };

@@ -131,10 +131,10 @@ FreeTypeTextMeasure::SizedFont& FreeTypeTextMeasure::Sized(const FontSpec& font)
             m.descent = height - m.ascent;
         }
         m.lineHeight = m.ascent + m.descent;
-        m.underlinePosition = std::max(1, static_cast<int>(std::lround(-face->underline_position * sized->emSize26 /
-                                                                       64.0 / unitsPerEm)));
-        m.underlineThickness = std::max(1, static_cast<int>(std::lround(face->underline_thickness *
-                                                                        sized->emSize26 / 64.0 / unitsPerEm)));
+        m.underlinePosition =
+            std::max(1, static_cast<int>(std::lround(-face->underline_position * sized->emSize26 / 64.0 / unitsPerEm)));
+        m.underlineThickness =
+            std::max(1, static_cast<int>(std::lround(face->underline_thickness * sized->emSize26 / 64.0 / unitsPerEm)));
     }
     fonts_.push_back(std::move(sized));
     last_ = fonts_.back().get();
@@ -195,8 +195,9 @@ const FreeTypeTextMeasure::Glyph& FreeTypeTextMeasure::GlyphOf(SizedFont& font, 
     glyph.height = static_cast<int>(bm.rows);
     glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
     for (int y = 0; y < glyph.height; ++y) {
-        const unsigned char* row = bm.pitch >= 0 ? bm.buffer + static_cast<std::ptrdiff_t>(y) * bm.pitch
-                                                 : bm.buffer + static_cast<std::ptrdiff_t>(glyph.height - 1 - y) * -bm.pitch;
+        const unsigned char* row = bm.pitch >= 0
+                                       ? bm.buffer + static_cast<std::ptrdiff_t>(y) * bm.pitch
+                                       : bm.buffer + static_cast<std::ptrdiff_t>(glyph.height - 1 - y) * -bm.pitch;
         std::copy(row, row + glyph.width, glyph.coverage.begin() + static_cast<std::ptrdiff_t>(y) * glyph.width);
     }
     return glyph;

@@ -30,8 +30,8 @@ public:
 
     FontMetrics Metrics(const FontSpec& font) override;
     int Width(const FontSpec& font, std::u16string_view text) override;
-    void DrawLine(Bitmap& target, const Rect& clip, int x, int baseline, const FontSpec& font,
-                  std::u16string_view text, Pixel color) override;
+    void DrawLine(Bitmap& target, const Rect& clip, int x, int baseline, const FontSpec& font, std::u16string_view text,
+                  Pixel color) override;
 
     std::string FamilyFor(const FontSpec& font, char32_t ch);
 

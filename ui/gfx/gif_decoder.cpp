@@ -19,7 +19,8 @@ struct MemoryInput {
 int ReadFromMemory(GifFileType* gif, GifByteType* buffer, int length)
 {
     auto* in = static_cast<MemoryInput*>(gif->UserData);
-    std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(std::max(length, 0)), in->data.size() - in->position);
+    std::size_t n =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(length, 0)), in->data.size() - in->position);
     std::memcpy(buffer, in->data.data() + in->position, n);
     in->position += n;
     return static_cast<int>(n);

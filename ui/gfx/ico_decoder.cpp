@@ -10,7 +10,7 @@ namespace {
 // Little-endian reads that fail instead of reading past the end.
 class ByteReader {
 public:
-    explicit ByteReader(std::span<const std::uint8_t> data) : data_(data) {}
+    explicit ByteReader(std::span<const std::uint8_t> data) : data_(data) { }
     bool Has(std::uint64_t offset, std::uint64_t length) const
     {
         return offset <= data_.size() && length <= data_.size() - offset;
@@ -95,8 +95,9 @@ bool DecodeDib(std::span<const std::uint8_t> data, Bitmap& out)
                 g = in.U8(at + 1);
                 r = in.U8(at + 2);
             }
-            out.Set(x, y, MakePixel(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(r),
-                                    static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)));
+            out.Set(x, y,
+                    MakePixel(static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                              static_cast<std::uint8_t>(b)));
         }
     }
     // The AND mask decides transparency unless 32-bit colours bring their own alpha.

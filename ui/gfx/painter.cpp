@@ -36,9 +36,7 @@ Pixel Sample(const Bitmap& src, std::int64_t fx, std::int64_t fy)
     int y1 = std::min(y0 + 1, src.Height() - 1);
     std::uint32_t wx = static_cast<std::uint32_t>((fx >> 8) & 0xFF);
     std::uint32_t wy = static_cast<std::uint32_t>((fy >> 8) & 0xFF);
-    auto mix = [](Pixel a, Pixel b, std::uint32_t w) {
-        return w == 0 ? a : ScalePixel(a, 255 - w) + ScalePixel(b, w);
-    };
+    auto mix = [](Pixel a, Pixel b, std::uint32_t w) { return w == 0 ? a : ScalePixel(a, 255 - w) + ScalePixel(b, w); };
     Pixel top = mix(src.At(x0, y0), src.At(x1, y0), wx);
     Pixel bottom = mix(src.At(x0, y1), src.At(x1, y1), wx);
     return mix(top, bottom, wy);

@@ -10,7 +10,7 @@ namespace ui::gfx {
 
 struct Span {
     int begin = 0;  // first pixel inside
-    int end = 0;    // one past the last
+    int end = 0;  // one past the last
 };
 
 // Row y of a width x height rectangle with corner ellipses ellipseW x ellipseH (clamped to the

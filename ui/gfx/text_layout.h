@@ -15,10 +15,10 @@ enum class TextFlags : unsigned {
     Top = 0,
     VCenter = 4,
     Bottom = 8,
-    WordWrap = 16,    // break at spaces and between CJK characters; explicit line breaks always count
+    WordWrap = 16,  // break at spaces and between CJK characters; explicit line breaks always count
     SingleLine = 32,  // line breaks are ignored
-    EndEllipsis = 64, // a line wider than the rectangle ends in "..."
-    RtlReading = 128, // right-to-left paragraph order for mixed-direction text
+    EndEllipsis = 64,  // a line wider than the rectangle ends in "..."
+    RtlReading = 128,  // right-to-left paragraph order for mixed-direction text
 };
 constexpr TextFlags operator|(TextFlags a, TextFlags b)
 {
@@ -32,13 +32,13 @@ constexpr bool HasFlag(TextFlags set, TextFlags flag)
 struct TextLine {
     std::u16string text;  // display order
     int width = 0;
-    int x = 0;            // offset from the rectangle's left
+    int x = 0;  // offset from the rectangle's left
 };
 
 struct TextBlock {
     std::vector<TextLine> lines;
     FontMetrics metrics;
-    int top = 0;          // offset of the first line's top from the rectangle's top
+    int top = 0;  // offset of the first line's top from the rectangle's top
     Size Extent() const;  // widest line x line count * line height
 };
 

@@ -2,8 +2,8 @@
 
 #include "platform/key_grabs.h"
 #include "platform/status_tray.h"
-#include "platform/xembed_tray.h"
 #include "platform/text.h"
+#include "platform/xembed_tray.h"
 #include "ui/controls/image_list.h"
 #include "ui/controls/menu.h"
 #include "ui/controls/tray_icon.h"

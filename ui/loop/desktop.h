@@ -1,7 +1,7 @@
 #pragma once
 // The real desktop around the program's windows: hotkeys grabbed system-wide and the tray icon in
-// the desktop's notification area (a StatusNotifierItem, else an X11 system tray icon). Started beside real windows on the real machine; without it
-// hotkeys reach the program through its own windows only and no tray icon is seen.
+// the desktop's notification area (a StatusNotifierItem, else an X11 system tray icon). Started beside real windows on
+// the real machine; without it hotkeys reach the program through its own windows only and no tray icon is seen.
 
 #include "ui/types.h"
 

@@ -1,7 +1,7 @@
 #include "ui/loop/drive_watch.h"
 
-#include "ui/application.h"
 #include "platform/clock.h"
+#include "ui/application.h"
 
 namespace ui {
 

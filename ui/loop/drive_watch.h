@@ -1,8 +1,8 @@
 #pragma once
 // The loop's watch on the drive letters: volume notices to one form when drives come and go.
 
-#include "ui/component.h"
 #include "platform/drive_notices.h"
+#include "ui/component.h"
 
 namespace ui {
 class TForm;

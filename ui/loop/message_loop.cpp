@@ -2,12 +2,12 @@
 
 #include "ui/loop/desktop.h"
 
+#include "platform/clock.h"
 #include "ui/application.h"
-#include "ui/form.h"
 #include "ui/controls/timer.h"
+#include "ui/form.h"
 #include "ui/loop/shell_notices.h"
 #include "ui/windows.h"
-#include "platform/clock.h"
 
 #include <deque>
 #include <map>
@@ -168,8 +168,8 @@ void RouteMouse(TForm* form, const BackendEvent& e)
     case BackendEvent::Kind::MouseWheel: {
         TControl* target = KeyTarget(form) != form ? KeyTarget(form) : hit;
         if (target != nullptr) {
-            std::uintptr_t w = (static_cast<std::uintptr_t>(static_cast<std::uint16_t>(e.wheelDelta)) << 16) |
-                               MouseKeys(e.shift);
+            std::uintptr_t w =
+                (static_cast<std::uintptr_t>(static_cast<std::uint16_t>(e.wheelDelta)) << 16) | MouseKeys(e.shift);
             Send(target, WM_MOUSEWHEEL, w, p);
         }
         break;

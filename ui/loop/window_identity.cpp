@@ -1,9 +1,9 @@
 #include "ui/loop/window_identity.h"
 
+#include "platform/ipc.h"
 #include "ui/application.h"
 #include "ui/backend.h"
 #include "ui/windows.h"
-#include "platform/ipc.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -24,7 +24,7 @@ struct WindowIdentity::Impl {
     bool stopping = false;
     std::thread watcher;
 
-    explicit Impl(std::string_view title) : registration("TApplication", title) {}
+    explicit Impl(std::string_view title) : registration("TApplication", title) { }
 
     // Wakes the loop once per burst of requests and waits until the loop has read them, so that
     // an unread socket never spins this thread.

@@ -9,7 +9,6 @@
 
 namespace {
 
-
 struct IdentityString {
     const char* text;
     WORD code;

@@ -20,12 +20,24 @@ std::optional<WORD> ChipButtonMask(WORD code)
     switch (code) {
     case RegisterChip:
         return 0x0001;
-    case 0x2329: case 0x2335: case 0x2337: case 0x2338: case 0x2339: case 0x2352: case 0x2353:
-    case 0x2355: case 0x2356: case 0x2509: case 0x2519: case 0x2539: case 0x2551:
+    case 0x2329:
+    case 0x2335:
+    case 0x2337:
+    case 0x2338:
+    case 0x2339:
+    case 0x2352:
+    case 0x2353:
+    case 0x2355:
+    case 0x2356:
+    case 0x2509:
+    case 0x2519:
+    case 0x2539:
+    case 0x2551:
         return 0x0007;
     case 0x2565:
         return 0x003F;
-    case 0x2566: case 0x2567:
+    case 0x2566:
+    case 0x2567:
         return 0x03FF;
     default:
         return std::nullopt;

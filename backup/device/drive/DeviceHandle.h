@@ -6,7 +6,7 @@
 
 class ScopedDeviceHandle {
 public:
-    explicit ScopedDeviceHandle(HANDLE handle) : handle_(handle) {}
+    explicit ScopedDeviceHandle(HANDLE handle) : handle_(handle) { }
     ScopedDeviceHandle(const ScopedDeviceHandle&) = delete;
     ScopedDeviceHandle& operator=(const ScopedDeviceHandle&) = delete;
     ~ScopedDeviceHandle()
@@ -24,7 +24,7 @@ private:
 
 class ScopedDeviceSet {
 public:
-    explicit ScopedDeviceSet(HDEVINFO set) : set_(set) {}
+    explicit ScopedDeviceSet(HDEVINFO set) : set_(set) { }
     ScopedDeviceSet(const ScopedDeviceSet&) = delete;
     ScopedDeviceSet& operator=(const ScopedDeviceSet&) = delete;
     ~ScopedDeviceSet()

@@ -6,8 +6,8 @@
 #include "platform/win_types.h"
 
 struct PassThroughLayout {
-    WORD length;              // the request head's own Length member
-    DWORD head;               // bytes before the data area
+    WORD length;  // the request head's own Length member
+    DWORD head;  // bytes before the data area
     DWORD dataBufferOffsetAt;
     DWORD dataBufferOffsetWidth;  // 8 in the 64-bit layout, whose high half is 0
     DWORD senseInfoOffsetAt;

@@ -74,8 +74,8 @@ HANDLE BindProxyTarget(const char16_t* name)
         return INVALID_HANDLE_VALUE;
     }
     DWORD returned = 0;
-    if (!DeviceIoControl(proxy, IOCTL_PROXY_SET_TARGET, const_cast<char16_t*>(name),
-                         static_cast<DWORD>(2 * units + 2), nullptr, 0, &returned, nullptr)) {
+    if (!DeviceIoControl(proxy, IOCTL_PROXY_SET_TARGET, const_cast<char16_t*>(name), static_cast<DWORD>(2 * units + 2),
+                         nullptr, 0, &returned, nullptr)) {
         CloseHandle(proxy);
         return INVALID_HANDLE_VALUE;
     }

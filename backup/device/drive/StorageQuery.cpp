@@ -242,9 +242,8 @@ bool FindDiskInterfaceOfLetter(char letter, SP_DEVICE_INTERFACE_DATA& data, HDEV
     const LONG wanted = DiskNumberOfLetter(letter);
     ScopedDeviceSet devices(
         SetupDiGetClassDevsA(&GUID_DEVINTERFACE_DISK, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
-    if (!devices.valid() ||
-        !WalkInterfaces(devices.get(), GUID_DEVINTERFACE_DISK, DiskNumberOfHandle, wanted, data,
-                        [](const SP_DEVINFO_DATA&) {})) {
+    if (!devices.valid() || !WalkInterfaces(devices.get(), GUID_DEVINTERFACE_DISK, DiskNumberOfHandle, wanted, data,
+                                            [](const SP_DEVINFO_DATA&) {})) {
         return false;
     }
     set = devices.release();

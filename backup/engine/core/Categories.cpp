@@ -8,18 +8,17 @@ using Extensions = std::initializer_list<std::u16string_view>;
 
 // Each table lists its extensions once, in lower case; the upper-case twin is compared by
 // upper-casing the letters of the entry, which keeps mixed case ("Doc") from matching.
-const Extensions kDocument = {
-    u".xl",   u".chm",  u".cpr",  u".doc",  u".dot",  u".hlp",  u".htm",  u".inf",  u".pdf",  u".pot",  u".pps",
-    u".ppt",  u".rtf",  u".shw",  u".txt",  u".wpd",  u".wps",  u".wk4",  u".wks",  u".xla",  u".xlm",  u".xls",
-    u".xlw",  u".xlt",  u".xml",  u".docm", u".docx", u".dotx", u".dotm", u".html", u".potm", u".potx", u".ppsm",
-    u".ppsx", u".pptm", u".pptx", u".xlam", u".xlsb", u".xlsm", u".xlsx", u".xltm", u".xltx"};
-const Extensions kPicture = {u".bmp", u".dib", u".gif", u".ico", u".iff",  u".jp2",  u".jpg",
-                             u".pcx", u".pgm", u".png", u".psd", u".ras",  u".rsb",  u".sgi",
-                             u".tga", u".tif", u".jpeg", u".tiff", u".wbmp"};
-const Extensions kAudio = {u".au",  u".ra",  u".aac", u".acp", u".aif", u".ape", u".cda",  u".mid",
-                           u".mp2", u".mp3", u".mp4", u".m4a", u".ogg", u".pcm", u".rax",  u".rmi",
+const Extensions kDocument = {u".xl",   u".chm",  u".cpr",  u".doc",  u".dot",  u".hlp",  u".htm",  u".inf",  u".pdf",
+                              u".pot",  u".pps",  u".ppt",  u".rtf",  u".shw",  u".txt",  u".wpd",  u".wps",  u".wk4",
+                              u".wks",  u".xla",  u".xlm",  u".xls",  u".xlw",  u".xlt",  u".xml",  u".docm", u".docx",
+                              u".dotx", u".dotm", u".html", u".potm", u".potx", u".ppsm", u".ppsx", u".pptm", u".pptx",
+                              u".xlam", u".xlsb", u".xlsm", u".xlsx", u".xltm", u".xltx"};
+const Extensions kPicture = {u".bmp", u".dib", u".gif", u".ico", u".iff", u".jp2", u".jpg",  u".pcx",  u".pgm", u".png",
+                             u".psd", u".ras", u".rsb", u".sgi", u".tga", u".tif", u".jpeg", u".tiff", u".wbmp"};
+const Extensions kAudio = {u".au",  u".ra",  u".aac", u".acp",  u".aif",  u".ape",  u".cda", u".mid",
+                           u".mp2", u".mp3", u".mp4", u".m4a",  u".ogg",  u".pcm",  u".rax", u".rmi",
                            u".snd", u".wav", u".wma", u".aiff", u".cdda", u".flac", u".midi"};
-const Extensions kVideo = {u".qt",  u".rm",  u".wm",  u".asf", u".avi", u".dat",  u".flv",  u".mov",  u".mpe",
+const Extensions kVideo = {u".qt",  u".rm",  u".wm",  u".asf", u".avi", u".dat", u".flv",  u".mov",  u".mpe",
                            u".mpg", u".m2v", u".swf", u".vob", u".wma", u".wmv", u".divx", u".mpeg", u".rmvb"};
 const Extensions kMail = {u".box", u".dbx", u".edb", u".eml", u".mbx",  u".msg",
                           u".nsf", u".ost", u".pst", u".stm", u".emlx", u".mbox"};

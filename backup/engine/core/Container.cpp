@@ -16,7 +16,8 @@
 
 namespace {
 
-constexpr std::array<BYTE, 16> kMagic = {'V', 'e', 'm', 'o', ' ', 'C', 'r', 'y', 'p', 't', ' ', 'F', 'i', 'l', 'e', '.'};
+constexpr std::array<BYTE, 16> kMagic = {'V', 'e', 'm', 'o', ' ', 'C', 'r', 'y',
+                                         'p', 't', ' ', 'F', 'i', 'l', 'e', '.'};
 constexpr BYTE kMarker = 0x1A;
 // LZO1X-1's worst case for one block.
 constexpr std::size_t kOutputBufferSize = CONTAINER_BLOCK_SIZE + CONTAINER_BLOCK_SIZE / 64 + 16 + 3;
@@ -126,8 +127,7 @@ HANDLE CreateDestination(const std::u16string& path)
     return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
 }
 
-template <class T>
-bool TryAllocate(std::vector<T>* table, ULONGLONG count)
+template <class T> bool TryAllocate(std::vector<T>* table, ULONGLONG count)
 {
     try {
         table->resize(static_cast<std::size_t>(count));
@@ -344,7 +344,9 @@ DWORD EncodeContainerFile(const std::u16string& source, const std::u16string& de
 {
     return CodeFile(
         source, destination, [](HANDLE, ULONGLONG) { return DWORD{ERROR_SUCCESS}; },
-        [&](HANDLE in, HANDLE out, ULONGLONG size) { return EncodeBlocks(in, out, size, pass, keySizeCode, notifier); });
+        [&](HANDLE in, HANDLE out, ULONGLONG size) {
+            return EncodeBlocks(in, out, size, pass, keySizeCode, notifier);
+        });
 }
 
 DWORD DecodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,

@@ -27,7 +27,9 @@ const EVP_CIPHER* CipherOfCode(int keySizeCode)
 
 }  // namespace
 
-ContainerCipher::ContainerCipher() : context_(EVP_CIPHER_CTX_new()) {}
+ContainerCipher::ContainerCipher() : context_(EVP_CIPHER_CTX_new())
+{
+}
 
 ContainerCipher::~ContainerCipher()
 {

@@ -182,8 +182,7 @@ void RestoreAttributes(const std::u16string& path, int record)
 
 bool CopyLastWriteTime(const std::u16string& source, const std::u16string& destination)
 {
-    ScopedFile from(
-        CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ScopedFile from(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     ScopedFile to(CreateFileW(destination.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     FILETIME lastWrite;
     return from.IsOpen() && to.IsOpen() && GetFileTime(from.Get(), nullptr, nullptr, &lastWrite) &&
@@ -194,7 +193,7 @@ DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesT
                           LARGE_INTEGER, DWORD, DWORD, HANDLE, HANDLE, void*)
 {
     return ReportCopyProgress(totalBytesTransferred.QuadPart, totalFileSize.QuadPart) ? PROGRESS_CONTINUE
-                                                                                         : PROGRESS_CANCEL;
+                                                                                      : PROGRESS_CANCEL;
 }
 
 bool CopyOneFile(const std::u16string& source, const std::u16string& destination, int mode, const std::u16string& pass,

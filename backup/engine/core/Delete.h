@@ -19,7 +19,7 @@ struct DELETE_SELECTION {
 };
 
 enum class ReferencePass {
-    Rehome,   // copy the file into the first later run that names it and point the others there
+    Rehome,  // copy the file into the first later run that names it and point the others there
     CleanUp,  // drop the lines that still name a copy inside the deleted item
 };
 

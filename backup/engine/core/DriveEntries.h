@@ -63,8 +63,7 @@ inline bool FindEntry(const std::u16string& path, WIN32_FIND_DATAW* found)
 
 // Calls visit(entry, index) for every entry of the folder in listing order; visit returns false to
 // stop. False when the folder cannot be listed.
-template <class Visit>
-bool ForEachFolderEntry(const std::u16string& folder, Visit visit)
+template <class Visit> bool ForEachFolderEntry(const std::u16string& folder, Visit visit)
 {
     WIN32_FIND_DATAW entry;
     HANDLE find = FindFirstFileW((WithTrailingBackslash(folder) + u"*.*").c_str(), &entry);
@@ -72,8 +71,7 @@ bool ForEachFolderEntry(const std::u16string& folder, Visit visit)
         return false;
     }
     int index = 0;
-    while (visit(entry, index++) && FindNextFileW(find, &entry)) {
-    }
+    while (visit(entry, index++) && FindNextFileW(find, &entry)) { }
     FindClose(find);
     return true;
 }

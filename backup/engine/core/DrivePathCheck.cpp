@@ -29,8 +29,8 @@ std::optional<std::u16string> CheckedDrivePath(std::u16string_view relative)
     checked.reserve(relative.size());
     std::size_t start = 0;
     for (;;) {
-        const auto separator = std::find_if(relative.begin() + static_cast<std::ptrdiff_t>(start), relative.end(),
-                                            platform::IsSeparator);
+        const auto separator =
+            std::find_if(relative.begin() + static_cast<std::ptrdiff_t>(start), relative.end(), platform::IsSeparator);
         const std::size_t end = static_cast<std::size_t>(separator - relative.begin());
         const std::u16string_view name = relative.substr(start, end - start);
         if (!IsSafeName(name)) {

@@ -269,8 +269,8 @@ bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kind
     return WalkCandidates(list, slot, kindFolderLength, path, true);
 }
 
-void CollectEasyCandidates(DuplicateCandidates& list, const std::array<BYTE, 5>& categories,
-                           const SYSTEMTIME& runStart, const std::array<std::u16string, 5>& folders)
+void CollectEasyCandidates(DuplicateCandidates& list, const std::array<BYTE, 5>& categories, const SYSTEMTIME& runStart,
+                           const std::array<std::u16string, 5>& folders)
 {
     for (int i = 0; i < 5; ++i) {
         if (categories[static_cast<std::size_t>(i)] &&

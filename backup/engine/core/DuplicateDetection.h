@@ -80,8 +80,8 @@ bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kind
                            const std::u16string& path);
 
 // The earlier runs of each selected category (folders[0..4]: Document .. Mail), newest first.
-void CollectEasyCandidates(DuplicateCandidates& list, const std::array<BYTE, 5>& categories,
-                           const SYSTEMTIME& runStart, const std::array<std::u16string, 5>& folders);
+void CollectEasyCandidates(DuplicateCandidates& list, const std::array<BYTE, 5>& categories, const SYSTEMTIME& runStart,
+                           const std::array<std::u16string, 5>& folders);
 void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runStart, const std::u16string& manualFolder);
 
 // On a match the earlier copy's path without its drive ("X:\") is appended to the repeat list of

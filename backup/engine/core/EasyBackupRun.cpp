@@ -33,8 +33,7 @@ std::u16string RunFolderOfCategory(int category, const CLASSPATH& runFolders)
     return category >= 1 && category <= 5 ? runFolders[static_cast<std::size_t>(category - 1)] : std::u16string();
 }
 
-template <class Visit>
-void ForEachSelectedCategory(const CategoryFlags& categories, Visit visit)
+template <class Visit> void ForEachSelectedCategory(const CategoryFlags& categories, Visit visit)
 {
     for (int category = CATEGORY_DOCUMENT; category <= CATEGORY_MAIL; ++category) {
         if (IsCategorySelected(category, categories)) {
@@ -103,7 +102,8 @@ void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16str
     }
     // Joined into a path, a name that no Windows folder holds would name another file.
     DWORD error = IsSafeDriveName(found.cFileName) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
-    if (error == ERROR_SUCCESS && IsEasyDuplicate(run.candidates, category, destination, found.ftLastWriteTime, run.repeatLists)) {
+    if (error == ERROR_SUCCESS &&
+        IsEasyDuplicate(run.candidates, category, destination, found.ftLastWriteTime, run.repeatLists)) {
         Complete(run, category, source, destination, found);
         PassOver(run, size);
         return;

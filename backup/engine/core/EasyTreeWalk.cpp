@@ -43,8 +43,7 @@ bool EasyTreeWalk::IsExcludedFolder(const std::u16string& fullPath, const std::u
             return true;
         }
     }
-    return name == u"Program Files" || name == u"ProgramData" ||
-           platform::UpperCase(name) == u"WINDOWS";
+    return name == u"Program Files" || name == u"ProgramData" || platform::UpperCase(name) == u"WINDOWS";
 }
 
 int EasyTreeWalk::Walk(const std::u16string& folder, const std::u16string& name)

@@ -57,16 +57,14 @@ bool EndsInDriveRoot(const std::u16string& path)
 
 // Calls visit(entry) for every entry of folder\pattern; visit returns false to stop. False when
 // the folder cannot be listed.
-template <class Visit>
-bool ForEachEntry(const std::u16string& folder, const std::u16string& pattern, Visit visit)
+template <class Visit> bool ForEachEntry(const std::u16string& folder, const std::u16string& pattern, Visit visit)
 {
     WIN32_FIND_DATAW entry;
     HANDLE find = FindFirstFileW((WithTrailingBackslash(folder) + pattern).c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) {
         return false;
     }
-    while (visit(entry) && FindNextFileW(find, &entry)) {
-    }
+    while (visit(entry) && FindNextFileW(find, &entry)) { }
     FindClose(find);
     return true;
 }
@@ -238,7 +236,8 @@ bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u1
               const std::u16string& destinationName, const std::u16string& pattern, const std::u16string& pass,
               int mode, clProcessNotify* notifier)
 {
-    const std::u16string source = (sourceFolder.empty() ? sourceFolder : WithTrailingBackslash(sourceFolder)) + sourceName;
+    const std::u16string source =
+        (sourceFolder.empty() ? sourceFolder : WithTrailingBackslash(sourceFolder)) + sourceName;
     std::u16string destination = WithTrailingBackslash(destinationFolder) + destinationName;
     WIN32_FIND_DATAW found;
     const bool listed = FindRecord(source, &found);
@@ -270,8 +269,8 @@ bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u1
             return true;
         }
         if (IsDirectory(entry.dwFileAttributes)) {
-            if (!CopyTree(completed, failed, source, destination, entry.cFileName, entry.cFileName, pattern, pass,
-                          mode, notifier)) {
+            if (!CopyTree(completed, failed, source, destination, entry.cFileName, entry.cFileName, pattern, pass, mode,
+                          notifier)) {
                 cancelled = JobCancelRequested();
                 return !cancelled;
             }
@@ -286,10 +285,10 @@ bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u1
 
 }  // namespace
 
-bool CopyItemTree(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed, const std::u16string& sourceFolder,
-                  const std::u16string& destinationFolder, const std::u16string& sourceName,
-                  const std::u16string& destinationName, const std::u16string& pattern, const std::u16string& pass,
-                  int mode, clProcessNotify* notifier)
+bool CopyItemTree(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+                  const std::u16string& sourceFolder, const std::u16string& destinationFolder,
+                  const std::u16string& sourceName, const std::u16string& destinationName,
+                  const std::u16string& pattern, const std::u16string& pass, int mode, clProcessNotify* notifier)
 {
     const JobScope scope(job);
     return CopyTree(completed, failed, sourceFolder, destinationFolder, sourceName, destinationName, pattern, pass,

@@ -46,7 +46,7 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
 // reporting every file to the lists. A link below the item is never followed and a name that no
 // Windows folder holds is never joined: each is a failed line. False when the walk was cancelled
 // or the folder cannot be listed.
-bool CopyItemTree(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed, const std::u16string& sourceFolder,
-                  const std::u16string& destinationFolder, const std::u16string& sourceName,
-                  const std::u16string& destinationName, const std::u16string& pattern, const std::u16string& pass,
-                  int mode, clProcessNotify* notifier);
+bool CopyItemTree(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+                  const std::u16string& sourceFolder, const std::u16string& destinationFolder,
+                  const std::u16string& sourceName, const std::u16string& destinationName,
+                  const std::u16string& pattern, const std::u16string& pass, int mode, clProcessNotify* notifier);

@@ -73,8 +73,8 @@ std::vector<std::u16string> RunFoldersOn(const std::u16string& root, long long k
     std::vector<std::u16string> folders;
     if (kind == JOB_KIND_EASY) {
         for (int category = 1; category <= 5; ++category) {
-            folders.push_back(WithTrailingBackslash(CategoryBackupFolder(root, category, false, HideBackupFolderOption())) +
-                              stamp);
+            folders.push_back(
+                WithTrailingBackslash(CategoryBackupFolder(root, category, false, HideBackupFolderOption())) + stamp);
         }
     } else if (kind == JOB_KIND_MANUAL) {
         folders.push_back(WithTrailingBackslash(ManualBackupFolder(root, false, HideBackupFolderOption())) + stamp);

@@ -9,9 +9,9 @@
 #include "ui/controls/string_list.h"
 
 #include <array>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Appends destination + three blanks + the size in decimal.
 void AddOriSizeLine(ui::TStringList& list, const std::u16string& destination, LONGLONG size);

@@ -54,8 +54,7 @@ void Complete(ManualRun& run, const std::u16string& source, const std::u16string
     AddOriSizeLine(run.oriSizes, destination, EntrySize(found));
 }
 
-void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string destination,
-                const WIN32_FIND_DATAW& found)
+void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string destination, const WIN32_FIND_DATAW& found)
 {
     const LONGLONG size = EntrySize(found);
     CurrentJob().ShowPath(source);

@@ -26,7 +26,7 @@ public:
 private:
     struct Candidates {
         std::vector<std::pair<std::size_t, LONGLONG>> lines;  // index and size, in file order
-        std::size_t next = 0;                                 // the lines before it are all taken
+        std::size_t next = 0;  // the lines before it are all taken
     };
     void Build(std::size_t from);
 

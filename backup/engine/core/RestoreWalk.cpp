@@ -86,7 +86,8 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
         if (IsDotsName(entryName)) {
             return true;
         }
-        if (SkippedAtLevel(entry, runFolderLevel) || RefusedEntry(job, WithTrailingBackslash(item) + entryName, entry)) {
+        if (SkippedAtLevel(entry, runFolderLevel) ||
+            RefusedEntry(job, WithTrailingBackslash(item) + entryName, entry)) {
             return true;
         }
         if (IsPlainFileEntry(entry)) {

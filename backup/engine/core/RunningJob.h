@@ -26,24 +26,24 @@ public:
     RunningJob& operator=(const RunningJob&) = delete;
 
     // Lets pending messages run.
-    virtual void PumpMessages() {}
+    virtual void PumpMessages() { }
     // True once the job is to stop.
     virtual bool CancelRequested() { return false; }
     // Returns once the question whether to stop is answered.
-    virtual void WaitWhileCancelAsked() {}
+    virtual void WaitWhileCancelAsked() { }
     // True once the program is ending under the job: the job stops and leaves its marker.
     virtual bool ProgramEnding() { return false; }
     // The file the job is at.
-    virtual void ShowPath(const std::u16string&) {}
+    virtual void ShowPath(const std::u16string&) { }
     // The progress of the file being copied, 0 to 100.
-    virtual void ShowFilePercent(int) {}
+    virtual void ShowFilePercent(int) { }
     // The job's progress after each file or block. A file that grew since the scan can take done
     // past total.
-    virtual void ShowJobProgress(std::int64_t, std::int64_t) {}
+    virtual void ShowJobProgress(std::int64_t, std::int64_t) { }
     // Offered often while the job runs, for an estimate of the time left.
-    virtual void ShowRemainingTime(std::int64_t, std::int64_t) {}
+    virtual void ShowRemainingTime(std::int64_t, std::int64_t) { }
     // A file the job could not copy, restore or save; its line is already in the failed list.
-    virtual void FileFailed(const std::u16string&, const WIN32_FIND_DATAW&, DWORD) {}
+    virtual void FileFailed(const std::u16string&, const WIN32_FIND_DATAW&, DWORD) { }
     // The option that puts the backup folders under a hidden name.
     virtual bool HideBackupFolder() { return false; }
     // True once the backup drive went away during the run: the interrupted-job marker stays.

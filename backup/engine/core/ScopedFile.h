@@ -8,11 +8,11 @@
 class ScopedFile {
 public:
     ScopedFile() = default;
-    explicit ScopedFile(HANDLE handle) : handle_(handle) {}
+    explicit ScopedFile(HANDLE handle) : handle_(handle) { }
     ~ScopedFile() { Close(); }
     ScopedFile(const ScopedFile&) = delete;
     ScopedFile& operator=(const ScopedFile&) = delete;
-    ScopedFile(ScopedFile&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    ScopedFile(ScopedFile&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) { }
     ScopedFile& operator=(ScopedFile&& other) noexcept
     {
         if (this != &other) {

@@ -56,7 +56,8 @@ std::u16string FormatVersionNumber(int n)
     if (digits.size() < 4) {
         return DecimalText(n / 10000);
     }
-    return DecimalText(n / 10000) + u"." + digits.substr(digits.size() - 4, 2) + u"." + digits.substr(digits.size() - 2);
+    return DecimalText(n / 10000) + u"." + digits.substr(digits.size() - 4, 2) + u"." +
+           digits.substr(digits.size() - 2);
 }
 
 BYTE CharsetOfLanguage(int langId)

@@ -35,24 +35,41 @@ int ClassOfVersion(const OSVERSIONINFOA& version, WORD architecture)
 std::u16string EditionOfProduct(DWORD code)
 {
     switch (code) {
-    case 1: return u"Ultimate Edition";
-    case 2: return u"Home Basic Edition";
-    case 3: return u"Home Premium Edition";
+    case 1:
+        return u"Ultimate Edition";
+    case 2:
+        return u"Home Basic Edition";
+    case 3:
+        return u"Home Premium Edition";
     case 4:
-    case 10: return u"Enterprise Edition";
-    case 6: return u"Business Edition";
-    case 7: return u"Standard Edition";
-    case 8: return u"Datacenter Edition";
-    case 9: return u"Small Business Server";
-    case 11: return u"Starter Edition";
-    case 12: return u"Datacenter Edition (core installation)";
-    case 13: return u"Standard Edition (core installation)";
-    case 14: return u"Enterprise Edition (core installation)";
-    case 15: return u"Enterprise Edition for Itanium-based Systems";
-    case 17: return u"Web Server Edition";
-    case 18: return u"Cluster Server Edition";
-    case 48: return u"Professional";
-    default: return {};
+    case 10:
+        return u"Enterprise Edition";
+    case 6:
+        return u"Business Edition";
+    case 7:
+        return u"Standard Edition";
+    case 8:
+        return u"Datacenter Edition";
+    case 9:
+        return u"Small Business Server";
+    case 11:
+        return u"Starter Edition";
+    case 12:
+        return u"Datacenter Edition (core installation)";
+    case 13:
+        return u"Standard Edition (core installation)";
+    case 14:
+        return u"Enterprise Edition (core installation)";
+    case 15:
+        return u"Enterprise Edition for Itanium-based Systems";
+    case 17:
+        return u"Web Server Edition";
+    case 18:
+        return u"Cluster Server Edition";
+    case 48:
+        return u"Professional";
+    default:
+        return {};
     }
 }
 
@@ -60,11 +77,16 @@ std::u16string VistaFamilyName(const OSVERSIONINFOEXW& version)
 {
     const bool workstation = version.wProductType == VER_NT_WORKSTATION;
     switch (version.dwMinorVersion) {
-    case 0: return workstation ? u"Windows Vista " : u"Windows Server 2008 ";
-    case 1: return workstation ? u"Windows 7 " : u"Windows Server 2008 R2 ";
-    case 2: return workstation ? u"Windows 8 " : u"Windows Server 2012 ";
-    case 3: return workstation ? u"Windows 8.1 " : u"";
-    default: return {};
+    case 0:
+        return workstation ? u"Windows Vista " : u"Windows Server 2008 ";
+    case 1:
+        return workstation ? u"Windows 7 " : u"Windows Server 2008 R2 ";
+    case 2:
+        return workstation ? u"Windows 8 " : u"Windows Server 2012 ";
+    case 3:
+        return workstation ? u"Windows 8.1 " : u"";
+    default:
+        return {};
     }
 }
 
@@ -121,9 +143,12 @@ bool Is64BitWindows()
 int ProcessorKind()
 {
     switch (NativeProcessorArchitecture()) {
-    case kArchitectureAmd64: return 1;
-    case kArchitectureIa64: return 2;
-    default: return 0;
+    case kArchitectureAmd64:
+        return 1;
+    case kArchitectureIa64:
+        return 2;
+    default:
+        return 0;
     }
 }
 

@@ -76,7 +76,8 @@ std::optional<std::int64_t> ParseDecimal(std::u16string_view text)
         return std::nullopt;
     }
     std::uint64_t magnitude = 0;
-    const std::uint64_t limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + (negative ? 1 : 0);
+    const std::uint64_t limit =
+        static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + (negative ? 1 : 0);
     for (; at < text.size(); ++at) {
         const char16_t c = text[at];
         if (c < u'0' || c > u'9') {
