@@ -2,6 +2,7 @@
 #include "backup/engine/core/CopyOneFile.h"
 #include "backup/engine/core/FileServices.h"
 #include "backup/engine/core/RunningJob.h"
+#include "backup/frame/base/TreeDelete.h"
 
 #include "platform/files.h"
 #include "tests/core/engine_fixture.h"

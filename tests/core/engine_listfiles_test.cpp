@@ -1,7 +1,7 @@
 #include "backup/engine/core/DateTimeNumber.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/engine/core/ListFiles.h"
 #include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/DrivePathCheck.h"
 #include "backup/frame/base/TextFormat.h"
 
 #include "platform/clock.h"

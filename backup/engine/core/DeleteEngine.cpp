@@ -1,12 +1,13 @@
 #include "backup/engine/core/CopyOneFile.h"
 #include "backup/engine/core/Delete.h"
 #include "backup/engine/core/DriveEntries.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/engine/core/FileServices.h"
 #include "backup/engine/core/ListFiles.h"
 #include "backup/engine/core/RepeatListSet.h"
 #include "backup/engine/core/RunPaths.h"
 #include "backup/engine/core/RunningJob.h"
+#include "backup/frame/base/DrivePathCheck.h"
+#include "backup/frame/base/TreeDelete.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -22,7 +23,7 @@ void DeleteFileEntry(const std::u16string& path, const WIN32_FIND_DATAW& entry)
     if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0) {
         DeleteFileW(path.c_str());
     } else {
-        DeleteTree(path);
+        DeleteTree(path, PumpJobMessages);
     }
 }
 
@@ -55,7 +56,7 @@ bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std
         }
         const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
         if (IsLinkEntry(entry)) {
-            DeleteTree(child);
+            DeleteTree(child, PumpJobMessages);
         } else if (!IsDirectoryEntry(entry)) {
             if (!kept.contains(child)) {
                 DeleteFileEntry(child, entry);
@@ -122,7 +123,7 @@ bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, co
     }
     // A link goes as a link: re-homing would copy what lies behind it.
     if (IsLinkEntry(found)) {
-        return DeleteTree(path);
+        return DeleteTree(path, PumpJobMessages);
     }
     // Every later run names its new copies on the drive before any file of the item goes.
     const std::u16string base = WithTrailingBackslash(baseFolder);
@@ -133,7 +134,7 @@ bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, co
         return false;
     }
     if (!IsDirectoryEntry(found)) {
-        return kept.empty() && DeleteTree(path);
+        return kept.empty() && DeleteTree(path, PumpJobMessages);
     }
     return DeleteFolderExcept(path, kept);
 }

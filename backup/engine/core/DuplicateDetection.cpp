@@ -2,10 +2,10 @@
 
 #include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/core/DateTimeNumber.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/engine/core/RunPaths.h"
 #include "backup/engine/core/RunningJob.h"
 #include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/DrivePathCheck.h"
 #include "backup/frame/base/PathUtil.h"
 #include "platform/clock.h"
 #include "platform/files.h"

@@ -7,7 +7,6 @@
 #include "backup/engine/core/DateTimeNumber.h"
 #include "backup/engine/core/DestRelativePath.h"
 #include "backup/engine/core/DriveEntries.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/engine/core/DuplicateDetection.h"
 #include "backup/engine/core/EasyTreeWalk.h"
 #include "backup/engine/core/FileServices.h"
@@ -17,7 +16,9 @@
 #include "backup/engine/core/RunningJob.h"
 #include "backup/frame/base/AccessGrant.h"
 #include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/DrivePathCheck.h"
 #include "backup/frame/base/PathUtil.h"
+#include "backup/frame/base/TreeDelete.h"
 #include "platform/clock.h"
 
 #include <vector>
@@ -139,7 +140,7 @@ int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16
 
 void DeleteEasyRunFolders(const CategoryFlags& categories, const CLASSPATH& runFolders)
 {
-    ForEachSelectedCategory(categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot]); });
+    ForEachSelectedCategory(categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot], PumpJobMessages); });
 }
 
 void SaveEasyRunLists(EasyRun& run, const CategoryFlags& categories)

@@ -1,6 +1,6 @@
 #include "backup/engine/core/FileServices.h"
 
-#include "backup/engine/core/DrivePathCheck.h"
+#include "backup/frame/base/DrivePathCheck.h"
 
 #include "backup/engine/core/CopyOneFile.h"
 #include "backup/engine/core/ListFiles.h"
@@ -155,38 +155,6 @@ bool SaveListFileReported(const ui::TStringList& list, const std::u16string& pat
 bool SaveListFileReported(const PackedLines& list, const std::u16string& path, ui::TStringList& failed)
 {
     return ReportSaveError(SaveListFile(list, path), path, failed);
-}
-
-bool DeleteTree(const std::u16string& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return false;
-    }
-    if (IsDirectory(attributes) && IsLink(attributes)) {
-        return RemoveDirectoryW(path.c_str()) != FALSE;
-    }
-    if (IsDirectory(attributes) || EndsInDriveRoot(path)) {
-        ForEachEntry(path, u"*.*", [&](const WIN32_FIND_DATAW& entry) {
-            PumpJobMessages();
-            // A name no Windows folder holds would name another entry once joined: it stays.
-            if (!IsSafeDriveName(entry.cFileName)) {
-                return true;
-            }
-            const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
-            if (!IsDirectory(entry.dwFileAttributes)) {
-                SaveAndClearAttributes(child);
-                DeleteFileW(child.c_str());
-            } else if (!IsDots(entry.cFileName)) {
-                DeleteTree(child);
-            }
-            return true;
-        });
-        RemoveDirectoryW(path.c_str());
-        return true;
-    }
-    SaveAndClearAttributes(path);
-    return DeleteFileW(path.c_str()) != FALSE;
 }
 
 void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16string& name,

@@ -33,10 +33,6 @@ void ReportCancelledFiles(ui::TStringList& completed, ui::TStringList& failed, i
 bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TStringList& failed);
 bool SaveListFileReported(const PackedLines& list, const std::u16string& path, ui::TStringList& failed);
 
-// Deletes a file, or a folder with everything below it; a linked folder is removed as a link and
-// never entered. False when the path does not exist or a single file cannot be deleted.
-bool DeleteTree(const std::u16string& path);
-
 // Adds the size of folder\name, or of every file below it except system entries and the Windows
 // folder, to the total. Nothing when it does not exist.
 void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16string& name,

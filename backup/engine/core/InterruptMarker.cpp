@@ -9,6 +9,7 @@
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SettingsPaths.h"
 #include "backup/frame/base/TextFormat.h"
+#include "backup/frame/base/TreeDelete.h"
 #include "ui/controls/string_list.h"
 
 #include <optional>
@@ -94,7 +95,7 @@ bool DeleteRunFolders(const Marker& marker, const RECORD_DEVICECODE& drives)
         }
         for (const std::u16string& folder : RunFoldersOn(root, *marker.kind, stamp)) {
             if (PathExists(folder)) {
-                DeleteTree(folder);
+                DeleteTree(folder, PumpJobMessages);
                 gone = gone && !PathExists(folder);
             }
         }

@@ -1,8 +1,8 @@
 #include "backup/engine/core/ListFiles.h"
 
 #include "backup/engine/core/DateTimeNumber.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/frame/base/DrivePathCheck.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SettingsPaths.h"
 #include "backup/frame/base/TextFormat.h"

@@ -4,14 +4,15 @@
 #include "backup/engine/core/Container.h"
 #include "backup/engine/core/CopyOneFile.h"
 #include "backup/engine/core/DriveEntries.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/engine/core/DuplicateDetection.h"
 #include "backup/engine/core/FileServices.h"
 #include "backup/engine/core/InterruptMarker.h"
 #include "backup/engine/core/ListFiles.h"
 #include "backup/engine/core/PackedLines.h"
 #include "backup/engine/core/RunningJob.h"
+#include "backup/frame/base/DrivePathCheck.h"
 #include "backup/frame/base/SpecialFolders.h"
+#include "backup/frame/base/TreeDelete.h"
 #include "platform/clock.h"
 
 #include <vector>
@@ -174,7 +175,7 @@ int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList
                              selection.RelativePaths[at]);
         }
         if (JobCancelRequested()) {
-            DeleteTree(runFolder);
+            DeleteTree(runFolder, PumpJobMessages);
             ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
             if (!job.BackupDriveRemoved() && !job.ProgramEnding()) {
                 RemoveJobMarker();

@@ -1,9 +1,9 @@
 #include "backup/engine/core/RestoreFile.h"
 
 #include "backup/engine/core/CopyOneFile.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/engine/core/FileServices.h"
 #include "backup/engine/core/Restore.h"
+#include "backup/frame/base/DrivePathCheck.h"
 
 namespace {
 

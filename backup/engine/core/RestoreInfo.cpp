@@ -1,10 +1,10 @@
 #include "backup/engine/core/RestoreInfo.h"
 
 #include "backup/engine/core/DriveEntries.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/engine/core/RestoreSizes.h"
 #include "backup/engine/core/RunPaths.h"
 #include "backup/engine/core/RunningJob.h"
+#include "backup/frame/base/DrivePathCheck.h"
 #include "backup/frame/base/TextFormat.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 #include "backup/engine/core/RestoreSizes.h"
 
 #include "backup/engine/core/DriveEntries.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/engine/core/RunPaths.h"
 #include "backup/engine/core/RunningJob.h"
+#include "backup/frame/base/DrivePathCheck.h"
 #include "backup/frame/base/TextFormat.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "backup/engine/core/DriveEntries.h"
-#include "backup/engine/core/DrivePathCheck.h"
 #include "backup/engine/core/Restore.h"
 #include "backup/engine/core/RestoreFile.h"
 #include "backup/engine/core/RunPaths.h"
 #include "backup/engine/core/RunningJob.h"
+#include "backup/frame/base/DrivePathCheck.h"
 #include "platform/text.h"
 
 namespace {

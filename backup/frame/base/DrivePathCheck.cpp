@@ -1,4 +1,4 @@
-#include "backup/engine/core/DrivePathCheck.h"
+#include "backup/frame/base/DrivePathCheck.h"
 
 #include "platform/files.h"
 #include "platform/text.h"
