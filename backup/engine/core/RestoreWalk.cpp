@@ -44,18 +44,6 @@ bool RefusedStart(const RESTORE_JOB& job, const std::u16string& item, const std:
     return RefusedEntry(job, item, named);
 }
 
-// Makes a folder whose parent exists; true when this call made it, so that nothing is in it yet.
-bool MadeFolder(const std::u16string& path)
-{
-    if (CreateDirectoryW(path.c_str(), nullptr)) {
-        return true;
-    }
-    if (GetLastError() != ERROR_ALREADY_EXISTS) {
-        CreateDirPath(path);
-    }
-    return false;
-}
-
 bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std::u16string& folder,
                   const std::u16string& destinationFolder, const std::u16string& name,
                   const std::u16string& destinationName, bool runFolderLevel)
@@ -75,7 +63,7 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
         RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
-    MadeFolder(target);
+    CreateDirPath(target);
     bool cancelled = false;
     const bool listed = ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
         if (JobCancelRequested()) {
@@ -129,7 +117,7 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
         return true;
     }
     if (!target.empty()) {
-        MadeFolder(target);
+        CreateDirPath(target);
     }
     const bool runFolderLevel = relative.empty();
     bool cancelled = false;
