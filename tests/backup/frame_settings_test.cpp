@@ -150,9 +150,11 @@ TEST_F(FrameSettings, DiagnosticsTextEndsWithTheLanguageLines)
     EXPECT_EQ(memo.Lines()[3], u"OS Ver : ");
     EXPECT_EQ(memo.Lines()[6], u"LangVer : 1033(English)");
     EXPECT_EQ(memo.Lines()[7], u"(English , 简体中文 , 繁體中文 , 日本語)");
-    FillDebugInfo(&memo, 1025);
-    ASSERT_EQ(memo.Lines().Count(), 8) << "an unlisted language is named by the table it reads";
-    EXPECT_EQ(memo.Lines()[6], u"LangVer : 1025(English)");
+    for (int unlisted : {1025, 1036}) {
+        FillDebugInfo(&memo, unlisted);
+        ASSERT_EQ(memo.Lines().Count(), 7) << unlisted << ": no LangVer line";
+        EXPECT_EQ(memo.Lines()[6], u"(English , 简体中文 , 繁體中文 , 日本語)") << unlisted;
+    }
 }
 
 TEST(FrameErrorText, SystemAndRemoteAccessTexts)
@@ -164,6 +166,7 @@ TEST(FrameErrorText, SystemAndRemoteAccessTexts)
     EXPECT_EQ(RasErrorText(802), u"");
     EXPECT_EQ(WindowsErrorText(600), RasErrorText(600));
     EXPECT_EQ(WindowsErrorText(802), SystemErrorText(0x400, 802));
+    EXPECT_FALSE(WindowsErrorText(802).empty());
 }
 
 }  // namespace
