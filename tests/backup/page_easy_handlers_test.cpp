@@ -312,6 +312,9 @@ TEST_F(EasyPageHandlers, FailedRowExplainsItsError)
         {u"3", u"Invalid file path as it either contains invalid characters or it exceeded the maximum character "
                u"limit."},
         {u"5", WindowsErrorText(5)},
+        {u"223", u"The file size exceeds the limit allowed and cannot be saved.\r\n"},
+        {u"1921", u"The name of the file cannot be resolved by the system.\r\n"},
+        {u"1142", u"An attempt was made to create more links on a file than the file system supports.\r\n"},
         {u"none", u""},
     };
     for (const Case& c : cases) {
@@ -331,7 +334,7 @@ TEST_F(EasyPageHandlers, FailedRowExplainsItsError)
             });
         }
         MainForm->Progress_ListDblClick(nullptr);
-        EXPECT_EQ(shown, c.notice) << static_cast<int>(c.code[0]);
+        EXPECT_EQ(shown, c.notice) << std::string(c.code, c.code + std::char_traits<char16_t>::length(c.code));
         EXPECT_EQ(ui_.ModalCount(), before + (c.notice.empty() ? 0 : 1));
     }
 }

@@ -1,6 +1,12 @@
 #include "machine_fixture.h"
+#include "platform/devices.h"
 #include "platform/error_text.h"
+#include "platform/errors.h"
+#include "platform/ipc.h"
+#include "platform/security.h"
+#include "platform/services.h"
 #include "platform/system.h"
+#include "platform/version_info.h"
 
 #include <string>
 
@@ -94,22 +100,76 @@ TEST(ErrorText, SystemTextsEndInALineBreak)
     }
 }
 
-TEST(ErrorText, EveryNumberTheProgramShowsHasAText)
+namespace {
+
+bool HasSystemText(DWORD number)
 {
-    const DWORD numbers[] = {2, 3, 5, 8, 11, 15, 19, 21, 32, 38, 39, 80, 82, 87, 112, 123, 145, 183, 206, 1235, 1450};
-    for (const DWORD number : numbers) {
-        char16_t text[512];
-        EXPECT_GT(FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, number, 0, text,
-                                 512, nullptr),
-                  0u)
-            << number;
+    char16_t text[512];
+    return FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, number, 0, text, 512,
+                          nullptr) > 0;
+}
+
+}  // namespace
+
+TEST(ErrorText, EveryNumberThePlatformGivesHasAText)
+{
+    for (int error = 0; error < 4096; ++error) {
+        const DWORD number = WindowsErrorFromErrno(error);
+        EXPECT_TRUE(HasSystemText(number)) << "errno " << error << " gives " << number;
+        EXPECT_TRUE(HasSystemText(platform::ErrorForPath(error, "/no/such/folder/file"))) << "errno " << error;
+    }
+    // Numbers the layer sets without an errno behind them.
+    const DWORD direct[] = {ERROR_NEGATIVE_SEEK,
+                            ERROR_TOO_MANY_LINKS,
+                            ERROR_BUSY,
+                            ERROR_INVALID_FLAGS,
+                            ERROR_INVALID_USER_BUFFER,
+                            ERROR_INVALID_WINDOW_HANDLE,
+                            ERROR_NONE_MAPPED,
+                            ERROR_INVALID_SERVICE_CONTROL,
+                            ERROR_SERVICE_ALREADY_RUNNING,
+                            ERROR_SERVICE_DOES_NOT_EXIST,
+                            ERROR_SERVICE_EXISTS,
+                            ERROR_SERVICE_MARKED_FOR_DELETE,
+                            ERROR_SERVICE_NOT_ACTIVE,
+                            ERROR_RESOURCE_TYPE_NOT_FOUND,
+                            ERROR_MR_MID_NOT_FOUND,
+                            ERROR_INSUFFICIENT_BUFFER,
+                            ERROR_MORE_DATA,
+                            ERROR_NO_MORE_ITEMS,
+                            ERROR_NO_MORE_FILES,
+                            ERROR_ALREADY_EXISTS,
+                            ERROR_BAD_PATHNAME,
+                            ERROR_DIRECTORY,
+                            ERROR_NOT_A_REPARSE_POINT,
+                            ERROR_CANT_ACCESS_FILE,
+                            ERROR_REQUEST_ABORTED,
+                            ERROR_NO_SYSTEM_RESOURCES,
+                            ERROR_DEVICE_NOT_CONNECTED,
+                            ERROR_DEVICE_REMOVED,
+                            ERROR_INVALID_DRIVE,
+                            ERROR_WRITE_PROTECT,
+                            ERROR_CRC,
+                            ERROR_READ_FAULT,
+                            ERROR_WRITE_FAULT,
+                            ERROR_HANDLE_EOF,
+                            ERROR_HANDLE_DISK_FULL,
+                            ERROR_CANNOT_MAKE,
+                            ERROR_OPEN_FAILED,
+                            ERROR_BUFFER_OVERFLOW,
+                            ERROR_BAD_FORMAT,
+                            ERROR_INVALID_DATA,
+                            ERROR_OUTOFMEMORY,
+                            ERROR_INVALID_FUNCTION};
+    for (const DWORD number : direct) {
+        EXPECT_TRUE(HasSystemText(number)) << number;
     }
 }
 
 TEST(ErrorText, UnknownNumbersAndShortBuffersFail)
 {
     char16_t text[8];
-    EXPECT_EQ(FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, 802, 0, text, 8, nullptr), 0u);
+    EXPECT_EQ(FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, 9999, 0, text, 8, nullptr), 0u);
     EXPECT_EQ(GetLastError(), ERROR_MR_MID_NOT_FOUND);
     EXPECT_EQ(FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, 5, 0, text, 8, nullptr), 0u);
     EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
