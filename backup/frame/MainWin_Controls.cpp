@@ -11,8 +11,11 @@
 #include "backup/layout/HotkeyBlock.h"
 #include "backup/layout/ScheduleBlock.h"
 #include "backup/skin/ControlFactory.h"
+#include "backup/skin/ResourceLoaders.h"
 
 namespace {
+
+constexpr int kDeleteIconPicture = 1;
 
 TImage* Img(TComponent* owner, const char* name, TWinControl* parent)
 {
@@ -267,6 +270,9 @@ void TMainForm::CreateControls()
     SystemIcon_ImgList = NewComponent<TImageList>(this, "SystemIcon_ImgList");
     Check_ImgList = NewComponent<TImageList>(this, "Check_ImgList");
     List_Delete_ImgList = NewComponent<TImageList>(this, "List_Delete_ImgList");
+    ui::TIcon deleteIcon;
+    LoadFormPicture(deleteIcon, kDeleteIconPicture);
+    List_Delete_ImgList->AddIcon(deleteIcon);
     Browser_ImgList = NewComponent<TImageList>(this, "Browser_ImgList");
     TrayIcon = NewComponent<TTrayIcon>(this, "TrayIcon");
     TrayIcon_Imglist = NewComponent<TImageList>(this, "TrayIcon_Imglist");

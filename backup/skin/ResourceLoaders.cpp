@@ -28,6 +28,14 @@ void LoadIconResource(ui::TIcon& icon, int id)
     LoadPicture(icon, id);
 }
 
+void LoadFormPicture(ui::TPicture& picture, int number)
+{
+    const auto bytes = ui::FindResource(u"FORMPIC", number);
+    if (bytes) {
+        [[maybe_unused]] const bool loaded = picture.LoadFromBytes(*bytes);
+    }
+}
+
 void LoadTextResource(ui::TStringList& list, int id)
 {
     list.Clear();

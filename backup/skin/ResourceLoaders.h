@@ -10,5 +10,7 @@
 void LoadPngResource(ui::TImage* image, int id);
 void LoadGifResource(ui::TImage* image, int id);
 void LoadIconResource(ui::TIcon& icon, int id);
+// A picture that a form description holds itself: resource "FORMPIC" by its number.
+void LoadFormPicture(ui::TPicture& picture, int number);
 // Clears the list and loads the resource's lines (byte-order mark dropped).
 void LoadTextResource(ui::TStringList& list, int id);

@@ -195,4 +195,61 @@ TEST_F(ScheduleMachine, ScheduleListShowsNoHorizontalScrollBar)
     EXPECT_TRUE(form().Progress_List->ScrollBarShown(ui::SB_HORZ));
 }
 
+// Whether the opaque pixels of the picture appear unchanged anywhere in the area of the shot.
+bool ShowsPicture(const ui::gfx::Bitmap& shot, const ui::Rect& area, const ui::gfx::Bitmap& picture)
+{
+    for (int top = area.top; top + picture.Height() <= area.bottom; ++top) {
+        for (int left = area.left; left + picture.Width() <= area.right; ++left) {
+            bool same = true;
+            for (int y = 0; same && y < picture.Height(); ++y) {
+                for (int x = 0; same && x < picture.Width(); ++x) {
+                    const ui::gfx::Pixel p = picture.At(x, y);
+                    same = (p >> 24) != 0xFF || shot.At(left + x, top + y) == p;
+                }
+            }
+            if (same) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Every row of the hotkey and the schedule list shows the form's delete icon in its last column.
+TEST_F(ScheduleMachine, SettingListsDrawTheDeleteIconInTheirLastColumn)
+{
+    SaveEntries({u"1707001"});
+    TStringList hotkeys;
+    hotkeys.Add(u"110660");
+    ASSERT_TRUE(hotkeys.SaveToFile(HotkeySetPath(true)));
+    OpenAt(Local(2026, 12, 10, 13, 5, 4));
+    const ui::gfx::Bitmap* icon = form().List_Delete_ImgList->Bitmap(0);
+    ASSERT_NE(icon, nullptr);
+    ASSERT_FALSE(icon->IsEmpty());
+    ui::testing::Click(*ui::testing::Find(form(), "Menu_SetIndex_BtnImg"));
+    ui::testing::Click(*ui::testing::Find(form(), "Menu_Set_BacBtn_Lab"));
+    const struct {
+        TLabel* tab;
+        ui::TListView* list;
+    } cases[] = {{form().SBT_Hotkey_Lab, form().Hotkey_ListView}, {form().SBT_Time_Lab, form().Sch_ListView}};
+    for (const auto& c : cases) {
+        ui::testing::Click(*c.tab);
+        ASSERT_TRUE(c.list->Visible()) << c.list->Name();
+        ASSERT_EQ(c.list->Items().Count(), 1) << c.list->Name();
+        EXPECT_EQ(c.list->SmallImages(), form().List_Delete_ImgList) << c.list->Name();
+        int lastLeft = 0;
+        for (int i = 0; i + 1 < c.list->Columns().Count(); ++i) {
+            lastLeft += c.list->Columns().Items(i)->Width();
+        }
+        ui::gfx::Bitmap shot;
+        form().RenderTo(shot);
+        const ui::Point origin = c.list->OriginInForm();
+        const ui::Rect lastColumn{origin.x + lastLeft, origin.y, origin.x + c.list->Width(),
+                                  origin.y + c.list->Height()};
+        const ui::Rect restOfList{origin.x, origin.y, origin.x + lastLeft, origin.y + c.list->Height()};
+        EXPECT_TRUE(ShowsPicture(shot, lastColumn, *icon)) << c.list->Name();
+        EXPECT_FALSE(ShowsPicture(shot, restOfList, *icon)) << c.list->Name();
+    }
+}
+
 }  // namespace
