@@ -27,6 +27,9 @@ struct MenuGroup {
 
 inline constexpr int kMenuGroupCount = 6;
 inline constexpr int kPageCount = 12;
+// The picture of the shown page's sub-button, in each reading order.
+inline constexpr int kSubSelectedSkin = 22022;
+inline constexpr int kSubSelectedMirroredSkin = 27010;
 
 const std::array<MenuGroup, kMenuGroupCount>& MenuGroups();
 // The group index (0 Summary to 5 Settings) of a page 1 to 12; -1 for any other number.

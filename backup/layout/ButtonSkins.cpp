@@ -13,8 +13,6 @@
 namespace {
 
 constexpr int kSubNormal = 22023;
-constexpr int kSubSelected = 22022;
-constexpr int kSubSelectedMirrored = 27010;
 constexpr int kDropDown = 23010;
 constexpr int kCalendar = 23079;
 constexpr int kBrowse = 23007;
@@ -48,7 +46,7 @@ void RestMenuOfPage(TMainForm& form, int page, int group)
     const bool restOthers = !MenuGroups()[group].IdleGated || form.Idle == 1;
     for (const MenuSubButton& sub : MenuGroups()[group].SubButtons) {
         if (sub.Page == page) {
-            LoadPngResource(form.*sub.Img, form.LangId == kRtlLangId ? kSubSelectedMirrored : kSubSelected);
+            LoadPngResource(form.*sub.Img, form.LangId == kRtlLangId ? kSubSelectedMirroredSkin : kSubSelectedSkin);
         } else if (restOthers) {
             LoadPngResource(form.*sub.Img, kSubNormal);
         }

@@ -185,8 +185,11 @@ void RelayoutLtrGeneralSettingsPage(TMainForm& form)
     PlaceFrames(form);
     const int w = form.Set_Gen_Pan->Width();
     const int titleLeft = form.Lang_Sel_Title_Lab->Left();
-    PlaceSelectorFrame(form, titleLeft, w - form.Lang_Sel_Pan->Left() - kSelectorRightGap);
     TPanel* selector = form.Lang_Sel_Pan;
+    // The selector is back inside its frame before its Left is read, also after leaving the
+    // mirrored order, where it stood elsewhere.
+    SetLeftWidth(selector, titleLeft + 1, selector->Width());
+    PlaceSelectorFrame(form, titleLeft, w - selector->Left() - kSelectorRightGap);
     TImage* opener = form.Lang_Sel_Btn_Img;
     opener->SetLeft(selector->Width() - opener->Width());
     SetLeftWidth(form.Lang_Show_Edit, 0, opener->Left());

@@ -242,6 +242,10 @@ void LayoutRtlDevicePage(TMainForm& form)
 void RelayoutLtrOverviewPages(TMainForm& form)
 {
     RelayoutOverviewPages(form, LayoutDirection::LeftToRight);
+    // After leaving the mirrored language at run time, the device icon and the Update page go back
+    // to their left-to-right creation places; no window size moves these.
+    form.Sum_DeviceIco_Img->SetLeft(kIconWindowLeft - form.Sum_Pro_Pan->Left() - form.Work_Pan->Left());
+    form.Set_Upd_Pan->SetLeft(form.Sum_Pro_Pan->Left());
 }
 
 void RelayoutRtlOverviewPages(TMainForm& form)

@@ -34,9 +34,8 @@ void PlaceSettingsTabBlocks(TMainForm& form)
     TPanel* selector = form.SB_FuncSel_Pan;
     add->SetVisible(shared);
     selector->SetVisible(shared);
-    if (!shared) {
-        return;
-    }
+    // Hidden on the Start up tab, both are still placed (by the Schedule tab's editor), so that a
+    // change of size or of reading order reaches them there too.
     const TPanel* block = tab == kHotkeyTab ? form.Set_Bac_Hotkey_Pan : form.Set_Bac_Time_Pan;
     const TLabel* editor = tab == kHotkeyTab ? form.Hotkey_SetBK_Lab : form.Time_Set_BK_Light_Lab;
     const int left =

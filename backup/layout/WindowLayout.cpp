@@ -250,12 +250,16 @@ void RelayoutLtrMenu(TMainForm& form)
     const int captionLeft = form.Menu_SumIndex_IcoImg->Left() + 47;
     caption->SetBounds(captionLeft, caption->Top(), form.MainMenu_Pan->Width() - captionLeft - 10, caption->Height());
     CopySummaryColumns(form);
-    // Leaving the mirrored order at run time brings the sub-button captions back too.
+    // Leaving the mirrored order at run time brings the sub-button captions and the shown page's
+    // sub-button picture back too.
     for (const MenuGroup& group : MenuGroups()) {
         for (const MenuSubButton& sub : group.SubButtons) {
             TImage* img = form.*sub.Img;
             TLabel* lab = form.*sub.Lab;
             img->SetLeft(form.Menu_SumIndex_BtnImg->Left());
+            if (img->Picture().ResourceId() == kSubSelectedMirroredSkin) {
+                LoadPngResource(img, kSubSelectedSkin);
+            }
             lab->SetBounds(form.Menu_SumIndex_IcoImg->Left(), lab->Top(), kSubWidth - 10, lab->Height());
         }
     }
