@@ -8,34 +8,16 @@
 #include "backup/layout/LayoutHelpers.h"
 #include "backup/layout/ScheduleBlock.h"
 #include "backup/layout/SettingsTabBlocks.h"
+#include "backup/layout/SkinTabs.h"
 #include "backup/layout/UpdatePage.h"
 #include "backup/skin/ResourceLoaders.h"
 
 namespace {
 
 constexpr int kTabWidth = 130;
-constexpr int kTallTabHeight = 35;
-constexpr int kShortTabHeight = 20;
 constexpr int kTabGap = 2;
-constexpr int kCapWidth = 4;
-constexpr int kCaptionInset = 5;
-constexpr int kFontHeight = 15;
 
-struct TabSkins {
-    int Left, Center, Right;
-};
-constexpr TabSkins kSelected{23063, 23065, 23067};
-constexpr TabSkins kNotSelected{23064, 23066, 23068};
-
-struct Tab {
-    TPanel* Pan;
-    TImage* Left;
-    TImage* Center;
-    TImage* Right;
-    TLabel* Lab;
-};
-
-std::array<Tab, 3> Tabs(TMainForm& form)
+std::array<SkinTab, 3> Tabs(TMainForm& form)
 {
     return {{{form.SB_Tag_Startup_Pan, form.SBT_Startup_BK_Left_Img, form.SBT_Startup_BK_Center_Img,
               form.SBT_Startup_BK_Right_Img, form.SBT_Startup_Lab},
@@ -45,68 +27,36 @@ std::array<Tab, 3> Tabs(TMainForm& form)
               form.SBT_Time_Lab}}};
 }
 
-void ShowTabSkins(const Tab& tab, const TabSkins& skins)
+void BuildTab(TMainForm& form, const SkinTab& tab, int left, const TabSkins& skins, const char16_t* caption)
 {
-    LoadPngResource(tab.Left, skins.Left);
-    LoadPngResource(tab.Center, skins.Center);
-    LoadPngResource(tab.Right, skins.Right);
-}
-
-void BuildTab(TMainForm& form, const Tab& tab, int left, const TabSkins& skins, const char16_t* caption)
-{
-    TPanel* pan = tab.Pan;
-    pan->SetBounds(left, 0, kTabWidth, kTallTabHeight);
-    pan->SetColor(ui::clWhite);
-    pan->SetDoubleBuffered(true);
-    pan->BringToFront();
-    pan->Show();
-    const int h = pan->Height();
-    tab.Left->SetBounds(-1, 0, kCapWidth, h);
-    tab.Center->SetBounds(RightOf(tab.Left), 0, kTabWidth - 2 * kCapWidth + 1, h);
-    tab.Right->SetBounds(RightOf(tab.Center), 0, kCapWidth, h);
-    ShowTabSkins(tab, skins);
-    TLabel* lab = tab.Lab;
-    lab->SetBounds(kCaptionInset, 0, pan->Width() - 2 * kCaptionInset, h);
-    lab->SetCursor(ui::crHandPoint);
-    lab->SetAlignment(ui::TAlignment::taCenter);
-    lab->SetLayout(ui::TTextLayout::tlCenter);
-    lab->SetWordWrap(true);
-    lab->SetTransparent(true);
-    SetCaptionFont(lab, TMainForm::Palette[8], kFontHeight, form.FontCharset);
-    lab->SetCaption(caption);
-    lab->BringToFront();
+    tab.Pan->SetBounds(left, 0, kTabWidth, kTallTabHeight);
+    tab.Pan->SetColor(ui::clWhite);
+    BuildSkinTab(form, tab, skins, caption, TabClicks::Yes);
 }
 
 void LayoutStartupTab(TMainForm& form)
 {
-    BuildTab(form, Tabs(form)[0], 0, kSelected, u"Start up");
+    BuildTab(form, Tabs(form)[0], 0, kTallSelectedTab, u"Start up");
 }
 
 void LayoutHotkeyTab(TMainForm& form)
 {
-    BuildTab(form, Tabs(form)[1], RightOf(form.SB_Tag_Startup_Pan) + kTabGap, kNotSelected, u"Hotkey");
+    BuildTab(form, Tabs(form)[1], RightOf(form.SB_Tag_Startup_Pan) + kTabGap, kTallOtherTab, u"Hotkey");
 }
 
 void LayoutScheduleTab(TMainForm& form)
 {
-    BuildTab(form, Tabs(form)[2], RightOf(form.SB_Tag_Hotkey_Pan) + kTabGap, kNotSelected, u"Schedule");
+    BuildTab(form, Tabs(form)[2], RightOf(form.SB_Tag_Hotkey_Pan) + kTabGap, kTallOtherTab, u"Schedule");
 }
 
 bool AnyTabCaptionTooWide(TMainForm& form)
 {
-    for (const Tab& tab : Tabs(form)) {
+    for (const SkinTab& tab : Tabs(form)) {
         if (TextExceedsWidth(tab.Lab, tab.Lab->Caption(), tab.Lab->Width())) {
             return true;
         }
     }
     return false;
-}
-
-void SetTabHeight(const Tab& tab, int h)
-{
-    for (TControl* part : std::initializer_list<TControl*>{tab.Pan, tab.Left, tab.Center, tab.Right, tab.Lab}) {
-        part->SetHeight(h);
-    }
 }
 
 void PlaceStartupBlock(TMainForm& form)
@@ -182,19 +132,22 @@ void SelectSettingsTab(TMainForm& form)
 {
     const int h = AnyTabCaptionTooWide(form) ? kTallTabHeight : kShortTabHeight;
     const auto tabs = Tabs(form);
-    for (const Tab& tab : tabs) {
-        SetTabHeight(tab, h);
+    for (const SkinTab& tab : tabs) {
+        SetSkinTabHeight(tab, h);
     }
     PlaceStartupBlock(form);
     PlaceSettingsTabBlocks(form);
     const int chosen = form.BackupSettingsTab;
-    if (chosen < 1 || chosen > 3) {
-        return;
-    }
+    const bool known = chosen >= 1 && chosen <= 3;
+    // Before a tab is chosen the pictures still follow the height, with the Start up tab marked
+    // as the page was built.
+    const int marked = known ? chosen : 1;
     for (int k = 0; k < 3; ++k) {
-        ShowTabSkins(tabs[k], k + 1 == chosen ? kSelected : kNotSelected);
+        ShowTabSkins(tabs[k], TabSkinsOf(h, k + 1 == marked));
     }
-    form.Set_Bac_Startup_Pan->SetVisible(chosen == 1);
+    if (known) {
+        form.Set_Bac_Startup_Pan->SetVisible(chosen == 1);
+    }
 }
 
 void ApplyBackupSettingsTabCaptions(TMainForm& form)

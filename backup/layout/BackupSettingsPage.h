@@ -17,8 +17,9 @@ void LayoutRtlBackupSettingsPage(TMainForm& form);
 void RelayoutLtrSettingsTabs(TMainForm& form);
 void RelayoutRtlSettingsTabs(TMainForm& form);
 // Shows the tab named by BackupSettingsTab (1, 2 or 3); the tab height follows its captions (35 px
-// when one does not fit its label, else 20) and the blocks start one pixel above the tabs' bottom.
-// Any other value only resizes.
+// when one does not fit its label, else 20), the tab pictures follow that height, and the blocks
+// start one pixel above the tabs' bottom. With any other value the Start up block keeps its
+// visibility.
 void SelectSettingsTab(TMainForm& form);
 // Final tab captions for the current language table, then SelectSettingsTab for the current tab.
 void ApplyBackupSettingsTabCaptions(TMainForm& form);

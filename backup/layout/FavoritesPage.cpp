@@ -66,12 +66,10 @@ SkinTab IeTab(TMainForm& f)
 // The tab's two rows in both operation tabs: the chosen one selected, in the set of their height.
 void ShowOperationTabSkins(TMainForm& form, OperationTab tab)
 {
-    const bool tall = form.AF_OP_Tag_Bac_Pan->Height() >= kTallTabHeight;
-    const TabSkins& chosen = tall ? kTallSelectedTab : kShortSelectedTab;
-    const TabSkins& other = tall ? kTallOtherTab : kShortOtherTab;
+    const int height = form.AF_OP_Tag_Bac_Pan->Height();
     const bool backupChosen = tab == OperationTab::Backup;
-    ShowTabSkins(BackupTab(form), backupChosen ? chosen : other);
-    ShowTabSkins(RestoreTab(form), backupChosen ? other : chosen);
+    ShowTabSkins(BackupTab(form), TabSkinsOf(height, backupChosen));
+    ShowTabSkins(RestoreTab(form), TabSkinsOf(height, !backupChosen));
 }
 
 int TabBottom(const TMainForm& form)

@@ -11,6 +11,14 @@ constexpr int kFontHeight = 15;
 
 }  // namespace
 
+const TabSkins& TabSkinsOf(int height, bool chosen)
+{
+    if (height < kTallTabHeight) {
+        return chosen ? kShortSelectedTab : kShortOtherTab;
+    }
+    return chosen ? kTallSelectedTab : kTallOtherTab;
+}
+
 void ShowTabSkins(const SkinTab& tab, const TabSkins& skins)
 {
     LoadPngResource(tab.Left, skins.Left);

@@ -13,6 +13,8 @@ inline constexpr TabSkins kShortSelectedTab{23069, 23071, 23073};
 inline constexpr TabSkins kShortOtherTab{23070, 23072, 23074};
 inline constexpr int kTallTabHeight = 35;
 inline constexpr int kShortTabHeight = 20;
+// The pictures match the tab's height: the short set on a short tab, the tall set otherwise.
+const TabSkins& TabSkinsOf(int height, bool chosen);
 
 struct SkinTab {
     TPanel* Pan;

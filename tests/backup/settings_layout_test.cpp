@@ -96,11 +96,25 @@ TEST_F(SettingsLayoutTest, TabsSwitchBlocksAndSkins)
     uit::Click(*f.SBT_Hotkey_Lab);
     EXPECT_EQ(f.BackupSettingsTab, 2);
     EXPECT_FALSE(f.Set_Bac_Startup_Pan->Visible());
-    EXPECT_EQ(f.SBT_Hotkey_BK_Center_Img->Picture().ResourceId(), 23065);
-    EXPECT_EQ(f.SBT_Startup_BK_Center_Img->Picture().ResourceId(), 23066);
+    // The short tabs show the short pictures, as the Favorites tabs do.
+    EXPECT_EQ(f.SBT_Hotkey_BK_Left_Img->Picture().ResourceId(), 23069);
+    EXPECT_EQ(f.SBT_Hotkey_BK_Center_Img->Picture().ResourceId(), 23071);
+    EXPECT_EQ(f.SBT_Hotkey_BK_Right_Img->Picture().ResourceId(), 23073);
+    EXPECT_EQ(f.SBT_Startup_BK_Center_Img->Picture().ResourceId(), 23072);
+    EXPECT_EQ(f.SBT_Time_BK_Center_Img->Picture().ResourceId(), 23072);
     uit::Click(*f.SBT_Startup_Lab);
     EXPECT_TRUE(f.Set_Bac_Startup_Pan->Visible());
-    EXPECT_EQ(f.SBT_Startup_BK_Center_Img->Picture().ResourceId(), 23065);
+    EXPECT_EQ(f.SBT_Startup_BK_Center_Img->Picture().ResourceId(), 23071);
+    EXPECT_EQ(f.SBT_Hotkey_BK_Center_Img->Picture().ResourceId(), 23072);
+
+    // A caption too wide for one line makes every tab tall, with the tall pictures.
+    f.SBT_Time_Lab->SetCaption(u"A caption far too wide for a tab");
+    uit::Click(*f.SBT_Time_Lab);
+    EXPECT_EQ(f.SB_Tag_Time_Pan->Height(), 35);
+    EXPECT_EQ(f.SBT_Time_BK_Left_Img->Picture().ResourceId(), 23063);
+    EXPECT_EQ(f.SBT_Time_BK_Center_Img->Picture().ResourceId(), 23065);
+    EXPECT_EQ(f.SBT_Time_BK_Right_Img->Picture().ResourceId(), 23067);
+    EXPECT_EQ(f.SBT_Startup_BK_Center_Img->Picture().ResourceId(), 23066);
 }
 
 }  // namespace
