@@ -3,9 +3,13 @@
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SettingsPaths.h"
 #include "frame_fixture.h"
+#include "tests/support/control_boxes.h"
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -141,6 +145,85 @@ TEST_F(DialogsTest, MirroredLayouts)
         const std::string suffix = std::to_string(lang) + ".png";
         ui::testing::RenderToPng(calendar, "/tmp/dialogs_calendar_" + suffix);
         ui::testing::RenderToPng(dest, "/tmp/dialogs_seldest_" + suffix);
+        Close();
+    }
+}
+
+// Every place and size of the calendar window, left to right and mirrored.
+TEST_F(DialogsTest, CalendarLayoutInBothOrders)
+{
+    struct Case {
+        int lang;
+        int timeBlock, monthFrame, yearFrame, opener, showLeft, showWidth, sunday, list, ok, cancel;
+    };
+    const Case cases[] = {
+        {1033, 5, 10, 125, 93, 0, 93, 12, 241, 391, 307},
+        {1025, 240, 245, 360, 0, 16, 92, 247, 5, 9, 93},
+    };
+    for (const Case& c : cases) {
+        Open(c.lang);
+        MainForm->CurrentPage = 6;
+        TCalendarForm calendar(ui::Application, kPc, u"");
+        calendar.AfterConstruction();
+        const std::string where = std::to_string(c.lang);
+        EXPECT_EQ(calendar.Width(), 480) << where;
+        EXPECT_EQ(calendar.Height(), 260) << where;
+        std::vector<testsupport::ControlBox> boxes = {
+            {"Main_BK_ColorEdge_Lab", 2, 2, 476, 256},
+            {"Main_BK_Deep_Lab", 4, 4, 472, 252},
+            {"Main_BK_Title_Head_Img", 5, 5, 470, 21},
+            {"Main_Time_Title_Lab", -1, 7, -1, -1},
+            {"Main_Time_Show_Lab", -1, 5, -1, 21},
+            {"Btn_BK_Lab", 5, 226, 470, 29},
+            {"Time_BK_Lab", c.timeBlock, 26, 235, 199},
+            {"Time_Set_Month_BK_Lab", c.monthFrame, 41, 110, 19},
+            {"Time_Set_Month_Pan", c.monthFrame + 1, 42, 108, 17},
+            {"Month_Sel_Btn_Img", c.opener, 0, 16, 17},
+            {"Month_Show_Edit", c.showLeft, 0, c.showWidth, 19},
+            {"Month_CBox", c.showLeft, -4, c.showWidth, 23},
+            {"Time_Set_Year_BK_Lab", c.yearFrame, 41, 110, 19},
+            {"Time_Set_Year_Pan", c.yearFrame + 1, 42, 108, 17},
+            {"Year_Sel_Btn_Img", c.opener, 0, 16, 17},
+            {"Year_Show_Edit", c.showLeft, 0, c.showWidth, 19},
+            {"Year_CBox", c.showLeft, -4, c.showWidth, 23},
+            {"Files_ListView", c.list, 26, 234, 199},
+            {"Btn_Right_Pan", c.ok, 229, 80, 22},
+            {"Btn_Left_Pan", c.cancel, 229, 80, 22},
+        };
+        const char* weekdays[] = {"Week_Sun_Lab", "Week_Mon_Lab", "Week_Tue_Lab", "Week_Wed_Lab",
+                                  "Week_Thu_Lab", "Week_Fri_Lab", "Week_Sat_Lab"};
+        for (int day = 0; day < 7; ++day) {
+            boxes.push_back({weekdays[day], c.sunday + 32 * day, 76, 26, 16});
+        }
+        for (const auto& [left, center, right, caption] :
+             {std::tuple{"RB_BK_Left_Img", "RB_BK_Center_Img", "RB_BK_Right_Img", "RB_Btn_Lab"},
+              std::tuple{"LB_BK_Left_Img", "LB_BK_Center_Img", "LB_BK_Right_Img", "LB_Btn_Lab"}}) {
+            boxes.insert(boxes.end(),
+                         {{left, 0, 0, 6, 22}, {center, 6, 0, 68, 22}, {right, 74, 0, 6, 22}, {caption, 0, 0, 80, 22}});
+        }
+        testsupport::ExpectBoxes(calendar, boxes, where);
+        for (int column = 0; column < 7; ++column) {
+            for (int row = 0; row < 6; ++row) {
+                const TLabel* cell = calendar.DayGrid[column][row];
+                EXPECT_EQ(cell->Left(), c.sunday + 32 * column) << where << " day " << column << "," << row;
+                EXPECT_EQ(cell->Top(), 76 + 18 * (row + 1)) << where << " day " << column << "," << row;
+                EXPECT_EQ(cell->Width(), 26) << where;
+                EXPECT_EQ(cell->Height(), 16) << where;
+            }
+        }
+        EXPECT_EQ(calendar.Files_ListView->Columns().Items(0)->Width(), 234) << where;
+        // The chosen-run label fills the title strip beside the title: after it, or mirrored before it.
+        const TLabel* title = calendar.Main_Time_Title_Lab;
+        const TLabel* shown = calendar.Main_Time_Show_Lab;
+        if (c.lang == 1025) {
+            EXPECT_EQ(title->Left() + title->Width(), 469) << where;
+            EXPECT_EQ(shown->Left(), 5) << where;
+            EXPECT_EQ(shown->Width(), title->Left() - 2 - 5) << where;
+        } else {
+            EXPECT_EQ(title->Left(), 11) << where;
+            EXPECT_EQ(shown->Left(), title->Left() + title->Width() + 2) << where;
+            EXPECT_EQ(shown->Left() + shown->Width(), 475) << where;
+        }
         Close();
     }
 }
