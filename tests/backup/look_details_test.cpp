@@ -48,8 +48,12 @@ Look LookOf(TMainForm& f)
         std::ostringstream place;
         place << control->Left() << "," << control->Top() << " " << control->Width() << "x" << control->Height()
               << (control->Visible() ? "" : " hidden") << " cursor " << static_cast<int>(control->Cursor());
+        place << " reading " << static_cast<int>(control->BiDiMode());
         if (const auto* image = dynamic_cast<const ui::TImage*>(control)) {
             place << " skin " << image->Picture().ResourceId();
+        }
+        if (const auto* label = dynamic_cast<const ui::TLabel*>(control)) {
+            place << " align " << static_cast<int>(label->Alignment());
         }
         look[control->Name()] = place.str();
     }
@@ -89,8 +93,8 @@ void ExpectSameLooks(const std::vector<Look>& got, const std::vector<Look>& want
     }
 }
 
-// A window started in the mirrored language and switched to English looks, page by page, as one
-// started in English.
+// A window started in the mirrored language (or another) and switched to English looks, page by
+// page, as one started in English; and one switched from English as one started in that language.
 TEST_F(LookDetails, LeavingTheMirroredLanguageRestoresEveryPlace)
 {
     const auto switched = [this](int from, int toItem) {
@@ -112,7 +116,10 @@ TEST_F(LookDetails, LeavingTheMirroredLanguageRestoresEveryPlace)
         Close();
         return looks;
     };
-    ExpectSameLooks(switched(1025, 0), started(1033), "1025 to 1033");
+    const std::vector<Look> english = started(1033);
+    ExpectSameLooks(switched(1025, 0), english, "1025 to 1033");
+    ExpectSameLooks(switched(1041, 0), english, "1041 to 1033");
+    ExpectSameLooks(switched(1033, 3), started(1041), "1033 to 1041");
 }
 
 }  // namespace
