@@ -212,13 +212,23 @@ TEST_F(DialogsTest, CalendarLayoutInBothOrders)
             }
         }
         EXPECT_EQ(calendar.Files_ListView->Columns().Items(0)->Width(), 234) << where;
+        const bool rtl = c.lang == 1025;
+        for (const TWinControl* edit :
+             std::initializer_list<TWinControl*>{calendar.Month_Show_Edit, calendar.Year_Show_Edit}) {
+            EXPECT_EQ(edit->ExStyle() & WS_EX_RIGHT, rtl ? WS_EX_RIGHT : 0) << where << " " << edit->Name();
+        }
+        for (const TWinControl* combo : std::initializer_list<TWinControl*>{calendar.Month_CBox, calendar.Year_CBox}) {
+            EXPECT_EQ(combo->ExStyle() & WS_EX_RTLREADING, rtl ? WS_EX_RTLREADING : 0) << where << " " << combo->Name();
+        }
         // The chosen-run label fills the title strip beside the title: after it, or mirrored before it.
         const TLabel* title = calendar.Main_Time_Title_Lab;
         const TLabel* shown = calendar.Main_Time_Show_Lab;
-        if (c.lang == 1025) {
+        if (rtl) {
             EXPECT_EQ(title->Left() + title->Width(), 469) << where;
             EXPECT_EQ(shown->Left(), 5) << where;
             EXPECT_EQ(shown->Width(), title->Left() - 2 - 5) << where;
+            EXPECT_EQ(title->BiDiMode(), ui::TBiDiMode::bdRightToLeft);
+            EXPECT_EQ(shown->Alignment(), ui::TAlignment::taRightJustify);
         } else {
             EXPECT_EQ(title->Left(), 11) << where;
             EXPECT_EQ(shown->Left(), title->Left() + title->Width() + 2) << where;
