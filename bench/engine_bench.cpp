@@ -140,7 +140,7 @@ double DuplicateRun(const fs::path& host, int files)
         for (int i = 0; i < files; ++i) {
             const std::u16string relative = Wide("C\\" + std::to_string(i / 1000) + "\\" + std::to_string(i) + ".doc");
             matched += IsEasyDuplicate(candidates, 1, document + u"\\20240301_000000\\" + relative,
-                                       found.ftLastWriteTime, repeat);
+                                       found.ftLastWriteTime, 0, repeat);
         }
         if (matched != files) {
             std::fprintf(stderr, "only %d of %d files matched\n", matched, files);

@@ -48,11 +48,12 @@ protected:
         }
         CollectEasyCandidates(candidates, {1, 1, 1, 1, 1}, kRunStart, folders);
     }
-    bool Test(int category, const std::u16string& relative, LONGLONG offsetMs)
+    // The earlier copies hold one byte.
+    bool Test(int category, const std::u16string& relative, LONGLONG offsetMs, LONGLONG size = 1)
     {
         const std::u16string folder = CategoryBackupFolder(u"X:\\", category, false, false);
         const FILETIME time = U64ToFileTime(static_cast<ULONGLONG>(static_cast<LONGLONG>(kCopyTime) + offsetMs * kMs));
-        return IsEasyDuplicate(candidates, category, folder + u"\\20240301_000000\\" + relative, time, repeat);
+        return IsEasyDuplicate(candidates, category, folder + u"\\20240301_000000\\" + relative, time, size, repeat);
     }
 
     TempDrive drive{u'X'};
@@ -73,21 +74,25 @@ TEST_F(DuplicatesTest, MatchesByRelativePathAndTimeWithinThreeSeconds)
         int category;
         std::u16string relative;
         LONGLONG offsetMs;
+        LONGLONG size;
         bool match;
     };
     const Case cases[] = {
-        {"3.001 s newer", 1, u"C\\r\\a.doc", 3001, false},
-        {"3.001 s older", 1, u"C\\r\\a.doc", -3001, false},
-        {"another drive", 1, u"D\\r\\a.doc", 0, false},
-        {"last character differs", 1, u"C\\r\\a.dot", 0, false},
-        {"encrypted against plain", 1, u"C\\r\\a.doc.vemoen", 0, false},
-        {"another category", 4, u"C\\r\\p.jpg", 0, false},
-        {"2.999 s newer", 1, u"C\\r\\a.doc", 2999, true},
-        {"candidate used once", 1, u"C\\r\\a.doc", 0, false},
-        {"2 s older", 2, u"C\\r\\p.jpg", -2000, true},
+        {"3.001 s newer", 1, u"C\\r\\a.doc", 3001, 1, false},
+        {"3.001 s older", 1, u"C\\r\\a.doc", -3001, 1, false},
+        {"another drive", 1, u"D\\r\\a.doc", 0, 1, false},
+        {"last character differs", 1, u"C\\r\\a.dot", 0, 1, false},
+        {"name differs in case only", 1, u"C\\r\\A.doc", 0, 1, false},
+        {"encrypted against plain", 1, u"C\\r\\a.doc.vemoen", 0, 1, false},
+        {"another category", 4, u"C\\r\\p.jpg", 0, 1, false},
+        {"same time, larger", 1, u"C\\r\\a.doc", 0, 20000, false},
+        {"same time, empty", 1, u"C\\r\\a.doc", 1000, 0, false},
+        {"2.999 s newer", 1, u"C\\r\\a.doc", 2999, 1, true},
+        {"candidate used once", 1, u"C\\r\\a.doc", 0, 1, false},
+        {"2 s older", 2, u"C\\r\\p.jpg", -2000, 1, true},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Test(c.category, c.relative, c.offsetMs), c.match) << c.name;
+        EXPECT_EQ(Test(c.category, c.relative, c.offsetMs, c.size), c.match) << c.name;
     }
     ASSERT_EQ(lists[0].Count(), 1);
     EXPECT_EQ(platform::ToUtf8(lists[0].Strings(0)),
@@ -125,11 +130,11 @@ TEST_F(DuplicatesTest, ListFileNamesAreSkippedOnlyDirectlyInARunFolder)
     ASSERT_EQ(candidates.Count(), 1u);
     ui::TStringList repeatList;
     const std::u16string run = ManualBackupFolder(u"X:\\", false, false) + u"\\20240301_000000\\";
-    EXPECT_TRUE(IsManualDuplicate(candidates, repeatList, run + u"C\\notes\\OriSize.ini", U64ToFileTime(kCopyTime)));
+    EXPECT_TRUE(IsManualDuplicate(candidates, repeatList, run + u"C\\notes\\OriSize.ini", U64ToFileTime(kCopyTime), 1));
     // Easy candidates never serve a Manual run.
     Copy(kEasy + u"Document\\20240101_000000\\C\\a.doc");
     Collect();
-    EXPECT_FALSE(IsManualDuplicate(candidates, repeatList, run + u"C\\a.doc", U64ToFileTime(kCopyTime)));
+    EXPECT_FALSE(IsManualDuplicate(candidates, repeatList, run + u"C\\a.doc", U64ToFileTime(kCopyTime), 1));
 }
 
 }  // namespace

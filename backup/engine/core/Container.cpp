@@ -339,6 +339,23 @@ bool PrepareContainerCoder()
     return true;
 }
 
+bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, LONGLONG* plainSize)
+{
+    if (fileSize == 0) {
+        *plainSize = 0;
+        return true;
+    }
+    ScopedFile in(OpenSource(container));
+    std::array<BYTE, CONTAINER_HEADER_SIZE> bytes{};
+    Header header;
+    if (!in.IsOpen() || ReadAll(in.Get(), bytes.data(), bytes.size()) != ERROR_SUCCESS ||
+        !DecodeHeader(bytes, &header)) {
+        return false;
+    }
+    *plainSize = static_cast<LONGLONG>(header.plainSize);
+    return true;
+}
+
 DWORD EncodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
                           int keySizeCode, clProcessNotify* notifier)
 {

@@ -26,6 +26,10 @@ static_assert(CONTAINER_PASS.size() >= 20);
 // Allocates the coder's buffers once for the process; true when they exist.
 bool PrepareContainerCoder();
 
+// The size of the file that a container of fileSize bytes holds, from its header; false when it
+// cannot be read or is no container.
+bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, LONGLONG* plainSize);
+
 // Any non-zero result deletes the destination. An empty source gives an empty destination.
 DWORD EncodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
                           int keySizeCode, clProcessNotify* notifier);

@@ -1,7 +1,9 @@
 #include "backup/engine/core/DuplicateDetection.h"
 
 #include "backup/device/drive/Driveviewutil.h"
+#include "backup/engine/core/Container.h"
 #include "backup/engine/core/DateTimeNumber.h"
+#include "backup/engine/core/DriveEntries.h"
 #include "backup/engine/core/RunPaths.h"
 #include "backup/engine/core/RunningJob.h"
 #include "backup/frame/base/BackupDriveLayout.h"
@@ -46,6 +48,16 @@ bool WithinTolerance(const FILETIME& sourceTime, const FILETIME& candidateTime)
     return difference >= -kToleranceDays && difference <= kToleranceDays;
 }
 
+// A container holds a file of another size than its own: its header tells which.
+bool HoldsFileOfSize(const std::u16string& copy, LONGLONG copySize, LONGLONG sourceSize)
+{
+    if (!copy.ends_with(CONTAINER_SUFFIX)) {
+        return copySize == sourceSize;
+    }
+    LONGLONG plainSize = 0;
+    return ReadContainerPlainSize(copy, copySize, &plainSize) && plainSize == sourceSize;
+}
+
 bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderLength, const std::u16string& folder,
                     bool runFolderItself)
 {
@@ -77,7 +89,7 @@ bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderL
                 break;
             }
         } else if (!(runFolderItself && IsListFileName(entry.cFileName))) {
-            list.Add(slot, kindFolderLength, prefix + entry.cFileName, entry.ftLastWriteTime);
+            list.Add(slot, kindFolderLength, prefix + entry.cFileName, entry.ftLastWriteTime, EntrySize(entry));
         }
     } while (FindNextFileW(find, &entry));
     FindClose(find);
@@ -98,7 +110,7 @@ bool CollectRuns(DuplicateCandidates& list, int slot, const SYSTEMTIME& runStart
 }
 
 bool TakeRepeatLine(DuplicateCandidates& list, int slot, const std::u16string& destination, const FILETIME& sourceTime,
-                    std::u16string* line)
+                    LONGLONG sourceSize, std::u16string* line)
 {
     PumpJobMessagesAtIntervals();
     if (destination.size() < 3 || list.LiveCount() == 0) {
@@ -106,7 +118,7 @@ bool TakeRepeatLine(DuplicateCandidates& list, int slot, const std::u16string& d
     }
     const std::size_t kindLength = list.KindFolderLength(destination.substr(0, 3), slot);
     std::u16string copy;
-    if (!list.TakeMatch(slot, RelativePart(destination, kindLength), sourceTime, &copy)) {
+    if (!list.TakeMatch(slot, RelativePart(destination, kindLength), sourceTime, sourceSize, &copy)) {
         return false;
     }
     *line = WithoutDrivePrefix(copy);
@@ -167,7 +179,7 @@ void DuplicateCandidates::GrowTable()
 }
 
 void DuplicateCandidates::Add(int slot, std::size_t kindFolderLength, const std::u16string& path,
-                              const FILETIME& lastWrite)
+                              const FILETIME& lastWrite, LONGLONG size)
 {
     const std::size_t split = std::min(kindFolderLength + kRunPrefixExtra, path.size());
     const std::u16string_view runFolder = std::u16string_view(path).substr(0, split);
@@ -192,13 +204,13 @@ void DuplicateCandidates::Add(int slot, std::size_t kindFolderLength, const std:
         candidates_[last].nextSamePath = index;
     }
     candidates_.push_back({folder, static_cast<std::uint32_t>(names_.size()), static_cast<std::uint32_t>(name.size()),
-                           static_cast<std::uint32_t>(runFolders_.size() - 1), kNone, lastWrite, false});
+                           static_cast<std::uint32_t>(runFolders_.size() - 1), kNone, lastWrite, size, false});
     names_ += name;
     ++live_;
 }
 
 bool DuplicateCandidates::TakeMatch(int slot, const std::u16string& relative, const FILETIME& sourceTime,
-                                    std::u16string* copy)
+                                    LONGLONG sourceSize, std::u16string* copy)
 {
     std::u16string_view name;
     const std::uint32_t folder = FolderOf(slot, relative, &name, NewFolder::Refuse);
@@ -207,10 +219,14 @@ bool DuplicateCandidates::TakeMatch(int slot, const std::u16string& relative, co
     }
     for (std::uint32_t index = FirstOfPath(folder, name); index != kNone; index = candidates_[index].nextSamePath) {
         Candidate& candidate = candidates_[index];
-        if (!candidate.removed && WithinTolerance(sourceTime, candidate.lastWrite)) {
+        if (candidate.removed || !WithinTolerance(sourceTime, candidate.lastWrite)) {
+            continue;
+        }
+        std::u16string path = runFolders_[candidate.run] + relative;
+        if (HoldsFileOfSize(path, candidate.size, sourceSize)) {
             candidate.removed = true;
             --live_;
-            *copy = runFolders_[candidate.run] + relative;
+            *copy = std::move(path);
             return true;
         }
     }
@@ -263,7 +279,7 @@ bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kind
     }
     FindClose(find);
     if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM))) {
-        list.Add(slot, kindFolderLength, path, found.ftLastWriteTime);
+        list.Add(slot, kindFolderLength, path, found.ftLastWriteTime, EntrySize(found));
         return true;
     }
     return WalkCandidates(list, slot, kindFolderLength, path, true);
@@ -286,13 +302,14 @@ void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runSta
 }
 
 bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
-                     const FILETIME& sourceTime, const std::array<ui::TStringList*, 5>& repeatLists)
+                     const FILETIME& sourceTime, LONGLONG sourceSize,
+                     const std::array<ui::TStringList*, 5>& repeatLists)
 {
     if (category < 1 || category > 5 || repeatLists[static_cast<std::size_t>(category - 1)] == nullptr) {
         return false;
     }
     std::u16string line;
-    if (!TakeRepeatLine(list, category, destination, sourceTime, &line)) {
+    if (!TakeRepeatLine(list, category, destination, sourceTime, sourceSize, &line)) {
         return false;
     }
     repeatLists[static_cast<std::size_t>(category - 1)]->Add(std::move(line));
@@ -300,7 +317,7 @@ bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16stri
 }
 
 bool TakeManualRepeatLine(DuplicateCandidates& list, const std::u16string& destination, const FILETIME& sourceTime,
-                          std::u16string* line)
+                          LONGLONG sourceSize, std::u16string* line)
 {
-    return TakeRepeatLine(list, DuplicateCandidates::kManualSlot, destination, sourceTime, line);
+    return TakeRepeatLine(list, DuplicateCandidates::kManualSlot, destination, sourceTime, sourceSize, line);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Finding an unchanged copy of a file in an earlier run of the same kind on the backup drive, so
 // that a run refers to it instead of copying the file again. A match is an equal path below the
-// run folder and a last-write time within three seconds; the newest earlier run wins, and a copy
-// is referred to at most once per run.
+// run folder, an equal size (a container's is that of the file it holds) and a last-write time
+// within three seconds; the newest earlier run wins, and a copy is referred to at most once per run.
 //
 // The candidates of earlier runs are indexed by their path below the run folder, so a test costs
 // one look-up plus a time check per candidate of that same path, against the write time that the
@@ -25,14 +25,16 @@ public:
     // Slot 0 holds Manual candidates, slots 1 to 5 the Easy categories.
     static constexpr int kManualSlot = 0;
 
-    // A copy found by the walk of an earlier run, with its last-write time from that walk.
-    void Add(int slot, std::size_t kindFolderLength, const std::u16string& path, const FILETIME& lastWrite);
+    // A copy found by the walk of an earlier run, with its last-write time and size from that walk.
+    void Add(int slot, std::size_t kindFolderLength, const std::u16string& path, const FILETIME& lastWrite,
+             LONGLONG size);
     std::size_t Count() const { return candidates_.size(); }
     std::size_t LiveCount() const { return live_; }
 
-    // The first live candidate of the slot, in collection order, with that relative path and a
-    // last-write time within the tolerance; it is taken out of the list.
-    bool TakeMatch(int slot, const std::u16string& relative, const FILETIME& sourceTime, std::u16string* copy);
+    // The first live candidate of the slot, in collection order, with that relative path, the
+    // source's size and a last-write time within the tolerance; it is taken out of the list.
+    bool TakeMatch(int slot, const std::u16string& relative, const FILETIME& sourceTime, LONGLONG sourceSize,
+                   std::u16string* copy);
 
     // The length of the kind folder of this PC on a drive, remembered for the run.
     std::size_t KindFolderLength(const std::u16string& driveRoot, int slot);
@@ -48,6 +50,7 @@ private:
         std::uint32_t run;
         std::uint32_t nextSamePath;  // the next candidate of that path in collection order, or kNone
         FILETIME lastWrite;
+        LONGLONG size;
         bool removed;
     };
     enum class NewFolder { Add, Refuse };
@@ -87,17 +90,18 @@ void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runSta
 // On a match the earlier copy's path without its drive ("X:\") is appended to the repeat list of
 // the category (repeatLists[category - 1]) or of the Manual run.
 bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
-                     const FILETIME& sourceTime, const std::array<ui::TStringList*, 5>& repeatLists);
+                     const FILETIME& sourceTime, LONGLONG sourceSize,
+                     const std::array<ui::TStringList*, 5>& repeatLists);
 // The repeat-list line of a Manual run's match; false when there is none.
 bool TakeManualRepeatLine(DuplicateCandidates& list, const std::u16string& destination, const FILETIME& sourceTime,
-                          std::u16string* line);
+                          LONGLONG sourceSize, std::u16string* line);
 // Lines: ui::TStringList or PackedLines.
 template <class Lines>
 bool IsManualDuplicate(DuplicateCandidates& list, Lines& repeatList, const std::u16string& destination,
-                       const FILETIME& sourceTime)
+                       const FILETIME& sourceTime, LONGLONG sourceSize)
 {
     std::u16string line;
-    if (!TakeManualRepeatLine(list, destination, sourceTime, &line)) {
+    if (!TakeManualRepeatLine(list, destination, sourceTime, sourceSize, &line)) {
         return false;
     }
     repeatList.Add(line);

@@ -104,7 +104,7 @@ void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16str
     // Joined into a path, a name that no Windows folder holds would name another file.
     DWORD error = IsSafeDriveName(found.cFileName) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
     if (error == ERROR_SUCCESS &&
-        IsEasyDuplicate(run.candidates, category, destination, found.ftLastWriteTime, run.repeatLists)) {
+        IsEasyDuplicate(run.candidates, category, destination, found.ftLastWriteTime, size, run.repeatLists)) {
         Complete(run, category, source, destination, found);
         PassOver(run, size);
         return;

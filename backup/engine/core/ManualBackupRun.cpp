@@ -64,7 +64,8 @@ void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string des
     }
     // Joined into a path, a name that no Windows folder holds would name another file.
     DWORD error = IsSafeDriveName(found.cFileName) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
-    if (error == ERROR_SUCCESS && IsManualDuplicate(run.candidates, run.repeats, destination, found.ftLastWriteTime)) {
+    if (error == ERROR_SUCCESS &&
+        IsManualDuplicate(run.candidates, run.repeats, destination, found.ftLastWriteTime, size)) {
         Complete(run, source, destination, found);
         run.doneBytes += size;
         ShowFileDone();
