@@ -73,7 +73,8 @@ public:
     bool Create(const std::string& finalPath)
     {
         if (CanLinkUnnamedFiles()) {
-            const int fd = ::open(FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666);
+            const int fd = platform::RetryOnInterrupt(
+                [&] { return ::open(FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666); });
             if (fd >= 0) {
                 return Adopt(fd);
             }
@@ -83,7 +84,8 @@ public:
         }
         int fd = -1;
         tempPath_ = WithFreshTemporaryName(finalPath, [&fd](const char* path) {
-            fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            fd = platform::RetryOnInterrupt(
+                [path] { return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); });
             return fd >= 0 ? 0 : -1;
         });
         return !tempPath_.empty() && Adopt(fd);
@@ -138,16 +140,19 @@ private:
 ssize_t CopyChunk(int from, int to, std::size_t count, bool& kernelCopy)
 {
     if (kernelCopy) {
-        const ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, count, 0);
+        const ssize_t copied =
+            platform::RetryOnInterrupt([&] { return ::copy_file_range(from, nullptr, to, nullptr, count, 0); });
         if (copied >= 0 || (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)) {
             return copied;
         }
         kernelCopy = false;
     }
     thread_local std::unique_ptr<char[]> buffer(new char[kChunkBytes]);
-    const ssize_t got = ::read(from, buffer.get(), std::min(count, kChunkBytes));
+    const ssize_t got =
+        platform::RetryOnInterrupt([&] { return ::read(from, buffer.get(), std::min(count, kChunkBytes)); });
     for (ssize_t written = 0; written < got;) {
-        const ssize_t n = ::write(to, buffer.get() + written, static_cast<std::size_t>(got - written));
+        const ssize_t n = platform::RetryOnInterrupt(
+            [&] { return ::write(to, buffer.get() + written, static_cast<std::size_t>(got - written)); });
         if (n < 0) {
             return -1;
         }

@@ -3,6 +3,7 @@
 
 #include "platform/win_types.h"
 
+#include <cerrno>
 #include <string>
 
 inline constexpr DWORD ERROR_NOT_SAME_DEVICE = 17;
@@ -27,5 +28,17 @@ DWORD ErrorForPath(int error, const std::string& hostPath);
 BOOL FailWithErrno(int error, const std::string& hostPath);
 // Sets the last error and returns FALSE.
 BOOL Fail(DWORD error);
+
+// Runs op() (a system call returning -1 with errno on failure) again for as long as a signal
+// interrupts it, so a signal caught while a file is read or written never fails the file.
+template <class Op> auto RetryOnInterrupt(Op&& op)
+{
+    for (;;) {
+        const auto result = op();
+        if (!(result < 0 && errno == EINTR)) {
+            return result;
+        }
+    }
+}
 
 }  // namespace platform

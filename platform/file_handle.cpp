@@ -69,8 +69,13 @@ Opened OpenOnDisk(HostPath& host, DWORD access, DWORD disposition, DWORD flags)
 {
     const int openFlags = OpenFlagsFor(access);
     const mode_t mode = (flags & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
-    const auto openExisting = [&](const char* path) { return ::open(path, openFlags); };
-    const auto createNew = [&](const char* path) { return ::open(path, openFlags | O_CREAT | O_EXCL, mode); };
+    // An open can wait (a network file system, a file being locked) and so be interrupted.
+    const auto openExisting = [&](const char* path) {
+        return RetryOnInterrupt([&] { return ::open(path, openFlags); });
+    };
+    const auto createNew = [&](const char* path) {
+        return RetryOnInterrupt([&] { return ::open(path, openFlags | O_CREAT | O_EXCL, mode); });
+    };
     switch (disposition) {
     case CREATE_NEW:
         return {WithCaseFallback(host, createNew), false};
@@ -84,7 +89,7 @@ Opened OpenOnDisk(HostPath& host, DWORD access, DWORD disposition, DWORD flags)
             if (fd >= 0 || errno != ENOENT) {
                 return {fd, true};
             }
-            const int created = ::open(host.path.c_str(), openFlags | O_CREAT | O_EXCL, mode);
+            const int created = createNew(host.path.c_str());
             if (created >= 0 || errno != EEXIST) {
                 return {created, false};
             }
