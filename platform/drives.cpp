@@ -92,7 +92,7 @@ void ClearDrives()
 
 HostPath ToHostPath(std::u16string_view windowsPath)
 {
-    if (windowsPath.size() >= MAX_PATH) {
+    if (windowsPath.size() > UNICODE_STRING_MAX_CHARS) {
         return Failed(ERROR_FILENAME_EXCED_RANGE);
     }
     const bool hasDrive = windowsPath.size() >= 2 && windowsPath[1] == u':' && UpperChar(windowsPath[0]) >= u'A' &&

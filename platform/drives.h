@@ -37,7 +37,8 @@ void ClearDrives();
 // two. Fails, with the numbers Windows gives for the same path, with ERROR_PATH_NOT_FOUND for an
 // unknown letter or a path without a drive, ERROR_INVALID_NAME for a name holding one of
 // < > : " | ? *, a control character or a unit no host name gives, and ERROR_FILENAME_EXCED_RANGE
-// for a path of MAX_PATH (260) characters or more.
+// for a path longer than UNICODE_STRING_MAX_CHARS: deep folders of a Linux home are reached as
+// Windows reaches them through "\\?\" paths.
 // The names are mapped as written; platform/host_case.h matches them case-insensitively.
 struct HostPath {
     std::string path;

@@ -7,6 +7,9 @@
 #include <string>
 
 inline constexpr DWORD MAX_PATH = 260;
+// The longest path the file functions take, as Windows takes "\\?\" paths; a longer host path
+// than Linux allows still fails, with ERROR_FILENAME_EXCED_RANGE.
+inline constexpr DWORD UNICODE_STRING_MAX_CHARS = 32767;
 
 inline constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x1;
 inline constexpr DWORD FILE_ATTRIBUTE_HIDDEN = 0x2;

@@ -110,16 +110,19 @@ std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, b
     return found;
 }
 
-// The entry that a name without wildcards names, as it is spelled on disk.
-std::vector<FoundName> ListLiteral(const HostPath& folder, std::u16string_view name)
+// The entry that a name without wildcards names, as it is spelled on disk; none with the errno
+// of the failed look-up.
+std::vector<FoundName> ListLiteral(const HostPath& folder, std::u16string_view name, int* error)
 {
     HostPath entry = folder;
     entry.path += '/';
     if (!ToHostName(name, entry.path)) {
+        *error = ENOENT;
         return {};
     }
     struct stat info { };
     if (WithCaseFallback(entry, [&info](const char* path) { return ::lstat(path, &info); }) != 0) {
+        *error = errno;
         return {};
     }
     return {MakeFoundName(entry.path.substr(entry.path.find_last_of('/') + 1))};
@@ -138,7 +141,7 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
     HostPath folder = ToHostPath(text.substr(0, nameStart));
     const std::u16string_view name = text.substr(nameStart);
     DWORD error = folder.error;
-    if (error == 0 && text.size() >= MAX_PATH) {
+    if (error == 0 && text.size() > UNICODE_STRING_MAX_CHARS) {
         error = ERROR_FILENAME_EXCED_RANGE;
     } else if (error == 0 && (separator == text.rend() || name.empty())) {
         error = ERROR_FILE_NOT_FOUND;
@@ -160,13 +163,16 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
         return INVALID_HANDLE_VALUE;
     }
     const bool hasWildcard = name.find_first_of(u"*?") != std::u16string_view::npos;
-    auto names =
-        hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength) : ListLiteral(folder, name);
+    int lookUpError = ENOENT;
+    auto names = hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength)
+                             : ListLiteral(folder, name, &lookUpError);
     auto* find = new FindHandle(folderFd, folder.path, std::move(names));
     WIN32_FIND_DATAW first;
     if (!find->Next(first)) {
         delete find;
-        SetLastError(ERROR_FILE_NOT_FOUND);
+        // A name too long for the host, say, is not a missing one.
+        SetLastError(lookUpError == ENOENT || lookUpError == ENOTDIR ? ERROR_FILE_NOT_FOUND
+                                                                     : WindowsErrorFromErrno(lookUpError));
         return INVALID_HANDLE_VALUE;
     }
     if (data) {
