@@ -185,11 +185,21 @@ DWORD DestinationRefusal(const struct stat& target, const HostPath& host, DWORD 
     return platform::CanOpenBeside(id, GENERIC_WRITE, 0) ? 0 : ERROR_SHARING_VIOLATION;
 }
 
-// Copies the open source (total bytes) into the pending copy, reporting each chunk; 0 or the
-// Windows error.
-DWORD CopyContent(FileHandle& sourceFile, ULONGLONG total, PendingCopy& copy, LPPROGRESS_ROUTINE progress, void* data,
-                  BOOL* cancel)
+// True when the open source is no longer what it was when the copy began: a copy made while it
+// was written may mix two versions.
+bool ChangedSince(const FileHandle& sourceFile, const struct stat& before)
 {
+    struct stat now { };
+    return ::fstat(sourceFile.fd(), &now) != 0 || now.st_size != before.st_size ||
+           now.st_mtim.tv_sec != before.st_mtim.tv_sec || now.st_mtim.tv_nsec != before.st_mtim.tv_nsec;
+}
+
+// Copies the open source into the pending copy, reporting each chunk; 0 or the Windows error. A
+// source that changes meanwhile fails with ERROR_SHARING_VIOLATION, as a file in use does.
+DWORD CopyContent(FileHandle& sourceFile, const struct stat& sourceInfo, PendingCopy& copy, LPPROGRESS_ROUTINE progress,
+                  void* data, BOOL* cancel)
+{
+    const ULONGLONG total = static_cast<ULONGLONG>(sourceInfo.st_size);
     if (total > kChunkBytes) {
         ::posix_fadvise(sourceFile.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
     }
@@ -228,7 +238,7 @@ DWORD CopyContent(FileHandle& sourceFile, ULONGLONG total, PendingCopy& copy, LP
             return ERROR_REQUEST_ABORTED;
         }
     }
-    return 0;
+    return done != total || ChangedSince(sourceFile, sourceInfo) ? ERROR_SHARING_VIOLATION : 0;
 }
 
 // Gives the complete copy its stored attribute bits (a new file has the archive bit alone), the
@@ -290,8 +300,7 @@ BOOL CopyHostFile(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* d
     if (!copy.Create(target.path)) {
         return Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
     }
-    const ULONGLONG total = static_cast<ULONGLONG>(sourceInfo.st_size);
-    if (const DWORD error = CopyContent(*sourceFile, total, copy, progress, data, cancel)) {
+    if (const DWORD error = CopyContent(*sourceFile, sourceInfo, copy, progress, data, cancel)) {
         return Fail(error);
     }
     if (const DWORD error = FinishCopy(copy, planned.storedBits, planned.readOnly, sourceInfo.st_mtim, target.path)) {
