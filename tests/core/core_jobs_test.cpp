@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "tests/core/easy_pc.h"
+#include "tests/core/recording_job.h"
 #include "tests/platform/machine_fixture.h"
 #include "tests/support/file_tree.h"
 #include "ui/controls/string_list.h"
@@ -28,28 +29,7 @@ const char* const kCategories[] = {"Document", "Graphic", "Audio", "Video", "Mai
 // The bytes of the ten files of the five categories.
 constexpr std::int64_t kCategoryBytes = 10 + 5 + 20 + 30 + 40 + 50 + 100 + 60 + 80 + 1000;
 
-// Remembers what the engine shows; asks to stop once the file numbered cancelAt is shown.
-class RecordingJob : public RunningJob {
-public:
-    explicit RecordingJob(std::size_t cancelAt = 0) : cancelAt_(cancelAt) { }
-
-    void ShowPath(const std::u16string& path) override { paths.push_back(path); }
-    bool CancelRequested() override { return cancelAt_ != 0 && paths.size() >= cancelAt_; }
-    void ShowJobProgress(std::int64_t done, std::int64_t total) override
-    {
-        shownDone = done;
-        shownTotal = total;
-    }
-    void FileFailed(const std::u16string&, const WIN32_FIND_DATAW&, DWORD error) override { errors.push_back(error); }
-
-    std::vector<std::u16string> paths;
-    std::vector<DWORD> errors;
-    std::int64_t shownDone = -1;
-    std::int64_t shownTotal = -1;
-
-private:
-    std::size_t cancelAt_;
-};
+using enginetest::RecordingJob;
 
 class CoreJobs : public MachineFixture {
 protected:

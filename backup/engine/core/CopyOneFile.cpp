@@ -2,6 +2,7 @@
 
 #include "backup/engine/core/Clprocessnotify.h"
 #include "backup/engine/core/Container.h"
+#include "backup/engine/core/DriveEntries.h"
 #include "backup/engine/core/ScopedFile.h"
 #include "platform/copy_file.h"
 #include "platform/text.h"
@@ -74,6 +75,14 @@ std::u16string FreeNameBeside(const std::u16string& destination)
     }
 }
 
+// True when the destination's name, matched case-blind as the drive matches names, is held by an
+// entry spelled otherwise: another file, whose place the copy must not take.
+bool NameHeldInOtherCase(const std::u16string& destination)
+{
+    WIN32_FIND_DATAW found;
+    return FindEntry(destination, &found) && !std::u16string_view(destination).ends_with(u"\\" + found.cFileName);
+}
+
 // Moves a finished copy over the old destination; on failure the copy is removed.
 DWORD ReplaceWith(const std::u16string& finished, const std::u16string& destination)
 {
@@ -103,6 +112,10 @@ bool CopyPlain(const std::u16string& source, const std::u16string& destination, 
             return false;
         }
     }
+    if (NameHeldInOtherCase(destination)) {
+        *error = ERROR_ALREADY_EXISTS;
+        return false;
+    }
     const int destinationBits = SaveAndClearAttributes(destination);
     const std::u16string target = destinationBits == -1 ? destination : FreeNameBeside(destination);
     bool copied = CopyFileExW(source.c_str(), target.c_str(), CopyProgressRoutine, nullptr, nullptr,
@@ -125,6 +138,10 @@ bool Encode(const std::u16string& source, std::u16string destination, int source
     if (!EndsWithSuffix(destination)) {
         destination += CONTAINER_SUFFIX;
     }
+    if (NameHeldInOtherCase(destination)) {
+        *error = ERROR_ALREADY_EXISTS;
+        return false;
+    }
     *error = EncodeContainerFile(source, destination, platform::ToAnsi(pass), CONTAINER_KEY_AES256, notifier);
     if (*error != ERROR_SUCCESS) {
         return false;
@@ -144,6 +161,10 @@ bool Decode(const std::u16string& source, std::u16string destination, const std:
     }
     if (EndsWithSuffix(destination)) {
         destination.resize(destination.size() - CONTAINER_SUFFIX.size());
+    }
+    if (NameHeldInOtherCase(destination)) {
+        *error = ERROR_ALREADY_EXISTS;
+        return false;
     }
     const int sourceBits = ReadOnlyHiddenBits(source);
     const int destinationBits = SaveAndClearAttributes(destination);

@@ -4,8 +4,11 @@
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/PathUtil.h"
 #include "platform/files.h"
+#include "platform/text.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 inline bool IsDotsName(const std::u16string& name)
 {
@@ -50,7 +53,7 @@ inline LONGLONG EntrySize(const WIN32_FIND_DATAW& entry)
     return static_cast<LONGLONG>((static_cast<ULONGLONG>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
 }
 
-// The find record of one path; false when it does not exist.
+// The find record of one path; false (with the last error) when it does not exist or cannot be read.
 inline bool FindEntry(const std::u16string& path, WIN32_FIND_DATAW* found)
 {
     HANDLE find = FindFirstFileW(path.c_str(), found);
@@ -62,7 +65,7 @@ inline bool FindEntry(const std::u16string& path, WIN32_FIND_DATAW* found)
 }
 
 // Calls visit(entry, index) for every entry of the folder in listing order; visit returns false to
-// stop. False when the folder cannot be listed.
+// stop. False, with the last error, when the folder cannot be listed.
 template <class Visit> bool ForEachFolderEntry(const std::u16string& folder, Visit visit)
 {
     WIN32_FIND_DATAW entry;
@@ -74,4 +77,51 @@ template <class Visit> bool ForEachFolderEntry(const std::u16string& folder, Vis
     while (visit(entry, index++) && FindNextFileW(find, &entry)) { }
     FindClose(find);
     return true;
+}
+
+// Why a walk that has just failed to list `folder` must say so: the last error, or 0 for an empty
+// drive root, which lists nothing.
+inline DWORD ListingError(const std::u16string& folder)
+{
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND && folder.ends_with(u":\\") ? ERROR_SUCCESS : error;
+}
+
+// Names that differ only in case, which a Linux folder may hold, follow each other in a listing
+// (sorted by upper case). The drive matches names case-blind, so only the first of them can have a
+// copy of its own: each later one is a twin.
+class CaseTwins {
+public:
+    bool IsTwin(const std::u16string& name)
+    {
+        const bool twin = platform::EqualNoCase(name, previous_);
+        previous_ = name;
+        return twin;
+    }
+
+private:
+    std::u16string previous_;
+};
+
+// True when two paths below one folder name one entry case-blind at some level while spelling it
+// differently: backed up both, one would land in the other's place.
+inline bool DifferInCaseOnly(std::u16string_view a, std::u16string_view b)
+{
+    for (;;) {
+        const std::size_t aEnd = std::min(a.find(u'\\'), a.size());
+        const std::size_t bEnd = std::min(b.find(u'\\'), b.size());
+        const std::u16string_view aName = a.substr(0, aEnd);
+        const std::u16string_view bName = b.substr(0, bEnd);
+        if (!platform::EqualNoCase(aName, bName)) {
+            return false;
+        }
+        if (aName != bName) {
+            return true;
+        }
+        if (aEnd == a.size() || bEnd == b.size()) {
+            return false;
+        }
+        a.remove_prefix(aEnd + 1);
+        b.remove_prefix(bEnd + 1);
+    }
 }

@@ -135,6 +135,12 @@ int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16
     walk.OnFile = [&](const std::u16string& path, const WIN32_FIND_DATAW& found) {
         BackUpFile(run, categories, path, found);
     };
+    walk.OnFailed = [&](const std::u16string& path, const WIN32_FIND_DATAW& found, DWORD error) {
+        // A file is the run's only when its category is selected; what a folder held is unknown.
+        if (!IsPlainFileEntry(found) || IsCategorySelected(CategoryOfPath(path), categories)) {
+            ReportFailedFile(run.failed, found, error, path);
+        }
+    };
     return walk.Walk(folder, name);
 }
 

@@ -3,6 +3,7 @@
 #include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/core/DriveEntries.h"
 #include "backup/engine/core/RunningJob.h"
+#include "backup/frame/base/DrivePathCheck.h"
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/SpecialFolders.h"
 #include "platform/system.h"
@@ -15,6 +16,14 @@ DWORD WindowsMajorVersion()
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof(version);
     return GetVersionExA(&version) ? version.dwMajorVersion : 0;
+}
+
+// The record of a folder the walk could not read: nothing but that it is a folder.
+WIN32_FIND_DATAW UnreadFolder()
+{
+    WIN32_FIND_DATAW record{};
+    record.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
+    return record;
 }
 
 }  // namespace
@@ -55,6 +64,10 @@ int EasyTreeWalk::Walk(const std::u16string& folder, const std::u16string& name)
     if (!path.ends_with(u":\\")) {
         WIN32_FIND_DATAW found;
         if (!FindEntry(path, &found)) {
+            const DWORD error = GetLastError();
+            if (!folder.empty() || (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)) {
+                OnFailed(path, UnreadFolder(), error);
+            }
             return 1;
         }
         if (IsPlainFileEntry(found)) {
@@ -67,19 +80,30 @@ int EasyTreeWalk::Walk(const std::u16string& folder, const std::u16string& name)
         }
     }
     int result = 1;
-    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
+    CaseTwins twins;
+    const bool listed = ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
         OnEntry(index + 1);
         if (JobCancelRequested()) {
             result = 0;
             return false;
         }
         const std::u16string fullPath = WithTrailingBackslash(path) + entry.cFileName;
-        if (IsPlainFileEntry(entry)) {
+        if (!IsSystemEntry(entry) && !IsDotsName(entry.cFileName) && twins.IsTwin(entry.cFileName)) {
+            OnFailed(fullPath, entry, ERROR_ALREADY_EXISTS);
+        } else if (IsWalkedFolderEntry(entry) && !IsSafeDriveName(entry.cFileName)) {
+            // Joined into a path, the name would lead somewhere else.
+            OnFailed(fullPath, entry, ERROR_INVALID_NAME);
+        } else if (IsPlainFileEntry(entry)) {
             OnFile(fullPath, entry);
         } else if (IsWalkedFolderEntry(entry) && !IsExcludedFolder(fullPath, entry.cFileName)) {
             Walk(path, entry.cFileName);
         }
         return true;
     });
+    if (!listed) {
+        if (const DWORD error = ListingError(path)) {
+            OnFailed(path, UnreadFolder(), error);
+        }
+    }
     return result;
 }

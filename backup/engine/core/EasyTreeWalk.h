@@ -31,6 +31,11 @@ public:
     std::function<void(int)> OnEntry = [](int) {};
     // A file met by the walk, with its full path.
     std::function<void(const std::u16string&, const WIN32_FIND_DATAW&)> OnFile;
+    // An entry the walk cannot open, list or name, or a name that only an earlier entry of its
+    // folder may have (it differs from it only in case), with its full path, its find record when
+    // it has one and the error; it is not walked. A root that does not exist is no failure.
+    std::function<void(const std::u16string&, const WIN32_FIND_DATAW&, DWORD)> OnFailed =
+        [](const std::u16string&, const WIN32_FIND_DATAW&, DWORD) {};
 
     // Walks folder\name (folder empty for a root). 0 when it stopped on CancelRequested, else 1.
     int Walk(const std::u16string& folder, const std::u16string& name);

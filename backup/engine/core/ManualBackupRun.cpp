@@ -55,6 +55,14 @@ void Complete(ManualRun& run, const std::u16string& source, const std::u16string
     AddOriSizeLine(run.oriSizes, destination, EntrySize(found));
 }
 
+// A file not backed up: its bytes count as done, so the bars still reach their end.
+void FailFile(ManualRun& run, const std::u16string& source, const WIN32_FIND_DATAW& found, DWORD error)
+{
+    ReportFailedFile(run.failed, found, error, source);
+    run.doneBytes += EntrySize(found);
+    ShowTotalPercent();
+}
+
 void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string destination, const WIN32_FIND_DATAW& found)
 {
     const LONGLONG size = EntrySize(found);
@@ -76,9 +84,7 @@ void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string des
         Complete(run, source, destination, found);
         return;
     }
-    ReportFailedFile(run.failed, found, error, source);
-    run.doneBytes += size;
-    ShowTotalPercent();
+    FailFile(run, source, found, error);
 }
 
 // Backs up sourceFolder\sourceName into destinationFolder\destinationName. 0 when it stopped on a
@@ -89,11 +95,13 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
     if (!sourceFolder.empty()) {
         sourceFolder = WithTrailingBackslash(sourceFolder);
     }
-    std::u16string source = sourceFolder + sourceName;
+    const std::u16string item = sourceFolder + sourceName;
+    std::u16string source = item;
     std::u16string destination = WithTrailingBackslash(destinationFolder) + destinationName;
     const bool root = IsDriveRootPath(source);
-    WIN32_FIND_DATAW own;
+    WIN32_FIND_DATAW own{};
     if (!root && !FindEntry(source, &own)) {
+        ReportFailedFile(run.failed, WIN32_FIND_DATAW(), GetLastError(), item);
         return 1;
     }
     if (!root && (own.dwFileAttributes & (FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) == 0) {
@@ -108,12 +116,21 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
     source = WithTrailingBackslash(source);
     destination = WithTrailingBackslash(destination);
     int result = 1;
-    ForEachFolderEntry(source, [&](const WIN32_FIND_DATAW& entry, int) {
+    CaseTwins twins;
+    const bool listed = ForEachFolderEntry(source, [&](const WIN32_FIND_DATAW& entry, int) {
         if (JobCancelRequested()) {
             result = 0;
             return false;
         }
         const std::u16string path = source + entry.cFileName;
+        if (!IsSystemEntry(entry) && !IsDotsName(entry.cFileName) && twins.IsTwin(entry.cFileName)) {
+            FailFile(run, path, entry, ERROR_ALREADY_EXISTS);
+            return true;
+        }
+        if (IsWalkedFolderEntry(entry) && !IsSafeDriveName(entry.cFileName)) {
+            ReportFailedFile(run.failed, entry, ERROR_INVALID_NAME, path);
+            return true;
+        }
         if (IsDirectoryEntry(entry) || IsSystemEntry(entry)) {
             if (IsWalkedFolderEntry(entry) && path != run.windowsFolder &&
                 ManualBackupWalk(run, source, destination, entry.cFileName, entry.cFileName) == 0) {
@@ -125,7 +142,25 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
         BackUpFile(run, path, destination + entry.cFileName, entry);
         return true;
     });
+    if (!listed) {
+        if (const DWORD error = ListingError(source)) {
+            ReportFailedFile(run.failed, own, error, item);
+        }
+    }
     return result;
+}
+
+// A ticked item whose place in the run folder differs only in case from an earlier item's, at any
+// level, would land in or on that item's copy: it fails instead.
+bool ClashesWithEarlierItem(ManualRun& run, const BACKUP_SELECTION& selection, std::size_t at)
+{
+    for (std::size_t earlier = 0; earlier < at; ++earlier) {
+        if (DifferInCaseOnly(selection.RelativePaths[at], selection.RelativePaths[earlier])) {
+            ReportFailedFile(run.failed, WIN32_FIND_DATAW(), ERROR_ALREADY_EXISTS, selection.SourcePaths[at]);
+            return true;
+        }
+    }
+    return false;
 }
 
 void SaveRunLists(ManualRun& run, const std::u16string& runFolder, const BACKUP_SELECTION& selection)
@@ -171,7 +206,7 @@ int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList
     for (int i = 0; i < selection.Count; ++i) {
         const auto at = static_cast<std::size_t>(i);
         const std::u16string& name = selection.ItemNames[at];
-        if (!JobCancelRequested()) {
+        if (!JobCancelRequested() && !ClashesWithEarlierItem(run, selection, at)) {
             ManualBackupWalk(run, ParentPart(selection.SourcePaths[at], name), runFolder, name,
                              selection.RelativePaths[at]);
         }

@@ -32,6 +32,17 @@ bool RefusedEntry(const RESTORE_JOB& job, const std::u16string& path, const WIN3
 
 // The item a walk starts from: refused when its name or a folder on its way is one the walks would
 // not have entered.
+// As above; besides, a name that differs only in case from the entry before it in its folder would
+// be restored in that entry's place.
+bool RefusedEntry(const RESTORE_JOB& job, const std::u16string& path, const WIN32_FIND_DATAW& entry, CaseTwins& twins)
+{
+    if (!IsSystemEntry(entry) && twins.IsTwin(entry.cFileName)) {
+        RefuseRestoreEntry(job, path, ERROR_ALREADY_EXISTS);
+        return true;
+    }
+    return RefusedEntry(job, path, entry);
+}
+
 bool RefusedStart(const RESTORE_JOB& job, const std::u16string& item, const std::u16string& name,
                   const WIN32_FIND_DATAW& found)
 {
@@ -65,6 +76,7 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
     }
     CreateDirPath(target);
     bool cancelled = false;
+    CaseTwins twins;
     const bool listed = ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
         if (JobCancelRequested()) {
             cancelled = true;
@@ -75,7 +87,7 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
             return true;
         }
         if (SkippedAtLevel(entry, runFolderLevel) ||
-            RefusedEntry(job, WithTrailingBackslash(item) + entryName, entry)) {
+            RefusedEntry(job, WithTrailingBackslash(item) + entryName, entry, twins)) {
             return true;
         }
         if (IsPlainFileEntry(entry)) {
@@ -121,6 +133,7 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
     }
     const bool runFolderLevel = relative.empty();
     bool cancelled = false;
+    CaseTwins twins;
     ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
         if (JobCancelRequested()) {
             cancelled = true;
@@ -130,7 +143,7 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
             return true;
         }
         const std::u16string child = WithTrailingBackslash(item) + entry.cFileName;
-        if (SkippedAtLevel(entry, runFolderLevel) || RefusedEntry(job, child, entry)) {
+        if (SkippedAtLevel(entry, runFolderLevel) || RefusedEntry(job, child, entry, twins)) {
             return true;
         }
         if (IsPlainFileEntry(entry)) {
