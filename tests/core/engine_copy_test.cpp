@@ -241,4 +241,20 @@ TEST_F(CopyTest, CopyItemTreeSkipsSystemFilesAndSumsSizes)
     EXPECT_FALSE(drive.Exists(u"Out\\Fav\\sys.dat"));
 }
 
+// The drive matches names case-blind: the second of two names that differ only in case would land
+// on the first one's copy.
+TEST_F(CopyTest, CopyItemTreeCopiesTheFirstOfNamesThatDifferOnlyInCase)
+{
+    drive.Write(u"Fav\\Link.url", Bytes(10, 'A'));
+    drive.Write(u"Fav\\link.url", Bytes(20, 'a'));
+    ui::TStringList completed;
+    ui::TStringList failed;
+    RunningJob job;
+    EXPECT_TRUE(CopyItemTree(job, completed, failed, drive.Path(u""), drive.Path(u"Out"), u"Fav", u"Fav", u"*.*", kPass,
+                             COPY_PLAIN, nullptr));
+    EXPECT_EQ(completed.Lines(), std::vector<std::u16string>{drive.Path(u"Fav\\Link.url")});
+    EXPECT_EQ(failed.Lines(), std::vector<std::u16string>{drive.Path(u"Fav\\link.url") + u"     ErrorCode : 183"});
+    EXPECT_EQ(drive.Read(u"Out\\Fav\\Link.url"), Bytes(10, 'A'));
+}
+
 }  // namespace

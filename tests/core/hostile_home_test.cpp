@@ -113,7 +113,8 @@ std::map<std::u16string, DWORD> FailedPaths(const ui::TStringList& failed)
     for (const std::u16string& line : failed.Lines()) {
         const std::size_t at = line.rfind(kCode);
         if (at != std::u16string::npos) {
-            paths[line.substr(0, at)] = static_cast<DWORD>(std::stoul(platform::ToUtf8(line.substr(at + kCode.size()))));
+            paths[line.substr(0, at)] =
+                static_cast<DWORD>(std::stoul(platform::ToUtf8(line.substr(at + kCode.size()))));
         }
     }
     return paths;
@@ -184,8 +185,8 @@ protected:
         selection.SourcePaths = {ManualFolder() + u"\\" + stamp};
         selection.ItemNames = {stamp};
         RecordingJob job;
-        RunManualRestore(job, RESTORE_JOB{&restored, &notRestored, std::u16string(CONTAINER_PASS), nullptr},
-                         selection, ManualFolder(), u"C:\\Out", false);
+        RunManualRestore(job, RESTORE_JOB{&restored, &notRestored, std::u16string(CONTAINER_PASS), nullptr}, selection,
+                         ManualFolder(), u"C:\\Out", false);
     }
     std::string RestoredHost(const std::u16string& stamp = kStamp) const
     {
@@ -236,8 +237,9 @@ TEST_F(HostileHome, NamesThatDifferOnlyInCaseAreBackedUpOnceAndTheOthersFail)
 
 TEST_F(HostileHome, TickedItemsThatDifferOnlyInCaseNeverShareACopy)
 {
-    testsupport::WriteTree(Host(kHome), {{"Docs/a.txt", "alpha"}, {"docs/b.txt", "bravo"}, {"Sub/x/c.txt", "charlie"},
-                                         {"sub/y/d.txt", "delta"}});
+    testsupport::WriteTree(
+        Host(kHome),
+        {{"Docs/a.txt", "alpha"}, {"docs/b.txt", "bravo"}, {"Sub/x/c.txt", "charlie"}, {"sub/y/d.txt", "delta"}});
     RecordingJob job;
     ASSERT_EQ(ManualBackup(job, Items({u"Home\\Docs", u"Home\\docs", u"Home\\Sub\\x", u"Home\\sub\\y"})), 1);
 
@@ -373,6 +375,7 @@ TEST_F(HostileHome, EveryFileIsRestoredUnderItsOwnNameOrNamedAsFailed)
                                             {"bad\xff\xfe/inside.txt", "in a folder named by no text"},
                                             {"back\\slash.txt", "a separator in a name"},
                                             {"colon:name.txt", "a colon"},
+                                            {"odd|folder/x.txt", "in a folder no Windows name fits"},
                                             {"plain.txt", "plain"},
                                         });
     const std::string name(60, 'h');
@@ -408,7 +411,8 @@ TEST_F(HostileHome, EveryFileIsRestoredUnderItsOwnNameOrNamedAsFailed)
     }
     for (const auto& [path, content] : after) {
         const auto source = before.find(path);
-        EXPECT_TRUE(source != before.end() && source->second == content) << path << " holds bytes of no file of its name";
+        EXPECT_TRUE(source != before.end() && source->second == content)
+            << path << " holds bytes of no file of its name";
     }
     EXPECT_TRUE(backupFailed.contains(u"C:\\Home\\growing.log"));
 }

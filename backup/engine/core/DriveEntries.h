@@ -79,12 +79,12 @@ template <class Visit> bool ForEachFolderEntry(const std::u16string& folder, Vis
     return true;
 }
 
-// Why a walk that has just failed to list `folder` must say so: the last error, or 0 for an empty
-// drive root, which lists nothing.
-inline DWORD ListingError(const std::u16string& folder)
+// Why a walk that has just failed to list a folder must say so: the last error, or 0 when nothing
+// in it matched (an empty drive root, a pattern no name fits).
+inline DWORD ListingError()
 {
     const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND && folder.ends_with(u":\\") ? ERROR_SUCCESS : error;
+    return error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error;
 }
 
 // Names that differ only in case, which a Linux folder may hold, follow each other in a listing

@@ -101,7 +101,7 @@ int EasyTreeWalk::Walk(const std::u16string& folder, const std::u16string& name)
         return true;
     });
     if (!listed) {
-        if (const DWORD error = ListingError(path)) {
+        if (const DWORD error = ListingError()) {
             OnFailed(path, UnreadFolder(), error);
         }
     }

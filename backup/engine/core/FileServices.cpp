@@ -3,6 +3,7 @@
 #include "backup/frame/base/DrivePathCheck.h"
 
 #include "backup/engine/core/CopyOneFile.h"
+#include "backup/engine/core/DriveEntries.h"
 #include "backup/engine/core/ListFiles.h"
 #include "backup/engine/core/RunningJob.h"
 #include "backup/frame/base/PathUtil.h"
@@ -207,7 +208,7 @@ bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u1
     const std::u16string source =
         (sourceFolder.empty() ? sourceFolder : WithTrailingBackslash(sourceFolder)) + sourceName;
     std::u16string destination = WithTrailingBackslash(destinationFolder) + destinationName;
-    WIN32_FIND_DATAW found;
+    WIN32_FIND_DATAW found{};
     const bool listed = FindRecord(source, &found);
     if (EndsInDriveRoot(destination)) {
         destination.resize(destination.size() - 2);
@@ -221,6 +222,7 @@ bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u1
     }
     CreateDirPath(destination);
     bool cancelled = false;
+    CaseTwins twins;
     const bool walked = ForEachEntry(source, pattern, [&](const WIN32_FIND_DATAW& entry) {
         if (JobCancelRequested()) {
             cancelled = true;
@@ -230,6 +232,11 @@ bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u1
             return true;
         }
         const std::u16string child = WithTrailingBackslash(source) + entry.cFileName;
+        if (twins.IsTwin(entry.cFileName)) {
+            // The copy of the first of the names that differ only in case has this one's place.
+            ReportFailedFile(failed, entry, ERROR_ALREADY_EXISTS, child);
+            return true;
+        }
         if (!IsSafeDriveName(entry.cFileName) || IsLink(entry.dwFileAttributes)) {
             // Joined, such a name would name another file; a link is never followed.
             ReportFailedFile(failed, entry,
@@ -248,6 +255,11 @@ bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u1
                          mode, notifier);
         return true;
     });
+    if (!walked) {
+        if (const DWORD error = ListingError()) {
+            ReportFailedFile(failed, found, error, source);
+        }
+    }
     return walked && !cancelled;
 }
 

@@ -143,7 +143,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
         return true;
     });
     if (!listed) {
-        if (const DWORD error = ListingError(source)) {
+        if (const DWORD error = ListingError()) {
             ReportFailedFile(run.failed, own, error, item);
         }
     }
