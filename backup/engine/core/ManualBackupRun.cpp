@@ -124,7 +124,15 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
         }
         const std::u16string path = source + entry.cFileName;
         if (!IsSystemEntry(entry) && !IsDotsName(entry.cFileName) && twins.IsTwin(entry.cFileName)) {
-            FailFile(run, path, entry, ERROR_ALREADY_EXISTS);
+            WIN32_FIND_DATAW passed = entry;
+            if (IsDirectoryEntry(entry)) {
+                // The size pass counted what the folder holds.
+                LONGLONG held = 0;
+                SumPathSize(held, source, entry.cFileName, u"*.*");
+                passed.nFileSizeHigh = static_cast<DWORD>(static_cast<ULONGLONG>(held) >> 32);
+                passed.nFileSizeLow = static_cast<DWORD>(held);
+            }
+            FailFile(run, path, passed, ERROR_ALREADY_EXISTS);
             return true;
         }
         if (IsWalkedFolderEntry(entry) && !IsSafeDriveName(entry.cFileName)) {
