@@ -71,14 +71,20 @@ FoundName MakeFoundName(std::string onDisk)
     return found;
 }
 
-std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, bool atDriveRoot)
+// The entries whose names match; none, with the errno, when the folder cannot be read to its end,
+// as a listing cut short would leave files out without a word.
+std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, bool atDriveRoot, int* error)
 {
     const std::u16string upperPattern = UpperCase(pattern);
     std::vector<FoundName> found;
     alignas(8) char buffer[64 * 1024];
     for (;;) {
-        const ssize_t length = ::getdents64(folderFd, buffer, sizeof buffer);
-        if (length <= 0) {
+        const ssize_t length = RetryOnInterrupt([&] { return ::getdents64(folderFd, buffer, sizeof buffer); });
+        if (length < 0) {
+            *error = errno;
+            return {};
+        }
+        if (length == 0) {
             break;
         }
         for (ssize_t offset = 0; offset < length;) {
@@ -164,7 +170,7 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
     }
     const bool hasWildcard = name.find_first_of(u"*?") != std::u16string_view::npos;
     int lookUpError = ENOENT;
-    auto names = hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength)
+    auto names = hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength, &lookUpError)
                              : ListLiteral(folder, name, &lookUpError);
     auto* find = new FindHandle(folderFd, folder.path, std::move(names));
     WIN32_FIND_DATAW first;
