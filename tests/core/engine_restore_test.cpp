@@ -2,6 +2,7 @@
 #include "backup/engine/core/CopyOneFile.h"
 #include "backup/engine/core/Restore.h"
 #include "tests/core/restore_fixture.h"
+#include "tests/support/file_tree.h"
 #include "ui/controls/string_list.h"
 
 #include <filesystem>
@@ -190,6 +191,31 @@ TEST_F(RestoreTest, NamesThatDifferInCaseOnlyNeverTakeEachOthersPlaceAndBitsCome
     EXPECT_EQ(completed.Count(), 4);
     ASSERT_EQ(failed.Count(), 2);
     EXPECT_EQ(platform::ToUtf8(failed.Strings(1)), platform::ToUtf8(run) + "\\D\\Case\\note.txt     ErrorCode : 183");
+}
+
+// The PC's folder holds the name only in another case: that is another file, kept as it is.
+TEST_F(RestoreTest, ARestoreNeverWritesOverAFileSpelledOtherwise)
+{
+    drive.AddCopy(RunDrive::kManual, kFirst, u"D\\Case\\NOTE.txt", Text("backed up"));
+    const std::u16string run = drive.Run(RunDrive::kManual, kFirst);
+    DWORD error = 0;
+    drive.pc.Write(u"plain.bin", Text("sealed"));
+    ASSERT_TRUE(CopyOneFile(drive.pc.Path(u"plain.bin"), run + u"\\D\\Case\\SEALED.txt", COPY_ENCODE,
+                            std::u16string(CONTAINER_PASS), nullptr, &error));
+    drive.SaveLists();
+    drive.pc.Write(u"Case\\note.txt", Text("mine"));
+    drive.pc.Write(u"Case\\sealed.txt", Text("mine too"));
+    BACKUP_SELECTION selection;
+    selection.Count = 1;
+    selection.SourcePaths = {run};
+    selection.ItemNames = {kFirst};
+
+    EXPECT_TRUE(RunManualRestore(Job(), selection, drive.backup.Path(RunDrive::kManual), u"", true));
+
+    EXPECT_TRUE(testsupport::HoldsTree(drive.pc.Host(u"Case"), {{"note.txt", "mine"}, {"sealed.txt", "mine too"}}));
+    EXPECT_EQ(completed.Count(), 0);
+    EXPECT_EQ(failed.Lines(), (std::vector<std::u16string>{run + u"\\D\\Case\\NOTE.txt     ErrorCode : 183",
+                                                           run + u"\\D\\Case\\SEALED.txt.vemoen     ErrorCode : 183"}));
 }
 
 TEST_F(RestoreTest, MissingCopyFailsAndAFailedCopyKeepsTheExistingFile)

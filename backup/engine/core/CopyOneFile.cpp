@@ -138,10 +138,6 @@ bool Encode(const std::u16string& source, std::u16string destination, int source
     if (!EndsWithSuffix(destination)) {
         destination += CONTAINER_SUFFIX;
     }
-    if (NameHeldInOtherCase(destination)) {
-        *error = ERROR_ALREADY_EXISTS;
-        return false;
-    }
     *error = EncodeContainerFile(source, destination, platform::ToAnsi(pass), CONTAINER_KEY_AES256, notifier);
     if (*error != ERROR_SUCCESS) {
         return false;

@@ -30,8 +30,9 @@ DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesT
 // True when the file was copied. *error receives the copy's or the coder's Windows error (0 on
 // success); it is left unchanged for an unknown mode or when the coder cannot be prepared. An
 // existing destination is replaced only once the new copy is complete, so a failed copy or decode
-// leaves it as it was; a destination name held by another file that differs from it only in case
-// fails with ERROR_ALREADY_EXISTS and that file is left alone. found, when given, is the source's find record from the
-// walk, whose attributes are then not read again.
+// leaves it as it was. A plain copy or a decode whose destination name is held by another file
+// spelled otherwise (in case only) fails with ERROR_ALREADY_EXISTS and leaves that file alone; an
+// encoding goes into a new run folder whose walk never gives two such names. found, when given,
+// is the source's find record from the walk, whose attributes are then not read again.
 bool CopyOneFile(const std::u16string& source, const std::u16string& destination, int mode, const std::u16string& pass,
                  clProcessNotify* notifier, DWORD* error, const WIN32_FIND_DATAW* found = nullptr);
