@@ -93,6 +93,8 @@ TEST(FileErrors, FailuresGiveTheWindowsErrorNumbers)
          ERROR_ALREADY_EXISTS},
         {"name too long", [&] { return GetFileAttributesW(tooLong.c_str()) != INVALID_FILE_ATTRIBUTES; },
          ERROR_FILENAME_EXCED_RANGE},
+        {"find a name too long", [&] { return Succeeded(FindFirstFileW(tooLong.c_str(), nullptr)); },
+         ERROR_FILENAME_EXCED_RANGE},
         {"invalid name", [&] { return CreateDirectoryW(x.Path(u"a<b").c_str(), nullptr); }, ERROR_INVALID_NAME},
         {"file path with trailing separator",
          [&] { return GetFileAttributesW(x.Path(u"dir\\file.txt\\").c_str()) != INVALID_FILE_ATTRIBUTES; },
