@@ -89,13 +89,17 @@ inline DWORD ListingError()
 
 // Names that differ only in case, which a Linux folder may hold, follow each other in a listing
 // (sorted by upper case). The drive matches names case-blind, so only the first of them can have a
-// copy of its own: each later one is a twin.
+// copy of its own: each later one is a twin. System entries and dots are never copied, so they
+// neither are nor make twins.
 class CaseTwins {
 public:
-    bool IsTwin(const std::u16string& name)
+    bool IsTwin(const WIN32_FIND_DATAW& entry)
     {
-        const bool twin = platform::EqualNoCase(name, previous_);
-        previous_ = name;
+        if (IsSystemEntry(entry) || IsDotsName(entry.cFileName)) {
+            return false;
+        }
+        const bool twin = platform::EqualNoCase(entry.cFileName, previous_);
+        previous_ = entry.cFileName;
         return twin;
     }
 

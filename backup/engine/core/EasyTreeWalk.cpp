@@ -88,7 +88,7 @@ int EasyTreeWalk::Walk(const std::u16string& folder, const std::u16string& name)
             return false;
         }
         const std::u16string fullPath = WithTrailingBackslash(path) + entry.cFileName;
-        if (!IsSystemEntry(entry) && !IsDotsName(entry.cFileName) && twins.IsTwin(entry.cFileName)) {
+        if (twins.IsTwin(entry)) {
             OnFailed(fullPath, entry, ERROR_ALREADY_EXISTS);
         } else if (IsWalkedFolderEntry(entry) && !IsSafeDriveName(entry.cFileName)) {
             // Joined into a path, the name would lead somewhere else.

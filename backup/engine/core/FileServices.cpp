@@ -232,7 +232,7 @@ bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u1
             return true;
         }
         const std::u16string child = WithTrailingBackslash(source) + entry.cFileName;
-        if (twins.IsTwin(entry.cFileName)) {
+        if (twins.IsTwin(entry)) {
             // The copy of the first of the names that differ only in case has this one's place.
             ReportFailedFile(failed, entry, ERROR_ALREADY_EXISTS, child);
             return true;

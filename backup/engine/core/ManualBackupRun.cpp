@@ -123,7 +123,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
             return false;
         }
         const std::u16string path = source + entry.cFileName;
-        if (!IsSystemEntry(entry) && !IsDotsName(entry.cFileName) && twins.IsTwin(entry.cFileName)) {
+        if (twins.IsTwin(entry)) {
             WIN32_FIND_DATAW passed = entry;
             if (IsDirectoryEntry(entry)) {
                 // The size pass counted what the folder holds.

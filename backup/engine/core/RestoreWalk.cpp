@@ -30,19 +30,19 @@ bool RefusedEntry(const RESTORE_JOB& job, const std::u16string& path, const WIN3
     return false;
 }
 
-// The item a walk starts from: refused when its name or a folder on its way is one the walks would
-// not have entered.
 // As above; besides, a name that differs only in case from the entry before it in its folder would
 // be restored in that entry's place.
 bool RefusedEntry(const RESTORE_JOB& job, const std::u16string& path, const WIN32_FIND_DATAW& entry, CaseTwins& twins)
 {
-    if (!IsSystemEntry(entry) && twins.IsTwin(entry.cFileName)) {
+    if (twins.IsTwin(entry)) {
         RefuseRestoreEntry(job, path, ERROR_ALREADY_EXISTS);
         return true;
     }
     return RefusedEntry(job, path, entry);
 }
 
+// The item a walk starts from: refused when its name or a folder on its way is one the walks would
+// not have entered.
 bool RefusedStart(const RESTORE_JOB& job, const std::u16string& item, const std::u16string& name,
                   const WIN32_FIND_DATAW& found)
 {
