@@ -345,3 +345,14 @@ BOOL CopyFileW(LPCWSTR from, LPCWSTR to, BOOL failIfExists)
 {
     return CopyFileExW(from, to, nullptr, nullptr, nullptr, failIfExists ? COPY_FILE_FAIL_IF_EXISTS : 0);
 }
+
+std::u16string platform::FreeNameBeside(const std::u16string& path)
+{
+    for (int n = 0;; ++n) {
+        const std::string suffix = ".~part" + std::to_string(n);
+        std::u16string candidate = path + std::u16string(suffix.begin(), suffix.end());
+        if (GetFileAttributesW(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            return candidate;
+        }
+    }
+}

@@ -1,7 +1,10 @@
 #pragma once
-// The copy a backup makes of a file into a folder where its name is normally still free.
+// The copy a backup makes of a file into a folder where its name is normally still free, and the
+// free name a file is written under before it takes its place.
 
 #include "platform/files.h"
+
+#include <string>
 
 namespace platform {
 
@@ -11,5 +14,8 @@ namespace platform {
 // nothing, when the name is taken or its folder is not found as written: the general way then
 // decides.
 BOOL CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, DWORD attributes);
+
+// A name beside the path (the path with ".~partN") that no entry holds yet.
+std::u16string FreeNameBeside(const std::u16string& path);
 
 }  // namespace platform

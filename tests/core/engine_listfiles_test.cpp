@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/shell.h"
 #include "tests/core/engine_fixture.h"
+#include "tests/support/small_file_system.h"
 
 #include <gtest/gtest.h>
 
@@ -157,6 +158,42 @@ TEST_F(ListFilesTest, PackedLinesSaveWhatTheStringListSaves)
         EXPECT_EQ(drive.Read(u"packed.ini"), Bytes(encoded.begin(), encoded.end())) << c.name;
     }
     EXPECT_NE(SaveListFile(PackedLines(), drive.Path(u"gone\\OriSize.ini")), 0u);
+}
+
+// On a disk that has no room left, neither list writer cuts the list it replaces, and nothing of
+// the new one stays beside it.
+TEST(ListFilesOnAFullDisk, AFailedWriteLeavesTheOldList)
+{
+    testsupport::SmallFileSystem disk(256 * 1024);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    TempDrive drive{u'Y', 2, disk.Folder()};
+    ui::TStringList old;
+    old.Add(u"Y:\\run\\D\\a.doc   12");
+    ASSERT_EQ(SaveListFile(old, drive.Path(u"OriSize.ini")), 0u);
+    const Bytes oldBytes = drive.Read(u"OriSize.ini");
+    const auto filler = disk.Fill("filler");
+
+    ui::TStringList plain;
+    PackedLines packed;
+    for (int i = 0; i < 2000; ++i) {
+        plain.Add(u"Y:\\run\\D\\file" + DecimalText(i) + u".doc   100");
+        packed.Add(u"Y:\\run\\D\\file" + DecimalText(i) + u".doc   100");
+    }
+    EXPECT_EQ(SaveListFile(plain, drive.Path(u"OriSize.ini")), ERROR_DISK_FULL);
+    EXPECT_EQ(SaveListFile(packed, drive.Path(u"OriSize.ini")), ERROR_DISK_FULL);
+    EXPECT_EQ(drive.Read(u"OriSize.ini"), oldBytes);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(drive.Host())) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"OriSize.ini"});
+
+    std::filesystem::remove(filler);
+    ASSERT_EQ(SaveListFile(packed, drive.Path(u"OriSize.ini")), 0u);
+    const std::string encoded = plain.Encode();
+    EXPECT_EQ(drive.Read(u"OriSize.ini"), Bytes(encoded.begin(), encoded.end()));
 }
 
 TEST_F(ListFilesTest, RepeatLinesThatWouldLeaveTheDriveAreRefused)

@@ -62,19 +62,6 @@ bool EndsWithSuffix(const std::u16string& path)
     return path.size() >= CONTAINER_SUFFIX.size() && path.ends_with(CONTAINER_SUFFIX);
 }
 
-// A name beside the destination that nothing uses yet, for writing the new copy before it
-// replaces the old one.
-std::u16string FreeNameBeside(const std::u16string& destination)
-{
-    for (int n = 0;; ++n) {
-        const std::string suffix = ".~part" + std::to_string(n);
-        std::u16string candidate = destination + std::u16string(suffix.begin(), suffix.end());
-        if (GetFileAttributesW(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) {
-            return candidate;
-        }
-    }
-}
-
 // True when the destination's name, matched case-blind as the drive matches names, is held by an
 // entry spelled otherwise: another file, whose place the copy must not take.
 bool NameHeldInOtherCase(const std::u16string& destination)
@@ -117,7 +104,7 @@ bool CopyPlain(const std::u16string& source, const std::u16string& destination, 
         return false;
     }
     const int destinationBits = SaveAndClearAttributes(destination);
-    const std::u16string target = destinationBits == -1 ? destination : FreeNameBeside(destination);
+    const std::u16string target = destinationBits == -1 ? destination : platform::FreeNameBeside(destination);
     bool copied = CopyFileExW(source.c_str(), target.c_str(), CopyProgressRoutine, nullptr, nullptr,
                               COPY_FILE_RESTARTABLE) != FALSE;
     *error = copied ? ERROR_SUCCESS : GetLastError();
@@ -166,7 +153,7 @@ bool Decode(const std::u16string& source, std::u16string destination, const std:
     const int destinationBits = SaveAndClearAttributes(destination);
     // The coder writes under its final name as it goes: a name beside it keeps a half-decoded file
     // (after a crash, say) from ever standing where the file belongs.
-    const std::u16string target = FreeNameBeside(destination);
+    const std::u16string target = platform::FreeNameBeside(destination);
     *error = DecodeContainerFile(source, target, platform::ToAnsi(pass), notifier);
     if (*error == ERROR_SUCCESS) {
         // The time goes on before the read-only bit comes back.

@@ -1,0 +1,55 @@
+#include "tests/support/small_file_system.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/mount.h>
+#include <unistd.h>
+#include <vector>
+
+namespace testsupport {
+
+SmallFileSystem::SmallFileSystem(std::size_t bytes)
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "small-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        why_ = std::string("no temporary folder: ") + std::strerror(errno);
+        return;
+    }
+    folder_ = pattern;
+    const std::string options = "size=" + std::to_string(bytes) + ",mode=0777";
+    if (::mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) != 0) {
+        why_ = std::string("a small tmpfs cannot be mounted here (") + std::strerror(errno) +
+               "); run the tests as root to check a full disk";
+        return;
+    }
+    mounted_ = true;
+}
+
+SmallFileSystem::~SmallFileSystem()
+{
+    if (mounted_) {
+        ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+std::filesystem::path SmallFileSystem::Fill(const std::string& name) const
+{
+    const std::filesystem::path path = folder_ / name;
+    std::filesystem::create_directories(path.parent_path());
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const std::vector<char> block(4096, 'f');
+    // Whole blocks first, then single bytes into the last page that has room.
+    for (const std::size_t size : {block.size(), std::size_t{1}}) {
+        while (fd >= 0 && ::write(fd, block.data(), size) == static_cast<ssize_t>(size)) { }
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return path;
+}
+
+}  // namespace testsupport
