@@ -4,9 +4,9 @@
 #include "backup/frame/base/SettingsPaths.h"
 #include "frame_fixture.h"
 #include "tests/support/control_boxes.h"
+#include "tests/support/file_tree.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -24,8 +24,7 @@ protected:
         now.wYear = 2024, now.wMonth = 1, now.wDay = 20, now.wHour = 9;
         ui_.Clock().SetLocalTime(now);
         for (const char* run : {"20240105_103000", "20240105_180000", "20231224_080000", "Backup"}) {
-            std::filesystem::create_directories(Host(std::string("c/Harbex_Solo+/PC1/Manual/") + run));
-            std::ofstream(Host(std::string("c/Harbex_Solo+/PC1/Manual/") + run + "/Record.ini"));
+            testsupport::WriteFinishedRunLists(Host(std::string("c/Harbex_Solo+/PC1/Manual/") + run));
         }
         // A run cut short before its list files is no date.
         std::filesystem::create_directories(Host("c/Harbex_Solo+/PC1/Manual/20240105_190000/C"));

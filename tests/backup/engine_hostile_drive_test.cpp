@@ -47,7 +47,12 @@ protected:
         for (const auto& line : lines) {
             list.Add(line);
         }
-        ASSERT_EQ(SaveListFile(list, u"E:\\" + Manual() + stamp + u"\\" + RepeatListFileName()), 0u);
+        const std::u16string run = u"E:\\" + Manual() + stamp + u"\\";
+        ASSERT_EQ(SaveListFile(list, run + RepeatListFileName()), 0u);
+        // The run reached its end: its other list files are there too.
+        for (const std::u16string& name : {OriSizeFileName(), RecordFileName()}) {
+            ASSERT_EQ(SaveListFile(ui::TStringList(), run + name), 0u);
+        }
     }
 
     // The OK button of the page; every box is answered with its left button (Yes, or OK) and its
@@ -155,7 +160,7 @@ TEST_F(HostileDrive, LinksInsideRunsAreReportedAndNeverFollowed)
 
     RestoreManualRunTo(u"C:\\Out");
 
-    EXPECT_EQ(form().JobTotalBytes, 5);
+    EXPECT_EQ(form().JobTotalBytes, 5 + 2) << "notes.txt and the run's Record.ini, an empty list";
     EXPECT_EQ(FailedByCode(), (std::map<std::u16string, int>{{u"1920", 3}}));
     EXPECT_TRUE(testsupport::HoldsTree(Host("c/Out"), {{platform::ToUtf8(kNew) + "/C/Data/notes.txt", "notes"}}));
     EXPECT_FALSE(std::filesystem::exists(Host("c/Out/" + platform::ToUtf8(kNew) + "/C/Data/Linked")));
@@ -175,7 +180,7 @@ TEST_F(HostileDrive, DeleteRemovesLinksAsLinksAndNeverJoinsANameThatHoldsABacksl
     WriteText(drive.Host(newData + u"b.txt"), "beta");
     WriteRepeatList(kNew, {oldData + u"a.txt", oldData + u"link.txt"});
     // The earlier run reached its end: it has its list files.
-    WriteText(drive.Host(Manual() + kOld + u"\\OriSize.ini"), "");
+    testsupport::WriteFinishedRunLists(drive.Host(Manual() + kOld));
 
     form().Del_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
     BuildDeleteTree(form(), *form().DM_Tree, *form().Del_PC_Show_Edit, 2);

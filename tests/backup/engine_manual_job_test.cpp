@@ -8,12 +8,17 @@
 #include "backup/engine/StartersBackup.h"
 #include "backup/engine/WindowEntries.h"
 #include "backup/engine/core/Container.h"
+#include "backup/engine/core/InterruptMarker.h"
 #include "backup/engine/core/Restore.h"
+#include "backup/engine/core/RunPaths.h"
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
+#include "tests/core/engine_fixture.h"
 #include "tests/support/file_tree.h"
+#include "tests/support/small_file_system.h"
 #include "ui/controls/timer.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -179,6 +184,120 @@ TEST_F(ManualJob, EncryptedRunsReferToContainersOnly)
     std::map<std::string, std::string> source = testsupport::ReadTree(Host("c/Data"));
     source.erase("sys.doc");
     EXPECT_TRUE(testsupport::HoldsTree(Host("c/Out/" + third + "/C/Data"), source));
+}
+
+// A damaged list of the second run: the run is no finished date any more, and a restore of it
+// anyway gives back every file of its OriSize.ini or names it as a failed line, never a silent
+// partial restore.
+TEST_F(ManualJob, ADamagedListNeverGivesASilentPartialRestore)
+{
+    Run({u"C:\\Data"});
+    ChangePlanAnHourLater();
+    Run({u"C:\\Data"});
+    const std::string second = kManual + kSecondStamp;
+    const std::u16string secondOnE = platform::FromUtf8(kManualOnE + kSecondStamp);
+    ASSERT_TRUE(IsFinishedRunFolder(secondOnE));
+    std::map<std::string, std::string> source = testsupport::ReadTree(Host("c/Data"));
+    source.erase("sys.doc");
+
+    struct Case {
+        const char* name;
+        const char* list;
+        std::function<std::string(const std::string&)> damage;
+        bool restoreLosesReferences;
+    };
+    const Case cases[] = {
+        {"repeat list empty", "FileList_Repeat.ini", [](const std::string&) { return std::string(); }, true},
+        {"repeat list cut in a line", "FileList_Repeat.ini",
+         [](const std::string& whole) { return whole.substr(0, whole.size() / 2); }, true},
+        {"repeat list garbage", "FileList_Repeat.ini",
+         [](const std::string& whole) { return std::string(whole.size(), '\x93'); }, true},
+        {"repeat list without its mark", "FileList_Repeat.ini",
+         [](const std::string& whole) { return whole.substr(2); }, false},
+        {"OriSize.ini cut before its last line feed", "OriSize.ini",
+         [](const std::string& whole) { return whole.substr(0, whole.size() - 2); }, false},
+        {"Record.ini cut to an odd length", "Record.ini",
+         [](const std::string& whole) { return whole.substr(0, whole.size() - 1); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string list = second + "/" + c.list;
+        const std::string whole = ReadFile(list);
+        testsupport::WriteText(Host(list), c.damage(whole));
+        std::filesystem::remove_all(Host("c/Out"));
+
+        EXPECT_FALSE(IsFinishedRunFolder(secondOnE));
+        RestoreRun(kSecondStamp);
+
+        const std::map<std::string, std::string> restored = testsupport::ReadTree(Host("c/Out/" + kSecondStamp));
+        std::vector<std::string> failed;
+        for (const std::u16string& line : MainForm->FailedFiles->Lines()) {
+            failed.push_back(platform::ToUtf8(line));
+        }
+        int lost = 0;
+        for (const auto& [path, size] : kDataFiles) {
+            std::string inData = path.substr(std::string("Data\\").size());
+            std::replace(inData.begin(), inData.end(), '\\', '/');
+            const std::string line = kManualOnE + kSecondStamp + "\\C\\" + path + "     ErrorCode : 2";
+            const bool reported = std::find(failed.begin(), failed.end(), line) != failed.end();
+            const auto copy = restored.find("C/Data/" + inData);
+            const bool back = copy != restored.end() && copy->second == source.at(inData);
+            EXPECT_NE(back, reported) << path << " must be restored or reported, once";
+            lost += reported ? 1 : 0;
+        }
+        EXPECT_EQ(lost > 0, c.restoreLosesReferences);
+        testsupport::WriteText(Host(list), whole);
+    }
+    EXPECT_TRUE(IsFinishedRunFolder(secondOnE));
+}
+
+// The backup drive fills up during a run: the files after that fail with 112 and so do the lists,
+// none of which is left empty or cut, so the run is no date; its marker stays, and the clean-up of
+// a run cut short takes its folder.
+TEST_F(ManualJob, AFullDiskLeavesNoHalfListAndNoFinishedRun)
+{
+    testsupport::SmallFileSystem disk(512 * 1024);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    const enginetest::TempDrive small(u'E', 2, disk.Folder());
+    std::filesystem::path filler;
+    DuringRun([&] {
+        if (MainForm->CompletedFiles->Count() < 2) {
+            return false;
+        }
+        filler = disk.Fill("filler");
+        return true;
+    });
+    Run({u"C:\\Data"});
+
+    // The run's stamp is the clock's when it started.
+    const std::filesystem::directory_iterator runs(small.Host("Harbex_Solo+/HOMEPCAlice61/Manual"));
+    ASSERT_NE(runs, std::filesystem::directory_iterator());
+    const std::string stamp = runs->path().filename().string();
+    const std::string run = "Harbex_Solo+/HOMEPCAlice61/Manual/" + stamp;
+    std::map<std::string, int> failedByCode;
+    for (const std::u16string& line : MainForm->FailedFiles->Lines()) {
+        ++failedByCode[platform::ToUtf8(line.substr(line.rfind(u' ') + 1))];
+    }
+    EXPECT_EQ(failedByCode, (std::map<std::string, int>{{"112", static_cast<int>(kDataFiles.size()) - 2 + 3}}));
+    for (const char* list : {"OriSize.ini", "FileList_Repeat.ini", "Record.ini"}) {
+        EXPECT_FALSE(std::filesystem::exists(small.Host(run + "/" + list))) << list;
+    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(small.Host(run))) {
+        EXPECT_EQ(entry.path().string().find(".~part"), std::string::npos) << entry.path();
+    }
+    EXPECT_FALSE(IsFinishedRunFolder(platform::FromUtf8(kManualOnE + stamp)));
+    const std::string marker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
+    ASSERT_TRUE(std::filesystem::exists(Host(marker)));
+
+    std::filesystem::remove(filler);
+    RECORD_DEVICECODE drives;
+    drives.Count = 1;
+    drives.Roots[0] = u"E:\\";
+    EXPECT_EQ(CleanUpInterruptedJob(drives), JOB_KIND_MANUAL);
+    EXPECT_FALSE(std::filesystem::exists(small.Host(run)));
+    EXPECT_FALSE(std::filesystem::exists(Host(marker)));
 }
 
 // Cancelled during the second item (the desktop comes first in the tree): the run folder goes with

@@ -161,7 +161,7 @@ TEST_F(DeleteJob, RefusedOrDeclinedDeleteLeavesThePageAtOnce)
     enginetest::TempDrive drive(u'E', 2);
     const std::u16string manual = u"Harbex_Solo+\\" + PcFolderName() + u"\\Manual\\";
     WriteText(drive.Host(manual + kFirstStamp + u"\\C\\Data\\a.txt"), "a");
-    WriteText(drive.Host(manual + kFirstStamp + u"\\OriSize.ini"), "");
+    testsupport::WriteFinishedRunLists(drive.Host(manual + kFirstStamp));
     form().Del_PC_Show_Edit->SetText(PcEditText());
     BuildDeleteTree(form(), *form().DM_Tree, *form().Del_PC_Show_Edit, 2);
     ASSERT_EQ(form().DM_Tree->Items().TopCount(), 1);

@@ -7,6 +7,7 @@
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "frame_fixture.h"
 #include "tests/core/engine_fixture.h"
+#include "tests/support/file_tree.h"
 
 namespace {
 
@@ -22,9 +23,6 @@ protected:
         drive_ = std::make_unique<enginetest::TempDrive>(u'E', 2);
         drive_->Write(Manual() + kOld + u"\\C\\Docs\\old.txt", {'o'});
         drive_->Write(Manual() + kNew + u"\\C\\Docs\\new.txt", {'n'});
-        for (const char16_t* list : {u"OriSize.ini", u"Record.ini"}) {
-            drive_->Write(Manual() + kNew + u"\\" + list, {'x'});
-        }
         std::filesystem::create_directory_symlink(drive_->Host(Manual() + kOld + u"\\C\\Docs"),
                                                   drive_->Host(Manual() + kNew + u"\\C\\Link"));
         ui::TStringList repeat;
@@ -32,6 +30,7 @@ protected:
         repeat.Add(Manual() + kOld + u"\\C\\Gone\\lost.txt");
         repeat.Add(Manual() + kOld + u"\\C\\Docs\\..\\..\\..\\..\\..\\escape.txt");
         ASSERT_EQ(SaveListFile(repeat, drive_->Path(Manual() + kNew + u"\\FileList_Repeat.ini")), 0u);
+        testsupport::WriteFinishedRunLists(drive_->Host(Manual() + kNew));
     }
 
     std::u16string Manual() const { return u"Harbex_Solo+\\PC1\\Manual\\"; }

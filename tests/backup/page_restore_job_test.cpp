@@ -114,7 +114,7 @@ TEST_F(RestoreJob, NewestManualRunIsTickedAndRestoredIntoAFolder)
     WriteText(drive.Host(manual + u"20240101_080000\\C\\Data\\old.txt"), "old");
     WriteText(drive.Host(manual + u"20240301_090000\\C\\Data\\notes.txt"), "notes");
     for (const char16_t* run : {u"20240101_080000", u"20240301_090000"}) {
-        WriteText(drive.Host(manual + run + u"\\Record.ini"), "");
+        testsupport::WriteFinishedRunLists(drive.Host(manual + run));
     }
     WriteText(drive.Host(manual + u"not_a_run\\C\\x.txt"), "x");
 

@@ -27,9 +27,7 @@ protected:
     void LeaveCutShortManualRun()
     {
         testsupport::WriteText(Host(ManualFolder() + "20240101_080000/C/Data/old.txt"), "old");
-        for (const char* list : {"OriSize.ini", "FileList_Repeat.ini", "Record.ini"}) {
-            testsupport::WriteText(Host(ManualFolder() + "20240101_080000/" + list), "");
-        }
+        testsupport::WriteFinishedRunLists(Host(ManualFolder() + "20240101_080000"));
         testsupport::WriteText(Host(ManualFolder() + "20240301_090000/C/Data/half.txt"), "half");
         WriteJobMarker(JOB_KIND_MANUAL, kCutShortAt, u"E:\\");
     }

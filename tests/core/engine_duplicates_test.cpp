@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/system.h"
 #include "tests/core/engine_fixture.h"
+#include "tests/support/file_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ protected:
         CloseHandle(file);
     }
     // A run that reached its end has its list files.
-    void Finish(const std::u16string& run) { drive.Write(run + u"\\OriSize.ini", ""); }
+    void Finish(const std::u16string& run) { testsupport::WriteFinishedRunLists(drive.Host(run)); }
     void Collect()
     {
         std::array<std::u16string, 5> folders;
@@ -124,7 +125,7 @@ TEST_F(DuplicatesTest, NewestEarlierRunWinsAndLaterRunsAreIgnored)
 
 TEST_F(DuplicatesTest, ListFileNamesAreSkippedOnlyDirectlyInARunFolder)
 {
-    Copy(u"Harbex_Solo+\\PC1anna61\\Manual\\20240101_000000\\OriSize.ini");
+    Finish(u"Harbex_Solo+\\PC1anna61\\Manual\\20240101_000000");
     Copy(u"Harbex_Solo+\\PC1anna61\\Manual\\20240101_000000\\C\\notes\\OriSize.ini");
     CollectManualCandidates(candidates, kRunStart, ManualBackupFolder(u"X:\\", false, false));
     ASSERT_EQ(candidates.Count(), 1u);

@@ -17,6 +17,15 @@ std::string ReadText(const std::filesystem::path& file)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+void WriteFinishedRunLists(const std::filesystem::path& runFolder)
+{
+    for (const char* list : {"OriSize.ini", "FileList_Repeat.ini", "Record.ini"}) {
+        if (!std::filesystem::exists(runFolder / list)) {
+            WriteText(runFolder / list, "\xFF\xFE");
+        }
+    }
+}
+
 void WriteTree(const std::filesystem::path& folder, const FileTree& files)
 {
     for (const auto& [path, content] : files) {

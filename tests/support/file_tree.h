@@ -15,6 +15,10 @@ namespace testsupport {
 void WriteText(const std::filesystem::path& file, std::string_view content);
 std::string ReadText(const std::filesystem::path& file);
 
+// The list files a finished backup run leaves in its folder (OriSize.ini, FileList_Repeat.ini,
+// Record.ini), each an empty list, the byte-order mark alone, where the folder holds none yet.
+void WriteFinishedRunLists(const std::filesystem::path& runFolder);
+
 using FileTree = std::map<std::string, std::string>;
 
 void WriteTree(const std::filesystem::path& folder, const FileTree& files);

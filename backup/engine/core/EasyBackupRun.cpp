@@ -149,12 +149,15 @@ void DeleteEasyRunFolders(const CategoryFlags& categories, const CLASSPATH& runF
     ForEachSelectedCategory(categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot], PumpJobMessages); });
 }
 
-void SaveEasyRunLists(EasyRun& run, const CategoryFlags& categories)
+// True when every list was saved; each that was not is a failed line.
+bool SaveEasyRunLists(EasyRun& run, const CategoryFlags& categories)
 {
+    bool saved = true;
     ForEachSelectedCategory(categories, [&](int, std::size_t slot) {
-        SaveListFileReported(run.oriSizes[slot], OriSizePath(run.runFolders[slot]), run.failed);
-        SaveListFileReported(*run.repeatLists[slot], RepeatListPath(run.runFolders[slot]), run.failed);
+        saved = SaveListFileReported(run.oriSizes[slot], OriSizePath(run.runFolders[slot]), run.failed) && saved;
+        saved = SaveListFileReported(*run.repeatLists[slot], RepeatListPath(run.runFolders[slot]), run.failed) && saved;
     });
+    return saved;
 }
 
 void AppendRunHistory(EasyRun& run, const std::u16string& destinationRoot, const SYSTEMTIME& runTime)
@@ -229,11 +232,14 @@ int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& 
         DeleteEasyRunFolders(categories, run.runFolders);
         ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
         result = 0;
-    } else {
-        SaveEasyRunLists(run, categories);
+    } else if (SaveEasyRunLists(run, categories)) {
         AppendRunHistory(run, destinationRoot, runTime);
+    } else {
+        // Without its lists the run is no date: the marker stays, so its folders are cleaned like
+        // those of a run cut short.
+        return result;
     }
-    if (!job.BackupDriveRemoved() && !job.ProgramEnding()) {
+    if (!JobLeavesMarker(job)) {
         RemoveJobMarker();
     }
     return result;

@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int kSumPumpEvery = 50;
+constexpr std::u16string_view kErrorCodeText = u"     ErrorCode : ";
 
 bool IsDots(const std::u16string& name)
 {
@@ -123,7 +124,20 @@ std::u16string FormatSizeText(DWORD sizeHigh, DWORD sizeLow)
 
 std::u16string FailedFileLine(const std::u16string& path, DWORD error)
 {
-    return path + u"     ErrorCode : " + DecimalText(error);
+    return path + std::u16string(kErrorCodeText) + DecimalText(error);
+}
+
+WIN32_FIND_DATAW SizedFindData(LONGLONG size)
+{
+    WIN32_FIND_DATAW found{};
+    found.nFileSizeHigh = static_cast<DWORD>(static_cast<ULONGLONG>(size) >> 32);
+    found.nFileSizeLow = static_cast<DWORD>(size);
+    return found;
+}
+
+std::u16string_view FailedFilePath(std::u16string_view line)
+{
+    return line.substr(0, line.rfind(kErrorCodeText));
 }
 
 void ReportFailedFile(ui::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error, const std::u16string& path)
@@ -137,10 +151,8 @@ void ReportCancelledFiles(ui::TStringList& completed, ui::TStringList& failed, i
 {
     const int count = std::min(static_cast<int>(sizes.size()), completed.Count() - firstCompleted);
     for (int i = 0; i < count; ++i) {
-        WIN32_FIND_DATAW found{};
-        found.nFileSizeHigh = static_cast<DWORD>(static_cast<ULONGLONG>(sizes[static_cast<std::size_t>(i)]) >> 32);
-        found.nFileSizeLow = static_cast<DWORD>(sizes[static_cast<std::size_t>(i)]);
-        ReportFailedFile(failed, found, ERROR_REQUEST_ABORTED, completed.Strings(firstCompleted + i));
+        ReportFailedFile(failed, SizedFindData(sizes[static_cast<std::size_t>(i)]), ERROR_REQUEST_ABORTED,
+                         completed.Strings(firstCompleted + i));
     }
     // From the end, so no line moves.
     for (int i = firstCompleted + count - 1; i >= firstCompleted; --i) {

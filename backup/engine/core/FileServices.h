@@ -18,6 +18,10 @@ std::u16string FormatByteSize(LONGLONG size);
 
 // path + "     ErrorCode : " + the error number.
 std::u16string FailedFileLine(const std::u16string& path, DWORD error);
+// A find record that carries only a size, for a failed line of a file that is not at hand.
+WIN32_FIND_DATAW SizedFindData(LONGLONG size);
+// The path of a failed line; the whole line when it is not one.
+std::u16string_view FailedFilePath(std::u16string_view line);
 // A file of the job that failed: its line in `failed`, and the current job is told.
 void ReportFailedFile(ui::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error, const std::u16string& path);
 // Copies one file of a job: the current job is shown the source, then the source goes to

@@ -1,6 +1,7 @@
 #include "backup/engine/core/ListFiles.h"
 
 #include "backup/engine/core/DateTimeNumber.h"
+#include "backup/engine/core/ScopedFile.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/DrivePathCheck.h"
 #include "backup/frame/base/PathUtil.h"
@@ -8,6 +9,9 @@
 #include "backup/frame/base/TextFormat.h"
 #include "platform/clock.h"
 
+#include <algorithm>
+#include <array>
+#include <span>
 #include <string>
 
 namespace {
@@ -26,6 +30,18 @@ DWORD SaveResult(bool saved)
     }
     const DWORD error = GetLastError();
     return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+}
+
+// True when the file holds exactly these bytes at that offset.
+bool ReadsAs(HANDLE file, LONGLONG at, std::span<const unsigned char> expected)
+{
+    std::array<unsigned char, 4> bytes{};
+    LARGE_INTEGER position{};
+    position.QuadPart = at;
+    DWORD read = 0;
+    return expected.size() <= bytes.size() && SetFilePointerEx(file, position, nullptr, FILE_BEGIN) &&
+           ReadFile(file, bytes.data(), static_cast<DWORD>(expected.size()), &read, nullptr) &&
+           read == expected.size() && std::equal(expected.begin(), expected.end(), bytes.begin());
 }
 
 }  // namespace
@@ -55,6 +71,21 @@ bool FindOriSize(const ui::TStringList& list, std::u16string_view copyPath, LONG
     return false;
 }
 
+bool SplitOriSizeLine(std::u16string_view line, std::u16string_view* path, LONGLONG* size)
+{
+    const std::size_t at = line.rfind(kSizeSeparator);
+    if (at == std::u16string_view::npos) {
+        return false;
+    }
+    const auto parsed = ParseDecimal(line.substr(at + kSizeSeparator.size()));
+    if (!parsed) {
+        return false;
+    }
+    *path = line.substr(0, at);
+    *size = *parsed;
+    return true;
+}
+
 std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_view line)
 {
     const auto checked = CheckedDrivePath(line);
@@ -76,6 +107,21 @@ DWORD SaveListFile(const ui::TStringList& list, const std::u16string& path)
 DWORD SaveListFile(const PackedLines& list, const std::u16string& path)
 {
     return SaveResult(list.SaveToFile(path));
+}
+
+bool IsWholeListFile(const std::u16string& path)
+{
+    constexpr std::array<unsigned char, 2> kMark = {0xFF, 0xFE};
+    constexpr std::array<unsigned char, 4> kLineEnd = {'\r', 0, '\n', 0};
+    ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    LARGE_INTEGER size{};
+    if (!file.IsOpen() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart % 2 != 0 ||
+        !ReadsAs(file.Get(), 0, kMark)) {
+        return false;
+    }
+    const LONGLONG lineEndAt = size.QuadPart - static_cast<LONGLONG>(kLineEnd.size());
+    return size.QuadPart == static_cast<LONGLONG>(kMark.size()) ||
+           (lineEndAt >= static_cast<LONGLONG>(kMark.size()) && ReadsAs(file.Get(), lineEndAt, kLineEnd));
 }
 
 DWORD SaveSelectionRecord(const std::u16string& runFolder, const BACKUP_SELECTION& selection)

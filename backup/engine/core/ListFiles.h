@@ -20,6 +20,10 @@ void AddOriSizeLine(PackedLines& list, const std::u16string& destination, LONGLO
 // no line names it or its number does not parse.
 bool FindOriSize(const ui::TStringList& list, std::u16string_view copyPath, LONGLONG* size);
 
+// The copy's path of an OriSize line and its size: what comes before the last three blanks, which a
+// decimal follows up to the end. False when the line has no such end.
+bool SplitOriSizeLine(std::u16string_view line, std::u16string_view* path, LONGLONG* size);
+
 // The earlier copy that a repeat-list line names, on the drive of `driveRoot` ("X:\"), with "\"
 // between its names; empty when CheckedDrivePath refuses the line (backup/engine/DrivePathCheck.h).
 std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_view line);
@@ -27,6 +31,10 @@ std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_vie
 // Saves the list; 0 or the Windows error of the failed write.
 DWORD SaveListFile(const ui::TStringList& list, const std::u16string& path);
 DWORD SaveListFile(const PackedLines& list, const std::u16string& path);
+
+// A list file as the list writers leave it: the byte-order mark, then nothing or whole lines each
+// ended by CRLF. False for a missing, empty or cut file.
+bool IsWholeListFile(const std::u16string& path);
 
 // Record.ini in the run folder: the count, the source paths, the item names, the relative paths.
 DWORD SaveSelectionRecord(const std::u16string& runFolder, const BACKUP_SELECTION& selection);

@@ -171,14 +171,16 @@ bool ClashesWithEarlierItem(ManualRun& run, const BACKUP_SELECTION& selection, s
     return false;
 }
 
-void SaveRunLists(ManualRun& run, const std::u16string& runFolder, const BACKUP_SELECTION& selection)
+// True when every list was saved; each that was not is a failed line.
+bool SaveRunLists(ManualRun& run, const std::u16string& runFolder, const BACKUP_SELECTION& selection)
 {
-    SaveListFileReported(run.oriSizes, OriSizeFilePath(runFolder), run.failed);
-    SaveListFileReported(run.repeats, RepeatListPath(runFolder), run.failed);
+    bool saved = SaveListFileReported(run.oriSizes, OriSizeFilePath(runFolder), run.failed);
+    saved = SaveListFileReported(run.repeats, RepeatListPath(runFolder), run.failed) && saved;
     const DWORD error = SaveSelectionRecord(runFolder, selection);
     if (error != ERROR_SUCCESS) {
         ReportFailedFile(run.failed, WIN32_FIND_DATAW(), error, RecordPath(runFolder));
     }
+    return saved && error == ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -221,13 +223,16 @@ int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList
         if (JobCancelRequested()) {
             DeleteTree(runFolder, PumpJobMessages);
             ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
-            if (!job.BackupDriveRemoved() && !job.ProgramEnding()) {
+            if (!JobLeavesMarker(job)) {
                 RemoveJobMarker();
             }
             return 0;
         }
     }
-    SaveRunLists(run, runFolder, selection);
-    RemoveJobMarker();
+    // Without its lists the run is no date: the marker stays, so its folder is cleaned like that of
+    // a run cut short.
+    if (SaveRunLists(run, runFolder, selection)) {
+        RemoveJobMarker();
+    }
     return 1;
 }

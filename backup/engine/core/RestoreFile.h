@@ -21,3 +21,16 @@ void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source, DW
 bool IsDriveRelativePath(std::u16string_view relative);
 // "D:\" for a target on drive D.
 std::u16string DriveRootOf(const std::u16string& path);
+
+// The lengths of the job's lists when the restore of an item began.
+struct RestoreMark {
+    int Completed = 0;
+    int Failed = 0;
+};
+RestoreMark MarkRestore(const RESTORE_JOB& job);
+// Every file that the run's OriSize.ini names below the selected item (the run itself, a folder or
+// a file of it) and that the job neither restored nor reported since the mark is reported as failed
+// with ERROR_FILE_NOT_FOUND: a damaged repeat list or a copy gone from the drive never gives a
+// silent partial restore. Nothing when the job was cancelled.
+void ReportUnrestoredFiles(const RESTORE_JOB& job, const RestoreMark& mark, const std::u16string& runFolder,
+                           const std::u16string& selectedPath, bool isFolder);

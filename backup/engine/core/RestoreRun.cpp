@@ -1,4 +1,5 @@
 #include "backup/engine/core/Restore.h"
+#include "backup/engine/core/RestoreFile.h"
 #include "backup/engine/core/RestoreInfo.h"
 #include "backup/engine/core/RunPaths.h"
 #include "backup/engine/core/RunningJob.h"
@@ -41,6 +42,7 @@ bool RestoreEasyCategory(const RESTORE_JOB& job, const std::array<BYTE, 5>& cate
     const std::u16string categoryFolder = WithTrailingBackslash(easyFolder) + CategoryFolderName(category) + u"\\";
     const std::u16string runFolder = categoryFolder + stamp;
     const std::size_t offset = RestoreOffsetOf(runFolder);
+    const RestoreMark mark = MarkRestore(job);
     if (toOriginal) {
         RestoreWalkToOriginal(job, categoryFolder, stamp, offset);
         RestoreReferencesToOriginal(job, runFolder, runFolder, DirExists(runFolder), offset);
@@ -48,6 +50,7 @@ bool RestoreEasyCategory(const RESTORE_JOB& job, const std::array<BYTE, 5>& cate
         RestoreWalkToFolder(job, categoryFolder, destinationFolder, stamp, stamp);
         RestoreReferencesToFolder(job, runFolder, runFolder, destinationFolder, stamp, DirExists(runFolder), offset);
     }
+    ReportUnrestoredFiles(job, mark, runFolder, runFolder, true);
     return true;
 }
 
@@ -77,6 +80,7 @@ bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
         if (JobCancelRequested()) {
             return false;
         }
+        const RestoreMark mark = MarkRestore(job);
         if (toOriginal) {
             RestoreWalkToOriginal(job, parent, name, offset);
         } else {
@@ -85,11 +89,13 @@ bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
         if (JobCancelRequested()) {
             return false;
         }
+        const bool isFolder = DirExists(path);
         if (toOriginal) {
-            RestoreReferencesToOriginal(job, runFolder, path, DirExists(path), offset);
+            RestoreReferencesToOriginal(job, runFolder, path, isFolder, offset);
         } else {
-            RestoreReferencesToFolder(job, runFolder, path, destinationFolder, name, DirExists(path), offset);
+            RestoreReferencesToFolder(job, runFolder, path, destinationFolder, name, isFolder, offset);
         }
+        ReportUnrestoredFiles(job, mark, runFolder, path, isFolder);
     }
     return true;
 }

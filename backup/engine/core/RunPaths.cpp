@@ -79,6 +79,7 @@ bool IsFinishedRunFolder(const std::u16string& path)
         return false;
     }
     const std::u16string folder = WithTrailingBackslash(path);
-    return PathExists(folder + OriSizeFileName()) || PathExists(folder + RepeatListFileName()) ||
-           PathExists(folder + RecordFileName());
+    const bool manual = LastComponentOf(ParentFolderOf(path)) == ManualFolderName();
+    return IsWholeListFile(folder + OriSizeFileName()) && IsWholeListFile(folder + RepeatListFileName()) &&
+           (!manual || IsWholeListFile(folder + RecordFileName()));
 }

@@ -25,7 +25,8 @@ std::u16string RepeatCopyOf(const std::u16string& runFolder, const std::u16strin
 bool IsRunStampName(std::u16string_view name);
 // A run folder: a run-stamp name directly inside the Manual folder or a category folder.
 bool IsRunFolderPath(const std::u16string& path);
-// A run that reached its end: a run-stamp name whose folder holds at least one of the list files a
-// run writes when it ends. A run cut short before that is no date to restore or delete and holds
-// no earlier copies.
+// A run that reached its end: a run-stamp name whose folder holds whole every list file its kind
+// writes when it ends (OriSize.ini and FileList_Repeat.ini, and for a Manual run Record.ini). A
+// run cut short before that, or whose lists are missing, empty or cut, is no date to restore or
+// delete and holds no earlier copies.
 bool IsFinishedRunFolder(const std::u16string& path);

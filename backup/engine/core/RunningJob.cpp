@@ -24,6 +24,11 @@ JobScope::~JobScope()
     current = previous_;
 }
 
+bool JobLeavesMarker(RunningJob& job)
+{
+    return job.BackupDriveRemoved() || job.ProgramEnding();
+}
+
 void PumpJobMessages()
 {
     CurrentJob().PumpMessages();

@@ -72,6 +72,10 @@ private:
     RunningJob* previous_;
 };
 
+// True when the job ended so that its interrupted-job marker stays: its backup drive went away or
+// the program is ending under it.
+bool JobLeavesMarker(RunningJob& job);
+
 // The current job's questions, for the walks deep in the engine.
 void PumpJobMessages();
 // Lets pending messages run when 30 ms have passed since the last time, so a file costs no look at
