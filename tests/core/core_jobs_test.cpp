@@ -1,6 +1,8 @@
 // Whole jobs through the engine alone, as a job without a window: an Easy Backup, a cancel in the
 // middle of one, a restore and a delete of its run.
 
+#include "backup/engine/core/Clprocessnotify.h"
+#include "backup/engine/core/Container.h"
 #include "backup/engine/core/Delete.h"
 #include "backup/engine/core/EasyBackupRun.h"
 #include "backup/engine/core/EasyBackupScan.h"
@@ -25,6 +27,7 @@ using easytest::kRunStamp;
 
 constexpr std::array<BYTE, 5> kAll = {1, 1, 1, 1, 1};
 const std::u16string kEasyFolder = u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy";
+const std::u16string kPass(CONTAINER_PASS);
 const char* const kCategories[] = {"Document", "Graphic", "Audio", "Video", "Mail"};
 // The bytes of the ten files of the five categories.
 constexpr std::int64_t kCategoryBytes = 10 + 5 + 20 + 30 + 40 + 50 + 100 + 60 + 80 + 1000;
@@ -43,7 +46,7 @@ protected:
     }
 
     // The scan, as a job of its own, gives the job its total; then the run, as the job.
-    int Backup(RunningJob& job)
+    int Backup(RunningJob& job, BYTE encrypt = 0, clProcessNotify* notifier = nullptr)
     {
         RecordingJob scan;
         std::uint64_t selected = 0;
@@ -53,7 +56,7 @@ protected:
         for (std::size_t i = 0; i < lists.size(); ++i) {
             lists[i] = &repeats_[i];
         }
-        return RunEasyBackup(job, completed, failed, u"E:\\", kAll, lists, u"", 0, nullptr);
+        return RunEasyBackup(job, completed, failed, u"E:\\", kAll, lists, kPass, encrypt, notifier);
     }
 
     std::filesystem::path Host(const std::string& relative) const { return std::filesystem::path(folder_) / relative; }
@@ -139,6 +142,28 @@ TEST_F(CoreJobs, ADeleteTakesTheRunOfOneCategory)
     EXPECT_TRUE(DeleteSelectedItems(job, selection, kEasyFolder + u"\\Document", nullptr));
     EXPECT_FALSE(std::filesystem::exists(RunFolder("Document")));
     EXPECT_TRUE(std::filesystem::exists(RunFolder("Video") / "C/Users/Alice/Videos/clip.avi"));
+}
+
+// A notifier starts cancelled: a windowless run given a fresh one still encrypts every file, and a
+// restore given another fresh one decodes them all.
+TEST_F(CoreJobs, AFreshNotifierCancelsNoFile)
+{
+    clProcessNotify backupNotifier;
+    RecordingJob backup;
+    EXPECT_EQ(Backup(backup, 1, &backupNotifier), 1);
+    EXPECT_EQ(completed.Count(), 10);
+    EXPECT_EQ(failed.Count(), 0);
+    EXPECT_TRUE(std::filesystem::exists(RunFolder("Document") / "C/Data/plan.doc.vemoen"));
+
+    clProcessNotify restoreNotifier;
+    RecordingJob restore;
+    ui::TStringList restored;
+    ui::TStringList notRestored;
+    RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, kPass, &restoreNotifier}, kAll, kEasyFolder,
+                   u"C:\\Out", platform::FromUtf8(kRunStamp), false);
+    EXPECT_EQ(restored.Count(), 10);
+    EXPECT_EQ(notRestored.Count(), 0);
+    EXPECT_EQ(testsupport::ReadText(Host("c/Out/" + kRunStamp + "/C/Data/plan.doc")), std::string(60, 'x'));
 }
 
 }  // namespace

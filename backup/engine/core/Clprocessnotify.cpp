@@ -28,6 +28,13 @@ void ReportFileStep(LONGLONG done, LONGLONG size)
 
 }  // namespace
 
+void ArmNotifier(clProcessNotify* notifier)
+{
+    if (notifier != nullptr) {
+        notifier->Cancelled = 0;
+    }
+}
+
 void ShowFileDone()
 {
     CurrentJob().ShowFilePercent(100);

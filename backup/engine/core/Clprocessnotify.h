@@ -6,12 +6,16 @@
 
 class clProcessNotify {
 public:
-    // Starts cancelled; the panel reset clears the flag for each new job.
+    // Starts cancelled; every job entry arms it (ArmNotifier) before its first file.
     clProcessNotify() = default;
     virtual ~clProcessNotify() = default;
 
     BYTE Cancelled = 1;
 };
+
+// Clears the cancelled flag at the start of a job, so that a fresh notifier cancels no file; from
+// then on only the job's own cancel sets it. A null notifier stays null.
+void ArmNotifier(clProcessNotify* notifier);
 
 // The file's progress (0..100), then the remaining time, then one pass of pending messages.
 void ShowFilePercent(int percent);

@@ -1,3 +1,4 @@
+#include "backup/engine/core/Clprocessnotify.h"
 #include "backup/engine/core/CopyOneFile.h"
 #include "backup/engine/core/Delete.h"
 #include "backup/engine/core/DriveEntries.h"
@@ -97,6 +98,7 @@ bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, con
                          clProcessNotify* notifier)
 {
     const JobScope scope(job);
+    ArmNotifier(notifier);
     const std::u16string base = WithTrailingBackslash(baseFolder);
     RepeatListSet lists;
     bool result = true;

@@ -204,6 +204,7 @@ int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& 
 
     EasyRun run{completed, failed, job.Bytes().done, repeatLists, pass};
     run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
+    ArmNotifier(notifier);
     run.notifier = notifier;
     run.firstCompleted = completed.Count();
     CLASSPATH categoryFolders;

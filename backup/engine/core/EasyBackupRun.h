@@ -16,8 +16,8 @@ class RunningJob;
 // Runs one Easy Backup to destinationRoot ("X:\") as the job, after ScanEasySources set the job's
 // total. repeatLists are the category lists of the run (cleared here). Failed files go to `failed`
 // and to the job; the job's done bytes count every file copied or passed over. encrypt non-zero
-// writes ".vemoen" containers keyed by pass. Returns 1 when the walk finished, 0 when a cancel
-// stopped it; after a cancel the run's folders are deleted and its completed files move to
+// writes ".vemoen" containers keyed by pass; the notifier (may be null) is armed for the run. Returns 1 when the walk
+// finished, 0 when a cancel stopped it; after a cancel the run's folders are deleted and its completed files move to
 // `failed` (1235).
 int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
                   const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,

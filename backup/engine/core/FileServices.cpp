@@ -2,6 +2,7 @@
 
 #include "backup/frame/base/DrivePathCheck.h"
 
+#include "backup/engine/core/Clprocessnotify.h"
 #include "backup/engine/core/CopyOneFile.h"
 #include "backup/engine/core/DriveEntries.h"
 #include "backup/engine/core/ListFiles.h"
@@ -283,6 +284,7 @@ bool CopyItemTree(RunningJob& job, ui::TStringList& completed, ui::TStringList& 
                   const std::u16string& pattern, const std::u16string& pass, int mode, clProcessNotify* notifier)
 {
     const JobScope scope(job);
+    ArmNotifier(notifier);
     return CopyTree(completed, failed, sourceFolder, destinationFolder, sourceName, destinationName, pattern, pass,
                     mode, notifier);
 }

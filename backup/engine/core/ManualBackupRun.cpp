@@ -206,6 +206,7 @@ int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList
 
     ManualRun run{completed, failed, job.Bytes().done, pass};
     run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
+    ArmNotifier(notifier);
     run.notifier = notifier;
     run.windowsFolder = WindowsFolder();
     run.firstCompleted = completed.Count();

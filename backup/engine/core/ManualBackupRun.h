@@ -18,8 +18,9 @@ void SumSelectionSize(LONGLONG& total, const BACKUP_SELECTION& selection);
 
 // Runs one Manual Backup to destinationRoot ("X:\") as the job. Failed files go to `failed` and to
 // the job; the job's done bytes count every file copied or passed over. encrypt non-zero writes
-// ".vemoen" containers keyed by pass. Returns 1 when every item was walked, 0 when a cancel stopped
-// it; after a cancel the run folder is deleted and the run's completed files move to `failed` (1235).
+// ".vemoen" containers keyed by pass; the notifier (may be null) is armed for the run. Returns 1 when every item was
+// walked, 0 when a cancel stopped it; after a cancel the run folder is deleted and the run's completed files move to
+// `failed` (1235).
 int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
                     const BACKUP_SELECTION& selection, const std::u16string& destinationRoot,
                     const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier);

@@ -1,3 +1,4 @@
+#include "backup/engine/core/Clprocessnotify.h"
 #include "backup/engine/core/Restore.h"
 #include "backup/engine/core/RestoreFile.h"
 #include "backup/engine/core/RestoreInfo.h"
@@ -105,6 +106,7 @@ void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const std::arra
                     const std::u16string& stamp, bool toOriginal)
 {
     const JobScope scope(running);
+    ArmNotifier(job.Notifier);
     RunEasyRestore(job, categories, easyFolder, destinationFolder, stamp, toOriginal);
 }
 
@@ -112,6 +114,7 @@ bool RunManualRestore(RunningJob& running, const RESTORE_JOB& job, const BACKUP_
                       const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal)
 {
     const JobScope scope(running);
+    ArmNotifier(job.Notifier);
     return RunManualRestore(job, selection, manualFolder, destinationFolder, toOriginal);
 }
 
