@@ -198,6 +198,14 @@ bool WindowJob::BackupDriveRemoved()
     return MainForm != nullptr && MainForm->BackupDriveRemoved != 0;
 }
 
+void WindowJob::DriveFoundGone()
+{
+    if (MainForm != nullptr) {
+        MainForm->BackupDriveRemoved = 1;
+        MainForm->CancelRequested = 1;
+    }
+}
+
 RECORD_DEVICECODE WindowJob::ExternalDrives()
 {
     return MainForm != nullptr ? MainForm->ExternalDrives : RECORD_DEVICECODE();

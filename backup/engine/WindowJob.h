@@ -30,6 +30,8 @@ public:
     void FileFailed(const std::u16string& path, const WIN32_FIND_DATAW& found, DWORD error) override;
     bool HideBackupFolder() override;
     bool BackupDriveRemoved() override;
+    // The window takes it as the removal it will be told of later.
+    void DriveFoundGone() override;
     RECORD_DEVICECODE ExternalDrives() override;
     JobBytes Bytes() override;
 

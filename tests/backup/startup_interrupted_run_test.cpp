@@ -9,10 +9,12 @@
 #include "backup/frame/Startup.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "platform/clock.h"
+#include "platform/devices.h"
 #include "platform/text.h"
 #include "startup_fixture.h"
 #include "tests/support/file_tree.h"
 #include "ui/controls/string_list.h"
+#include "ui/controls/timer.h"
 
 namespace {
 const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
@@ -130,6 +132,52 @@ TEST_F(InterruptedRun, NextRunDoesNotReferToTheHalfRun)
         copied = copied || entry.path().filename() == "Letter.doc";
     }
     EXPECT_TRUE(copied);
+}
+
+// E: is pulled between two files of an Easy Backup, before any removal notice: the first file that
+// fails makes the run look at its drive and stop as on a removal, with no failed line for each
+// file left; the marker stays for the half run, which is cleaned when E: is back.
+TEST_F(InterruptedRun, TheDriveGoneBetweenFilesStopsTheRunAndKeepsItsMarker)
+{
+    for (int i = 0; i < 40; ++i) {
+        testsupport::WriteText(Host("c/Users/Alice/Documents/doc" + std::to_string(i) + ".doc"), "text");
+    }
+    Open(1033);
+    ui_.Clock().SetLocalTime(kCutShortAt);
+    ui::TTimer watch(nullptr);
+    watch.SetInterval(1000);
+    watch.OnTimer = [&](ui::TObject*) {
+        if (form().CompletedFiles->Count() < 5) {
+            ui_.Clock().Advance(1000);
+            return;
+        }
+        // The simulator's unplug as the drive table sees it; the clock stands, so no notice comes.
+        SetDrive(false, false);
+        platform::RefreshDevices();
+        watch.SetEnabled(false);
+    };
+    ui_.Clock().Advance(1000);
+    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 0, 0, 0, 0}, form().Progress_File_Path_Lab);
+
+    EXPECT_EQ(form().BackupDriveRemoved, 1);
+    EXPECT_EQ(form().CompletedFiles->Count(), 0);
+    int cancelled = 0;
+    for (const std::u16string& line : form().FailedFiles->Lines()) {
+        cancelled += line.ends_with(u"ErrorCode : 1235") ? 1 : 0;
+    }
+    EXPECT_EQ(cancelled, 5) << "the files copied before the drive went";
+    EXPECT_EQ(form().FailedFiles->Count(), 5 + 1) << "and the one file at which it went, nothing after it";
+    EXPECT_TRUE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_TRUE(BackupDriveHasFiles());
+
+    SetDrive(true, false);
+    platform::RefreshDevices();
+    RECORD_DEVICECODE drives;
+    drives.Count = 1;
+    drives.Roots[0] = u"E:\\";
+    EXPECT_EQ(CleanUpInterruptedJob(drives), JOB_KIND_EASY);
+    EXPECT_FALSE(BackupDriveHasFiles());
+    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
 }
 
 }  // namespace

@@ -62,6 +62,7 @@ struct EasyRun {
     const std::u16string& pass;
     int mode = COPY_PLAIN;
     clProcessNotify* notifier = nullptr;
+    std::u16string driveRoot;
     CLASSPATH runFolders;
     DuplicateCandidates candidates;
     std::array<PackedLines, 5> oriSizes;
@@ -116,6 +117,7 @@ void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16str
     ReportFailedFile(run.failed, found, error, source);
     run.doneBytes += size;
     ShowTotalPercent();
+    StopIfDriveGone(run.driveRoot);
 }
 
 // Walks folder\name and backs up what it finds. 0 when it stopped on CancelRequested, else 1.
@@ -206,6 +208,7 @@ int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& 
     run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
     ArmNotifier(notifier);
     run.notifier = notifier;
+    run.driveRoot = destinationRoot.substr(0, 3);
     run.firstCompleted = completed.Count();
     CLASSPATH categoryFolders;
     ForEachSelectedCategory(categories, [&](int category, std::size_t slot) {
@@ -229,11 +232,15 @@ int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& 
         result = EasyBackupWalk(run, categories, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)]);
     }
 
+    const bool listsSaved = !JobCancelRequested() && SaveEasyRunLists(run, categories);
+    if (!listsSaved && !JobCancelRequested()) {
+        StopIfDriveGone(run.driveRoot);
+    }
     if (JobCancelRequested()) {
         DeleteEasyRunFolders(categories, run.runFolders);
         ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
         result = 0;
-    } else if (SaveEasyRunLists(run, categories)) {
+    } else if (listsSaved) {
         AppendRunHistory(run, destinationRoot, runTime);
     } else {
         // Without its lists the run is no date: the marker stays, so its folders are cleaned like

@@ -37,6 +37,7 @@ struct ManualRun {
     const std::u16string& pass;
     int mode = COPY_PLAIN;
     clProcessNotify* notifier = nullptr;
+    std::u16string driveRoot;
     std::u16string windowsFolder;
     DuplicateCandidates candidates;
     PackedLines oriSizes;
@@ -85,6 +86,7 @@ void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string des
         return;
     }
     FailFile(run, source, found, error);
+    StopIfDriveGone(run.driveRoot);
 }
 
 // Backs up sourceFolder\sourceName into destinationFolder\destinationName. 0 when it stopped on a
@@ -208,31 +210,36 @@ int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList
     run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
     ArmNotifier(notifier);
     run.notifier = notifier;
+    run.driveRoot = destinationRoot.substr(0, 3);
     run.windowsFolder = WindowsFolder();
     run.firstCompleted = completed.Count();
     SaveLastManualBackupTime();
     WriteJobMarker(JOB_KIND_MANUAL, runTime, destinationRoot);
     CollectManualCandidates(run.candidates, runTime, manualFolder);
 
-    for (int i = 0; i < selection.Count; ++i) {
+    for (int i = 0; i < selection.Count && !JobCancelRequested(); ++i) {
         const auto at = static_cast<std::size_t>(i);
         const std::u16string& name = selection.ItemNames[at];
-        if (!JobCancelRequested() && !ClashesWithEarlierItem(run, selection, at)) {
+        if (!ClashesWithEarlierItem(run, selection, at)) {
             ManualBackupWalk(run, ParentPart(selection.SourcePaths[at], name), runFolder, name,
                              selection.RelativePaths[at]);
         }
-        if (JobCancelRequested()) {
-            DeleteTree(runFolder, PumpJobMessages);
-            ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
-            if (!JobLeavesMarker(job)) {
-                RemoveJobMarker();
-            }
-            return 0;
+    }
+    const bool listsSaved = !JobCancelRequested() && SaveRunLists(run, runFolder, selection);
+    if (!listsSaved && !JobCancelRequested()) {
+        StopIfDriveGone(run.driveRoot);
+    }
+    if (JobCancelRequested()) {
+        DeleteTree(runFolder, PumpJobMessages);
+        ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
+        if (!JobLeavesMarker(job)) {
+            RemoveJobMarker();
         }
+        return 0;
     }
     // Without its lists the run is no date: the marker stays, so its folder is cleaned like that of
     // a run cut short.
-    if (SaveRunLists(run, runFolder, selection)) {
+    if (listsSaved) {
         RemoveJobMarker();
     }
     return 1;

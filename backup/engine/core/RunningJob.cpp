@@ -1,6 +1,7 @@
 #include "backup/engine/core/RunningJob.h"
 
 #include "platform/clock.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -24,9 +25,17 @@ JobScope::~JobScope()
     current = previous_;
 }
 
+void RunningJob::StopForGoneDrive()
+{
+    if (!driveGone_) {
+        driveGone_ = true;
+        DriveFoundGone();
+    }
+}
+
 bool JobLeavesMarker(RunningJob& job)
 {
-    return job.BackupDriveRemoved() || job.ProgramEnding();
+    return job.StoppedForGoneDrive() || job.BackupDriveRemoved() || job.ProgramEnding();
 }
 
 void PumpJobMessages()
@@ -50,5 +59,14 @@ void PumpJobMessagesAtIntervals()
 
 bool JobCancelRequested()
 {
-    return CurrentJob().CancelRequested();
+    return CurrentJob().StoppedForGoneDrive() || CurrentJob().CancelRequested();
+}
+
+bool StopIfDriveGone(const std::u16string& driveRoot)
+{
+    if (GetFileAttributesW(driveRoot.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    CurrentJob().StopForGoneDrive();
+    return true;
 }

@@ -48,11 +48,20 @@ public:
     virtual bool HideBackupFolder() { return false; }
     // True once the backup drive went away during the run: the interrupted-job marker stays.
     virtual bool BackupDriveRemoved() { return false; }
+    // Told once when the engine itself finds the backup drive gone after a failure: a removal
+    // notice may come only after many more files.
+    virtual void DriveFoundGone() { }
     // The drives on which an earlier cut-short run's folders may be cleaned before a new run.
     virtual RECORD_DEVICECODE ExternalDrives() { return {}; }
     virtual JobBytes Bytes() { return {done_, total_, fileCounted_}; }
 
+    // The engine found the backup drive gone: from now on the job stops as on a removal, whatever
+    // its own answers.
+    void StopForGoneDrive();
+    bool StoppedForGoneDrive() const { return driveGone_; }
+
 private:
+    bool driveGone_ = false;
     std::int64_t done_ = 0;
     std::int64_t total_ = 0;
     std::int64_t fileCounted_ = 0;
@@ -72,8 +81,8 @@ private:
     RunningJob* previous_;
 };
 
-// True when the job ended so that its interrupted-job marker stays: its backup drive went away or
-// the program is ending under it.
+// True when the job ended so that its interrupted-job marker stays: its backup drive went away (as
+// the job was told or as the engine found) or the program is ending under it.
 bool JobLeavesMarker(RunningJob& job);
 
 // The current job's questions, for the walks deep in the engine.
@@ -81,4 +90,8 @@ void PumpJobMessages();
 // Lets pending messages run when 30 ms have passed since the last time, so a file costs no look at
 // the message queue.
 void PumpJobMessagesAtIntervals();
+// True once the current job is to stop: asked to, or its backup drive was found gone.
 bool JobCancelRequested();
+// After a failure that touched the backup drive: when its root ("X:\") is gone, the current job
+// stops as on a removal. True then.
+bool StopIfDriveGone(const std::u16string& driveRoot);
