@@ -7,13 +7,16 @@
 #include "backup/engine/core/EasyBackupRun.h"
 #include "backup/engine/core/EasyBackupScan.h"
 #include "backup/engine/core/Restore.h"
+#include "backup/engine/core/RunPaths.h"
 #include "backup/engine/core/RunningJob.h"
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "tests/core/easy_pc.h"
+#include "tests/core/engine_fixture.h"
 #include "tests/core/recording_job.h"
 #include "tests/platform/machine_fixture.h"
 #include "tests/support/file_tree.h"
+#include "tests/support/small_file_system.h"
 #include "ui/controls/string_list.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +54,7 @@ protected:
         RecordingJob scan;
         std::uint64_t selected = 0;
         ScanEasySources(scan, kAll, job.Bytes().total, selected);
-        EXPECT_EQ(selected, static_cast<std::uint64_t>(kCategoryBytes));
+        EXPECT_EQ(selected, static_cast<std::uint64_t>(kCategoryBytes + extraBytes_));
         std::array<ui::TStringList*, 5> lists{};
         for (std::size_t i = 0; i < lists.size(); ++i) {
             lists[i] = &repeats_[i];
@@ -67,6 +70,9 @@ protected:
 
     ui::TStringList completed;
     ui::TStringList failed;
+    // Of files a test adds to the PC.
+    std::int64_t extraBytes_ = 0;
+    platform::ScopedFakeClock& Clock() { return clock_; }
 
 private:
     platform::ScopedFakeClock clock_;
@@ -164,6 +170,57 @@ TEST_F(CoreJobs, AFreshNotifierCancelsNoFile)
     EXPECT_EQ(restored.Count(), 10);
     EXPECT_EQ(notRestored.Count(), 0);
     EXPECT_EQ(testsupport::ReadText(Host("c/Out/" + kRunStamp + "/C/Data/plan.doc")), std::string(60, 'x'));
+}
+
+// The drive fills up while a delete re-homes the earlier run's read-only, hidden file (it needs a
+// copy): that file and the run's list files stay, so the run is still a date, and a second delete
+// with room finishes it; the later run restores whole all along.
+TEST_F(CoreJobs, ADeleteCutShortByAFullDiskIsFinishedByTheNextOne)
+{
+    testsupport::SmallFileSystem disk(1024 * 1024);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    const enginetest::TempDrive small(u'E', 2, disk.Folder());
+    const std::string big(256 * 1024, 'b');
+    testsupport::WriteText(Host("c/Data/big.doc"), big);
+    ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\big.doc", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+    extraBytes_ = static_cast<std::int64_t>(big.size());
+    RecordingJob first;
+    ASSERT_EQ(Backup(first), 1);
+    Clock().clock().SetLocalTime(SYSTEMTIME{2011, 3, 6, 5, 15, 7, 9, 0});
+    completed.Clear();
+    RecordingJob second;
+    ASSERT_EQ(Backup(second), 1);
+    const std::u16string documents = kEasyFolder + u"\\Document";
+    const std::u16string firstRun = documents + u"\\" + platform::FromUtf8(kRunStamp);
+    const std::u16string secondRun = documents + u"\\20110305_150709";
+    ASSERT_TRUE(IsFinishedRunFolder(secondRun));
+    const auto filler = disk.Fill("filler", 64 * 1024);
+
+    DELETE_SELECTION selection;
+    selection.Count = 1;
+    selection.Paths = {firstRun};
+    RecordingJob cutShort;
+    EXPECT_FALSE(DeleteSelectedItems(cutShort, selection, documents, nullptr));
+    EXPECT_TRUE(IsFinishedRunFolder(firstRun)) << "still a date to delete";
+    EXPECT_NE(GetFileAttributesW((firstRun + u"\\C\\Data\\big.doc").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW((firstRun + u"\\C\\Data\\plan.doc").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "what was re-homed went";
+
+    std::filesystem::remove(filler);
+    RecordingJob finish;
+    EXPECT_TRUE(DeleteSelectedItems(finish, selection, documents, nullptr));
+    EXPECT_EQ(GetFileAttributesW(firstRun.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    RecordingJob restore;
+    ui::TStringList restored;
+    ui::TStringList notRestored;
+    RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, kPass, nullptr}, {1, 0, 0, 0, 0}, kEasyFolder,
+                   u"C:\\Out", u"20110305_150709", false);
+    EXPECT_EQ(notRestored.Lines(), std::vector<std::u16string>{});
+    EXPECT_EQ(testsupport::ReadText(Host("c/Out/20110305_150709/C/Data/big.doc")), big);
+    EXPECT_EQ(testsupport::ReadText(Host("c/Out/20110305_150709/C/Data/plan.doc")), std::string(60, 'x'));
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ SmallFileSystem::~SmallFileSystem()
     std::filesystem::remove_all(folder_, ignored);
 }
 
-std::filesystem::path SmallFileSystem::Fill(const std::string& name) const
+std::filesystem::path SmallFileSystem::Fill(const std::string& name, std::size_t leave) const
 {
     const std::filesystem::path path = folder_ / name;
     std::filesystem::create_directories(path.parent_path());
@@ -47,6 +47,10 @@ std::filesystem::path SmallFileSystem::Fill(const std::string& name) const
         while (fd >= 0 && ::write(fd, block.data(), size) == static_cast<ssize_t>(size)) { }
     }
     if (fd >= 0) {
+        const off_t size = ::lseek(fd, 0, SEEK_END);
+        if (leave > 0 && size > static_cast<off_t>(leave)) {
+            (void)::ftruncate(fd, size - static_cast<off_t>(leave));
+        }
         ::close(fd);
     }
     return path;

@@ -21,8 +21,9 @@ public:
     const std::string& Why() const { return why_; }
     // The mounted folder, to make a TempDrive in.
     std::string Folder() const { return folder_.string(); }
-    // Fills what room is left with one file below the folder; returns its path.
-    std::filesystem::path Fill(const std::string& name) const;
+    // Fills what room is left, but about `leave` bytes, with one file below the folder; returns its
+    // path.
+    std::filesystem::path Fill(const std::string& name, std::size_t leave = 0) const;
 
 private:
     std::filesystem::path folder_;

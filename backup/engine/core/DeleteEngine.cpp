@@ -18,14 +18,14 @@ namespace {
 
 constexpr std::size_t kRunStampLength = 15;
 
-// A file with neither the read-only nor the hidden bit needs no clearing before it goes.
-void DeleteFileEntry(const std::u16string& path, const WIN32_FIND_DATAW& entry)
+// A file with neither the read-only nor the hidden bit needs no clearing before it goes. True when
+// it went.
+bool DeleteFileEntry(const std::u16string& path, const WIN32_FIND_DATAW& entry)
 {
     if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0) {
-        DeleteFileW(path.c_str());
-    } else {
-        DeleteTree(path, PumpJobMessages);
+        return DeleteFileW(path.c_str()) != FALSE;
     }
+    return DeleteTree(path, PumpJobMessages);
 }
 
 // The re-homed copy is a second name of the file where the drive allows one. The names share
@@ -41,30 +41,44 @@ bool PlaceRehomedCopy(const std::u16string& path, const std::u16string& target, 
     return CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error, &found);
 }
 
-// The files of the item whose re-homing failed stay; everything else of the item goes.
-bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std::u16string>& kept)
+// The files of the item whose re-homing failed stay; everything else of the item goes. The list
+// files of a run folder go last, only once all else of it went, so that a run whose delete stopped
+// part way is still a date that a later delete finishes.
+bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std::u16string>& kept, bool runFolder)
 {
     std::vector<WIN32_FIND_DATAW> entries;
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
         entries.push_back(entry);
         return true;
     });
+    bool allGone = true;
+    std::vector<std::u16string> lists;
     for (const WIN32_FIND_DATAW& entry : entries) {
+        if (IsDotsName(entry.cFileName)) {
+            continue;
+        }
         // A name no Windows folder holds would name another entry once joined: it stays, and so
         // does its folder.
-        if (IsDotsName(entry.cFileName) || !IsSafeDriveName(entry.cFileName)) {
+        if (!IsSafeDriveName(entry.cFileName)) {
+            allGone = false;
             continue;
         }
         const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
         if (IsLinkEntry(entry)) {
-            DeleteTree(child, PumpJobMessages);
-        } else if (!IsDirectoryEntry(entry)) {
-            if (!kept.contains(child)) {
-                DeleteFileEntry(child, entry);
-            }
+            allGone = DeleteTree(child, PumpJobMessages) && allGone;
+        } else if (IsDirectoryEntry(entry)) {
+            allGone = DeleteFolderExcept(child, kept, false) && allGone;
+        } else if (runFolder && IsRunListFileName(entry.cFileName)) {
+            lists.push_back(child);
         } else {
-            DeleteFolderExcept(child, kept);
+            allGone = !kept.contains(child) && DeleteFileEntry(child, entry) && allGone;
         }
+    }
+    if (!allGone) {
+        return false;
+    }
+    for (const std::u16string& list : lists) {
+        DeleteTree(list, PumpJobMessages);
     }
     return RemoveDirectoryW(path.c_str()) != FALSE;
 }
@@ -138,7 +152,7 @@ bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, co
     if (!IsDirectoryEntry(found)) {
         return kept.empty() && DeleteTree(path, PumpJobMessages);
     }
-    return DeleteFolderExcept(path, kept);
+    return DeleteFolderExcept(path, kept, IsRunFolderPath(path));
 }
 
 bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
