@@ -172,6 +172,45 @@ TEST_F(CoreJobs, AFreshNotifierCancelsNoFile)
     EXPECT_EQ(testsupport::ReadText(Host("c/Out/" + kRunStamp + "/C/Data/plan.doc")), std::string(60, 'x'));
 }
 
+// The drive fills up during an Easy Backup: the run's lists cannot be written and none is left
+// empty, so no category run is a date and the history gains no line; the marker stays for the
+// clean-up of a run cut short.
+TEST_F(CoreJobs, AFullDiskLeavesNoFinishedEasyRun)
+{
+    testsupport::SmallFileSystem disk(512 * 1024);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    const enginetest::TempDrive small(u'E', 2, disk.Folder());
+    class FillingJob : public RecordingJob {
+    public:
+        explicit FillingJob(const testsupport::SmallFileSystem& disk) : disk_(disk) { }
+        void ShowPath(const std::u16string& path) override
+        {
+            RecordingJob::ShowPath(path);
+            if (paths.size() == 3) {
+                disk_.Fill("filler");
+            }
+        }
+
+    private:
+        const testsupport::SmallFileSystem& disk_;
+    } job(disk);
+    EXPECT_EQ(Backup(job), 1);
+
+    EXPECT_FALSE(failed.Lines().empty());
+    for (const char* category : kCategories) {
+        const std::u16string run =
+            kEasyFolder + u"\\" + platform::FromUtf8(category) + u"\\" + platform::FromUtf8(kRunStamp);
+        EXPECT_FALSE(IsFinishedRunFolder(run)) << category;
+        for (const char16_t* list : {u"\\OriSize.ini", u"\\FileList_Repeat.ini"}) {
+            EXPECT_EQ(GetFileAttributesW((run + list).c_str()), INVALID_FILE_ATTRIBUTES) << category;
+        }
+    }
+    EXPECT_FALSE(small.Exists("Harbex_Solo+/HOMEPCAlice61/Easy/BacTimeRec.ini"));
+    EXPECT_TRUE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini")));
+}
+
 // The drive fills up while a delete re-homes the earlier run's read-only, hidden file (it needs a
 // copy): that file and the run's list files stay, so the run is still a date, and a second delete
 // with room finishes it; the later run restores whole all along.
