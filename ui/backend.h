@@ -43,6 +43,7 @@ struct BackendEvent {
         Expose,
         Minimized,
         Restored,
+        Moved,  // the user moved the window; x, y: where it now stands on the screen
         Quit,  // the session or a signal asks the program to end; window is 0
         DisplayLost,  // the display has gone: nothing can be shown or asked any more; window is 0
     };

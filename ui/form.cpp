@@ -329,6 +329,11 @@ void TForm::Activated()
     }
 }
 
+void TForm::WindowMoved(Point topLeft)
+{
+    TControl::SetBounds(topLeft.x, topLeft.y, Width(), Height());
+}
+
 void TForm::Deactivated()
 {
     if (!active_) {

@@ -91,6 +91,8 @@ public:
     // Called by the loop when the backend reports activation changes and close requests.
     void Activated();
     void Deactivated();
+    // The user moved the window there: Left and Top follow, the window is not moved again.
+    void WindowMoved(Point topLeft);
 
     // The message dispatch that runs after the control's own handling; override it, calling
     // the inherited one first.

@@ -1,5 +1,6 @@
 // The main window in real X windows, on an X server of the test's own: drop-down lists opened and
-// closed fast while other threads wake the loop, and the X server ending under a running backup.
+// closed fast while other threads wake the loop, the X server ending under a running backup, and
+// the window moved by its title buttons and its title strip.
 
 #include "backup/engine/StartersBackup.h"
 #include "backup/frame/base/SettingsPaths.h"
@@ -13,7 +14,9 @@
 #include "ui/windows.h"
 
 #include <atomic>
+#include <chrono>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -44,6 +47,22 @@ protected:
         MainForm->ShowForm();
         ui::Application->ProcessMessages();
         return true;
+    }
+
+    // Handles what the X server sends until done() holds; false after five seconds without.
+    static bool PumpUntil(const std::function<bool()>& done)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!done() && std::chrono::steady_clock::now() < end) {
+            ui::Application->ProcessMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return done();
+    }
+
+    static ui::Point CentreOnScreen(const ui::TControl& control)
+    {
+        return control.ClientToScreen(ui::Point{control.Width() / 2, control.Height() / 2});
     }
 
     static void Collect(ui::TComponent& owner, std::vector<ui::TComboBox*>& found)
@@ -96,6 +115,53 @@ TEST_F(RealWindow, EveryDropDownListOpensAndClosesFiftyTimesWhileTheLoopIsWoken)
     waker.join();
     EXPECT_EQ(opened, static_cast<int>(combos.size()) * 50);
     EXPECT_FALSE(ui::Application->Terminated());
+}
+
+// Max fills the screen (no panel takes part of it here) with the title buttons on it, Max again
+// puts the window back, and a drag of the title strip moves it and is where Max returns to.
+TEST_F(RealWindow, MaxRestoreAndATitleDragEndWhereTheServerShowsThem)
+{
+    if (!OpenOnOwnDisplay()) {
+        GTEST_SKIP() << "no X server could be started";
+    }
+    ui::testing::XUser user(server_.Display());
+    ASSERT_TRUE(user.Ok()) << "XTest is not available";
+    using Box = ui::testing::XUser::Box;
+    const Box start{MainForm->Left(), MainForm->Top(), 640, 480};
+    const Box screen{0, 0, 800, 600};
+    const auto shownAs = [&](const Box& box) {
+        return PumpUntil([&] {
+            return user.WindowAt(box.x + 100, box.y + 100) == box && MainForm->Left() == box.x &&
+                   MainForm->Top() == box.y;
+        });
+    };
+    ASSERT_TRUE(shownAs(start));
+
+    ui::Point max = CentreOnScreen(*MainForm->Main_MaxBtn_Img);
+    user.Click(max.x, max.y);
+    EXPECT_TRUE(shownAs(screen)) << "maximised at " << user.WindowAt(400, 300).x << "," << user.WindowAt(400, 300).y;
+    max = CentreOnScreen(*MainForm->Main_MaxBtn_Img);
+    EXPECT_LT(max.x, screen.width) << "the title buttons are on the screen";
+    user.Click(max.x, max.y);
+    EXPECT_TRUE(shownAs(start)) << "restored at " << user.WindowAt(400, 300).x << "," << user.WindowAt(400, 300).y;
+
+    const ui::Point grip = MainForm->DragDrop_Lab->ClientToScreen(ui::Point{200, 20});
+    user.MoveTo(grip.x, grip.y);
+    user.Press();
+    int passes = 20;  // the press reaches the strip, which starts the move
+    PumpUntil([&] { return --passes == 0; });
+    const Box dragged{start.x + 50, start.y - 40, 640, 480};
+    user.MoveTo(grip.x + 25, grip.y - 20);
+    user.MoveTo(grip.x + 50, grip.y - 40);
+    EXPECT_TRUE(shownAs(dragged)) << "dragged to " << user.WindowAt(400, 300).x << "," << user.WindowAt(400, 300).y;
+    user.Release();
+
+    max = CentreOnScreen(*MainForm->Main_MaxBtn_Img);
+    user.Click(max.x, max.y);
+    ASSERT_TRUE(shownAs(screen));
+    max = CentreOnScreen(*MainForm->Main_MaxBtn_Img);
+    user.Click(max.x, max.y);
+    EXPECT_TRUE(shownAs(dragged)) << "restored to the dragged place";
 }
 
 // The X server ends during an Easy Backup: the program ends as a close would, the job stops

@@ -71,31 +71,139 @@ private:
     std::string display_;
 };
 
-// A real X click through the XTest extension, loaded at run time; false when it is not there.
+// A user at the test's X server: real pointer and key input through the XTest extension, and the
+// windows where the server has them. The X libraries are loaded at run time; Ok() is false
+// without them.
+class XUser {
+public:
+    struct Box {
+        int x = -1;
+        int y = -1;
+        int width = 0;
+        int height = 0;
+        bool operator==(const Box&) const = default;
+    };
+
+    explicit XUser(const std::string& display)
+    {
+        x11_ = dlopen("libX11.so.6", RTLD_NOW);
+        xtst_ = dlopen("libXtst.so.6", RTLD_NOW);
+        if (!x11_ || !xtst_)
+            return;
+        Load(x11_, "XOpenDisplay", open_);
+        Load(x11_, "XCloseDisplay", close_);
+        Load(x11_, "XSync", sync_);
+        Load(x11_, "XDefaultRootWindow", root_);
+        Load(x11_, "XTranslateCoordinates", translate_);
+        Load(x11_, "XGetGeometry", geometry_);
+        Load(x11_, "XStringToKeysym", keysym_);
+        Load(x11_, "XKeysymToKeycode", keycode_);
+        Load(xtst_, "XTestFakeMotionEvent", motion_);
+        Load(xtst_, "XTestFakeButtonEvent", button_);
+        Load(xtst_, "XTestFakeKeyEvent", key_);
+        if (open_ && close_ && sync_ && root_ && translate_ && geometry_ && keysym_ && keycode_ && motion_ && button_ &&
+            key_)
+            d_ = open_(display.c_str());
+    }
+    ~XUser()
+    {
+        if (d_)
+            close_(d_);
+    }
+    XUser(const XUser&) = delete;
+    XUser& operator=(const XUser&) = delete;
+
+    bool Ok() const { return d_ != nullptr; }
+
+    void MoveTo(int x, int y)
+    {
+        Send([&] { motion_(d_, -1, x, y, 0); });
+    }
+    void Press()
+    {
+        Send([&] { button_(d_, 1, 1, 0); });
+    }
+    void Release()
+    {
+        Send([&] { button_(d_, 1, 0, 0); });
+    }
+    void Click(int x, int y)
+    {
+        MoveTo(x, y);
+        Press();
+        Release();
+    }
+    // One key by its X name ("Return", "Escape", "a"), pressed and released.
+    void Key(const char* name)
+    {
+        const unsigned char code = keycode_(d_, keysym_(name));
+        Send([&] {
+            key_(d_, code, 1, 0);
+            key_(d_, code, 0, 0);
+        });
+    }
+
+    // The top-level window under the screen point, as the server places it; x -1 when none.
+    Box WindowAt(int x, int y)
+    {
+        Box box;
+        if (!d_)
+            return box;
+        const unsigned long root = root_(d_);
+        int inX = 0;
+        int inY = 0;
+        unsigned long child = 0;
+        if (!translate_(d_, root, root, x, y, &inX, &inY, &child) || child == 0)
+            return box;
+        unsigned long rootOfChild = 0;
+        unsigned width = 0;
+        unsigned height = 0;
+        unsigned border = 0;
+        unsigned depth = 0;
+        if (geometry_(d_, child, &rootOfChild, &box.x, &box.y, &width, &height, &border, &depth)) {
+            box.width = static_cast<int>(width);
+            box.height = static_cast<int>(height);
+        }
+        return box;
+    }
+
+private:
+    template <class F> static void Load(void* library, const char* name, F& to)
+    {
+        to = reinterpret_cast<F>(dlsym(library, name));
+    }
+    template <class F> void Send(F&& request)
+    {
+        if (!d_)
+            return;
+        request();
+        sync_(d_, 0);
+    }
+
+    void* x11_ = nullptr;
+    void* xtst_ = nullptr;
+    void* d_ = nullptr;
+    void* (*open_)(const char*) = nullptr;
+    int (*close_)(void*) = nullptr;
+    int (*sync_)(void*, int) = nullptr;
+    unsigned long (*root_)(void*) = nullptr;
+    int (*translate_)(void*, unsigned long, unsigned long, int, int, int*, int*, unsigned long*) = nullptr;
+    int (*geometry_)(void*, unsigned long, unsigned long*, int*, int*, unsigned*, unsigned*, unsigned*,
+                     unsigned*) = nullptr;
+    unsigned long (*keysym_)(const char*) = nullptr;
+    unsigned char (*keycode_)(void*, unsigned long) = nullptr;
+    int (*motion_)(void*, int, int, int, unsigned long) = nullptr;
+    int (*button_)(void*, unsigned, int, unsigned long) = nullptr;
+    int (*key_)(void*, unsigned, int, unsigned long) = nullptr;
+};
+
+// A real X click through the XTest extension; false when it is not there.
 inline bool XTestClick(const std::string& display, int x, int y)
 {
-    void* x11 = dlopen("libX11.so.6", RTLD_NOW);
-    void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
-    if (!x11 || !xtst)
+    XUser user(display);
+    if (!user.Ok())
         return false;
-    using OpenDisplay = void* (*)(const char*);
-    using CloseDisplay = int (*)(void*);
-    using Flush = int (*)(void*);
-    using FakeMotion = int (*)(void*, int, int, int, unsigned long);
-    using FakeButton = int (*)(void*, unsigned, int, unsigned long);
-    auto open = reinterpret_cast<OpenDisplay>(dlsym(x11, "XOpenDisplay"));
-    auto closeDisplay = reinterpret_cast<CloseDisplay>(dlsym(x11, "XCloseDisplay"));
-    auto flush = reinterpret_cast<Flush>(dlsym(x11, "XSync"));
-    auto motion = reinterpret_cast<FakeMotion>(dlsym(xtst, "XTestFakeMotionEvent"));
-    auto button = reinterpret_cast<FakeButton>(dlsym(xtst, "XTestFakeButtonEvent"));
-    void* d = open ? open(display.c_str()) : nullptr;
-    if (!d || !motion || !button || !flush || !closeDisplay)
-        return false;
-    motion(d, -1, x, y, 0);
-    button(d, 1, 1, 0);
-    button(d, 1, 0, 0);
-    flush(d);
-    closeDisplay(d);
+    user.Click(x, y);
     return true;
 }
 

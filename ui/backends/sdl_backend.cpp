@@ -113,7 +113,8 @@ private:
     int IdOf(Uint32 sdlWindowId) const;
     void ApplyShape(Window& w);
     void Translate(const SDL_Event& e, std::vector<BackendEvent>& events);
-    bool FollowMoveDrag(const SDL_Event& e);
+    bool PointerOnScreen(Point& at, bool& leftDown);
+    bool FollowMoveDrag(const SDL_Event& e, std::vector<BackendEvent>& events);
     bool Drain(std::vector<BackendEvent>& events);
     bool TakeWake();
     void Block(int timeoutMs);
@@ -230,6 +231,8 @@ void SdlBackend::ApplyShape(Window& w)
     mode.mode = ShapeModeBinarizeAlpha;
     mode.parameters.binarizationCutoff = 128;
     SDL_SetWindowShape(w.sdl, mask.get(), &mode);
+    // Setting a shape moves the window back to a place SDL remembers from before.
+    SDL_SetWindowPosition(w.sdl, w.position.x, w.position.y);
 }
 
 void SdlBackend::SetBounds(int window, const Rect& bounds)
@@ -279,29 +282,46 @@ void SdlBackend::Raise(int window)
         SDL_RaiseWindow(w->sdl);
 }
 
+bool SdlBackend::PointerOnScreen(Point& at, bool& leftDown)
+{
+    if (display_ != nullptr)
+        return x11::QueryPointer(display_, at.x, at.y, leftDown);
+    leftDown = (SDL_GetGlobalMouseState(&at.x, &at.y) & SDL_BUTTON_LMASK) != 0;
+    return true;
+}
+
 // Without a system move for borderless windows, the window follows the mouse until the button is
 // released; the events of that drag are not delivered, as the system's move loop takes them.
 void SdlBackend::BeginMoveDrag(int window)
 {
     Window* w = Find(window);
-    if (!w || !(SDL_GetGlobalMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK))
+    Point at;
+    bool leftDown = false;
+    if (!w || !PointerOnScreen(at, leftDown) || !leftDown)
         return;
     drag_.window = window;
-    SDL_GetGlobalMouseState(&drag_.startMouse.x, &drag_.startMouse.y);
-    SDL_GetWindowPosition(w->sdl, &drag_.startWindow.x, &drag_.startWindow.y);
+    drag_.startMouse = at;
+    drag_.startWindow = w->position;
     SDL_CaptureMouse(SDL_TRUE);
 }
 
-bool SdlBackend::FollowMoveDrag(const SDL_Event& e)
+bool SdlBackend::FollowMoveDrag(const SDL_Event& e, std::vector<BackendEvent>& events)
 {
     if (drag_.window == 0)
         return false;
     Window* w = Find(drag_.window);
-    if (e.type == SDL_MOUSEMOTION && w) {
-        Point now;
-        SDL_GetGlobalMouseState(&now.x, &now.y);
-        SDL_SetWindowPosition(w->sdl, drag_.startWindow.x + now.x - drag_.startMouse.x,
-                              drag_.startWindow.y + now.y - drag_.startMouse.y);
+    Point now;
+    bool leftDown = false;
+    if (e.type == SDL_MOUSEMOTION && w && PointerOnScreen(now, leftDown)) {
+        w->position =
+            Point{drag_.startWindow.x + now.x - drag_.startMouse.x, drag_.startWindow.y + now.y - drag_.startMouse.y};
+        SDL_SetWindowPosition(w->sdl, w->position.x, w->position.y);
+        BackendEvent moved;
+        moved.kind = BackendEvent::Kind::Moved;
+        moved.window = drag_.window;
+        moved.x = w->position.x;
+        moved.y = w->position.y;
+        events.push_back(moved);
         return true;
     }
     if (e.type == SDL_MOUSEBUTTONUP && e.button.button == SDL_BUTTON_LEFT) {
@@ -309,7 +329,7 @@ bool SdlBackend::FollowMoveDrag(const SDL_Event& e)
         SDL_CaptureMouse(SDL_FALSE);
         return true;
     }
-    return e.type == SDL_MOUSEBUTTONDOWN;
+    return e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEMOTION;
 }
 
 void SdlBackend::SetTitle(int window, std::u16string_view title)
@@ -489,7 +509,7 @@ bool SdlBackend::Drain(std::vector<BackendEvent>& events)
     SDL_Event e;
     while (!Gone() && SDL_PollEvent(&e) == 1) {
         any = true;
-        if (!FollowMoveDrag(e))
+        if (!FollowMoveDrag(e, events))
             Translate(e, events);
     }
     if (Gone() && !lostReported_) {

@@ -62,4 +62,19 @@ int ConnectionFd(void* display)
     return ConnectionNumber(static_cast<Display*>(display));
 }
 
+bool QueryPointer(void* display, int& x, int& y, bool& leftDown)
+{
+    auto* d = static_cast<Display*>(display);
+    ::Window root = 0;
+    ::Window child = 0;
+    int windowX = 0;
+    int windowY = 0;
+    unsigned mask = 0;
+    if (!XQueryPointer(d, DefaultRootWindow(d), &root, &child, &x, &y, &windowX, &windowY, &mask)) {
+        return false;
+    }
+    leftDown = (mask & Button1Mask) != 0;
+    return true;
+}
+
 }  // namespace ui::x11

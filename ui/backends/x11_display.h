@@ -21,4 +21,8 @@ void WatchForLoss(void* display, std::atomic<bool>* lost);
 // The connection's socket, to wait on beside other input.
 int ConnectionFd(void* display);
 
+// Where the pointer is on the screen and whether its left button is down, asked of the server
+// itself (SDL's own answer outside its windows is only refreshed by input it does not get here).
+bool QueryPointer(void* display, int& x, int& y, bool& leftDown);
+
 }  // namespace ui::x11

@@ -428,6 +428,9 @@ void RouteEvent(const BackendEvent& e)
     case BackendEvent::Kind::Restored:
         App().Restore();
         break;
+    case BackendEvent::Kind::Moved:
+        form->WindowMoved(Point{e.x, e.y});
+        break;
     case BackendEvent::Kind::Quit:
     case BackendEvent::Kind::DisplayLost:
         break;
