@@ -155,11 +155,11 @@ void TSetupMsgForm::BindHandlers()
     Top_Title_Lab->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
         Top_Title_LabMouseDown(s, b, sh, x, y);
     };
-    // Enter presses the first button (OK, or Yes); Escape closes the box as the system's close key
-    // does: no answer.
+    // Enter presses the right button, OK on a notice and No on a question, so that a stray key
+    // never confirms; Escape closes the box as the system's close key does: no answer.
     OnKeyDown = [this](TObject*, WORD& key, TShiftState) {
         if (key == VK_RETURN) {
-            (Btn_Left_Pan->Visible() ? LB_Btn_Lab : RB_Btn_Lab)->Click();
+            RB_Btn_Lab->Click();
         } else if (key == VK_ESCAPE) {
             Close();
         }

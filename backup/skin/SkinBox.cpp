@@ -88,7 +88,7 @@ SkinButtonParts TSkinBoxForm::CenterButton() const
 void TSkinBoxForm::HandleBoxKey(WORD key)
 {
     if (key == VK_RETURN) {
-        (Btn_Center_Pan->Visible() ? CB_Btn_Lab : LB_Btn_Lab)->Click();
+        (Btn_Center_Pan->Visible() ? CB_Btn_Lab : RB_Btn_Lab)->Click();
     } else if (key == VK_ESCAPE) {
         Close();
     }

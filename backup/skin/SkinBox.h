@@ -34,8 +34,8 @@ public:
     SkinButtonParts CenterButton() const;
     // All nine button images back to their normal skins.
     void ResetButtonLooks();
-    // Enter presses the box's first button, OK when it is shown, else Yes; Escape closes the box
-    // with no answer, as the window's close command does.
+    // Enter presses OK on a notice and No on a question, so that a stray key never confirms;
+    // Escape closes the box with no answer, as the window's close command does.
     void HandleBoxKey(WORD key);
 
 protected:

@@ -56,7 +56,7 @@ TEST_F(FrameWindow, QuestionsAnswerByButtonEscapeAndClose)
         {"yes", [](TMsgForm& box) { uit::Click(*box.LB_Btn_Lab); }, 1},
         {"no", [](TMsgForm& box) { uit::Click(*box.RB_Btn_Lab); }, 0},
         {"escape", [](TMsgForm& box) { uit::PressKey(box, VK_ESCAPE); }, 0},
-        {"enter presses Yes", [](TMsgForm& box) { uit::PressKey(box, VK_RETURN); }, 1},
+        {"enter answers No", [](TMsgForm& box) { uit::PressKey(box, VK_RETURN); }, 0},
         {"close", [](TMsgForm& box) { box.Close(); }, 0},
     };
     for (const Case& c : cases) {
@@ -69,6 +69,7 @@ TEST_F(FrameWindow, QuestionsAnswerByButtonEscapeAndClose)
             c.answer(box);
         });
         EXPECT_EQ(MainForm->AskQuestion(u"Do you want to cancel back up?"), c.expected) << c.how;
+        EXPECT_FALSE(ui_.Stalled()) << c.how << ": the box was closed by the answer";
         EXPECT_EQ(yes, u"Yes");
         EXPECT_TRUE(centreHidden);
     }

@@ -176,18 +176,20 @@ TEST_F(WizardTest, OkBoxShowsOnlyItsRightButtonMirroredFor1025)
     }
 }
 
-// Enter presses the box's first button: OK on a notice, Yes on a question.
-TEST_F(WizardTest, EnterPressesTheFirstButtonOfABox)
+// Keys never confirm: Enter presses OK on a notice and No on a question, Escape answers No.
+TEST_F(WizardTest, EnterAnswersOkOnANoticeAndNoOnAQuestion)
 {
     MakeMachine();
     OpenWizard();
-    const auto pressEnter = [](ui::TForm& box) { ui::testing::PressKey(box, VK_RETURN); };
-    ui_.AnswerNextModal(pressEnter);
+    const auto press = [](int key) { return [key](ui::TForm& box) { ui::testing::PressKey(box, key); }; };
+    ui_.AnswerNextModal(press(VK_RETURN));
     setup::ShowOkBox(Wizard(), setup::kErrorBox, u"Installation failed !");
     EXPECT_FALSE(ui_.Stalled());
-    ui_.AnswerNextModal(pressEnter);
-    EXPECT_TRUE(setup::AskYesNo(Wizard(), u"Do you want to quit?"));
-    EXPECT_FALSE(ui_.Stalled());
+    for (int key : {VK_RETURN, VK_ESCAPE}) {
+        ui_.AnswerNextModal(press(key));
+        EXPECT_FALSE(setup::AskYesNo(Wizard(), u"Do you want to quit?")) << key;
+        EXPECT_FALSE(ui_.Stalled()) << key;
+    }
 }
 
 TEST_F(WizardTest, RendersTheStartAndOptionsPages)
