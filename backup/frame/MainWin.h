@@ -465,6 +465,8 @@ public:
     // Minimises the program and hides it in the notification area; where no tray icon can be seen
     // it stays minimised on the task bar, so that there is always a way back.
     void HideToNotificationArea();
+    // True when the tray icon is shown where the user can see it and bring the window back.
+    bool NotificationAreaShowsIcon() const;
     // Power, volume and folder-change notices, after the inherited dispatch.
     void Dispatch(ui::TMessage& message) override;
     // The push-button poll of the external drives.

@@ -118,6 +118,11 @@ void TMainForm::FormResize(TObject*)
 
 void TMainForm::Main_ExitBtn_ImgClick(TObject*)
 {
+    // Without an icon to come back through, the tray menu's exit is out of reach: this is it.
+    if (!NotificationAreaShowsIcon() && MayClose == 1) {
+        ExitClick(this);
+        return;
+    }
     HideToNotificationArea();
 }
 

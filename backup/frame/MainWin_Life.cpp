@@ -51,10 +51,15 @@ void TMainForm::FormActivate(TObject*)
     }
 }
 
+bool TMainForm::NotificationAreaShowsIcon() const
+{
+    return TrayIcon->Visible() && ui::TTrayIcon::DesktopShowsIcons();
+}
+
 void TMainForm::HideToNotificationArea()
 {
     ui::Application->Minimize();
-    if (TrayIcon->Visible() && ui::TTrayIcon::DesktopShowsIcons()) {
+    if (NotificationAreaShowsIcon()) {
         ui::Application->SetWindowShown(false);
     }
 }

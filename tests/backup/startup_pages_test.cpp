@@ -248,12 +248,39 @@ TEST_F(JobPages, MinimiseAtLaunchHidesOnlyWhereATrayIconShows)
         ui::Application->Restore();
         ui::Application->SetWindowShown(true);
         uit::Click(*form().Main_ExitBtn_Img);
-        EXPECT_TRUE(ui::Application->Minimized()) << c.name << ": the title bar's exit";
-        EXPECT_EQ(ui::Application->WindowShown(), c.windowShown) << c.name << ": the title bar's exit";
+        if (c.trayShown) {
+            EXPECT_TRUE(ui::Application->Minimized()) << c.name << ": the title bar's exit";
+            EXPECT_FALSE(ui::Application->WindowShown()) << c.name << ": the title bar's exit";
+        } else {
+            EXPECT_FALSE(form().Visible()) << c.name << ": the title bar's exit closes the program";
+            EXPECT_FALSE(form().TrayIcon->Visible()) << c.name;
+        }
         Close();
         ui::Application->Restore();
         ui::Application->SetWindowShown(true);
     }
+}
+
+// With no notification area the title bar's exit is the only way out: it asks what the tray
+// menu's exit asks, so a running job keeps the window (minimised) and the program.
+TEST_F(JobPages, WithNoNotificationAreaTheTitleBarsExitIsRefusedWhileAJobRuns)
+{
+    ui::TTrayIcon::SetDesktopQuery([] { return false; });
+    Open(1033);
+    form().ShowForm();
+    ui::Application->Restore();
+    bool refused = false;
+    DuringTheJob([] { return true; },
+                 [&] {
+                     uit::Click(*form().Main_ExitBtn_Img);
+                     refused = form().Visible() && form().TrayIcon->Visible();
+                     ui::Application->Restore();
+                 });
+    EasyBackupFromOk();
+    EXPECT_TRUE(refused);
+    uit::Click(*form().Main_ExitBtn_Img);
+    EXPECT_FALSE(form().Visible()) << "once the job is over";
+    EXPECT_FALSE(form().TrayIcon->Visible());
 }
 
 TEST_F(JobPages, LoadingStagesFollowTheWork)
