@@ -161,22 +161,29 @@ HINSTANCE ShellExecuteW(HWND, LPCWSTR operation, LPCWSTR file, LPCWSTR parameter
     }
     const std::u16string_view target(file);
     std::string hostFile;
+    HINSTANCE missing = nullptr;
     if (IsDrivePath(target)) {
         HostPath host = ToHostPath(target);
-        if (!host.ok()) {
-            return Result(SE_ERR_PNF);
-        }
         struct stat info;
-        if (WithCaseFallback(host, [&info](const char* p) { return stat(p, &info); }) != 0) {
-            return Result(errno == ENOENT ? SE_ERR_FNF : SE_ERR_PNF);
+        if (!host.ok()) {
+            missing = Result(SE_ERR_PNF);
+        } else if (WithCaseFallback(host, [&info](const char* p) { return stat(p, &info); }) != 0) {
+            missing = Result(errno == ENOENT ? SE_ERR_FNF : SE_ERR_PNF);
+        } else {
+            hostFile = host.path;
         }
-        hostFile = host.path;
     }
     if (CurrentProfile() != nullptr) {
-        // A simulated machine runs its own programs (they inherit the machine and the display) and
-        // only notes what would open in another application.
+        // A simulated machine notes every request, also for a file that is not there, runs its own
+        // programs (they inherit the machine and the display) and opens nothing else.
         const HINSTANCE noted = Record(operation, target, parameters, directory, show);
+        if (missing != nullptr) {
+            return missing;
+        }
         return IsProgram(hostFile) ? StartProgram(hostFile, parameters, directory) : noted;
+    }
+    if (missing != nullptr) {
+        return missing;
     }
     return StartOnRealMachine(target, hostFile, parameters, directory);
 }

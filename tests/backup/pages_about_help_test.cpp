@@ -61,6 +61,14 @@ TEST_F(PagesAboutHelp, HelpOpensTheLanguagesFileElseTheEnglishOne)
     }
 }
 
+// No help file is installed: the request for the English one still reaches the shell (and its log).
+TEST_F(PagesAboutHelp, HelpWithoutAnyHelpFileAsksForTheEnglishOne)
+{
+    Open(1041);
+    uit::Click(*form().Main_Btn_Help_Img);
+    EXPECT_EQ(ShellLog(), "open\tC:\\Program Files\\Harbex Solo+\\Help Files\\BackupHelp_ENG.chm\t\t\t5\n");
+}
+
 TEST_F(PagesAboutHelp, AboutShowsTheVersionAndTextsAndClosesOnAnyClick)
 {
     Open(1033);

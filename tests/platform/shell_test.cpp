@@ -68,5 +68,7 @@ TEST_F(Shell, ExecuteOnTheSimulatedMachineIsRecorded)
     std::ifstream log(folder_ + "/shell.log");
     std::stringstream text;
     text << log.rdbuf();
-    EXPECT_EQ(text.str(), "open\tC:\\Setup.exe\t/quiet\tC:\\\t5\n");
+    EXPECT_EQ(text.str(), "open\tC:\\Setup.exe\t/quiet\tC:\\\t5\n"
+                          "open\tC:\\Nothing.exe\t\t\t5\n")
+        << "a request for a missing file is noted too";
 }
