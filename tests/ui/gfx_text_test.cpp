@@ -56,6 +56,7 @@ TEST_F(FixedMetrics, LayoutBreaksAlignsAndEllipsizes)
     };
     const Case cases[] = {
         {"wrap at spaces", u"aaa bbb ccc", 50, TextFlags::WordWrap, {u"aaa bbb", u"ccc"}, 0},
+        {"a spaced question mark keeps its word", u"aaa bbb ?", 50, TextFlags::WordWrap, {u"aaa", u"bbb ?"}, 0},
         {"long word overflows", u"aaaaaaaaaa b", 30, TextFlags::WordWrap, {u"aaaaaaaaaa", u"b"}, 0},
         {"explicit breaks", u"a\r\nb\nc", 100, TextFlags::Left, {u"a", u"b", u"c"}, 0},
         {"single line drops breaks", u"a\r\nb", 100, TextFlags::SingleLine, {u"ab"}, 0},

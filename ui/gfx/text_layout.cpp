@@ -107,7 +107,10 @@ private:
                 std::size_t j = i;
                 while (j < text_.size() && text_[j] == u' ')
                     width += advances_[j++];
-                if (i > start) {
+                // A mark written after a space ("files ?") stays with the word before it.
+                const bool closingMark =
+                    j < text_.size() && std::u16string_view(u"?!:;)").find(text_[j]) != std::u16string_view::npos;
+                if (i > start && !closingMark) {
                     breakEnd = i;
                     breakResume = j;
                 }
