@@ -70,6 +70,8 @@ public:
     virtual void Minimize(int window) = 0;
     virtual void Restore(int window) = 0;
     virtual void Raise(int window) = 0;
+    // Gives the window the keyboard (a window that closes leaves it to no one).
+    virtual void TakeKeyboard(int window) = 0;
     // Lets the user move the window with the mouse from where the button is held.
     virtual void BeginMoveDrag(int window) = 0;
     virtual void SetTitle(int window, std::u16string_view title) = 0;

@@ -175,6 +175,8 @@ void TForm::ShowForm()
 TModalResult TForm::ShowModal()
 {
     modalResult_ = mrNone;
+    auto* ownerForm = dynamic_cast<TForm*>(Owner());
+    WeakRef<TForm> back(ownerForm != nullptr ? ownerForm : App().MainForm());
     ShowForm();
     ++modalDepth_;
     {
@@ -186,6 +188,10 @@ TModalResult TForm::ShowModal()
     }
     --modalDepth_;
     SetVisible(false);
+    // The keyboard goes back to the window the box was shown over, as a closed dialog's does.
+    if (back && back.get() != this && back->Visible() && back->WindowId() != 0) {
+        CurrentBackend().TakeKeyboard(back->WindowId());
+    }
     return modalResult_;
 }
 

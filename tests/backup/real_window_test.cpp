@@ -164,6 +164,38 @@ TEST_F(RealWindow, MaxRestoreAndATitleDragEndWhereTheServerShowsThem)
     EXPECT_TRUE(shownAs(dragged)) << "restored to the dragged place";
 }
 
+// A notice closed by its key gives the keyboard back to the main window: the next key typed
+// reaches the hotkey edit without a click.
+TEST_F(RealWindow, TheKeyboardComesBackToTheMainWindowWhenABoxCloses)
+{
+    if (!OpenOnOwnDisplay()) {
+        GTEST_SKIP() << "no X server could be started";
+    }
+    ui::testing::XUser user(server_.Display());
+    ASSERT_TRUE(user.Ok()) << "XTest is not available";
+    MainForm->Menu_Set_BacBtn_LabClick(nullptr);
+    MainForm->SBT_Hotkey_LabClick(nullptr);
+    ASSERT_TRUE(PumpUntil([] { return MainForm->Hotkey_Edit->Showing(); }));
+    const ui::Point edit = CentreOnScreen(*MainForm->Hotkey_Edit);
+    user.Click(edit.x, edit.y);
+    user.Key("b");
+    ASSERT_TRUE(PumpUntil([] { return MainForm->Hotkey_Edit->Text() == u"B"; })) << "the edit has the keyboard";
+
+    bool boxClosedByKey = false;
+    ui_.AnswerNextModal([&](ui::TForm& box) {
+        int passes = 20;  // the box is mapped and takes the keyboard
+        PumpUntil([&] { return --passes == 0; });
+        user.Key("Return");
+        boxClosedByKey = PumpUntil([&] { return box.ModalResult() != ui::mrNone; });
+    });
+    const ui::Point add = CentreOnScreen(*MainForm->Add_Btn_Lab);
+    user.Click(add.x, add.y);
+    ASSERT_TRUE(PumpUntil([&] { return ui_.ModalCount() == 1; })) << "Add without Ctrl or Alt shows a notice";
+    EXPECT_TRUE(boxClosedByKey);
+    user.Key("c");
+    EXPECT_TRUE(PumpUntil([] { return MainForm->Hotkey_Edit->Text() == u"C"; })) << "the key after the box";
+}
+
 // The X server ends during an Easy Backup: the program ends as a close would, the job stops
 // (its run folders are removed) and the interrupted-job marker stays for the next start.
 TEST_F(RealWindow, LostDisplayCancelsTheRunningJobKeepsItsMarkerAndEndsTheProgram)

@@ -72,6 +72,12 @@ void HeadlessBackend::Raise(int window)
         top_ = window;
 }
 
+void HeadlessBackend::TakeKeyboard(int window)
+{
+    if (Find(window))
+        keyboard_ = window;
+}
+
 void HeadlessBackend::BeginMoveDrag(int window)
 {
     if (WindowState* w = Find(window))

@@ -34,6 +34,7 @@ public:
     void Minimize(int window) override;
     void Restore(int window) override;
     void Raise(int window) override;
+    void TakeKeyboard(int window) override;
     void BeginMoveDrag(int window) override;
     void SetTitle(int window, std::u16string_view title) override;
     void SetRoundRegion(int window, int width, int height, int ellipseW, int ellipseH) override;
@@ -55,6 +56,7 @@ public:
     int Cursor() const { return cursor_; }
     int CapturedWindow() const { return captured_; }
     int TopWindow() const { return top_; }
+    int KeyboardWindow() const { return keyboard_; }
     void SetScreen(const Rect& screen, const Rect& workArea);
 
 private:
@@ -65,6 +67,7 @@ private:
     int cursor_ = 0;
     int captured_ = 0;
     int top_ = 0;
+    int keyboard_ = 0;
     Rect screen_{0, 0, 1280, 800};
     Rect workArea_{0, 0, 1280, 760};
     std::mutex pendingMutex_;

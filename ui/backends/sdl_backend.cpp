@@ -84,6 +84,7 @@ public:
     void Minimize(int window) override;
     void Restore(int window) override;
     void Raise(int window) override;
+    void TakeKeyboard(int window) override;
     void BeginMoveDrag(int window) override;
     void SetTitle(int window, std::u16string_view title) override;
     void SetRoundRegion(int window, int width, int height, int ellipseW, int ellipseH) override;
@@ -280,6 +281,12 @@ void SdlBackend::Raise(int window)
 {
     if (Window* w = Find(window))
         SDL_RaiseWindow(w->sdl);
+}
+
+void SdlBackend::TakeKeyboard(int window)
+{
+    if (Window* w = Find(window))
+        SDL_SetWindowInputFocus(w->sdl);
 }
 
 bool SdlBackend::PointerOnScreen(Point& at, bool& leftDown)
