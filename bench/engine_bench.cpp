@@ -7,6 +7,8 @@
 #include "backup/engine/core/Container.h"
 #include "backup/engine/core/CopyOneFile.h"
 #include "backup/engine/core/DuplicateDetection.h"
+#include "backup/engine/core/ListFiles.h"
+#include "backup/engine/core/PackedLines.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "peer_timing.h"
 #include "platform/drives.h"
@@ -71,7 +73,7 @@ void BenchContainer(const fs::path& host)
               (host / "peer.bin").string() + "'");
     });
     std::printf("container 256 MiB: encode %.2f s (peer %.2f s, ratio %.2f), decode %.2f s (peer %.2f s, ratio %.2f)\n",
-                encode, peerEncode, encode / peerEncode, decode, peerDecode, decode / peerDecode);
+                encode, peerEncode, peerEncode / encode, decode, peerDecode, peerDecode / decode);
 }
 
 void BenchCopy(const fs::path& host)
@@ -112,11 +114,15 @@ void BenchCopy(const fs::path& host)
     bench::Report("  CopyOneFile mode 0", timing, "cp -a");
 }
 
+// An earlier Easy run of `files` empty documents that ended as runs end, with its list files, and
+// a new run of the same files timed through the candidate walk and one test per file.
 double DuplicateRun(const fs::path& host, int files)
 {
     const std::u16string document = DocumentBackupFolder(u"B:\\", false, false);
+    const std::u16string earlier = document + u"\\20240101_000000";
     fs::remove_all(host / "Harbex_Solo+");
     const fs::path run = host / "Harbex_Solo+" / "PC1anna61" / "Easy" / "Document" / "20240101_000000" / "C";
+    PackedLines oriSizes;
     for (int i = 0; i < files; ++i) {
         const fs::path folder = run / std::to_string(i / 1000);
         if (i % 1000 == 0) {
@@ -126,6 +132,12 @@ double DuplicateRun(const fs::path& host, int files)
         std::ofstream{file};
         // One time for all, so that every file is an unchanged duplicate however long creating them took.
         fs::last_write_time(file, fs::file_time_type{});
+        AddOriSizeLine(oriSizes, earlier + Wide("\\C\\" + std::to_string(i / 1000) + "\\" + std::to_string(i) + ".doc"),
+                       0);
+    }
+    if (SaveListFile(oriSizes, OriSizeFilePath(earlier)) != ERROR_SUCCESS ||
+        SaveListFile(PackedLines(), RepeatListPath(earlier)) != ERROR_SUCCESS) {
+        std::fprintf(stderr, "the earlier run's list files were not saved\n");
     }
     WIN32_FIND_DATAW found;
     HANDLE find = FindFirstFileW((document + u"\\20240101_000000\\C\\0\\0.doc").c_str(), &found);

@@ -1,8 +1,8 @@
 #pragma once
 // Times one of our operations against a peer tool on the same data. The rounds alternate which side
 // goes first, each side starts after a sync with nothing of the other still being written, and the
-// ratio is the median of the rounds' ratios: a slow moment of the machine (the file system skipping
-// recently freed inodes, another process's writes) hits the two sides of a round alike.
+// ratio is the median of the rounds' ratios, peer time / ours (above 1: we are faster): a slow moment of the machine
+// (the file system skipping recently freed inodes, another process's writes) hits the two sides of a round alike.
 
 #include <algorithm>
 #include <chrono>
@@ -24,7 +24,7 @@ inline double Seconds(const std::function<void()>& run)
 struct Timing {
     double ours = 0;  // median seconds
     double peer = 0;
-    double ratio = 0;  // median of ours / peer per round
+    double ratio = 0;  // median of peer / ours per round
 };
 
 inline double Median(std::vector<double> values)
@@ -49,7 +49,7 @@ inline Timing MedianOf(int rounds, const std::function<double(int)>& ours, const
             oursTimes.push_back(ours(round));
             peerTimes.push_back(peer(round));
         }
-        ratios.push_back(oursTimes.back() / peerTimes.back());
+        ratios.push_back(peerTimes.back() / oursTimes.back());
     }
     return {Median(oursTimes), Median(peerTimes), Median(ratios)};
 }
