@@ -116,7 +116,8 @@ BOOL CreateDirectoryW(LPCWSTR path, void*)
         return FALSE;
     }
     struct stat info { };
-    if (platform::WithCaseFallback(host, [&info](const char* p) { return ::lstat(p, &info); }) == 0) {
+    const std::optional<bool> free = platform::IsKeptNameFree(host.path);
+    if (free ? !*free : platform::WithCaseFallback(host, [&info](const char* p) { return ::lstat(p, &info); }) == 0) {
         return Fail(ERROR_ALREADY_EXISTS);
     }
     if (::mkdir(host.path.c_str(), 0777) != 0) {
@@ -124,6 +125,7 @@ BOOL CreateDirectoryW(LPCWSTR path, void*)
                                : Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
     }
     platform::NoteNameAdded(host.path);
+    platform::NoteFolderMade(host.path);
     return TRUE;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 
+#include <atomic>
 #include <dirent.h>
 #include <list>
 #include <memory>
@@ -18,14 +19,20 @@ struct DirCloser {
 };
 
 // The names of a folder by their upper-cased form, valid while the folder's modification time
-// stays what it was when they were read.
+// stays what it was when they were read, or while the KeepFolderNames that checked them lives.
 struct FolderNames {
     std::string path;
     dev_t device = 0;
     ino_t inode = 0;
     timespec modified{};
+    unsigned keptIn = 0;
     std::unordered_map<std::u16string, std::string> byUpperName;
 };
+
+// The KeepFolderNames in effect (0: none), and how deep they are nested.
+std::atomic<unsigned> keeping{0};
+std::atomic<unsigned> keptScopes{0};
+std::atomic<unsigned> keepDepth{0};
 
 bool SameStamp(const FolderNames& names, const struct stat& info)
 {
@@ -47,6 +54,12 @@ public:
     // known, when given, is the folder's status as just read.
     std::string Find(const std::string& folder, const std::string& name, const struct stat* known)
     {
+        {
+            std::lock_guard lock(mutex_);
+            if (const FolderNames* names = Kept(folder)) {
+                return NameIn(*names, name);
+            }
+        }
         struct stat info { };
         if (known) {
             info = *known;
@@ -58,24 +71,79 @@ public:
         }
         std::lock_guard lock(mutex_);
         FolderNames& names = Current(folder, info);
-        const auto found = names.byUpperName.find(UpperCase(FromHostName(name)));
-        return found == names.byUpperName.end() ? std::string() : found->second;
+        names.keptIn = keeping;
+        return NameIn(names, name);
+    }
+
+    // The name on disk when the folder is checked in the KeepFolderNames in effect; nullopt otherwise.
+    std::optional<std::string> FindKept(const std::string& folder, const std::string& name)
+    {
+        std::lock_guard lock(mutex_);
+        const FolderNames* names = Kept(folder);
+        return names ? std::optional(NameIn(*names, name)) : std::nullopt;
     }
 
     void NoteAdded(const std::string& folder, const std::string& name)
     {
         std::lock_guard lock(mutex_);
         for (auto& names : folders_) {
+            if (names.path != folder) {
+                continue;
+            }
+            // A kept folder needs no new stamp: it is read again once no KeepFolderNames vouches for it.
             struct stat info { };
-            if (names.path == folder && ::stat(folder.c_str(), &info) == 0) {
+            if (keeping != 0 && names.keptIn == keeping) {
+                names.byUpperName.insert_or_assign(UpperCase(FromHostName(name)), name);
+            } else if (::stat(folder.c_str(), &info) == 0) {
                 names.byUpperName.insert_or_assign(UpperCase(FromHostName(name)), name);
                 Stamp(names, info);
-                return;
             }
+            return;
         }
     }
 
+    void NoteMade(const std::string& folder)
+    {
+        std::lock_guard lock(mutex_);
+        if (keeping == 0) {
+            return;
+        }
+        std::erase_if(folders_, [&folder](const FolderNames& names) { return names.path == folder; });
+        FolderNames names;
+        names.path = folder;
+        names.keptIn = keeping;
+        Push(std::move(names));
+    }
+
 private:
+    static std::string NameIn(const FolderNames& names, const std::string& name)
+    {
+        const auto found = names.byUpperName.find(UpperCase(FromHostName(name)));
+        return found == names.byUpperName.end() ? std::string() : found->second;
+    }
+
+    FolderNames* Kept(const std::string& folder)
+    {
+        if (keeping == 0) {
+            return nullptr;
+        }
+        for (auto it = folders_.begin(); it != folders_.end(); ++it) {
+            if (it->path == folder && it->keptIn == keeping) {
+                folders_.splice(folders_.begin(), folders_, it);
+                return &folders_.front();
+            }
+        }
+        return nullptr;
+    }
+
+    void Push(FolderNames names)
+    {
+        folders_.push_front(std::move(names));
+        if (folders_.size() > kFolders) {
+            folders_.pop_back();
+        }
+    }
+
     FolderNames& Current(const std::string& folder, const struct stat& info)
     {
         for (auto it = folders_.begin(); it != folders_.end(); ++it) {
@@ -99,10 +167,7 @@ private:
                 }
             }
         }
-        folders_.push_front(std::move(names));
-        if (folders_.size() > kFolders) {
-            folders_.pop_back();
-        }
+        Push(std::move(names));
         return folders_.front();
     }
 
@@ -179,6 +244,9 @@ bool MatchCase(HostPath& host)
 
 bool IsNameFree(const std::string& hostPath)
 {
+    if (const std::optional<bool> free = IsKeptNameFree(hostPath)) {
+        return *free;
+    }
     const auto [folder, name] = FolderAndName(hostPath);
     struct stat info { };
     return !folder.empty() && ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
@@ -190,6 +258,35 @@ void NoteNameAdded(const std::string& hostPath)
     const auto [folder, name] = FolderAndName(hostPath);
     if (!folder.empty()) {
         TheCache().NoteAdded(folder, name);
+    }
+}
+
+void NoteFolderMade(const std::string& hostPath)
+{
+    TheCache().NoteMade(hostPath);
+}
+
+std::optional<bool> IsKeptNameFree(const std::string& hostPath)
+{
+    const auto [folder, name] = FolderAndName(hostPath);
+    if (folder.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> onDisk = TheCache().FindKept(folder, name);
+    return onDisk ? std::optional(onDisk->empty()) : std::nullopt;
+}
+
+KeepFolderNames::KeepFolderNames()
+{
+    if (keepDepth++ == 0) {
+        keeping = ++keptScopes;
+    }
+}
+
+KeepFolderNames::~KeepFolderNames()
+{
+    if (--keepDepth == 0) {
+        keeping = 0;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/drives.h"
 
 #include <cerrno>
+#include <optional>
 
 namespace platform {
 
@@ -21,6 +22,23 @@ bool IsNameFree(const std::string& hostPath);
 
 // Tells the matching that this process created hostPath, so that folders it has read stay valid.
 void NoteNameAdded(const std::string& hostPath);
+// Tells the matching that this process made the folder hostPath, empty.
+void NoteFolderMade(const std::string& hostPath);
+
+// While one lives, a folder whose names were read (or that was made) is checked once: after that
+// it counts as holding those names and the ones this process added, without being looked at again
+// per name. For a job, whose folders nothing else writes meanwhile.
+class KeepFolderNames {
+public:
+    KeepFolderNames();
+    ~KeepFolderNames();
+    KeepFolderNames(const KeepFolderNames&) = delete;
+    KeepFolderNames& operator=(const KeepFolderNames&) = delete;
+};
+
+// Whether the last name of hostPath is free in its folder when a KeepFolderNames has that folder
+// checked already; nullopt otherwise (nothing is read then).
+std::optional<bool> IsKeptNameFree(const std::string& hostPath);
 
 // Runs op(const char* path) (a system call returning -1 with errno on failure); when it fails because
 // a name was not found as written, matches the case and runs it once more.

@@ -1,5 +1,6 @@
 #include "platform/copy_file.h"
 #include "platform/files.h"
+#include "platform/host_case.h"
 #include "tests/support/temp_drive.h"
 
 #include <fcntl.h>
@@ -170,6 +171,35 @@ TEST_F(CopyTest, CopyToFreeNameGivesExactAttributesAndNeverTakesAUsedName)
                                     FILE_ATTRIBUTE_NORMAL));
     EXPECT_EQ(GetLastError(), ERROR_REQUEST_ABORTED);
     EXPECT_EQ(EntriesIn(x.Host()), 2u);
+}
+
+// A job checks each folder once; names it adds, in any case, are still never taken twice, and once
+// the job is over the folder is read again, with what others wrote meanwhile.
+TEST_F(CopyTest, AJobChecksItsFoldersOnceAndNeverTakesAUsedName)
+{
+    x.Write("src.bin", "data");
+    const auto copyTo = [&](const char16_t* name) {
+        return CopyFileToFreeName(x.Path(u"src.bin").c_str(), (x.Path(u"run\\") + name).c_str(), nullptr, nullptr,
+                                  FILE_ATTRIBUTE_NORMAL);
+    };
+    {
+        const platform::KeepFolderNames job;
+        ASSERT_TRUE(CreateDirectoryW(x.Path(u"run").c_str(), nullptr));
+        EXPECT_FALSE(CreateDirectoryW(x.Path(u"RUN").c_str(), nullptr));
+        EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+        ASSERT_TRUE(copyTo(u"a.bin"));
+        EXPECT_FALSE(copyTo(u"A.BIN"));
+        EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
+        ASSERT_TRUE(CreateDirectoryW(x.Path(u"run\\sub").c_str(), nullptr));
+        EXPECT_FALSE(copyTo(u"SUB"));
+        EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
+    }
+    x.Write("run/b.bin", "other");
+    EXPECT_FALSE(copyTo(u"B.BIN"));
+    EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
+    EXPECT_EQ(x.ReadText("run/b.bin"), "other");
+    EXPECT_TRUE(copyTo(u"c.bin"));
+    EXPECT_EQ(x.ReadText("run/c.bin"), "data");
 }
 
 TEST_F(CopyTest, MoveReplacesAndCrossesFileSystems)

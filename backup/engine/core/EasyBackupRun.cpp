@@ -20,6 +20,7 @@
 #include "backup/frame/base/PathUtil.h"
 #include "backup/frame/base/TreeDelete.h"
 #include "platform/clock.h"
+#include "platform/host_case.h"
 
 #include <vector>
 
@@ -197,6 +198,7 @@ int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& 
                   clProcessNotify* notifier)
 {
     const JobScope scope(job);
+    const platform::KeepFolderNames keep;
     SYSTEMTIME runTime;
     GetLocalTime(&runTime);
     WriteJobMarker(JOB_KIND_EASY, runTime, destinationRoot);

@@ -14,6 +14,7 @@
 #include "backup/frame/base/SpecialFolders.h"
 #include "backup/frame/base/TreeDelete.h"
 #include "platform/clock.h"
+#include "platform/host_case.h"
 
 #include <vector>
 
@@ -89,10 +90,11 @@ void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string des
     StopIfDriveGone(run.driveRoot);
 }
 
-// Backs up sourceFolder\sourceName into destinationFolder\destinationName. 0 when it stopped on a
-// cancel, else 1.
+// Backs up sourceFolder\sourceName into destinationFolder\destinationName; fromListing, when given,
+// is its find record from the listing of sourceFolder. 0 when it stopped on a cancel, else 1.
 int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16string& destinationFolder,
-                     const std::u16string& sourceName, const std::u16string& destinationName)
+                     const std::u16string& sourceName, const std::u16string& destinationName,
+                     const WIN32_FIND_DATAW* fromListing = nullptr)
 {
     if (!sourceFolder.empty()) {
         sourceFolder = WithTrailingBackslash(sourceFolder);
@@ -102,7 +104,9 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
     std::u16string destination = WithTrailingBackslash(destinationFolder) + destinationName;
     const bool root = IsDriveRootPath(source);
     WIN32_FIND_DATAW own{};
-    if (!root && !FindEntry(source, &own)) {
+    if (fromListing != nullptr) {
+        own = *fromListing;
+    } else if (!root && !FindEntry(source, &own)) {
         ReportFailedFile(run.failed, WIN32_FIND_DATAW(), GetLastError(), item);
         return 1;
     }
@@ -143,7 +147,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
         }
         if (IsDirectoryEntry(entry) || IsSystemEntry(entry)) {
             if (IsWalkedFolderEntry(entry) && path != run.windowsFolder &&
-                ManualBackupWalk(run, source, destination, entry.cFileName, entry.cFileName) == 0) {
+                ManualBackupWalk(run, source, destination, entry.cFileName, entry.cFileName, &entry) == 0) {
                 result = 0;
                 return false;
             }
@@ -201,6 +205,7 @@ int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList
                     const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier)
 {
     const JobScope scope(job);
+    const platform::KeepFolderNames keep;
     const std::u16string manualFolder = ManualBackupFolder(destinationRoot, true, job.HideBackupFolder());
     SYSTEMTIME runTime;
     GetLocalTime(&runTime);
