@@ -10,8 +10,8 @@
 // Each of our jobs runs in a child process of its own, so its peak RSS is the job's: the parent
 // holds nothing of the tree. Each pair is timed in the same round, alternating which side goes
 // first; the ratio is peer time / ours (above 1: we are faster). With strace present, one more
-// round, untimed, runs each side under `strace -f -c` for the system calls per file.
-// Usage: job_bench [files] [rounds] [folder]  (the folder keeps each side's strace summary)
+// round, untimed, runs each side under `strace -f` for the system calls per file.
+// Usage: job_bench [files] [rounds] [folder]  (the folder keeps each side's calls by name)
 
 #include "backup/engine/core/Delete.h"
 #include "backup/engine/core/ManualBackupRun.h"
@@ -30,6 +30,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <random>
 #include <signal.h>
 #include <string>
@@ -101,22 +102,42 @@ bool HaveStrace()
     return std::system("strace -V > /dev/null 2>&1") == 0;
 }
 
-// The "total" line of a `strace -c -U calls,errors,name` summary.
-long TotalCalls(const std::string& summary)
-{
-    std::ifstream in(summary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.ends_with(" total")) {
-            return std::strtol(line.c_str(), nullptr, 10);
-        }
-    }
-    return -1;
-}
-
+// The trace of one side; strace's own summary (-c) leaves out the calls it has no name for, such as
+// getxattrat, so the full trace is counted here.
 std::string StraceCommand(const std::string& summary)
 {
-    return "strace -f -c -q -U calls,errors,name -o '" + summary + "'";
+    return "strace -f -qq -s 0 -e signal=none -o '" + summary + ".trace'";
+}
+
+// Counts the calls of the trace beside `summary` by name, writes them there (most first) and returns
+// the total; the trace goes.
+long SummarizeTrace(const std::string& summary)
+{
+    std::map<std::string, std::pair<long, long>> byName;  // calls, failed calls
+    std::ifstream in(summary + ".trace");
+    std::string line;
+    long total = 0;
+    while (std::getline(in, line)) {
+        const std::size_t name = line.find(' ') + 1;
+        const std::size_t paren = line.find('(', name);
+        if (name == 0 || paren == std::string::npos || line.compare(name, 4, "<...") == 0 ||
+            line.compare(name, 3, "+++") == 0) {
+            continue;
+        }
+        auto& [calls, failed] = byName[line.substr(name, paren - name)];
+        ++calls;
+        failed += line.find(") = -1 ") != std::string::npos ? 1 : 0;
+        ++total;
+    }
+    std::vector<std::pair<std::string, std::pair<long, long>>> sorted(byName.begin(), byName.end());
+    std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::ofstream out(summary);
+    for (const auto& [name, counts] : sorted) {
+        out << counts.first << '\t' << counts.second << '\t' << name << '\n';
+    }
+    out << total << "\t\ttotal\n";
+    fs::remove(summary + ".trace");
+    return total;
 }
 
 // Attaches strace to a process that waits for it; the tracer's process id once it is attached.
@@ -334,9 +355,9 @@ private:
     {
         if (counting_) {
             RunInChild(ours, Summary(row, "ours"));
-            row.calls = TotalCalls(Summary(row, "ours"));
+            row.calls = SummarizeTrace(Summary(row, "ours"));
             Shell(StraceCommand(Summary(row, "peer")) + " sh -c \"" + peer + "\"");
-            row.peerCalls = TotalCalls(Summary(row, "peer"));
+            row.peerCalls = SummarizeTrace(Summary(row, "peer"));
             return;
         }
         const auto timeOurs = [&] {
