@@ -54,11 +54,8 @@ public:
     // known, when given, is the folder's status as just read.
     std::string Find(const std::string& folder, const std::string& name, const struct stat* known)
     {
-        {
-            std::lock_guard lock(mutex_);
-            if (const FolderNames* names = Kept(folder)) {
-                return NameIn(*names, name);
-            }
+        if (std::optional<std::string> kept = FindKept(folder, name)) {
+            return *std::move(kept);
         }
         struct stat info { };
         if (known) {
