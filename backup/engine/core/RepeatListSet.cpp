@@ -2,6 +2,7 @@
 
 #include "backup/engine/core/DriveEntries.h"
 #include "backup/engine/core/ListFiles.h"
+#include "backup/engine/core/PackedLines.h"
 #include "backup/engine/core/RunPaths.h"
 #include "backup/frame/base/PathUtil.h"
 #include "ui/controls/string_list.h"
@@ -27,12 +28,28 @@ bool RepeatListOfRun::Load(bool* missing)
         ui::TStringList list;
         readable_ = !missing_ && list.LoadFromFile(listPath_);
         if (readable_) {
-            lines_ = list.Lines();
-            copies_.resize(lines_.size());
-            removed_.assign(lines_.size(), false);
-            for (std::size_t i = 0; i < lines_.size(); ++i) {
-                copies_[i] = RepeatCopyOf(runFolder_, lines_[i]);
-                Index(i);
+            const std::vector<std::u16string>& lines = list.Lines();
+            std::size_t characters = 0;
+            for (const std::u16string& line : lines) {
+                characters += line.size();
+            }
+            text_.reserve(characters);
+            lines_.resize(lines.size());
+            std::size_t chains = 1;
+            while (chains < 2 * lines.size()) {
+                chains *= 2;
+            }
+            chains_.assign(chains, kNoLine);
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                Store(i, lines[i]);
+            }
+            // Indexed from the last line, each chain holds its lines in ascending order.
+            for (std::size_t i = lines.size(); i-- > 0;) {
+                if (lines_[i].namesCopy) {
+                    std::uint32_t& first = ChainOf(TextOf(lines_[i]));
+                    lines_[i].next = first;
+                    first = static_cast<std::uint32_t>(i);
+                }
             }
         }
     }
@@ -40,63 +57,115 @@ bool RepeatListOfRun::Load(bool* missing)
     return readable_;
 }
 
+bool RepeatListOfRun::BelowDrive(const std::u16string& copy, std::u16string_view* below) const
+{
+    if (copy.size() < kDrivePrefixLength || runFolder_.size() < kDrivePrefixLength ||
+        copy.compare(0, kDrivePrefixLength, runFolder_, 0, kDrivePrefixLength) != 0) {
+        return false;
+    }
+    *below = std::u16string_view(copy).substr(kDrivePrefixLength);
+    return true;
+}
+
+void RepeatListOfRun::Store(std::size_t line, std::u16string_view lineText)
+{
+    const std::u16string copy = RepeatCopyOf(runFolder_, std::u16string(lineText));
+    std::u16string_view kept = lineText;
+    Line& stored = lines_[line];
+    stored.namesCopy = BelowDrive(copy, &kept);
+    if (kept != lineText) {
+        writtenAs_.insert_or_assign(static_cast<std::uint32_t>(line), std::u16string(lineText));
+    } else {
+        writtenAs_.erase(static_cast<std::uint32_t>(line));
+    }
+    // A new text no longer than the old one takes its place.
+    if (kept.size() > stored.size) {
+        stored.at = static_cast<std::uint32_t>(text_.size());
+        text_.append(kept);
+    } else {
+        text_.replace(stored.at, kept.size(), kept);
+    }
+    stored.size = static_cast<std::uint32_t>(kept.size());
+}
+
+std::uint32_t& RepeatListOfRun::ChainOf(std::u16string_view copyBelowDrive)
+{
+    return chains_[std::hash<std::u16string_view>{}(copyBelowDrive) & (chains_.size() - 1)];
+}
+
 void RepeatListOfRun::Index(std::size_t line)
 {
-    if (copies_[line].empty()) {
+    if (!lines_[line].namesCopy || lines_[line].removed) {
         return;
     }
-    std::vector<std::size_t>& at = byCopy_[copies_[line]];
-    at.insert(std::lower_bound(at.begin(), at.end(), line), line);
+    std::uint32_t* link = &ChainOf(TextOf(lines_[line]));
+    while (*link != kNoLine && *link < line) {
+        link = &lines_[*link].next;
+    }
+    lines_[line].next = *link;
+    *link = static_cast<std::uint32_t>(line);
 }
 
 void RepeatListOfRun::Unindex(std::size_t line)
 {
-    const auto found = byCopy_.find(copies_[line]);
-    if (found == byCopy_.end()) {
+    if (!lines_[line].namesCopy || lines_[line].removed) {
         return;
     }
-    std::vector<std::size_t>& at = found->second;
-    at.erase(std::lower_bound(at.begin(), at.end(), line));
-    if (at.empty()) {
-        byCopy_.erase(found);
+    std::uint32_t* link = &ChainOf(TextOf(lines_[line]));
+    while (*link != kNoLine && *link != line) {
+        link = &lines_[*link].next;
     }
+    if (*link == line) {
+        *link = lines_[line].next;
+    }
+    lines_[line].next = kNoLine;
 }
 
 int RepeatListOfRun::Find(const std::u16string& copy) const
 {
-    const auto found = byCopy_.find(copy);
-    return found == byCopy_.end() ? -1 : static_cast<int>(found->second.front());
+    std::u16string_view below;
+    if (chains_.empty() || !BelowDrive(copy, &below)) {
+        return -1;
+    }
+    for (std::uint32_t line = chains_[std::hash<std::u16string_view>{}(below) & (chains_.size() - 1)]; line != kNoLine;
+         line = lines_[line].next) {
+        if (TextOf(lines_[line]) == below) {
+            return static_cast<int>(line);
+        }
+    }
+    return -1;
 }
 
 bool RepeatListOfRun::RemoveAtOrBelow(const std::u16string& copy)
 {
-    std::vector<std::size_t> lines;
-    const auto exact = byCopy_.find(copy);
-    if (exact != byCopy_.end()) {
-        lines = exact->second;
+    std::u16string_view below;
+    if (!BelowDrive(copy, &below)) {
+        return false;
     }
-    const std::u16string below = copy + u"\\";
-    for (auto it = byCopy_.lower_bound(below); it != byCopy_.end() && it->first.starts_with(below); ++it) {
-        lines.insert(lines.end(), it->second.begin(), it->second.end());
+    bool removed = false;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        const std::u16string_view text = TextOf(line);
+        if (line.namesCopy && !line.removed && text.starts_with(below) &&
+            (text.size() == below.size() || text[below.size()] == u'\\')) {
+            Remove(i);
+            removed = true;
+        }
     }
-    for (std::size_t line : lines) {
-        Remove(line);
-    }
-    return !lines.empty();
+    return removed;
 }
 
 void RepeatListOfRun::Remove(std::size_t line)
 {
     Unindex(line);
-    removed_[line] = true;
+    lines_[line].removed = true;
     changed_ = true;
 }
 
 void RepeatListOfRun::Repoint(std::size_t line, const std::u16string& copy)
 {
     Unindex(line);
-    lines_[line] = CharsFrom(copy, kDrivePrefixLength);
-    copies_[line] = RepeatCopyOf(runFolder_, lines_[line]);
+    Store(line, CharsFrom(copy, kDrivePrefixLength));
     Index(line);
     changed_ = true;
 }
@@ -106,11 +175,13 @@ DWORD RepeatListOfRun::SaveIfChanged()
     if (!changed_) {
         return ERROR_SUCCESS;
     }
-    ui::TStringList list;
+    PackedLines list;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (!removed_[i]) {
-            list.Add(lines_[i]);
+        if (lines_[i].removed) {
+            continue;
         }
+        const auto writtenAs = writtenAs_.find(static_cast<std::uint32_t>(i));
+        list.Add(writtenAs == writtenAs_.end() ? TextOf(lines_[i]) : std::u16string_view(writtenAs->second));
     }
     const DWORD error = SaveListFile(list, listPath_);
     changed_ = error != ERROR_SUCCESS;

@@ -5,8 +5,11 @@
 #include "platform/win_types.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -35,6 +38,23 @@ public:
     void SetCheckedFolder(std::u16string folder) { checkedFolder_ = std::move(folder); }
 
 private:
+    static constexpr std::uint32_t kNoLine = UINT32_MAX;
+
+    // Each line is kept once: the copy it names without the drive ("X:\"), or its own text when it
+    // names none. Lines whose text differs from their copy's keep it in writtenAs_.
+    struct Line {
+        std::uint32_t at = 0;
+        std::uint32_t size = 0;
+        std::uint32_t next = kNoLine;  // the next line of the same hash chain, in ascending order
+        bool namesCopy = false;
+        bool removed = false;
+    };
+
+    std::u16string_view TextOf(const Line& line) const { return std::u16string_view(text_).substr(line.at, line.size); }
+    // The part of a copy below the run's drive, or nothing when the copy lies on another drive.
+    bool BelowDrive(const std::u16string& copy, std::u16string_view* below) const;
+    void Store(std::size_t line, std::u16string_view lineText);
+    std::uint32_t& ChainOf(std::u16string_view copyBelowDrive);
     void Index(std::size_t line);
     void Unindex(std::size_t line);
 
@@ -45,10 +65,10 @@ private:
     bool missing_ = false;
     bool readable_ = false;
     bool changed_ = false;
-    std::vector<std::u16string> lines_;
-    std::vector<std::u16string> copies_;  // the copy each line names; empty when the line is refused
-    std::vector<bool> removed_;
-    std::map<std::u16string, std::vector<std::size_t>> byCopy_;  // line numbers in ascending order
+    std::u16string text_;
+    std::vector<Line> lines_;
+    std::unordered_map<std::uint32_t, std::u16string> writtenAs_;
+    std::vector<std::uint32_t> chains_;  // first line of each hash chain
 };
 
 class RepeatListSet {
