@@ -17,6 +17,17 @@ namespace platform {
 
 namespace {
 
+void FillFindData(const EntryInfo& info, std::u16string name, WIN32_FIND_DATAW& data)
+{
+    data.dwFileAttributes = info.attributes;
+    data.ftCreationTime = info.creation;
+    data.ftLastAccessTime = info.lastAccess;
+    data.ftLastWriteTime = info.lastWrite;
+    data.nFileSizeHigh = static_cast<DWORD>(info.size >> 32);
+    data.nFileSizeLow = static_cast<DWORD>(info.size);
+    data.cFileName = std::move(name);
+}
+
 struct FoundName {
     std::string onDisk;
     std::u16string name;
@@ -30,7 +41,12 @@ public:
         : folderFd_(folderFd), folder_(std::move(folder)), names_(std::move(names))
     {
     }
-    ~FindHandle() override { ::close(folderFd_); }
+    ~FindHandle() override
+    {
+        if (folderFd_ >= 0) {
+            ::close(folderFd_);
+        }
+    }
     FindHandle(const FindHandle&) = delete;
     FindHandle& operator=(const FindHandle&) = delete;
 
@@ -42,13 +58,7 @@ public:
             FoundName& found = names_[next_++];
             entryPath_.assign(folder_).append("/").append(found.onDisk);
             if (ReadEntryInfo(folderFd_, found.onDisk.c_str(), entryPath_, info)) {
-                data.dwFileAttributes = info.attributes;
-                data.ftCreationTime = info.creation;
-                data.ftLastAccessTime = info.lastAccess;
-                data.ftLastWriteTime = info.lastWrite;
-                data.nFileSizeHigh = static_cast<DWORD>(info.size >> 32);
-                data.nFileSizeLow = static_cast<DWORD>(info.size);
-                data.cFileName = std::move(found.name);
+                FillFindData(info, std::move(found.name), data);
                 return true;
             }
         }
@@ -116,6 +126,21 @@ std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, b
     return found;
 }
 
+// The entry that a name without wildcards names when it is spelled as on disk, read by its whole
+// path with no folder to open; false when that finds nothing.
+bool ReadLiteralAsSpelled(const HostPath& folder, std::u16string_view name, WIN32_FIND_DATAW& data)
+{
+    std::string path = folder.path;
+    path += '/';
+    const std::size_t nameStart = path.size();
+    EntryInfo info;
+    if (!ToHostName(name, path) || !ReadEntryInfo(AT_FDCWD, path.c_str(), path, info)) {
+        return false;
+    }
+    FillFindData(info, MakeFoundName(path.substr(nameStart)).name, data);
+    return true;
+}
+
 // The entry that a name without wildcards names, as it is spelled on disk; none with the errno
 // of the failed look-up.
 std::vector<FoundName> ListLiteral(const HostPath& folder, std::u16string_view name, int* error)
@@ -160,6 +185,15 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
         return INVALID_HANDLE_VALUE;
     }
 
+    const bool hasWildcard = name.find_first_of(u"*?") != std::u16string_view::npos;
+    WIN32_FIND_DATAW literal;
+    if (!hasWildcard && ReadLiteralAsSpelled(folder, name, literal)) {
+        if (data) {
+            *data = std::move(literal);
+        }
+        SetLastError(ERROR_SUCCESS);
+        return ToHandle(new FindHandle(-1, {}, {}));
+    }
     const int folderFd =
         WithCaseFallback(folder, [](const char* path) { return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (folderFd < 0) {
@@ -168,7 +202,6 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
                                                                  : WindowsErrorFromErrno(openError));
         return INVALID_HANDLE_VALUE;
     }
-    const bool hasWildcard = name.find_first_of(u"*?") != std::u16string_view::npos;
     int lookUpError = ENOENT;
     auto names = hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength, &lookUpError)
                              : ListLiteral(folder, name, &lookUpError);

@@ -45,12 +45,18 @@ bool ForEachBelongingReference(const RESTORE_JOB& job, const std::u16string& run
     return true;
 }
 
+// linkFreeFolder: the folder of the copy before, found with no link on its way. The copies of one
+// folder follow each other in the list, so each folder is checked once.
 void RestoreReferencedCopy(const RESTORE_JOB& job, const std::u16string& copy, const std::u16string& target,
-                           const std::u16string& targetFolder)
+                           const std::u16string& targetFolder, std::u16string& linkFreeFolder)
 {
-    if (CrossesDriveLink(copy)) {
-        RefuseRestoreEntry(job, copy, ERROR_CANT_ACCESS_FILE);
-        return;
+    const std::u16string folder = ParentFolderOf(copy);
+    if (folder != linkFreeFolder) {
+        if (CrossesDriveLink(copy)) {
+            RefuseRestoreEntry(job, copy, ERROR_CANT_ACCESS_FILE);
+            return;
+        }
+        linkFreeFolder = folder;
     }
     WIN32_FIND_DATAW found{};
     FindEntry(copy, &found);
@@ -62,10 +68,11 @@ void RestoreReferencedCopy(const RESTORE_JOB& job, const std::u16string& copy, c
 bool RestoreReferencesToOriginal(const RESTORE_JOB& job, const std::u16string& runFolder,
                                  const std::u16string& selectedPath, bool isFolder, std::size_t restoreOffset)
 {
+    std::u16string linkFreeFolder;
     return ForEachBelongingReference(job, runFolder, selectedPath, isFolder, restoreOffset,
                                      [&](const std::u16string& copy, const std::u16string&) {
                                          const std::u16string target = OriginalPathOf(copy, restoreOffset);
-                                         RestoreReferencedCopy(job, copy, target, DriveRootOf(target));
+                                         RestoreReferencedCopy(job, copy, target, DriveRootOf(target), linkFreeFolder);
                                      });
 }
 
@@ -74,9 +81,10 @@ bool RestoreReferencesToFolder(const RESTORE_JOB& job, const std::u16string& run
                                const std::u16string& destinationName, bool isFolder, std::size_t restoreOffset)
 {
     const std::u16string base = WithTrailingBackslash(destinationFolder) + destinationName + (isFolder ? u"\\" : u"");
+    std::u16string linkFreeFolder;
     return ForEachBelongingReference(
         job, runFolder, selectedPath, isFolder, restoreOffset, [&](const std::u16string& copy, const std::u16string&) {
             const std::u16string below = isFolder ? CharsFrom(copy, selectedPath.size() + 1) : std::u16string();
-            RestoreReferencedCopy(job, copy, base + below, destinationFolder);
+            RestoreReferencedCopy(job, copy, base + below, destinationFolder, linkFreeFolder);
         });
 }
