@@ -29,11 +29,6 @@ bool RepeatListOfRun::Load(bool* missing)
         readable_ = !missing_ && list.LoadFromFile(listPath_);
         if (readable_) {
             const std::vector<std::u16string>& lines = list.Lines();
-            std::size_t characters = 0;
-            for (const std::u16string& line : lines) {
-                characters += line.size();
-            }
-            text_.reserve(characters);
             lines_.resize(lines.size());
             std::size_t chains = 1;
             while (chains < 2 * lines.size()) {
@@ -46,7 +41,7 @@ bool RepeatListOfRun::Load(bool* missing)
             // Indexed from the last line, each chain holds its lines in ascending order.
             for (std::size_t i = lines.size(); i-- > 0;) {
                 if (lines_[i].namesCopy) {
-                    std::uint32_t& first = ChainOf(TextOf(lines_[i]));
+                    std::uint32_t& first = ChainOf(lines_[i].folder, NameOf(lines_[i]));
                     lines_[i].next = first;
                     first = static_cast<std::uint32_t>(i);
                 }
@@ -67,6 +62,34 @@ bool RepeatListOfRun::BelowDrive(const std::u16string& copy, std::u16string_view
     return true;
 }
 
+std::u16string RepeatListOfRun::TextOf(const Line& line) const
+{
+    if (line.folder == kNoLine) {
+        return std::u16string(NameOf(line));
+    }
+    std::u16string text = folders_[line.folder];
+    text += u'\\';
+    text += NameOf(line);
+    return text;
+}
+
+bool RepeatListOfRun::KnownFolder(std::u16string_view text, std::uint32_t* folder, std::u16string_view* name) const
+{
+    const std::size_t slash = text.rfind(u'\\');
+    if (slash == std::u16string_view::npos) {
+        *folder = kNoLine;
+        *name = text;
+        return true;
+    }
+    const auto found = folderNumbers_.find(std::u16string(text.substr(0, slash)));
+    if (found == folderNumbers_.end()) {
+        return false;
+    }
+    *folder = found->second;
+    *name = text.substr(slash + 1);
+    return true;
+}
+
 void RepeatListOfRun::Store(std::size_t line, std::u16string_view lineText)
 {
     const std::u16string copy = RepeatCopyOf(runFolder_, std::u16string(lineText));
@@ -78,19 +101,36 @@ void RepeatListOfRun::Store(std::size_t line, std::u16string_view lineText)
     } else {
         writtenAs_.erase(static_cast<std::uint32_t>(line));
     }
-    // A new text no longer than the old one takes its place.
-    if (kept.size() > stored.size) {
-        stored.at = static_cast<std::uint32_t>(text_.size());
-        text_.append(kept);
-    } else {
-        text_.replace(stored.at, kept.size(), kept);
+    std::u16string_view name = kept;
+    stored.folder = kNoLine;
+    if (const std::size_t slash = kept.rfind(u'\\'); slash != std::u16string_view::npos) {
+        const auto [folder, added] = folderNumbers_.try_emplace(std::u16string(kept.substr(0, slash)),
+                                                                static_cast<std::uint32_t>(folders_.size()));
+        if (added) {
+            folders_.push_back(folder->first);
+        }
+        stored.folder = folder->second;
+        name = kept.substr(slash + 1);
     }
-    stored.size = static_cast<std::uint32_t>(kept.size());
+    // A new name no longer than the old one takes its place.
+    if (name.size() > stored.size) {
+        stored.at = static_cast<std::uint32_t>(names_.size());
+        names_.append(name);
+    } else {
+        names_.replace(stored.at, name.size(), name);
+    }
+    stored.size = static_cast<std::uint32_t>(name.size());
 }
 
-std::uint32_t& RepeatListOfRun::ChainOf(std::u16string_view copyBelowDrive)
+std::size_t RepeatListOfRun::ChainNumber(std::uint32_t folder, std::u16string_view name) const
 {
-    return chains_[std::hash<std::u16string_view>{}(copyBelowDrive) & (chains_.size() - 1)];
+    const std::size_t hash = std::hash<std::u16string_view>{}(name) ^ (folder * std::size_t{0x9E3779B97F4A7C15});
+    return hash & (chains_.size() - 1);
+}
+
+std::uint32_t& RepeatListOfRun::ChainOf(std::uint32_t folder, std::u16string_view name)
+{
+    return chains_[ChainNumber(folder, name)];
 }
 
 void RepeatListOfRun::Index(std::size_t line)
@@ -98,7 +138,7 @@ void RepeatListOfRun::Index(std::size_t line)
     if (!lines_[line].namesCopy || lines_[line].removed) {
         return;
     }
-    std::uint32_t* link = &ChainOf(TextOf(lines_[line]));
+    std::uint32_t* link = &ChainOf(lines_[line].folder, NameOf(lines_[line]));
     while (*link != kNoLine && *link < line) {
         link = &lines_[*link].next;
     }
@@ -111,7 +151,7 @@ void RepeatListOfRun::Unindex(std::size_t line)
     if (!lines_[line].namesCopy || lines_[line].removed) {
         return;
     }
-    std::uint32_t* link = &ChainOf(TextOf(lines_[line]));
+    std::uint32_t* link = &ChainOf(lines_[line].folder, NameOf(lines_[line]));
     while (*link != kNoLine && *link != line) {
         link = &lines_[*link].next;
     }
@@ -124,18 +164,18 @@ void RepeatListOfRun::Unindex(std::size_t line)
 int RepeatListOfRun::Find(const std::u16string& copy) const
 {
     std::u16string_view below;
-    if (chains_.empty() || !BelowDrive(copy, &below)) {
+    std::u16string_view name;
+    std::uint32_t folder = kNoLine;
+    if (chains_.empty() || !BelowDrive(copy, &below) || !KnownFolder(below, &folder, &name)) {
         return -1;
     }
-    for (std::uint32_t line = chains_[std::hash<std::u16string_view>{}(below) & (chains_.size() - 1)]; line != kNoLine;
-         line = lines_[line].next) {
-        if (TextOf(lines_[line]) == below) {
+    for (std::uint32_t line = chains_[ChainNumber(folder, name)]; line != kNoLine; line = lines_[line].next) {
+        if (lines_[line].folder == folder && NameOf(lines_[line]) == name) {
             return static_cast<int>(line);
         }
     }
     return -1;
 }
-
 bool RepeatListOfRun::RemoveAtOrBelow(const std::u16string& copy)
 {
     std::u16string_view below;
@@ -145,9 +185,11 @@ bool RepeatListOfRun::RemoveAtOrBelow(const std::u16string& copy)
     bool removed = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const Line& line = lines_[i];
-        const std::u16string_view text = TextOf(line);
-        if (line.namesCopy && !line.removed && text.starts_with(below) &&
-            (text.size() == below.size() || text[below.size()] == u'\\')) {
+        if (!line.namesCopy || line.removed) {
+            continue;
+        }
+        const std::u16string text = TextOf(line);
+        if (text.starts_with(below) && (text.size() == below.size() || text[below.size()] == u'\\')) {
             Remove(i);
             removed = true;
         }
@@ -181,7 +223,7 @@ DWORD RepeatListOfRun::SaveIfChanged()
             continue;
         }
         const auto writtenAs = writtenAs_.find(static_cast<std::uint32_t>(i));
-        list.Add(writtenAs == writtenAs_.end() ? TextOf(lines_[i]) : std::u16string_view(writtenAs->second));
+        list.Add(writtenAs == writtenAs_.end() ? TextOf(lines_[i]) : writtenAs->second);
     }
     const DWORD error = SaveListFile(list, listPath_);
     changed_ = error != ERROR_SUCCESS;

@@ -40,9 +40,11 @@ public:
 private:
     static constexpr std::uint32_t kNoLine = UINT32_MAX;
 
-    // Each line is kept once: the copy it names without the drive ("X:\"), or its own text when it
-    // names none. Lines whose text differs from their copy's keep it in writtenAs_.
+    // Each line is kept once: the copy it names without the drive ("X:\\"), or its own text when it
+    // names none, as the folder part (shared by the lines of one folder) and the name after it.
+    // Lines whose text differs from their copy's keep it in writtenAs_.
     struct Line {
+        std::uint32_t folder = kNoLine;  // kNoLine: the text holds no backslash
         std::uint32_t at = 0;
         std::uint32_t size = 0;
         std::uint32_t next = kNoLine;  // the next line of the same hash chain, in ascending order
@@ -50,11 +52,18 @@ private:
         bool removed = false;
     };
 
-    std::u16string_view TextOf(const Line& line) const { return std::u16string_view(text_).substr(line.at, line.size); }
+    std::u16string_view NameOf(const Line& line) const
+    {
+        return std::u16string_view(names_).substr(line.at, line.size);
+    }
+    std::u16string TextOf(const Line& line) const;
     // The part of a copy below the run's drive, or nothing when the copy lies on another drive.
     bool BelowDrive(const std::u16string& copy, std::u16string_view* below) const;
+    // The folder number of a text's folder part (kNoLine when it has none); false when no line has it.
+    bool KnownFolder(std::u16string_view text, std::uint32_t* folder, std::u16string_view* name) const;
     void Store(std::size_t line, std::u16string_view lineText);
-    std::uint32_t& ChainOf(std::u16string_view copyBelowDrive);
+    std::size_t ChainNumber(std::uint32_t folder, std::u16string_view name) const;
+    std::uint32_t& ChainOf(std::uint32_t folder, std::u16string_view name);
     void Index(std::size_t line);
     void Unindex(std::size_t line);
 
@@ -65,7 +74,9 @@ private:
     bool missing_ = false;
     bool readable_ = false;
     bool changed_ = false;
-    std::u16string text_;
+    std::u16string names_;
+    std::vector<std::u16string> folders_;
+    std::unordered_map<std::u16string, std::uint32_t> folderNumbers_;
     std::vector<Line> lines_;
     std::unordered_map<std::uint32_t, std::u16string> writtenAs_;
     std::vector<std::uint32_t> chains_;  // first line of each hash chain
