@@ -4,23 +4,24 @@
 #include "backup/engine/StartersRestore.h"
 
 #include "backup/frame/MainWin.h"
+#include "backup/frame/WorkPage.h"
 
 void RunPageOperation(TMainForm& form)
 {
-    if (form.CurrentPage == 3) {
+    if (form.CurrentPage == WorkPage::EasyBackup) {
         StartEasyBackup(form, form.Bac_Dest_Edit->Text(), form.Progress_File_Path_Lab, form.EasyBackupCategories,
                         form.Progress_File_Path_Lab);
-    } else if (form.CurrentPage == 4) {
+    } else if (form.CurrentPage == WorkPage::ManualBackup) {
         StartManualBackup(form, form.Bac_Dest_Edit->Text());
-    } else if (form.CurrentPage == 5) {
+    } else if (form.CurrentPage == WorkPage::EasyRestore) {
         StartEasyRestore(form);
-    } else if (form.CurrentPage == 6) {
+    } else if (form.CurrentPage == WorkPage::ManualRestore) {
         StartManualRestore(form);
-    } else if (form.CurrentPage == 7) {
+    } else if (form.CurrentPage == WorkPage::EasyDelete) {
         StartEasyDelete(form);
-    } else if (form.CurrentPage == 8) {
+    } else if (form.CurrentPage == WorkPage::ManualDelete) {
         StartManualDelete(form);
-    } else if (form.CurrentPage == 9) {
+    } else if (form.CurrentPage == WorkPage::Favorites) {
         StartFavorites(form);
     }
 }

@@ -6,6 +6,7 @@
 #include "backup/engine/StartersCommon.h"
 #include "backup/frame/DropDowns.h"
 #include "backup/frame/EasyCategoryRows.h"
+#include "backup/frame/HandlerBinding.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"
 #include "backup/frame/RenewButton.h"
@@ -119,15 +120,13 @@ void BindBackupPageHandlers(TMainForm& form)
 {
     TMainForm* f = &form;
     const auto& rows = EasyCategoryRows();
-    using Click = void (TMainForm::*)(TObject*);
-    constexpr Click kChecks[kEasyChoosableRowCount] = {
+    constexpr NotifyHandler kChecks[kEasyChoosableRowCount] = {
         &TMainForm::BE_Cls_Check_Doc_ImgClick, &TMainForm::BE_Cls_Check_Gra_ImgClick,
         &TMainForm::BE_Cls_Check_Aud_ImgClick, &TMainForm::BE_Cls_Check_Vid_ImgClick,
         &TMainForm::BE_Cls_Check_Mai_ImgClick,
     };
     for (int k = 0; k < kEasyChoosableRowCount; ++k) {
-        const Click handler = kChecks[k];
-        (form.*rows[k].Check)->OnClick = [f, handler](TObject* s) { (f->*handler)(s); };
+        BindClick(form.*rows[k].Check, f, kChecks[k]);
     }
     TLabel* renew = form.BE_Renew_Btn_Lab;
     renew->OnClick = [f](TObject* s) { f->BE_Renew_Btn_LabClick(s); };

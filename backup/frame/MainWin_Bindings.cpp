@@ -1,6 +1,7 @@
 // The handlers of the frame and the menu, bound to their controls as the form description binds
 // them.
 
+#include "backup/frame/HandlerBinding.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
 #include "backup/frame/PageBindings.h"
@@ -9,10 +10,6 @@
 #include "backup/frame/SettingsTabs.h"
 
 namespace {
-
-using NotifyHandler = void (TMainForm::*)(TObject*);
-using MoveHandler = void (TMainForm::*)(TObject*, TShiftState, int, int);
-using ButtonHandler = void (TMainForm::*)(TObject*, TMouseButton, TShiftState, int, int);
 
 constexpr NotifyHandler kGroupClicks[kMenuGroupCount] = {
     &TMainForm::Menu_SumIndex_BtnImgClick, &TMainForm::Menu_BacIndex_BtnImgClick, &TMainForm::Menu_ResIndex_BtnImgClick,
@@ -27,32 +24,6 @@ constexpr NotifyHandler kPageClicks[kPageCount] = {
     &TMainForm::Menu_App_FavBtn_LabClick,  &TMainForm::Menu_Set_GenBtn_LabClick,
     &TMainForm::Menu_Set_BacBtn_LabClick,  &TMainForm::Menu_Set_UpdBtn_LabClick,
 };
-
-void BindClick(TControl* control, TMainForm* form, NotifyHandler handler)
-{
-    control->OnClick = [form, handler](TObject* sender) { (form->*handler)(sender); };
-}
-
-void BindMove(TControl* control, TMainForm* form, MoveHandler handler)
-{
-    control->OnMouseMove = [form, handler](TObject* sender, TShiftState shift, int x, int y) {
-        (form->*handler)(sender, shift, x, y);
-    };
-}
-
-void BindDown(TControl* control, TMainForm* form, ButtonHandler handler)
-{
-    control->OnMouseDown = [form, handler](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
-        (form->*handler)(sender, button, shift, x, y);
-    };
-}
-
-void BindUp(TControl* control, TMainForm* form, ButtonHandler handler)
-{
-    control->OnMouseUp = [form, handler](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
-        (form->*handler)(sender, button, shift, x, y);
-    };
-}
 
 }  // namespace
 

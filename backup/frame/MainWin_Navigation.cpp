@@ -6,6 +6,7 @@
 #include "backup/frame/MenuGroups.h"
 #include "backup/frame/Navigation.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/frame/base/Language.h"
 #include "backup/layout/BackupPage.h"
 #include "backup/layout/DeletePage.h"
@@ -311,7 +312,7 @@ void TMainForm::SelectPageOfGroup(int group)
 {
     if (Idle == 1) {
         CurrentPage = LastPageOfGroup[group];
-    } else if (JobPage != 0 && GroupOfPage(JobPage) == group) {
+    } else if (JobPage != WorkPage::None && GroupOfPage(JobPage) == group) {
         // The running job's group leads back to the job's page.
         CurrentPage = JobPage;
     } else {

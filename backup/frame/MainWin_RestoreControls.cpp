@@ -1,4 +1,5 @@
 #include "backup/frame/DropDowns.h"
+#include "backup/frame/HandlerBinding.h"
 #include "backup/frame/RestoreControls.h"
 #include "backup/skin/ControlFactory.h"
 
@@ -25,32 +26,9 @@ constexpr std::array<RestoreCategoryRow, kRestoreRowCount> kRows = {{
 
 constexpr const char* kRowParts[kRestoreRowCount] = {"Doc", "Gra", "Aud", "Vid", "Mai", "Oth"};
 
-using NotifyHandler = void (TMainForm::*)(TObject*);
-using MoveHandler = void (TMainForm::*)(TObject*, TShiftState, int, int);
-using ButtonHandler = void (TMainForm::*)(TObject*, TMouseButton, TShiftState, int, int);
-
 constexpr NotifyHandler kCheckClicks[kRestoreChoosableRowCount] = {&F::RE_Check_Doc_ImgClick, &F::RE_Check_Gra_ImgClick,
                                                                    &F::RE_Check_Aud_ImgClick, &F::RE_Check_Vid_ImgClick,
                                                                    &F::RE_Check_Mai_ImgClick};
-
-void BindClick(TControl* control, TMainForm* form, NotifyHandler handler)
-{
-    control->OnClick = [form, handler](TObject* sender) { (form->*handler)(sender); };
-}
-
-void BindMove(TControl* control, TMainForm* form, MoveHandler handler)
-{
-    control->OnMouseMove = [form, handler](TObject* sender, TShiftState shift, int x, int y) {
-        (form->*handler)(sender, shift, x, y);
-    };
-}
-
-void BindDown(TControl* control, TMainForm* form, ButtonHandler handler)
-{
-    control->OnMouseDown = [form, handler](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
-        (form->*handler)(sender, button, shift, x, y);
-    };
-}
 
 }  // namespace
 

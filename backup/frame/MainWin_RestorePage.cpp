@@ -14,6 +14,7 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/RenewButton.h"
 #include "backup/frame/RestoreControls.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/layout/EnableStates.h"
 #include "backup/layout/LanguageStyles.h"
@@ -172,7 +173,7 @@ void TMainForm::Res_BrowserBtn_ImgMouseDown(TObject*, TMouseButton, TShiftState,
 
 void TMainForm::Res_Time_Sel_Btn_ImgClick(TObject*)
 {
-    const bool easy = CurrentPage == 5;
+    const bool easy = CurrentPage == WorkPage::EasyRestore;
     TLabel* timeLabel = easy ? RE_Time_Sel_Show_Lab : RM_Time_Sel_Show_Lab;
     auto calendar = std::make_unique<TCalendarForm>(ui::Application, PcBackupFolderFromEdit(Res_PC_Show_Edit->Text()),
                                                     timeLabel->Hint());

@@ -1,6 +1,7 @@
 // The controls of the general and backup settings pages and the bindings of their handlers.
 
 #include "backup/frame/DropDowns.h"
+#include "backup/frame/HandlerBinding.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/SettingsControls.h"
 #include "backup/skin/ControlFactory.h"
@@ -77,11 +78,6 @@ void CreateLaunchMethodControls(TMainForm& f)
     combo->Font().SetHeight(12);
     combo->SetItemHeight(12);
     f.AC_FuncSel_CBox = combo;
-}
-
-void BindClick(TControl* control, TMainForm* form, void (TMainForm::*handler)(TObject*))
-{
-    control->OnClick = [form, handler](TObject* sender) { (form->*handler)(sender); };
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "backup/engine/StartersBackup.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/PageBindings.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/frame/base/ErrorText.h"
 #include "backup/frame/base/Language.h"
 #include "backup/frame/base/TextFormat.h"
@@ -39,14 +40,14 @@ SkinButtonParts PanelButton(TMainForm& form)
 int CancelQuestion(const TMainForm& form)
 {
     int id = 0;
-    switch (form.JobPage != 0 ? form.JobPage : form.CurrentPage) {
-    case 3:
-    case 4:
-    case 9:
+    switch (static_cast<WorkPage>(form.JobPage != WorkPage::None ? form.JobPage : form.CurrentPage)) {
+    case WorkPage::EasyBackup:
+    case WorkPage::ManualBackup:
+    case WorkPage::Favorites:
         id = kCancelBackup;
         break;
-    case 5:
-    case 6:
+    case WorkPage::EasyRestore:
+    case WorkPage::ManualRestore:
         id = kCancelRestore;
         break;
     default:

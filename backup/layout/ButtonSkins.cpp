@@ -3,6 +3,7 @@
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
 #include "backup/frame/Navigation.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/frame/base/Language.h"
 #include "backup/layout/PageLayout.h"
 #include "backup/layout/SchedulePickers.h"
@@ -132,11 +133,11 @@ void ResetButtonSkins(TMainForm& form)
         return;
     }
     RestMenuOfPage(form, page, group);
-    if (page == 2) {
+    if (page == WorkPage::DeviceInfo) {
         RestDevicePicture(form);
-    } else if (page == 10) {
+    } else if (page == WorkPage::GeneralSettings) {
         RestDropDowns({form.Lang_Sel_Btn_Img});
-    } else if (page == 11) {
+    } else if (page == WorkPage::BackupSettings) {
         RestBackupSettingsPage(form);
     } else if (form.Idle == 1) {
         RestJobPage(form, page);

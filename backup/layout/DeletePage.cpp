@@ -1,6 +1,7 @@
 #include "backup/layout/DeletePage.h"
 
 #include "backup/engine/RestoreSelection.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/frame/base/Language.h"
 #include "backup/layout/LayoutDirection.h"
 #include "backup/layout/LayoutHelpers.h"
@@ -215,8 +216,8 @@ void ShowManualDeleteControls(TMainForm& form, bool visible)
 
 void SwitchDeletePage(TMainForm& form, int page)
 {
-    ShowEasyDeleteControls(form, page == 7);
-    ShowManualDeleteControls(form, page == 8);
+    ShowEasyDeleteControls(form, page == WorkPage::EasyDelete);
+    ShowManualDeleteControls(form, page == WorkPage::ManualDelete);
     if (form.LangId == kRtlLangId) {
         RelayoutRtlDeletePage(form);
     } else {

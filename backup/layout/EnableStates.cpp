@@ -2,6 +2,7 @@
 
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MenuGroups.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/skin/ResourceLoaders.h"
 
 #include <span>
@@ -193,21 +194,21 @@ void EnableFinishedJobPage(TMainForm& form)
         return;
     }
     // The job's own page, even when another page came up while it ran.
-    const int page = form.JobPage != 0 ? form.JobPage : form.CurrentPage;
-    switch (page) {
-    case 3:
-    case 4:
+    const int page = form.JobPage != WorkPage::None ? form.JobPage : form.CurrentPage;
+    switch (static_cast<WorkPage>(page)) {
+    case WorkPage::EasyBackup:
+    case WorkPage::ManualBackup:
         SetBackupPageEnabled(form, page - 2, true);
         break;
-    case 5:
-    case 6:
+    case WorkPage::EasyRestore:
+    case WorkPage::ManualRestore:
         SetRestorePageEnabled(form, page - 4, true);
         break;
-    case 7:
-    case 8:
+    case WorkPage::EasyDelete:
+    case WorkPage::ManualDelete:
         SetDeletePageEnabled(form, page - 6, true);
         break;
-    case 9:
+    case WorkPage::Favorites:
         SetFavoritesPageEnabled(form, true);
         break;
     default:

@@ -1,6 +1,7 @@
 #include "backup/layout/RestorePage.h"
 
 #include "backup/frame/RestoreControls.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/frame/base/Language.h"
 #include "backup/layout/LayoutDirection.h"
 #include "backup/layout/LayoutHelpers.h"
@@ -127,7 +128,8 @@ void CopyPanelRect(TMainForm& form)
 void Relayout(TMainForm& form, LayoutDirection direction)
 {
     CopyPanelRect(form);
-    PlaceControls(form, direction, form.CurrentPage == 5 ? ArrowTop::Centred : ArrowTop::AboveDestination);
+    PlaceControls(form, direction,
+                  form.CurrentPage == WorkPage::EasyRestore ? ArrowTop::Centred : ArrowTop::AboveDestination);
 }
 
 void LayoutBands(TMainForm& form, int w)
@@ -304,7 +306,7 @@ void RelayoutRtlRestorePage(TMainForm& form)
 
 void SwitchRestorePage(TMainForm& form, int page)
 {
-    const bool easy = page == 5;
+    const bool easy = page == WorkPage::EasyRestore;
     ShowEasyRestoreControls(form, easy);
     ShowManualRestoreControls(form, !easy);
     if (form.LangId == kRtlLangId) {
