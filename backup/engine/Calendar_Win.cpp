@@ -4,6 +4,7 @@
 #include "backup/engine/core/RestoreInfo.h"
 #include "backup/engine/core/RunPaths.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/frame/base/BackupDriveLayout.h"
 #include "backup/frame/base/Language.h"
 #include "backup/frame/base/PathUtil.h"
@@ -20,7 +21,6 @@
 namespace {
 
 constexpr int kFirstYear = 2010;
-constexpr int kEasyRestorePage = 5;
 constexpr int kSelectorNormal = 23010;
 constexpr int kSelectorHover = 23011;
 constexpr int kSelectorPressed = 23009;
@@ -327,7 +327,7 @@ void TCalendarForm::LB_Btn_LabMouseLeave(TObject*)
 
 bool TCalendarForm::EasyPage() const
 {
-    return MainForm->CurrentPage == kEasyRestorePage;
+    return MainForm->CurrentPage == WorkPage::EasyRestore;
 }
 
 void TCalendarForm::FormCreate(TObject*)

@@ -2,6 +2,7 @@
 
 #include "backup/frame/EasyCategoryRows.h"
 #include "backup/frame/MainWin.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/frame/base/Language.h"
 #include "backup/layout/EasyBackupPage.h"
 #include "backup/layout/LayoutDirection.h"
@@ -16,7 +17,6 @@ constexpr int kSelectorGap = 4;
 constexpr int kDropDownWidth = 16;
 constexpr int kArrowWidth = 26;
 constexpr int kArrowHeight = 20;
-constexpr int kEasyPage = 3;
 
 void PlaceSelectorAndArrow(TMainForm& form, LayoutDirection direction)
 {
@@ -42,7 +42,7 @@ void PlaceSelectorAndArrow(TMainForm& form, LayoutDirection direction)
     combo->SetBounds(edit->Left(), dt + selector->Height() - combo->Height(), edit->Width(), combo->Height());
     TImage* arrow = form.Bac_ArrowIcon_Img;
     int top = dt - kArrowHeight;
-    if (form.CurrentPage == kEasyPage) {
+    if (form.CurrentPage == WorkPage::EasyBackup) {
         const TLabel* others = form.BE_Cls_BK_Oth_Lab;
         top -= (dt - (others->Top() + others->Height()) - kArrowHeight) / 2;
     }
@@ -95,7 +95,7 @@ void RelayoutRtlBackupPage(TMainForm& form)
 
 void SwitchBackupPage(TMainForm& form, int page)
 {
-    const bool easy = page == kEasyPage;
+    const bool easy = page == WorkPage::EasyBackup;
     form.Bac_Title_Head_Lab->SetCaption(LookupText(*form.LangTable, easy ? 20068 : 20063));
     ShowEasyBackupControls(form, easy);
     ShowManualBackupControls(form, !easy);

@@ -18,7 +18,7 @@ constexpr int kDropDownWidth = 16;
 constexpr int kSelectorHeight = 17;
 constexpr int kFrameTop = 29;
 constexpr int kFontHeight = 15;
-constexpr int kTreeIndent = 21;
+constexpr FileTreeLook kDeleteTreeLook = {ui::clWhite, u"MS Sans Serif", true};
 
 int BandWidth(const TMainForm& form)
 {
@@ -81,22 +81,6 @@ void StyleHourglass(TImage* hourglass)
     hourglass->BringToFront();
 }
 
-void StyleTree(TMainForm& form, TTreeView* tree)
-{
-    tree->SetColor(ui::clWhite);
-    tree->Font().SetName(u"MS Sans Serif");
-    tree->Font().SetHeight(kFontHeight);
-    tree->Font().SetCharset(form.FontCharset);
-    tree->SetRowSelect(false);
-    tree->SetShowLines(true);
-    tree->SetDoubleBuffered(true);
-    tree->SetBorderStyle(ui::TBorderStyle::bsNone);
-    tree->SetReadOnly(true);
-    tree->SetIndent(kTreeIndent);
-    tree->SetImages(form.SystemIcon_ImgList);
-    tree->SetStateImages(form.Check_ImgList);
-}
-
 void BuildDeletePage(TMainForm& form)
 {
     TPanel* page = form.Del_Pan;
@@ -154,14 +138,14 @@ void BuildDeletePage(TMainForm& form)
     TLabel* frame = form.Del_Tree_BK_Lab;
     MakeGround(frame, deep->Color());
     frame->SendToBack();
-    StyleTree(form, form.DE_Tree);
+    StyleFileTree(form, form.DE_Tree, kDeleteTreeLook);
 }
 
 void BuildManualDeleteTree(TMainForm& form)
 {
     StyleHourglass(form.DM_HourGlass_Renew_Img);
     form.Del_HourGlass_Deleting_Img->BringToFront();
-    StyleTree(form, form.DM_Tree);
+    StyleFileTree(form, form.DM_Tree, kDeleteTreeLook);
 }
 
 }  // namespace

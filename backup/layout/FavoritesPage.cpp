@@ -1,9 +1,9 @@
 #include "backup/layout/FavoritesPage.h"
 
-#include "backup/engine/SystemIcons.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/MsgWin.h"
 #include "backup/frame/WindowSkin.h"
+#include "backup/frame/WorkPage.h"
 #include "backup/frame/base/Language.h"
 #include "backup/layout/BackupSettingsPage.h"
 #include "backup/layout/LayoutDirection.h"
@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kFavoritesPage = 9;
 constexpr int kTabWidth = 130;
 constexpr int kTabGap = 2;
 constexpr int kFontHeight = 15;
@@ -35,7 +34,6 @@ constexpr int kIeInset = 3;
 constexpr int kIeTabHeight = 20;
 constexpr int kIconOffset = 25;
 constexpr int kIconSize = 16;
-constexpr int kTreeIndent = 21;
 constexpr int kOpenerSkin = 23010;
 constexpr int kArrowSkin = 23002;
 constexpr int kBrowserSkin = 23075;
@@ -214,20 +212,7 @@ void BuildTree(TMainForm& form)
     TTreeView* tree = form.AF_Tree;
     const int treeTop = frame->Top() + 1;
     tree->SetBounds(frame->Left() + 1, treeTop, frame->Width() - 2, BottomOf(frame) - 1 - treeTop);
-    tree->SetColor(ui::clWhite);
-    tree->SetRowSelect(false);
-    tree->Font().SetName(u"Arial");
-    tree->Font().SetHeight(kFontHeight);
-    tree->Font().SetCharset(form.FontCharset);
-    tree->SetDoubleBuffered(true);
-    tree->SetBorderStyle(ui::TBorderStyle::bsNone);
-    tree->SetReadOnly(true);
-    tree->SetShowLines(false);
-    tree->SetIndent(kTreeIndent);
-    AttachSystemImageList(*form.SystemIcon_ImgList);
-    FillCheckImageList(*form.Check_ImgList);
-    tree->SetImages(form.SystemIcon_ImgList);
-    tree->SetStateImages(form.Check_ImgList);
+    StyleFileTree(form, tree, {ui::clWhite, u"Arial", false});
 }
 
 // The creation tops of the source group and the IE tab, below tabs of the current height.
@@ -358,7 +343,7 @@ void LayoutRtlFavoritesPage(TMainForm& form)
 
 void SelectFavoritesTab(TMainForm& form, bool backup)
 {
-    if (form.CurrentPage == kFavoritesPage) {
+    if (form.CurrentPage == WorkPage::Favorites) {
         form.RB_Btn_Lab->SetCaption(LookupText(*form.LangTable, backup ? 20024 : 20027));
         if (form.LangId == kRtlLangId) {
             LayoutRtlWorkButtons(form);

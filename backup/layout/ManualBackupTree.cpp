@@ -1,15 +1,7 @@
 #include "backup/layout/ManualBackupTree.h"
 
-#include "backup/engine/SystemIcons.h"
 #include "backup/frame/MainWin.h"
-
-namespace {
-
-constexpr int kTreeFontHeight = 15;
-constexpr int kTreeIndent = 21;
-constexpr ui::TColor kTreeColour = 0xFFFFFF;
-
-}  // namespace
+#include "backup/layout/LayoutHelpers.h"
 
 void PlaceBackupTree(TMainForm& form)
 {
@@ -32,20 +24,7 @@ void LayoutBackupTreePanel(TMainForm& form)
     TTreeView* tree = form.BM_Tree;
     const int top = form.BE_TotalCap_BK_Lab->Top();
     tree->SetBounds(frame->Left() + 1, top, frame->Width() - 2, frame->Height() - 1 - top);
-    tree->SetColor(kTreeColour);
-    tree->Font().SetName(u"Arial");
-    tree->Font().SetHeight(kTreeFontHeight);
-    tree->Font().SetCharset(form.FontCharset);
-    tree->SetRowSelect(false);
-    tree->SetShowLines(true);
-    tree->SetDoubleBuffered(true);
-    tree->SetBorderStyle(ui::TBorderStyle::bsNone);
-    tree->SetReadOnly(true);
-    tree->SetIndent(kTreeIndent);
-    AttachSystemImageList(*form.SystemIcon_ImgList);
-    FillCheckImageList(*form.Check_ImgList);
-    tree->SetImages(form.SystemIcon_ImgList);
-    tree->SetStateImages(form.Check_ImgList);
+    StyleFileTree(form, tree, {ui::clWhite, u"Arial", true});
 }
 
 void LayoutRtlBackupTreePanel(TMainForm& form)

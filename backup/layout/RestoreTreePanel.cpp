@@ -1,12 +1,9 @@
 #include "backup/layout/RestoreTreePanel.h"
 
-#include "backup/engine/SystemIcons.h"
 #include "backup/frame/RestoreControls.h"
+#include "backup/layout/LayoutHelpers.h"
 
 namespace {
-
-constexpr int kTreeFontHeight = 15;
-constexpr int kTreeIndent = 21;
 
 // The source and time selectors that both pages show.
 void ShowSharedSelectors(TMainForm& form)
@@ -38,20 +35,7 @@ void LayoutRestoreTreePanel(TMainForm& form)
     frame->SetCaption(u"");
     frame->SendToBack();
     TTreeView* tree = form.RM_Tree;
-    tree->SetColor(ui::clWhite);
-    tree->Font().SetName(u"MS Sans Serif");
-    tree->Font().SetHeight(kTreeFontHeight);
-    tree->Font().SetCharset(form.FontCharset);
-    tree->SetRowSelect(false);
-    tree->SetShowLines(true);
-    tree->SetDoubleBuffered(true);
-    tree->SetBorderStyle(ui::TBorderStyle::bsNone);
-    tree->SetReadOnly(true);
-    tree->SetIndent(kTreeIndent);
-    AttachSystemImageList(*form.SystemIcon_ImgList);
-    FillCheckImageList(*form.Check_ImgList);
-    tree->SetImages(form.SystemIcon_ImgList);
-    tree->SetStateImages(form.Check_ImgList);
+    StyleFileTree(form, tree, {ui::clWhite, u"MS Sans Serif", true});
     PlaceRestoreTree(form);
 }
 
