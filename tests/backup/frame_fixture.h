@@ -9,6 +9,7 @@
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "tests/support/machine_profile.h"
+#include "tests/support/temp_folder.h"
 #include "ui/testing.h"
 
 #include <gtest/gtest.h>
@@ -22,19 +23,10 @@ class FrameMachine : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/harbex-frame-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
         std::filesystem::create_directories(folder_ + "/c/Users/Alice/AppData/Roaming");
         ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
                                                            .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
                                                            .Folder("system", "C:\\Windows\\System32")));
-    }
-
-    void TearDown() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
     }
 
     void SetUserLanguage(LANGID langId)
@@ -58,7 +50,8 @@ protected:
 
     std::filesystem::path Host(const std::string& relative) const { return std::filesystem::path(folder_) / relative; }
 
-    std::string folder_;
+    testsupport::TempFolder temp_{"harbex-frame"};
+    std::string folder_ = temp_.Path();
 };
 
 // The same machine with the main window open in a chosen language, on the fake clock.

@@ -3,6 +3,7 @@
 
 #include "platform/machine.h"
 #include "tests/support/machine_profile.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -32,19 +33,7 @@ private:
 
 class MachineFixture : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/harbex-machine-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        std::filesystem::create_directories(folder_ + "/c");
-    }
-
-    void TearDown() override
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
+    void SetUp() override { std::filesystem::create_directories(folder_ + "/c"); }
 
     // A machine with drive C: and the given [machine] lines.
     void StartMachine(const std::string& machineLines = "")
@@ -57,5 +46,6 @@ protected:
                                                            .Folder("commonstartup", "C:\\ProgramData\\Startup")));
     }
 
-    std::string folder_;
+    testsupport::TempFolder temp_{"harbex-machine"};
+    std::string folder_ = temp_.Path();
 };

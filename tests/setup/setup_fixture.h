@@ -8,6 +8,7 @@
 #include "setup/MainWin.h"
 #include "setup/SetupMsgWin.h"
 #include "tests/support/machine_profile.h"
+#include "tests/support/temp_folder.h"
 #include "ui/testing.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 namespace setuptest {
@@ -26,18 +28,12 @@ struct MachineOptions {
 
 class SetupMachine : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        CloseWizard();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+    void TearDown() override { CloseWizard(); }
 
     void MakeMachine(MachineOptions options = {})
     {
-        char pattern[] = "/tmp/harbex-setup-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
+        temp_.emplace("harbex-setup");
+        folder_ = temp_->Path();
         for (const char* folder :
              {"c/Windows/System32/drivers", "c/Windows/SysWOW64/drivers", "c/Program Files", "c/Program Files (x86)",
               "c/Users/Alice/AppData/Roaming", "c/Users/Public/Desktop", "c/ProgramData/Start Menu/Programs/Startup"}) {
@@ -99,6 +95,7 @@ protected:
         std::ofstream(Host(relative), std::ios::binary) << bytes;
     }
 
+    std::optional<testsupport::TempFolder> temp_;
     std::string folder_;
     ui::testing::UiTest ui_;
     std::vector<std::u16string> boxTexts_;

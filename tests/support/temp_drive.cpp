@@ -6,9 +6,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
-
-#include <stdlib.h>
 
 namespace testsupport {
 
@@ -17,16 +14,11 @@ Below::Below(std::u16string_view windowsPath) : host(platform::ToUtf8(std::u16st
     std::replace(host.begin(), host.end(), '\\', '/');
 }
 
-TempDrive::TempDrive(char16_t letter, UINT type, const std::string& parent) : letter_(letter)
+TempDrive::TempDrive(char16_t letter, UINT type, const std::string& parent) : letter_(letter), folder_("drive", parent)
 {
-    std::string pattern = parent + "/drive-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
-    }
-    host_ = pattern;
     platform::Drive drive;
     drive.letter = letter;
-    drive.hostFolder = host_;
+    drive.hostFolder = folder_.Path();
     drive.type = type;
     drive.label = u"TEST";
     drive.serial = 0x1234ABCD;
@@ -36,13 +28,6 @@ TempDrive::TempDrive(char16_t letter, UINT type, const std::string& parent) : le
 TempDrive::~TempDrive()
 {
     platform::UnmountDrive(letter_);
-    // Tests take rights away from files; give them back so that everything can be removed.
-    std::error_code ignored;
-    std::filesystem::permissions(host_, std::filesystem::perms::owner_all, ignored);
-    for (auto& entry : std::filesystem::recursive_directory_iterator(host_, ignored)) {
-        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, ignored);
-    }
-    std::filesystem::remove_all(host_, ignored);
 }
 
 std::u16string TempDrive::Path(std::u16string_view relative) const
@@ -52,7 +37,8 @@ std::u16string TempDrive::Path(std::u16string_view relative) const
 
 std::filesystem::path TempDrive::Host(const Below& relative) const
 {
-    return relative.host.empty() ? std::filesystem::path(host_) : std::filesystem::path(host_) / relative.host;
+    const std::filesystem::path root(folder_.Path());
+    return relative.host.empty() ? root : root / relative.host;
 }
 
 void TempDrive::Write(const Below& relative, std::string_view content) const

@@ -5,6 +5,7 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "tests/support/temp_folder.h"
 
 #include <filesystem>
 #include <string>
@@ -46,7 +47,7 @@ public:
 
 private:
     char16_t letter_;
-    std::string host_;
+    TempFolder folder_;
 };
 
 }  // namespace testsupport

@@ -1,3 +1,4 @@
+#include "tests/support/temp_folder.h"
 #include "ui/gfx/image.h"
 
 #include <gif_lib.h>
@@ -153,13 +154,13 @@ TEST(GfxImage, PngRoundTripKeepsColoursAndAlpha)
 
 TEST(GfxImage, WritePngCreatesAReadableFile)
 {
-    auto path = std::filesystem::temp_directory_path() / ("gfx_write_" + std::to_string(::getpid()) + ".png");
+    const testsupport::TempFolder folder("gfx_write");
+    const auto path = std::filesystem::path(folder.Path()) / "two.png";
     ASSERT_TRUE(WritePng(TwoByTwo(), path.string()));
     Bytes bytes(std::filesystem::file_size(path));
     FILE* f = std::fopen(path.c_str(), "rb");
     ASSERT_EQ(std::fread(bytes.data(), 1, bytes.size(), f), bytes.size());
     std::fclose(f);
-    std::filesystem::remove(path);
     Image image;
     ASSERT_TRUE(DecodeImage(bytes, image));
     EXPECT_EQ(image.frames[0], TwoByTwo());

@@ -1,3 +1,4 @@
+#include "tests/support/temp_folder.h"
 #include "ui/backends/headless.h"
 #include "ui/gfx/image.h"
 
@@ -53,11 +54,11 @@ TEST(HeadlessBackend, WritesTheFrameWithTheRegionOutsideTransparent)
     backend.SetRoundRegion(id, 30, 30, 15, 15);
     gfx::Bitmap frame(30, 30, gfx::MakePixel(255, 200, 0, 0));
     backend.Present(id, frame, frame.Bounds());
-    auto path = std::filesystem::temp_directory_path() / ("headless_" + std::to_string(::getpid()) + ".png");
+    const testsupport::TempFolder folder("headless");
+    const auto path = std::filesystem::path(folder.Path()) / "frame.png";
     ASSERT_TRUE(backend.WriteFramePng(id, path.string()));
     std::ifstream in(path, std::ios::binary);
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::filesystem::remove(path);
     gfx::Image image;
     ASSERT_TRUE(gfx::DecodePng(bytes, image));
     EXPECT_EQ(image.frames[0].At(0, 0), 0u);

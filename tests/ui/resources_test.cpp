@@ -2,6 +2,7 @@
 // its loader expects, at the size its control needs; the lookup reports unknown ids and bad packs as
 // absent; the packer turns UTF-8 texts into UTF-16 LE with BOM and CR LF.
 
+#include "tests/support/temp_folder.h"
 #include "ui/gfx/image.h"
 #include "ui/resource_pack.h"
 #include "ui/resources.h"
@@ -17,7 +18,6 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -189,13 +189,6 @@ TEST(ResourcePack, MalformedPacksFindNothing)
 
 class Packer : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("respack_test_" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     void Write(const std::string& name, const std::string& content)
     {
         std::ofstream(folder_ / name, std::ios::binary) << content;
@@ -214,7 +207,8 @@ protected:
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    fs::path folder_;
+    testsupport::TempFolder temp_{"respack_test"};
+    fs::path folder_ = temp_.Path();
 };
 
 TEST_F(Packer, Utf16EntryIsPackedByteForByte)
