@@ -80,11 +80,11 @@ void SaveCountDownSetting(int seconds)
 void LoadBacTypeSetting(TMainForm& form)
 {
     TStringList lines;
-    if (!LoadSettingLines(BacTypeSetPath(false), lines) || lines.Count() < kEasyChoosableRowCount) {
+    if (!LoadSettingLines(BacTypeSetPath(false), lines) || lines.Count() < kEasyCategoryCount) {
         return;
     }
     const auto& rows = EasyCategoryRows();
-    for (int k = 0; k < kEasyChoosableRowCount; ++k) {
+    for (int k = 0; k < kEasyCategoryCount; ++k) {
         const auto flag = LineNumber(lines, k);
         if (!flag) {
             continue;

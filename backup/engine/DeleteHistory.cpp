@@ -1,6 +1,7 @@
 #include "backup/device/drive/Driveviewutil.h"
 #include "backup/engine/DeleteTrees.h"
 #include "backup/engine/JobControl.h"
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/DateTimeNumber.h"
 #include "backup/engine/core/ListFiles.h"
 #include "backup/engine/core/RestoreInfo.h"
@@ -13,11 +14,9 @@
 
 namespace {
 
-constexpr int kEasyCategories = 5;
-
 bool AnyCategoryHoldsRun(const ui::TEdit& pcEdit, const std::u16string& stamp)
 {
-    for (int category = 1; category <= kEasyCategories; ++category) {
+    for (int category = 1; category <= kEasyCategoryCount; ++category) {
         if (PathExists(CategoryBackupFolderFromEdit(pcEdit, category) + u"\\" + stamp)) {
             return true;
         }

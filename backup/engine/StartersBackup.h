@@ -4,6 +4,7 @@
 // space, run it with the progress panel up and leave the result panel and the
 // job result lists.
 
+#include "backup/engine/core/Categories.h"
 #include "platform/win_types.h"
 
 #include <array>
@@ -19,7 +20,7 @@ class TMainForm;
 // copied (the countdown window passes its own). Started while the countdown
 // window is up, the job shows no result panel and saves no list.
 void StartEasyBackup(TMainForm& form, const std::u16string& destination, ui::TLabel* scanLabel,
-                     const std::array<BYTE, 5>& categories, ui::TLabel* copyLabel);
+                     const PerEasyCategory<BYTE>& categories, ui::TLabel* copyLabel);
 
 // Manual Backup of the items ticked in the source tree to a drive root.
 void StartManualBackup(TMainForm& form, const std::u16string& destination);

@@ -5,6 +5,7 @@
 #include "backup/engine/JobControl.h"
 #include "backup/engine/RestoreSelection.h"
 #include "backup/engine/StartersCommon.h"
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/RestoreInfo.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/BackupDriveLayout.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr int kEasyDeleteKind = 1;
 constexpr int kManualDeleteKind = 2;
 constexpr int kCountdownTicks = 20;
-constexpr int kEasyCategories = 5;
 
 struct DeletePage {
     TTreeView* Tree;
@@ -129,7 +129,7 @@ void RunEasyDelete(TMainForm& form)
     }
     TTreeView* tree = form.DE_Tree;
     // The deletes pump: the tree may be rebuilt meanwhile, so its top nodes are looked up afresh.
-    for (int category = 1; category <= kEasyCategories && category <= tree->Items().TopCount(); ++category) {
+    for (int category = 1; category <= kEasyCategoryCount && category <= tree->Items().TopCount(); ++category) {
         if (DeleteTickedBelow(form, tree, tree->Items().Top(category - 1), category) == TopNodeDelete::Failed) {
             break;
         }

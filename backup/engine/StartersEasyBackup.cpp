@@ -4,6 +4,7 @@
 #include "backup/engine/ProgressPanel.h"
 #include "backup/engine/StartersCommon.h"
 #include "backup/engine/WindowEntries.h"
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/Container.h"
 #include "backup/frame/MainWin.h"
 #include "backup/frame/base/Language.h"
@@ -17,7 +18,7 @@ constexpr int kTextNoDrive = 20114;
 constexpr int kTextNoRoom = 20134;
 constexpr int kTextListUpdated = 20167;
 
-bool AnyCategory(const std::array<BYTE, 5>& categories)
+bool AnyCategory(const PerEasyCategory<BYTE>& categories)
 {
     for (const BYTE flag : categories) {
         if (flag != 0) {
@@ -27,9 +28,9 @@ bool AnyCategory(const std::array<BYTE, 5>& categories)
     return false;
 }
 
-std::array<TStringList*, 5> RepeatLists(TMainForm& form)
+PerEasyCategory<TStringList*> RepeatLists(TMainForm& form)
 {
-    std::array<TStringList*, 5> lists{};
+    PerEasyCategory<TStringList*> lists{};
     for (std::size_t i = 0; i < lists.size(); ++i) {
         lists[i] = form.CategoryLists[i].get();
     }
@@ -46,7 +47,7 @@ void CloseCountdownIfShowing(TMainForm& form)
 }  // namespace
 
 void StartEasyBackup(TMainForm& form, const std::u16string& destination, ui::TLabel* scanLabel,
-                     const std::array<BYTE, 5>& categories, ui::TLabel* copyLabel)
+                     const PerEasyCategory<BYTE>& categories, ui::TLabel* copyLabel)
 {
     if (form.Idle == 0) {
         return;

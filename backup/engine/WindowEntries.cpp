@@ -1,6 +1,7 @@
 #include "backup/engine/WindowEntries.h"
 
 #include "backup/engine/WindowJob.h"
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/EasyBackupRun.h"
 #include "backup/engine/core/EasyBackupScan.h"
 #include "backup/engine/core/ManualBackupRun.h"
@@ -22,7 +23,7 @@ void ClearDriveRemoved()
 
 }  // namespace
 
-void ScanEasySources(ui::TLabel* statusLabel, ui::TLabel* pathLabel, const std::array<BYTE, 5>& categories,
+void ScanEasySources(ui::TLabel* statusLabel, ui::TLabel* pathLabel, const PerEasyCategory<BYTE>& categories,
                      std::int64_t& jobTotal, std::uint64_t& selectedSize)
 {
     if (statusLabel != nullptr && MainForm != nullptr && MainForm->LangTable) {
@@ -33,9 +34,9 @@ void ScanEasySources(ui::TLabel* statusLabel, ui::TLabel* pathLabel, const std::
 }
 
 int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
-                  std::int64_t& doneBytes, const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
-                  const std::array<ui::TStringList*, 5>& repeatLists, const std::u16string& pass, BYTE encrypt,
-                  clProcessNotify* notifier)
+                  std::int64_t& doneBytes, const std::u16string& destinationRoot,
+                  const PerEasyCategory<BYTE>& categories, const PerEasyCategory<ui::TStringList*>& repeatLists,
+                  const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier)
 {
     ClearDriveRemoved();
     WindowJob job(errorList, pathLabel, &doneBytes);

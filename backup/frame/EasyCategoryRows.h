@@ -25,7 +25,5 @@ struct EasyCategoryRow {
 };
 
 inline constexpr int kEasyCategoryRowCount = 6;
-// The rows with a check image: the five categories that a backup can choose.
-inline constexpr int kEasyChoosableRowCount = 5;
 
 const std::array<EasyCategoryRow, kEasyCategoryRowCount>& EasyCategoryRows();

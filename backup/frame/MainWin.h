@@ -3,6 +3,7 @@
 
 #include "backup/device/drive/DeviceRecords.h"
 #include "backup/engine/core/BackupSelection.h"
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/CategorySizes.h"
 #include "backup/engine/core/Delete.h"
 #include "backup/skin/UiNames.h"
@@ -818,9 +819,9 @@ public:
     std::u16string StartPath;
     std::unique_ptr<TStringList> CompletedFiles;
     std::unique_ptr<TStringList> FailedFiles;
-    std::array<std::unique_ptr<TStringList>, 5> CategoryLists;
-    std::array<BYTE, 5> EasyBackupCategories = {1, 1, 1, 1, 1};
-    std::array<BYTE, 5> EasyRestoreCategories = {1, 1, 1, 1, 1};
+    PerEasyCategory<std::unique_ptr<TStringList>> CategoryLists;
+    PerEasyCategory<BYTE> EasyBackupCategories = {1, 1, 1, 1, 1};
+    PerEasyCategory<BYTE> EasyRestoreCategories = {1, 1, 1, 1, 1};
     BACKUP_SELECTION ManualSelection;
     DELETE_SELECTION DeleteSelection;
     std::uint64_t LocalDiskTotalBytes = 0;

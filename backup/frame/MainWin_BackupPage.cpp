@@ -120,12 +120,12 @@ void BindBackupPageHandlers(TMainForm& form)
 {
     TMainForm* f = &form;
     const auto& rows = EasyCategoryRows();
-    constexpr NotifyHandler kChecks[kEasyChoosableRowCount] = {
+    constexpr NotifyHandler kChecks[kEasyCategoryCount] = {
         &TMainForm::BE_Cls_Check_Doc_ImgClick, &TMainForm::BE_Cls_Check_Gra_ImgClick,
         &TMainForm::BE_Cls_Check_Aud_ImgClick, &TMainForm::BE_Cls_Check_Vid_ImgClick,
         &TMainForm::BE_Cls_Check_Mai_ImgClick,
     };
-    for (int k = 0; k < kEasyChoosableRowCount; ++k) {
+    for (int k = 0; k < kEasyCategoryCount; ++k) {
         BindClick(form.*rows[k].Check, f, kChecks[k]);
     }
     TLabel* renew = form.BE_Renew_Btn_Lab;

@@ -26,9 +26,9 @@ constexpr std::array<RestoreCategoryRow, kRestoreRowCount> kRows = {{
 
 constexpr const char* kRowParts[kRestoreRowCount] = {"Doc", "Gra", "Aud", "Vid", "Mai", "Oth"};
 
-constexpr NotifyHandler kCheckClicks[kRestoreChoosableRowCount] = {&F::RE_Check_Doc_ImgClick, &F::RE_Check_Gra_ImgClick,
-                                                                   &F::RE_Check_Aud_ImgClick, &F::RE_Check_Vid_ImgClick,
-                                                                   &F::RE_Check_Mai_ImgClick};
+constexpr NotifyHandler kCheckClicks[kEasyCategoryCount] = {&F::RE_Check_Doc_ImgClick, &F::RE_Check_Gra_ImgClick,
+                                                            &F::RE_Check_Aud_ImgClick, &F::RE_Check_Vid_ImgClick,
+                                                            &F::RE_Check_Mai_ImgClick};
 
 }  // namespace
 
@@ -88,7 +88,7 @@ void CreateRestorePageControls(TMainForm& form)
 void BindRestorePageHandlers(TMainForm& form)
 {
     TMainForm* f = &form;
-    for (int r = 0; r < kRestoreChoosableRowCount; ++r) {
+    for (int r = 0; r < kEasyCategoryCount; ++r) {
         BindClick(form.*kRows[r].Check, f, kCheckClicks[r]);
     }
     BindClick(form.RE_Renew_Btn_Lab, f, &F::RE_Renew_Btn_LabClick);

@@ -19,8 +19,6 @@ struct RestoreCategoryRow {
 };
 
 constexpr int kRestoreRowCount = 6;
-// Document to Mail; the Other row is never shown.
-constexpr int kRestoreChoosableRowCount = 5;
 
 const std::array<RestoreCategoryRow, kRestoreRowCount>& RestoreCategoryRows();
 

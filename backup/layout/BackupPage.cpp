@@ -67,7 +67,7 @@ void ShowEasyBackupControls(TMainForm& form, bool visible)
                                               form.*r.BarGround, form.*r.Bar, form.*r.Name, form.*r.Size}) {
             c->SetVisible(visible);
         }
-        (form.*r.Check)->SetVisible(visible && k < kEasyChoosableRowCount);
+        (form.*r.Check)->SetVisible(visible && k < kEasyCategoryCount);
     }
     form.BE_BK_Lab->SetHeight(kTableHeight);
 }

@@ -241,7 +241,7 @@ void LayoutCategoryRows(TMainForm& form, int p)
         check->SetBounds(11, 74 + kRowPitch * k, kCheckSize, kCheckSize);
         check->SetCursor(ui::crHandPoint);
         check->BringToFront();
-        const bool choosable = k < kEasyChoosableRowCount;
+        const bool choosable = k < kEasyCategoryCount;
         LoadPngResource(check, choosable ? kCheckTicked : kCheckClear);
         check->SetVisible(choosable);
     }

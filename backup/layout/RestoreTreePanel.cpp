@@ -54,7 +54,7 @@ void ShowEasyRestoreControls(TMainForm& form, bool visible)
     const auto& rows = RestoreCategoryRows();
     for (int r = 0; r < kRestoreRowCount; ++r) {
         const RestoreCategoryRow& row = rows[r];
-        const bool shown = visible && r < kRestoreChoosableRowCount;
+        const bool shown = visible && r < kEasyCategoryCount;
         for (TControl* part : std::initializer_list<TControl*>{form.*row.Ground, form.*row.Check, form.*row.Icon,
                                                                form.*row.Name, form.*row.Size, form.*row.Time}) {
             part->SetVisible(shown);

@@ -1,6 +1,7 @@
 #pragma once
 // The category of a file by the end of its path. Pure functions of the text.
 
+#include <array>
 #include <string_view>
 
 // Category numbers, in the order every per-category record of the engine follows.
@@ -10,6 +11,11 @@ inline constexpr int CATEGORY_AUDIO = 3;
 inline constexpr int CATEGORY_VIDEO = 4;
 inline constexpr int CATEGORY_MAIL = 5;
 inline constexpr int CATEGORY_OTHER = 6;
+
+// The categories a user chooses, Document to Mail; Other is never chosen on its own.
+inline constexpr int kEasyCategoryCount = CATEGORY_MAIL;
+// One value per chosen category, at index category - 1.
+template <typename T> using PerEasyCategory = std::array<T, kEasyCategoryCount>;
 
 // 1 Document, 2 Picture, 3 Audio, 4 Video, 5 Mail, 6 Other; a name that two tables claim takes the
 // lower number.

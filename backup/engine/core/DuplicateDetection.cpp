@@ -1,6 +1,7 @@
 #include "backup/engine/core/DuplicateDetection.h"
 
 #include "backup/device/drive/Driveviewutil.h"
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/Container.h"
 #include "backup/engine/core/DateTimeNumber.h"
 #include "backup/engine/core/DriveEntries.h"
@@ -285,8 +286,8 @@ bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kind
     return WalkCandidates(list, slot, kindFolderLength, path, true);
 }
 
-void CollectEasyCandidates(DuplicateCandidates& list, const std::array<BYTE, 5>& categories, const SYSTEMTIME& runStart,
-                           const std::array<std::u16string, 5>& folders)
+void CollectEasyCandidates(DuplicateCandidates& list, const PerEasyCategory<BYTE>& categories,
+                           const SYSTEMTIME& runStart, const PerEasyCategory<std::u16string>& folders)
 {
     for (int i = 0; i < 5; ++i) {
         if (categories[static_cast<std::size_t>(i)] &&
@@ -303,9 +304,10 @@ void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runSta
 
 bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
                      const FILETIME& sourceTime, LONGLONG sourceSize,
-                     const std::array<ui::TStringList*, 5>& repeatLists)
+                     const PerEasyCategory<ui::TStringList*>& repeatLists)
 {
-    if (category < 1 || category > 5 || repeatLists[static_cast<std::size_t>(category - 1)] == nullptr) {
+    if (category < 1 || category > kEasyCategoryCount ||
+        repeatLists[static_cast<std::size_t>(category - 1)] == nullptr) {
         return false;
     }
     std::u16string line;

@@ -9,6 +9,7 @@
 // walk of the earlier runs read. A candidate costs its name and a few numbers: the folders of the
 // paths are kept once.
 
+#include "backup/engine/core/Categories.h"
 #include "platform/win_types.h"
 #include "ui/controls/string_list.h"
 
@@ -83,15 +84,15 @@ bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kind
                            const std::u16string& path);
 
 // The earlier runs of each selected category (folders[0..4]: Document .. Mail), newest first.
-void CollectEasyCandidates(DuplicateCandidates& list, const std::array<BYTE, 5>& categories, const SYSTEMTIME& runStart,
-                           const std::array<std::u16string, 5>& folders);
+void CollectEasyCandidates(DuplicateCandidates& list, const PerEasyCategory<BYTE>& categories,
+                           const SYSTEMTIME& runStart, const PerEasyCategory<std::u16string>& folders);
 void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runStart, const std::u16string& manualFolder);
 
 // On a match the earlier copy's path without its drive ("X:\") is appended to the repeat list of
 // the category (repeatLists[category - 1]) or of the Manual run.
 bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
                      const FILETIME& sourceTime, LONGLONG sourceSize,
-                     const std::array<ui::TStringList*, 5>& repeatLists);
+                     const PerEasyCategory<ui::TStringList*>& repeatLists);
 // The repeat-list line of a Manual run's match; false when there is none.
 bool TakeManualRepeatLine(DuplicateCandidates& list, const std::u16string& destination, const FILETIME& sourceTime,
                           LONGLONG sourceSize, std::u16string* line);

@@ -27,8 +27,8 @@
 namespace {
 
 // One folder per Easy category, Document .. Mail; empty for a category the run did not select.
-using CLASSPATH = std::array<std::u16string, 5>;
-using CategoryFlags = std::array<BYTE, 5>;
+using CLASSPATH = PerEasyCategory<std::u16string>;
+using CategoryFlags = PerEasyCategory<BYTE>;
 
 std::u16string RunFolderOfCategory(int category, const CLASSPATH& runFolders)
 {
@@ -59,14 +59,14 @@ struct EasyRun {
     ui::TStringList& completed;
     ui::TStringList& failed;
     std::int64_t& doneBytes;
-    const std::array<ui::TStringList*, 5>& repeatLists;
+    const PerEasyCategory<ui::TStringList*>& repeatLists;
     const std::u16string& pass;
     int mode = COPY_PLAIN;
     clProcessNotify* notifier = nullptr;
     std::u16string driveRoot;
     CLASSPATH runFolders;
     DuplicateCandidates candidates;
-    std::array<PackedLines, 5> oriSizes;
+    PerEasyCategory<PackedLines> oriSizes;
     // The sizes of the files this run completed, in the order of `completed` from
     // firstCompleted on, so that a cancel can report them as failed.
     int firstCompleted = 0;
@@ -186,15 +186,15 @@ void AppendRunHistory(EasyRun& run, const std::u16string& destinationRoot, const
 
 }  // namespace
 
-bool IsCategorySelected(int category, const std::array<BYTE, 5>& categories)
+bool IsCategorySelected(int category, const PerEasyCategory<BYTE>& categories)
 {
     return category >= CATEGORY_DOCUMENT && category <= CATEGORY_MAIL &&
            categories[static_cast<std::size_t>(category - 1)] != 0;
 }
 
 int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
-                  const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
-                  const std::array<ui::TStringList*, 5>& repeatLists, const std::u16string& pass, BYTE encrypt,
+                  const std::u16string& destinationRoot, const PerEasyCategory<BYTE>& categories,
+                  const PerEasyCategory<ui::TStringList*>& repeatLists, const std::u16string& pass, BYTE encrypt,
                   clProcessNotify* notifier)
 {
     const JobScope scope(job);

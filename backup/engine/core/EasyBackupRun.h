@@ -3,6 +3,7 @@
 // per category on the backup drive, unchanged files are referred to in an earlier run instead, and
 // a cancelled run leaves no run folder behind.
 
+#include "backup/engine/core/Categories.h"
 #include "platform/win_types.h"
 #include "ui/controls/string_list.h"
 
@@ -20,9 +21,9 @@ class RunningJob;
 // finished, 0 when a cancel stopped it; after a cancel the run's folders are deleted and its completed files move to
 // `failed` (1235).
 int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
-                  const std::u16string& destinationRoot, const std::array<BYTE, 5>& categories,
-                  const std::array<ui::TStringList*, 5>& repeatLists, const std::u16string& pass, BYTE encrypt,
+                  const std::u16string& destinationRoot, const PerEasyCategory<BYTE>& categories,
+                  const PerEasyCategory<ui::TStringList*>& repeatLists, const std::u16string& pass, BYTE encrypt,
                   clProcessNotify* notifier);
 
 // True for a category 1 to 5 whose flag is set.
-bool IsCategorySelected(int category, const std::array<BYTE, 5>& categories);
+bool IsCategorySelected(int category, const PerEasyCategory<BYTE>& categories);

@@ -30,7 +30,7 @@ int EasyScanWalk(std::int64_t& jobTotal, const std::u16string& folder, const std
     return walk.Walk(folder, name);
 }
 
-void ScanEasySources(RunningJob& job, const std::array<BYTE, 5>& categories, std::int64_t& jobTotal,
+void ScanEasySources(RunningJob& job, const PerEasyCategory<BYTE>& categories, std::int64_t& jobTotal,
                      std::uint64_t& selectedSize)
 {
     const JobScope scope(job);

@@ -1,5 +1,6 @@
 #include "backup/engine/core/ListFiles.h"
 
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/DateTimeNumber.h"
 #include "backup/engine/core/ScopedFile.h"
 #include "backup/frame/base/BackupDriveLayout.h"
@@ -154,7 +155,7 @@ bool LoadLastDateTimeLine(const std::u16string& path, double* value)
     return ParseDateTimeNumber(list.Strings(list.Count() - 1), value);
 }
 
-bool SaveLastEasyBackup(const std::array<BYTE, 5>& flags)
+bool SaveLastEasyBackup(const PerEasyCategory<BYTE>& flags)
 {
     std::vector<std::u16string> lines;
     for (BYTE flag : flags) {

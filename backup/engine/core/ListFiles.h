@@ -4,6 +4,7 @@
 // list files written whole.
 
 #include "backup/engine/core/BackupSelection.h"
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/PackedLines.h"
 #include "platform/win_types.h"
 #include "ui/controls/string_list.h"
@@ -47,7 +48,7 @@ bool LoadLastDateTimeLine(const std::u16string& path, double* value);
 
 // The last-backup records of the settings folder: LastBackup.ini (the five category flags, then
 // the time) and LastBackupTime.ini (the time). The savers always answer true.
-bool SaveLastEasyBackup(const std::array<BYTE, 5>& flags);
+bool SaveLastEasyBackup(const PerEasyCategory<BYTE>& flags);
 bool LoadLastEasyBackupTime(double* value);
 bool SaveLastManualBackupTime();
 bool LoadLastManualBackupTime(double* value);

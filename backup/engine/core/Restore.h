@@ -5,6 +5,7 @@
 // copy and stop (false) once the job is cancelled.
 
 #include "backup/engine/core/BackupSelection.h"
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/CategorySizes.h"
 #include "platform/win_types.h"
 
@@ -52,13 +53,13 @@ bool RestoreReferencesToFolder(const RESTORE_JOB& job, const std::u16string& run
 
 // The run folder of that stamp of category 1 to 5 (when its flag is set). False only for a
 // category outside 1 to 5.
-bool RestoreEasyCategory(const RESTORE_JOB& job, const std::array<BYTE, 5>& categories, bool toOriginal, int category,
+bool RestoreEasyCategory(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories, bool toOriginal, int category,
                          const std::u16string& easyFolder, const std::u16string& destinationFolder,
                          const std::u16string& stamp);
 // The categories 1 to 5 in order, as the current job, or as the job given.
-void RunEasyRestore(const RESTORE_JOB& job, const std::array<BYTE, 5>& categories, const std::u16string& easyFolder,
+void RunEasyRestore(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories, const std::u16string& easyFolder,
                     const std::u16string& destinationFolder, const std::u16string& stamp, bool toOriginal);
-void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const std::array<BYTE, 5>& categories,
+void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories,
                     const std::u16string& easyFolder, const std::u16string& destinationFolder,
                     const std::u16string& stamp, bool toOriginal);
 // Every selected item (drive path and name) in selection order, as the current job, or as the job
@@ -69,4 +70,4 @@ bool RunManualRestore(RunningJob& running, const RESTORE_JOB& job, const BACKUP_
                       const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal);
 
 // The sum of the restore-information sizes of the selected categories (Other never counts).
-void SumSelectedCategorySizes(const std::array<BYTE, 5>& categories, const CATEGORY_SIZES& sizes, LONGLONG& total);
+void SumSelectedCategorySizes(const PerEasyCategory<BYTE>& categories, const CATEGORY_SIZES& sizes, LONGLONG& total);

@@ -1,3 +1,4 @@
+#include "backup/engine/core/Categories.h"
 #include "backup/engine/core/Clprocessnotify.h"
 #include "backup/engine/core/Restore.h"
 #include "backup/engine/core/RestoreFile.h"
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr std::size_t kRunStampLength = 15;
-constexpr int kEasyCategories = 5;
 
 // 1-based position of the first character after "{run folder}\".
 std::size_t RestoreOffsetOf(const std::u16string& runFolder)
@@ -30,11 +30,11 @@ std::u16string OriginalPathOf(const std::u16string& path, std::size_t restoreOff
     return relative.substr(0, 1) + u":" + relative.substr(1);
 }
 
-bool RestoreEasyCategory(const RESTORE_JOB& job, const std::array<BYTE, 5>& categories, bool toOriginal, int category,
+bool RestoreEasyCategory(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories, bool toOriginal, int category,
                          const std::u16string& easyFolder, const std::u16string& destinationFolder,
                          const std::u16string& stamp)
 {
-    if (category < 1 || category > kEasyCategories) {
+    if (category < 1 || category > kEasyCategoryCount) {
         return false;
     }
     if (categories[static_cast<std::size_t>(category - 1)] == 0) {
@@ -55,10 +55,10 @@ bool RestoreEasyCategory(const RESTORE_JOB& job, const std::array<BYTE, 5>& cate
     return true;
 }
 
-void RunEasyRestore(const RESTORE_JOB& job, const std::array<BYTE, 5>& categories, const std::u16string& easyFolder,
+void RunEasyRestore(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories, const std::u16string& easyFolder,
                     const std::u16string& destinationFolder, const std::u16string& stamp, bool toOriginal)
 {
-    for (int category = 1; category <= kEasyCategories; ++category) {
+    for (int category = 1; category <= kEasyCategoryCount; ++category) {
         RestoreEasyCategory(job, categories, toOriginal, category, easyFolder, destinationFolder, stamp);
     }
 }
@@ -101,7 +101,7 @@ bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
     return true;
 }
 
-void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const std::array<BYTE, 5>& categories,
+void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories,
                     const std::u16string& easyFolder, const std::u16string& destinationFolder,
                     const std::u16string& stamp, bool toOriginal)
 {
@@ -118,7 +118,7 @@ bool RunManualRestore(RunningJob& running, const RESTORE_JOB& job, const BACKUP_
     return RunManualRestore(job, selection, manualFolder, destinationFolder, toOriginal);
 }
 
-void SumSelectedCategorySizes(const std::array<BYTE, 5>& categories, const CATEGORY_SIZES& sizes, LONGLONG& total)
+void SumSelectedCategorySizes(const PerEasyCategory<BYTE>& categories, const CATEGORY_SIZES& sizes, LONGLONG& total)
 {
     total = 0;
     for (std::size_t i = 0; i < categories.size(); ++i) {
