@@ -95,16 +95,6 @@ TAutoStartForm::TAutoStartForm(TComponent* owner) : TForm(owner)
     OnCreate = [this](TObject* s) { FormCreate(s); };
 }
 
-SkinButtonParts TAutoStartForm::LeftButton() const
-{
-    return {Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab};
-}
-
-SkinButtonParts TAutoStartForm::RightButton() const
-{
-    return {Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab};
-}
-
 void TAutoStartForm::CreateControls()
 {
     SetName("AutoStartForm");
@@ -123,18 +113,7 @@ void TAutoStartForm::CreateControls()
     CountDown_Lab = NewControl<TLabel>(this, "CountDown_Lab", this);
     CountDown_Sec_Lab = NewControl<TLabel>(this, "CountDown_Sec_Lab", this);
     Scan_ShowFileName_Lab = NewControl<TLabel>(this, "Scan_ShowFileName_Lab", this);
-    const SkinButtonParts left = CreateSkinButton(this, this, "Btn_Left_Pan", "LB");
-    Btn_Left_Pan = left.Pan;
-    LB_BK_Left_Img = left.Left;
-    LB_BK_Center_Img = left.Center;
-    LB_BK_Right_Img = left.Right;
-    LB_Btn_Lab = left.Lab;
-    const SkinButtonParts right = CreateSkinButton(this, this, "Btn_Right_Pan", "RB");
-    Btn_Right_Pan = right.Pan;
-    RB_BK_Left_Img = right.Left;
-    RB_BK_Center_Img = right.Center;
-    RB_BK_Right_Img = right.Right;
-    RB_Btn_Lab = right.Lab;
+    CreateButtonPair(this, this);
     Progress_Pan = NewControl<TPanel>(this, "Progress_Pan", this);
     Progress_File_Path_Lab = NewControl<TLabel>(this, "Progress_File_Path_Lab", Progress_Pan);
     Progress_File_BK_Deep_Lab = NewControl<TLabel>(this, "Progress_File_BK_Deep_Lab", Progress_Pan);

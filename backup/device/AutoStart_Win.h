@@ -9,7 +9,7 @@
 
 class TMainForm;
 
-class TAutoStartForm : public TForm {
+class TAutoStartForm : public TForm, public SkinButtonPair {
 public:
     explicit TAutoStartForm(TComponent* owner);
 
@@ -28,16 +28,6 @@ public:
     TLabel* CountDown_Sec_Lab = nullptr;
     TLabel* Scan_ShowFileName_Lab = nullptr;
     TImage* Act_Ico_Img = nullptr;
-    TPanel* Btn_Left_Pan = nullptr;
-    TImage* LB_BK_Left_Img = nullptr;
-    TImage* LB_BK_Center_Img = nullptr;
-    TImage* LB_BK_Right_Img = nullptr;
-    TLabel* LB_Btn_Lab = nullptr;
-    TPanel* Btn_Right_Pan = nullptr;
-    TImage* RB_BK_Left_Img = nullptr;
-    TImage* RB_BK_Center_Img = nullptr;
-    TImage* RB_BK_Right_Img = nullptr;
-    TLabel* RB_Btn_Lab = nullptr;
     TPanel* Progress_Pan = nullptr;
     TLabel* Progress_File_Path_Lab = nullptr;
     TLabel* Progress_File_BK_Deep_Lab = nullptr;
@@ -74,9 +64,6 @@ public:
     void RB_Btn_LabMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void RB_Btn_LabMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void RB_Btn_LabMouseLeave(TObject* Sender);
-
-    SkinButtonParts LeftButton() const;
-    SkinButtonParts RightButton() const;
 
 private:
     void CreateControls();

@@ -175,12 +175,7 @@ void TCalendarForm::CreateControls()
     Week_Sat_Lab = NewFixedLabel(this, "Week_Sat_Lab", this);
     Files_ListView = NewControl<TListView>(this, "Files_ListView", this);
     Files_ListView->SetSmallImages(MainForm->SystemIcon_ImgList);
-    const SkinButtonParts ok = CreateSkinButton(this, this, "Btn_Right_Pan", "RB");
-    Btn_Right_Pan = ok.Pan, RB_BK_Left_Img = ok.Left, RB_BK_Center_Img = ok.Center;
-    RB_BK_Right_Img = ok.Right, RB_Btn_Lab = ok.Lab;
-    const SkinButtonParts cancel = CreateSkinButton(this, this, "Btn_Left_Pan", "LB");
-    Btn_Left_Pan = cancel.Pan, LB_BK_Left_Img = cancel.Left, LB_BK_Center_Img = cancel.Center;
-    LB_BK_Right_Img = cancel.Right, LB_Btn_Lab = cancel.Lab;
+    CreateButtonPair(this, this);
     for (int c = 0; c < kGridColumns; ++c) {
         for (int r = 0; r < kGridRows; ++r) {
             // Owned by the application, as the window frees them itself when it closes.
@@ -246,12 +241,12 @@ void TCalendarForm::BindHandlers()
 
 SkinButtonParts TCalendarForm::OkButton() const
 {
-    return {Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab};
+    return RightButton();
 }
 
 SkinButtonParts TCalendarForm::CancelButton() const
 {
-    return {Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab};
+    return LeftButton();
 }
 
 void TCalendarForm::HoverSelector(TImage* image, TShiftState shift)

@@ -9,7 +9,7 @@
 #include <array>
 #include <string>
 
-class TCalendarForm : public TForm {
+class TCalendarForm : public TForm, public SkinButtonPair {
 public:
     // pcFolder is the source PC's folder on the backup drive (empty when none is chosen) and
     // pageStamp the run the restore page shows now. Reads the main window's language, page and
@@ -41,16 +41,6 @@ public:
     TLabel* Week_Fri_Lab = nullptr;
     TLabel* Week_Sat_Lab = nullptr;
     TListView* Files_ListView = nullptr;
-    TPanel* Btn_Right_Pan = nullptr;
-    TImage* RB_BK_Left_Img = nullptr;
-    TImage* RB_BK_Center_Img = nullptr;
-    TImage* RB_BK_Right_Img = nullptr;
-    TLabel* RB_Btn_Lab = nullptr;
-    TPanel* Btn_Left_Pan = nullptr;
-    TImage* LB_BK_Left_Img = nullptr;
-    TImage* LB_BK_Center_Img = nullptr;
-    TImage* LB_BK_Right_Img = nullptr;
-    TLabel* LB_Btn_Lab = nullptr;
 
     static constexpr int kGridColumns = 7;
     static constexpr int kGridRows = 6;

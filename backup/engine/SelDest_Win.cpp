@@ -68,12 +68,7 @@ void TSelDest_Form::CreateControls()
     Dest_Title_Lab = NewFixedLabel(this, "Dest_Title_Lab", this);
     Dest_Edit = NewControl<TEdit>(this, "Dest_Edit", this);
     Btn_Browser_Img = NewControl<TImage>(this, "Btn_Browser_Img", this);
-    const SkinButtonParts cancel = CreateSkinButton(this, this, "Btn_Right_Pan", "RB");
-    Btn_Right_Pan = cancel.Pan, RB_BK_Left_Img = cancel.Left, RB_BK_Center_Img = cancel.Center;
-    RB_BK_Right_Img = cancel.Right, RB_Btn_Lab = cancel.Lab;
-    const SkinButtonParts ok = CreateSkinButton(this, this, "Btn_Left_Pan", "LB");
-    Btn_Left_Pan = ok.Pan, LB_BK_Left_Img = ok.Left, LB_BK_Center_Img = ok.Center;
-    LB_BK_Right_Img = ok.Right, LB_Btn_Lab = ok.Lab;
+    CreateButtonPair(this, this);
 }
 
 void TSelDest_Form::BindHandlers()
@@ -314,12 +309,12 @@ void TSelDest_Form::LB_Btn_LabMouseDown(TObject*, TMouseButton, TShiftState, int
 
 SkinButtonParts TSelDest_Form::CancelButton() const
 {
-    return {Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab};
+    return RightButton();
 }
 
 SkinButtonParts TSelDest_Form::OkButton() const
 {
-    return {Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab};
+    return LeftButton();
 }
 
 bool ChooseRestoreDestination(BYTE& restoreToOriginal, std::u16string& destination)

@@ -7,7 +7,7 @@
 
 #include <string>
 
-class TSelDest_Form : public TForm {
+class TSelDest_Form : public TForm, public SkinButtonPair {
 public:
     // Reads the main window's language, charset and palette; ToOriginal 1, Cancelled 0.
     explicit TSelDest_Form(TComponent* owner);
@@ -21,16 +21,6 @@ public:
     TLabel* Dest_Title_Lab = nullptr;
     TEdit* Dest_Edit = nullptr;
     TImage* Btn_Browser_Img = nullptr;
-    TPanel* Btn_Right_Pan = nullptr;
-    TImage* RB_BK_Left_Img = nullptr;
-    TImage* RB_BK_Center_Img = nullptr;
-    TImage* RB_BK_Right_Img = nullptr;
-    TLabel* RB_Btn_Lab = nullptr;
-    TPanel* Btn_Left_Pan = nullptr;
-    TImage* LB_BK_Left_Img = nullptr;
-    TImage* LB_BK_Center_Img = nullptr;
-    TImage* LB_BK_Right_Img = nullptr;
-    TLabel* LB_Btn_Lab = nullptr;
 
     BYTE ToOriginal = 1;
     BYTE Cancelled = 0;  // 1 only after Cancel; any other way of closing counts as OK

@@ -27,12 +27,7 @@ void TSkinBoxForm::CreateBackground()
 
 void TSkinBoxForm::CreateButtons()
 {
-    const SkinButtonParts left = CreateSkinButton(this, this, "Btn_Left_Pan", "LB");
-    Btn_Left_Pan = left.Pan, LB_BK_Left_Img = left.Left, LB_BK_Center_Img = left.Center;
-    LB_BK_Right_Img = left.Right, LB_Btn_Lab = left.Lab;
-    const SkinButtonParts right = CreateSkinButton(this, this, "Btn_Right_Pan", "RB");
-    Btn_Right_Pan = right.Pan, RB_BK_Left_Img = right.Left, RB_BK_Center_Img = right.Center;
-    RB_BK_Right_Img = right.Right, RB_Btn_Lab = right.Lab;
+    CreateButtonPair(this, this);
     const SkinButtonParts center = CreateSkinButton(this, this, "Btn_Center_Pan", "CB");
     Btn_Center_Pan = center.Pan, CB_BK_Left_Img = center.Left, CB_BK_Center_Img = center.Center;
     CB_BK_Right_Img = center.Right, CB_Btn_Lab = center.Lab;
@@ -68,16 +63,6 @@ void TSkinBoxForm::LayoutButtons(int charset)
     LayoutSkinButton(RightButton(), rightLeft, top, ButtonCornerSize, charset, u"No");
     LayoutSkinButton(CenterButton(), (Width() - kButtonWidth) / 2, top, ButtonCornerSize, charset, u"OK");
     LayoutSkinButton(LeftButton(), rightLeft - kButtonWidth - 4, top, ButtonCornerSize, charset, u"Yes");
-}
-
-SkinButtonParts TSkinBoxForm::LeftButton() const
-{
-    return {Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab};
-}
-
-SkinButtonParts TSkinBoxForm::RightButton() const
-{
-    return {Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab};
 }
 
 SkinButtonParts TSkinBoxForm::CenterButton() const

@@ -6,21 +6,11 @@
 #include "backup/skin/SkinButton.h"
 #include "backup/skin/UiNames.h"
 
-class TSkinBoxForm : public TForm {
+class TSkinBoxForm : public TForm, public SkinButtonPair {
 public:
     TImage* Main_BG_Left_Img = nullptr;
     TImage* Main_BG_Line_Img = nullptr;
     TImage* Main_BG_Right = nullptr;
-    TPanel* Btn_Left_Pan = nullptr;
-    TImage* LB_BK_Left_Img = nullptr;
-    TImage* LB_BK_Center_Img = nullptr;
-    TImage* LB_BK_Right_Img = nullptr;
-    TLabel* LB_Btn_Lab = nullptr;
-    TPanel* Btn_Right_Pan = nullptr;
-    TImage* RB_BK_Left_Img = nullptr;
-    TImage* RB_BK_Center_Img = nullptr;
-    TImage* RB_BK_Right_Img = nullptr;
-    TLabel* RB_Btn_Lab = nullptr;
     TPanel* Btn_Center_Pan = nullptr;
     TImage* CB_BK_Left_Img = nullptr;
     TImage* CB_BK_Center_Img = nullptr;
@@ -29,8 +19,6 @@ public:
 
     int ButtonCornerSize = 5;
 
-    SkinButtonParts LeftButton() const;
-    SkinButtonParts RightButton() const;
     SkinButtonParts CenterButton() const;
     // All nine button images back to their normal skins.
     void ResetButtonLooks();

@@ -80,3 +80,23 @@ void ShowButtonLook(const SkinButtonParts& button, ButtonLook look)
     LoadPngResource(button.Center, ids.center);
     LoadPngResource(button.Right, ids.right);
 }
+
+void SkinButtonPair::CreateButtonPair(TComponent* owner, TWinControl* parent)
+{
+    const SkinButtonParts left = CreateSkinButton(owner, parent, "Btn_Left_Pan", "LB");
+    Btn_Left_Pan = left.Pan, LB_BK_Left_Img = left.Left, LB_BK_Center_Img = left.Center;
+    LB_BK_Right_Img = left.Right, LB_Btn_Lab = left.Lab;
+    const SkinButtonParts right = CreateSkinButton(owner, parent, "Btn_Right_Pan", "RB");
+    Btn_Right_Pan = right.Pan, RB_BK_Left_Img = right.Left, RB_BK_Center_Img = right.Center;
+    RB_BK_Right_Img = right.Right, RB_Btn_Lab = right.Lab;
+}
+
+SkinButtonParts SkinButtonPair::LeftButton() const
+{
+    return {Btn_Left_Pan, LB_BK_Left_Img, LB_BK_Center_Img, LB_BK_Right_Img, LB_Btn_Lab};
+}
+
+SkinButtonParts SkinButtonPair::RightButton() const
+{
+    return {Btn_Right_Pan, RB_BK_Left_Img, RB_BK_Center_Img, RB_BK_Right_Img, RB_Btn_Lab};
+}

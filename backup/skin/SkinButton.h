@@ -18,6 +18,26 @@ struct SkinButtonParts {
     TLabel* Lab = nullptr;
 };
 
+// The left and right skinned buttons along a dialog's bottom edge, under the names the dialogs'
+// form descriptions give them ("Btn_Left_Pan" with the "LB_" parts, "Btn_Right_Pan" with "RB_").
+struct SkinButtonPair {
+    TPanel* Btn_Left_Pan = nullptr;
+    TImage* LB_BK_Left_Img = nullptr;
+    TImage* LB_BK_Center_Img = nullptr;
+    TImage* LB_BK_Right_Img = nullptr;
+    TLabel* LB_Btn_Lab = nullptr;
+    TPanel* Btn_Right_Pan = nullptr;
+    TImage* RB_BK_Left_Img = nullptr;
+    TImage* RB_BK_Center_Img = nullptr;
+    TImage* RB_BK_Right_Img = nullptr;
+    TLabel* RB_Btn_Lab = nullptr;
+
+    // Creates both buttons on parent, the left one first.
+    void CreateButtonPair(TComponent* owner, TWinControl* parent);
+    SkinButtonParts LeftButton() const;
+    SkinButtonParts RightButton() const;
+};
+
 // Creates the panel "<panelName>" and "<prefix>_BK_Left_Img", "_BK_Center_Img", "_BK_Right_Img",
 // "_Btn_Lab" on it.
 SkinButtonParts CreateSkinButton(TComponent* owner, TWinControl* parent, const std::string& panelName,
