@@ -1,9 +1,9 @@
 // Harbex_Solo_V2 [drive path] [--screenshot FILE]
 // With --screenshot the first window is rendered without a display into FILE and the program ends.
 
-#include "backup/frame/Entry.h"
-#include "backup/frame/MainWin.h"
-#include "backup/frame/base/CommandLine.h"
+#include "backup/base/CommandLine.h"
+#include "backup/window/frame/Entry.h"
+#include "backup/window/frame/MainWin.h"
 #include "platform/machine.h"
 #include "platform/text.h"
 #include "ui/backends/sdl_backend.h"

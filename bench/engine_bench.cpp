@@ -4,12 +4,12 @@
 //   duplicate detection over 10,000 and 100,000 unchanged files (the time should grow linearly).
 // Usage: engine_bench [container|copy|duplicates]...  (all three without arguments)
 
-#include "backup/engine/core/Container.h"
-#include "backup/engine/core/CopyOneFile.h"
-#include "backup/engine/core/DuplicateDetection.h"
-#include "backup/engine/core/ListFiles.h"
-#include "backup/engine/core/PackedLines.h"
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/engine/Container.h"
+#include "backup/engine/CopyOneFile.h"
+#include "backup/engine/DuplicateDetection.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/engine/PackedLines.h"
 #include "peer_timing.h"
 #include "platform/drives.h"
 #include "platform/files.h"

@@ -13,11 +13,11 @@
 // round, untimed, runs each side under `strace -f` for the system calls per file.
 // Usage: job_bench [files] [rounds] [folder]  (the folder keeps each side's calls by name)
 
-#include "backup/engine/core/Delete.h"
-#include "backup/engine/core/ManualBackupRun.h"
-#include "backup/engine/core/Restore.h"
-#include "backup/engine/core/RunningJob.h"
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/engine/Delete.h"
+#include "backup/engine/ManualBackupRun.h"
+#include "backup/engine/Restore.h"
+#include "backup/engine/RunningJob.h"
 #include "peer_timing.h"
 #include "platform/drives.h"
 #include "platform/system.h"

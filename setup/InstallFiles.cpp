@@ -1,9 +1,9 @@
 #include "setup/InstallFiles.h"
 
-#include "backup/frame/base/PathUtil.h"
-#include "backup/frame/base/SpecialFolders.h"
-#include "backup/frame/base/TextFormat.h"
-#include "backup/frame/base/TreeDelete.h"
+#include "backup/base/PathUtil.h"
+#include "backup/base/SpecialFolders.h"
+#include "backup/base/TextFormat.h"
+#include "backup/base/TreeDelete.h"
 #include "platform/files.h"
 #include "platform/version_info.h"
 #include "ui/resources.h"

@@ -1,9 +1,9 @@
 #include "setup/MainWin.h"
 
-#include "backup/frame/base/Language.h"
-#include "backup/frame/base/PathUtil.h"
-#include "backup/frame/base/SpecialFolders.h"
-#include "backup/frame/base/SysInfo.h"
+#include "backup/base/Language.h"
+#include "backup/base/PathUtil.h"
+#include "backup/base/SpecialFolders.h"
+#include "backup/base/SysInfo.h"
 #include "backup/skin/ResourceLoaders.h"
 #include "backup/skin/SkinBox.h"
 #include "platform/shell.h"

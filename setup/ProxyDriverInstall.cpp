@@ -1,8 +1,8 @@
 #include "setup/ProxyDriverInstall.h"
 
-#include "backup/frame/base/PathUtil.h"
-#include "backup/frame/base/SpecialFolders.h"
-#include "backup/frame/base/SysInfo.h"
+#include "backup/base/PathUtil.h"
+#include "backup/base/SpecialFolders.h"
+#include "backup/base/SysInfo.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
 #include "platform/services.h"

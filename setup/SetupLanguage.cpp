@@ -1,8 +1,8 @@
 #include "setup/SetupLanguage.h"
 
-#include "backup/frame/base/Language.h"
-#include "backup/frame/base/SpecialFolders.h"
-#include "backup/frame/base/TextFormat.h"
+#include "backup/base/Language.h"
+#include "backup/base/SpecialFolders.h"
+#include "backup/base/TextFormat.h"
 #include "backup/skin/LanguageSetting.h"
 #include "backup/skin/ResourceLoaders.h"
 #include "backup/skin/RtlStyle.h"

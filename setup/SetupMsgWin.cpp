@@ -1,6 +1,6 @@
 #include "setup/SetupMsgWin.h"
 
-#include "backup/frame/base/Language.h"
+#include "backup/base/Language.h"
 #include "backup/skin/ControlFactory.h"
 #include "backup/skin/ResourceLoaders.h"
 #include "backup/skin/SkinBox.h"

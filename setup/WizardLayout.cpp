@@ -1,7 +1,7 @@
 #include "setup/WizardLayout.h"
 
-#include "backup/frame/base/Language.h"
-#include "backup/frame/base/SpecialFolders.h"
+#include "backup/base/Language.h"
+#include "backup/base/SpecialFolders.h"
 #include "backup/skin/ControlFactory.h"
 #include "backup/skin/ResourceLoaders.h"
 #include "setup/MainWin.h"

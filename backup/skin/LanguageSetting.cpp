@@ -1,9 +1,9 @@
 #include "backup/skin/LanguageSetting.h"
 
-#include "backup/frame/base/PathUtil.h"
-#include "backup/frame/base/SettingsPaths.h"
-#include "backup/frame/base/SpecialFolders.h"
-#include "backup/frame/base/TextFormat.h"
+#include "backup/base/PathUtil.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/base/SpecialFolders.h"
+#include "backup/base/TextFormat.h"
 #include "backup/skin/ResourceLoaders.h"
 #include "platform/registry.h"
 

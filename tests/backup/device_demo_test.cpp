@@ -1,5 +1,5 @@
-#include "backup/device/drive/BridgeChip.h"
-#include "backup/device/drive/Driveviewutil.h"
+#include "backup/drive/BridgeChip.h"
+#include "backup/drive/Driveviewutil.h"
 #include "tests/platform/machine_fixture.h"
 #include "tools/demo_machine.h"
 

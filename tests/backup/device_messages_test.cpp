@@ -1,10 +1,10 @@
 // Power, volume and button notices of the main window on a machine whose drive E: is plugged,
 // unplugged and pressed as the simulator command does it.
 
-#include "backup/device/AutoStart_Win.h"
-#include "backup/device/ButtonPoll.h"
-#include "backup/device/DeviceMessages.h"
-#include "backup/frame/Startup.h"
+#include "backup/window/device/AutoStart_Win.h"
+#include "backup/window/device/ButtonPoll.h"
+#include "backup/window/device/DeviceMessages.h"
+#include "backup/window/frame/Startup.h"
 #include "platform/drive_notices.h"
 #include "startup_fixture.h"
 

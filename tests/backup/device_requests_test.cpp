@@ -1,8 +1,8 @@
-#include "backup/device/drive/DiskDriver.h"
-#include "backup/device/drive/PassThrough.h"
-#include "backup/device/drive/ProxyDriver.h"
-#include "backup/device/drive/StorageQuery.h"
-#include "backup/frame/base/SysInfo.h"
+#include "backup/base/SysInfo.h"
+#include "backup/drive/DiskDriver.h"
+#include "backup/drive/PassThrough.h"
+#include "backup/drive/ProxyDriver.h"
+#include "backup/drive/StorageQuery.h"
 #include "device_machine.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
-#include "backup/engine/core/DiskCapacity.h"
-#include "backup/engine/core/RunningJob.h"
+#include "backup/engine/DiskCapacity.h"
+#include "backup/engine/RunningJob.h"
 #include "frame_fixture.h"
 #include "tests/support/machine_profile.h"
 

@@ -2,7 +2,7 @@
 // The simulated PC of the Easy Backup tests (tests/core/easy_pc.h) with the main window open on
 // the fake clock.
 
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/base/BackupDriveLayout.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
 #include "platform/text.h"

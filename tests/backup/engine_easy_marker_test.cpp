@@ -1,7 +1,7 @@
-#include "backup/engine/core/DateTimeNumber.h"
-#include "backup/engine/core/InterruptMarker.h"
-#include "backup/frame/base/CommandLine.h"
-#include "backup/frame/base/SettingsPaths.h"
+#include "backup/base/CommandLine.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/InterruptMarker.h"
 
 #include "engine_easy_machine.h"
 

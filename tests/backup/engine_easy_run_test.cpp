@@ -1,7 +1,7 @@
-#include "backup/engine/ProgressPanel.h"
-#include "backup/engine/StartersBackup.h"
-#include "backup/engine/core/Container.h"
-#include "backup/frame/base/SettingsPaths.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/engine/Container.h"
+#include "backup/window/jobs/ProgressPanel.h"
+#include "backup/window/jobs/StartersBackup.h"
 
 #include "engine_easy_machine.h"
 #include "platform/clock.h"

@@ -1,4 +1,4 @@
-#include "backup/engine/WindowEntries.h"
+#include "backup/window/jobs/WindowEntries.h"
 
 #include "engine_easy_machine.h"
 #include "ui/controls/label.h"

@@ -2,13 +2,13 @@
 // place they restore to, links inside run folders, names that no Windows folder holds, and PC file
 // names that are not UTF-8. Every job is started from its page as the user starts it.
 
-#include "backup/engine/RestoreSelection.h"
-#include "backup/engine/SourceTrees.h"
-#include "backup/engine/StartersBackup.h"
-#include "backup/engine/core/ListFiles.h"
-#include "backup/engine/core/RestoreInfo.h"
-#include "backup/frame/base/BackupDriveLayout.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/base/Language.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/engine/RestoreInfo.h"
+#include "backup/window/jobs/RestoreSelection.h"
+#include "backup/window/jobs/SourceTrees.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "frame_fixture.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/support/box_answers.h"

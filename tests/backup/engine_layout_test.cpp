@@ -1,5 +1,5 @@
-#include "backup/frame/base/BackupDriveLayout.h"
-#include "backup/frame/base/SpecialFolders.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/base/SpecialFolders.h"
 
 #include "platform/files.h"
 #include "platform/shell.h"

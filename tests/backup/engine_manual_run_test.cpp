@@ -1,9 +1,9 @@
 // The Manual Backup through its starter: the ticked folders land in one dated run folder on E:
 // with their list files, and the page shows the tree.
 
-#include "backup/engine/CheckedPaths.h"
-#include "backup/engine/StartersBackup.h"
-#include "backup/frame/MsgWin.h"
+#include "backup/window/frame/MsgWin.h"
+#include "backup/window/jobs/CheckedPaths.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "platform/clock.h"
 #include "tests/support/click_path.h"
 #include "tests/support/file_tree.h"

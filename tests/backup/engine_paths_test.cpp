@@ -1,4 +1,4 @@
-#include "backup/frame/base/PathUtil.h"
+#include "backup/base/PathUtil.h"
 
 #include <gtest/gtest.h>
 

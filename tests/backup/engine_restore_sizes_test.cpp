@@ -1,7 +1,7 @@
-#include "backup/engine/RestoreSelection.h"
-#include "backup/engine/core/RestoreInfo.h"
-#include "backup/engine/core/RestoreSizes.h"
-#include "backup/frame/base/PathUtil.h"
+#include "backup/base/PathUtil.h"
+#include "backup/engine/RestoreInfo.h"
+#include "backup/engine/RestoreSizes.h"
+#include "backup/window/jobs/RestoreSelection.h"
 #include "tests/core/restore_fixture.h"
 #include "ui/controls/label.h"
 

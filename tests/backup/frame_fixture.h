@@ -2,9 +2,9 @@
 // A simulated machine in a temporary folder for the application frame: drive C: with a user's
 // application-data folder, a Windows version record and a user default language.
 
-#include "backup/frame/MainWin.h"
-#include "backup/frame/MsgWin.h"
 #include "backup/skin/LanguageSetting.h"
+#include "backup/window/frame/MainWin.h"
+#include "backup/window/frame/MsgWin.h"
 #include "platform/machine.h"
 #include "platform/registry.h"
 #include "platform/system.h"

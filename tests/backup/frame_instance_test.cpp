@@ -1,5 +1,5 @@
-#include "backup/frame/Entry.h"
-#include "backup/frame/base/CommandLine.h"
+#include "backup/base/CommandLine.h"
+#include "backup/window/frame/Entry.h"
 #include "platform/ipc.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "backup/frame/MainWin.h"
+#include "backup/window/frame/MainWin.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
 #include "ui/windows.h"

@@ -1,5 +1,5 @@
-#include "backup/frame/base/Language.h"
-#include "backup/frame/base/TextFormat.h"
+#include "backup/base/Language.h"
+#include "backup/base/TextFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "backup/device/SchMsgWin.h"
-#include "backup/frame/Entry.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/Language.h"
 #include "backup/skin/ResourceLoaders.h"
+#include "backup/window/device/SchMsgWin.h"
+#include "backup/window/frame/Entry.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
 

@@ -1,9 +1,9 @@
 // System-wide hotkeys: the key editor, adding and replacing bindings, the settings file, the
 // registrations and a press that starts the bound backup.
 
-#include "backup/device/Hotkeys.h"
-#include "backup/frame/MsgWin.h"
-#include "backup/frame/base/SettingsPaths.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/window/device/Hotkeys.h"
+#include "backup/window/frame/MsgWin.h"
 #include "startup_fixture.h"
 #include "ui/windows.h"
 

@@ -3,8 +3,8 @@
 // over another caption or run into an input control. With HARBEX_SHOTS set, every step is saved
 // there as a PNG file for a person to look at.
 
-#include "backup/device/AutoStart_Win.h"
-#include "backup/engine/SelDest_Win.h"
+#include "backup/window/device/AutoStart_Win.h"
+#include "backup/window/jobs/SelDest_Win.h"
 #include "startup_fixture.h"
 #include "ui/testing_captions.h"
 

@@ -1,11 +1,11 @@
 // The delete pages end to end: two Easy Backups onto E:, the first run deleted from page 7 after
 // its countdown, and the second run still restored in full.
 
-#include "backup/engine/RestoreSelection.h"
-#include "backup/engine/SourceTrees.h"
-#include "backup/engine/StartersBackup.h"
-#include "backup/frame/base/BackupDriveLayout.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/base/Language.h"
+#include "backup/window/jobs/RestoreSelection.h"
+#include "backup/window/jobs/SourceTrees.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "frame_fixture.h"
 #include "platform/drive_job_lock.h"
 #include "tests/core/engine_fixture.h"

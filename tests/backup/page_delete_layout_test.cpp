@@ -1,8 +1,8 @@
 // The delete panel as pages 7 and 8 at the window's minimum size, left to right and mirrored.
 
-#include "backup/engine/RestoreSelection.h"
-#include "backup/frame/base/BackupDriveLayout.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/base/Language.h"
+#include "backup/window/jobs/RestoreSelection.h"
 #include "frame_fixture.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/support/shot_path.h"

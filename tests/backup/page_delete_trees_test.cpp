@@ -1,10 +1,10 @@
 // The content trees of a backup drive, shown on DM_Tree: run folders without their list files, the
 // entries a run holds by reference, the stop flag, and the ticked selection.
 
-#include "backup/engine/ContentTrees.h"
-#include "backup/engine/SourceTrees.h"
-#include "backup/engine/core/ListFiles.h"
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/window/jobs/ContentTrees.h"
+#include "backup/window/jobs/SourceTrees.h"
 #include "frame_fixture.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/support/file_tree.h"

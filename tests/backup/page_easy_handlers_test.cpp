@@ -1,11 +1,11 @@
 // What the user does on the Easy Backup page: ticking categories, choosing the destination, the
 // Renew button's capacity figures, the saved choices coming back, and the work buttons.
 
-#include "backup/device/Combodriveutil.h"
-#include "backup/engine/core/FileServices.h"
-#include "backup/frame/MainWin.h"
-#include "backup/frame/base/ErrorText.h"
-#include "backup/frame/base/SettingsPaths.h"
+#include "backup/base/ErrorText.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/engine/FileServices.h"
+#include "backup/window/device/Combodriveutil.h"
+#include "backup/window/frame/MainWin.h"
 #include "frame_fixture.h"
 #include "tests/support/click_path.h"
 #include "ui/testing.h"

@@ -1,7 +1,7 @@
 // The Easy Backup page as the user first sees it, at the minimum window size, in left-to-right
 // order and mirrored for the language 1025.
 
-#include "backup/frame/MainWin.h"
+#include "backup/window/frame/MainWin.h"
 #include "frame_fixture.h"
 #include "tests/support/click_path.h"
 #include "tests/support/control_boxes.h"

@@ -1,9 +1,9 @@
 // The Favorites job and tree: the local Favorites folder backed up to the drive E: as a plain copy
 // below the PC's folder, and restored from there, started with the OK button of page 9.
 
-#include "backup/frame/MsgWin.h"
-#include "backup/frame/base/BackupDriveLayout.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/base/Language.h"
+#include "backup/window/frame/MsgWin.h"
 #include "frame_fixture.h"
 #include "platform/text.h"
 #include "tests/support/click_path.h"

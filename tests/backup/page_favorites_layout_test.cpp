@@ -1,7 +1,7 @@
 // The Favorites page at the minimum window size: both tabs, left to right and mirrored for the
 // language 1025, and what a tab click changes.
 
-#include "backup/frame/MainWin.h"
+#include "backup/window/frame/MainWin.h"
 #include "frame_fixture.h"
 #include "tests/support/click_path.h"
 #include "tests/support/control_boxes.h"

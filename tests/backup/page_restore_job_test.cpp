@@ -1,12 +1,12 @@
 // The restore pages end to end: an Easy Backup made onto E:, then restored from page 5 to the
 // original place and into a folder; a Manual run restored from page 6's tree.
 
-#include "backup/engine/RestoreSelection.h"
-#include "backup/engine/SourceTrees.h"
-#include "backup/engine/StartersBackup.h"
-#include "backup/engine/core/RestoreInfo.h"
-#include "backup/frame/base/BackupDriveLayout.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/base/Language.h"
+#include "backup/engine/RestoreInfo.h"
+#include "backup/window/jobs/RestoreSelection.h"
+#include "backup/window/jobs/SourceTrees.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "frame_fixture.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/support/box_answers.h"

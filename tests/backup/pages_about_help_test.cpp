@@ -1,8 +1,8 @@
 // The title area's Help and About buttons, the About window and the folder picker.
 
-#include "backup/frame/About_Win.h"
-#include "backup/frame/FolderPicker.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/Language.h"
+#include "backup/window/frame/About_Win.h"
+#include "backup/window/frame/FolderPicker.h"
 #include "frame_fixture.h"
 #include "tests/support/machine_profile.h"
 

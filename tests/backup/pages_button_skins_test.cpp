@@ -1,9 +1,9 @@
 // Buttons light up under the pointer and return to their resting pictures once it moves on.
 
-#include "backup/engine/ProgressPanel.h"
-#include "backup/frame/MainWin.h"
-#include "backup/layout/EnableStates.h"
 #include "backup/skin/ResourceLoaders.h"
+#include "backup/window/frame/MainWin.h"
+#include "backup/window/jobs/ProgressPanel.h"
+#include "backup/window/layout/EnableStates.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
 

@@ -1,8 +1,8 @@
 // The disabled look of the menu and the job page while a job runs, and its return when the
 // result panel closes.
 
-#include "backup/engine/ProgressPanel.h"
-#include "backup/layout/EnableStates.h"
+#include "backup/window/jobs/ProgressPanel.h"
+#include "backup/window/layout/EnableStates.h"
 #include "frame_fixture.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // The charsets, reading orders, alignments and window styles that a language gives the main window,
 // at start-up and after a change in the language selector.
 
-#include "backup/device/Combodriveutil.h"
-#include "backup/engine/SelDest_Win.h"
-#include "backup/frame/MainWin.h"
-#include "backup/frame/base/Language.h"
-#include "backup/frame/base/SettingsPaths.h"
+#include "backup/base/Language.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/window/device/Combodriveutil.h"
+#include "backup/window/frame/MainWin.h"
+#include "backup/window/jobs/SelDest_Win.h"
 #include "frame_fixture.h"
 #include "ui/application.h"
 #include "ui/testing.h"

@@ -1,8 +1,8 @@
 // Pages 1 and 2: their places at the minimum size in both directions, the drive picture's safe
 // removal of the first external drive, and renderings of pages 1, 2 and 12.
 
-#include "backup/device/drive/Driveviewutil.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/Language.h"
+#include "backup/drive/Driveviewutil.h"
 #include "startup_fixture.h"
 #include "tests/support/control_boxes.h"
 #include "tests/support/shot_path.h"

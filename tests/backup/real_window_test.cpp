@@ -2,8 +2,8 @@
 // closed fast while other threads wake the loop, the X server ending under a running backup, and
 // the window moved by its title buttons and its title strip.
 
-#include "backup/engine/StartersBackup.h"
-#include "backup/frame/base/SettingsPaths.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
 #include "tests/core/engine_fixture.h"

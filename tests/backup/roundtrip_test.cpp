@@ -4,11 +4,11 @@
 // Contents, sizes, write times and the read-only and hidden attributes must come back as they
 // were at each run, plain and encrypted.
 
-#include "backup/engine/CheckedPaths.h"
-#include "backup/engine/RestoreSelection.h"
-#include "backup/engine/SourceTrees.h"
-#include "backup/engine/StartersBackup.h"
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/window/jobs/CheckedPaths.h"
+#include "backup/window/jobs/RestoreSelection.h"
+#include "backup/window/jobs/SourceTrees.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "platform/text.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"

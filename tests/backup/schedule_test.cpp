@@ -1,11 +1,11 @@
 // Scheduled backups: entry lines, when an entry is due, adding entries from the editor, and the
 // timer that shows the notice and starts the backup.
 
-#include "backup/device/SchMsgWin.h"
-#include "backup/device/Schedule.h"
-#include "backup/engine/core/ListFiles.h"
-#include "backup/frame/MsgWin.h"
-#include "backup/frame/base/SettingsPaths.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/window/device/SchMsgWin.h"
+#include "backup/window/device/Schedule.h"
+#include "backup/window/frame/MsgWin.h"
 #include "startup_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Placement of the two settings pages in both directions, and their look.
 
-#include "backup/frame/MainWin.h"
+#include "backup/window/frame/MainWin.h"
 #include "frame_fixture.h"
 #include "tests/support/click_path.h"
 #include "ui/testing.h"

@@ -2,11 +2,11 @@
 // "CheckSet.ini" and the folders' attributes, restored at the next start; launch at logon is the
 // Startup shortcut.
 
-#include "backup/device/Combodriveutil.h"
-#include "backup/frame/MainWin.h"
-#include "backup/frame/base/Filelistwin.h"
-#include "backup/frame/base/SettingsPaths.h"
-#include "backup/frame/base/SpecialFolders.h"
+#include "backup/base/Filelistwin.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/base/SpecialFolders.h"
+#include "backup/window/device/Combodriveutil.h"
+#include "backup/window/frame/MainWin.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
 #include "platform/shell.h"

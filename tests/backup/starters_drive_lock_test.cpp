@@ -2,8 +2,8 @@
 // description of the lock, also reached through another letter for the same drive), a backup
 // start is refused with the busy message and writes nothing.
 
-#include "backup/engine/StartersBackup.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/Language.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "platform/drive_job_lock.h"
 #include "platform/drives.h"
 #include "startup_fixture.h"

@@ -1,9 +1,9 @@
 // The Easy Backup starter, through the same entry the OK button and the
 // automatic starts use.
 
-#include "backup/engine/StartersBackup.h"
-#include "backup/frame/MsgWin.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/Language.h"
+#include "backup/window/frame/MsgWin.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "frame_fixture.h"
 #include "tests/core/engine_fixture.h"
 #include "ui/windows.h"

@@ -1,9 +1,9 @@
 // The progress and result panel and the busy state, on a simulated machine with
 // the main window.
 
-#include "backup/engine/ProgressPanel.h"
-#include "backup/engine/core/Clprocessnotify.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/Language.h"
+#include "backup/engine/Clprocessnotify.h"
+#include "backup/window/jobs/ProgressPanel.h"
 #include "frame_fixture.h"
 
 namespace {

@@ -3,11 +3,11 @@
 // the program runs, the half run goes and the question comes. A half run is never an earlier copy
 // to refer to nor a date to restore.
 
-#include "backup/engine/RestoreSelection.h"
-#include "backup/engine/StartersBackup.h"
-#include "backup/engine/core/InterruptMarker.h"
-#include "backup/frame/Startup.h"
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/engine/InterruptMarker.h"
+#include "backup/window/frame/Startup.h"
+#include "backup/window/jobs/RestoreSelection.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "platform/clock.h"
 #include "platform/devices.h"
 #include "platform/text.h"

@@ -1,11 +1,11 @@
 // What the pages show of the backup drive after start-up, a drive plug and a finished job, what
 // stays reachable while a job runs, and where the window goes at its first activation.
 
-#include "backup/device/AutoStart_Win.h"
-#include "backup/device/DeviceMessages.h"
-#include "backup/engine/SourceTrees.h"
-#include "backup/frame/Loading_Win.h"
-#include "backup/frame/base/Language.h"
+#include "backup/base/Language.h"
+#include "backup/window/device/AutoStart_Win.h"
+#include "backup/window/device/DeviceMessages.h"
+#include "backup/window/frame/Loading_Win.h"
+#include "backup/window/jobs/SourceTrees.h"
 #include "startup_fixture.h"
 #include "ui/windows.h"
 

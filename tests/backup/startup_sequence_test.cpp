@@ -1,11 +1,11 @@
 // The start-up sequence behind the loading window, the loading bar, the waiting primitive and the
 // resume question.
 
-#include "backup/device/AutoStart_Win.h"
-#include "backup/engine/core/InterruptMarker.h"
-#include "backup/frame/Loading_Win.h"
-#include "backup/frame/Startup.h"
-#include "backup/frame/base/CommandLine.h"
+#include "backup/base/CommandLine.h"
+#include "backup/engine/InterruptMarker.h"
+#include "backup/window/device/AutoStart_Win.h"
+#include "backup/window/frame/Loading_Win.h"
+#include "backup/window/frame/Startup.h"
 #include "startup_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // system, a hidden and a linked folder among them), a desktop folder, and a removable drive E:;
 // the main window open with its Manual Backup tree built.
 
-#include "backup/engine/SourceTrees.h"
+#include "backup/window/jobs/SourceTrees.h"
 #include "frame_fixture.h"
 #include "platform/files.h"
 #include "tests/support/file_tree.h"

@@ -1,9 +1,9 @@
 // The Manual Backup source tree: what it lists, how ticks spread and persist, and folder changes.
 
-#include "backup/engine/CheckedPaths.h"
-#include "backup/engine/core/DestRelativePath.h"
-#include "backup/frame/base/PathUtil.h"
-#include "backup/frame/base/SettingsPaths.h"
+#include "backup/base/PathUtil.h"
+#include "backup/base/SettingsPaths.h"
+#include "backup/engine/DestRelativePath.h"
+#include "backup/window/jobs/CheckedPaths.h"
 #include "trees_machine.h"
 
 namespace {

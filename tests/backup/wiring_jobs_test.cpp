@@ -1,11 +1,11 @@
 // Which job a drive removal cancels, and triggers that arrive during a language pass.
 
-#include "backup/device/DeviceMessages.h"
-#include "backup/device/TriggerFunction.h"
-#include "backup/engine/StartersCommon.h"
-#include "backup/engine/core/InterruptMarker.h"
-#include "backup/frame/Startup.h"
-#include "backup/layout/PageLayout.h"
+#include "backup/engine/InterruptMarker.h"
+#include "backup/window/device/DeviceMessages.h"
+#include "backup/window/device/TriggerFunction.h"
+#include "backup/window/frame/Startup.h"
+#include "backup/window/jobs/StartersCommon.h"
+#include "backup/window/layout/PageLayout.h"
 #include "startup_fixture.h"
 #include "tests/support/machine_profile.h"
 

@@ -1,9 +1,9 @@
 // The Manual Backup source tree kept in step with the disk: built and ticked at start-up, changed
 // in place by folder notices, rebuilt after a job that saw a change.
 
-#include "backup/device/ShellChanges.h"
-#include "backup/engine/CheckedPaths.h"
-#include "backup/engine/StartersCommon.h"
+#include "backup/window/device/ShellChanges.h"
+#include "backup/window/jobs/CheckedPaths.h"
+#include "backup/window/jobs/StartersCommon.h"
 #include "trees_machine.h"
 
 namespace {

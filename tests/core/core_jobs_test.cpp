@@ -1,14 +1,14 @@
 // Whole jobs through the engine alone, as a job without a window: an Easy Backup, a cancel in the
 // middle of one, a restore and a delete of its run.
 
-#include "backup/engine/core/Clprocessnotify.h"
-#include "backup/engine/core/Container.h"
-#include "backup/engine/core/Delete.h"
-#include "backup/engine/core/EasyBackupRun.h"
-#include "backup/engine/core/EasyBackupScan.h"
-#include "backup/engine/core/Restore.h"
-#include "backup/engine/core/RunPaths.h"
-#include "backup/engine/core/RunningJob.h"
+#include "backup/engine/Clprocessnotify.h"
+#include "backup/engine/Container.h"
+#include "backup/engine/Delete.h"
+#include "backup/engine/EasyBackupRun.h"
+#include "backup/engine/EasyBackupScan.h"
+#include "backup/engine/Restore.h"
+#include "backup/engine/RunPaths.h"
+#include "backup/engine/RunningJob.h"
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "tests/core/easy_pc.h"

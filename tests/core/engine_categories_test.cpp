@@ -1,4 +1,4 @@
-#include "backup/engine/core/Categories.h"
+#include "backup/engine/Categories.h"
 
 #include <gtest/gtest.h>
 

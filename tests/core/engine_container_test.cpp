@@ -1,6 +1,6 @@
-#include "backup/engine/core/Container.h"
+#include "backup/engine/Container.h"
 
-#include "backup/engine/core/Clprocessnotify.h"
+#include "backup/engine/Clprocessnotify.h"
 #include "tests/core/engine_fixture.h"
 
 #include <openssl/evp.h>

@@ -1,8 +1,8 @@
-#include "backup/engine/core/Container.h"
-#include "backup/engine/core/CopyOneFile.h"
-#include "backup/engine/core/FileServices.h"
-#include "backup/engine/core/RunningJob.h"
-#include "backup/frame/base/TreeDelete.h"
+#include "backup/base/TreeDelete.h"
+#include "backup/engine/Container.h"
+#include "backup/engine/CopyOneFile.h"
+#include "backup/engine/FileServices.h"
+#include "backup/engine/RunningJob.h"
 
 #include "platform/files.h"
 #include "tests/core/engine_fixture.h"

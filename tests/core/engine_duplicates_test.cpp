@@ -1,5 +1,5 @@
-#include "backup/engine/core/DuplicateDetection.h"
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/engine/DuplicateDetection.h"
 
 #include "platform/files.h"
 #include "platform/system.h"

@@ -1,8 +1,8 @@
-#include "backup/engine/core/DateTimeNumber.h"
-#include "backup/engine/core/ListFiles.h"
-#include "backup/frame/base/BackupDriveLayout.h"
-#include "backup/frame/base/DrivePathCheck.h"
-#include "backup/frame/base/TextFormat.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/base/DrivePathCheck.h"
+#include "backup/base/TextFormat.h"
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/ListFiles.h"
 
 #include "platform/clock.h"
 #include "platform/shell.h"

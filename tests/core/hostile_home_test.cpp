@@ -3,11 +3,11 @@
 // copied, signals arriving during a copy. Every source file is restored under its own name with its
 // own bytes, or the job names it (or a folder above it) as failed with a code.
 
-#include "backup/engine/core/Container.h"
-#include "backup/engine/core/EasyBackupRun.h"
-#include "backup/engine/core/ManualBackupRun.h"
-#include "backup/engine/core/Restore.h"
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/engine/Container.h"
+#include "backup/engine/EasyBackupRun.h"
+#include "backup/engine/ManualBackupRun.h"
+#include "backup/engine/Restore.h"
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "tests/core/easy_pc.h"

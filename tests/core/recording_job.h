@@ -2,7 +2,7 @@
 // A job without a window for the engine tests: it remembers what the engine shows and can ask to
 // stop at a given file.
 
-#include "backup/engine/core/RunningJob.h"
+#include "backup/engine/RunningJob.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // A backup drive X: with run folders written as the backup writes them (copies, OriSize.ini and
 // FileList_Repeat.ini through the engine's list writers) and a PC drive D: to restore to.
 
-#include "backup/engine/core/ListFiles.h"
-#include "backup/frame/base/BackupDriveLayout.h"
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/engine/ListFiles.h"
 #include "tests/core/engine_fixture.h"
 #include "ui/controls/string_list.h"
 

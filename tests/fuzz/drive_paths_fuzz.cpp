@@ -2,7 +2,7 @@
 // arbitrary bytes to the host-name conversion, and stops at the first path that would leave its
 // folder or name that would not come back as it was.
 
-#include "backup/frame/base/DrivePathCheck.h"
+#include "backup/base/DrivePathCheck.h"
 #include "platform/drives.h"
 #include "platform/text.h"
 #include "tests/fuzz/fuzz_drive.h"

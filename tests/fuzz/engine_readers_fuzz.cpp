@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to what the engine reads back from a backup drive: the container decoder
 // and the list-file readers.
 
-#include "backup/engine/core/Container.h"
-#include "backup/engine/core/DateTimeNumber.h"
-#include "backup/engine/core/ListFiles.h"
+#include "backup/engine/Container.h"
+#include "backup/engine/DateTimeNumber.h"
+#include "backup/engine/ListFiles.h"
 #include "platform/drives.h"
 #include "tests/fuzz/fuzz_drive.h"
 

@@ -1,6 +1,6 @@
 #include "tests/support/box_answers.h"
 
-#include "backup/frame/MsgWin.h"
+#include "backup/window/frame/MsgWin.h"
 
 namespace testsupport {
 

@@ -1,0 +1,380 @@
+#include "backup/engine/Container.h"
+
+#include "backup/engine/Clprocessnotify.h"
+#include "backup/engine/ContainerCipher.h"
+#include "backup/engine/ScopedFile.h"
+
+#include <lzo/lzo1x.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr std::array<BYTE, 16> kMagic = {'V', 'e', 'm', 'o', ' ', 'C', 'r', 'y',
+                                         'p', 't', ' ', 'F', 'i', 'l', 'e', '.'};
+constexpr BYTE kMarker = 0x1A;
+// LZO1X-1's worst case for one block.
+constexpr std::size_t kOutputBufferSize = CONTAINER_BLOCK_SIZE + CONTAINER_BLOCK_SIZE / 64 + 16 + 3;
+
+struct Coder {
+    std::vector<BYTE> block;
+    std::vector<BYTE> output;
+    std::vector<BYTE> work;
+    ContainerCipher cipher;
+};
+
+std::unique_ptr<Coder> coder;
+
+struct Header {
+    int keySizeCode = 0;
+    ULONGLONG plainSize = 0;
+};
+
+void PutLe(BYTE* at, ULONGLONG value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) {
+        at[i] = static_cast<BYTE>(value >> (8 * i));
+    }
+}
+
+ULONGLONG GetLe(const BYTE* at, int bytes)
+{
+    ULONGLONG value = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        value = (value << 8) | at[i];
+    }
+    return value;
+}
+
+std::array<BYTE, CONTAINER_HEADER_SIZE> EncodeHeader(int keySizeCode, ULONGLONG plainSize)
+{
+    std::array<BYTE, CONTAINER_HEADER_SIZE> bytes{};
+    std::copy(kMagic.begin(), kMagic.end(), bytes.begin());
+    bytes[0x10] = kMarker;
+    PutLe(&bytes[0x11], CONTAINER_HEADER_SIZE, 2);
+    bytes[0x13] = static_cast<BYTE>(keySizeCode);
+    PutLe(&bytes[0x14], CONTAINER_BLOCK_SIZE, 4);
+    PutLe(&bytes[0x18], plainSize, 8);
+    return bytes;
+}
+
+bool DecodeHeader(const std::array<BYTE, CONTAINER_HEADER_SIZE>& bytes, Header* header)
+{
+    if (!std::equal(kMagic.begin(), kMagic.end(), bytes.begin()) || bytes[0x10] != kMarker ||
+        GetLe(&bytes[0x11], 2) != CONTAINER_HEADER_SIZE || GetLe(&bytes[0x14], 4) != CONTAINER_BLOCK_SIZE) {
+        return false;
+    }
+    header->keySizeCode = bytes[0x13];
+    header->plainSize = GetLe(&bytes[0x18], 8);
+    return header->plainSize != 0;
+}
+
+ULONGLONG BlockCount(ULONGLONG plainSize)
+{
+    return (plainSize - 1) / CONTAINER_BLOCK_SIZE + 1;
+}
+
+DWORD LastErrorOr(DWORD fallback)
+{
+    const DWORD error = GetLastError();
+    return error != 0 ? error : fallback;
+}
+
+DWORD WriteAll(HANDLE file, const BYTE* data, std::size_t n)
+{
+    DWORD written = 0;
+    if (!WriteFile(file, data, static_cast<DWORD>(n), &written, nullptr)) {
+        return LastErrorOr(ERROR_WRITE_FAULT);
+    }
+    return written == n ? ERROR_SUCCESS : ERROR_DISK_FULL;
+}
+
+// A read that returns fewer bytes than asked means the file changed under the coder.
+DWORD ReadAll(HANDLE file, BYTE* data, std::size_t n)
+{
+    DWORD read = 0;
+    if (!ReadFile(file, data, static_cast<DWORD>(n), &read, nullptr)) {
+        return LastErrorOr(ERROR_READ_FAULT);
+    }
+    return read == n ? ERROR_SUCCESS : ERROR_HANDLE_EOF;
+}
+
+DWORD SeekTo(HANDLE file, ULONGLONG offset)
+{
+    LARGE_INTEGER distance;
+    distance.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(file, distance, nullptr, FILE_BEGIN) ? ERROR_SUCCESS : LastErrorOr(ERROR_READ_FAULT);
+}
+
+bool FileSizeOf(HANDLE file, ULONGLONG* size)
+{
+    LARGE_INTEGER value;
+    if (!GetFileSizeEx(file, &value) || value.QuadPart < 0) {
+        return false;
+    }
+    *size = static_cast<ULONGLONG>(value.QuadPart);
+    return true;
+}
+
+HANDLE CreateDestination(const std::u16string& path)
+{
+    return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+}
+
+template <class T> bool TryAllocate(std::vector<T>* table, ULONGLONG count)
+{
+    try {
+        table->resize(static_cast<std::size_t>(count));
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+}
+
+DWORD EncodeBlocks(HANDLE in, HANDLE out, ULONGLONG size, std::string_view pass, int keySizeCode,
+                   clProcessNotify* notifier)
+{
+    std::vector<BYTE> table;
+    if (!TryAllocate(&table, BlockCount(size) * 2)) {
+        return ERROR_NO_SYSTEM_RESOURCES;
+    }
+    const auto header = EncodeHeader(keySizeCode, size);
+    if (const DWORD error = WriteAll(out, header.data(), header.size())) {
+        return error;
+    }
+    Coder& c = *coder;
+    if (!c.cipher.SetUp(pass, keySizeCode, true)) {
+        return ERROR_INVALID_FUNCTION;
+    }
+    const bool keyed = c.cipher.HasKey();
+    ULONGLONG done = 0;
+    for (std::size_t k = 0;; ++k) {
+        const auto length = static_cast<std::size_t>(std::min<ULONGLONG>(CONTAINER_BLOCK_SIZE, size - done));
+        if (const DWORD error = ReadAll(in, c.block.data(), length)) {
+            return error;
+        }
+        lzo_uint packed = c.output.size();
+        if (lzo1x_1_compress(c.block.data(), length, c.output.data(), &packed, c.work.data()) != LZO_E_OK) {
+            packed = length;
+        }
+        DWORD error = ERROR_SUCCESS;
+        std::size_t stored = 0;
+        if (packed < length) {
+            stored = packed;
+            error = keyed ? WriteAll(out, c.block.data(), c.cipher.Encipher(c.output.data(), packed, c.block.data()))
+                          : WriteAll(out, c.output.data(), packed);
+        } else {
+            stored = length;
+            error = keyed ? WriteAll(out, c.output.data(), c.cipher.Encipher(c.block.data(), length, c.output.data()))
+                          : WriteAll(out, c.block.data(), length);
+        }
+        if (error != ERROR_SUCCESS) {
+            return error;
+        }
+        // 65,536 does not fit in the 16-bit entry; it wraps to 0, which readers take as the block size.
+        PutLe(&table[2 * k], stored, 2);
+        done += length;
+        if (!ReportContainerProgress(notifier, static_cast<LONGLONG>(done), static_cast<LONGLONG>(size))) {
+            return ERROR_REQUEST_ABORTED;
+        }
+        if (done == size) {
+            return WriteAll(out, table.data(), table.size());
+        }
+    }
+}
+
+// The checks that come before the destination is touched: header, table and total length. Sets
+// the cipher up for the header's key-size code.
+DWORD ReadLayout(HANDLE in, ULONGLONG fileSize, std::string_view pass, Header* header, std::vector<BYTE>* table)
+{
+    std::array<BYTE, CONTAINER_HEADER_SIZE> bytes{};
+    if (fileSize < CONTAINER_HEADER_SIZE) {
+        return ERROR_BAD_FORMAT;
+    }
+    if (const DWORD error = ReadAll(in, bytes.data(), bytes.size())) {
+        return error;
+    }
+    if (!DecodeHeader(bytes, header)) {
+        return ERROR_BAD_FORMAT;
+    }
+    const ULONGLONG tableBytes = BlockCount(header->plainSize) * 2;
+    if (CONTAINER_HEADER_SIZE + tableBytes > fileSize) {
+        return ERROR_BAD_FORMAT;
+    }
+    if (!TryAllocate(table, tableBytes)) {
+        return ERROR_NO_SYSTEM_RESOURCES;
+    }
+    if (const DWORD error = SeekTo(in, fileSize - tableBytes)) {
+        return error;
+    }
+    if (const DWORD error = ReadAll(in, table->data(), table->size())) {
+        return error;
+    }
+    if (!coder->cipher.SetUp(pass, header->keySizeCode, false)) {
+        return ERROR_INVALID_FUNCTION;
+    }
+    const bool keyed = coder->cipher.HasKey();
+    ULONGLONG expected = CONTAINER_HEADER_SIZE + tableBytes;
+    for (std::size_t k = 0; k < table->size(); k += 2) {
+        const ULONGLONG stored = GetLe(&(*table)[k], 2);
+        const ULONGLONG length = stored == 0 ? CONTAINER_BLOCK_SIZE : stored;
+        expected += keyed ? RoundUpTo16(length) : length;
+    }
+    return expected == fileSize ? ERROR_SUCCESS : ERROR_BAD_FORMAT;
+}
+
+DWORD DecodeBlocks(HANDLE in, HANDLE out, const Header& header, const std::vector<BYTE>& table,
+                   clProcessNotify* notifier)
+{
+    if (const DWORD error = SeekTo(in, CONTAINER_HEADER_SIZE)) {
+        return error;
+    }
+    Coder& c = *coder;
+    const bool keyed = c.cipher.HasKey();
+    const std::size_t blocks = table.size() / 2;
+    ULONGLONG done = 0;
+    for (std::size_t k = 0;; ++k) {
+        if (done == header.plainSize) {
+            return ERROR_SUCCESS;
+        }
+        if (k >= blocks) {
+            return ERROR_BAD_FORMAT;
+        }
+        const ULONGLONG entry = GetLe(&table[2 * k], 2);
+        const auto stored = static_cast<std::size_t>(entry == 0 ? CONTAINER_BLOCK_SIZE : entry);
+        if (keyed) {
+            const std::size_t padded = RoundUpTo16(stored);
+            if (const DWORD error = ReadAll(in, c.output.data(), padded)) {
+                return error;
+            }
+            c.cipher.Decipher(c.output.data(), padded, c.block.data());
+        } else if (const DWORD error = ReadAll(in, c.block.data(), stored)) {
+            return error;
+        }
+        const auto expected =
+            static_cast<std::size_t>(std::min<ULONGLONG>(CONTAINER_BLOCK_SIZE, header.plainSize - done));
+        const BYTE* plain = c.block.data();
+        if (stored != expected) {
+            lzo_uint unpacked = expected;
+            if (lzo1x_decompress_safe(c.block.data(), stored, c.output.data(), &unpacked, nullptr) != LZO_E_OK ||
+                unpacked != expected) {
+                return ERROR_BAD_FORMAT;
+            }
+            plain = c.output.data();
+        }
+        if (const DWORD error = WriteAll(out, plain, expected)) {
+            return error;
+        }
+        done += expected;
+        if (!ReportContainerProgress(notifier, static_cast<LONGLONG>(done), static_cast<LONGLONG>(header.plainSize))) {
+            return ERROR_REQUEST_ABORTED;
+        }
+    }
+}
+
+HANDLE OpenSource(const std::u16string& path)
+{
+    return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                       nullptr);
+}
+
+// Opens the source, runs the checks that come before the destination is touched, then creates the
+// destination and writes it (nothing to write for an empty source). A destination created here is
+// deleted again on any failure.
+template <class Check, class Write>
+DWORD CodeFile(const std::u16string& source, const std::u16string& destination, Check check, Write write)
+{
+    if (!PrepareContainerCoder()) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    ScopedFile in(OpenSource(source));
+    if (!in.IsOpen()) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    ULONGLONG size = 0;
+    if (!FileSizeOf(in.Get(), &size)) {
+        return LastErrorOr(ERROR_READ_FAULT);
+    }
+    if (const DWORD error = check(in.Get(), size)) {
+        return error;
+    }
+    DWORD result = ERROR_SUCCESS;
+    {
+        ScopedFile out(CreateDestination(destination));
+        if (!out.IsOpen()) {
+            return ERROR_CANNOT_MAKE;
+        }
+        result = size == 0 ? ERROR_SUCCESS : write(in.Get(), out.Get(), size);
+    }
+    if (result != ERROR_SUCCESS) {
+        DeleteFileW(destination.c_str());
+    }
+    return result;
+}
+
+}  // namespace
+
+bool PrepareContainerCoder()
+{
+    if (coder) {
+        return true;
+    }
+    if (lzo_init() != LZO_E_OK) {
+        return false;
+    }
+    auto fresh = std::unique_ptr<Coder>(new (std::nothrow) Coder);
+    if (!fresh || !fresh->cipher.Ready() || !TryAllocate(&fresh->block, CONTAINER_BLOCK_SIZE) ||
+        !TryAllocate(&fresh->output, kOutputBufferSize) || !TryAllocate(&fresh->work, LZO1X_1_MEM_COMPRESS)) {
+        return false;
+    }
+    coder = std::move(fresh);
+    return true;
+}
+
+bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, LONGLONG* plainSize)
+{
+    if (fileSize == 0) {
+        *plainSize = 0;
+        return true;
+    }
+    ScopedFile in(OpenSource(container));
+    std::array<BYTE, CONTAINER_HEADER_SIZE> bytes{};
+    Header header;
+    if (!in.IsOpen() || ReadAll(in.Get(), bytes.data(), bytes.size()) != ERROR_SUCCESS ||
+        !DecodeHeader(bytes, &header)) {
+        return false;
+    }
+    *plainSize = static_cast<LONGLONG>(header.plainSize);
+    return true;
+}
+
+DWORD EncodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
+                          int keySizeCode, clProcessNotify* notifier)
+{
+    return CodeFile(
+        source, destination, [](HANDLE, ULONGLONG) { return DWORD{ERROR_SUCCESS}; },
+        [&](HANDLE in, HANDLE out, ULONGLONG size) {
+            return EncodeBlocks(in, out, size, pass, keySizeCode, notifier);
+        });
+}
+
+DWORD DecodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
+                          clProcessNotify* notifier)
+{
+    Header header;
+    std::vector<BYTE> table;
+    return CodeFile(
+        source, destination,
+        [&](HANDLE in, ULONGLONG size) {
+            return size == 0 ? DWORD{ERROR_SUCCESS} : ReadLayout(in, size, pass, &header, &table);
+        },
+        [&](HANDLE in, HANDLE out, ULONGLONG) { return DecodeBlocks(in, out, header, table, notifier); });
+}

@@ -1,0 +1,234 @@
+#include "backup/base/DrivePathCheck.h"
+#include "backup/base/TreeDelete.h"
+#include "backup/engine/Clprocessnotify.h"
+#include "backup/engine/CopyOneFile.h"
+#include "backup/engine/Delete.h"
+#include "backup/engine/DriveEntries.h"
+#include "backup/engine/FileServices.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/engine/RepeatListSet.h"
+#include "backup/engine/RunPaths.h"
+#include "backup/engine/RunningJob.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kRunStampLength = 15;
+
+// A file with neither the read-only nor the hidden bit needs no clearing before it goes. True when
+// it went.
+bool DeleteFileEntry(const std::u16string& path, const WIN32_FIND_DATAW& entry)
+{
+    if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0) {
+        return DeleteFileW(path.c_str()) != FALSE;
+    }
+    return DeleteTree(path, PumpJobMessages);
+}
+
+// The re-homed copy is a second name of the file where the drive allows one. The names share
+// their attributes, and the original is cleared of its bits before it goes: only a file that has
+// none, as its copy would, is linked.
+bool PlaceRehomedCopy(const std::u16string& path, const std::u16string& target, const WIN32_FIND_DATAW& found,
+                      clProcessNotify* notifier)
+{
+    if (found.dwFileAttributes == FILE_ATTRIBUTE_NORMAL && CreateHardLinkW(target.c_str(), path.c_str(), nullptr)) {
+        return true;
+    }
+    DWORD error = 0;
+    return CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error, &found);
+}
+
+// The files of the item whose re-homing failed stay; everything else of the item goes. The list
+// files of a run folder go last, only once all else of it went, so that a run whose delete stopped
+// part way is still a date that a later delete finishes.
+bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std::u16string>& kept, bool runFolder)
+{
+    std::vector<WIN32_FIND_DATAW> entries;
+    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
+        entries.push_back(entry);
+        return true;
+    });
+    bool allGone = true;
+    std::vector<std::u16string> lists;
+    for (const WIN32_FIND_DATAW& entry : entries) {
+        if (IsDotsName(entry.cFileName)) {
+            continue;
+        }
+        // A name no Windows folder holds would name another entry once joined: it stays, and so
+        // does its folder.
+        if (!IsSafeDriveName(entry.cFileName)) {
+            allGone = false;
+            continue;
+        }
+        const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
+        if (IsLinkEntry(entry)) {
+            allGone = DeleteTree(child, PumpJobMessages) && allGone;
+        } else if (IsDirectoryEntry(entry)) {
+            allGone = DeleteFolderExcept(child, kept, false) && allGone;
+        } else if (runFolder && IsRunListFileName(entry.cFileName)) {
+            lists.push_back(child);
+        } else {
+            allGone = !kept.contains(child) && DeleteFileEntry(child, entry) && allGone;
+        }
+    }
+    if (!allGone) {
+        return false;
+    }
+    for (const std::u16string& list : lists) {
+        DeleteTree(list, PumpJobMessages);
+    }
+    return RemoveDirectoryW(path.c_str()) != FALSE;
+}
+
+// The re-homing pass of every file of the item (a linked folder holds none of the run's files).
+void RehomeFiles(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
+                 const WIN32_FIND_DATAW& found, std::unordered_set<std::u16string>& kept, clProcessNotify* notifier)
+{
+    // A link goes as a link: re-homing would copy what lies behind it.
+    if (IsLinkEntry(found)) {
+        return;
+    }
+    if (!IsDirectoryEntry(found)) {
+        PumpJobMessagesAtIntervals();
+        if (!RehomeFile(runs, ownRun, path, found, notifier)) {
+            kept.insert(path);
+        }
+        return;
+    }
+    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
+        if (!IsDotsName(entry.cFileName) && IsSafeDriveName(entry.cFileName)) {
+            RehomeFiles(runs, ownRun, WithTrailingBackslash(path) + entry.cFileName, entry, kept, notifier);
+        }
+        return true;
+    });
+}
+
+}  // namespace
+
+bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, const std::u16string& baseFolder,
+                         clProcessNotify* notifier)
+{
+    const JobScope scope(job);
+    ArmNotifier(notifier);
+    const std::u16string base = WithTrailingBackslash(baseFolder);
+    RepeatListSet lists;
+    bool result = true;
+    const int count = std::min(selection.Count, static_cast<int>(selection.Paths.size()));
+    for (int j = count - 1; j >= 0; --j) {
+        const std::u16string& path = selection.Paths[static_cast<std::size_t>(j)];
+        const std::u16string stamp = CharsFrom(path, base.size()).substr(0, kRunStampLength);
+        if (!LiesInsideFolder(path, base) || CrossesDriveLink(path) || !IsRunStampName(stamp) ||
+            !DeleteBackupItem(lists, base, stamp, path, notifier)) {
+            result = false;
+            break;
+        }
+        UpdateLaterRunReferences(lists, base, stamp, path, ReferencePass::CleanUp, notifier);
+    }
+    return result;
+}
+
+bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
+                      const std::u16string& path, clProcessNotify* notifier)
+{
+    WIN32_FIND_DATAW found;
+    if (!FindEntry(path, &found)) {
+        return true;
+    }
+    // A link goes as a link: re-homing would copy what lies behind it.
+    if (IsLinkEntry(found)) {
+        return DeleteTree(path, PumpJobMessages);
+    }
+    // Every later run names its new copies on the drive before any file of the item goes.
+    const std::u16string base = WithTrailingBackslash(baseFolder);
+    const std::vector<RepeatListOfRun*> runs = lists.RunsFrom(base, stamp);
+    std::unordered_set<std::u16string> kept;
+    RehomeFiles(runs, base + stamp + u"\\", path, found, kept, notifier);
+    if (RepeatListSet::SaveChanged(runs) != ERROR_SUCCESS) {
+        return false;
+    }
+    if (!IsDirectoryEntry(found)) {
+        return kept.empty() && DeleteTree(path, PumpJobMessages);
+    }
+    return DeleteFolderExcept(path, kept, IsRunFolderPath(path));
+}
+
+bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
+                const WIN32_FIND_DATAW& found, clProcessNotify* notifier)
+{
+    std::u16string rehomedPath;
+    for (RepeatListOfRun* run : runs) {
+        if (run->RunFolder() == ownRun) {
+            continue;
+        }
+        bool missing = false;
+        if (!run->Load(&missing)) {
+            // A list that cannot be read may still name the file: keep the file.
+            if (missing) {
+                continue;
+            }
+            return false;
+        }
+        const int index = FindRepeatReference(*run, path);
+        if (index < 0) {
+            continue;
+        }
+        const auto line = static_cast<std::size_t>(index);
+        if (rehomedPath.empty()) {
+            // The first later run that names the file receives it at the file's place in that run.
+            const std::u16string target = run->RunFolder() + CharsFrom(path, run->RunFolder().size());
+            if (!LiesInsideFolder(target, run->RunFolder())) {
+                return false;
+            }
+            const std::u16string folder = ParentFolderOf(target);
+            if (folder != run->CheckedFolder()) {
+                if (CrossesDriveLink(target)) {
+                    return false;
+                }
+                CreateDirPath(folder);
+            }
+            if (!PlaceRehomedCopy(path, target, found, notifier)) {
+                return false;
+            }
+            run->SetCheckedFolder(folder);
+            rehomedPath = target;
+            run->Remove(line);
+        } else {
+            run->Repoint(line, rehomedPath);
+        }
+    }
+    return true;
+}
+
+bool UpdateLaterRunReferences(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
+                              const std::u16string& path, ReferencePass pass, clProcessNotify* notifier)
+{
+    const std::u16string base = WithTrailingBackslash(baseFolder);
+    const std::vector<RepeatListOfRun*> runs = lists.RunsFrom(base, stamp);
+    if (pass == ReferencePass::Rehome) {
+        // A missing file keeps an empty record: its re-homing fails only where a list names it.
+        WIN32_FIND_DATAW found;
+        FindEntry(path, &found);
+        return RehomeFile(runs, base + stamp + u"\\", path, found, notifier) &&
+               RepeatListSet::SaveChanged(runs) == ERROR_SUCCESS;
+    }
+    for (RepeatListOfRun* run : runs) {
+        bool missing = false;
+        if (run->Load(&missing)) {
+            DropReferencesBelow(*run, path);
+        }
+    }
+    return RepeatListSet::SaveChanged(runs) == ERROR_SUCCESS;
+}
+
+int FindRepeatReference(const RepeatListOfRun& list, const std::u16string& path)
+{
+    return list.Find(path);
+}
+
+bool DropReferencesBelow(RepeatListOfRun& list, const std::u16string& path)
+{
+    return list.RemoveAtOrBelow(path);
+}

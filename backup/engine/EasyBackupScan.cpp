@@ -1,0 +1,66 @@
+#include "backup/engine/EasyBackupScan.h"
+
+#include "backup/engine/Categories.h"
+#include "backup/engine/DriveEntries.h"
+#include "backup/engine/EasyTreeWalk.h"
+#include "backup/engine/RunningJob.h"
+
+namespace {
+
+constexpr int kScanPumpEvery = 50;
+
+}  // namespace
+
+int EasyScanWalk(std::int64_t& jobTotal, const std::u16string& folder, const std::u16string& name,
+                 CATEGORY_SIZES& sizes)
+{
+    EasyTreeWalk walk;
+    walk.OnCall = [] { return !JobCancelRequested(); };
+    walk.OnEntry = [](int entryNumber) {
+        if (entryNumber % kScanPumpEvery == 0) {
+            PumpJobMessages();
+        }
+    };
+    walk.OnFile = [&](const std::u16string& path, const WIN32_FIND_DATAW& found) {
+        const LONGLONG size = EntrySize(found);
+        jobTotal += size;
+        AddToCategorySize(CategoryOfPath(path), size, sizes);
+        CurrentJob().ShowPath(path);
+    };
+    return walk.Walk(folder, name);
+}
+
+void ScanEasySources(RunningJob& job, const PerEasyCategory<BYTE>& categories, std::int64_t& jobTotal,
+                     std::uint64_t& selectedSize)
+{
+    const JobScope scope(job);
+    CATEGORY_SIZES mainSizes;
+    CATEGORY_SIZES mailSizes;
+    const EasySourceRoots roots = ReadEasySourceRoots();
+    for (std::size_t i = 0; i < roots.Folders.size(); ++i) {
+        if (i > 0 && JobCancelRequested()) {
+            return;
+        }
+        EasyScanWalk(jobTotal, u"", roots.Folders[i], mainSizes);
+    }
+    if (JobCancelRequested()) {
+        return;
+    }
+    // Only the mail files of the local application data count towards the selection.
+    EasyScanWalk(jobTotal, u"", roots.LocalAppData, mailSizes);
+    for (int i = 0; i < roots.LocalFixedDisks.Count; ++i) {
+        if (JobCancelRequested()) {
+            return;
+        }
+        EasyScanWalk(jobTotal, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)], mainSizes);
+    }
+    if (JobCancelRequested()) {
+        return;
+    }
+    mainSizes.Bytes[CATEGORY_MAIL - 1] += mailSizes.Bytes[CATEGORY_MAIL - 1];
+    for (int category = CATEGORY_DOCUMENT; category <= CATEGORY_MAIL; ++category) {
+        if (categories[static_cast<std::size_t>(category - 1)] != 0) {
+            selectedSize += static_cast<std::uint64_t>(mainSizes.Bytes[category - 1]);
+        }
+    }
+}

@@ -1,0 +1,80 @@
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/base/PathUtil.h"
+#include "backup/engine/FileServices.h"
+#include "backup/engine/ListFiles.h"
+#include "backup/engine/RestoreFile.h"
+#include "backup/engine/RunPaths.h"
+#include "backup/engine/RunningJob.h"
+#include "ui/controls/string_list.h"
+
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kDrivePrefixLength = 3;
+
+// The path below the run folder of a path on the drive in a run of the same kind (stamps are all
+// as long), whatever its drive letter; empty when it lies in no run of that kind.
+std::u16string_view RelativeInRun(std::u16string_view path, std::u16string_view kindFolder, std::size_t runLength)
+{
+    if (path.size() <= runLength + 1 || kindFolder.size() < kDrivePrefixLength ||
+        path.substr(kDrivePrefixLength, kindFolder.size() - kDrivePrefixLength) !=
+            kindFolder.substr(kDrivePrefixLength) ||
+        path[runLength] != u'\\') {
+        return {};
+    }
+    return path.substr(runLength + 1);
+}
+
+}  // namespace
+
+RestoreMark MarkRestore(const RESTORE_JOB& job)
+{
+    return {job.Completed->Count(), job.Failed->Count()};
+}
+
+void ReportUnrestoredFiles(const RESTORE_JOB& job, const RestoreMark& mark, const std::u16string& runFolder,
+                           const std::u16string& selectedPath, bool isFolder)
+{
+    ui::TStringList oriSizes;
+    if (JobCancelRequested() || !oriSizes.LoadFromFile(OriSizePath(runFolder))) {
+        return;
+    }
+    const std::u16string kindFolder = WithTrailingBackslash(ParentFolderOf(runFolder));
+    const std::size_t runLength = runFolder.size();
+    // How often each relative path was restored or reported since the mark.
+    std::unordered_map<std::u16string_view, int> handled;
+    for (int i = mark.Completed; i < job.Completed->Count(); ++i) {
+        ++handled[RelativeInRun(job.Completed->Strings(i), kindFolder, runLength)];
+    }
+    for (int i = mark.Failed; i < job.Failed->Count(); ++i) {
+        ++handled[RelativeInRun(FailedFilePath(job.Failed->Strings(i)), kindFolder, runLength)];
+    }
+    const std::u16string selected = CharsFrom(selectedPath, runLength + 1);
+    struct Unrestored {
+        std::u16string path;
+        LONGLONG size;
+    };
+    std::vector<Unrestored> unrestored;
+    for (const std::u16string& line : oriSizes.Lines()) {
+        std::u16string_view path;
+        LONGLONG size = 0;
+        if (!SplitOriSizeLine(line, &path, &size)) {
+            continue;
+        }
+        const std::u16string_view relative = RelativeInRun(path, kindFolder, runLength);
+        if (relative.empty() || !ReferenceBelongsTo(relative, selected, isFolder)) {
+            continue;
+        }
+        const auto found = handled.find(relative);
+        if (found != handled.end() && found->second > 0) {
+            --found->second;
+        } else {
+            unrestored.push_back({std::u16string(path), size});
+        }
+    }
+    for (const Unrestored& file : unrestored) {
+        ReportFailedFile(*job.Failed, SizedFindData(file.size), ERROR_FILE_NOT_FOUND, file.path);
+    }
+}

@@ -1,0 +1,129 @@
+#include "backup/base/PathUtil.h"
+#include "backup/engine/Categories.h"
+#include "backup/engine/Clprocessnotify.h"
+#include "backup/engine/Restore.h"
+#include "backup/engine/RestoreFile.h"
+#include "backup/engine/RestoreInfo.h"
+#include "backup/engine/RunPaths.h"
+#include "backup/engine/RunningJob.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kRunStampLength = 15;
+
+// 1-based position of the first character after "{run folder}\".
+std::size_t RestoreOffsetOf(const std::u16string& runFolder)
+{
+    return runFolder.size() + 2;
+}
+
+}  // namespace
+
+std::u16string OriginalPathOf(const std::u16string& path, std::size_t restoreOffset)
+{
+    const std::u16string relative = CharsFrom(path, restoreOffset - 1);
+    if (relative.empty()) {
+        return {};
+    }
+    return relative.substr(0, 1) + u":" + relative.substr(1);
+}
+
+bool RestoreEasyCategory(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories, bool toOriginal, int category,
+                         const std::u16string& easyFolder, const std::u16string& destinationFolder,
+                         const std::u16string& stamp)
+{
+    if (category < 1 || category > kEasyCategoryCount) {
+        return false;
+    }
+    if (categories[static_cast<std::size_t>(category - 1)] == 0) {
+        return true;
+    }
+    const std::u16string categoryFolder = WithTrailingBackslash(easyFolder) + CategoryFolderName(category) + u"\\";
+    const std::u16string runFolder = categoryFolder + stamp;
+    const std::size_t offset = RestoreOffsetOf(runFolder);
+    const RestoreMark mark = MarkRestore(job);
+    if (toOriginal) {
+        RestoreWalkToOriginal(job, categoryFolder, stamp, offset);
+        RestoreReferencesToOriginal(job, runFolder, runFolder, DirExists(runFolder), offset);
+    } else {
+        RestoreWalkToFolder(job, categoryFolder, destinationFolder, stamp, stamp);
+        RestoreReferencesToFolder(job, runFolder, runFolder, destinationFolder, stamp, DirExists(runFolder), offset);
+    }
+    ReportUnrestoredFiles(job, mark, runFolder, runFolder, true);
+    return true;
+}
+
+void RunEasyRestore(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories, const std::u16string& easyFolder,
+                    const std::u16string& destinationFolder, const std::u16string& stamp, bool toOriginal)
+{
+    for (int category = 1; category <= kEasyCategoryCount; ++category) {
+        RestoreEasyCategory(job, categories, toOriginal, category, easyFolder, destinationFolder, stamp);
+    }
+}
+
+bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection, const std::u16string& manualFolder,
+                      const std::u16string& destinationFolder, bool toOriginal)
+{
+    const std::u16string base = WithTrailingBackslash(manualFolder);
+    const int count = std::min({selection.Count, static_cast<int>(selection.SourcePaths.size()),
+                                static_cast<int>(selection.ItemNames.size())});
+    for (int i = 0; i < count; ++i) {
+        const std::u16string& path = selection.SourcePaths[static_cast<std::size_t>(i)];
+        const std::u16string& name = selection.ItemNames[static_cast<std::size_t>(i)];
+        if (!path.ends_with(name) || path.size() < base.size() + kRunStampLength) {
+            continue;
+        }
+        const std::u16string parent = path.substr(0, path.size() - name.size());
+        const std::u16string runFolder = base + path.substr(base.size(), kRunStampLength);
+        const std::size_t offset = RestoreOffsetOf(runFolder);
+        if (JobCancelRequested()) {
+            return false;
+        }
+        const RestoreMark mark = MarkRestore(job);
+        if (toOriginal) {
+            RestoreWalkToOriginal(job, parent, name, offset);
+        } else {
+            RestoreWalkToFolder(job, parent, destinationFolder, name, name);
+        }
+        if (JobCancelRequested()) {
+            return false;
+        }
+        const bool isFolder = DirExists(path);
+        if (toOriginal) {
+            RestoreReferencesToOriginal(job, runFolder, path, isFolder, offset);
+        } else {
+            RestoreReferencesToFolder(job, runFolder, path, destinationFolder, name, isFolder, offset);
+        }
+        ReportUnrestoredFiles(job, mark, runFolder, path, isFolder);
+    }
+    return true;
+}
+
+void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories,
+                    const std::u16string& easyFolder, const std::u16string& destinationFolder,
+                    const std::u16string& stamp, bool toOriginal)
+{
+    const JobScope scope(running);
+    ArmNotifier(job.Notifier);
+    RunEasyRestore(job, categories, easyFolder, destinationFolder, stamp, toOriginal);
+}
+
+bool RunManualRestore(RunningJob& running, const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
+                      const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal)
+{
+    const JobScope scope(running);
+    ArmNotifier(job.Notifier);
+    return RunManualRestore(job, selection, manualFolder, destinationFolder, toOriginal);
+}
+
+void SumSelectedCategorySizes(const PerEasyCategory<BYTE>& categories, const CATEGORY_SIZES& sizes, LONGLONG& total)
+{
+    total = 0;
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        if (categories[i] != 0) {
+            total += sizes.Bytes[i];
+        }
+    }
+}

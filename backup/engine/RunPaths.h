@@ -1,0 +1,32 @@
+#pragma once
+// Paths inside run folders on the backup drive: the relative path of an entry, whether a
+// repeat-list line belongs to a selected item, and the checked copy path of a repeat-list line.
+
+#include <string>
+#include <string_view>
+
+// The characters of the text from 0-based position `from` on; empty when it is shorter.
+std::u16string CharsFrom(const std::u16string& text, std::size_t from);
+
+// True when `relative` is longer than `item`, begins with it and has a backslash right after it.
+bool LiesBelowRelative(std::u16string_view relative, std::u16string_view item);
+
+// A repeat-list line belongs to a selected folder when the folder is the run itself (empty item)
+// or the line lies below it; to a selected file when the relative paths are equal.
+bool ReferenceBelongsTo(std::u16string_view relative, std::u16string_view item, bool isFolder);
+
+// The full path of the earlier copy that a repeat-list line of `runFolder` names: the run folder's
+// drive root followed by the line, with "\" between its names. Empty when the line is refused:
+// CheckedDrivePath refuses it (backup/window/jobs/DrivePathCheck.h), or it does not lie below a run
+// folder of the folder that holds the run folder (the copy of an earlier run of the same kind).
+std::u16string RepeatCopyOf(const std::u16string& runFolder, const std::u16string& line);
+
+// Fifteen characters YYYYMMDD_HHMMSS: eight digits, "_", six digits.
+bool IsRunStampName(std::u16string_view name);
+// A run folder: a run-stamp name directly inside the Manual folder or a category folder.
+bool IsRunFolderPath(const std::u16string& path);
+// A run that reached its end: a run-stamp name whose folder holds whole every list file its kind
+// writes when it ends (OriSize.ini and FileList_Repeat.ini, and for a Manual run Record.ini). A
+// run cut short before that, or whose lists are missing, empty or cut, is no date to restore or
+// delete and holds no earlier copies.
+bool IsFinishedRunFolder(const std::u16string& path);

@@ -1,0 +1,97 @@
+#pragma once
+// What a running job tells, and asks of, whoever runs it: the window, a test, a benchmark. Every
+// member has a default that shows nothing and never cancels, so a job runs without a window.
+// The engine reaches the job in effect through CurrentJob(): the innermost JobScope, else a job of
+// defaults.
+
+#include "backup/drive/DeviceRecords.h"
+#include "platform/files.h"
+
+#include <cstdint>
+#include <string>
+
+// The byte counts of a job: the engine counts them, whoever runs the job keeps them.
+struct JobBytes {
+    std::int64_t& done;
+    std::int64_t& total;
+    // Of the file being copied, the bytes already in `done`.
+    std::int64_t& fileCounted;
+};
+
+class RunningJob {
+public:
+    RunningJob() = default;
+    virtual ~RunningJob() = default;
+    RunningJob(const RunningJob&) = delete;
+    RunningJob& operator=(const RunningJob&) = delete;
+
+    // Lets pending messages run.
+    virtual void PumpMessages() { }
+    // True once the job is to stop.
+    virtual bool CancelRequested() { return false; }
+    // Returns once the question whether to stop is answered.
+    virtual void WaitWhileCancelAsked() { }
+    // True once the program is ending under the job: the job stops and leaves its marker.
+    virtual bool ProgramEnding() { return false; }
+    // The file the job is at.
+    virtual void ShowPath(const std::u16string&) { }
+    // The progress of the file being copied, 0 to 100.
+    virtual void ShowFilePercent(int) { }
+    // The job's progress after each file or block. A file that grew since the scan can take done
+    // past total.
+    virtual void ShowJobProgress(std::int64_t, std::int64_t) { }
+    // Offered often while the job runs, for an estimate of the time left.
+    virtual void ShowRemainingTime(std::int64_t, std::int64_t) { }
+    // A file the job could not copy, restore or save; its line is already in the failed list.
+    virtual void FileFailed(const std::u16string&, const WIN32_FIND_DATAW&, DWORD) { }
+    // The option that puts the backup folders under a hidden name.
+    virtual bool HideBackupFolder() { return false; }
+    // True once the backup drive went away during the run: the interrupted-job marker stays.
+    virtual bool BackupDriveRemoved() { return false; }
+    // Told once when the engine itself finds the backup drive gone after a failure: a removal
+    // notice may come only after many more files.
+    virtual void DriveFoundGone() { }
+    // The drives on which an earlier cut-short run's folders may be cleaned before a new run.
+    virtual RECORD_DEVICECODE ExternalDrives() { return {}; }
+    virtual JobBytes Bytes() { return {done_, total_, fileCounted_}; }
+
+    // The engine found the backup drive gone: from now on the job stops as on a removal, whatever
+    // its own answers.
+    void StopForGoneDrive();
+    bool StoppedForGoneDrive() const { return driveGone_; }
+
+private:
+    bool driveGone_ = false;
+    std::int64_t done_ = 0;
+    std::int64_t total_ = 0;
+    std::int64_t fileCounted_ = 0;
+};
+
+RunningJob& CurrentJob();
+
+// Makes a job the current one for the scope's life.
+class JobScope {
+public:
+    explicit JobScope(RunningJob& job);
+    ~JobScope();
+    JobScope(const JobScope&) = delete;
+    JobScope& operator=(const JobScope&) = delete;
+
+private:
+    RunningJob* previous_;
+};
+
+// True when the job ended so that its interrupted-job marker stays: its backup drive went away (as
+// the job was told or as the engine found) or the program is ending under it.
+bool JobLeavesMarker(RunningJob& job);
+
+// The current job's questions, for the walks deep in the engine.
+void PumpJobMessages();
+// Lets pending messages run when 30 ms have passed since the last time, so a file costs no look at
+// the message queue.
+void PumpJobMessagesAtIntervals();
+// True once the current job is to stop: asked to, or its backup drive was found gone.
+bool JobCancelRequested();
+// After a failure that touched the backup drive: when its root ("X:\") is gone, the current job
+// stops as on a removal. True then.
+bool StopIfDriveGone(const std::u16string& driveRoot);

@@ -1,5 +1,0 @@
-#include "backup/frame/MainWin.h"
-
-// On its own so that code which only reads the pointer (the job helpers the setup program shares)
-// links without the window itself.
-TMainForm* MainForm = nullptr;

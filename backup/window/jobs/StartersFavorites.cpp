@@ -1,0 +1,99 @@
+#include "backup/window/jobs/StartersFavorites.h"
+
+#include "backup/base/BackupDriveLayout.h"
+#include "backup/base/Language.h"
+#include "backup/base/PathUtil.h"
+#include "backup/base/SpecialFolders.h"
+#include "backup/engine/Container.h"
+#include "backup/engine/FileServices.h"
+#include "backup/window/device/Combodriveutil.h"
+#include "backup/window/frame/MainWin.h"
+#include "backup/window/jobs/FavoritesTree.h"
+#include "backup/window/jobs/ProgressPanel.h"
+#include "backup/window/jobs/StartersCommon.h"
+#include "backup/window/jobs/WindowJob.h"
+#include "backup/window/layout/EnableStates.h"
+
+namespace {
+
+constexpr int kTextNoDrive = 20114;
+constexpr int kTextNoRoomOnDrive = 20134;
+constexpr int kTextNoRoomOnSystem = 20201;
+constexpr int kCopyPlain = 0;
+
+// One side of the copy: an item named Name inside Folder.
+struct CopyEnd {
+    std::u16string Folder;
+    std::u16string Name;
+};
+
+struct FavoritesJob {
+    CopyEnd Source;
+    CopyEnd Destination;
+    std::u16string QueriedVolume;
+    int RefusalText = 0;
+};
+
+CopyEnd EndOf(const std::u16string& path)
+{
+    return {ParentFolderOf(path), LastComponentOf(path)};
+}
+
+}  // namespace
+
+void StartFavorites(TMainForm& form)
+{
+    if (form.Idle == 0) {
+        return;
+    }
+    form.Idle = 0;
+    SetFavoritesPageEnabled(form, false);
+    const CopyEnd local = EndOf(FavoritesFolder());
+    FavoritesJob job;
+    if (form.FavoritesRestoreTab == 1) {
+        const std::u16string pc = PcBackupFolderFromEdit(form.AF_PC_Show_Edit->Text());
+        if (pc.empty()) {
+            form.Idle = 1;
+            SetFavoritesPageEnabled(form, true);
+            return;
+        }
+        job = {{pc, FavoritesFolderName()}, local, local.Folder.substr(0, 3), kTextNoRoomOnSystem};
+    } else {
+        const std::u16string root = form.AF_Dest_Edit->Text();
+        if (root.empty()) {
+            form.ShowErrorBox(LookupText(*form.LangTable, kTextNoDrive));
+            form.Idle = 1;
+            SetFavoritesPageEnabled(form, true);
+            return;
+        }
+        const std::u16string pcFolder = ParentFolderOf(FavoritesBackupFolder(root, true, form.HideBackupFolder != 0));
+        job = {local, {pcFolder, FavoritesFolderName()}, pcFolder.substr(0, 3), kTextNoRoomOnDrive};
+    }
+
+    ResetProgressPanel(form);
+    ShowProgressPanel(form);
+    form.EnterBusyState();
+    LONGLONG total = 0;
+    SumPathSize(total, job.Source.Folder, job.Source.Name, u"*.*");
+    form.JobTotalBytes = total;
+    if (!HasRoomFor(job.QueriedVolume, static_cast<ULONGLONG>(total))) {
+        form.ShowErrorBox(LookupText(*form.LangTable, job.RefusalText));
+        CloseProgressPanel(form);
+        form.LeaveBusyState();
+        return;
+    }
+    if (form.CancelRequested == 0) {
+        WindowJob onPanel;
+        CopyItemTree(onPanel, *form.CompletedFiles, *form.FailedFiles, job.Source.Folder, job.Destination.Folder,
+                     job.Source.Name, job.Destination.Name, u"*.*", std::u16string(CONTAINER_PASS), kCopyPlain,
+                     form.ProgressNotify.get());
+    }
+    if (form.FavoritesRestoreTab == 0) {
+        FillPcFolderCombo(form.AF_PC_Sel_CBox, form.AF_PC_Show_Edit, form.ExternalDrives);
+        RefillFavoritesTree(form);
+    }
+    form.LeaveBusyState();
+    SaveJobResultLists(form);
+    ShowProgressResults(form);
+    RenewTreeAfterJob(form);
+}
