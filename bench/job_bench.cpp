@@ -228,8 +228,8 @@ struct Job {
         selection.SourcePaths = {u"S:\\tree"};
         selection.ItemNames = {u"tree"};
         selection.RelativePaths = {u"S\\tree"};
-        ui::TStringList completed;
-        ui::TStringList failed;
+        lists::TStringList completed;
+        lists::TStringList failed;
         RunningJob job;
         RunManualBackup(job, completed, failed, selection, u"B:\\", u"", 0, nullptr);
         if (failed.Count() != 0 || completed.Count() != files) {
@@ -243,8 +243,8 @@ struct Job {
         selection.Count = 1;
         selection.SourcePaths = {ManualFolder() + u"\\" + run};
         selection.ItemNames = {run};
-        ui::TStringList completed;
-        ui::TStringList failed;
+        lists::TStringList completed;
+        lists::TStringList failed;
         RunningJob job;
         const RESTORE_JOB lists{&completed, &failed, u"", nullptr};
         RunManualRestore(job, lists, selection, ManualFolder(), to, false);

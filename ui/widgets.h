@@ -1,6 +1,7 @@
 #pragma once
 // Everything the program's forms use, in one include.
 
+#include "lists/string_list.h"
 #include "ui/application.h"
 #include "ui/controls/combo_box.h"
 #include "ui/controls/combo_list_form.h"
@@ -14,7 +15,6 @@
 #include "ui/controls/panel.h"
 #include "ui/controls/popup_menu_form.h"
 #include "ui/controls/progress_bar.h"
-#include "ui/controls/string_list.h"
 #include "ui/controls/timer.h"
 #include "ui/controls/tray_icon.h"
 #include "ui/controls/tree_view.h"

@@ -8,7 +8,7 @@ constexpr std::size_t kFormatBufferCharacters = 259;
 
 }  // namespace
 
-std::u16string LookupText(const ui::TStringList& table, int id)
+std::u16string LookupText(const lists::TStringList& table, int id)
 {
     for (const std::u16string& line : table.Lines()) {
         const std::u16string_view view(line);

@@ -2,8 +2,8 @@
 // Language tables: lines of a five-digit text id, a tab and the text. Lookup, the formatters of
 // the texts, and what each language implies (font charset, help-file code).
 
+#include "lists/string_list.h"
 #include "platform/win_types.h"
-#include "ui/controls/string_list.h"
 
 #include <cstdint>
 #include <string>
@@ -12,7 +12,7 @@
 inline constexpr int kRtlLangId = 1025;
 
 // The text of the first line whose first five characters read as the id; empty when none does.
-std::u16string LookupText(const ui::TStringList& table, int id);
+std::u16string LookupText(const lists::TStringList& table, int id);
 
 // The format with its one "%s" filled; cut to 259 characters.
 std::u16string FormatText1(std::u16string_view format, std::u16string_view text);

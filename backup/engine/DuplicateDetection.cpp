@@ -304,7 +304,7 @@ void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runSta
 
 bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
                      const FILETIME& sourceTime, LONGLONG sourceSize,
-                     const PerEasyCategory<ui::TStringList*>& repeatLists)
+                     const PerEasyCategory<lists::TStringList*>& repeatLists)
 {
     if (category < 1 || category > kEasyCategoryCount ||
         repeatLists[static_cast<std::size_t>(category - 1)] == nullptr) {

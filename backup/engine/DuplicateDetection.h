@@ -10,8 +10,8 @@
 // paths are kept once.
 
 #include "backup/engine/Categories.h"
+#include "lists/string_list.h"
 #include "platform/win_types.h"
-#include "ui/controls/string_list.h"
 
 #include <array>
 #include <cstddef>
@@ -92,11 +92,11 @@ void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runSta
 // the category (repeatLists[category - 1]) or of the Manual run.
 bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
                      const FILETIME& sourceTime, LONGLONG sourceSize,
-                     const PerEasyCategory<ui::TStringList*>& repeatLists);
+                     const PerEasyCategory<lists::TStringList*>& repeatLists);
 // The repeat-list line of a Manual run's match; false when there is none.
 bool TakeManualRepeatLine(DuplicateCandidates& list, const std::u16string& destination, const FILETIME& sourceTime,
                           LONGLONG sourceSize, std::u16string* line);
-// Lines: ui::TStringList or PackedLines.
+// Lines: lists::TStringList or PackedLines.
 template <class Lines>
 bool IsManualDuplicate(DuplicateCandidates& list, Lines& repeatList, const std::u16string& destination,
                        const FILETIME& sourceTime, LONGLONG sourceSize)

@@ -56,10 +56,10 @@ std::u16string EasyDestinationPath(const std::u16string& folder, const std::u16s
 
 // The state of one run that every file of the walk reads or adds to.
 struct EasyRun {
-    ui::TStringList& completed;
-    ui::TStringList& failed;
+    lists::TStringList& completed;
+    lists::TStringList& failed;
     std::int64_t& doneBytes;
-    const PerEasyCategory<ui::TStringList*>& repeatLists;
+    const PerEasyCategory<lists::TStringList*>& repeatLists;
     const std::u16string& pass;
     int mode = COPY_PLAIN;
     clProcessNotify* notifier = nullptr;
@@ -166,7 +166,7 @@ bool SaveEasyRunLists(EasyRun& run, const CategoryFlags& categories)
 void AppendRunHistory(EasyRun& run, const std::u16string& destinationRoot, const SYSTEMTIME& runTime)
 {
     const std::u16string path = BacTimeRecPath(destinationRoot, true, CurrentJob().HideBackupFolder());
-    ui::TStringList history;
+    lists::TStringList history;
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
@@ -192,9 +192,9 @@ bool IsCategorySelected(int category, const PerEasyCategory<BYTE>& categories)
            categories[static_cast<std::size_t>(category - 1)] != 0;
 }
 
-int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+int RunEasyBackup(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
                   const std::u16string& destinationRoot, const PerEasyCategory<BYTE>& categories,
-                  const PerEasyCategory<ui::TStringList*>& repeatLists, const std::u16string& pass, BYTE encrypt,
+                  const PerEasyCategory<lists::TStringList*>& repeatLists, const std::u16string& pass, BYTE encrypt,
                   clProcessNotify* notifier)
 {
     const JobScope scope(job);
@@ -202,7 +202,7 @@ int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& 
     SYSTEMTIME runTime;
     GetLocalTime(&runTime);
     WriteJobMarker(JOB_KIND_EASY, runTime, destinationRoot);
-    for (ui::TStringList* list : repeatLists) {
+    for (lists::TStringList* list : repeatLists) {
         list->Clear();
     }
 

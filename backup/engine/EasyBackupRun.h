@@ -4,8 +4,8 @@
 // a cancelled run leaves no run folder behind.
 
 #include "backup/engine/Categories.h"
+#include "lists/string_list.h"
 #include "platform/win_types.h"
-#include "ui/controls/string_list.h"
 
 #include <array>
 #include <cstdint>
@@ -20,9 +20,9 @@ class RunningJob;
 // writes ".vemoen" containers keyed by pass; the notifier (may be null) is armed for the run. Returns 1 when the walk
 // finished, 0 when a cancel stopped it; after a cancel the run's folders are deleted and its completed files move to
 // `failed` (1235).
-int RunEasyBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+int RunEasyBackup(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
                   const std::u16string& destinationRoot, const PerEasyCategory<BYTE>& categories,
-                  const PerEasyCategory<ui::TStringList*>& repeatLists, const std::u16string& pass, BYTE encrypt,
+                  const PerEasyCategory<lists::TStringList*>& repeatLists, const std::u16string& pass, BYTE encrypt,
                   clProcessNotify* notifier);
 
 // True for a category 1 to 5 whose flag is set.

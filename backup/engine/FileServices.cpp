@@ -73,7 +73,7 @@ template <class Visit> bool ForEachEntry(const std::u16string& folder, const std
 }
 
 // A list file that could not be saved is reported like a failed file naming it.
-bool ReportSaveError(DWORD error, const std::u16string& path, ui::TStringList& failed)
+bool ReportSaveError(DWORD error, const std::u16string& path, lists::TStringList& failed)
 {
     if (error != ERROR_SUCCESS) {
         ReportFailedFile(failed, WIN32_FIND_DATAW(), error, path);
@@ -83,7 +83,7 @@ bool ReportSaveError(DWORD error, const std::u16string& path, ui::TStringList& f
 
 }  // namespace
 
-bool CopyReportedFile(ui::TStringList& completed, ui::TStringList& failed, const std::u16string& source,
+bool CopyReportedFile(lists::TStringList& completed, lists::TStringList& failed, const std::u16string& source,
                       const std::u16string& destination, const WIN32_FIND_DATAW& found, const std::u16string& pass,
                       int mode, clProcessNotify* notifier)
 {
@@ -141,13 +141,14 @@ std::u16string_view FailedFilePath(std::u16string_view line)
     return line.substr(0, line.rfind(kErrorCodeText));
 }
 
-void ReportFailedFile(ui::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error, const std::u16string& path)
+void ReportFailedFile(lists::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
+                      const std::u16string& path)
 {
     failed.Add(FailedFileLine(path, error));
     CurrentJob().FileFailed(path, found, error);
 }
 
-void ReportCancelledFiles(ui::TStringList& completed, ui::TStringList& failed, int firstCompleted,
+void ReportCancelledFiles(lists::TStringList& completed, lists::TStringList& failed, int firstCompleted,
                           const std::vector<LONGLONG>& sizes)
 {
     const int count = std::min(static_cast<int>(sizes.size()), completed.Count() - firstCompleted);
@@ -161,12 +162,12 @@ void ReportCancelledFiles(ui::TStringList& completed, ui::TStringList& failed, i
     }
 }
 
-bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TStringList& failed)
+bool SaveListFileReported(const lists::TStringList& list, const std::u16string& path, lists::TStringList& failed)
 {
     return ReportSaveError(SaveListFile(list, path), path, failed);
 }
 
-bool SaveListFileReported(const PackedLines& list, const std::u16string& path, ui::TStringList& failed)
+bool SaveListFileReported(const PackedLines& list, const std::u16string& path, lists::TStringList& failed)
 {
     return ReportSaveError(SaveListFile(list, path), path, failed);
 }
@@ -213,7 +214,7 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
 
 namespace {
 
-bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u16string& sourceFolder,
+bool CopyTree(lists::TStringList& completed, lists::TStringList& failed, const std::u16string& sourceFolder,
               const std::u16string& destinationFolder, const std::u16string& sourceName,
               const std::u16string& destinationName, const std::u16string& pattern, const std::u16string& pass,
               int mode, clProcessNotify* notifier)
@@ -278,7 +279,7 @@ bool CopyTree(ui::TStringList& completed, ui::TStringList& failed, const std::u1
 
 }  // namespace
 
-bool CopyItemTree(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+bool CopyItemTree(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
                   const std::u16string& sourceFolder, const std::u16string& destinationFolder,
                   const std::u16string& sourceName, const std::u16string& destinationName,
                   const std::u16string& pattern, const std::u16string& pass, int mode, clProcessNotify* notifier)

@@ -3,8 +3,8 @@
 // recursive delete, the size sum and the walk that copies a folder tree.
 
 #include "backup/engine/PackedLines.h"
+#include "lists/string_list.h"
 #include "platform/files.h"
-#include "ui/controls/string_list.h"
 
 #include <string>
 #include <vector>
@@ -23,19 +23,20 @@ WIN32_FIND_DATAW SizedFindData(LONGLONG size);
 // The path of a failed line; the whole line when it is not one.
 std::u16string_view FailedFilePath(std::u16string_view line);
 // A file of the job that failed: its line in `failed`, and the current job is told.
-void ReportFailedFile(ui::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error, const std::u16string& path);
+void ReportFailedFile(lists::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
+                      const std::u16string& path);
 // Copies one file of a job: the current job is shown the source, then the source goes to
 // `completed`, or is reported as failed with the copy's error. True when it was copied.
-bool CopyReportedFile(ui::TStringList& completed, ui::TStringList& failed, const std::u16string& source,
+bool CopyReportedFile(lists::TStringList& completed, lists::TStringList& failed, const std::u16string& source,
                       const std::u16string& destination, const WIN32_FIND_DATAW& found, const std::u16string& pass,
                       int mode, clProcessNotify* notifier);
 // The copies of a cancelled run are gone: the completed files from `firstCompleted` on (with their
 // sizes, in the same order) move to the failed list with error 1235, in that order.
-void ReportCancelledFiles(ui::TStringList& completed, ui::TStringList& failed, int firstCompleted,
+void ReportCancelledFiles(lists::TStringList& completed, lists::TStringList& failed, int firstCompleted,
                           const std::vector<LONGLONG>& sizes);
 // Saves a list file of a run; a failure is reported like a failed file naming the list file.
-bool SaveListFileReported(const ui::TStringList& list, const std::u16string& path, ui::TStringList& failed);
-bool SaveListFileReported(const PackedLines& list, const std::u16string& path, ui::TStringList& failed);
+bool SaveListFileReported(const lists::TStringList& list, const std::u16string& path, lists::TStringList& failed);
+bool SaveListFileReported(const PackedLines& list, const std::u16string& path, lists::TStringList& failed);
 
 // Adds the size of folder\name, or of every file below it except system entries and the Windows
 // folder, to the total. Nothing when it does not exist.
@@ -46,7 +47,7 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
 // reporting every file to the lists. A link below the item is never followed and a name that no
 // Windows folder holds is never joined: each is a failed line. False when the walk was cancelled
 // or the folder cannot be listed.
-bool CopyItemTree(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+bool CopyItemTree(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
                   const std::u16string& sourceFolder, const std::u16string& destinationFolder,
                   const std::u16string& sourceName, const std::u16string& destinationName,
                   const std::u16string& pattern, const std::u16string& pass, int mode, clProcessNotify* notifier);

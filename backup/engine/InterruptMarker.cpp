@@ -10,7 +10,7 @@
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/RunningJob.h"
-#include "ui/controls/string_list.h"
+#include "lists/string_list.h"
 
 #include <optional>
 #include <vector>
@@ -51,7 +51,7 @@ bool Listed(const RECORD_DEVICECODE& drives, const std::u16string& root)
 // Nothing when there is no marker or it cannot be read or has fewer than two lines.
 std::optional<Marker> ReadMarker(const std::u16string& path)
 {
-    ui::TStringList lines;
+    lists::TStringList lines;
     if (!PathExists(path) || !lines.LoadFromFile(path) || lines.Count() < 2) {
         return std::nullopt;
     }
@@ -112,7 +112,7 @@ bool WriteJobMarker(int kind, const SYSTEMTIME& runTime, const std::u16string& d
     if (earlier && earlier->kind && earlier->runTime && Listed(drives, earlier->driveRoot)) {
         DeleteRunFolders(*earlier, drives);
     }
-    ui::TStringList marker;
+    lists::TStringList marker;
     marker.Add(DecimalText(kind));
     marker.Add(FormatDateTimeNumber(SystemTimeToDateTime(runTime)));
     marker.Add(destination.substr(0, 3));

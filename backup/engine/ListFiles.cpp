@@ -47,7 +47,7 @@ bool ReadsAs(HANDLE file, LONGLONG at, std::span<const unsigned char> expected)
 
 }  // namespace
 
-void AddOriSizeLine(ui::TStringList& list, const std::u16string& destination, LONGLONG size)
+void AddOriSizeLine(lists::TStringList& list, const std::u16string& destination, LONGLONG size)
 {
     list.Add(OriSizeLine(destination, size));
 }
@@ -57,7 +57,7 @@ void AddOriSizeLine(PackedLines& list, const std::u16string& destination, LONGLO
     list.Add(OriSizeLine(destination, size));
 }
 
-bool FindOriSize(const ui::TStringList& list, std::u16string_view copyPath, LONGLONG* size)
+bool FindOriSize(const lists::TStringList& list, std::u16string_view copyPath, LONGLONG* size)
 {
     for (const std::u16string& line : list.Lines()) {
         if (line.size() > copyPath.size() + kSizeSeparator.size() && line.starts_with(copyPath) &&
@@ -100,7 +100,7 @@ std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_vie
     return path + *checked;
 }
 
-DWORD SaveListFile(const ui::TStringList& list, const std::u16string& path)
+DWORD SaveListFile(const lists::TStringList& list, const std::u16string& path)
 {
     return SaveResult(list.SaveToFile(path));
 }
@@ -127,7 +127,7 @@ bool IsWholeListFile(const std::u16string& path)
 
 DWORD SaveSelectionRecord(const std::u16string& runFolder, const BACKUP_SELECTION& selection)
 {
-    ui::TStringList record;
+    lists::TStringList record;
     record.Add(DecimalText(selection.Count));
     for (const auto* column : {&selection.SourcePaths, &selection.ItemNames, &selection.RelativePaths}) {
         for (int i = 0; i < selection.Count && i < static_cast<int>(column->size()); ++i) {
@@ -139,7 +139,7 @@ DWORD SaveSelectionRecord(const std::u16string& runFolder, const BACKUP_SELECTIO
 
 bool LoadDateTimeLine(const std::u16string& path, int index, double* value)
 {
-    ui::TStringList list;
+    lists::TStringList list;
     if (!list.LoadFromFile(path) || index < 0 || index >= list.Count()) {
         return false;
     }
@@ -148,7 +148,7 @@ bool LoadDateTimeLine(const std::u16string& path, int index, double* value)
 
 bool LoadLastDateTimeLine(const std::u16string& path, double* value)
 {
-    ui::TStringList list;
+    lists::TStringList list;
     if (!list.LoadFromFile(path) || list.Count() == 0) {
         return false;
     }
@@ -187,7 +187,7 @@ bool SaveLastBackupRecord(const std::u16string& path, const std::vector<std::u16
 {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    ui::TStringList record;
+    lists::TStringList record;
     for (const std::u16string& line : leadingLines) {
         record.Add(line);
     }

@@ -6,8 +6,8 @@
 #include "backup/engine/BackupSelection.h"
 #include "backup/engine/Categories.h"
 #include "backup/engine/PackedLines.h"
+#include "lists/string_list.h"
 #include "platform/win_types.h"
-#include "ui/controls/string_list.h"
 
 #include <array>
 #include <string>
@@ -15,11 +15,11 @@
 #include <vector>
 
 // Appends destination + three blanks + the size in decimal.
-void AddOriSizeLine(ui::TStringList& list, const std::u16string& destination, LONGLONG size);
+void AddOriSizeLine(lists::TStringList& list, const std::u16string& destination, LONGLONG size);
 void AddOriSizeLine(PackedLines& list, const std::u16string& destination, LONGLONG size);
 // The size of the line that begins with the copy's path followed by three blanks; false when
 // no line names it or its number does not parse.
-bool FindOriSize(const ui::TStringList& list, std::u16string_view copyPath, LONGLONG* size);
+bool FindOriSize(const lists::TStringList& list, std::u16string_view copyPath, LONGLONG* size);
 
 // The copy's path of an OriSize line and its size: what comes before the last three blanks, which a
 // decimal follows up to the end. False when the line has no such end.
@@ -30,7 +30,7 @@ bool SplitOriSizeLine(std::u16string_view line, std::u16string_view* path, LONGL
 std::u16string RepeatEntryPath(std::u16string_view driveRoot, std::u16string_view line);
 
 // Saves the list; 0 or the Windows error of the failed write.
-DWORD SaveListFile(const ui::TStringList& list, const std::u16string& path);
+DWORD SaveListFile(const lists::TStringList& list, const std::u16string& path);
 DWORD SaveListFile(const PackedLines& list, const std::u16string& path);
 
 // A list file as the list writers leave it: the byte-order mark, then nothing or whole lines each

@@ -32,8 +32,8 @@ std::u16string ParentPart(const std::u16string& source, const std::u16string& na
 }
 
 struct ManualRun {
-    ui::TStringList& completed;
-    ui::TStringList& failed;
+    lists::TStringList& completed;
+    lists::TStringList& failed;
     std::int64_t& doneBytes;
     const std::u16string& pass;
     int mode = COPY_PLAIN;
@@ -200,7 +200,7 @@ void SumSelectionSize(LONGLONG& total, const BACKUP_SELECTION& selection)
     }
 }
 
-int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
                     const BACKUP_SELECTION& selection, const std::u16string& destinationRoot,
                     const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier)
 {

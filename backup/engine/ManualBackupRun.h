@@ -4,8 +4,8 @@
 // referred to in an earlier Manual run instead, and a cancelled run leaves no run folder behind.
 
 #include "backup/engine/BackupSelection.h"
+#include "lists/string_list.h"
 #include "platform/win_types.h"
-#include "ui/controls/string_list.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +21,6 @@ void SumSelectionSize(LONGLONG& total, const BACKUP_SELECTION& selection);
 // ".vemoen" containers keyed by pass; the notifier (may be null) is armed for the run. Returns 1 when every item was
 // walked, 0 when a cancel stopped it; after a cancel the run folder is deleted and the run's completed files move to
 // `failed` (1235).
-int RunManualBackup(RunningJob& job, ui::TStringList& completed, ui::TStringList& failed,
+int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
                     const BACKUP_SELECTION& selection, const std::u16string& destinationRoot,
                     const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier);

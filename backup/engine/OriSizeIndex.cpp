@@ -10,7 +10,7 @@ constexpr std::u16string_view kSizeSeparator = u"   ";
 
 bool OriSizeIndex::LoadFromFile(const std::u16string& path)
 {
-    ui::TStringList list;
+    lists::TStringList list;
     if (!list.LoadFromFile(path)) {
         return false;
     }
@@ -18,7 +18,7 @@ bool OriSizeIndex::LoadFromFile(const std::u16string& path)
     return true;
 }
 
-void OriSizeIndex::Assign(const ui::TStringList& lines)
+void OriSizeIndex::Assign(const lists::TStringList& lines)
 {
     Clear();
     lines_ = lines.Lines();

@@ -3,8 +3,8 @@
 // text from a fixed position up to three blanks and a decimal number, in the order of the file, through
 // an index built once per position, so a pass over N files costs N look-ups.
 
+#include "lists/string_list.h"
 #include "platform/win_types.h"
-#include "ui/controls/string_list.h"
 
 #include <cstddef>
 #include <string>
@@ -16,7 +16,7 @@ class OriSizeIndex {
 public:
     // Replaces the lines by those of the file; false (lines unchanged) when it cannot be read.
     bool LoadFromFile(const std::u16string& path);
-    void Assign(const ui::TStringList& lines);
+    void Assign(const lists::TStringList& lines);
     void Clear();
 
     // Adds the size of the first line not yet taken whose text from position `from` on is the

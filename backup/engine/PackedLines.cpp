@@ -1,6 +1,6 @@
 #include "backup/engine/PackedLines.h"
 
-#include "ui/controls/list_file_writer.h"
+#include "lists/list_file_writer.h"
 
 #include <algorithm>
 
@@ -49,7 +49,7 @@ void PackedLines::Add(std::u16string_view line)
 
 bool PackedLines::SaveToFile(std::u16string_view path) const
 {
-    ui::ListFileWriter writer(path);
+    lists::ListFileWriter writer(path);
     if (!writer.Opened()) {
         return false;
     }

@@ -13,7 +13,7 @@ public:
     void Add(std::u16string_view line);
     std::size_t Count() const { return count_; }
 
-    // Same contract as ui::TStringList::SaveToFile.
+    // Same contract as lists::TStringList::SaveToFile.
     [[nodiscard]] bool SaveToFile(std::u16string_view path) const;
 
 private:

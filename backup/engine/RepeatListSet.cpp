@@ -5,7 +5,7 @@
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/PackedLines.h"
 #include "backup/engine/RunPaths.h"
-#include "ui/controls/string_list.h"
+#include "lists/string_list.h"
 
 #include <algorithm>
 
@@ -25,7 +25,7 @@ bool RepeatListOfRun::Load(bool* missing)
     if (!loaded_) {
         loaded_ = true;
         missing_ = !PathExists(listPath_);
-        ui::TStringList list;
+        lists::TStringList list;
         readable_ = !missing_ && list.LoadFromFile(listPath_);
         if (readable_) {
             const std::vector<std::u16string>& lines = list.Lines();

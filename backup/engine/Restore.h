@@ -12,17 +12,17 @@
 #include <array>
 #include <string>
 
-namespace ui {
+namespace lists {
 class TStringList;
-}  // namespace ui
+}  // namespace lists
 class clProcessNotify;
 class RunningJob;
 
 // What every walk and pass reports into, besides the current job; the lists are the caller's. The
 // notifier may be absent.
 struct RESTORE_JOB {
-    ui::TStringList* Completed = nullptr;
-    ui::TStringList* Failed = nullptr;
+    lists::TStringList* Completed = nullptr;
+    lists::TStringList* Failed = nullptr;
     std::u16string Pass;
     clProcessNotify* Notifier = nullptr;
 };

@@ -5,7 +5,7 @@
 #include "backup/engine/RestoreFile.h"
 #include "backup/engine/RunPaths.h"
 #include "backup/engine/RunningJob.h"
-#include "ui/controls/string_list.h"
+#include "lists/string_list.h"
 
 #include <unordered_map>
 #include <vector>
@@ -37,7 +37,7 @@ RestoreMark MarkRestore(const RESTORE_JOB& job)
 void ReportUnrestoredFiles(const RESTORE_JOB& job, const RestoreMark& mark, const std::u16string& runFolder,
                            const std::u16string& selectedPath, bool isFolder)
 {
-    ui::TStringList oriSizes;
+    lists::TStringList oriSizes;
     if (JobCancelRequested() || !oriSizes.LoadFromFile(OriSizePath(runFolder))) {
         return;
     }

@@ -91,7 +91,7 @@ void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, 
 {
     const std::u16string runFolder = WithTrailingBackslash(categoryFolder) + stamp;
     OriSizeIndex oriSizes;
-    ui::TStringList repeatList;
+    lists::TStringList repeatList;
     if (!PathExists(OriSizePath(runFolder)) || !PathExists(RepeatListPath(runFolder)) ||
         !oriSizes.LoadFromFile(OriSizePath(runFolder)) || !repeatList.LoadFromFile(RepeatListPath(runFolder))) {
         return;
@@ -99,7 +99,7 @@ void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, 
     AddListedReferenceSizes(size, repeatList, oriSizes, WithTrailingBackslash(runFolder));
 }
 
-void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, OriSizeIndex& oriSizes,
+void AddListedReferenceSizes(LONGLONG& size, const lists::TStringList& repeatList, OriSizeIndex& oriSizes,
                              const std::u16string& runFolder)
 {
     for (int i = 0; i < repeatList.Count(); ++i) {

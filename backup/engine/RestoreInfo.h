@@ -3,8 +3,8 @@
 // run (original sizes where OriSize.ini records them).
 
 #include "backup/engine/OriSizeIndex.h"
+#include "lists/string_list.h"
 #include "platform/win_types.h"
-#include "ui/controls/string_list.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@ std::u16string FormatRunFolderDate(const std::u16string& stamp);
 void AddRunFolderSize(LONGLONG& size, const std::u16string& folder, const std::u16string& name);
 // Adds the original sizes of the earlier copies that the run's repeat list names.
 void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, const std::u16string& stamp);
-void AddListedReferenceSizes(LONGLONG& size, const ui::TStringList& repeatList, OriSizeIndex& oriSizes,
+void AddListedReferenceSizes(LONGLONG& size, const lists::TStringList& repeatList, OriSizeIndex& oriSizes,
                              const std::u16string& runFolder);
 // Adds the size of the OriSize line of the reference's place in the run and takes that line;
 // false when there is none. A container's line is found with or without its ".vemoen".

@@ -4,7 +4,7 @@
 #include "backup/engine/RestoreFile.h"
 #include "backup/engine/RunPaths.h"
 #include "backup/engine/RunningJob.h"
-#include "ui/controls/string_list.h"
+#include "lists/string_list.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ bool ForEachBelongingReference(const RESTORE_JOB& job, const std::u16string& run
                                const std::u16string& selectedPath, bool isFolder, std::size_t restoreOffset,
                                Restore restore)
 {
-    ui::TStringList repeatList;
+    lists::TStringList repeatList;
     const std::u16string listPath = RepeatListPath(runFolder);
     if (!PathExists(listPath) || !repeatList.LoadFromFile(listPath)) {
         return false;

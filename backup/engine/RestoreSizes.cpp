@@ -55,7 +55,7 @@ void AddTreeRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16s
 void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection, const std::u16string& manualFolder)
 {
     const std::u16string base = WithTrailingBackslash(manualFolder);
-    ui::TStringList repeatList;
+    lists::TStringList repeatList;
     OriSizeIndex oriSizes;
     for (int i = 0; i < selection.Count && i < static_cast<int>(selection.SourcePaths.size()); ++i) {
         if (JobCancelRequested()) {
@@ -79,7 +79,7 @@ void AddItemRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16s
     }
 }
 
-void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, OriSizeIndex& oriSizes,
+void AddReferenceSizes(LONGLONG& total, lists::TStringList& repeatList, OriSizeIndex& oriSizes,
                        const std::u16string& runFolder, const std::u16string& relative, bool isFolder)
 {
     const std::u16string run = WithTrailingBackslash(runFolder);

@@ -4,8 +4,8 @@
 
 #include "backup/engine/BackupSelection.h"
 #include "backup/engine/OriSizeIndex.h"
+#include "lists/string_list.h"
 #include "platform/win_types.h"
-#include "ui/controls/string_list.h"
 
 #include <string>
 
@@ -15,7 +15,7 @@ void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection
 // are passed over directly inside a run folder only; links are never counted or entered.
 void AddItemRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path);
 // Adds the sizes of the earlier copies that the run's repeat list names for the item.
-void AddReferenceSizes(LONGLONG& total, ui::TStringList& repeatList, OriSizeIndex& oriSizes,
+void AddReferenceSizes(LONGLONG& total, lists::TStringList& repeatList, OriSizeIndex& oriSizes,
                        const std::u16string& runFolder, const std::u16string& relative, bool isFolder);
 // Adds the size of the file's OriSize line (compared without the drive) and takes the line; false
 // when no line with a number names it.

@@ -55,7 +55,7 @@ int ReadLanguageSetting()
 {
     const std::u16string path = LangSetPath(true);
     if (PathExists(path)) {
-        ui::TStringList setting;
+        lists::TStringList setting;
         if (setting.LoadFromFile(path) && setting.Count() > 0) {
             const int langId = LangIdOfText(setting.Strings(0));
             if (langId != -1) {
@@ -68,7 +68,7 @@ int ReadLanguageSetting()
 
 int SaveLanguageSetting(int langId)
 {
-    ui::TStringList setting;
+    lists::TStringList setting;
     setting.Add(DecimalText(langId));
     [[maybe_unused]] const bool saved = setting.SaveToFile(LangSetPath(true));
     return 1;
@@ -88,7 +88,7 @@ int LanguageTableResource(int langId)
     }
 }
 
-void LoadLanguageTable(ui::TStringList& table, int langId)
+void LoadLanguageTable(lists::TStringList& table, int langId)
 {
     LoadTextResource(table, LanguageTableResource(langId));
 }
@@ -101,7 +101,7 @@ void FillLanguageCombo(ui::TComboBox* combo, ui::TEdit* edit, int langId)
 void FillLanguageComboFrom(int listResource, ui::TComboBox* combo, ui::TEdit* edit, int langId)
 {
     combo->Items().Clear();
-    ui::TStringList languages;
+    lists::TStringList languages;
     LoadTextResource(languages, listResource);
     int selected = 0;
     for (int i = 0; i < languages.Count(); ++i) {
@@ -124,7 +124,7 @@ int LangIdOfComboIndex(int index)
     return index > 0 && index < static_cast<int>(kLangIdOfIndex.size()) ? kLangIdOfIndex[index] : 1033;
 }
 
-int LanguageOfComboIndex(ui::TComboBox* combo, ui::TStringList& table)
+int LanguageOfComboIndex(ui::TComboBox* combo, lists::TStringList& table)
 {
     const int langId = LangIdOfComboIndex(combo->ItemIndex());
     LoadLanguageTable(table, langId);

@@ -2,9 +2,9 @@
 // The interface language: its choice at start ("LangSet.ini", then the setup program's registry
 // value, then the caller's user default), the language list and the tables carried as resources.
 
+#include "lists/string_list.h"
 #include "ui/controls/combo_box.h"
 #include "ui/controls/edit.h"
-#include "ui/controls/string_list.h"
 
 #include <string>
 
@@ -21,7 +21,7 @@ int SaveLanguageSetting(int langId);
 
 // The table resource of a LANGID: English for every LANGID without a table of its own.
 int LanguageTableResource(int langId);
-void LoadLanguageTable(ui::TStringList& table, int langId);
+void LoadLanguageTable(lists::TStringList& table, int langId);
 // Fills the combo with the names of the language list and selects the LANGID's line ("English"
 // for a LANGID not listed); the edit, when given, takes the name of a listed LANGID.
 void FillLanguageCombo(ui::TComboBox* combo, ui::TEdit* edit, int langId);
@@ -30,4 +30,4 @@ void FillLanguageComboFrom(int listResource, ui::TComboBox* combo, ui::TEdit* ed
 // The LANGID of a line of the language list: 1033 for line 0 and any line not listed.
 int LangIdOfComboIndex(int index);
 // The LANGID of the combo's selected line, whose table is loaded into the list.
-int LanguageOfComboIndex(ui::TComboBox* combo, ui::TStringList& table);
+int LanguageOfComboIndex(ui::TComboBox* combo, lists::TStringList& table);

@@ -36,7 +36,7 @@ void LoadFormPicture(ui::TPicture& picture, int number)
     }
 }
 
-void LoadTextResource(ui::TStringList& list, int id)
+void LoadTextResource(lists::TStringList& list, int id)
 {
     list.Clear();
     const auto bytes = ui::FindResource(ui::kBinResType, id);

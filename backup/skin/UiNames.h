@@ -1,6 +1,7 @@
 #pragma once
 // The widget classes under the names the program's forms use.
 
+#include "lists/string_list.h"
 #include "ui/application.h"
 #include "ui/controls/combo_box.h"
 #include "ui/controls/edit.h"
@@ -11,12 +12,12 @@
 #include "ui/controls/memo.h"
 #include "ui/controls/menu.h"
 #include "ui/controls/panel.h"
-#include "ui/controls/string_list.h"
 #include "ui/controls/timer.h"
 #include "ui/controls/tray_icon.h"
 #include "ui/controls/tree_view.h"
 #include "ui/form.h"
 
+using lists::TStringList;
 using ui::TCloseAction;
 using ui::TComboBox;
 using ui::TComponent;
@@ -34,7 +35,6 @@ using ui::TObject;
 using ui::TPanel;
 using ui::TPopupMenu;
 using ui::TShiftState;
-using ui::TStringList;
 using ui::TTimer;
 using ui::TTrayIcon;
 using ui::TTreeView;

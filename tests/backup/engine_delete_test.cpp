@@ -69,8 +69,8 @@ protected:
     // Restores the third run into D:\Out and answers the failed lines.
     int RestoreThirdRun()
     {
-        ui::TStringList completed;
-        ui::TStringList failed;
+        lists::TStringList completed;
+        lists::TStringList failed;
         const RESTORE_JOB job{&completed, &failed, u"", nullptr};
         BACKUP_SELECTION selection;
         selection.Count = 1;
@@ -241,7 +241,7 @@ TEST_F(DeleteTest, HistoryKeepsRunsWithACategoryFolderLeft)
         return FormatDateTimeNumber(SystemTimeToDateTime(time));
     };
     drive.backup.Write(std::u16string(RunDrive::kPcFolder) + u"\\Easy\\Graphic\\" + kSecond + u"\\D\\p.jpg", Text("p"));
-    ui::TStringList history;
+    lists::TStringList history;
     for (const std::u16string& line : {stampTime(1), stampTime(2), std::u16string(u"garbage"), stampTime(3)}) {
         history.Add(line);
     }
@@ -252,7 +252,7 @@ TEST_F(DeleteTest, HistoryKeepsRunsWithACategoryFolderLeft)
 
     PruneBackupHistory(edit);
 
-    ui::TStringList kept;
+    lists::TStringList kept;
     ASSERT_TRUE(kept.LoadFromFile(path));
     EXPECT_EQ(kept.Lines(), (std::vector<std::u16string>{stampTime(2), u"garbage"}));
     EXPECT_EQ(CategoryBackupFolderFromEdit(edit, 0), drive.backup.Path(RunDrive::kManual));

@@ -23,7 +23,7 @@ protected:
 
     void WriteMarker(const std::vector<std::string>& lines)
     {
-        ui::TStringList marker;
+        lists::TStringList marker;
         for (const std::string& line : lines) {
             marker.Add(platform::FromUtf8(line));
         }

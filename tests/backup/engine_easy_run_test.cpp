@@ -40,7 +40,7 @@ protected:
         CloseProgressPanel(form());
     }
 
-    std::vector<std::string> Lines(const ui::TStringList& list)
+    std::vector<std::string> Lines(const lists::TStringList& list)
     {
         std::vector<std::string> lines;
         for (const auto& line : list.Lines()) {
@@ -192,7 +192,7 @@ TEST_F(EasyRun, TheMarkerStaysOnlyWhenTheDriveWentAwayDuringTheRun)
         return true;
     });
     Run({1, 0, 0, 0, 0});
-    ui::TStringList marker;
+    lists::TStringList marker;
     ASSERT_TRUE(marker.LoadFromFile(BacAbnorPath(false)));
     EXPECT_EQ(Lines(marker), (std::vector<std::string>{"0", "40607.5883101852", "E:\\"}));
 }

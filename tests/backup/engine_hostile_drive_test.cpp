@@ -10,10 +10,10 @@
 #include "backup/window/jobs/SourceTrees.h"
 #include "backup/window/jobs/StartersBackup.h"
 #include "frame_fixture.h"
+#include "lists/string_list.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"
-#include "ui/controls/string_list.h"
 
 #include <fstream>
 #include <iterator>
@@ -43,7 +43,7 @@ protected:
 
     void WriteRepeatList(const std::u16string& stamp, const std::vector<std::u16string>& lines)
     {
-        ui::TStringList list;
+        lists::TStringList list;
         for (const auto& line : lines) {
             list.Add(line);
         }
@@ -51,7 +51,7 @@ protected:
         ASSERT_EQ(SaveListFile(list, run + RepeatListFileName()), 0u);
         // The run reached its end: its other list files are there too.
         for (const std::u16string& name : {OriSizeFileName(), RecordFileName()}) {
-            ASSERT_EQ(SaveListFile(ui::TStringList(), run + name), 0u);
+            ASSERT_EQ(SaveListFile(lists::TStringList(), run + name), 0u);
         }
     }
 
@@ -244,10 +244,10 @@ TEST_F(HostileDrive, ALinkInAnEarlierRunIsNeverTakenForTheCopyOfAFile)
     const std::u16string earlier = u"Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document\\" + kOld;
     std::filesystem::create_directories(drive.Host(earlier + u"\\C\\Data"));
     std::filesystem::create_symlink(Host("secret.doc"), drive.Host(earlier + u"\\C\\Data\\report.doc"));
-    ui::TStringList sizes;
+    lists::TStringList sizes;
     AddOriSizeLine(sizes, u"E:\\" + earlier + u"\\C\\Data\\report.doc", 4);
     ASSERT_EQ(SaveListFile(sizes, u"E:\\" + earlier + u"\\" + OriSizeFileName()), 0u);
-    ASSERT_EQ(SaveListFile(ui::TStringList(), u"E:\\" + earlier + u"\\" + RepeatListFileName()), 0u);
+    ASSERT_EQ(SaveListFile(lists::TStringList(), u"E:\\" + earlier + u"\\" + RepeatListFileName()), 0u);
 
     ui_.Clock().SetLocalTime(SYSTEMTIME{2024, 3, 5, 1, 9, 0, 0, 0});
     StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
@@ -255,7 +255,7 @@ TEST_F(HostileDrive, ALinkInAnEarlierRunIsNeverTakenForTheCopyOfAFile)
 
     const auto runs = drive.Host(u"Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document");
     EXPECT_EQ(ReadText(runs / "20240301_090000/C/Data/report.doc"), "mine");
-    ui::TStringList repeats;
+    lists::TStringList repeats;
     (void)repeats.LoadFromFile(u"E:\\Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document\\" + kNew + u"\\" +
                                RepeatListFileName());
     EXPECT_EQ(repeats.Count(), 0);

@@ -121,7 +121,7 @@ TEST_F(RestoreSizeTest, LatestEasyBackupTimeLabel)
     EXPECT_EQ(label.Caption(), u"kept");
 
     std::filesystem::create_directories(drive.backup.Host(std::u16string(RunDrive::kPcFolder) + u"\\Easy"));
-    ui::TStringList lines;
+    lists::TStringList lines;
     lines.Add(u"45292.5");
     lines.Add(u"45293,25");
     ASSERT_EQ(SaveListFile(lines, drive.backup.Path(history)), 0u);

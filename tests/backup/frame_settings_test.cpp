@@ -26,7 +26,7 @@ TEST_F(FrameSettings, LanguagePrecedenceFileThenRegistryThenNone)
     SaveLanguageSetting(2052);
     EXPECT_EQ(ReadLanguageSetting(), 2052);
 
-    ui::TStringList broken;
+    lists::TStringList broken;
     broken.Add(u"Chinese");
     ASSERT_TRUE(broken.SaveToFile(LangSetPath(true)));
     EXPECT_EQ(ReadLanguageSetting(), 1028) << "a line that does not parse falls back to the registry";
@@ -51,7 +51,7 @@ TEST_F(FrameSettings, LanguageTablesAndCombo)
         EXPECT_EQ(combo.Items().Count(), 4);
         EXPECT_EQ(combo.ItemIndex(), c.selected) << c.langId;
         EXPECT_EQ(edit.Text(), c.edit) << c.langId;
-        ui::TStringList table;
+        lists::TStringList table;
         EXPECT_EQ(LanguageOfComboIndex(&combo, table), c.selected == 0 ? 1033 : c.langId);
         EXPECT_GT(table.Count(), 100);
     }

@@ -5,9 +5,9 @@
 
 namespace {
 
-ui::TStringList Table(std::initializer_list<const char16_t*> lines)
+lists::TStringList Table(std::initializer_list<const char16_t*> lines)
 {
-    ui::TStringList table;
+    lists::TStringList table;
     for (const char16_t* line : lines) {
         table.Add(line);
     }
@@ -16,7 +16,7 @@ ui::TStringList Table(std::initializer_list<const char16_t*> lines)
 
 TEST(LanguageText, LookupFindsTheFirstLineOfAnId)
 {
-    const ui::TStringList table = Table(
+    const lists::TStringList table = Table(
         {u"20001\tEnglish", u"2000", u"20004\tOK", u"20004\tSecond", u"20009\t", u"x0010\tBroken", u"20011\tEnds "});
     struct Case {
         int id;

@@ -25,7 +25,7 @@ protected:
         drive_->Write(Manual() + kNew + u"\\C\\Docs\\new.txt", {'n'});
         std::filesystem::create_directory_symlink(drive_->Host(Manual() + kOld + u"\\C\\Docs"),
                                                   drive_->Host(Manual() + kNew + u"\\C\\Link"));
-        ui::TStringList repeat;
+        lists::TStringList repeat;
         repeat.Add(Manual() + kOld + u"\\C\\Docs\\old.txt");
         repeat.Add(Manual() + kOld + u"\\C\\Gone\\lost.txt");
         repeat.Add(Manual() + kOld + u"\\C\\Docs\\..\\..\\..\\..\\..\\escape.txt");

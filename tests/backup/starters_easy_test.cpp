@@ -134,12 +134,12 @@ TEST_F(StartersEasy, FinishedBackupShowsResultsAndSavesTheLists)
     EXPECT_EQ(form().FileInfo_Fail_Num_Lab->Caption(), u"0");
     EXPECT_EQ(form().Progress_Total_RemainTime_Lab->Caption(), u"");
 
-    ui::TStringList completed;
+    lists::TStringList completed;
     ASSERT_TRUE(completed.LoadFromFile(DataPath(u"FilesList_Complete_E.txt")));
     ASSERT_EQ(completed.Count(), 1);
     EXPECT_NE(completed[0].find(u"report.txt"), std::u16string::npos);
     EXPECT_TRUE(std::filesystem::exists(DataFile("FilesList_Failed_E.txt")));
-    ui::TStringList destination;
+    lists::TStringList destination;
     ASSERT_TRUE(destination.LoadFromFile(DataPath(u"Ini\\BacDest.ini")));
     EXPECT_EQ(destination.Count(), 1);
     EXPECT_EQ(destination[0], u"E:\\");

@@ -8,12 +8,12 @@
 #include "backup/window/frame/Startup.h"
 #include "backup/window/jobs/RestoreSelection.h"
 #include "backup/window/jobs/StartersBackup.h"
+#include "lists/string_list.h"
 #include "platform/clock.h"
 #include "platform/devices.h"
 #include "platform/text.h"
 #include "startup_fixture.h"
 #include "tests/support/file_tree.h"
-#include "ui/controls/string_list.h"
 #include "ui/controls/timer.h"
 
 namespace {
@@ -123,7 +123,7 @@ TEST_F(InterruptedRun, NextRunDoesNotReferToTheHalfRun)
     StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 0, 0, 0, 0}, form().Progress_File_Path_Lab);
     form().PB_Btn_LabClick(nullptr);
     const std::filesystem::path second = easy / "20240301_100000";
-    ui::TStringList repeats;
+    lists::TStringList repeats;
     ASSERT_TRUE(repeats.LoadFromFile(u"E:\\Harbex_Solo+\\" + PcFolderName() +
                                      u"\\Easy\\Document\\20240301_100000\\FileList_Repeat.ini"));
     EXPECT_EQ(repeats.Count(), 0);

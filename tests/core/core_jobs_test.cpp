@@ -9,6 +9,7 @@
 #include "backup/engine/Restore.h"
 #include "backup/engine/RunPaths.h"
 #include "backup/engine/RunningJob.h"
+#include "lists/string_list.h"
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "tests/core/easy_pc.h"
@@ -17,7 +18,6 @@
 #include "tests/platform/machine_fixture.h"
 #include "tests/support/file_tree.h"
 #include "tests/support/small_file_system.h"
-#include "ui/controls/string_list.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ protected:
         std::uint64_t selected = 0;
         ScanEasySources(scan, kAll, job.Bytes().total, selected);
         EXPECT_EQ(selected, static_cast<std::uint64_t>(kCategoryBytes + extraBytes_));
-        std::array<ui::TStringList*, 5> lists{};
+        std::array<lists::TStringList*, 5> lists{};
         for (std::size_t i = 0; i < lists.size(); ++i) {
             lists[i] = &repeats_[i];
         }
@@ -68,15 +68,15 @@ protected:
         return Host("e/Harbex_Solo+/HOMEPCAlice61/Easy/" + category + "/" + kRunStamp);
     }
 
-    ui::TStringList completed;
-    ui::TStringList failed;
+    lists::TStringList completed;
+    lists::TStringList failed;
     // Of files a test adds to the PC.
     std::int64_t extraBytes_ = 0;
     platform::ScopedFakeClock& Clock() { return clock_; }
 
 private:
     platform::ScopedFakeClock clock_;
-    std::array<ui::TStringList, 5> repeats_;
+    std::array<lists::TStringList, 5> repeats_;
 };
 
 TEST_F(CoreJobs, AnEasyBackupReportsEveryFileAndTheBytesItCopied)
@@ -123,8 +123,8 @@ TEST_F(CoreJobs, ARestoreOfTheRunReportsTheBytesItCopied)
 
     RecordingJob restore;
     restore.Bytes().total = kCategoryBytes;
-    ui::TStringList restored;
-    ui::TStringList notRestored;
+    lists::TStringList restored;
+    lists::TStringList notRestored;
     RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, u"", nullptr}, kAll, kEasyFolder, u"C:\\Out",
                    platform::FromUtf8(kRunStamp), false);
     EXPECT_EQ(restored.Count(), 10);
@@ -163,8 +163,8 @@ TEST_F(CoreJobs, AFreshNotifierCancelsNoFile)
 
     clProcessNotify restoreNotifier;
     RecordingJob restore;
-    ui::TStringList restored;
-    ui::TStringList notRestored;
+    lists::TStringList restored;
+    lists::TStringList notRestored;
     RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, kPass, &restoreNotifier}, kAll, kEasyFolder,
                    u"C:\\Out", platform::FromUtf8(kRunStamp), false);
     EXPECT_EQ(restored.Count(), 10);
@@ -253,8 +253,8 @@ TEST_F(CoreJobs, ADeleteCutShortByAFullDiskIsFinishedByTheNextOne)
     EXPECT_EQ(GetFileAttributesW(firstRun.c_str()), INVALID_FILE_ATTRIBUTES);
 
     RecordingJob restore;
-    ui::TStringList restored;
-    ui::TStringList notRestored;
+    lists::TStringList restored;
+    lists::TStringList notRestored;
     RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, kPass, nullptr}, {1, 0, 0, 0, 0}, kEasyFolder,
                    u"C:\\Out", u"20110305_150709", false);
     EXPECT_EQ(notRestored.Lines(), std::vector<std::u16string>{});

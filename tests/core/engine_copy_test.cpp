@@ -188,11 +188,11 @@ TEST_F(CopyTest, FailuresLeaveTheExistingFileAndReportTheWindowsNumber)
     }
     EXPECT_FALSE(drive.Exists(u"other.doc"));
 
-    ui::TStringList failed;
+    lists::TStringList failed;
     WIN32_FIND_DATAW found;
     ReportFailedFile(failed, found, 32, u"C:\\a.doc");
     EXPECT_EQ(platform::ToUtf8(failed.Strings(0)), "C:\\a.doc     ErrorCode : 32");
-    EXPECT_FALSE(SaveListFileReported(ui::TStringList(), drive.Path(u"gone\\OriSize.ini"), failed));
+    EXPECT_FALSE(SaveListFileReported(lists::TStringList(), drive.Path(u"gone\\OriSize.ini"), failed));
     EXPECT_EQ(platform::ToUtf8(failed.Strings(1)), "X:\\gone\\OriSize.ini     ErrorCode : 3");
 }
 
@@ -230,8 +230,8 @@ TEST_F(CopyTest, CopyItemTreeSkipsSystemFilesAndSumsSizes)
     SumPathSize(total, drive.Path(u""), u"Fav", u"*.*");
     EXPECT_EQ(total, 30);
 
-    ui::TStringList completed;
-    ui::TStringList failed;
+    lists::TStringList completed;
+    lists::TStringList failed;
     RunningJob job;
     EXPECT_TRUE(CopyItemTree(job, completed, failed, drive.Path(u""), drive.Path(u"Out"), u"Fav", u"Fav", u"*.*", kPass,
                              COPY_PLAIN, nullptr));
@@ -247,8 +247,8 @@ TEST_F(CopyTest, CopyItemTreeCopiesTheFirstOfNamesThatDifferOnlyInCase)
 {
     drive.Write(u"Fav\\Link.url", Bytes(10, 'A'));
     drive.Write(u"Fav\\link.url", Bytes(20, 'a'));
-    ui::TStringList completed;
-    ui::TStringList failed;
+    lists::TStringList completed;
+    lists::TStringList failed;
     RunningJob job;
     EXPECT_TRUE(CopyItemTree(job, completed, failed, drive.Path(u""), drive.Path(u"Out"), u"Fav", u"Fav", u"*.*", kPass,
                              COPY_PLAIN, nullptr));

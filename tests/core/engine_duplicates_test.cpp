@@ -59,8 +59,8 @@ protected:
 
     TempDrive drive{u'X'};
     DuplicateCandidates candidates;
-    std::array<ui::TStringList, 5> lists;
-    std::array<ui::TStringList*, 5> repeat{};
+    std::array<lists::TStringList, 5> lists;
+    std::array<lists::TStringList*, 5> repeat{};
 };
 
 TEST_F(DuplicatesTest, MatchesByRelativePathAndTimeWithinThreeSeconds)
@@ -129,7 +129,7 @@ TEST_F(DuplicatesTest, ListFileNamesAreSkippedOnlyDirectlyInARunFolder)
     Copy(u"Harbex_Solo+\\PC1anna61\\Manual\\20240101_000000\\C\\notes\\OriSize.ini");
     CollectManualCandidates(candidates, kRunStart, ManualBackupFolder(u"X:\\", false, false));
     ASSERT_EQ(candidates.Count(), 1u);
-    ui::TStringList repeatList;
+    lists::TStringList repeatList;
     const std::u16string run = ManualBackupFolder(u"X:\\", false, false) + u"\\20240301_000000\\";
     EXPECT_TRUE(IsManualDuplicate(candidates, repeatList, run + u"C\\notes\\OriSize.ini", U64ToFileTime(kCopyTime), 1));
     // Easy candidates never serve a Manual run.

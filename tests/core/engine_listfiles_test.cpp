@@ -98,7 +98,7 @@ TEST_F(ListFilesTest, WrittenRecordsReadBack)
 
 TEST_F(ListFilesTest, RunListsAndTheSelectionRecord)
 {
-    ui::TStringList oriSize;
+    lists::TStringList oriSize;
     AddOriSizeLine(oriSize, u"X:\\run\\D\\big.iso", 5000000000LL);
     AddOriSizeLine(oriSize, u"X:\\run\\D\\a.doc", 12);
     LONGLONG size = 0;
@@ -108,7 +108,7 @@ TEST_F(ListFilesTest, RunListsAndTheSelectionRecord)
     EXPECT_EQ(SaveListFile(oriSize, drive.Path(u"OriSize.ini")), 0u);
     EXPECT_EQ(drive.Read(u"OriSize.ini"), Utf16File({"X:\\run\\D\\big.iso   5000000000", "X:\\run\\D\\a.doc   12"}));
 
-    EXPECT_EQ(SaveListFile(ui::TStringList(), drive.Path(u"FileList_Repeat.ini")), 0u);
+    EXPECT_EQ(SaveListFile(lists::TStringList(), drive.Path(u"FileList_Repeat.ini")), 0u);
     EXPECT_EQ(drive.Read(u"FileList_Repeat.ini"), Bytes({0xFF, 0xFE}));
 
     BACKUP_SELECTION selection;
@@ -144,7 +144,7 @@ TEST_F(ListFilesTest, PackedLinesSaveWhatTheStringListSaves)
         cases.back().lines.push_back(u"X:\\run\\d" + DecimalText(i % 7) + u"\\f" + DecimalText(i) + u".bin");
     }
     for (const Case& c : cases) {
-        ui::TStringList plain;
+        lists::TStringList plain;
         PackedLines packed;
         for (const std::u16string& line : c.lines) {
             plain.Add(line);
@@ -169,13 +169,13 @@ TEST(ListFilesOnAFullDisk, AFailedWriteLeavesTheOldList)
         GTEST_SKIP() << disk.Why();
     }
     TempDrive drive{u'Y', 2, disk.Folder()};
-    ui::TStringList old;
+    lists::TStringList old;
     old.Add(u"Y:\\run\\D\\a.doc   12");
     ASSERT_EQ(SaveListFile(old, drive.Path(u"OriSize.ini")), 0u);
     const Bytes oldBytes = drive.Read(u"OriSize.ini");
     const auto filler = disk.Fill("filler");
 
-    ui::TStringList plain;
+    lists::TStringList plain;
     PackedLines packed;
     for (int i = 0; i < 2000; ++i) {
         plain.Add(u"Y:\\run\\D\\file" + DecimalText(i) + u".doc   100");

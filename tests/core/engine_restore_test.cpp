@@ -1,9 +1,9 @@
 #include "backup/engine/Container.h"
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/Restore.h"
+#include "lists/string_list.h"
 #include "tests/core/restore_fixture.h"
 #include "tests/support/file_tree.h"
-#include "ui/controls/string_list.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -19,8 +19,8 @@ const std::u16string kSecond = u"20240102_100000";
 class RestoreTest : public ::testing::Test {
 protected:
     RunDrive drive;
-    ui::TStringList completed;
-    ui::TStringList failed;
+    lists::TStringList completed;
+    lists::TStringList failed;
 
     RESTORE_JOB Job() { return RESTORE_JOB{&completed, &failed, std::u16string(CONTAINER_PASS), nullptr}; }
 

@@ -8,6 +8,7 @@
 #include "backup/engine/EasyBackupRun.h"
 #include "backup/engine/ManualBackupRun.h"
 #include "backup/engine/Restore.h"
+#include "lists/string_list.h"
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "tests/core/easy_pc.h"
@@ -15,7 +16,6 @@
 #include "tests/core/recording_job.h"
 #include "tests/platform/machine_fixture.h"
 #include "tests/support/file_tree.h"
-#include "ui/controls/string_list.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +106,7 @@ std::u16string WindowsPathOf(const std::u16string& base, const std::string& host
 }
 
 // The failed lines by their path, with their error codes.
-std::map<std::u16string, DWORD> FailedPaths(const ui::TStringList& failed)
+std::map<std::u16string, DWORD> FailedPaths(const lists::TStringList& failed)
 {
     static const std::u16string kCode = u"     ErrorCode : ";
     std::map<std::u16string, DWORD> paths;
@@ -193,10 +193,10 @@ protected:
         return Host("c/Out/" + platform::ToUtf8(stamp) + "/C/Home");
     }
 
-    ui::TStringList completed;
-    ui::TStringList failed;
-    ui::TStringList restored;
-    ui::TStringList notRestored;
+    lists::TStringList completed;
+    lists::TStringList failed;
+    lists::TStringList restored;
+    lists::TStringList notRestored;
     platform::ScopedFakeClock clock_;
 };
 
@@ -257,8 +257,8 @@ TEST_F(HostileHome, AnEasyBackupCopiesTheFirstOfNamesThatDifferOnlyInCase)
 {
     testsupport::WriteTree(Host("c/Users/Alice/Documents"), {{"Plan.doc", "first"}, {"plan.doc", "second"}});
     RecordingJob job;
-    std::array<ui::TStringList, 5> lists;
-    const std::array<ui::TStringList*, 5> repeats = {&lists[0], &lists[1], &lists[2], &lists[3], &lists[4]};
+    std::array<lists::TStringList, 5> lists;
+    const std::array<lists::TStringList*, 5> repeats = {&lists[0], &lists[1], &lists[2], &lists[3], &lists[4]};
     ASSERT_EQ(RunEasyBackup(job, completed, failed, u"E:\\", {1, 0, 0, 0, 0}, repeats, u"", 0, nullptr), 1);
 
     const std::map<std::u16string, DWORD> expectedFailed = {

@@ -4,8 +4,8 @@
 
 #include "backup/base/BackupDriveLayout.h"
 #include "backup/engine/ListFiles.h"
+#include "lists/string_list.h"
 #include "tests/core/engine_fixture.h"
-#include "ui/controls/string_list.h"
 
 #include <map>
 #include <string>
@@ -65,7 +65,7 @@ public:
     }
     std::vector<std::u16string> RepeatLines(const std::u16string& kind, const std::u16string& stamp) const
     {
-        ui::TStringList list;
+        lists::TStringList list;
         if (!list.LoadFromFile(RepeatListPath(Run(kind, stamp)))) {
             return {};
         }
@@ -74,8 +74,8 @@ public:
 
 private:
     struct RunLists {
-        ui::TStringList ori;
-        ui::TStringList repeat;
+        lists::TStringList ori;
+        lists::TStringList repeat;
     };
     RunLists& Lists(const std::u16string& kind, const std::u16string& stamp) { return runs_[Run(kind, stamp)]; }
 

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DecodeContainerFile(u"Z:\\in.vemoen", u"Z:\\out.bin", kPass, nullptr);
     std::filesystem::remove(host + "/out.bin");
 
-    ui::TStringList list;
+    lists::TStringList list;
     list.Decode(std::string_view(reinterpret_cast<const char*>(data), size));
     LONGLONG fileSize = 0;
     for (const std::u16string& line : list.Lines()) {

@@ -3,6 +3,7 @@
 
 #include "setup_fixture.h"
 
+#include "lists/string_list.h"
 #include "platform/files.h"
 #include "platform/module_file.h"
 #include "platform/services.h"
@@ -10,7 +11,6 @@
 #include "platform/text.h"
 #include "setup/InstallSteps.h"
 #include "setup/ProxyDriverInstall.h"
-#include "ui/controls/string_list.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -137,7 +137,7 @@ TEST_F(InstallTest, InstallsFilesEntryDriverShortcutsAndLanguage)
     EXPECT_EQ(LinkTarget(u"C:\\ProgramData\\Start Menu\\Programs\\Harbex Solo+\\Uninstall.lnk"),
               kInstallFolder + u"\\Uninstall.exe");
 
-    ui::TStringList langSet;
+    lists::TStringList langSet;
     ASSERT_TRUE(langSet.LoadFromFile(u"C:\\Users\\Alice\\AppData\\Roaming\\Harbex_Solo+\\Ini\\LangSet.ini"));
     EXPECT_EQ(langSet.Strings(0), u"1041");
     EXPECT_TRUE(ui::testing::RenderToPng(Wizard(), ::testing::TempDir() + "setup_wizard_completed.png"));

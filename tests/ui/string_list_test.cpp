@@ -1,8 +1,8 @@
-#include "ui/controls/string_list.h"
+#include "lists/string_list.h"
 
 #include <gtest/gtest.h>
 
-using ui::TStringList;
+using lists::TStringList;
 
 TEST(StringList, FileFormatByteForByte)
 {

@@ -4,8 +4,8 @@
 // even when the combo itself lies hidden behind other controls. Picking an item sets ItemIndex
 // and fires OnChange, then OnCloseUp; closing without a pick fires OnCloseUp only.
 
+#include "lists/string_list.h"
 #include "ui/control.h"
-#include "ui/controls/string_list.h"
 
 namespace ui {
 
@@ -18,8 +18,8 @@ public:
     explicit TComboBox(TComponent* owner);
     ~TComboBox() override;
 
-    TStringList& Items() { return items_; }
-    const TStringList& Items() const { return items_; }
+    lists::TStringList& Items() { return items_; }
+    const lists::TStringList& Items() const { return items_; }
     // -1: no selection. Out-of-range values give -1. Setting it fires no OnChange.
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int index);
@@ -53,7 +53,7 @@ private:
     void ItemsChanged();
     void CloseList();
 
-    TStringList items_;
+    lists::TStringList items_;
     int itemIndex_ = -1;
     TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
     int dropDownCount_ = 8;

@@ -3,9 +3,9 @@
 // whose items the program may draw itself, and a replaceable WindowProc through which paint
 // (WM_PAINT), frame (WM_NCCALCSIZE) and header item drawing (WM_DRAWITEM) pass.
 
+#include "lists/string_list.h"
 #include "ui/control.h"
 #include "ui/controls/scroll_bar.h"
-#include "ui/controls/string_list.h"
 
 #include <memory>
 #include <vector>
@@ -56,8 +56,8 @@ class TListItem {
 public:
     const std::u16string& Caption() const { return caption_; }
     void SetCaption(std::u16string caption);
-    TStringList& SubItems() { return subItems_; }
-    const TStringList& SubItems() const { return subItems_; }
+    lists::TStringList& SubItems() { return subItems_; }
+    const lists::TStringList& SubItems() const { return subItems_; }
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int i);
     // The small image shown in sub-item column i (0 = the first sub-item); -1 none.
@@ -76,7 +76,7 @@ private:
     explicit TListItem(TListView* view);
     TListView* view_;
     std::u16string caption_;
-    TStringList subItems_;
+    lists::TStringList subItems_;
     int imageIndex_ = -1;
     std::vector<int> subItemImages_;
     void* data_ = nullptr;

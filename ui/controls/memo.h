@@ -1,9 +1,9 @@
 #pragma once
 // TMemo: several lines of text, shown from TopLine; the wheel scrolls it.
 
+#include "lists/string_list.h"
 #include "ui/control.h"
 #include "ui/controls/scroll_bar.h"
-#include "ui/controls/string_list.h"
 
 namespace ui {
 
@@ -11,8 +11,8 @@ class TMemo : public TWinControl {
 public:
     explicit TMemo(TComponent* owner);
 
-    TStringList& Lines() { return lines_; }
-    const TStringList& Lines() const { return lines_; }
+    lists::TStringList& Lines() { return lines_; }
+    const lists::TStringList& Lines() const { return lines_; }
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool on) { readOnly_ = on; }
     TScrollStyle ScrollBars() const { return scrollBars_; }
@@ -38,7 +38,7 @@ protected:
     void KeyPress(char16_t& key) override;
 
 private:
-    TStringList lines_;
+    lists::TStringList lines_;
     bool readOnly_ = false;
     TScrollStyle scrollBars_ = TScrollStyle::ssNone;
     bool wordWrap_ = true;

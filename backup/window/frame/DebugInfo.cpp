@@ -10,7 +10,7 @@
 
 void FillDebugInfo(ui::TMemo* memo, int langId)
 {
-    ui::TStringList& lines = memo->Lines();
+    lists::TStringList& lines = memo->Lines();
     lines.Clear();
     lines.Add(u"");
     lines.Add(u"Ver :" + FormatVersionNumber(kProgramVersion));
@@ -23,7 +23,7 @@ void FillDebugInfo(ui::TMemo* memo, int langId)
 
 void LanguageLines(ui::TMemo* memo, int langId)
 {
-    ui::TStringList languages;
+    lists::TStringList languages;
     LoadTextResource(languages, kLanguageListResource);
     std::u16string names;
     for (const std::u16string& line : languages.Lines()) {

@@ -50,7 +50,7 @@ bool CheckNodeOnPathFrom(ui::TTreeNode* node, const std::u16string& path)
 
 }  // namespace
 
-void SaveCheckedPaths(ui::TTreeView* tree, ui::TStringList& checkedPaths)
+void SaveCheckedPaths(ui::TTreeView* tree, lists::TStringList& checkedPaths)
 {
     checkedPaths.Clear();
     CollectCheckedPaths(tree, nullptr, checkedPaths);
@@ -58,7 +58,7 @@ void SaveCheckedPaths(ui::TTreeView* tree, ui::TStringList& checkedPaths)
     (void)SaveListFile(checkedPaths, CheckedRecordPath(true));
 }
 
-void CollectCheckedPaths(ui::TTreeView* tree, ui::TTreeNode* node, ui::TStringList& list)
+void CollectCheckedPaths(ui::TTreeView* tree, ui::TTreeNode* node, lists::TStringList& list)
 {
     if (node == nullptr) {
         ForEachTopNode(tree, [&](ui::TTreeNode* top) { CollectCheckedPaths(tree, top, list); });
@@ -73,7 +73,7 @@ void CollectCheckedPaths(ui::TTreeView* tree, ui::TTreeNode* node, ui::TStringLi
     }
 }
 
-void RestoreCheckedPaths(ui::TTreeView* tree, ui::TStringList& checkedPaths)
+void RestoreCheckedPaths(ui::TTreeView* tree, lists::TStringList& checkedPaths)
 {
     const std::u16string file = CheckedRecordPath(false);
     if (!PathExists(file)) {
@@ -99,12 +99,12 @@ bool CheckNodeOnPath(ui::TTreeView* tree, ui::TTreeNode* node, const std::u16str
 
 void SaveTreeExpansion(ui::TTreeView* tree)
 {
-    ui::TStringList expanded;
+    lists::TStringList expanded;
     CollectExpandedPaths(tree, nullptr, expanded);
     (void)SaveListFile(expanded, TreeExpansionPath(true));
 }
 
-void CollectExpandedPaths(ui::TTreeView* tree, ui::TTreeNode* node, ui::TStringList& list)
+void CollectExpandedPaths(ui::TTreeView* tree, ui::TTreeNode* node, lists::TStringList& list)
 {
     if (node == nullptr) {
         ForEachTopNode(tree, [&](ui::TTreeNode* top) { CollectExpandedPaths(tree, top, list); });
@@ -125,14 +125,14 @@ void RestoreTreeExpansion(ui::TTreeView* tree)
     if (!PathExists(file)) {
         return;
     }
-    ui::TStringList expanded;
+    lists::TStringList expanded;
     if (expanded.LoadFromFile(file)) {
         ExpandPathList(tree, expanded);
     }
     DeleteFileW(file.c_str());
 }
 
-void ExpandPathList(ui::TTreeView* tree, const ui::TStringList& list)
+void ExpandPathList(ui::TTreeView* tree, const lists::TStringList& list)
 {
     for (int i = 1; i < list.Count(); ++i) {
         ExpandNodeOnPath(tree, nullptr, list.Strings(i));

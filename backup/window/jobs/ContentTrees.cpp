@@ -187,7 +187,7 @@ void AddRepeatEntriesOfNode(ui::TTreeView* tree, ui::TTreeNode* node, const std:
     }
     const std::u16string runFolder = WithTrailingBackslash(baseFolder) + RunFolderOfNode(node) + u"\\";
     const std::u16string listPath = runFolder + RepeatListFileName();
-    ui::TStringList repeatList;
+    lists::TStringList repeatList;
     if (PathExists(listPath) && repeatList.LoadFromFile(listPath)) {
         AddRepeatedEntries(tree, node, repeatList, runFolder, ContentNodePath(node, baseFolder));
     }
@@ -196,7 +196,7 @@ void AddRepeatEntriesOfNode(ui::TTreeView* tree, ui::TTreeNode* node, const std:
     }
 }
 
-void AddRepeatedEntries(ui::TTreeView* tree, ui::TTreeNode* node, ui::TStringList& repeatList,
+void AddRepeatedEntries(ui::TTreeView* tree, ui::TTreeNode* node, lists::TStringList& repeatList,
                         const std::u16string& runFolder, const std::u16string& nodeFolder)
 {
     const ContentTreeState state = StateOf(tree);

@@ -5,7 +5,7 @@
 // pump messages and end early when their tree's stop flag (a field of the main window) is raised.
 
 #include "backup/engine/BackupSelection.h"
-#include "ui/controls/string_list.h"
+#include "lists/string_list.h"
 
 #include <string>
 
@@ -35,7 +35,7 @@ void FillExpandedContentNodes(ui::TTreeView* tree, ui::TTreeNode* node, const st
 void AddRepeatEntriesOfNode(ui::TTreeView* tree, ui::TTreeNode* node, const std::u16string& baseFolder);
 // Adds the lines of the repeat list whose folder is the node's and removes them from the list.
 // `runFolder` ends with a backslash.
-void AddRepeatedEntries(ui::TTreeView* tree, ui::TTreeNode* node, ui::TStringList& repeatList,
+void AddRepeatedEntries(ui::TTreeView* tree, ui::TTreeNode* node, lists::TStringList& repeatList,
                         const std::u16string& runFolder, const std::u16string& nodeFolder);
 // Adds the last component of the relative path under the start node, with the earlier copy's icon.
 void AddRepeatPath(ui::TTreeView* tree, ui::TTreeNode* startNode, const std::u16string& fullPath,

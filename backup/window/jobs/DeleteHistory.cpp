@@ -43,7 +43,7 @@ void PruneBackupHistory(const ui::TEdit& pcEdit)
         return;
     }
     const std::u16string path = pcFolder + u"\\" + EasyFolderName() + u"\\" + BacTimeRecFileName();
-    ui::TStringList history;
+    lists::TStringList history;
     if (!PathExists(path) || !history.LoadFromFile(path) || history.Count() == 0) {
         return;
     }

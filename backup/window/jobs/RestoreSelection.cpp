@@ -161,7 +161,7 @@ void ShowLatestEasyBackupTime(ui::TLabel& timeLabel, const std::u16string& pcFol
         return;
     }
     const std::u16string path = WithTrailingBackslash(pcFolder) + EasyFolderName() + u"\\" + BacTimeRecFileName();
-    ui::TStringList history;
+    lists::TStringList history;
     if (!PathExists(path) || !history.LoadFromFile(path) || history.Count() == 0) {
         return;
     }

@@ -33,9 +33,9 @@ void ScanEasySources(ui::TLabel* statusLabel, ui::TLabel* pathLabel, const PerEa
     ScanEasySources(job, categories, jobTotal, selectedSize);
 }
 
-int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
-                  std::int64_t& doneBytes, const std::u16string& destinationRoot,
-                  const PerEasyCategory<BYTE>& categories, const PerEasyCategory<ui::TStringList*>& repeatLists,
+int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, lists::TStringList& completed,
+                  lists::TStringList& failed, std::int64_t& doneBytes, const std::u16string& destinationRoot,
+                  const PerEasyCategory<BYTE>& categories, const PerEasyCategory<lists::TStringList*>& repeatLists,
                   const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier)
 {
     ClearDriveRemoved();
@@ -43,8 +43,8 @@ int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringLi
     return RunEasyBackup(job, completed, failed, destinationRoot, categories, repeatLists, pass, encrypt, notifier);
 }
 
-int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
-                    ui::TStringList& failed, std::int64_t& doneBytes, const BACKUP_SELECTION& selection,
+int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, lists::TStringList& completed,
+                    lists::TStringList& failed, std::int64_t& doneBytes, const BACKUP_SELECTION& selection,
                     const std::u16string& destinationRoot, const std::u16string& pass, BYTE encrypt,
                     clProcessNotify* notifier)
 {

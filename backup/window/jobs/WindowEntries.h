@@ -5,8 +5,8 @@
 #include "backup/engine/BackupSelection.h"
 #include "backup/engine/Categories.h"
 #include "backup/engine/Restore.h"
+#include "lists/string_list.h"
 #include "platform/win_types.h"
-#include "ui/controls/string_list.h"
 
 #include <array>
 #include <cstdint>
@@ -27,12 +27,12 @@ void ScanEasySources(ui::TLabel* statusLabel, ui::TLabel* pathLabel, const PerEa
 // The Easy and Manual runs with their failed rows in errorList and the path in pathLabel (either may
 // be null), counting the job's bytes into doneBytes. The window's drive-removed flag stands for this
 // run only.
-int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed, ui::TStringList& failed,
-                  std::int64_t& doneBytes, const std::u16string& destinationRoot,
-                  const PerEasyCategory<BYTE>& categories, const PerEasyCategory<ui::TStringList*>& repeatLists,
+int RunEasyBackup(ui::TListView* errorList, ui::TLabel* pathLabel, lists::TStringList& completed,
+                  lists::TStringList& failed, std::int64_t& doneBytes, const std::u16string& destinationRoot,
+                  const PerEasyCategory<BYTE>& categories, const PerEasyCategory<lists::TStringList*>& repeatLists,
                   const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier);
-int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, ui::TStringList& completed,
-                    ui::TStringList& failed, std::int64_t& doneBytes, const BACKUP_SELECTION& selection,
+int RunManualBackup(ui::TListView* errorList, ui::TLabel* pathLabel, lists::TStringList& completed,
+                    lists::TStringList& failed, std::int64_t& doneBytes, const BACKUP_SELECTION& selection,
                     const std::u16string& destinationRoot, const std::u16string& pass, BYTE encrypt,
                     clProcessNotify* notifier);
 

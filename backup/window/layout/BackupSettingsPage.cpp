@@ -152,7 +152,7 @@ void SelectSettingsTab(TMainForm& form)
 
 void ApplyBackupSettingsTabCaptions(TMainForm& form)
 {
-    const ui::TStringList& table = *form.LangTable;
+    const lists::TStringList& table = *form.LangTable;
     form.SBT_Startup_Lab->SetCaption(LookupText(table, 20072));
     form.SBT_Hotkey_Lab->SetCaption(LookupText(table, 20073));
     form.SBT_Time_Lab->SetCaption(LookupText(table, 20074));

@@ -216,7 +216,7 @@ void LayoutRtlGeneralSettingsPage(TMainForm& form)
 
 void ApplyGeneralSettingsCaptions(TMainForm& form)
 {
-    const ui::TStringList& table = *form.LangTable;
+    const lists::TStringList& table = *form.LangTable;
     form.Lang_Sel_Title_Lab->SetCaption(LookupText(table, 20069));
     form.Start_Win_Lab->SetCaption(FormatText1(LookupText(table, 20070), u"Harbex Solo+"));
     form.Minimize_Lab->SetCaption(FormatText1(LookupText(table, 20071), u"Harbex Solo+"));

@@ -184,7 +184,7 @@ void LayoutRtlStartupSettings(TMainForm& form)
 
 void ApplyLaunchMethodCaptions(TMainForm& form)
 {
-    const ui::TStringList& table = *form.LangTable;
+    const lists::TStringList& table = *form.LangTable;
     form.Auto_Plugin_Lab->SetCaption(LookupText(table, 20075));
     form.Auto_Plugin_Time_Sec_Lab->SetCaption(LookupText(table, 20127));
     form.Auto_ClickBtn_Lab->SetCaption(LookupText(table, 20076));

@@ -59,7 +59,7 @@ void ApplyLanguage(TMainForm& form)
 
 void ApplyMenuCaptions(TMainForm& form)
 {
-    const ui::TStringList& table = *form.LangTable;
+    const lists::TStringList& table = *form.LangTable;
     const auto caption = [&table](TLabel* label, int id) { label->SetCaption(LookupText(table, id)); };
     caption(form.Menu_SumIndex_BtnLab, 20021);
     caption(form.Menu_BacIndex_BtnLab, 20024);

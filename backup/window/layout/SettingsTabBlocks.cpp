@@ -48,7 +48,7 @@ void PlaceSettingsTabBlocks(TMainForm& form)
 
 void ApplyHotkeyScheduleLanguage(TMainForm& form)
 {
-    const ui::TStringList& table = *form.LangTable;
+    const lists::TStringList& table = *form.LangTable;
     const auto caption = [&table](TLabel* label, int id) { label->SetCaption(LookupText(table, id)); };
     caption(form.Hotkey_List_Title_Lab, 20081);
     caption(form.Add_Btn_Lab, 20013);

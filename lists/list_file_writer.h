@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace lists {
 
 class ListFileWriter {
 public:
@@ -43,4 +43,4 @@ private:
     DWORD error_ = ERROR_SUCCESS;
 };
 
-}  // namespace ui
+}  // namespace lists

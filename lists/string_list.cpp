@@ -1,13 +1,13 @@
-#include "ui/controls/string_list.h"
+#include "lists/string_list.h"
 
+#include "lists/list_file_writer.h"
 #include "platform/files.h"
-#include "ui/controls/list_file_writer.h"
 
 #include <bit>
 #include <cstring>
 #include <memory>
 
-namespace ui {
+namespace lists {
 namespace {
 
 struct FileCloser {
@@ -184,4 +184,4 @@ void TStringList::Changed()
     }
 }
 
-}  // namespace ui
+}  // namespace lists

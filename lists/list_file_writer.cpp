@@ -1,11 +1,11 @@
-#include "ui/controls/list_file_writer.h"
+#include "lists/list_file_writer.h"
 
 #include "platform/copy_file.h"
 #include "platform/files.h"
 
 #include <bit>
 
-namespace ui {
+namespace lists {
 namespace {
 
 constexpr std::size_t kFlushUnits = 32768;
@@ -88,4 +88,4 @@ bool ListFileWriter::Finish()
     return true;
 }
 
-}  // namespace ui
+}  // namespace lists

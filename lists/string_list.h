@@ -2,16 +2,14 @@
 // TStringList: an ordered list of UTF-16 lines. Its files are UTF-16 LE with a byte-order mark and
 // CRLF after every line; reading also accepts files without the mark and LF line ends.
 
-#include "ui/component.h"
-
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace ui {
+namespace lists {
 
-class TStringList : public TObject {
+class TStringList {
 public:
     TStringList() = default;
     TStringList(const TStringList&) = default;
@@ -56,4 +54,4 @@ private:
 
 using TStrings = TStringList;
 
-}  // namespace ui
+}  // namespace lists
