@@ -64,13 +64,16 @@ bool LiesInsideFolder(std::u16string_view target, std::u16string_view folder)
     return checked && *checked == below;
 }
 
-bool CrossesDriveLink(std::u16string_view path)
+bool CrossesDriveLink(std::u16string_view path, std::u16string_view linkFree)
 {
     if (!IsDriveRoot(path)) {
         return true;
     }
     for (std::size_t at = path.find_first_of(u"\\/", kDriveRootLength); at != std::u16string_view::npos;
          at = path.find_first_of(u"\\/", at + 1)) {
+        if (linkFree.starts_with(path.substr(0, at)) && (linkFree.size() == at || linkFree[at] == u'\\')) {
+            continue;
+        }
         const DWORD attributes = GetFileAttributesW(std::u16string(path.substr(0, at)).c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
             return true;

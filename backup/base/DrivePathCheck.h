@@ -21,5 +21,6 @@ bool IsSafeDriveName(std::u16string_view name);
 bool LiesInsideFolder(std::u16string_view target, std::u16string_view folder);
 
 // True when a folder on the way from the drive root to path (the path itself left out) is a link:
-// what lies behind it is not on the drive, and no walk follows it.
-bool CrossesDriveLink(std::u16string_view path);
+// what lies behind it is not on the drive, and no walk follows it. The folders of linkFree, a folder
+// found with no link on its way a moment ago, are not looked at again.
+bool CrossesDriveLink(std::u16string_view path, std::u16string_view linkFree = {});

@@ -9,6 +9,7 @@
 #include "backup/engine/RepeatListSet.h"
 #include "backup/engine/RunPaths.h"
 #include "backup/engine/RunningJob.h"
+#include "platform/host_case.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -41,22 +42,23 @@ bool PlaceRehomedCopy(const std::u16string& path, const std::u16string& target, 
     return CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error, &found);
 }
 
+// An entry of the item as the re-homing pass listed it, with the entries of a folder that is no
+// link, so that the delete pass reads nothing again.
+struct ListedEntry {
+    WIN32_FIND_DATAW entry;
+    std::vector<ListedEntry> children;
+};
+
 // The files of the item whose re-homing failed stay; everything else of the item goes. The list
 // files of a run folder go last, only once all else of it went, so that a run whose delete stopped
 // part way is still a date that a later delete finishes.
-bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std::u16string>& kept, bool runFolder)
+bool DeleteFolderExcept(const std::u16string& path, const std::vector<ListedEntry>& entries,
+                        const std::unordered_set<std::u16string>& kept, bool runFolder)
 {
-    std::vector<WIN32_FIND_DATAW> entries;
-    ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
-        entries.push_back(entry);
-        return true;
-    });
     bool allGone = true;
     std::vector<std::u16string> lists;
-    for (const WIN32_FIND_DATAW& entry : entries) {
-        if (IsDotsName(entry.cFileName)) {
-            continue;
-        }
+    for (const ListedEntry& listed : entries) {
+        const WIN32_FIND_DATAW& entry = listed.entry;
         // A name no Windows folder holds would name another entry once joined: it stays, and so
         // does its folder.
         if (!IsSafeDriveName(entry.cFileName)) {
@@ -67,7 +69,7 @@ bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std
         if (IsLinkEntry(entry)) {
             allGone = DeleteTree(child, PumpJobMessages) && allGone;
         } else if (IsDirectoryEntry(entry)) {
-            allGone = DeleteFolderExcept(child, kept, false) && allGone;
+            allGone = DeleteFolderExcept(child, listed.children, kept, false) && allGone;
         } else if (runFolder && IsRunListFileName(entry.cFileName)) {
             lists.push_back(child);
         } else {
@@ -83,27 +85,33 @@ bool DeleteFolderExcept(const std::u16string& path, const std::unordered_set<std
     return RemoveDirectoryW(path.c_str()) != FALSE;
 }
 
-// The re-homing pass of every file of the item (a linked folder holds none of the run's files).
+// The re-homing pass of every file of the item (a linked folder holds none of the run's files); it
+// lists each folder of the item into listed.
 void RehomeFiles(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
-                 const WIN32_FIND_DATAW& found, std::unordered_set<std::u16string>& kept, clProcessNotify* notifier)
+                 ListedEntry& listed, std::unordered_set<std::u16string>& kept, clProcessNotify* notifier)
 {
     // A link goes as a link: re-homing would copy what lies behind it.
-    if (IsLinkEntry(found)) {
+    if (IsLinkEntry(listed.entry)) {
         return;
     }
-    if (!IsDirectoryEntry(found)) {
+    if (!IsDirectoryEntry(listed.entry)) {
         PumpJobMessagesAtIntervals();
-        if (!RehomeFile(runs, ownRun, path, found, notifier)) {
+        if (!RehomeFile(runs, ownRun, path, listed.entry, notifier)) {
             kept.insert(path);
         }
         return;
     }
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
-        if (!IsDotsName(entry.cFileName) && IsSafeDriveName(entry.cFileName)) {
-            RehomeFiles(runs, ownRun, WithTrailingBackslash(path) + entry.cFileName, entry, kept, notifier);
+        if (!IsDotsName(entry.cFileName)) {
+            listed.children.push_back({entry, {}});
         }
         return true;
     });
+    for (ListedEntry& child : listed.children) {
+        if (IsSafeDriveName(child.entry.cFileName)) {
+            RehomeFiles(runs, ownRun, WithTrailingBackslash(path) + child.entry.cFileName, child, kept, notifier);
+        }
+    }
 }
 
 }  // namespace
@@ -145,14 +153,19 @@ bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, co
     const std::u16string base = WithTrailingBackslash(baseFolder);
     const std::vector<RepeatListOfRun*> runs = lists.RunsFrom(base, stamp);
     std::unordered_set<std::u16string> kept;
-    RehomeFiles(runs, base + stamp + u"\\", path, found, kept, notifier);
+    ListedEntry item{found, {}};
+    {
+        // Only this job writes the later runs' folders meanwhile: each is read for free names once.
+        const platform::KeepFolderNames keepNames;
+        RehomeFiles(runs, base + stamp + u"\\", path, item, kept, notifier);
+    }
     if (RepeatListSet::SaveChanged(runs) != ERROR_SUCCESS) {
         return false;
     }
     if (!IsDirectoryEntry(found)) {
         return kept.empty() && DeleteTree(path, PumpJobMessages);
     }
-    return DeleteFolderExcept(path, kept, IsRunFolderPath(path));
+    return DeleteFolderExcept(path, item.children, kept, IsRunFolderPath(path));
 }
 
 bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
@@ -184,7 +197,7 @@ bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string&
             }
             const std::u16string folder = ParentFolderOf(target);
             if (folder != run->CheckedFolder()) {
-                if (CrossesDriveLink(target)) {
+                if (CrossesDriveLink(target, run->CheckedFolder())) {
                     return false;
                 }
                 CreateDirPath(folder);
