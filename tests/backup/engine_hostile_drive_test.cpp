@@ -204,6 +204,37 @@ TEST_F(HostileDrive, DeleteRemovesLinksAsLinksAndNeverJoinsANameThatHoldsABacksl
     EXPECT_EQ(ReadText(Host("secret.txt")), "secret");
 }
 
+TEST_F(HostileDrive, DeleteNeverReHomesIntoALinkedFolderOfALaterRun)
+{
+    enginetest::TempDrive drive(u'E', 2);
+    std::filesystem::create_directories(Host("secret"));
+    const std::u16string oldData = Manual() + kOld + u"\\C\\Data\\";
+    const std::u16string newData = Manual() + kNew + u"\\C\\Data\\";
+    WriteText(drive.Host(oldData + u"a.txt"), "alpha");
+    WriteText(drive.Host(oldData + u"Sub\\b.txt"), "beta");
+    WriteText(drive.Host(newData + u"c.txt"), "gamma");
+    // a.txt goes to a folder of the later run first; the linked folder beside it is checked all the same.
+    std::filesystem::create_symlink(Host("secret"), drive.Host(newData + u"Sub"));
+    WriteRepeatList(kNew, {oldData + u"a.txt", oldData + u"Sub\\b.txt"});
+    testsupport::WriteFinishedRunLists(drive.Host(Manual() + kOld));
+
+    form().Del_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+    BuildDeleteTree(form(), *form().DM_Tree, *form().Del_PC_Show_Edit, 2);
+    ASSERT_EQ(form().DM_Tree->Items().TopCount(), 1);
+    ui::TTreeNode* oldRun = form().DM_Tree->Items().Top(0)->Item(0);
+    ASSERT_EQ(oldRun->Text(), kOld);
+    ToggleNodeCheck(oldRun);
+    PropagateNodeCheck(oldRun);
+    form().Menu_Del_ManualBtn_LabClick(nullptr);
+    RunOk(8);
+    ui_.Advance(20000);
+
+    EXPECT_TRUE(std::filesystem::is_empty(Host("secret")));
+    EXPECT_EQ(ReadText(drive.Host(oldData + u"Sub\\b.txt")), "beta");
+    EXPECT_EQ(ReadText(drive.Host(newData + u"a.txt")), "alpha");
+    EXPECT_EQ(ReadText(drive.Host(newData + u"c.txt")), "gamma");
+}
+
 TEST_F(HostileDrive, NamesThatAreNotUtf8BackUpAndRestoreUnderTheirOwnBytes)
 {
     enginetest::TempDrive drive(u'E', 2);
