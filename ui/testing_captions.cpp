@@ -1,6 +1,7 @@
 #include "ui/testing_captions.h"
 
 #include "platform/text.h"
+#include "ui/gfx/painter.h"
 #include "ui/gfx/text_layout.h"
 
 #include <algorithm>
@@ -97,6 +98,26 @@ std::optional<Rect> Letters(const ui::TLabel& label)
     return letters;
 }
 
+// The pixels the glyphs of a label ink, in its own coordinates: a face that stands in for missing
+// characters may fill its line boxes to the edge where the named font leaves room.
+std::optional<Rect> Ink(const ui::TLabel& label)
+{
+    ui::gfx::FontSpec font = label.Font().Spec();
+    font.color = ui::clBlack;
+    ui::gfx::Bitmap canvas(label.Width(), label.Height());
+    ui::gfx::Painter(canvas).DrawText(canvas.Bounds(), label.Caption(), font, label.DrawFlags());
+    std::optional<Rect> ink;
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            if (canvas.At(x, y) != 0) {
+                const Rect dot = Rect::FromSize(x, y, 1, 1);
+                ink = ink ? ink->Union(dot) : dot;
+            }
+        }
+    }
+    return ink;
+}
+
 bool Inside(const Rect& inner, const Rect& outer)
 {
     return inner.left >= outer.left - kSlack && inner.right <= outer.right + kSlack &&
@@ -118,6 +139,7 @@ std::vector<std::string> CaptionFaults(ui::TForm& form)
         std::size_t order;
         const ui::TLabel* label;
         Rect letters;  // form coordinates
+        Rect ink;  // form coordinates, with the room a wrapped caption needs
     };
     std::vector<Caption> captions;
     std::vector<std::string> faults;
@@ -141,12 +163,18 @@ std::vector<std::string> CaptionFaults(ui::TForm& form)
         } else if (!ellipsis && !Inside(letters, placed[k].clip)) {
             faults.push_back(window + Quoted(*label) + " is cut by the edge of " + Name(label->Parent()));
         }
-        captions.push_back({k, label, letters.Intersect(placed[k].clip)});
+        // A wrapped line ends where the layout planned no text: its glyphs need a pixel of room below.
+        const bool wrapped = own->Height() > ui::gfx::MeasureText(label->Font().Spec(), u" ").cy;
+        Rect ink = Ink(*label).value_or(*own).Offset(placed[k].rect.left, placed[k].rect.top).Intersect(placed[k].clip);
+        if (wrapped && !ink.IsEmpty()) {
+            ink = Rect{ink.left - 1, ink.top, ink.right + 1, ink.bottom + 1};
+        }
+        captions.push_back({k, label, letters.Intersect(placed[k].clip), ink});
     }
     std::set<std::pair<const ui::TControl*, const ui::TControl*>> reported;
     for (const Caption& caption : captions) {
-        // A control drawn over the letters, or ending right where they end.
-        const Rect reach = caption.letters.Inflate(1, 0);
+        // A control drawn over the letters or their glyphs, or ending right where they end.
+        const Rect reach = caption.letters.Inflate(1, 0).Union(caption.ink);
         for (std::size_t k = caption.order + 1; k < placed.size(); ++k) {
             const ui::TControl* other = placed[k].control;
             if (Covers(other) &&

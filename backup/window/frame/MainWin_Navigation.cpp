@@ -92,7 +92,7 @@ void ShowPageTitle(TMainForm& form, int page)
     if (info.NamesProduct) {
         description = FormatText1(description, kProductTitle);
     }
-    form.Work_Title_Des_Lab->SetCaption(description);
+    SetPageDescription(form, description);
 }
 
 namespace {

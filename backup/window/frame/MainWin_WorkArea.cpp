@@ -25,6 +25,10 @@ constexpr int kRuleHeight = 2;
 constexpr int kRuleSkin = 23030;
 constexpr int kTitleHeight = 18;
 constexpr int kDescriptionHeight = 30;
+constexpr int kDescriptionFontHeight = 15;
+// Two lines of 15 px fill the description's label, so a wrapped Japanese line would touch the page
+// below it.
+constexpr int kWrappedDescriptionFontHeight = 14;
 constexpr int kButtonWidth = 80;
 constexpr int kWideButtonWidth = 150;
 constexpr int kButtonHeight = 22;
@@ -108,7 +112,7 @@ void BuildWorkArea(TMainForm& form)
     description->SetWordWrap(true);
     description->SetTransparent(true);
     description->Font().SetColor(TMainForm::Palette[9]);
-    description->Font().SetHeight(15);
+    description->Font().SetHeight(kDescriptionFontHeight);
 
     const WorkButton right{form.Work_Btn_Right_Pan, form.RB_BK_Left_Img, form.RB_BK_Center_Img, form.RB_BK_Right_Img,
                            form.RB_Btn_Lab};
@@ -130,6 +134,16 @@ void BuildWorkArea(TMainForm& form)
     LayoutBackupSettingsPage(form);
     LayoutBackupTreePanel(form);
     BuildProgressPanel(form);
+}
+
+void SetPageDescription(TMainForm& form, const std::u16string& text)
+{
+    TLabel* description = form.Work_Title_Des_Lab;
+    description->Font().SetHeight(kDescriptionFontHeight);
+    if (TextExceedsWidth(description, text, description->Width())) {
+        description->Font().SetHeight(kWrappedDescriptionFontHeight);
+    }
+    description->SetCaption(text);
 }
 
 int RightWorkButtonWidth(TMainForm& form)
