@@ -195,6 +195,30 @@ TEST_F(ScheduleMachine, ScheduleListShowsNoHorizontalScrollBar)
     EXPECT_TRUE(form().Progress_List->ScrollBarShown(ui::SB_HORZ));
 }
 
+// The hour and minute lists show whole rows of their 15-px text, down to the last one.
+TEST_F(ScheduleMachine, HourAndMinuteListsShowWholeRows)
+{
+    OpenAt(Local(2026, 12, 10, 13, 5, 4));
+    ui::testing::Click(*ui::testing::Find(form(), "Menu_SetIndex_BtnImg"));
+    ui::testing::Click(*ui::testing::Find(form(), "Menu_Set_BacBtn_Lab"));
+    ui::testing::Click(*form().SBT_Time_Lab);
+    const struct {
+        TImage* opener;
+        ui::TComboBox* list;
+    } cases[] = {{form().Time_Set_Reg_Hou_Sel_Btn_Img, form().Time_Set_Reg_Hou_CBox},
+                 {form().Time_Set_Reg_Min_Sel_Btn_Img, form().Time_Set_Reg_Min_CBox}};
+    for (const auto& c : cases) {
+        ui::testing::Click(*c.opener);
+        ASSERT_TRUE(c.list->DroppedDown()) << c.list->Name();
+        const ui::TComboListForm& window = *c.list->ListWindow();
+        const int rows = c.list->DropDownCount();
+        EXPECT_GE(c.list->ItemHeight(), ui::gfx::MeasureText(window.Font().Spec(), u"00").cy) << c.list->Name();
+        EXPECT_EQ(window.Height(), rows * c.list->ItemHeight() + 2) << c.list->Name();
+        EXPECT_EQ(window.RowAt(window.Height() - 2), rows - 1) << c.list->Name();
+        c.list->SetDroppedDown(false);
+    }
+}
+
 // Whether the opaque pixels of the picture appear unchanged anywhere in the area of the shot.
 bool ShowsPicture(const ui::gfx::Bitmap& shot, const ui::Rect& area, const ui::gfx::Bitmap& picture)
 {

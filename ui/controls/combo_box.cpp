@@ -37,6 +37,11 @@ void TComboBox::SetItemIndex(int index)
     TWinControl::SetText(index >= 0 ? items_[index] : std::u16string());
 }
 
+int TComboBox::ItemHeight() const
+{
+    return std::max(itemHeight_, Font().TextHeight(u"0"));
+}
+
 void TComboBox::SetDroppedDown(bool down)
 {
     if (down == DroppedDown()) {
@@ -54,7 +59,7 @@ void TComboBox::SetDroppedDown(bool down)
     list_ = WeakRef<TComboListForm>(list);
     int rows = std::clamp(items_.Count(), 1, std::max(1, dropDownCount_));
     Point below = ClientToScreen(Point{0, Height()});
-    list->SetBounds(below.x, below.y, Width(), rows * itemHeight_ + 2);
+    list->SetBounds(below.x, below.y, Width(), rows * ItemHeight() + 2);
     list->ShowForm();
     loop::SetActivePopup(list, [this] { CloseList(); });
 }

@@ -27,7 +27,8 @@ public:
     void SetStyle(TComboBoxStyle s) { style_ = s; }
     int DropDownCount() const { return dropDownCount_; }
     void SetDropDownCount(int n) { dropDownCount_ = n; }
-    int ItemHeight() const { return itemHeight_; }
+    // The height of a list row: the one set, or the font's line where the text is taller.
+    int ItemHeight() const;
     void SetItemHeight(int h) { itemHeight_ = h; }
     TBevelKind BevelKind() const { return bevelKind_; }
     void SetBevelKind(TBevelKind k) { bevelKind_ = k; }
