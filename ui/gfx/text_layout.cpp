@@ -97,6 +97,13 @@ public:
     }
 
 private:
+    // Marks that never begin a line: they stay with what they close ("files ?", "...ください。").
+    static bool ClosesText(char16_t c)
+    {
+        return std::u16string_view(u"?!:;)\u3001\u3002\uff0c\uff0e\u300d\u300f\uff09\uff01\uff1f\uff1a\uff1b")
+                   .find(c) != std::u16string_view::npos;
+    }
+
     bool FindBreak(std::size_t start, int maxWidth, std::size_t& end, std::size_t& resume) const
     {
         std::size_t breakEnd = std::u16string_view::npos;
@@ -108,9 +115,7 @@ private:
                 while (j < text_.size() && text_[j] == u' ')
                     width += advances_[j++];
                 // A mark written after a space ("files ?") stays with the word before it.
-                const bool closingMark =
-                    j < text_.size() && std::u16string_view(u"?!:;)").find(text_[j]) != std::u16string_view::npos;
-                if (i > start && !closingMark) {
+                if (i > start && !(j < text_.size() && ClosesText(text_[j]))) {
                     breakEnd = i;
                     breakResume = j;
                 }
@@ -119,7 +124,7 @@ private:
             }
             std::size_t next = i;
             bool cjk = IsCjk(NextCodePoint(text_, next));
-            if (cjk && i > start) {
+            if (cjk && i > start && !ClosesText(text_[i])) {
                 breakEnd = i;
                 breakResume = i;
             }
