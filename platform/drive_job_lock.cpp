@@ -21,11 +21,7 @@ DriveJobLock::DriveJobLock(std::u16string_view path)
         error_ = WindowsErrorFromErrno(errno);
         return;
     }
-    int result = 0;
-    do {
-        result = flock(fd_.get(), LOCK_EX | LOCK_NB);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    if (platform::RetryOnInterrupt([&] { return flock(fd_.get(), LOCK_EX | LOCK_NB); }) != 0) {
         error_ = errno == EWOULDBLOCK ? ERROR_LOCK_VIOLATION : WindowsErrorFromErrno(errno);
         fd_.Reset();
     }

@@ -60,10 +60,8 @@ BOOL ReadFile(HANDLE handle, void* buffer, DWORD toRead, DWORD* read, void*)
     }
     DWORD done = 0;
     while (done < toRead) {
-        const ssize_t n = ::read(file->fd(), static_cast<char*>(buffer) + done, toRead - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const ssize_t n = platform::RetryOnInterrupt(
+            [&] { return ::read(file->fd(), static_cast<char*>(buffer) + done, toRead - done); });
         if (n < 0) {
             return FailWithErrno();
         }
@@ -92,10 +90,8 @@ BOOL WriteFile(HANDLE handle, const void* buffer, DWORD toWrite, DWORD* written,
     }
     DWORD done = 0;
     while (done < toWrite) {
-        const ssize_t n = ::write(file->fd(), static_cast<const char*>(buffer) + done, toWrite - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const ssize_t n = platform::RetryOnInterrupt(
+            [&] { return ::write(file->fd(), static_cast<const char*>(buffer) + done, toWrite - done); });
         if (n < 0) {
             return FailWithErrno();
         }
