@@ -5,6 +5,7 @@
 #include "backup/base/Language.h"
 #include "backup/window/frame/MsgWin.h"
 #include "frame_fixture.h"
+#include "platform/drive_job_lock.h"
 #include "platform/text.h"
 #include "tests/support/click_path.h"
 #include "tests/support/file_tree.h"
@@ -87,6 +88,25 @@ TEST_F(FavoritesJob, BackupToTheDriveThenRestoreFromIt)
     EXPECT_TRUE(PressOk().empty());
     EXPECT_EQ(testsupport::ReadText(Host("c/Users/Alice/Favorites/News.url")), "news");
     EXPECT_EQ(testsupport::ReadText(Host("c/Users/Alice/Favorites/Links/Maps.url")), "maps");
+}
+
+TEST_F(FavoritesJob, BothWaysWaitForNoOtherJobOnTheDrive)
+{
+    testsupport::WriteText(Host("c/Users/Alice/Favorites/News.url"), "news");
+    testsupport::WriteText(Host(DriveCopy() + "Old.url"), "old");
+    OpenPageWithDriveE();
+    MainForm->AF_Dest_Edit->SetText(u"E:\\");
+    MainForm->AF_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+    const std::u16string busy = LookupText(*MainForm->LangTable, 20210);
+    const platform::DriveJobLock other(u"E:\\");
+    ASSERT_EQ(other.error(), 0u);
+
+    EXPECT_EQ(PressOk(), std::vector<std::u16string>{busy});
+    EXPECT_FALSE(std::filesystem::exists(Host(DriveCopy() + "News.url")));
+    uit::Click(*MainForm->AFT_Res_Lab);
+    EXPECT_EQ(PressOk(), std::vector<std::u16string>{busy});
+    EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/Favorites/Old.url")));
+    EXPECT_EQ(MainForm->Idle, 1);
 }
 
 TEST_F(FavoritesJob, LinksInTheDrivesCopyAreShownButNeitherEnteredNorRestored)

@@ -8,6 +8,7 @@
 #include "backup/window/jobs/SourceTrees.h"
 #include "backup/window/jobs/StartersBackup.h"
 #include "frame_fixture.h"
+#include "platform/drive_job_lock.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"
@@ -89,6 +90,32 @@ TEST_F(RestoreJob, EasyBackupComesBackToItsPlaceAndIntoAFolder)
         found = found || (entry.path().filename() == "report.txt" && ReadText(entry.path()) == "twelve bytes");
     }
     EXPECT_TRUE(found);
+}
+
+TEST_F(RestoreJob, ARestoreWaitsForNoOtherJobOnTheDrive)
+{
+    Open(1033);
+    enginetest::TempDrive drive(u'E', 2);
+    WriteText(Host("c/Data/report.txt"), "twelve bytes");
+    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
+    CloseProgressPanelIfShown();
+    ChooseSourcePc();
+    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(form().Res_PC_Show_Edit->Text()));
+    WriteText(Host("c/Data/report.txt"), "overwritten");
+    form().RestoreToOriginal = 1;
+    {
+        const platform::DriveJobLock other(u"E:\\");
+        ASSERT_EQ(other.error(), 0u);
+        for (const int page : {5, 6}) {
+            boxes_.Forget();
+            EXPECT_EQ(RunOk(page), std::vector<std::u16string>{Text(20210)}) << page;
+            EXPECT_EQ(form().Idle, 1);
+        }
+        EXPECT_EQ(ReadText(Host("c/Data/report.txt")), "overwritten");
+    }
+    boxes_.Forget();
+    EXPECT_TRUE(RunOk(5).empty());
+    EXPECT_EQ(ReadText(Host("c/Data/report.txt")), "twelve bytes");
 }
 
 TEST_F(RestoreJob, StartersRefuseIncompleteChoices)

@@ -13,6 +13,7 @@
 #include "backup/window/jobs/StartersCommon.h"
 #include "backup/window/jobs/WindowJob.h"
 #include "backup/window/layout/EnableStates.h"
+#include "platform/drive_job_lock.h"
 
 namespace {
 
@@ -32,6 +33,8 @@ struct FavoritesJob {
     CopyEnd Destination;
     std::u16string QueriedVolume;
     int RefusalText = 0;
+    // The backup drive's side, taken against every other job on that drive.
+    std::u16string DrivePath;
 };
 
 CopyEnd EndOf(const std::u16string& path)
@@ -57,7 +60,7 @@ void StartFavorites(TMainForm& form)
             SetFavoritesPageEnabled(form, true);
             return;
         }
-        job = {{pc, FavoritesFolderName()}, local, local.Folder.substr(0, 3), kTextNoRoomOnSystem};
+        job = {{pc, FavoritesFolderName()}, local, local.Folder.substr(0, 3), kTextNoRoomOnSystem, pc};
     } else {
         const std::u16string root = form.AF_Dest_Edit->Text();
         if (root.empty()) {
@@ -67,7 +70,13 @@ void StartFavorites(TMainForm& form)
             return;
         }
         const std::u16string pcFolder = ParentFolderOf(FavoritesBackupFolder(root, true, form.HideBackupFolder != 0));
-        job = {local, {pcFolder, FavoritesFolderName()}, pcFolder.substr(0, 3), kTextNoRoomOnDrive};
+        job = {local, {pcFolder, FavoritesFolderName()}, pcFolder.substr(0, 3), kTextNoRoomOnDrive, pcFolder};
+    }
+    const platform::DriveJobLock lock(job.DrivePath);
+    if (RefusedAsBusy(form, lock)) {
+        form.Idle = 1;
+        SetFavoritesPageEnabled(form, true);
+        return;
     }
 
     ResetProgressPanel(form);

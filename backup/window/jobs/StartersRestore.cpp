@@ -14,6 +14,7 @@
 #include "backup/window/jobs/StartersCommon.h"
 #include "backup/window/jobs/WindowEntries.h"
 #include "backup/window/layout/EnableStates.h"
+#include "platform/drive_job_lock.h"
 
 namespace {
 
@@ -82,6 +83,10 @@ void StartEasyRestore(TMainForm& form)
         form.ShowErrorBox(Text(form, kTextNoSource) + Text(form, kTextChooseSource));
         return;
     }
+    const platform::DriveJobLock lock(pcFolder);
+    if (RefusedAsBusy(form, lock)) {
+        return;
+    }
     form.Idle = 0;
     SetRestorePageEnabled(form, kEasyKind, false);
     form.EnterBusyState();
@@ -111,6 +116,11 @@ void StartManualRestore(TMainForm& form)
         form.ShowErrorBox(Text(form, kTextNoDestination));
         return;
     }
+    const std::u16string pcFolder = PcBackupFolderFromEdit(form.Res_PC_Show_Edit->Text());
+    const platform::DriveJobLock lock(pcFolder);
+    if (RefusedAsBusy(form, lock)) {
+        return;
+    }
     form.Idle = 0;
     SetRestorePageEnabled(form, kManualKind, false);
     int count = 0;
@@ -122,8 +132,7 @@ void StartManualRestore(TMainForm& form)
         return;
     }
     form.ManualSelection = BACKUP_SELECTION{};
-    const std::u16string manualFolder =
-        PcBackupFolderFromEdit(form.Res_PC_Show_Edit->Text()) + u"\\" + CategoryFolderName(0);
+    const std::u16string manualFolder = pcFolder + u"\\" + CategoryFolderName(0);
     CollectTickedPaths(form.RM_Tree, nullptr, form.ManualSelection, manualFolder);
     form.EnterBusyState();
     ShowProgressPanel(form);
