@@ -7,6 +7,7 @@
 #include "platform/win_names.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,7 +51,8 @@ public:
     FindHandle(const FindHandle&) = delete;
     FindHandle& operator=(const FindHandle&) = delete;
 
-    // Fills data with the next entry that still exists; false when none is left.
+    // Fills data with the next entry that still exists; false when none is left, or when an entry
+    // cannot be read (error() tells why): passing over it would leave it out without a word.
     bool Next(WIN32_FIND_DATAW& data)
     {
         EntryInfo info;
@@ -61,9 +63,17 @@ public:
                 FillFindData(info, std::move(found.name), data);
                 return true;
             }
+            if (errno != ENOENT) {
+                error_ = errno;
+                next_ = names_.size();
+                return false;
+            }
         }
         return false;
     }
+
+    // The errno of the entry that ended the walk, or 0 when it ran to its end.
+    int error() const { return error_; }
 
 private:
     int folderFd_;
@@ -71,6 +81,7 @@ private:
     std::vector<FoundName> names_;
     std::size_t next_ = 0;
     std::string entryPath_;
+    int error_ = 0;
 };
 
 FoundName MakeFoundName(std::string onDisk)
@@ -208,6 +219,7 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
     auto* find = new FindHandle(folderFd, folder.path, std::move(names));
     WIN32_FIND_DATAW first;
     if (!find->Next(first)) {
+        lookUpError = find->error() != 0 ? find->error() : lookUpError;
         delete find;
         // A name too long for the host, say, is not a missing one.
         SetLastError(lookUpError == ENOENT || lookUpError == ENOTDIR ? ERROR_FILE_NOT_FOUND
@@ -230,7 +242,7 @@ BOOL FindNextFileW(HANDLE find, WIN32_FIND_DATAW* data)
     }
     WIN32_FIND_DATAW next;
     if (!walk->Next(next)) {
-        return Fail(ERROR_NO_MORE_FILES);
+        return Fail(walk->error() != 0 ? WindowsErrorFromErrno(walk->error()) : ERROR_NO_MORE_FILES);
     }
     if (data) {
         *data = std::move(next);

@@ -64,19 +64,31 @@ inline bool FindEntry(const std::u16string& path, WIN32_FIND_DATAW* found)
     return true;
 }
 
-// Calls visit(entry, index) for every entry of the folder in listing order; visit returns false to
-// stop. False, with the last error, when the folder cannot be listed.
-template <class Visit> bool ForEachFolderEntry(const std::u16string& folder, Visit visit)
+// Calls visit(entry, index) for every entry of folder\pattern in listing order; visit returns false
+// to stop. False, with the last error, when the folder cannot be listed or its listing breaks off
+// at an entry that cannot be read.
+template <class Visit> bool ForEachFolderEntry(const std::u16string& folder, const std::u16string& pattern, Visit visit)
 {
     WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((WithTrailingBackslash(folder) + u"*.*").c_str(), &entry);
+    HANDLE find = FindFirstFileW((WithTrailingBackslash(folder) + pattern).c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) {
         return false;
     }
-    int index = 0;
-    while (visit(entry, index++) && FindNextFileW(find, &entry)) { }
+    DWORD error = ERROR_NO_MORE_FILES;
+    for (int index = 0; visit(entry, index); ++index) {
+        if (!FindNextFileW(find, &entry)) {
+            error = GetLastError();
+            break;
+        }
+    }
     FindClose(find);
-    return true;
+    SetLastError(error);
+    return error == ERROR_NO_MORE_FILES;
+}
+
+template <class Visit> bool ForEachFolderEntry(const std::u16string& folder, Visit visit)
+{
+    return ForEachFolderEntry(folder, u"*.*", visit);
 }
 
 // Why a walk that has just failed to list a folder must say so: the last error, or 0 when nothing

@@ -58,20 +58,6 @@ bool EndsInDriveRoot(const std::u16string& path)
     return path.ends_with(u":\\");
 }
 
-// Calls visit(entry) for every entry of folder\pattern; visit returns false to stop. False when
-// the folder cannot be listed.
-template <class Visit> bool ForEachEntry(const std::u16string& folder, const std::u16string& pattern, Visit visit)
-{
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((WithTrailingBackslash(folder) + pattern).c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    while (visit(entry) && FindNextFileW(find, &entry)) { }
-    FindClose(find);
-    return true;
-}
-
 // A list file that could not be saved is reported like a failed file naming it.
 bool ReportSaveError(DWORD error, const std::u16string& path, lists::TStringList& failed)
 {
@@ -192,7 +178,7 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
     }
     const std::u16string windows = WindowsFolder();
     int seen = 0;
-    ForEachEntry(path, pattern, [&](const WIN32_FIND_DATAW& entry) {
+    ForEachFolderEntry(path, pattern, [&](const WIN32_FIND_DATAW& entry, int) {
         if (++seen % kSumPumpEvery == 0) {
             PumpJobMessages();
         }
@@ -237,7 +223,7 @@ bool CopyTree(lists::TStringList& completed, lists::TStringList& failed, const s
     CreateDirPath(destination);
     bool cancelled = false;
     CaseTwins twins;
-    const bool walked = ForEachEntry(source, pattern, [&](const WIN32_FIND_DATAW& entry) {
+    const bool walked = ForEachFolderEntry(source, pattern, [&](const WIN32_FIND_DATAW& entry, int) {
         if (JobCancelRequested()) {
             cancelled = true;
             return false;

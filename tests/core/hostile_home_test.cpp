@@ -23,9 +23,11 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
 #include <map>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -349,6 +351,39 @@ public:
 private:
     struct sigaction old_ { };
 };
+
+// A folder whose mode lets its names be listed but not reached (r--) looks empty to a walk that
+// passes over what it cannot read: the backup names it as failed instead. The job runs as a user
+// whom the mode binds, as root is bound by none; its lines come back through a file.
+TEST_F(HostileHome, AFolderThatCannotBeEnteredIsNamedAsFailed)
+{
+    testsupport::WriteTree(Host(kHome), {{"open.txt", "open"}, {"Locked/inside.txt", "inside"}});
+    ASSERT_EQ(std::system(("chmod -R a+rwX '" + folder_ + "'").c_str()), 0);
+    ASSERT_EQ(::chmod(Host(kHome + "/Locked").c_str(), 0744), 0);
+    const std::string lines = Host("lines.txt");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::getuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            std::_Exit(2);
+        }
+        RecordingJob job;
+        const int result = ManualBackup(job, Items({u"Home"}));
+        std::ofstream out(lines);
+        out << result << "\n";
+        for (const lists::TStringList* list : {&completed, &failed}) {
+            for (const std::u16string& line : list->Lines()) {
+                out << platform::ToUtf8(line) << "\n";
+            }
+        }
+        out.close();
+        std::_Exit(out ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(testsupport::ReadText(lines), "1\nC:\\Home\\open.txt\nC:\\Home\\Locked     ErrorCode : 5\n");
+}
 
 TEST_F(HostileHome, SignalsDuringALargeCopyFailNoFile)
 {
