@@ -47,6 +47,17 @@ protected:
 
     void ChooseSourcePc() { form().Res_PC_Show_Edit->SetText(u"E:  " + PcFolderName()); }
 
+    // An Easy Backup of C:\Data\report.txt onto E:, chosen on the restore page with its date.
+    void BackUpReportAndChooseThePc()
+    {
+        WriteText(Host("c/Data/report.txt"), "twelve bytes");
+        StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
+        CloseProgressPanelIfShown();
+        ASSERT_EQ(form().Idle, 1);
+        ChooseSourcePc();
+        ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(form().Res_PC_Show_Edit->Text()));
+    }
+
     std::u16string Text(int id) { return LookupText(*form().LangTable, id); }
 
     testsupport::BoxAnswers boxes_{ui_};
@@ -56,13 +67,7 @@ TEST_F(RestoreJob, EasyBackupComesBackToItsPlaceAndIntoAFolder)
 {
     Open(1033);
     enginetest::TempDrive drive(u'E', 2);
-    WriteText(Host("c/Data/report.txt"), "twelve bytes");
-    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
-    CloseProgressPanelIfShown();
-    ASSERT_EQ(form().Idle, 1);
-
-    ChooseSourcePc();
-    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(form().Res_PC_Show_Edit->Text()));
+    BackUpReportAndChooseThePc();
     ASSERT_FALSE(form().RE_Time_Sel_Show_Lab->Hint().empty());
     form().RE_Renew_Btn_LabClick(nullptr);
     EXPECT_NE(form().RE_Info_Time_Doc_Lab->Caption(), u"");
@@ -96,11 +101,7 @@ TEST_F(RestoreJob, ARestoreWaitsForNoOtherJobOnTheDrive)
 {
     Open(1033);
     enginetest::TempDrive drive(u'E', 2);
-    WriteText(Host("c/Data/report.txt"), "twelve bytes");
-    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
-    CloseProgressPanelIfShown();
-    ChooseSourcePc();
-    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(form().Res_PC_Show_Edit->Text()));
+    BackUpReportAndChooseThePc();
     WriteText(Host("c/Data/report.txt"), "overwritten");
     form().RestoreToOriginal = 1;
     {
