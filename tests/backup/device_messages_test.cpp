@@ -174,27 +174,6 @@ TEST_F(StartupMachine, RemovalOfTheCountdownDriveClosesItWithoutBackup)
     EXPECT_FALSE(BackupDriveHasFiles());
 }
 
-TEST_F(StartupMachine, RemovalCancelsOnlyTheJobOfThatDrive)
-{
-    Open(1033);
-    const struct {
-        const char* name;
-        std::u16string jobDestination;
-        BYTE cancelled;
-    } cases[] = {{"job to E:", u"E:\\", 1}, {"job to F:", u"F:\\", 0}};
-    for (const auto& c : cases) {
-        RefreshAfterDeviceChange(form());
-        form().Idle = 0;
-        form().CancelRequested = 0;
-        form().BackupDriveRemoved = 0;
-        form().JobDestinationRoot = c.jobDestination;
-        HandleVolumeRemoval(form(), u"E");
-        EXPECT_EQ(form().CancelRequested, c.cancelled) << c.name;
-        EXPECT_EQ(form().BackupDriveRemoved, c.cancelled) << c.name;
-        form().Idle = 1;
-    }
-}
-
 TEST_F(StartupMachine, SuspendStopsTheScheduleAndResumeNeedsTheDrive)
 {
     Open(1033);

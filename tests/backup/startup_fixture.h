@@ -29,9 +29,9 @@ protected:
     TMainForm& form() { return *MainForm; }
 
     // The simulator's command: the state file that a running program picks up.
-    void SetDrive(bool plugged, bool pressed)
+    void SetDrive(bool plugged, bool pressed, char16_t letter = u'E')
     {
-        ASSERT_EQ(platform::sim::WriteDeviceState(platform::sim::StateFolder(folder_), u'E', {plugged, pressed}), 0u);
+        ASSERT_EQ(platform::sim::WriteDeviceState(platform::sim::StateFolder(folder_), letter, {plugged, pressed}), 0u);
     }
 
     bool BackupDriveHasFiles() const

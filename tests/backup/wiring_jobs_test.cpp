@@ -1,45 +1,74 @@
-// Which job a drive removal cancels, and triggers that arrive during a language pass.
+// Which running job a drive unplugged through the simulator stops, and triggers that arrive during
+// a language pass.
 
 #include "backup/engine/InterruptMarker.h"
-#include "backup/window/device/DeviceMessages.h"
 #include "backup/window/device/TriggerFunction.h"
 #include "backup/window/frame/Startup.h"
-#include "backup/window/jobs/StartersCommon.h"
+#include "backup/window/jobs/StartersBackup.h"
 #include "backup/window/layout/PageLayout.h"
 #include "startup_fixture.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
+#include "ui/controls/timer.h"
 
 namespace {
+
+const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
 
 class TwoBackupDrives : public startuptest::StartupMachine {
 protected:
     void SetUp() override
     {
         StartupMachine::SetUp();
+        testsupport::FileTree documents;
+        for (int i = 0; i < 40; ++i) {
+            documents["doc" + std::to_string(i) + ".doc"] = "text";
+        }
+        testsupport::WriteTree(Host("c/Users/Alice/Documents"), documents);
         std::filesystem::create_directories(Host("f"));
         ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
                                                            .Drive('E', "type = fixed\nbus = usb\n")
                                                            .Drive('F', "type = fixed\nbus = usb\n")
-                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")));
+                                                           .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")
+                                                           .Folder("documents", "C:\\Users\\Alice\\Documents")));
     }
 };
 
-TEST_F(TwoBackupDrives, RemovalCancelsOnlyTheJobGoingToThatDrive)
+// An Easy Backup of the 41 documents to F:, and one of the two drives unplugged through the
+// simulator after five copies: only the job's own drive stops it.
+TEST_F(TwoBackupDrives, UnpluggingADriveDuringABackupStopsOnlyTheJobGoingToIt)
 {
-    Open(1033);
-    ASSERT_EQ(form().ExternalDrives.Count, 2);
-    form().Idle = 0;
-    {
-        const JobDestinationScope job(form(), u"F:\\Backup");
-        EXPECT_EQ(form().JobDestinationRoot, u"F:\\");
-        HandleVolumeRemoval(form(), u"E");
-        EXPECT_EQ(form().CancelRequested, 0);
-        HandleVolumeRemoval(form(), u"F");
-        EXPECT_EQ(form().CancelRequested, 1);
-        EXPECT_EQ(form().BackupDriveRemoved, 1);
+    const struct {
+        const char* name;
+        char16_t unplugged;
+        bool stops;
+    } cases[] = {{"E: (another drive)", u'E', false}, {"F: (the job's drive)", u'F', true}};
+    for (const auto& c : cases) {
+        Open(1033);
+        ASSERT_EQ(form().ExternalDrives.Count, 2) << c.name;
+        ui::TTimer watch(nullptr);
+        watch.SetInterval(1000);
+        watch.OnTimer = [&](ui::TObject*) {
+            if (form().CompletedFiles->Count() == 5) {
+                SetDrive(false, false, c.unplugged);
+            }
+            ui_.Clock().Advance(1000);
+        };
+        ui_.Clock().Advance(1000);
+        StartEasyBackup(form(), u"F:\\", form().Progress_File_Path_Lab, {1, 0, 0, 0, 0}, form().Progress_File_Path_Lab);
+        watch.SetEnabled(false);
+
+        EXPECT_EQ(form().ExternalDrives.Count, 1) << c.name << ": the removal notice came during the run";
+        EXPECT_EQ(form().BackupDriveRemoved, c.stops ? 1 : 0) << c.name;
+        EXPECT_EQ(form().CompletedFiles->Count(), c.stops ? 0 : 41) << c.name;
+        EXPECT_EQ(form().FailedFiles->Count(), c.stops ? 5 + 1 : 0) << c.name;
+        EXPECT_EQ(std::filesystem::exists(Host(kMarker)), c.stops) << c.name;
+        EXPECT_EQ(form().JobDestinationRoot, u"") << c.name;
+
+        Close();
+        SetDrive(true, false, c.unplugged);
+        std::filesystem::remove(Host(kMarker));
     }
-    EXPECT_EQ(form().JobDestinationRoot, u"");
-    form().Idle = 1;
 }
 
 TEST_F(TwoBackupDrives, TriggerDuringTheLanguagePassRunsAtItsEnd)
