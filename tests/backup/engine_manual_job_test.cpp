@@ -14,6 +14,7 @@
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
 #include "tests/core/engine_fixture.h"
+#include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"
 #include "tests/support/small_file_system.h"
 #include "ui/controls/timer.h"
@@ -298,6 +299,73 @@ TEST_F(ManualJob, AFullDiskLeavesNoHalfListAndNoFinishedRun)
     EXPECT_EQ(CleanUpInterruptedJob(drives), JOB_KIND_MANUAL);
     EXPECT_FALSE(std::filesystem::exists(small.Host(run)));
     EXPECT_FALSE(std::filesystem::exists(Host(marker)));
+}
+
+// The drive fills up in the middle of the copy of a file bigger than the room left: that file
+// fails with 112 and leaves neither a cut copy nor a part file behind.
+TEST_F(ManualJob, ADiskFullInTheMiddleOfACopyLeavesNoCutCopy)
+{
+    testsupport::SmallFileSystem disk(512 * 1024);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    const enginetest::TempDrive small(u'E', 2, disk.Folder());
+    // Last in the listing, so that it is copied after the drive has filled up.
+    testsupport::WriteText(Host("c/Data/zz.doc"), std::string(128 * 1024, 'z'));
+    DuringRun([&] {
+        if (MainForm->CompletedFiles->Count() < 2) {
+            return false;
+        }
+        disk.Fill("filler", 32 * 1024);
+        return true;
+    });
+    Run({u"C:\\Data"});
+
+    std::vector<std::string> failed;
+    for (const std::u16string& line : MainForm->FailedFiles->Lines()) {
+        failed.push_back(platform::ToUtf8(line));
+    }
+    EXPECT_NE(std::find(failed.begin(), failed.end(), "C:\\Data\\zz.doc     ErrorCode : 112"), failed.end());
+    for (const auto& [path, content] : testsupport::ReadTree(small.Host())) {
+        EXPECT_EQ(path.find("zz.doc"), std::string::npos) << path;
+        EXPECT_EQ(path.find(".~part"), std::string::npos) << path;
+    }
+}
+
+// A drive that is there but has less room than the selection: the job says so before it copies
+// anything, whichever backup asks.
+TEST_F(ManualJob, ADriveWithoutRoomIsRefusedBeforeAnyCopy)
+{
+    testsupport::SmallFileSystem disk(256 * 1024);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    const enginetest::TempDrive small(u'E', 2, disk.Folder());
+    disk.Fill("filler");
+    const testsupport::FileTree before = testsupport::ReadTree(small.Host());
+    const struct {
+        const char* name;
+        std::function<void()> start;
+    } cases[] = {
+        {"Easy Backup",
+         [&] {
+             StartEasyBackup(*MainForm, u"E:\\", MainForm->Progress_File_Path_Lab, {1, 1, 1, 1, 1},
+                             MainForm->Progress_File_Path_Lab);
+         }},
+        {"Manual Backup", [&] { Run({u"C:\\Data"}); }},
+    };
+    testsupport::BoxAnswers boxes(ui_);
+    for (const auto& c : cases) {
+        boxes.Answer(testsupport::BoxAnswers::Button::Close);
+        c.start();
+        EXPECT_EQ(boxes.Messages(), std::vector<std::u16string>{u"Insufficient space on the external hard drive."})
+            << c.name;
+        EXPECT_TRUE(testsupport::HoldsTree(small.Host(), before)) << c.name;
+        EXPECT_EQ(MainForm->CompletedFiles->Count() + MainForm->FailedFiles->Count(), 0) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini")))
+            << c.name;
+        EXPECT_EQ(MainForm->Idle, 1) << c.name;
+    }
 }
 
 // Cancelled during the second item (the desktop comes first in the tree): the run folder goes with
