@@ -146,8 +146,8 @@ double DuplicateRun(const fs::path& host, int files)
     return bench::Seconds([&] {
         DuplicateCandidates candidates;
         CollectEasyCandidates(candidates, {1, 0, 0, 0, 0}, start, {document, u"", u"", u"", u""});
-        lists::TStringList lists[5];
-        const std::array<lists::TStringList*, 5> repeat = {&lists[0], &lists[1], &lists[2], &lists[3], &lists[4]};
+        PerEasyCategory<lists::TStringList> lists;
+        const PerEasyCategory<lists::TStringList*> repeat = {&lists[0], &lists[1], &lists[2], &lists[3], &lists[4]};
         int matched = 0;
         for (int i = 0; i < files; ++i) {
             const std::u16string relative = Wide("C\\" + std::to_string(i / 1000) + "\\" + std::to_string(i) + ".doc");

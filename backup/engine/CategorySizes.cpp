@@ -2,7 +2,7 @@
 
 void AddToCategorySize(int category, std::int64_t bytes, CATEGORY_SIZES& sizes)
 {
-    if (category >= 1 && category <= 5) {
+    if (category >= CATEGORY_DOCUMENT && category <= CATEGORY_MAIL) {
         sizes.Bytes[category - 1] += bytes;
     }
 }

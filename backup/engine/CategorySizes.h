@@ -1,10 +1,12 @@
 #pragma once
 // Byte counts per file category, in category order: Document, Picture, Audio, Video, Mail, Other.
 
+#include "backup/engine/Categories.h"
+
 #include <cstdint>
 
 struct CATEGORY_SIZES {
-    std::int64_t Bytes[6] = {};
+    std::int64_t Bytes[CATEGORY_OTHER] = {};
 };
 
 // Adds bytes to the slot of category 1 to 5; Other (6) and any other number add nothing.

@@ -289,7 +289,7 @@ bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kind
 void CollectEasyCandidates(DuplicateCandidates& list, const PerEasyCategory<BYTE>& categories,
                            const SYSTEMTIME& runStart, const PerEasyCategory<std::u16string>& folders)
 {
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kEasyCategoryCount; ++i) {
         if (categories[static_cast<std::size_t>(i)] &&
             !CollectRuns(list, i + 1, runStart, folders[static_cast<std::size_t>(i)])) {
             return;

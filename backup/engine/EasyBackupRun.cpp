@@ -32,7 +32,9 @@ using CategoryFlags = PerEasyCategory<BYTE>;
 
 std::u16string RunFolderOfCategory(int category, const CLASSPATH& runFolders)
 {
-    return category >= 1 && category <= 5 ? runFolders[static_cast<std::size_t>(category - 1)] : std::u16string();
+    return category >= CATEGORY_DOCUMENT && category <= CATEGORY_MAIL
+               ? runFolders[static_cast<std::size_t>(category - 1)]
+               : std::u16string();
 }
 
 template <class Visit> void ForEachSelectedCategory(const CategoryFlags& categories, Visit visit)

@@ -6,6 +6,7 @@
 #include "backup/base/TextFormat.h"
 #include "backup/base/TreeDelete.h"
 #include "backup/drive/Driveviewutil.h"
+#include "backup/engine/Categories.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/ListFiles.h"
@@ -73,7 +74,7 @@ std::vector<std::u16string> RunFoldersOn(const std::u16string& root, long long k
 {
     std::vector<std::u16string> folders;
     if (kind == JOB_KIND_EASY) {
-        for (int category = 1; category <= 5; ++category) {
+        for (int category = CATEGORY_DOCUMENT; category <= CATEGORY_MAIL; ++category) {
             folders.push_back(
                 WithTrailingBackslash(CategoryBackupFolder(root, category, false, HideBackupFolderOption())) + stamp);
         }

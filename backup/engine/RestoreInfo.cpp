@@ -2,6 +2,7 @@
 
 #include "backup/base/DrivePathCheck.h"
 #include "backup/base/TextFormat.h"
+#include "backup/engine/Categories.h"
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/RestoreSizes.h"
 #include "backup/engine/RunPaths.h"
@@ -53,8 +54,9 @@ void AddDriveTreeSize(LONGLONG& size, const std::u16string& path, bool runFolder
 
 std::u16string CategoryFolderName(int category)
 {
-    static const std::array<std::u16string, 6> names = {ManualFolderName(), DocumentFolderName(), GraphicFolderName(),
-                                                        AudioFolderName(),  VideoFolderName(),    MailFolderName()};
+    static const std::array<std::u16string, 1 + kEasyCategoryCount> names = {ManualFolderName(),  DocumentFolderName(),
+                                                                             GraphicFolderName(), AudioFolderName(),
+                                                                             VideoFolderName(),   MailFolderName()};
     return category >= 0 && category < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(category)]
                                                                       : std::u16string();
 }

@@ -19,7 +19,7 @@ using easytest::kRunStamp;
 const std::string kEasyOnE = "E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\";
 const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
 const std::string kHistory = "e/Harbex_Solo+/HOMEPCAlice61/Easy/BacTimeRec.ini";
-constexpr std::array<BYTE, 5> kAll = {1, 1, 1, 1, 1};
+constexpr PerEasyCategory<BYTE> kAll = {1, 1, 1, 1, 1};
 
 class EasyRun : public EasyMachine {
 protected:
@@ -33,7 +33,7 @@ protected:
     TMainForm& form() { return *MainForm; }
 
     // The program's entry for an Easy Backup to E:, then the result panel closed.
-    void Run(const std::array<BYTE, 5>& categories, BYTE encrypt = 0)
+    void Run(const PerEasyCategory<BYTE>& categories, BYTE encrypt = 0)
     {
         form().EncryptBackup = encrypt;
         StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, categories, form().Progress_File_Path_Lab);

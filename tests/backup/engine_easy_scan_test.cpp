@@ -20,7 +20,7 @@ TEST_F(EasyScan, CountsEveryRootOnceAndTheSelectedCategories)
     Open(1033);
     struct Case {
         const char* name;
-        std::array<BYTE, 5> categories;
+        PerEasyCategory<BYTE> categories;
         std::uint64_t selected;
     };
     // Document 10 + 20 + 60 + 80 + 1000 (the link's target, met once through its own folder);

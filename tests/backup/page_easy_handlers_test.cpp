@@ -94,7 +94,7 @@ TEST_F(EasyPageHandlers, SavedCategoriesComeBackLineByLine)
     struct Case {
         const char* name;
         std::initializer_list<std::u16string> lines;
-        std::array<BYTE, 5> expected;
+        PerEasyCategory<BYTE> expected;
     };
     const Case cases[] = {
         {"four lines change nothing", {u"0", u"0", u"0", u"0"}, {1, 1, 1, 1, 1}},

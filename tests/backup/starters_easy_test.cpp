@@ -16,8 +16,8 @@ namespace {
 
 using frametest::MainWindowMachine;
 
-constexpr std::array<BYTE, 5> kAllCategories = {1, 1, 1, 1, 1};
-constexpr std::array<BYTE, 5> kNoCategory = {0, 0, 0, 0, 0};
+constexpr PerEasyCategory<BYTE> kAllCategories = {1, 1, 1, 1, 1};
+constexpr PerEasyCategory<BYTE> kNoCategory = {0, 0, 0, 0, 0};
 
 class StartersEasy : public MainWindowMachine {
 protected:
@@ -26,7 +26,7 @@ protected:
 
     // Runs the starter and returns the messages it showed, each box answered with
     // OK.
-    std::vector<std::u16string> Start(const std::u16string& destination, const std::array<BYTE, 5>& categories)
+    std::vector<std::u16string> Start(const std::u16string& destination, const PerEasyCategory<BYTE>& categories)
     {
         std::vector<std::u16string> messages;
         const std::function<void(ui::TForm&)> answer = [&](ui::TForm& box) {
@@ -63,7 +63,7 @@ TEST_F(StartersEasy, GuardsRefuseWithOneMessageAndLeaveTheWindowIdle)
     struct Case {
         const char* name;
         std::u16string destination;
-        std::array<BYTE, 5> categories;
+        PerEasyCategory<BYTE> categories;
         int message;
     };
     const Case cases[] = {

@@ -28,7 +28,7 @@ namespace {
 
 using easytest::kRunStamp;
 
-constexpr std::array<BYTE, 5> kAll = {1, 1, 1, 1, 1};
+constexpr PerEasyCategory<BYTE> kAll = {1, 1, 1, 1, 1};
 const std::u16string kEasyFolder = u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy";
 const std::u16string kPass(CONTAINER_PASS);
 const char* const kCategories[] = {"Document", "Graphic", "Audio", "Video", "Mail"};
@@ -55,7 +55,7 @@ protected:
         std::uint64_t selected = 0;
         ScanEasySources(scan, kAll, job.Bytes().total, selected);
         EXPECT_EQ(selected, static_cast<std::uint64_t>(kCategoryBytes + extraBytes_));
-        std::array<lists::TStringList*, 5> lists{};
+        PerEasyCategory<lists::TStringList*> lists{};
         for (std::size_t i = 0; i < lists.size(); ++i) {
             lists[i] = &repeats_[i];
         }
@@ -76,7 +76,7 @@ protected:
 
 private:
     platform::ScopedFakeClock clock_;
-    std::array<lists::TStringList, 5> repeats_;
+    PerEasyCategory<lists::TStringList> repeats_;
 };
 
 TEST_F(CoreJobs, AnEasyBackupReportsEveryFileAndTheBytesItCopied)

@@ -43,8 +43,8 @@ protected:
     void Finish(const std::u16string& run) { testsupport::WriteFinishedRunLists(drive.Host(run)); }
     void Collect()
     {
-        std::array<std::u16string, 5> folders;
-        for (int c = 1; c <= 5; ++c) {
+        PerEasyCategory<std::u16string> folders;
+        for (int c = CATEGORY_DOCUMENT; c <= CATEGORY_MAIL; ++c) {
             folders[static_cast<std::size_t>(c - 1)] = CategoryBackupFolder(u"X:\\", c, false, false);
         }
         CollectEasyCandidates(candidates, {1, 1, 1, 1, 1}, kRunStart, folders);
@@ -59,8 +59,8 @@ protected:
 
     TempDrive drive{u'X'};
     DuplicateCandidates candidates;
-    std::array<lists::TStringList, 5> lists;
-    std::array<lists::TStringList*, 5> repeat{};
+    PerEasyCategory<lists::TStringList> lists;
+    PerEasyCategory<lists::TStringList*> repeat{};
 };
 
 TEST_F(DuplicatesTest, MatchesByRelativePathAndTimeWithinThreeSeconds)

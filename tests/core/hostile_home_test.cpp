@@ -259,8 +259,8 @@ TEST_F(HostileHome, AnEasyBackupCopiesTheFirstOfNamesThatDifferOnlyInCase)
 {
     testsupport::WriteTree(Host("c/Users/Alice/Documents"), {{"Plan.doc", "first"}, {"plan.doc", "second"}});
     RecordingJob job;
-    std::array<lists::TStringList, 5> lists;
-    const std::array<lists::TStringList*, 5> repeats = {&lists[0], &lists[1], &lists[2], &lists[3], &lists[4]};
+    PerEasyCategory<lists::TStringList> lists;
+    const PerEasyCategory<lists::TStringList*> repeats = {&lists[0], &lists[1], &lists[2], &lists[3], &lists[4]};
     ASSERT_EQ(RunEasyBackup(job, completed, failed, u"E:\\", {1, 0, 0, 0, 0}, repeats, u"", 0, nullptr), 1);
 
     const std::map<std::u16string, DWORD> expectedFailed = {

@@ -5,6 +5,7 @@
 #include "backup/base/PathUtil.h"
 #include "backup/base/SpecialFolders.h"
 #include "backup/drive/Driveviewutil.h"
+#include "backup/engine/Categories.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/FileServices.h"
 #include "backup/engine/RestoreInfo.h"
@@ -73,7 +74,7 @@ void ShowEasyRestoreInfo(TMainForm& form)
     const std::u16string pcFolder = productFolder + u"\\" + (text.size() > 4 ? text.substr(4) : std::u16string());
     form.RestoreInfoSizes = CATEGORY_SIZES{};
     const std::u16string stamp = form.RE_Time_Sel_Show_Lab->Hint();
-    for (int category = 1; category <= 5; ++category) {
+    for (int category = CATEGORY_DOCUMENT; category <= CATEGORY_MAIL; ++category) {
         const InfoRow& row = kInfoRows[category - 1];
         LONGLONG size = 0;
         ShowEasyRestoreCategoryInfo(*(form.*row.Size), *(form.*row.Time), pcFolder, stamp, category, size);
@@ -138,7 +139,7 @@ void BuildDeleteTree(TMainForm& form, ui::TTreeView& tree, const ui::TEdit& pcEd
     (kind == kEasyDeleteKind ? form.EasyDeleteTreeFillStop : form.ManualDeleteTreeFillStop) = 0;
     const int icon = platform::SystemIconOfPath(ProgramFilesFolder(), false);
     if (kind == kEasyDeleteKind) {
-        for (int category = 1; category <= 5; ++category) {
+        for (int category = CATEGORY_DOCUMENT; category <= CATEGORY_MAIL; ++category) {
             AddDeleteTopNode(form, tree, pcEdit, category, kFirstCategoryText + category, icon);
         }
     } else {
