@@ -5,6 +5,7 @@
 #include "backup/window/device/ButtonPoll.h"
 #include "backup/window/device/DeviceMessages.h"
 #include "backup/window/frame/Startup.h"
+#include "backup/window/frame/WorkPage.h"
 #include "platform/drive_notices.h"
 #include "startup_fixture.h"
 
@@ -91,7 +92,7 @@ TEST_F(StartupMachine, PressAsksAndStartsTheChosenBackup)
     SetDrive(true, false);
     ui_.Advance(100);
     EXPECT_EQ(question, u"Do you want to backup files ?");
-    EXPECT_EQ(form().CurrentPage, 3);
+    EXPECT_EQ(form().CurrentPage, WorkPage::EasyBackup);
     EXPECT_TRUE(BackupDriveHasFiles());
 }
 

@@ -1,4 +1,5 @@
 #include "backup/window/frame/MainWin.h"
+#include "backup/window/frame/WorkPage.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
 #include "ui/windows.h"
@@ -68,10 +69,10 @@ TEST_F(FrameNavigation, EachSubButtonShowsItsPageTitleAndDescription)
 TEST_F(FrameNavigation, GroupsReopenTheirLastPageAndRestackTheMenu)
 {
     Open(1033);
-    EXPECT_EQ(MainForm->CurrentPage, 1);
+    EXPECT_EQ(MainForm->CurrentPage, WorkPage::ProductInfo);
     EXPECT_FALSE(MainForm->Menu_Bac_EasyBtn_Img->Visible());
     uit::Click(*MainForm->Menu_BacIndex_BtnLab);
-    EXPECT_EQ(MainForm->CurrentPage, 3);
+    EXPECT_EQ(MainForm->CurrentPage, WorkPage::EasyBackup);
     EXPECT_EQ(MainForm->RB_Btn_Lab->Caption(), u"Backup");
     const int tops[] = {MainForm->Menu_SumIndex_BtnImg->Top(), MainForm->Menu_BacIndex_BtnImg->Top(),
                         MainForm->Menu_Bac_EasyBtn_Img->Top(), MainForm->Menu_Bac_ManualBtn_Img->Top(),
@@ -87,9 +88,9 @@ TEST_F(FrameNavigation, GroupsReopenTheirLastPageAndRestackTheMenu)
     uit::Click(*MainForm->Menu_ResIndex_BtnImg);
     uit::Click(*MainForm->Menu_Res_ManualBtn_Lab);
     uit::Click(*MainForm->Menu_SumIndex_IcoImg);
-    EXPECT_EQ(MainForm->CurrentPage, 1);
+    EXPECT_EQ(MainForm->CurrentPage, WorkPage::ProductInfo);
     uit::Click(*MainForm->Menu_ResIndex_BtnImg);
-    EXPECT_EQ(MainForm->CurrentPage, 6);
+    EXPECT_EQ(MainForm->CurrentPage, WorkPage::ManualRestore);
     EXPECT_EQ(MainForm->Work_Title_Lab->Caption(), u"Manual Restore");
 }
 

@@ -2,6 +2,7 @@
 #include "backup/skin/ResourceLoaders.h"
 #include "backup/window/device/SchMsgWin.h"
 #include "backup/window/frame/Entry.h"
+#include "backup/window/frame/WorkPage.h"
 #include "frame_fixture.h"
 #include "ui/testing.h"
 
@@ -34,7 +35,7 @@ TEST_F(FrameWindow, ConstructsWithTheChosenLanguageAndShowsPageOne)
             EXPECT_EQ(MainForm->RB_Btn_Lab->Caption(), c.okCaption) << c.langId;
         }
         EXPECT_EQ(MainForm->Lang_Sel_CBox->Items()[MainForm->Lang_Sel_CBox->ItemIndex()], c.comboText);
-        EXPECT_EQ(MainForm->CurrentPage, 1);
+        EXPECT_EQ(MainForm->CurrentPage, WorkPage::ProductInfo);
         EXPECT_TRUE(MainForm->Sum_Pro_Pan->Visible());
         EXPECT_FALSE(MainForm->Bac_Pan->Visible());
         EXPECT_EQ(MainForm->DebugInfo_Memo->Lines()[1], u"Ver :2.00.28");

@@ -4,6 +4,7 @@
 #include "backup/base/SettingsPaths.h"
 #include "backup/window/device/Hotkeys.h"
 #include "backup/window/frame/MsgWin.h"
+#include "backup/window/frame/WorkPage.h"
 #include "startup_fixture.h"
 #include "ui/windows.h"
 
@@ -89,7 +90,7 @@ TEST_F(HotkeyMachine, AddedHotkeyIsSavedRegisteredAndStartsEasyBackup)
     form().Menu_Set_BacBtn_LabClick(nullptr);
     ASSERT_TRUE(ui::DeliverHotkey(MOD_CONTROL | MOD_ALT, 'B'));
     ui::Application->ProcessMessages();
-    EXPECT_EQ(form().CurrentPage, 3);
+    EXPECT_EQ(form().CurrentPage, WorkPage::EasyBackup);
     EXPECT_TRUE(BackupDriveHasFiles());
 }
 
@@ -103,7 +104,7 @@ TEST_F(HotkeyMachine, HotkeyWithTheOptionOffStartsNothingButStaysRegistered)
     form().Menu_Set_BacBtn_LabClick(nullptr);
     ASSERT_TRUE(ui::DeliverHotkey(MOD_CONTROL, 'E'));
     ui::Application->ProcessMessages();
-    EXPECT_EQ(form().CurrentPage, 11);
+    EXPECT_EQ(form().CurrentPage, WorkPage::BackupSettings);
     EXPECT_FALSE(BackupDriveHasFiles());
 }
 
@@ -161,7 +162,7 @@ TEST_F(HotkeyMachine, DeletingTheFirstLineMovesTheSecondToIdZero)
     Answer(true);
     ASSERT_TRUE(ui::DeliverHotkey(MOD_CONTROL, 'M'));
     ui::Application->ProcessMessages();
-    EXPECT_EQ(form().CurrentPage, 4);
+    EXPECT_EQ(form().CurrentPage, WorkPage::ManualBackup);
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0], u"Backup was canceled.  External hard drive could not be found.");
 }

@@ -1,6 +1,7 @@
 // The disabled look of the menu and the job page while a job runs, and its return when the
 // result panel closes.
 
+#include "backup/window/frame/WorkPage.h"
 #include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/layout/EnableStates.h"
 #include "frame_fixture.h"
@@ -27,7 +28,7 @@ protected:
         EXPECT_EQ(SkinOf(form().RB_BK_Center_Img), 24007);
         EXPECT_EQ(SkinOf(form().BE_Renew_BK_Left_Img), 25015);
         EXPECT_EQ(form().RB_Btn_Lab->Font().Color(), TMainForm::Palette[8]);
-        EXPECT_EQ(form().JobPage, 0);
+        EXPECT_EQ(form().JobPage, WorkPage::None);
     }
 };
 
@@ -123,7 +124,7 @@ TEST_F(PagesEnable, OtherFamiliesSwitchTheirOwnGroupsAndSubButtons)
         EXPECT_EQ(SkinOf(form().PB_BK_Center_Img), 24006) << c.name;
         CloseProgressPanel(form());
         EXPECT_TRUE(form().Menu_BacIndex_BtnImg->Enabled()) << c.name;
-        EXPECT_EQ(form().JobPage, 0) << c.name;
+        EXPECT_EQ(form().JobPage, WorkPage::None) << c.name;
     }
 }
 

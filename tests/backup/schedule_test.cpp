@@ -6,6 +6,7 @@
 #include "backup/window/device/SchMsgWin.h"
 #include "backup/window/device/Schedule.h"
 #include "backup/window/frame/MsgWin.h"
+#include "backup/window/frame/WorkPage.h"
 #include "startup_fixture.h"
 
 namespace {
@@ -146,7 +147,7 @@ TEST_F(ScheduleMachine, DueEntryShowsTheNoticeOnceThatStartsTheBackupAfterTenSec
     WatchNotices(false);
     ui_.Advance(2000);
     ASSERT_EQ(notices_, std::vector<std::u16string>{u"Every day     13:05"});
-    EXPECT_EQ(form().CurrentPage, 3);
+    EXPECT_EQ(form().CurrentPage, WorkPage::EasyBackup);
     EXPECT_TRUE(BackupDriveHasFiles());
     form().PB_Btn_LabClick(nullptr);
     ui_.Advance(30000);

@@ -5,6 +5,7 @@
 #include "backup/window/device/AutoStart_Win.h"
 #include "backup/window/device/DeviceMessages.h"
 #include "backup/window/frame/Loading_Win.h"
+#include "backup/window/frame/WorkPage.h"
 #include "backup/window/jobs/SourceTrees.h"
 #include "startup_fixture.h"
 #include "ui/windows.h"
@@ -164,7 +165,7 @@ TEST_F(JobPages, CancelStaysAndWorksFromAnotherPage)
     DuringTheJob([this] { return form().Progress_Pan->Visible(); },
                  [&] {
                      uit::Click(*form().Version_Lab);
-                     EXPECT_EQ(form().CurrentPage, 11);
+                     EXPECT_EQ(form().CurrentPage, WorkPage::BackupSettings);
                      cancelShown = form().Work_Btn_Left_Pan->Visible();
                      ui_.AnswerNextModal([&](ui::TForm& box) {
                          auto& msg = dynamic_cast<TMsgForm&>(box);
@@ -180,7 +181,7 @@ TEST_F(JobPages, CancelStaysAndWorksFromAnotherPage)
     EXPECT_FALSE(BackupDriveHasFiles());
 
     uit::Click(*form().Menu_BacIndex_BtnImg);
-    EXPECT_EQ(form().CurrentPage, 3) << "the job's page comes back";
+    EXPECT_EQ(form().CurrentPage, WorkPage::EasyBackup) << "the job's page comes back";
     EXPECT_EQ(form().Menu_SetIndex_BtnImg->Picture().ResourceId(), 22003) << "greyed again, not highlighted";
     ClosePanel();
 }

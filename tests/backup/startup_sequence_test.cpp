@@ -6,6 +6,7 @@
 #include "backup/window/device/AutoStart_Win.h"
 #include "backup/window/frame/Loading_Win.h"
 #include "backup/window/frame/Startup.h"
+#include "backup/window/frame/WorkPage.h"
 #include "startup_fixture.h"
 
 namespace {
@@ -77,7 +78,7 @@ TEST_F(StartupMachine, ResumeQuestionOnlyForAnInterruptedRun)
     });
     OfferResumeBackup(form());
     EXPECT_EQ(question, u"Easy Backup didn't quit successfully.  Do you want to restart backup?");
-    EXPECT_EQ(form().CurrentPage, 3);
+    EXPECT_EQ(form().CurrentPage, WorkPage::EasyBackup);
     EXPECT_TRUE(BackupDriveHasFiles());
 }
 

@@ -3,6 +3,7 @@
 #include "backup/base/PathUtil.h"
 #include "backup/base/SettingsPaths.h"
 #include "backup/engine/DestRelativePath.h"
+#include "backup/window/frame/WorkPage.h"
 #include "backup/window/jobs/CheckedPaths.h"
 #include "trees_machine.h"
 
@@ -15,7 +16,7 @@ protected:
     // Presses the mouse on the node's check image, as a user ticks it.
     void ClickCheck(ui::TTreeNode* node)
     {
-        if (MainForm->CurrentPage != 4) {
+        if (MainForm->CurrentPage != WorkPage::ManualBackup) {
             ui::testing::Click(*ui::testing::Find(*MainForm, "Menu_BacIndex_BtnImg"));
             ui::testing::Click(*ui::testing::Find(*MainForm, "Menu_Bac_ManualBtn_Lab"));
         }

@@ -4,6 +4,7 @@
 #include "backup/engine/InterruptMarker.h"
 #include "backup/window/device/TriggerFunction.h"
 #include "backup/window/frame/Startup.h"
+#include "backup/window/frame/WorkPage.h"
 #include "backup/window/jobs/StartersBackup.h"
 #include "backup/window/layout/PageLayout.h"
 #include "startup_fixture.h"
@@ -77,7 +78,7 @@ TEST_F(TwoBackupDrives, TriggerDuringTheLanguagePassRunsAtItsEnd)
     form().LanguagePassRunning = 1;
     RunTriggerFunction(form(), u"E:\\", u"1");
     RunTriggerFunction(form(), u"E:\\", u"0");
-    EXPECT_EQ(form().CurrentPage, 1);
+    EXPECT_EQ(form().CurrentPage, WorkPage::ProductInfo);
     EXPECT_EQ(ui_.ModalCount(), 0);
 
     std::u16string shown;
@@ -87,7 +88,7 @@ TEST_F(TwoBackupDrives, TriggerDuringTheLanguagePassRunsAtItsEnd)
     });
     ApplyLanguage(form());
     EXPECT_EQ(form().LanguagePassRunning, 0);
-    EXPECT_EQ(form().CurrentPage, 4) << "the first trigger: a Manual Backup";
+    EXPECT_EQ(form().CurrentPage, WorkPage::ManualBackup) << "the first trigger: a Manual Backup";
     EXPECT_EQ(shown, u"File not selected.");
     EXPECT_EQ(form().DeferredTriggerEntry, u"");
 }
@@ -110,7 +111,7 @@ TEST_F(TwoBackupDrives, InterruptedManualRunIsOfferedAgain)
     EXPECT_EQ(shown,
               (std::vector<std::u16string>{u"Manual Backup didn't quit successfully.  Do you want to restart backup?",
                                            u"File not selected."}));
-    EXPECT_EQ(form().CurrentPage, 4);
+    EXPECT_EQ(form().CurrentPage, WorkPage::ManualBackup);
 }
 
 }  // namespace

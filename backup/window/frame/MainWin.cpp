@@ -8,6 +8,7 @@
 #include "backup/window/frame/MsgWin.h"
 #include "backup/window/frame/Navigation.h"
 #include "backup/window/frame/WindowSkin.h"
+#include "backup/window/frame/WorkPage.h"
 #include "backup/window/jobs/WindowJob.h"
 #include "backup/window/layout/PageLayout.h"
 #include "platform/system.h"
@@ -48,7 +49,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner), windowJob_(std::make_uni
     }
     ApplyLanguage(*this);
 
-    CurrentPage = 1;
+    CurrentPage = static_cast<int>(WorkPage::ProductInfo);
     LastPageOfGroup = {1, 3, 5, 7, 9, 10};
     FavoritesRestoreTab = 0;
     BackupSettingsTab = 1;

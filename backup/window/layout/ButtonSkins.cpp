@@ -84,27 +84,27 @@ void RestBackupSettingsPage(TMainForm& form)
 // disabled look.
 void RestJobPage(TMainForm& form, int page)
 {
-    switch (page) {
-    case 3:
+    switch (static_cast<WorkPage>(page)) {
+    case WorkPage::EasyBackup:
         RestRenew(form.BE_Renew_BK_Left_Img, form.BE_Renew_BK_Center_Img, form.BE_Renew_BK_Right_Img);
         RestDropDowns({form.Bac_Dest_SelBtn_Img});
         break;
-    case 4:
+    case WorkPage::ManualBackup:
         RestDropDowns({form.Bac_Dest_SelBtn_Img});
         break;
-    case 5:
+    case WorkPage::EasyRestore:
         RestRenew(form.RE_Renew_BK_Left_Img, form.RE_Renew_BK_Center_Img, form.RE_Renew_BK_Right_Img);
         [[fallthrough]];
-    case 6:
+    case WorkPage::ManualRestore:
         RestDropDowns({form.Res_PC_Sel_Btn_Img});
         LoadPngResource(form.Res_Time_Sel_Btn_Img, kCalendar);
         LoadPngResource(form.Res_BrowserBtn_Img, kBrowse);
         break;
-    case 7:
-    case 8:
+    case WorkPage::EasyDelete:
+    case WorkPage::ManualDelete:
         RestDropDowns({form.Del_PC_Sel_Btn_Img});
         break;
-    case 9:
+    case WorkPage::Favorites:
         RestDropDowns({form.AF_PC_Sel_Btn_Img, form.AF_Dest_SelBtn_Img});
         break;
     default:
