@@ -1,23 +1,22 @@
 #pragma once
 // The drive Z: that a fuzz target reads and writes through: a fresh temporary host folder, mounted
-// once for the life of the process.
+// once for the life of the process and removed at its end.
 
 #include "platform/drives.h"
+#include "tests/support/temp_folder.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 inline const std::string& FuzzDriveFolder()
 {
-    static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fuzz_drive_XXXXXX").string();
-        std::string made = mkdtemp(pattern.data());
+    static const testsupport::TempFolder folder("fuzz_drive");
+    static const bool mounted = [] {
         platform::Drive drive;
         drive.letter = u'Z';
-        drive.hostFolder = made;
+        drive.hostFolder = folder.Path();
         platform::MountDrive(drive);
-        return made;
+        return true;
     }();
-    return folder;
+    (void)mounted;
+    return folder.Path();
 }

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/mount.h>
 #include <unistd.h>
 #include <vector>
@@ -12,14 +11,8 @@ namespace testsupport {
 
 SmallFileSystem::SmallFileSystem(std::size_t bytes)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "small-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        why_ = std::string("no temporary folder: ") + std::strerror(errno);
-        return;
-    }
-    folder_ = pattern;
     const std::string options = "size=" + std::to_string(bytes) + ",mode=0777";
-    if (::mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) != 0) {
+    if (::mount("tmpfs", folder_.Path().c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) != 0) {
         why_ = std::string("a small tmpfs cannot be mounted here (") + std::strerror(errno) +
                "); run the tests as root to check a full disk";
         return;
@@ -30,15 +23,13 @@ SmallFileSystem::SmallFileSystem(std::size_t bytes)
 SmallFileSystem::~SmallFileSystem()
 {
     if (mounted_) {
-        ::umount2(folder_.c_str(), MNT_DETACH);
+        ::umount2(folder_.Path().c_str(), MNT_DETACH);
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
 }
 
 std::filesystem::path SmallFileSystem::Fill(const std::string& name, std::size_t leave) const
 {
-    const std::filesystem::path path = folder_ / name;
+    const std::filesystem::path path = std::filesystem::path(folder_.Path()) / name;
     std::filesystem::create_directories(path.parent_path());
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const std::vector<char> block(4096, 'f');

@@ -3,6 +3,8 @@
 // real files: a size-limited tmpfs mounted on a fresh temporary folder (root only). Where it
 // cannot be mounted, Why() says so and the test skips.
 
+#include "tests/support/temp_folder.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -20,13 +22,13 @@ public:
     // Why it is not mounted.
     const std::string& Why() const { return why_; }
     // The mounted folder, to make a TempDrive in.
-    std::string Folder() const { return folder_.string(); }
+    const std::string& Folder() const { return folder_.Path(); }
     // Fills what room is left, but about `leave` bytes, with one file below the folder; returns its
     // path.
     std::filesystem::path Fill(const std::string& name, std::size_t leave = 0) const;
 
 private:
-    std::filesystem::path folder_;
+    TempFolder folder_{"small"};
     bool mounted_ = false;
     std::string why_;
 };
