@@ -1,9 +1,8 @@
 #include "backup/engine/DiskCapacity.h"
 #include "backup/engine/RunningJob.h"
 #include "frame_fixture.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
-
-#include <fstream>
 
 namespace {
 
@@ -32,15 +31,10 @@ protected:
 
 TEST_F(CategoryScan, CountsEveryFileOutsideTheWindowsFolderAndLeavesOtherToTheSubtraction)
 {
-    const auto write = [this](const std::string& relative, std::size_t size) {
-        const auto path = Host("c/" + relative);
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << std::string(size, 'x');
-    };
-    write("Users/Alice/report.doc", 100);
-    write("Program Files/Tool/pic.jpg", 50);
-    write("Windows/system.doc", 70);
-    write("data.bin", 30);
+    testsupport::WriteTree(Host("c"), {{"Users/Alice/report.doc", std::string(100, 'x')},
+                                       {"Program Files/Tool/pic.jpg", std::string(50, 'x')},
+                                       {"Windows/system.doc", std::string(70, 'x')},
+                                       {"data.bin", std::string(30, 'x')}});
 
     std::uint64_t total = 0;
     std::uint64_t used = 0;

@@ -46,14 +46,6 @@ protected:
         ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\sys.doc", FILE_ATTRIBUTE_SYSTEM));
     }
 
-    void WriteFile(const std::string& relative, const std::vector<unsigned char>& bytes)
-    {
-        const auto path = Host(relative);
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-
     std::string ReadFile(const std::string& relative) const
     {
         std::ifstream in(Host(relative), std::ios::binary);

@@ -2,6 +2,7 @@
 #include "backup/base/SettingsPaths.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/InterruptMarker.h"
+#include "tests/support/file_tree.h"
 
 #include "engine_easy_machine.h"
 
@@ -33,14 +34,16 @@ protected:
     // The run folders of two runs on E: and F:: the interrupted one and an earlier one.
     void MakeRuns()
     {
+        testsupport::FileTree runs;
         for (const std::string drive : {"e", "f"}) {
             for (const std::string& stamp : {kRunStamp, std::string("20110304_100000")}) {
                 for (const char* category : {"Document", "Graphic", "Mail"}) {
-                    WriteFile(RunFolder(drive, category, stamp) + "/C/a.doc", {1});
+                    runs[RunFolder(drive, category, stamp) + "/C/a.doc"] = "\x01";
                 }
-                WriteFile(drive + kPc + "Manual/" + stamp + "/C/a.doc", {1});
+                runs[drive + kPc + "Manual/" + stamp + "/C/a.doc"] = "\x01";
             }
         }
+        testsupport::WriteTree(folder_, runs);
     }
 
     int Remaining(const std::string& stamp)

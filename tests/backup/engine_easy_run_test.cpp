@@ -2,6 +2,7 @@
 #include "backup/engine/Container.h"
 #include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/jobs/StartersBackup.h"
+#include "tests/support/file_tree.h"
 
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
@@ -102,7 +103,7 @@ TEST_F(EasyRun, ASecondRunRefersToUnchangedFilesAndCopiesChangedOnes)
     Run({1, 0, 0, 0, 0});
     ASSERT_TRUE(SetFileAttributesW(u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\BacTimeRec.ini", FILE_ATTRIBUTE_READONLY));
     ui_.Clock().Advance(3600 * 1000);
-    WriteFile("c/Data/plan.doc", std::vector<unsigned char>(61, 'y'));
+    testsupport::WriteText(Host("c/Data/plan.doc"), std::string(61, 'y'));
     FILETIME later;
     GetSystemTimeAsFileTime(&later);
     HANDLE file = CreateFileW(u"C:\\Data\\plan.doc", GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -1,4 +1,5 @@
 #include "backup/window/jobs/WindowEntries.h"
+#include "tests/support/file_tree.h"
 
 #include "engine_easy_machine.h"
 #include "ui/controls/label.h"
@@ -57,7 +58,7 @@ TEST_F(EasyScan, ACancelDuringALocalDiskLeavesTheSelectedSizeAsItCame)
 {
     Open(1033);
     for (int i = 0; i < 60; ++i) {
-        WriteFile("c/Data/Many/f" + std::to_string(100 + i) + ".doc", {1});
+        testsupport::WriteText(Host("c/Data/Many/f" + std::to_string(100 + i) + ".doc"), "\x01");
     }
     ui::TTimer cancel(nullptr);
     cancel.SetInterval(1000);

@@ -67,7 +67,7 @@ protected:
     void ChangePlanAnHourLater()
     {
         ui_.Clock().Advance(3600 * 1000);
-        WriteFile("c/Data/plan.doc", std::vector<unsigned char>(61, 'y'));
+        testsupport::WriteText(Host("c/Data/plan.doc"), std::string(61, 'y'));
         FILETIME later;
         GetSystemTimeAsFileTime(&later);
         HANDLE file = CreateFileW(u"C:\\Data\\plan.doc", GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -4,9 +4,9 @@
 #include "frame_fixture.h"
 #include "platform/text.h"
 #include "tests/core/engine_fixture.h"
+#include "tests/support/file_tree.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -28,14 +28,6 @@ protected:
     std::string FileLabel() { return platform::ToUtf8(form().Progress_File_Percent_Lab->Caption()); }
     std::string TotalLabel() { return platform::ToUtf8(form().Progress_Total_Percent_Lab->Caption()); }
     std::string TimeLabel() { return platform::ToUtf8(form().Progress_Total_RemainTime_Lab->Caption()); }
-
-    void WriteHostFile(const std::string& relative, const std::vector<unsigned char>& bytes)
-    {
-        const auto path = Host(relative);
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
 };
 
 TEST_F(Progress, TotalBarFollowsTheJobAndNeverGoesNegative)
@@ -162,7 +154,8 @@ TEST_F(Progress, ContainerBlocksReportThroughTheNotifier)
 
 TEST_F(Progress, EncodingCountsTheFileIntoTheJob)
 {
-    WriteHostFile("c/src/big.bin", enginetest::RandomBytes(200000, 3));
+    const auto big = enginetest::RandomBytes(200000, 3);
+    testsupport::WriteText(Host("c/src/big.bin"), std::string(big.begin(), big.end()));
     std::filesystem::create_directories(Host("c/dst"));
     clProcessNotify notifier;
     notifier.Cancelled = 0;
@@ -185,7 +178,7 @@ TEST_F(Progress, PlainCopyWaitsForTheCancelQuestion)
     };
     const Case cases[] = {{"no", 0}, {"yes", 1}};
     const auto content = enginetest::RandomBytes(3 << 20, 4);
-    WriteHostFile("c/src/movie.avi", content);
+    testsupport::WriteText(Host("c/src/movie.avi"), std::string(content.begin(), content.end()));
     for (const Case& c : cases) {
         std::filesystem::remove_all(Host("c/dst"));
         std::filesystem::create_directories(Host("c/dst"));

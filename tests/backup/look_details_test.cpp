@@ -2,8 +2,8 @@
 // leaving the mirrored language, every place of a window that started left to right.
 
 #include "startup_fixture.h"
+#include "tests/support/file_tree.h"
 
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -17,7 +17,7 @@ TEST_F(LookDetails, EasyBackupSizesOutliveALanguageChange)
 {
     Open(1033);
     std::filesystem::create_directories(Host("c/Users/Alice/Pictures"));
-    std::ofstream(Host("c/Users/Alice/Documents/Notes.doc")) << std::string(3000, 'x');
+    testsupport::WriteText(Host("c/Users/Alice/Documents/Notes.doc"), std::string(3000, 'x'));
     TMainForm& f = form();
     uit::Click(*f.Menu_BacIndex_BtnLab);
     uit::Click(*f.Menu_Bac_EasyBtn_Lab);

@@ -8,9 +8,8 @@
 #include "backup/window/frame/MainWin.h"
 #include "frame_fixture.h"
 #include "tests/support/click_path.h"
+#include "tests/support/file_tree.h"
 #include "ui/testing.h"
-
-#include <fstream>
 
 namespace {
 
@@ -41,12 +40,6 @@ void WriteLines(const std::u16string& path, std::initializer_list<std::u16string
         list.Add(line);
     }
     ASSERT_TRUE(list.SaveToFile(path));
-}
-
-void WriteHostFile(const std::filesystem::path& path, std::size_t bytes)
-{
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << std::string(bytes, 'x');
 }
 
 void OpenEasyBackupPage()
@@ -172,7 +165,7 @@ TEST_F(EasyPageHandlers, PcFoldersOfADriveBecomeSourceItems)
     Open(1033);
     std::filesystem::create_directories(Host("c/Harbex_Solo+/ALPHA"));
     std::filesystem::create_directories(Host("c/Harbex_Solo+/BETA"));
-    WriteHostFile(Host("c/Harbex_Solo+/notes.txt"), 3);
+    testsupport::WriteText(Host("c/Harbex_Solo+/notes.txt"), "xxx");
     RECORD_DEVICECODE drives;
     drives.Count = 1;
     drives.Roots[0] = u"C:\\";
@@ -210,9 +203,9 @@ TEST_F(EasyPageHandlers, CountdownAndRestoreChoiceComeBack)
 
 TEST_F(EasyPageHandlers, RenewShowsCapacityAndCategorySizes)
 {
-    WriteHostFile(Host("c/Users/Alice/Documents/a.doc"), 1000);
-    WriteHostFile(Host("c/Users/Alice/Documents/b.txt"), 500);
-    WriteHostFile(Host("c/Users/Alice/Pictures/p.jpg"), 2048);
+    testsupport::WriteTree(Host("c/Users/Alice"), {{"Documents/a.doc", std::string(1000, 'x')},
+                                                   {"Documents/b.txt", std::string(500, 'x')},
+                                                   {"Pictures/p.jpg", std::string(2048, 'x')}});
     Open(1033);
     OpenEasyBackupPage();
     EXPECT_EQ(MainForm->BE_TotalCap_Show_Lab->Caption(), u"0.0 Bytes / 0.0 Bytes");

@@ -4,6 +4,7 @@
 #include "backup/window/frame/About_Win.h"
 #include "backup/window/frame/FolderPicker.h"
 #include "frame_fixture.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
 
 #include <cstdlib>
@@ -30,9 +31,7 @@ protected:
 
     void InstallHelpFile(const std::string& code)
     {
-        const std::filesystem::path folder = Host("c/Program Files/Harbex Solo+/Help Files");
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder / ("BackupHelp_" + code + ".chm")) << "help";
+        testsupport::WriteText(Host("c/Program Files/Harbex Solo+/Help Files/BackupHelp_" + code + ".chm"), "help");
     }
 
     std::string ShellLog() const

@@ -7,6 +7,7 @@
 #include "frame_fixture.h"
 #include "platform/files.h"
 #include "tests/core/engine_fixture.h"
+#include "tests/support/file_tree.h"
 #include "tests/ui/x_server.h"
 #include "ui/backends/headless.h"
 #include "ui/backends/sdl_backend.h"
@@ -15,7 +16,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <fstream>
 #include <functional>
 #include <thread>
 
@@ -203,11 +203,11 @@ TEST_F(RealWindow, LostDisplayCancelsTheRunningJobKeepsItsMarkerAndEndsTheProgra
     if (!OpenOnOwnDisplay()) {
         GTEST_SKIP() << "no X server could be started";
     }
+    testsupport::FileTree data;
     for (int i = 0; i < 40; ++i) {
-        const auto path = Host("c/Data/file" + std::to_string(i) + ".txt");
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path) << "contents " << i;
+        data["file" + std::to_string(i) + ".txt"] = "contents " + std::to_string(i);
     }
+    testsupport::WriteTree(Host("c/Data"), data);
     enginetest::TempDrive drive(u'E', 2);
     MainForm->StartPath = u"E:\\";
     const std::u16string marker = BacAbnorPath(false);

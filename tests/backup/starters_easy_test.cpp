@@ -6,9 +6,9 @@
 #include "backup/window/jobs/StartersBackup.h"
 #include "frame_fixture.h"
 #include "tests/core/engine_fixture.h"
+#include "tests/support/file_tree.h"
 #include "ui/windows.h"
 
-#include <fstream>
 #include <iterator>
 #include <set>
 
@@ -47,13 +47,6 @@ protected:
     static std::u16string DataPath(const std::u16string& name)
     {
         return u"C:\\Users\\Alice\\AppData\\Roaming\\Harbex_Solo+\\" + name;
-    }
-
-    void WriteSource(const std::string& relative, const std::string& content)
-    {
-        const auto path = Host("c/" + relative);
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << content;
     }
 };
 
@@ -108,7 +101,7 @@ TEST_F(StartersEasy, BusyWindowStartsNothing)
 TEST_F(StartersEasy, UnreadableDestinationIsRefusedForSpaceAfterTheScan)
 {
     Open(1033);
-    WriteSource("Data/report.txt", "twelve bytes");
+    testsupport::WriteText(Host("c/Data/report.txt"), "twelve bytes");
     EXPECT_EQ(Start(u"Q:\\", kAllCategories), std::vector<std::u16string>{text(20134)});
     EXPECT_FALSE(form().Progress_Pan->Visible());
     EXPECT_EQ(form().Idle, 1);
@@ -121,7 +114,7 @@ TEST_F(StartersEasy, UnreadableDestinationIsRefusedForSpaceAfterTheScan)
 TEST_F(StartersEasy, FinishedBackupShowsResultsAndSavesTheLists)
 {
     Open(1033);
-    WriteSource("Data/report.txt", "twelve bytes");
+    testsupport::WriteText(Host("c/Data/report.txt"), "twelve bytes");
     enginetest::TempDrive drive(u'E', 2);
     form().StartPath = u"E:\\";
     EXPECT_TRUE(Start(u"E:\\", kAllCategories).empty());
@@ -151,7 +144,7 @@ TEST_F(StartersEasy, TrayIconAnimatesDuringAJobAndRefusesExitUntilItEnds)
 {
     Open(1033);
     for (int i = 0; i < 12; ++i) {
-        WriteSource("Data/file" + std::to_string(i) + ".txt", "contents");
+        testsupport::WriteText(Host("c/Data/file" + std::to_string(i) + ".txt"), "contents");
     }
     enginetest::TempDrive drive(u'E', 2);
     form().StartPath = u"E:\\";

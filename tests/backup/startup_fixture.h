@@ -4,9 +4,8 @@
 
 #include "frame_fixture.h"
 #include "platform/sim/sim_state.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
-
-#include <fstream>
 
 namespace startuptest {
 
@@ -16,8 +15,7 @@ protected:
     {
         MainWindowMachine::SetUp();
         std::filesystem::create_directories(Host("e"));
-        std::filesystem::create_directories(Host("c/Users/Alice/Documents"));
-        std::ofstream(Host("c/Users/Alice/Documents/Letter.doc")) << "Dear Bob";
+        testsupport::WriteText(Host("c/Users/Alice/Documents/Letter.doc"), "Dear Bob");
         ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
                                                            .Drive('E', "type = fixed\nbus = usb\nlabel = Backup\n")
                                                            .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")

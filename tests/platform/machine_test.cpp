@@ -4,9 +4,9 @@
 #include "platform/machine_setup.h"
 #include "platform/shell.h"
 #include "platform/system.h"
+#include "tests/support/file_tree.h"
 
 #include <cstdlib>
-#include <fstream>
 
 using namespace platform;
 
@@ -81,7 +81,7 @@ TEST_F(MachineProfile, ReportsABrokenLineWithFileAndLine)
     };
     const std::string path = folder_ + "/broken.ini";
     for (const Case& c : cases) {
-        std::ofstream(path, std::ios::trunc) << c.text;
+        testsupport::WriteText(path, c.text);
         Profile profile;
         std::string error;
         EXPECT_FALSE(LoadProfile(path, profile, error)) << c.name;
@@ -118,9 +118,8 @@ TEST(RealMachine, LanguageOfTheLocale)
 
 TEST_F(MachineProfile, RealMachineHasHomeAsDriveCAndTheXdgFolders)
 {
-    std::filesystem::create_directories(folder_ + "/.config");
-    std::ofstream(folder_ + "/.config/user-dirs.dirs") << "# xdg\nXDG_DESKTOP_DIR=\"$HOME/Bureau\"\n"
-                                                       << "XDG_MUSIC_DIR=\"/elsewhere/Music\"\n";
+    testsupport::WriteText(folder_ + "/.config/user-dirs.dirs",
+                           "# xdg\nXDG_DESKTOP_DIR=\"$HOME/Bureau\"\nXDG_MUSIC_DIR=\"/elsewhere/Music\"\n");
     MachineSetup setup;
     {
         const ScopedEnv home("HOME", folder_.c_str());

@@ -1,7 +1,6 @@
 #include "machine_fixture.h"
 #include "platform/services.h"
-
-#include <fstream>
+#include "tests/support/file_tree.h"
 
 using namespace platform;
 
@@ -36,8 +35,7 @@ TEST_F(Services, DriverServiceLifeCycle)
     // The driver file is missing until the setup writes it.
     EXPECT_FALSE(StartServiceW(service, 0, nullptr));
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
-    std::filesystem::create_directories(folder_ + "/c/Windows/SysWOW64/drivers");
-    std::ofstream(folder_ + "/c/Windows/SysWOW64/drivers/VEMOURPX.SYS") << "driver";
+    testsupport::WriteText(folder_ + "/c/Windows/SysWOW64/drivers/VEMOURPX.SYS", "driver");
     ASSERT_TRUE(StartServiceW(service, 0, nullptr));
     EXPECT_FALSE(StartServiceW(service, 0, nullptr));
     EXPECT_EQ(GetLastError(), ERROR_SERVICE_ALREADY_RUNNING);

@@ -3,6 +3,7 @@
 
 #include "machine_fixture.h"
 #include "platform/shell.h"
+#include "tests/support/file_tree.h"
 
 #include <fstream>
 #include <sys/stat.h>
@@ -14,16 +15,15 @@ protected:
     void SetUp() override
     {
         MachineFixture::SetUp();
-        std::filesystem::create_directories(folder_ + "/bin");
-        std::ofstream(folder_ + "/notes.txt") << "notes";
+        testsupport::WriteText(folder_ + "/notes.txt", "notes");
     }
 
     // A handler that writes its arguments to "opened" and ends with the code in "code".
     void InstallHandler(int exitCode)
     {
         const std::string script = folder_ + "/bin/xdg-open";
-        std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" << folder_ << "/opened\"\nexit " << exitCode
-                              << "\n";
+        testsupport::WriteText(script, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + folder_ + "/opened\"\nexit " +
+                                           std::to_string(exitCode) + "\n");
         chmod(script.c_str(), 0755);
     }
 

@@ -1,6 +1,7 @@
 #include "machine_fixture.h"
 #include "platform/files.h"
 #include "platform/shell.h"
+#include "tests/support/file_tree.h"
 
 #include <fstream>
 #include <sstream>
@@ -47,7 +48,7 @@ TEST_F(Shell, LinkRoundTrip)
     EXPECT_EQ(read.iconPath, link.iconPath);
     EXPECT_EQ(read.iconIndex, 2);
 
-    std::ofstream(folder_ + "/c/other.lnk") << "not a link";
+    testsupport::WriteText(folder_ + "/c/other.lnk", "not a link");
     EXPECT_FALSE(LoadShellLink(u"C:\\other.lnk", read));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_DATA);
     EXPECT_FALSE(SaveShellLink(u"C:\\No Folder\\x.lnk", link));
@@ -58,7 +59,7 @@ TEST_F(Shell, ExecuteOnTheSimulatedMachineIsRecorded)
 {
     const int show = 5;
     StartMachine();
-    std::ofstream(folder_ + "/c/Setup.exe") << "x";
+    testsupport::WriteText(folder_ + "/c/Setup.exe", "x");
     const auto result =
         reinterpret_cast<std::intptr_t>(ShellExecuteW(nullptr, u"open", u"C:\\Setup.exe", u"/quiet", u"C:\\", show));
     EXPECT_GT(result, 32);

@@ -13,6 +13,7 @@
 #include "setup/ProxyDriverInstall.h"
 
 #include <fcntl.h>
+#include <fstream>
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>

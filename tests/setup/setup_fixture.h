@@ -7,6 +7,7 @@
 #include "platform/system.h"
 #include "setup/MainWin.h"
 #include "setup/SetupMsgWin.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
 #include "tests/support/temp_folder.h"
 #include "ui/testing.h"
@@ -15,7 +16,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
@@ -91,8 +91,7 @@ protected:
 
     void WriteHostFile(const std::string& relative, const std::string& bytes)
     {
-        std::filesystem::create_directories(Host(relative).parent_path());
-        std::ofstream(Host(relative), std::ios::binary) << bytes;
+        testsupport::WriteText(Host(relative), bytes);
     }
 
     std::optional<testsupport::TempFolder> temp_;

@@ -2,6 +2,7 @@
 
 #include "platform/drives.h"
 #include "platform/text.h"
+#include "tests/support/file_tree.h"
 
 #include <algorithm>
 #include <fstream>
@@ -43,9 +44,7 @@ std::filesystem::path TempDrive::Host(const Below& relative) const
 
 void TempDrive::Write(const Below& relative, std::string_view content) const
 {
-    const auto path = Host(relative);
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
+    WriteText(Host(relative), content);
 }
 
 void TempDrive::Write(const Below& relative, const std::vector<unsigned char>& bytes) const

@@ -2,6 +2,7 @@
 // its loader expects, at the size its control needs; the lookup reports unknown ids and bad packs as
 // absent; the packer turns UTF-8 texts into UTF-16 LE with BOM and CR LF.
 
+#include "tests/support/file_tree.h"
 #include "tests/support/temp_folder.h"
 #include "ui/gfx/image.h"
 #include "ui/resource_pack.h"
@@ -189,10 +190,7 @@ TEST(ResourcePack, MalformedPacksFindNothing)
 
 class Packer : public ::testing::Test {
 protected:
-    void Write(const std::string& name, const std::string& content)
-    {
-        std::ofstream(folder_ / name, std::ios::binary) << content;
-    }
+    void Write(const std::string& name, const std::string& content) { testsupport::WriteText(folder_ / name, content); }
 
     // Runs the packer on the manifest text; the pack's bytes, or nothing when the packer refused.
     std::optional<Bytes> Pack(const std::string& manifest)
