@@ -134,7 +134,7 @@ TEST_F(HostileDrive, RepeatLinesThatClimbOutAreRefusedWhateverTheirSeparator)
         EXPECT_EQ(form().CompletedFiles->Count(), 2);
     }
     const std::string run = "Out/" + platform::ToUtf8(kNew) + "/C/Data/";
-    std::map<std::string, std::string> onC = testsupport::ReadTree(Host("c"));
+    testsupport::FileTree onC = testsupport::ReadTree(Host("c"));
     std::erase_if(onC, [](const auto& file) { return file.first.starts_with("Users/Alice/"); });
     EXPECT_EQ(onC, (std::map<std::string, std::string>{{"Data/notes.txt", "notes"},
                                                        {"Data/old.txt", "old"},

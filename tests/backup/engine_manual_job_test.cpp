@@ -124,9 +124,9 @@ TEST_F(ManualJob, ATickedDriveRootLeavesOutOnlyTheWindowsFolderAndSystemEntries)
                              "C/Users/Alice/AppData/Roaming/roam.doc", "C/Elsewhere/linked.doc"}) {
         EXPECT_TRUE(std::filesystem::exists(Host(run + "/" + kept))) << kept;
     }
-    std::map<std::string, std::string> data = testsupport::ReadTree(Host("c/Data"));
+    testsupport::FileTree data = testsupport::ReadTree(Host("c/Data"));
     data.erase("sys.doc");
-    const std::map<std::string, std::string> programs = testsupport::ReadTree(Host("c/Program Files"));
+    const testsupport::FileTree programs = testsupport::ReadTree(Host("c/Program Files"));
     EXPECT_EQ(RestoreRun(kRunStamp), 0);
     EXPECT_TRUE(testsupport::HoldsTree(Host("c/Out/" + kRunStamp + "/C/Data"), data));
     EXPECT_TRUE(testsupport::HoldsTree(Host("c/Out/" + kRunStamp + "/C/Program Files"), programs));
@@ -155,7 +155,7 @@ TEST_F(ManualJob, ASecondRunRefersToUnchangedFilesAndRestoresTheWholeTree)
     EXPECT_EQ(MainForm->CompletedFiles->Count(), static_cast<int>(kDataFiles.size()));
 
     EXPECT_EQ(RestoreRun(kSecondStamp), 0);
-    std::map<std::string, std::string> source = testsupport::ReadTree(Host("c/Data"));
+    testsupport::FileTree source = testsupport::ReadTree(Host("c/Data"));
     source.erase("sys.doc");
     EXPECT_TRUE(testsupport::HoldsTree(Host("c/Out/" + kSecondStamp + "/C/Data"), source));
 }
@@ -182,7 +182,7 @@ TEST_F(ManualJob, EncryptedRunsReferToContainersOnly)
     }
     EXPECT_EQ(ReadFile(kManual + third + "/FileList_Repeat.ini"), ListFileBytes(repeats));
     EXPECT_EQ(RestoreRun(third), 0);
-    std::map<std::string, std::string> source = testsupport::ReadTree(Host("c/Data"));
+    testsupport::FileTree source = testsupport::ReadTree(Host("c/Data"));
     source.erase("sys.doc");
     EXPECT_TRUE(testsupport::HoldsTree(Host("c/Out/" + third + "/C/Data"), source));
 }
@@ -198,7 +198,7 @@ TEST_F(ManualJob, ADamagedListNeverGivesASilentPartialRestore)
     const std::string second = kManual + kSecondStamp;
     const std::u16string secondOnE = platform::FromUtf8(kManualOnE + kSecondStamp);
     ASSERT_TRUE(IsFinishedRunFolder(secondOnE));
-    std::map<std::string, std::string> source = testsupport::ReadTree(Host("c/Data"));
+    testsupport::FileTree source = testsupport::ReadTree(Host("c/Data"));
     source.erase("sys.doc");
 
     struct Case {
@@ -230,7 +230,7 @@ TEST_F(ManualJob, ADamagedListNeverGivesASilentPartialRestore)
         EXPECT_FALSE(IsFinishedRunFolder(secondOnE));
         RestoreRun(kSecondStamp);
 
-        const std::map<std::string, std::string> restored = testsupport::ReadTree(Host("c/Out/" + kSecondStamp));
+        const testsupport::FileTree restored = testsupport::ReadTree(Host("c/Out/" + kSecondStamp));
         std::vector<std::string> failed;
         for (const std::u16string& line : MainForm->FailedFiles->Lines()) {
             failed.push_back(platform::ToUtf8(line));

@@ -60,15 +60,14 @@ protected:
 
 TEST_F(FavoritesJob, BackupToTheDriveThenRestoreFromIt)
 {
-    testsupport::WriteText(Host("c/Users/Alice/Favorites/News.url"), "news");
-    testsupport::WriteText(Host("c/Users/Alice/Favorites/Links/Maps.url"), "maps");
+    const testsupport::FileTree favorites = {{"News.url", "news"}, {"Links/Maps.url", "maps"}};
+    testsupport::WriteTree(Host("c/Users/Alice/Favorites"), favorites);
     OpenPageWithDriveE();
     MainForm->StartPath = u"E:\\";
     MainForm->AF_Dest_Edit->SetText(u"E:\\");
 
     EXPECT_TRUE(PressOk().empty());
-    EXPECT_EQ(testsupport::ReadText(Host(DriveCopy() + "News.url")), "news");
-    EXPECT_EQ(testsupport::ReadText(Host(DriveCopy() + "Links/Maps.url")), "maps");
+    EXPECT_TRUE(testsupport::HoldsTree(Host(DriveCopy()), favorites));
     EXPECT_EQ(MainForm->AF_PC_Show_Edit->Text(), u"E:  " + PcFolderName());
     EXPECT_TRUE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/FilesList_Complete_E.txt")));
     EXPECT_EQ(MainForm->Idle, 1);
@@ -86,8 +85,7 @@ TEST_F(FavoritesJob, BackupToTheDriveThenRestoreFromIt)
     EXPECT_EQ(links->Item(0)->Text(), u"Maps.url");
 
     EXPECT_TRUE(PressOk().empty());
-    EXPECT_EQ(testsupport::ReadText(Host("c/Users/Alice/Favorites/News.url")), "news");
-    EXPECT_EQ(testsupport::ReadText(Host("c/Users/Alice/Favorites/Links/Maps.url")), "maps");
+    EXPECT_TRUE(testsupport::HoldsTree(Host("c/Users/Alice/Favorites"), favorites));
 }
 
 TEST_F(FavoritesJob, BothWaysWaitForNoOtherJobOnTheDrive)
