@@ -3,6 +3,7 @@
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/InterruptMarker.h"
 #include "tests/support/file_tree.h"
+#include "tests/support/machine_profile.h"
 
 #include "engine_easy_machine.h"
 
@@ -11,7 +12,7 @@ namespace {
 using easytest::EasyMachine;
 using easytest::kRunStamp;
 
-const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
+using testsupport::kInterruptMarker;
 const std::string kPc = "/Harbex_Solo+/HOMEPCAlice61/";
 
 class Marker : public EasyMachine {
@@ -71,9 +72,9 @@ protected:
 TEST_F(Marker, WrittenWithTheKindAndTheRunTime)
 {
     EXPECT_TRUE(WriteJobMarker(JOB_KIND_MANUAL, easytest::kRunTime, u"E:\\Backup"));
-    EXPECT_EQ(ReadFile(kMarker), ListFileBytes({"1", "40607.5882986111", "E:\\"}));
+    EXPECT_EQ(ReadFile(kInterruptMarker), ListFileBytes({"1", "40607.5882986111", "E:\\"}));
     EXPECT_TRUE(RemoveJobMarker());
-    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
     EXPECT_TRUE(RemoveJobMarker()) << "no marker is no failure";
 }
 
@@ -103,8 +104,8 @@ TEST_F(Marker, CleanUpDeletesTheInterruptedRunOnItsDriveAndKeepsTheMarkerWhileTh
         MakeRuns();
         WriteMarker(c.lines);
         EXPECT_EQ(CleanUpInterruptedJob(Drives()), c.result) << c.name;
-        EXPECT_EQ(std::filesystem::exists(Host(kMarker)), c.markerStays) << c.name;
-        std::filesystem::remove(Host(kMarker));
+        EXPECT_EQ(std::filesystem::exists(Host(kInterruptMarker)), c.markerStays) << c.name;
+        std::filesystem::remove(Host(kInterruptMarker));
         EXPECT_EQ(Remaining(kRunStamp), c.remainingInterrupted) << c.name;
         EXPECT_EQ(Remaining("20110304_100000"), 8) << c.name << ": earlier runs stay";
     }
@@ -118,7 +119,7 @@ TEST_F(Marker, AnInstanceStartedForADriveKeepsItsOwnMarker)
     EXPECT_EQ(CleanUpInterruptedJob(Drives()), -1);
     WriteJobMarker(JOB_KIND_EASY, easytest::kRunTime, u"E:\\");
     EXPECT_TRUE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor_E.ini")));
-    EXPECT_TRUE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_TRUE(std::filesystem::exists(Host(kInterruptMarker)));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/jobs/StartersBackup.h"
 #include "tests/support/file_tree.h"
+#include "tests/support/machine_profile.h"
 
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
@@ -18,7 +19,7 @@ using easytest::EasyMachine;
 using easytest::kRunStamp;
 
 const std::string kEasyOnE = "E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\";
-const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
+using testsupport::kInterruptMarker;
 const std::string kHistory = "e/Harbex_Solo+/HOMEPCAlice61/Easy/BacTimeRec.ini";
 constexpr PerEasyCategory<BYTE> kAll = {1, 1, 1, 1, 1};
 
@@ -82,7 +83,7 @@ TEST_F(EasyRun, CopiesTheSelectedCategoriesIntoRunFoldersNamedByTheClock)
     EXPECT_EQ(form().FailedFiles->Count(), 0);
     EXPECT_EQ(form().JobDoneBytes, form().JobTotalBytes);
     EXPECT_EQ(ReadFile(kHistory), ListFileBytes({"40607.5882986111"}));
-    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
 }
 
 TEST_F(EasyRun, OnlyThePictureFolderIsMadeWhenOnlyPicturesAreSelected)
@@ -158,7 +159,7 @@ TEST_F(EasyRun, ACancelledRunLeavesNothingBehind)
         if (form().CompletedFiles->Count() < 1) {
             return false;
         }
-        markerSeen = std::filesystem::exists(Host(kMarker));
+        markerSeen = std::filesystem::exists(Host(kInterruptMarker));
         form().CancelRequested = 1;
         return true;
     });
@@ -168,7 +169,7 @@ TEST_F(EasyRun, ACancelledRunLeavesNothingBehind)
         EXPECT_FALSE(std::filesystem::exists(Host(RunFolder("e", category)))) << category;
     }
     EXPECT_FALSE(std::filesystem::exists(Host(kHistory)));
-    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
     EXPECT_EQ(form().CompletedFiles->Count(), 0);
     ASSERT_GE(form().FailedFiles->Count(), 1);
     EXPECT_EQ(platform::ToUtf8(form().FailedFiles->Strings(0)),
@@ -182,7 +183,7 @@ TEST_F(EasyRun, TheMarkerStaysOnlyWhenTheDriveWentAwayDuringTheRun)
 {
     form().BackupDriveRemoved = 1;
     Run({1, 0, 0, 0, 0});
-    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
 
     DuringRun([&] {
         if (form().CompletedFiles->Count() < 1) {

@@ -16,6 +16,7 @@
 #include "tests/core/engine_fixture.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"
+#include "tests/support/machine_profile.h"
 #include "tests/support/small_file_system.h"
 #include "ui/controls/timer.h"
 
@@ -289,8 +290,7 @@ TEST_F(ManualJob, AFullDiskLeavesNoHalfListAndNoFinishedRun)
         EXPECT_EQ(entry.path().string().find(".~part"), std::string::npos) << entry.path();
     }
     EXPECT_FALSE(IsFinishedRunFolder(platform::FromUtf8(kManualOnE + stamp)));
-    const std::string marker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
-    ASSERT_TRUE(std::filesystem::exists(Host(marker)));
+    ASSERT_TRUE(std::filesystem::exists(Host(testsupport::kInterruptMarker)));
 
     std::filesystem::remove(filler);
     RECORD_DEVICECODE drives;
@@ -298,7 +298,7 @@ TEST_F(ManualJob, AFullDiskLeavesNoHalfListAndNoFinishedRun)
     drives.Roots[0] = u"E:\\";
     EXPECT_EQ(CleanUpInterruptedJob(drives), JOB_KIND_MANUAL);
     EXPECT_FALSE(std::filesystem::exists(small.Host(run)));
-    EXPECT_FALSE(std::filesystem::exists(Host(marker)));
+    EXPECT_FALSE(std::filesystem::exists(Host(testsupport::kInterruptMarker)));
 }
 
 // The drive fills up in the middle of the copy of a file bigger than the room left: that file
@@ -362,8 +362,7 @@ TEST_F(ManualJob, ADriveWithoutRoomIsRefusedBeforeAnyCopy)
             << c.name;
         EXPECT_TRUE(testsupport::HoldsTree(small.Host(), before)) << c.name;
         EXPECT_EQ(MainForm->CompletedFiles->Count() + MainForm->FailedFiles->Count(), 0) << c.name;
-        EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini")))
-            << c.name;
+        EXPECT_FALSE(std::filesystem::exists(Host(testsupport::kInterruptMarker))) << c.name;
         EXPECT_EQ(MainForm->Idle, 1) << c.name;
     }
 }

@@ -14,10 +14,11 @@
 #include "platform/text.h"
 #include "startup_fixture.h"
 #include "tests/support/file_tree.h"
+#include "tests/support/machine_profile.h"
 #include "ui/controls/timer.h"
 
 namespace {
-const std::string kMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
+using testsupport::kInterruptMarker;
 const SYSTEMTIME kCutShortAt{2024, 3, 5, 1, 9, 0, 0, 0};
 
 class InterruptedRun : public startuptest::StartupMachine {
@@ -59,7 +60,7 @@ TEST_F(InterruptedRun, MarkerWaitsWhileTheDriveIsAwayAndTheQuestionComesWhenItIs
     ASSERT_EQ(form().ExternalDrives.Count, 0);
     form().FormActivate(nullptr);
     EXPECT_EQ(ui_.ModalCount(), 0) << "no question without the drive";
-    EXPECT_TRUE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_TRUE(std::filesystem::exists(Host(kInterruptMarker)));
 
     // Plugged in while the program runs: cleaned and asked before any countdown or next run.
     form().LaunchOptions[2] = 1;
@@ -69,7 +70,7 @@ TEST_F(InterruptedRun, MarkerWaitsWhileTheDriveIsAwayAndTheQuestionComesWhenItIs
     EXPECT_EQ(questions_, std::vector<std::u16string>{kQuestion});
     EXPECT_FALSE(std::filesystem::exists(Host(ManualFolder() + "20240301_090000")));
     EXPECT_TRUE(std::filesystem::exists(Host(ManualFolder() + "20240101_080000/C/Data/old.txt")));
-    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
     EXPECT_EQ(form().AutoStartShowing, 0);
     EXPECT_EQ(form().Idle, 1);
 }
@@ -82,13 +83,13 @@ TEST_F(InterruptedRun, StartUpWithTheDriveCleansAndAsksOnce)
     form().FormActivate(nullptr);
     EXPECT_EQ(questions_, std::vector<std::u16string>{kQuestion});
     EXPECT_FALSE(std::filesystem::exists(Host(ManualFolder() + "20240301_090000")));
-    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
 }
 
 TEST_F(InterruptedRun, HalfRunIsNoRestoreDateNorDeleteDate)
 {
     LeaveCutShortManualRun();
-    std::filesystem::remove(Host(kMarker));
+    std::filesystem::remove(Host(kInterruptMarker));
     Open(1033);
     form().Res_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
     ShowLatestManualBackupTime(form(), *form().RM_Time_Sel_Show_Lab, *form().Res_PC_Show_Edit);
@@ -167,7 +168,7 @@ TEST_F(InterruptedRun, TheDriveGoneBetweenFilesStopsTheRunAndKeepsItsMarker)
     }
     EXPECT_EQ(cancelled, 5) << "the files copied before the drive went";
     EXPECT_EQ(form().FailedFiles->Count(), 5 + 1) << "and the one file at which it went, nothing after it";
-    EXPECT_TRUE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_TRUE(std::filesystem::exists(Host(kInterruptMarker)));
     EXPECT_TRUE(BackupDriveHasFiles());
 
     SetDrive(true, false);
@@ -177,7 +178,7 @@ TEST_F(InterruptedRun, TheDriveGoneBetweenFilesStopsTheRunAndKeepsItsMarker)
     drives.Roots[0] = u"E:\\";
     EXPECT_EQ(CleanUpInterruptedJob(drives), JOB_KIND_EASY);
     EXPECT_FALSE(BackupDriveHasFiles());
-    EXPECT_FALSE(std::filesystem::exists(Host(kMarker)));
+    EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
 }
 
 }  // namespace

@@ -27,6 +27,10 @@ private:
     std::string rest_;
 };
 
+// The program's interrupted-job marker on that machine with the application-data folder
+// C:\Users\Alice\AppData\Roaming, below the profile's folder.
+inline const std::string kInterruptMarker = "c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor.ini";
+
 // Writes the profile into folder and sets the machine up from it; fails with the profile's fault.
 ::testing::AssertionResult StartMachine(const std::string& folder, const MachineProfile& profile);
 
