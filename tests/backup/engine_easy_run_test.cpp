@@ -2,11 +2,13 @@
 #include "backup/engine/Container.h"
 #include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/jobs/StartersBackup.h"
+#include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
 
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
+#include "platform/sim/sim_state.h"
 #include "ui/controls/label.h"
 #include "ui/controls/list_view.h"
 #include "ui/controls/timer.h"
@@ -150,21 +152,24 @@ TEST_F(EasyRun, EncryptionWritesContainersThatDecodeToTheSource)
     EXPECT_EQ(ReadFile("e/decoded.pst"), std::string(100, 'x'));
 }
 
-// Cancelled after the first copied file: no run folder, list file, history line or marker, and
+// Cancelled with the Cancel button after the first copied file: no run folder, list file, history line or marker, and
 // the files copied before the cancel are reported as cancelled because their copies are gone.
 TEST_F(EasyRun, ACancelledRunLeavesNothingBehind)
 {
     bool markerSeen = false;
+    testsupport::BoxAnswers boxes(ui_);
+    boxes.Answer(testsupport::BoxAnswers::Button::Left);
     DuringRun([&] {
         if (form().CompletedFiles->Count() < 1) {
             return false;
         }
         markerSeen = std::filesystem::exists(Host(kInterruptMarker));
-        form().CancelRequested = 1;
+        ui::testing::Click(*form().LB_Btn_Lab);
         return true;
     });
     Run(kAll);
     EXPECT_TRUE(markerSeen);
+    EXPECT_EQ(boxes.Messages(), std::vector<std::u16string>{u"Do you want to cancel back up?"});
     for (const char* category : {"Document", "Graphic", "Audio", "Video", "Mail"}) {
         EXPECT_FALSE(std::filesystem::exists(Host(RunFolder("e", category)))) << category;
     }
@@ -177,26 +182,31 @@ TEST_F(EasyRun, ACancelledRunLeavesNothingBehind)
     EXPECT_EQ(form().Progress_List->Items().Count(), form().FailedFiles->Count());
 }
 
-// A drive removed during the run leaves the marker for the next start; a removal before the run
-// does not count against it.
+// A drive unplugged during the run leaves the marker for the next start; that removal does not
+// count against the next run, made with the drive plugged in again.
 TEST_F(EasyRun, TheMarkerStaysOnlyWhenTheDriveWentAwayDuringTheRun)
 {
-    form().BackupDriveRemoved = 1;
-    Run({1, 0, 0, 0, 0});
-    EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
-
+    const std::string states = platform::sim::StateFolder(folder_);
+    // The clock goes on after the unplug, so that the drive watch sees it.
+    bool unplugged = false;
     DuringRun([&] {
-        if (form().CompletedFiles->Count() < 1) {
-            return false;
+        if (!unplugged && form().CompletedFiles->Count() >= 1) {
+            unplugged = platform::sim::WriteDeviceState(states, u'E', {false, false}) == 0;
         }
-        form().BackupDriveRemoved = 1;
-        form().CancelRequested = 1;
-        return true;
+        return false;
     });
     Run({1, 0, 0, 0, 0});
+    EXPECT_EQ(form().BackupDriveRemoved, 1);
     lists::TStringList marker;
     ASSERT_TRUE(marker.LoadFromFile(BacAbnorPath(false)));
     EXPECT_EQ(Lines(marker), (std::vector<std::string>{"0", "40607.5883101852", "E:\\"}));
+
+    watch_.SetEnabled(false);
+    ASSERT_EQ(platform::sim::WriteDeviceState(states, u'E', {true, false}), 0u);
+    ui_.Advance(500);
+    Run({1, 0, 0, 0, 0});
+    EXPECT_EQ(form().FailedFiles->Count(), 0);
+    EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
 }
 
 TEST_F(EasyRun, AHistoryThatCannotBeWrittenIsReportedAsFailed)

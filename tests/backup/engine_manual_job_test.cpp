@@ -367,19 +367,21 @@ TEST_F(ManualJob, ADriveWithoutRoomIsRefusedBeforeAnyCopy)
     }
 }
 
-// Cancelled during the second item (the desktop comes first in the tree): the run folder goes with
-// the first item's copies, and every file copied before is reported as cancelled because its copy
-// is gone.
+// Cancelled with the Cancel button during the second item (the desktop comes first in the tree): the run folder goes
+// with the first item's copies, and every file copied before is reported as cancelled because its copy is gone.
 TEST_F(ManualJob, ACancelDuringTheSecondItemRemovesTheRunFolder)
 {
+    testsupport::BoxAnswers boxes(ui_);
+    boxes.Answer(testsupport::BoxAnswers::Button::Left);
     DuringRun([&] {
         if (MainForm->CompletedFiles->Count() < 3) {
             return false;
         }
-        MainForm->CancelRequested = 1;
+        ui::testing::Click(*MainForm->LB_Btn_Lab);
         return true;
     });
     Run({u"C:\\Data", u"C:\\Users\\Alice\\Desktop"});
+    EXPECT_EQ(boxes.Messages(), std::vector<std::u16string>{u"Do you want to cancel back up?"});
 
     EXPECT_FALSE(std::filesystem::exists(Host(kManual + kRunStamp)));
     EXPECT_EQ(MainForm->CompletedFiles->Count(), 0);
