@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         MainWindowMachine::SetUp();
-        for (const char* dir : {"c/Users/Alice/AppData/Roaming", "c/Users/Alice/Favorites", "e"}) {
+        for (const char* dir : {"c/Users/Alice/Favorites", "e"}) {
             std::filesystem::create_directories(Host(dir));
         }
         ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()

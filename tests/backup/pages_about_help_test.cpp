@@ -19,7 +19,6 @@ protected:
     void SetUp() override
     {
         MainWindowMachine::SetUp();
-        std::filesystem::create_directories(Host("c/Users/Alice/AppData/Roaming"));
         std::filesystem::create_directories(Host("c/Data/Photos/2024"));
         ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
                                                            .Folder("appdata", "C:\\Users\\Alice\\AppData\\Roaming")

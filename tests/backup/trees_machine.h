@@ -20,16 +20,16 @@ protected:
     void SetUp() override
     {
         MainWindowMachine::SetUp();
-        for (const char* folder :
-             {"c/Users/Alice/Desktop/notes", "c/Windows/System32", "c/Data/Docs/x", "c/Data/Dat", "c/Data/Pics",
-              "c/Data/winnt", "c/Data/Sys", "c/Data/Hidden", "c/Users/Alice/AppData/Roaming", "c/Elsewhere", "e"}) {
-            std::filesystem::create_directories(Host(folder));
-        }
-        std::filesystem::create_directory_symlink(Host("c/Elsewhere"), Host("c/Data/link"));
         testsupport::WriteTree(Host("c"), {{"Data/Docs/x/a.doc", "alpha"},
                                            {"Data/Docs/b.txt", "bravo!"},
                                            {"Data/Pics/p.jpg", "picture"},
                                            {"Users/Alice/Desktop/d.txt", "desk"}});
+        // The folders that hold no file.
+        for (const char* folder : {"c/Users/Alice/Desktop/notes", "c/Windows/System32", "c/Data/Dat", "c/Data/winnt",
+                                   "c/Data/Sys", "c/Data/Hidden", "c/Elsewhere", "e"}) {
+            std::filesystem::create_directories(Host(folder));
+        }
+        std::filesystem::create_directory_symlink(Host("c/Elsewhere"), Host("c/Data/link"));
         ASSERT_TRUE(testsupport::StartMachine(folder_, testsupport::MachineProfile()
                                                            .Machine("windows = 6.1.7601\n")
                                                            .Drive('E', "type = removable\n")
