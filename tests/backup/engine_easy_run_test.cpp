@@ -9,6 +9,7 @@
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
 #include "platform/sim/sim_state.h"
+#include "tests/core/engine_fixture.h"
 #include "ui/controls/label.h"
 #include "ui/controls/list_view.h"
 #include "ui/controls/timer.h"
@@ -23,7 +24,7 @@ using easytest::kRunStamp;
 const std::string kEasyOnE = "E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\";
 using testsupport::kInterruptMarker;
 const std::string kHistory = "e/Harbex_Solo+/HOMEPCAlice61/Easy/BacTimeRec.ini";
-constexpr PerEasyCategory<BYTE> kAll = {1, 1, 1, 1, 1};
+using enginetest::kEveryCategory;
 
 class EasyRun : public EasyMachine {
 protected:
@@ -56,7 +57,7 @@ protected:
 
 TEST_F(EasyRun, CopiesTheSelectedCategoriesIntoRunFoldersNamedByTheClock)
 {
-    Run(kAll);
+    Run(kEveryCategory);
 
     const std::string doc = kEasyOnE + "Document\\" + kRunStamp + "\\C\\";
     EXPECT_EQ(
@@ -167,7 +168,7 @@ TEST_F(EasyRun, ACancelledRunLeavesNothingBehind)
         ui::testing::Click(*form().LB_Btn_Lab);
         return true;
     });
-    Run(kAll);
+    Run(kEveryCategory);
     EXPECT_TRUE(markerSeen);
     EXPECT_EQ(boxes.Messages(), std::vector<std::u16string>{u"Do you want to cancel back up?"});
     for (const char* category : {"Document", "Graphic", "Audio", "Video", "Mail"}) {

@@ -349,7 +349,7 @@ TEST_F(ManualJob, ADriveWithoutRoomIsRefusedBeforeAnyCopy)
     } cases[] = {
         {"Easy Backup",
          [&] {
-             StartEasyBackup(*MainForm, u"E:\\", MainForm->Progress_File_Path_Lab, {1, 1, 1, 1, 1},
+             StartEasyBackup(*MainForm, u"E:\\", MainForm->Progress_File_Path_Lab, enginetest::kEveryCategory,
                              MainForm->Progress_File_Path_Lab);
          }},
         {"Manual Backup", [&] { Run({u"C:\\Data"}); }},

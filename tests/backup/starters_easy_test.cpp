@@ -16,7 +16,7 @@ namespace {
 
 using frametest::MainWindowMachine;
 
-constexpr PerEasyCategory<BYTE> kAllCategories = {1, 1, 1, 1, 1};
+using enginetest::kEveryCategory;
 constexpr PerEasyCategory<BYTE> kNoCategory = {0, 0, 0, 0, 0};
 
 class StartersEasy : public MainWindowMachine {
@@ -61,7 +61,7 @@ TEST_F(StartersEasy, GuardsRefuseWithOneMessageAndLeaveTheWindowIdle)
     };
     const Case cases[] = {
         {"no category and no drive", u"", kNoCategory, 20106},
-        {"no drive", u"", kAllCategories, 20114},
+        {"no drive", u"", kEveryCategory, 20114},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Start(c.destination, c.categories), std::vector<std::u16string>{text(c.message)}) << c.name;
@@ -102,7 +102,7 @@ TEST_F(StartersEasy, UnreadableDestinationIsRefusedForSpaceAfterTheScan)
 {
     Open(1033);
     testsupport::WriteText(Host("c/Data/report.txt"), "twelve bytes");
-    EXPECT_EQ(Start(u"Q:\\", kAllCategories), std::vector<std::u16string>{text(20134)});
+    EXPECT_EQ(Start(u"Q:\\", kEveryCategory), std::vector<std::u16string>{text(20134)});
     EXPECT_FALSE(form().Progress_Pan->Visible());
     EXPECT_EQ(form().Idle, 1);
     EXPECT_EQ(form().MayClose, 1);
@@ -117,7 +117,7 @@ TEST_F(StartersEasy, FinishedBackupShowsResultsAndSavesTheLists)
     testsupport::WriteText(Host("c/Data/report.txt"), "twelve bytes");
     enginetest::TempDrive drive(u'E', 2);
     form().StartPath = u"E:\\";
-    EXPECT_TRUE(Start(u"E:\\", kAllCategories).empty());
+    EXPECT_TRUE(Start(u"E:\\", kEveryCategory).empty());
 
     EXPECT_TRUE(form().Progress_Pan->Visible());
     EXPECT_EQ(form().ProgressFinished, 1);
@@ -167,7 +167,7 @@ TEST_F(StartersEasy, TrayIconAnimatesDuringAJobAndRefusesExitUntilItEnds)
     };
     PostMessageW(target, kTick, 0, 0);
     form().ShowForm();
-    EXPECT_TRUE(Start(u"E:\\", kAllCategories).empty());
+    EXPECT_TRUE(Start(u"E:\\", kEveryCategory).empty());
     ui::Application->OnMessage = nullptr;
 
     EXPECT_GE(frames.size(), 3u) << "the icon moved through its frames";

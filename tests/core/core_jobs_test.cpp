@@ -29,7 +29,7 @@ namespace {
 
 using easytest::kRunStamp;
 
-constexpr PerEasyCategory<BYTE> kAll = {1, 1, 1, 1, 1};
+using enginetest::kEveryCategory;
 const std::u16string kEasyFolder = u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy";
 const std::u16string kPass(CONTAINER_PASS);
 const char* const kCategories[] = {"Document", "Graphic", "Audio", "Video", "Mail"};
@@ -54,13 +54,13 @@ protected:
     {
         RecordingJob scan;
         std::uint64_t selected = 0;
-        ScanEasySources(scan, kAll, job.Bytes().total, selected);
+        ScanEasySources(scan, kEveryCategory, job.Bytes().total, selected);
         EXPECT_EQ(selected, static_cast<std::uint64_t>(kCategoryBytes + extraBytes_));
         PerEasyCategory<lists::TStringList*> lists{};
         for (std::size_t i = 0; i < lists.size(); ++i) {
             lists[i] = &repeats_[i];
         }
-        return RunEasyBackup(job, completed, failed, u"E:\\", kAll, lists, kPass, encrypt, notifier);
+        return RunEasyBackup(job, completed, failed, u"E:\\", kEveryCategory, lists, kPass, encrypt, notifier);
     }
 
     std::filesystem::path Host(const std::string& relative) const { return std::filesystem::path(folder_) / relative; }
@@ -126,7 +126,7 @@ TEST_F(CoreJobs, ARestoreOfTheRunReportsTheBytesItCopied)
     restore.Bytes().total = kCategoryBytes;
     lists::TStringList restored;
     lists::TStringList notRestored;
-    RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, u"", nullptr}, kAll, kEasyFolder, u"C:\\Out",
+    RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, u"", nullptr}, kEveryCategory, kEasyFolder, u"C:\\Out",
                    platform::FromUtf8(kRunStamp), false);
     EXPECT_EQ(restored.Count(), 10);
     EXPECT_EQ(notRestored.Count(), 0);
@@ -166,7 +166,7 @@ TEST_F(CoreJobs, AFreshNotifierCancelsNoFile)
     RecordingJob restore;
     lists::TStringList restored;
     lists::TStringList notRestored;
-    RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, kPass, &restoreNotifier}, kAll, kEasyFolder,
+    RunEasyRestore(restore, RESTORE_JOB{&restored, &notRestored, kPass, &restoreNotifier}, kEveryCategory, kEasyFolder,
                    u"C:\\Out", platform::FromUtf8(kRunStamp), false);
     EXPECT_EQ(restored.Count(), 10);
     EXPECT_EQ(notRestored.Count(), 0);

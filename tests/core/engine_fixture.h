@@ -1,6 +1,9 @@
 #pragma once
-// The temporary drive of the engine tests and the random contents they write.
+// The temporary drive of the engine tests, the random contents they write, and the choice of every
+// Easy category.
 
+#include "backup/engine/Categories.h"
+#include "platform/win_types.h"
 #include "tests/support/temp_drive.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +18,8 @@
 namespace enginetest {
 
 using testsupport::TempDrive;
+
+inline constexpr PerEasyCategory<BYTE> kEveryCategory = {1, 1, 1, 1, 1};
 
 inline std::vector<unsigned char> RandomBytes(std::size_t n, unsigned seed)
 {
