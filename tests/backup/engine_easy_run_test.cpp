@@ -2,14 +2,14 @@
 #include "backup/engine/Container.h"
 #include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/jobs/StartersBackup.h"
-#include "tests/support/box_answers.h"
-#include "tests/support/file_tree.h"
-#include "tests/support/machine_profile.h"
 
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
 #include "platform/sim/sim_state.h"
 #include "tests/core/engine_fixture.h"
+#include "tests/support/box_answers.h"
+#include "tests/support/file_tree.h"
+#include "tests/support/machine_profile.h"
 #include "ui/controls/label.h"
 #include "ui/controls/list_view.h"
 #include "ui/controls/timer.h"
@@ -153,8 +153,9 @@ TEST_F(EasyRun, EncryptionWritesContainersThatDecodeToTheSource)
     EXPECT_EQ(ReadFile("e/decoded.pst"), std::string(100, 'x'));
 }
 
-// Cancelled with the Cancel button after the first copied file: no run folder, list file, history line or marker, and
-// the files copied before the cancel are reported as cancelled because their copies are gone.
+// Cancelled with the Cancel button after the first copied file: no run folder, list file, history
+// line or marker, and the files copied before the cancel are reported as cancelled because their
+// copies are gone.
 TEST_F(EasyRun, ACancelledRunLeavesNothingBehind)
 {
     bool markerSeen = false;

@@ -367,8 +367,9 @@ TEST_F(ManualJob, ADriveWithoutRoomIsRefusedBeforeAnyCopy)
     }
 }
 
-// Cancelled with the Cancel button during the second item (the desktop comes first in the tree): the run folder goes
-// with the first item's copies, and every file copied before is reported as cancelled because its copy is gone.
+// Cancelled with the Cancel button during the second item (the desktop comes first in the tree):
+// the run folder goes with the first item's copies, and every file copied before is reported as
+// cancelled because its copy is gone.
 TEST_F(ManualJob, ACancelDuringTheSecondItemRemovesTheRunFolder)
 {
     testsupport::BoxAnswers boxes(ui_);
