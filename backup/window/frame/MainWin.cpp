@@ -50,7 +50,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner), windowJob_(std::make_uni
     ApplyLanguage(*this);
 
     CurrentPage = static_cast<int>(WorkPage::ProductInfo);
-    LastPageOfGroup = {1, 3, 5, 7, 9, 10};
+    LastPageOfGroup = kFirstPageOfGroup;
     FavoritesRestoreTab = 0;
     BackupSettingsTab = 1;
     Progress_Pan->Hide();

@@ -7,6 +7,7 @@
 #include "backup/engine/CategorySizes.h"
 #include "backup/engine/Delete.h"
 #include "backup/skin/UiNames.h"
+#include "backup/window/frame/WorkPage.h"
 #include "platform/win_types.h"
 
 #include <array>
@@ -751,7 +752,12 @@ public:
 
     // ---- Navigation: pages 1 to 12 ----
     int CurrentPage = 0;  // 1 to 12; 0 until the constructor shows page 1
-    std::array<int, 6> LastPageOfGroup = {1, 3, 5, 7, 9, 10};
+    // Each menu group's first page: the page the group opens on until another of its pages was shown.
+    static constexpr std::array<int, kMenuGroupCount> kFirstPageOfGroup = {
+        static_cast<int>(WorkPage::ProductInfo), static_cast<int>(WorkPage::EasyBackup),
+        static_cast<int>(WorkPage::EasyRestore), static_cast<int>(WorkPage::EasyDelete),
+        static_cast<int>(WorkPage::Favorites),   static_cast<int>(WorkPage::GeneralSettings)};
+    std::array<int, kMenuGroupCount> LastPageOfGroup = kFirstPageOfGroup;
     int BackupSettingsTab = 0;
     int FavoritesRestoreTab = 0;
     int ScheduleKind = 0;

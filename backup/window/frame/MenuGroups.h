@@ -25,8 +25,6 @@ struct MenuGroup {
     bool IdleGated;
 };
 
-inline constexpr int kMenuGroupCount = 6;
-inline constexpr int kPageCount = 12;
 // The picture of the shown page's sub-button, in each reading order.
 inline constexpr int kSubSelectedSkin = 22022;
 inline constexpr int kSubSelectedMirroredSkin = 27010;

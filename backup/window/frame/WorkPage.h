@@ -17,6 +17,10 @@ enum class WorkPage : int {
     Update = 12,
 };
 
+inline constexpr int kPageCount = static_cast<int>(WorkPage::Update);
+// Summary, Backup, Restore, Delete, Favorites, Settings.
+inline constexpr int kMenuGroupCount = 6;
+
 // CurrentPage and JobPage stay numbers (the menu table and the page arithmetic use them); a number
 // compares with a named page directly.
 constexpr bool operator==(int number, WorkPage page)
