@@ -32,8 +32,9 @@ struct WIN32_FIND_DATAW {
     std::u16string cFileName;
 };
 
-// Walks list "." and ".." first (except at a drive root), then the entries sorted by their
-// upper-cased names. A directory symlink is reported with FILE_ATTRIBUTE_REPARSE_POINT.
+// Walks list "." and ".." first (except at a drive root), as bare folder records without times,
+// then the entries sorted by their upper-cased names. A directory symlink is reported with
+// FILE_ATTRIBUTE_REPARSE_POINT.
 HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data);
 BOOL FindNextFileW(HANDLE find, WIN32_FIND_DATAW* data);
 BOOL FindClose(HANDLE find);

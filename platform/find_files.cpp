@@ -33,7 +33,16 @@ struct FoundName {
     std::string onDisk;
     std::u16string name;
     std::u16string sortKey;
+    bool dots = false;
 };
+
+// "." and ".." are handed out as bare folders: every walk passes over them, so nothing is read.
+void FillDotsData(std::u16string name, WIN32_FIND_DATAW& data)
+{
+    data = WIN32_FIND_DATAW();
+    data.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
+    data.cFileName = std::move(name);
+}
 
 // An open walk: the folder stays open so that each entry is read relative to it, when it is handed out.
 class FindHandle final : public HandleObject {
@@ -58,6 +67,10 @@ public:
         EntryInfo info;
         while (next_ < names_.size()) {
             FoundName& found = names_[next_++];
+            if (found.dots) {
+                FillDotsData(std::move(found.name), data);
+                return true;
+            }
             entryPath_.assign(folder_).append("/").append(found.onDisk);
             if (ReadEntryInfo(folderFd_, found.onDisk.c_str(), entryPath_, info)) {
                 FillFindData(info, std::move(found.name), data);
@@ -86,7 +99,7 @@ private:
 
 FoundName MakeFoundName(std::string onDisk)
 {
-    FoundName found{std::move(onDisk), {}, {}};
+    FoundName found{std::move(onDisk), {}, {}, false};
     found.name = FromHostName(found.onDisk);
     found.sortKey = UpperCase(found.name);
     return found;
@@ -128,6 +141,7 @@ std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, b
         std::vector<FoundName> dots;
         for (const char* dot : {".", ".."}) {
             FoundName entry = MakeFoundName(dot);
+            entry.dots = true;
             if (MatchesWildcard(entry.sortKey, upperPattern)) {
                 dots.push_back(std::move(entry));
             }
