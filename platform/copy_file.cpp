@@ -76,7 +76,8 @@ public:
             const int fd = platform::RetryOnInterrupt(
                 [&] { return ::open(FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666); });
             if (fd >= 0) {
-                return Adopt(fd);
+                file_ = FileHandle::AdoptUnnamed(fd, GENERIC_WRITE);
+                return true;
             }
             if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
                 return false;
@@ -93,7 +94,8 @@ public:
 
     FileHandle& file() { return *file_; }
 
-    // Gives the copy its name, replacing a file of that name when mayReplace; false with errno.
+    // Gives the copy its name, replacing a file of that name when mayReplace, and closes it; false
+    // with errno.
     bool Commit(const std::string& finalPath, bool mayReplace)
     {
         if (tempPath_.empty()) {
@@ -104,6 +106,7 @@ public:
             };
             if (link(finalPath.c_str()) == 0) {
                 platform::NoteNameAdded(finalPath);
+                file_.reset();
                 return true;
             }
             if (errno != EEXIST || !mayReplace) {
@@ -120,6 +123,7 @@ public:
         }
         tempPath_.clear();
         platform::NoteNameAdded(finalPath);
+        file_.reset();
         return true;
     }
 
@@ -248,8 +252,7 @@ DWORD FinishCopy(PendingCopy& copy, DWORD storedBits, bool readOnly, const times
                  const std::string& finalPath)
 {
     const int out = copy.file().fd();
-    if (storedBits != FILE_ATTRIBUTE_ARCHIVE &&
-        !platform::WriteStoredAttributes(out, copy.file().id(), storedBits, false)) {
+    if (storedBits != FILE_ATTRIBUTE_ARCHIVE && !platform::WriteStoredAttributesOfNewFile(out, storedBits)) {
         return WindowsErrorFromErrno(errno);
     }
     const timespec times[2] = {timespec{0, UTIME_OMIT}, lastWrite};

@@ -11,6 +11,7 @@
 #include <map>
 #include <mutex>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <sys/xattr.h>
@@ -43,6 +44,13 @@ Store StoreOf(dev_t device)
     std::lock_guard lock(registry.mutex);
     const auto found = registry.storeOfDevice.find(device);
     return found == registry.storeOfDevice.end() ? Store::ExtendedAttribute : found->second;
+}
+
+bool SomeDeviceRefusedExtendedAttributes()
+{
+    auto& registry = TheRegistry();
+    std::lock_guard lock(registry.mutex);
+    return !registry.storeOfDevice.empty();
 }
 
 // Called when the file system refused extended attributes: vfat keeps the bits itself.
@@ -267,6 +275,24 @@ bool WriteStoredAttributes(const std::string& hostPath, FileIdentity id, DWORD b
 bool WriteStoredAttributes(int fd, FileIdentity id, DWORD bits, bool isFolder)
 {
     return Write({}, fd, id, bits, isFolder);
+}
+
+bool WriteStoredAttributesOfNewFile(int fd, DWORD bits)
+{
+    if (!SomeDeviceRefusedExtendedAttributes() && bits != DefaultBits(false)) {
+        const std::string text = StoredText(bits);
+        if (::fsetxattr(fd, kXattrName, text.data(), text.size(), 0) == 0) {
+            return true;
+        }
+        if (!RefusesExtendedAttributes(errno)) {
+            return false;
+        }
+    }
+    struct stat info { };
+    if (::fstat(fd, &info) != 0) {
+        return false;
+    }
+    return Write({}, fd, {info.st_dev, info.st_ino}, bits, false);
 }
 
 void ForgetStoredAttributes(FileIdentity id)

@@ -33,6 +33,9 @@ std::optional<DWORD> ReadStoredAttributes(int fd, FileIdentity id);
 // file, nothing for a folder). Sets errno and returns false on failure.
 bool WriteStoredAttributes(const std::string& hostPath, FileIdentity id, DWORD bits, bool isFolder);
 bool WriteStoredAttributes(int fd, FileIdentity id, DWORD bits, bool isFolder);
+// The same for a regular file just created through fd, whose identity is read only when its drive
+// keeps no extended attributes.
+bool WriteStoredAttributesOfNewFile(int fd, DWORD bits);
 // Drops what the process keeps for a deleted file (drives without extended attributes).
 void ForgetStoredAttributes(FileIdentity id);
 

@@ -173,6 +173,11 @@ std::unique_ptr<FileHandle> FileHandle::Adopt(int fd, FileIdentity id, DWORD acc
     return handle;
 }
 
+std::unique_ptr<FileHandle> FileHandle::AdoptUnnamed(int fd, DWORD access)
+{
+    return std::unique_ptr<FileHandle>(new FileHandle(fd, FileIdentity{}, access, 0));
+}
+
 bool CanOpenBeside(FileIdentity id, DWORD access, DWORD share)
 {
     auto& files = TheOpenFiles();

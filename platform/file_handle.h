@@ -25,6 +25,9 @@ public:
     // Takes fd over when the share modes of the handles already open on the file allow access and
     // share; otherwise closes fd and returns nullptr.
     static std::unique_ptr<FileHandle> Adopt(int fd, FileIdentity id, DWORD access, DWORD share);
+    // Takes over an unnamed file (O_TMPFILE): no other handle can open it, so it has no share
+    // modes to keep and its identity is not read. It must be closed when it is given a name.
+    static std::unique_ptr<FileHandle> AdoptUnnamed(int fd, DWORD access);
 
 private:
     FileHandle(int fd, FileIdentity id, DWORD access, DWORD share);
