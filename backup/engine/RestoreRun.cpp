@@ -6,6 +6,7 @@
 #include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RunPaths.h"
 #include "backup/engine/RunningJob.h"
+#include "platform/host_case.h"
 
 #include <algorithm>
 
@@ -106,6 +107,7 @@ void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const PerEasyCa
                     const std::u16string& stamp, bool toOriginal)
 {
     const JobScope scope(running);
+    const platform::KeepFolderNames keepNames;
     ArmNotifier(job.Notifier);
     RunEasyRestore(job, categories, easyFolder, destinationFolder, stamp, toOriginal);
 }
@@ -114,6 +116,7 @@ bool RunManualRestore(RunningJob& running, const RESTORE_JOB& job, const BACKUP_
                       const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal)
 {
     const JobScope scope(running);
+    const platform::KeepFolderNames keepNames;
     ArmNotifier(job.Notifier);
     return RunManualRestore(job, selection, manualFolder, destinationFolder, toOriginal);
 }
