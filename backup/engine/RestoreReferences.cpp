@@ -46,13 +46,14 @@ bool ForEachBelongingReference(const RESTORE_JOB& job, const std::u16string& run
 }
 
 // linkFreeFolder: the folder of the copy before, found with no link on its way. The copies of one
-// folder follow each other in the list, so each folder is checked once.
+// folder follow each other in the list, so each folder is checked once, and only below the part of
+// its path that it shares with the folder before.
 void RestoreReferencedCopy(const RESTORE_JOB& job, const std::u16string& copy, const std::u16string& target,
                            const std::u16string& targetFolder, std::u16string& linkFreeFolder)
 {
     const std::u16string folder = ParentFolderOf(copy);
     if (folder != linkFreeFolder) {
-        if (CrossesDriveLink(copy)) {
+        if (CrossesDriveLink(copy, linkFreeFolder)) {
             RefuseRestoreEntry(job, copy, ERROR_CANT_ACCESS_FILE);
             return;
         }
