@@ -166,6 +166,27 @@ TEST_F(HostileDrive, LinksInsideRunsAreReportedAndNeverFollowed)
     EXPECT_FALSE(std::filesystem::exists(Host("c/Out/" + platform::ToUtf8(kNew) + "/C/Data/Linked")));
 }
 
+// The folders of a reference's path that it shares with the reference before it are not looked at
+// again: a linked folder beside a link-free one is still found.
+TEST_F(HostileDrive, AReferenceIntoALinkedFolderIsRefusedAfterOneIntoItsLinkFreeNeighbour)
+{
+    enginetest::TempDrive drive(u'E', 2);
+    WriteText(Host("secret/inner.txt"), "inner secret");
+    WriteText(drive.Host(Manual() + kNew + u"\\C\\Data\\notes.txt"), "notes");
+    WriteText(drive.Host(Manual() + kOld + u"\\C\\Data\\old.txt"), "old");
+    std::filesystem::create_symlink(Host("secret"), drive.Host(Manual() + kOld + u"\\C\\Linked"));
+    WriteRepeatList(kNew, {Manual() + kOld + u"\\C\\Data\\old.txt", Manual() + kOld + u"\\C\\Linked\\inner.txt"});
+    TickNewestManualRun();
+    std::filesystem::create_directories(Host("c/Out"));
+
+    RestoreManualRunTo(u"C:\\Out");
+
+    EXPECT_EQ(FailedByCode(), (std::map<std::u16string, int>{{u"1920", 1}}));
+    const std::string run = platform::ToUtf8(kNew) + "/C/";
+    EXPECT_TRUE(
+        testsupport::HoldsTree(Host("c/Out"), {{run + "Data/notes.txt", "notes"}, {run + "Data/old.txt", "old"}}));
+}
+
 TEST_F(HostileDrive, DeleteRemovesLinksAsLinksAndNeverJoinsANameThatHoldsABackslash)
 {
     enginetest::TempDrive drive(u'E', 2);
