@@ -55,16 +55,13 @@ bool RefusedStart(const RESTORE_JOB& job, const std::u16string& item, const std:
     return RefusedEntry(job, item, named);
 }
 
+// found: the item's find record, from its folder's listing or looked up by the caller.
 bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std::u16string& folder,
                   const std::u16string& destinationFolder, const std::u16string& name,
-                  const std::u16string& destinationName, bool runFolderLevel)
+                  const std::u16string& destinationName, bool runFolderLevel, const WIN32_FIND_DATAW& found)
 {
     const std::u16string item = WithTrailingBackslash(folder) + name;
     std::u16string target = WithTrailingBackslash(destinationFolder) + destinationName;
-    WIN32_FIND_DATAW found;
-    if (!FindEntry(item, &found)) {
-        return false;
-    }
     if (target.ends_with(u":\\")) {
         target.pop_back();
     } else if (IsPlainFileEntry(found)) {
@@ -94,16 +91,17 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
             RestoreOneFile(job, WithTrailingBackslash(item) + entryName, WithTrailingBackslash(target) + entryName,
                            root, entry);
         } else if (IsWalkedFolderEntry(entry)) {
-            WalkToFolder(job, root, item, target, entryName, entryName, false);
+            WalkToFolder(job, root, item, target, entryName, entryName, false, entry);
         }
         return true;
     });
     return listed && !cancelled;
 }
 
-// parentMade: the caller has just made (or found) the folder that the item's target lies in.
+// parentMade: the caller has just made (or found) the folder that the item's target lies in; found:
+// the item's find record as for WalkToFolder, nullptr when the item is not there.
 bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const std::u16string& name,
-                    std::size_t restoreOffset, bool parentMade)
+                    std::size_t restoreOffset, bool parentMade, const WIN32_FIND_DATAW* found)
 {
     const std::size_t from = restoreOffset - 1;
     const std::u16string folderTarget = OriginalPathOf(folder, restoreOffset);
@@ -113,18 +111,17 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
     const std::u16string item = WithTrailingBackslash(folder) + name;
     const std::u16string relative = CharsFrom(item, from);
     const std::u16string target = OriginalPathOf(item, restoreOffset);
-    WIN32_FIND_DATAW found;
-    if (!FindEntry(item, &found)) {
+    if (found == nullptr) {
         return false;
     }
     if (!target.empty() && !IsDriveRelativePath(relative)) {
         RefuseRestoreEntry(job, item);
         return true;
     }
-    if (IsPlainFileEntry(found) && !target.empty()) {
-        return RestoreOneFile(job, item, target, DriveRootOf(target), found);
+    if (IsPlainFileEntry(*found) && !target.empty()) {
+        return RestoreOneFile(job, item, target, DriveRootOf(target), *found);
     }
-    if (IsLinkEntry(found)) {
+    if (IsLinkEntry(*found)) {
         RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
@@ -157,7 +154,7 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
                 RefuseRestoreEntry(job, child);
             }
         } else if (IsWalkedFolderEntry(entry)) {
-            WalkToOriginal(job, item, entry.cFileName, restoreOffset, !target.empty());
+            WalkToOriginal(job, item, entry.cFileName, restoreOffset, !target.empty(), &entry);
         }
         return true;
     });
@@ -171,10 +168,11 @@ bool RestoreWalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder,
 {
     const std::u16string item = WithTrailingBackslash(folder) + name;
     WIN32_FIND_DATAW found;
-    if (FindEntry(item, &found) && RefusedStart(job, item, name, found)) {
+    const bool exists = FindEntry(item, &found);
+    if (exists && RefusedStart(job, item, name, found)) {
         return true;
     }
-    return WalkToOriginal(job, folder, name, restoreOffset, false);
+    return WalkToOriginal(job, folder, name, restoreOffset, false, exists ? &found : nullptr);
 }
 
 bool RestoreWalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, const std::u16string& destinationFolder,
@@ -182,10 +180,12 @@ bool RestoreWalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, c
 {
     const std::u16string item = WithTrailingBackslash(folder) + name;
     WIN32_FIND_DATAW found;
-    if (FindEntry(item, &found) && RefusedStart(job, item, name, found)) {
+    const bool exists = FindEntry(item, &found);
+    if (exists && RefusedStart(job, item, name, found)) {
         return true;
     }
     const bool runFolder = IsRunFolderPath(item);
     CreateDirPath(destinationFolder);
-    return WalkToFolder(job, destinationFolder, folder, destinationFolder, name, destinationName, runFolder);
+    return exists &&
+           WalkToFolder(job, destinationFolder, folder, destinationFolder, name, destinationName, runFolder, found);
 }
