@@ -300,4 +300,11 @@ void ForgetStoredAttributes(FileIdentity id)
     WriteProcess(id, 0, true);
 }
 
+bool KeepsAttributesInProcess()
+{
+    auto& registry = TheRegistry();
+    std::lock_guard lock(registry.mutex);
+    return !registry.processBits.empty();
+}
+
 }  // namespace platform

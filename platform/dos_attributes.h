@@ -38,5 +38,7 @@ bool WriteStoredAttributes(int fd, FileIdentity id, DWORD bits, bool isFolder);
 bool WriteStoredAttributesOfNewFile(int fd, DWORD bits);
 // Drops what the process keeps for a deleted file (drives without extended attributes).
 void ForgetStoredAttributes(FileIdentity id);
+// True when the process keeps the bits of some file itself, which its delete must then forget.
+bool KeepsAttributesInProcess();
 
 }  // namespace platform

@@ -22,6 +22,7 @@ constexpr DWORD kAttributesSetAtCreation =
 struct OpenFiles {
     std::mutex mutex;
     std::multimap<std::pair<dev_t, ino_t>, const FileHandle*> byFile;
+    std::size_t refusingDelete = 0;  // handles opened without FILE_SHARE_DELETE
 };
 
 OpenFiles& TheOpenFiles()
@@ -153,6 +154,7 @@ FileHandle::~FileHandle()
         for (auto it = first; it != last; ++it) {
             if (it->second == this) {
                 files.byFile.erase(it);
+                files.refusingDelete -= (share_ & FILE_SHARE_DELETE) ? 0 : 1;
                 break;
             }
         }
@@ -170,6 +172,7 @@ std::unique_ptr<FileHandle> FileHandle::Adopt(int fd, FileIdentity id, DWORD acc
     }
     std::unique_ptr<FileHandle> handle(new FileHandle(fd, id, access, share));
     files.byFile.emplace(std::pair{id.device, id.inode}, handle.get());
+    files.refusingDelete += (share & FILE_SHARE_DELETE) ? 0 : 1;
     return handle;
 }
 
@@ -196,6 +199,13 @@ bool DeleteIsShared(FileIdentity id)
         }
     }
     return true;
+}
+
+bool EveryDeleteIsShared()
+{
+    auto& files = TheOpenFiles();
+    std::lock_guard lock(files.mutex);
+    return files.refusingDelete == 0;
 }
 
 std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD share, DWORD disposition, DWORD flags,

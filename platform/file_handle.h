@@ -42,6 +42,8 @@ private:
 bool CanOpenBeside(FileIdentity id, DWORD access, DWORD share);
 // True when every handle open on the file (if any) was opened with FILE_SHARE_DELETE.
 bool DeleteIsShared(FileIdentity id);
+// True when no handle of the process refuses FILE_SHARE_DELETE, so that any file may go.
+bool EveryDeleteIsShared();
 
 // Opens host as CreateFileW does. On failure sets the last error and returns nullptr; on success
 // sets the last error to ERROR_ALREADY_EXISTS or ERROR_SUCCESS as CreateFileW does, and fills info

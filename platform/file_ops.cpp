@@ -3,6 +3,7 @@
 #include "platform/file_info.h"
 #include "platform/files.h"
 #include "platform/host_case.h"
+#include "platform/listed_delete.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -132,8 +133,16 @@ BOOL CreateDirectoryW(LPCWSTR path, void*)
 BOOL RemoveDirectoryW(LPCWSTR path)
 {
     HostPath host;
+    if (!MapPath(path, host)) {
+        return FALSE;
+    }
+    // An empty folder, the common case, goes with one call when no bits kept for it need forgetting.
+    if (host.path.size() != host.rootLength && !platform::KeepsAttributesInProcess() &&
+        platform::WithCaseFallback(host, [](const char* hostPath) { return ::rmdir(hostPath); }) == 0) {
+        return TRUE;
+    }
     struct stat info { };
-    if (!MapPath(path, host) || !LookUp(host, info)) {
+    if (!LookUp(host, info)) {
         return FALSE;
     }
     if (host.path.size() == host.rootLength) {
@@ -178,6 +187,23 @@ BOOL DeleteFileW(LPCWSTR path)
     // The other names of a linked file keep its attributes.
     if (info.st_nlink <= 1) {
         platform::ForgetStoredAttributes(IdentityOf(info));
+    }
+    return TRUE;
+}
+
+BOOL platform::DeleteListedFile(LPCWSTR path, DWORD attributes)
+{
+    constexpr DWORD kLookedUp =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM;
+    if ((attributes & kLookedUp) != 0 || !EveryDeleteIsShared() || KeepsAttributesInProcess()) {
+        return DeleteFileW(path);
+    }
+    HostPath host;
+    if (!MapPath(path, host)) {
+        return FALSE;
+    }
+    if (WithCaseFallback(host, [](const char* hostPath) { return ::unlink(hostPath); }) != 0) {
+        return errno == EISDIR ? Fail(ERROR_ACCESS_DENIED) : FailWithErrno(errno, host.path);
     }
     return TRUE;
 }

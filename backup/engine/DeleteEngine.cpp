@@ -10,6 +10,7 @@
 #include "backup/engine/RunPaths.h"
 #include "backup/engine/RunningJob.h"
 #include "platform/host_case.h"
+#include "platform/listed_delete.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -24,7 +25,7 @@ constexpr std::size_t kRunStampLength = 15;
 bool DeleteFileEntry(const std::u16string& path, const WIN32_FIND_DATAW& entry)
 {
     if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0) {
-        return DeleteFileW(path.c_str()) != FALSE;
+        return platform::DeleteListedFile(path.c_str(), entry.dwFileAttributes) != FALSE;
     }
     return DeleteTree(path, PumpJobMessages);
 }

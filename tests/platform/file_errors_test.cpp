@@ -1,4 +1,6 @@
 #include "platform/files.h"
+#include "platform/listed_delete.h"
+#include "platform/text.h"
 #include "tests/support/temp_drive.h"
 
 #include <functional>
@@ -81,6 +83,12 @@ TEST(FileErrors, FailuresGiveTheWindowsErrorNumbers)
          },
          ERROR_ACCESS_DENIED},
         {"delete read-only", [&] { return DeleteFileW(x.Path(u"readonly.txt").c_str()); }, ERROR_ACCESS_DENIED},
+        {"delete listed while open",
+         [&] { return DeleteListedFile(x.Path(u"dir\\locked.txt").c_str(), FILE_ATTRIBUTE_NORMAL); },
+         ERROR_SHARING_VIOLATION},
+        {"delete listed read-only",
+         [&] { return DeleteListedFile(x.Path(u"readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY); },
+         ERROR_ACCESS_DENIED},
         {"delete folder", [&] { return DeleteFileW(x.Path(u"empty").c_str()); }, ERROR_ACCESS_DENIED},
         {"folder exists", [&] { return CreateDirectoryW(x.Path(u"dir").c_str(), nullptr); }, ERROR_ALREADY_EXISTS},
         {"folder parent missing", [&] { return CreateDirectoryW(x.Path(u"none\\sub").c_str(), nullptr); },
@@ -115,4 +123,29 @@ TEST(FileErrors, FailuresGiveTheWindowsErrorNumbers)
     }
     CloseHandle(held);
     EXPECT_TRUE(DeleteFileW(x.Path(u"dir\\locked.txt").c_str()));
+}
+
+// A find record that no longer tells the truth (another program swapped the entry meanwhile) never
+// makes the delete remove more than DeleteFileW would.
+TEST(FileErrors, DeleteOfAListedFileThatChangedFailsAsDeleteFileWould)
+{
+    TempDrive x(u'X');
+    x.MakeFolder("was-a-file");
+    x.Write("full/inner.txt", "data");
+    struct Case {
+        const char16_t* name;
+        DWORD error;
+    };
+    for (const Case& c : {Case{u"was-a-file", ERROR_ACCESS_DENIED}, Case{u"gone.txt", ERROR_FILE_NOT_FOUND},
+                          Case{u"nowhere\\gone.txt", ERROR_PATH_NOT_FOUND}}) {
+        SetLastError(0);
+        EXPECT_FALSE(DeleteListedFile(x.Path(c.name).c_str(), FILE_ATTRIBUTE_NORMAL)) << ToUtf8(c.name);
+        EXPECT_EQ(GetLastError(), c.error) << ToUtf8(c.name);
+    }
+    EXPECT_FALSE(RemoveDirectoryW(x.Path(u"full").c_str()));
+    EXPECT_EQ(GetLastError(), ERROR_DIR_NOT_EMPTY);
+    EXPECT_TRUE(DeleteListedFile(x.Path(u"FULL\\Inner.txt").c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_TRUE(RemoveDirectoryW(x.Path(u"Full").c_str()));
+    EXPECT_TRUE(RemoveDirectoryW(x.Path(u"was-a-file").c_str()));
+    EXPECT_EQ(GetFileAttributesW(x.Path(u"full").c_str()), INVALID_FILE_ATTRIBUTES);
 }
