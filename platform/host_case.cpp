@@ -1,22 +1,20 @@
 #include "platform/host_case.h"
 
+#include "platform/errors.h"
 #include "platform/text.h"
 
 #include <atomic>
 #include <dirent.h>
+#include <fcntl.h>
 #include <list>
-#include <memory>
 #include <mutex>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace platform {
 
 namespace {
-
-struct DirCloser {
-    void operator()(DIR* dir) const { ::closedir(dir); }
-};
 
 // The names of a folder by their upper-cased form, valid while the folder's modification time
 // stays what it was when they were read, or while the KeepFolderNames that checked them lives.
@@ -45,6 +43,29 @@ void Stamp(FolderNames& names, const struct stat& info)
     names.device = info.st_dev;
     names.inode = info.st_ino;
     names.modified = info.st_mtim;
+}
+
+// Reads the names of the folder names.path; false when it cannot be opened as a folder.
+bool ReadNames(FolderNames& names)
+{
+    const int fd = ::open(names.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    alignas(8) char buffer[32 * 1024];
+    ssize_t length = 0;
+    while ((length = RetryOnInterrupt([&] { return ::getdents64(fd, buffer, sizeof buffer); })) > 0) {
+        for (ssize_t offset = 0; offset < length;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + offset);
+            offset += entry->d_reclen;
+            const std::string_view name = entry->d_name;
+            if (name != "." && name != "..") {
+                names.byUpperName.emplace(UpperCase(FromHostName(name)), std::string(name));
+            }
+        }
+    }
+    ::close(fd);
+    return true;
 }
 
 // A few recently searched folders, so that looking up many missing names in one folder (a copy
@@ -78,6 +99,22 @@ public:
         std::lock_guard lock(mutex_);
         const FolderNames* names = Kept(folder);
         return names ? std::optional(NameIn(*names, name)) : std::nullopt;
+    }
+
+    // Within a KeepFolderNames, for a folder not checked in it yet: its names, read without a stamp so
+    // that they are read again once no KeepFolderNames vouches for them; nullopt when it is no folder.
+    std::optional<std::string> ReadKept(const std::string& folder, const std::string& name)
+    {
+        FolderNames names;
+        names.path = folder;
+        if (!ReadNames(names)) {
+            return std::nullopt;
+        }
+        std::lock_guard lock(mutex_);
+        std::erase_if(folders_, [&folder](const FolderNames& old) { return old.path == folder; });
+        names.keptIn = keeping;
+        Push(std::move(names));
+        return NameIn(folders_.front(), name);
     }
 
     void NoteAdded(const std::string& folder, const std::string& name)
@@ -156,14 +193,7 @@ private:
         FolderNames names;
         names.path = folder;
         Stamp(names, info);
-        if (const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str())); dir) {
-            while (const dirent* entry = ::readdir(dir.get())) {
-                const std::string_view name = entry->d_name;
-                if (name != "." && name != "..") {
-                    names.byUpperName.emplace(UpperCase(FromHostName(name)), std::string(name));
-                }
-            }
-        }
+        ReadNames(names);
         Push(std::move(names));
         return folders_.front();
     }
@@ -245,9 +275,15 @@ bool IsNameFree(const std::string& hostPath)
         return *free;
     }
     const auto [folder, name] = FolderAndName(hostPath);
+    if (folder.empty()) {
+        return false;
+    }
+    if (keeping != 0) {
+        const std::optional<std::string> onDisk = TheCache().ReadKept(folder, name);
+        return onDisk && onDisk->empty();
+    }
     struct stat info { };
-    return !folder.empty() && ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           TheCache().Find(folder, name, &info).empty();
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && TheCache().Find(folder, name, &info).empty();
 }
 
 void NoteNameAdded(const std::string& hostPath)
