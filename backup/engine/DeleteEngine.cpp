@@ -198,10 +198,16 @@ bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string&
             }
             const std::u16string folder = ParentFolderOf(target);
             if (folder != run->CheckedFolder()) {
-                if (CrossesDriveLink(target, run->CheckedFolder())) {
+                // The folder is read once: whether it is a link, and whether it must be made.
+                const DWORD attributes = GetFileAttributesW(folder.c_str());
+                const bool missing = attributes == INVALID_FILE_ATTRIBUTES;
+                if ((!missing && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) ||
+                    CrossesDriveLink(folder, run->CheckedFolder())) {
                     return false;
                 }
-                CreateDirPath(folder);
+                if (missing) {
+                    CreateDirPath(folder);
+                }
             }
             if (!PlaceRehomedCopy(path, target, found, notifier)) {
                 return false;
