@@ -202,6 +202,33 @@ TEST_F(CopyTest, AJobChecksItsFoldersOnceAndNeverTakesAUsedName)
     EXPECT_EQ(x.ReadText("run/c.bin"), "data");
 }
 
+// A folder that was there before the job is read once for its names: a name it holds in any case
+// is never linked over, and once the job is over what others wrote meanwhile counts again.
+TEST_F(CopyTest, AJobReadsAFolderItFoundOnceAndNeverLinksOverAName)
+{
+    x.Write("src/a.bin", "content");
+    x.Write("dst/Taken.bin", "old");
+    const auto linkAs = [&](const std::u16string& name) {
+        return CreateHardLinkW(x.Path(name).c_str(), x.Path(u"src\\a.bin").c_str(), nullptr);
+    };
+    {
+        const platform::KeepFolderNames job;
+        EXPECT_FALSE(linkAs(u"dst\\TAKEN.BIN"));
+        EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+        EXPECT_TRUE(linkAs(u"dst\\new.bin"));
+        EXPECT_FALSE(linkAs(u"dst\\NEW.BIN"));
+        EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+        EXPECT_FALSE(linkAs(u"none\\b.bin"));
+        EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
+    }
+    x.Write("dst/later.bin", "other");
+    EXPECT_FALSE(linkAs(u"dst\\LATER.BIN"));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(x.ReadText("dst/later.bin"), "other");
+    EXPECT_EQ(x.ReadText("dst/Taken.bin"), "old");
+    EXPECT_EQ(x.ReadText("dst/new.bin"), "content");
+}
+
 TEST_F(CopyTest, MoveReplacesAndCrossesFileSystems)
 {
     x.Write("a.txt", "a");
