@@ -45,7 +45,8 @@ void Stamp(FolderNames& names, const struct stat& info)
     names.modified = info.st_mtim;
 }
 
-// Reads the names of the folder names.path; false when it cannot be opened as a folder.
+// Reads the names of the folder names.path; false when it cannot be opened as a folder or read to
+// its end, as names left out would pass for free ones.
 bool ReadNames(FolderNames& names)
 {
     const int fd = ::open(names.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -65,7 +66,7 @@ bool ReadNames(FolderNames& names)
         }
     }
     ::close(fd);
-    return true;
+    return length == 0;
 }
 
 // A few recently searched folders, so that looking up many missing names in one folder (a copy
