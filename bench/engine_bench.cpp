@@ -10,6 +10,7 @@
 #include "backup/engine/DuplicateDetection.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/PackedLines.h"
+#include "backup/engine/RunningJob.h"
 #include "peer_timing.h"
 #include "platform/drives.h"
 #include "platform/files.h"
@@ -59,10 +60,11 @@ void BenchContainer(const fs::path& host)
 {
     const std::string pass = platform::ToAnsi(CONTAINER_PASS);
     WriteMixedFile(host / "mixed.bin", 256u << 20);
+    RunningJob job;
     const double encode = bench::Seconds(
-        [&] { EncodeContainerFile(u"B:\\mixed.bin", u"B:\\mixed.vemoen", pass, CONTAINER_KEY_AES256, nullptr); });
+        [&] { EncodeContainerFile(job, u"B:\\mixed.bin", u"B:\\mixed.vemoen", pass, CONTAINER_KEY_AES256, nullptr); });
     const double decode =
-        bench::Seconds([&] { DecodeContainerFile(u"B:\\mixed.vemoen", u"B:\\back.bin", pass, nullptr); });
+        bench::Seconds([&] { DecodeContainerFile(job, u"B:\\mixed.vemoen", u"B:\\back.bin", pass, nullptr); });
     const std::string key = "3031323334353637383930313233343536373839303132333435363738393031";
     const std::string in = (host / "mixed.bin").string();
     const std::string packed = (host / "mixed.lzo.aes").string();
@@ -93,6 +95,7 @@ void BenchCopy(const fs::path& host)
         5,
         [&](int round) {
             const std::u16string to = u"B:\\dst" + Wide(std::to_string(round)) + u"\\";
+            RunningJob job;
             return bench::Seconds([&] {
                 CreateDirectoryW(to.c_str(), nullptr);
                 for (int i = 0; i < kFiles; ++i) {
@@ -102,7 +105,8 @@ void BenchCopy(const fs::path& host)
                     }
                     const std::u16string relative = Wide(folder + "\\" + std::to_string(i) + ".doc");
                     DWORD error = 0;
-                    failures += !CopyOneFile(u"B:\\src\\" + relative, to + relative, COPY_PLAIN, u"", nullptr, &error);
+                    failures +=
+                        !CopyOneFile(job, u"B:\\src\\" + relative, to + relative, COPY_PLAIN, u"", nullptr, &error);
                 }
             });
         },
@@ -143,15 +147,16 @@ double DuplicateRun(const fs::path& host, int files)
     HANDLE find = FindFirstFileW((document + u"\\20240101_000000\\C\\0\\0.doc").c_str(), &found);
     FindClose(find);
     const SYSTEMTIME start{2024, 3, 5, 1, 0, 0, 0, 0};
+    RunningJob job;
     return bench::Seconds([&] {
         DuplicateCandidates candidates;
-        CollectEasyCandidates(candidates, {1, 0, 0, 0, 0}, start, {document, u"", u"", u"", u""});
+        CollectEasyCandidates(job, candidates, {1, 0, 0, 0, 0}, start, {document, u"", u"", u"", u""});
         PerEasyCategory<lists::TStringList> lists;
         const PerEasyCategory<lists::TStringList*> repeat = {&lists[0], &lists[1], &lists[2], &lists[3], &lists[4]};
         int matched = 0;
         for (int i = 0; i < files; ++i) {
             const std::u16string relative = Wide("C\\" + std::to_string(i / 1000) + "\\" + std::to_string(i) + ".doc");
-            matched += IsEasyDuplicate(candidates, 1, document + u"\\20240301_000000\\" + relative,
+            matched += IsEasyDuplicate(job, candidates, 1, document + u"\\20240301_000000\\" + relative,
                                        found.ftLastWriteTime, 0, repeat);
         }
         if (matched != files) {

@@ -18,12 +18,12 @@ void CountFileBytes(const JobBytes& bytes, LONGLONG done)
 }
 
 // One step of a file's copy: file and job progress, then a wait while the cancel question is up.
-void ReportFileStep(LONGLONG done, LONGLONG size)
+void ReportFileStep(RunningJob& job, LONGLONG done, LONGLONG size)
 {
-    ShowFilePercent(static_cast<int>(PercentOf(done, size)));
-    CountFileBytes(CurrentJob().Bytes(), done);
-    ShowTotalPercent();
-    CurrentJob().WaitWhileCancelAsked();
+    ShowFilePercent(job, static_cast<int>(PercentOf(done, size)));
+    CountFileBytes(job.Bytes(), done);
+    ShowTotalPercent(job);
+    job.WaitWhileCancelAsked();
 }
 
 }  // namespace
@@ -35,54 +35,54 @@ void ArmNotifier(clProcessNotify* notifier)
     }
 }
 
-void ShowFileDone()
+void ShowFileDone(RunningJob& job)
 {
-    CurrentJob().ShowFilePercent(100);
-    UpdateRemainingTime();
+    job.ShowFilePercent(100);
+    UpdateRemainingTime(job);
 }
 
-void ShowFilePercent(int percent)
+void ShowFilePercent(RunningJob& job, int percent)
 {
-    CurrentJob().ShowFilePercent(percent);
-    UpdateRemainingTime();
-    PumpJobMessages();
+    job.ShowFilePercent(percent);
+    UpdateRemainingTime(job);
+    job.PumpMessages();
 }
 
-void ShowTotalPercent()
+void ShowTotalPercent(RunningJob& job)
 {
-    const JobBytes bytes = CurrentJob().Bytes();
-    CurrentJob().ShowJobProgress(bytes.done, bytes.total);
+    const JobBytes bytes = job.Bytes();
+    job.ShowJobProgress(bytes.done, bytes.total);
 }
 
-void UpdateRemainingTime()
+void UpdateRemainingTime(RunningJob& job)
 {
-    const JobBytes bytes = CurrentJob().Bytes();
-    CurrentJob().ShowRemainingTime(bytes.done, bytes.total);
+    const JobBytes bytes = job.Bytes();
+    job.ShowRemainingTime(bytes.done, bytes.total);
 }
 
-bool ReportCopyProgress(LONGLONG transferred, LONGLONG total)
+bool ReportCopyProgress(RunningJob& job, LONGLONG transferred, LONGLONG total)
 {
-    PumpJobMessages();
+    job.PumpMessages();
     if (transferred == 0) {
-        CurrentJob().Bytes().fileCounted = 0;
+        job.Bytes().fileCounted = 0;
     }
-    ReportFileStep(transferred, total);
-    return !JobCancelRequested();
+    ReportFileStep(job, transferred, total);
+    return !JobCancelRequested(job);
 }
 
-void UpdateContainerProgress(clProcessNotify* notifier, LONGLONG done, LONGLONG size)
+void UpdateContainerProgress(RunningJob& job, clProcessNotify* notifier, LONGLONG done, LONGLONG size)
 {
     if (done <= 65536) {
-        CurrentJob().Bytes().fileCounted = 0;
+        job.Bytes().fileCounted = 0;
     }
-    ReportFileStep(done, size);
-    if (JobCancelRequested()) {
+    ReportFileStep(job, done, size);
+    if (JobCancelRequested(job)) {
         notifier->Cancelled = 1;
     }
-    PumpJobMessages();
+    job.PumpMessages();
 }
 
-bool ReportContainerProgress(clProcessNotify* notifier, LONGLONG done, LONGLONG size)
+bool ReportContainerProgress(RunningJob& job, clProcessNotify* notifier, LONGLONG done, LONGLONG size)
 {
     if (notifier == nullptr) {
         return true;
@@ -90,6 +90,6 @@ bool ReportContainerProgress(clProcessNotify* notifier, LONGLONG done, LONGLONG 
     if (notifier->Cancelled) {
         return false;
     }
-    UpdateContainerProgress(notifier, done, size);
+    UpdateContainerProgress(job, notifier, done, size);
     return true;
 }

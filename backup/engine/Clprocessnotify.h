@@ -1,8 +1,10 @@
 #pragma once
-// The per-job notifier of the container coder, and the progress that a copy reports to the
-// current job (RunningJob.h), whose bytes are counted here.
+// The per-job notifier of the container coder, and the progress that a copy reports to its job
+// (RunningJob.h), whose bytes are counted here.
 
 #include "platform/win_types.h"
+
+class RunningJob;
 
 class clProcessNotify {
 public:
@@ -18,18 +20,18 @@ public:
 void ArmNotifier(clProcessNotify* notifier);
 
 // The file's progress (0..100), then the remaining time, then one pass of pending messages.
-void ShowFilePercent(int percent);
+void ShowFilePercent(RunningJob& job, int percent);
 // The file's progress at 100 %, without pumping messages.
-void ShowFileDone();
+void ShowFileDone(RunningJob& job);
 // Shows the job's progress.
-void ShowTotalPercent();
+void ShowTotalPercent(RunningJob& job);
 // Offers the job's figures for a new remaining-time estimate.
-void UpdateRemainingTime();
+void UpdateRemainingTime(RunningJob& job);
 // After each container block: file and job progress, waits while the cancel question is up and
 // marks the notifier cancelled when the job is to stop.
-void UpdateContainerProgress(clProcessNotify* notifier, LONGLONG done, LONGLONG size);
+void UpdateContainerProgress(RunningJob& job, clProcessNotify* notifier, LONGLONG done, LONGLONG size);
 // The body of the plain copy's progress routine: file and job progress after each chunk (0 bytes
 // transferred starts a new file), waits while the cancel question is up; false = cancel the copy.
-bool ReportCopyProgress(LONGLONG transferred, LONGLONG total);
+bool ReportCopyProgress(RunningJob& job, LONGLONG transferred, LONGLONG total);
 // The container coder's progress hook: false stops the coder. A null notifier always answers true.
-bool ReportContainerProgress(clProcessNotify* notifier, LONGLONG done, LONGLONG size);
+bool ReportContainerProgress(RunningJob& job, clProcessNotify* notifier, LONGLONG done, LONGLONG size);

@@ -1,7 +1,7 @@
 #include "backup/engine/Container.h"
 
 #include "backup/engine/Clprocessnotify.h"
-#include "backup/engine/ContainerCipher.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/engine/ScopedFile.h"
 
 #include <lzo/lzo1x.h>
@@ -21,15 +21,6 @@ constexpr std::array<BYTE, 16> kMagic = {'V', 'e', 'm', 'o', ' ', 'C', 'r', 'y',
 constexpr BYTE kMarker = 0x1A;
 // LZO1X-1's worst case for one block.
 constexpr std::size_t kOutputBufferSize = CONTAINER_BLOCK_SIZE + CONTAINER_BLOCK_SIZE / 64 + 16 + 3;
-
-struct Coder {
-    std::vector<BYTE> block;
-    std::vector<BYTE> output;
-    std::vector<BYTE> work;
-    ContainerCipher cipher;
-};
-
-std::unique_ptr<Coder> coder;
 
 struct Header {
     int keySizeCode = 0;
@@ -139,8 +130,8 @@ template <class T> bool TryAllocate(std::vector<T>* table, ULONGLONG count)
     }
 }
 
-DWORD EncodeBlocks(HANDLE in, HANDLE out, ULONGLONG size, std::string_view pass, int keySizeCode,
-                   clProcessNotify* notifier)
+DWORD EncodeBlocks(RunningJob& job, ContainerCoder& c, HANDLE in, HANDLE out, ULONGLONG size, std::string_view pass,
+                   int keySizeCode, clProcessNotify* notifier)
 {
     std::vector<BYTE> table;
     if (!TryAllocate(&table, BlockCount(size) * 2)) {
@@ -150,7 +141,6 @@ DWORD EncodeBlocks(HANDLE in, HANDLE out, ULONGLONG size, std::string_view pass,
     if (const DWORD error = WriteAll(out, header.data(), header.size())) {
         return error;
     }
-    Coder& c = *coder;
     if (!c.cipher.SetUp(pass, keySizeCode, true)) {
         return ERROR_INVALID_FUNCTION;
     }
@@ -182,7 +172,7 @@ DWORD EncodeBlocks(HANDLE in, HANDLE out, ULONGLONG size, std::string_view pass,
         // 65,536 does not fit in the 16-bit entry; it wraps to 0, which readers take as the block size.
         PutLe(&table[2 * k], stored, 2);
         done += length;
-        if (!ReportContainerProgress(notifier, static_cast<LONGLONG>(done), static_cast<LONGLONG>(size))) {
+        if (!ReportContainerProgress(job, notifier, static_cast<LONGLONG>(done), static_cast<LONGLONG>(size))) {
             return ERROR_REQUEST_ABORTED;
         }
         if (done == size) {
@@ -193,7 +183,8 @@ DWORD EncodeBlocks(HANDLE in, HANDLE out, ULONGLONG size, std::string_view pass,
 
 // The checks that come before the destination is touched: header, table and total length. Sets
 // the cipher up for the header's key-size code.
-DWORD ReadLayout(HANDLE in, ULONGLONG fileSize, std::string_view pass, Header* header, std::vector<BYTE>* table)
+DWORD ReadLayout(ContainerCoder& c, HANDLE in, ULONGLONG fileSize, std::string_view pass, Header* header,
+                 std::vector<BYTE>* table)
 {
     std::array<BYTE, CONTAINER_HEADER_SIZE> bytes{};
     if (fileSize < CONTAINER_HEADER_SIZE) {
@@ -218,10 +209,10 @@ DWORD ReadLayout(HANDLE in, ULONGLONG fileSize, std::string_view pass, Header* h
     if (const DWORD error = ReadAll(in, table->data(), table->size())) {
         return error;
     }
-    if (!coder->cipher.SetUp(pass, header->keySizeCode, false)) {
+    if (!c.cipher.SetUp(pass, header->keySizeCode, false)) {
         return ERROR_INVALID_FUNCTION;
     }
-    const bool keyed = coder->cipher.HasKey();
+    const bool keyed = c.cipher.HasKey();
     ULONGLONG expected = CONTAINER_HEADER_SIZE + tableBytes;
     for (std::size_t k = 0; k < table->size(); k += 2) {
         const ULONGLONG stored = GetLe(&(*table)[k], 2);
@@ -231,13 +222,12 @@ DWORD ReadLayout(HANDLE in, ULONGLONG fileSize, std::string_view pass, Header* h
     return expected == fileSize ? ERROR_SUCCESS : ERROR_BAD_FORMAT;
 }
 
-DWORD DecodeBlocks(HANDLE in, HANDLE out, const Header& header, const std::vector<BYTE>& table,
-                   clProcessNotify* notifier)
+DWORD DecodeBlocks(RunningJob& job, ContainerCoder& c, HANDLE in, HANDLE out, const Header& header,
+                   const std::vector<BYTE>& table, clProcessNotify* notifier)
 {
     if (const DWORD error = SeekTo(in, CONTAINER_HEADER_SIZE)) {
         return error;
     }
-    Coder& c = *coder;
     const bool keyed = c.cipher.HasKey();
     const std::size_t blocks = table.size() / 2;
     ULONGLONG done = 0;
@@ -274,7 +264,8 @@ DWORD DecodeBlocks(HANDLE in, HANDLE out, const Header& header, const std::vecto
             return error;
         }
         done += expected;
-        if (!ReportContainerProgress(notifier, static_cast<LONGLONG>(done), static_cast<LONGLONG>(header.plainSize))) {
+        if (!ReportContainerProgress(job, notifier, static_cast<LONGLONG>(done),
+                                     static_cast<LONGLONG>(header.plainSize))) {
             return ERROR_REQUEST_ABORTED;
         }
     }
@@ -290,9 +281,11 @@ HANDLE OpenSource(const std::u16string& path)
 // destination and writes it (nothing to write for an empty source). A destination created here is
 // deleted again on any failure.
 template <class Check, class Write>
-DWORD CodeFile(const std::u16string& source, const std::u16string& destination, Check check, Write write)
+DWORD CodeFile(RunningJob& job, const std::u16string& source, const std::u16string& destination, Check check,
+               Write write)
 {
-    if (!PrepareContainerCoder()) {
+    ContainerCoder* coder = job.Coder();
+    if (coder == nullptr) {
         return ERROR_NOT_ENOUGH_MEMORY;
     }
     ScopedFile in(OpenSource(source));
@@ -303,7 +296,7 @@ DWORD CodeFile(const std::u16string& source, const std::u16string& destination, 
     if (!FileSizeOf(in.Get(), &size)) {
         return LastErrorOr(ERROR_READ_FAULT);
     }
-    if (const DWORD error = check(in.Get(), size)) {
+    if (const DWORD error = check(*coder, in.Get(), size)) {
         return error;
     }
     DWORD result = ERROR_SUCCESS;
@@ -312,7 +305,7 @@ DWORD CodeFile(const std::u16string& source, const std::u16string& destination, 
         if (!out.IsOpen()) {
             return ERROR_CANNOT_MAKE;
         }
-        result = size == 0 ? ERROR_SUCCESS : write(in.Get(), out.Get(), size);
+        result = size == 0 ? ERROR_SUCCESS : write(*coder, in.Get(), out.Get(), size);
     }
     if (result != ERROR_SUCCESS) {
         DeleteFileW(destination.c_str());
@@ -322,21 +315,17 @@ DWORD CodeFile(const std::u16string& source, const std::u16string& destination, 
 
 }  // namespace
 
-bool PrepareContainerCoder()
+std::unique_ptr<ContainerCoder> MakeContainerCoder()
 {
-    if (coder) {
-        return true;
-    }
     if (lzo_init() != LZO_E_OK) {
-        return false;
+        return nullptr;
     }
-    auto fresh = std::unique_ptr<Coder>(new (std::nothrow) Coder);
+    auto fresh = std::unique_ptr<ContainerCoder>(new (std::nothrow) ContainerCoder);
     if (!fresh || !fresh->cipher.Ready() || !TryAllocate(&fresh->block, CONTAINER_BLOCK_SIZE) ||
         !TryAllocate(&fresh->output, kOutputBufferSize) || !TryAllocate(&fresh->work, LZO1X_1_MEM_COMPRESS)) {
-        return false;
+        return nullptr;
     }
-    coder = std::move(fresh);
-    return true;
+    return fresh;
 }
 
 bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, LONGLONG* plainSize)
@@ -356,25 +345,27 @@ bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, 
     return true;
 }
 
-DWORD EncodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
-                          int keySizeCode, clProcessNotify* notifier)
+DWORD EncodeContainerFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
+                          std::string_view pass, int keySizeCode, clProcessNotify* notifier)
 {
     return CodeFile(
-        source, destination, [](HANDLE, ULONGLONG) { return DWORD{ERROR_SUCCESS}; },
-        [&](HANDLE in, HANDLE out, ULONGLONG size) {
-            return EncodeBlocks(in, out, size, pass, keySizeCode, notifier);
+        job, source, destination, [](ContainerCoder&, HANDLE, ULONGLONG) { return DWORD{ERROR_SUCCESS}; },
+        [&](ContainerCoder& coder, HANDLE in, HANDLE out, ULONGLONG size) {
+            return EncodeBlocks(job, coder, in, out, size, pass, keySizeCode, notifier);
         });
 }
 
-DWORD DecodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
-                          clProcessNotify* notifier)
+DWORD DecodeContainerFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
+                          std::string_view pass, clProcessNotify* notifier)
 {
     Header header;
     std::vector<BYTE> table;
     return CodeFile(
-        source, destination,
-        [&](HANDLE in, ULONGLONG size) {
-            return size == 0 ? DWORD{ERROR_SUCCESS} : ReadLayout(in, size, pass, &header, &table);
+        job, source, destination,
+        [&](ContainerCoder& coder, HANDLE in, ULONGLONG size) {
+            return size == 0 ? DWORD{ERROR_SUCCESS} : ReadLayout(coder, in, size, pass, &header, &table);
         },
-        [&](HANDLE in, HANDLE out, ULONGLONG) { return DecodeBlocks(in, out, header, table, notifier); });
+        [&](ContainerCoder& coder, HANDLE in, HANDLE out, ULONGLONG) {
+            return DecodeBlocks(job, coder, in, out, header, table, notifier);
+        });
 }

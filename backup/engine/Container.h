@@ -7,12 +7,16 @@
 // cannot be created, 1450 the block table cannot be allocated, 11 not a valid container, 1235 the
 // job was cancelled, 38 the source ended early, else the error of a failed read, write or seek.
 
+#include "backup/engine/ContainerCipher.h"
 #include "platform/win_types.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class clProcessNotify;
+class RunningJob;
 
 inline constexpr DWORD CONTAINER_BLOCK_SIZE = 65536;
 inline constexpr DWORD CONTAINER_HEADER_SIZE = 32;
@@ -23,19 +27,29 @@ inline constexpr std::u16string_view CONTAINER_SUFFIX = u".vemoen";
 inline constexpr std::u16string_view CONTAINER_PASS = u"Harbex Solo + container key 2.00";
 static_assert(CONTAINER_PASS.size() >= 20);
 
-// Allocates the coder's buffers once for the process; true when they exist.
-bool PrepareContainerCoder();
+// The buffers and the cipher of the coder: one per job (RunningJob::Coder), reused for its files.
+struct ContainerCoder {
+    std::vector<BYTE> block;
+    std::vector<BYTE> output;
+    std::vector<BYTE> work;
+    ContainerCipher cipher;
+};
+
+// Null when the buffers cannot be allocated or the compressor cannot start.
+std::unique_ptr<ContainerCoder> MakeContainerCoder();
 
 // The size of the file that a container of fileSize bytes holds, from its header; false when it
 // cannot be read or is no container.
 bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, LONGLONG* plainSize);
 
+// Both codings use the job's coder and report each block to the job through the notifier (none
+// without one).
 // Any non-zero result deletes the destination. An empty source gives an empty destination.
-DWORD EncodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
-                          int keySizeCode, clProcessNotify* notifier);
+DWORD EncodeContainerFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
+                          std::string_view pass, int keySizeCode, clProcessNotify* notifier);
 
 // Header and length are checked before the destination is created, so a damaged container leaves
 // an existing destination alone; a destination created here is deleted on any non-zero result.
 // An empty container decodes to an empty file.
-DWORD DecodeContainerFile(const std::u16string& source, const std::u16string& destination, std::string_view pass,
-                          clProcessNotify* notifier);
+DWORD DecodeContainerFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
+                          std::string_view pass, clProcessNotify* notifier);

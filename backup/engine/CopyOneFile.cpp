@@ -3,6 +3,7 @@
 #include "backup/engine/Clprocessnotify.h"
 #include "backup/engine/Container.h"
 #include "backup/engine/DriveEntries.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/engine/ScopedFile.h"
 #include "platform/copy_file.h"
 #include "platform/text.h"
@@ -84,12 +85,13 @@ DWORD ReplaceWith(const std::u16string& finished, const std::u16string& destinat
     return error != ERROR_SUCCESS ? error : ERROR_ACCESS_DENIED;
 }
 
-bool CopyPlain(const std::u16string& source, const std::u16string& destination, int sourceBits, DWORD* error)
+bool CopyPlain(RunningJob& job, const std::u16string& source, const std::u16string& destination, int sourceBits,
+               DWORD* error)
 {
     // The destination is normally new: the copy then gets its final attributes before its name,
     // with nothing of the destination to record or put back.
     if (sourceBits != -1) {
-        if (platform::CopyFileToFreeName(source.c_str(), destination.c_str(), CopyProgressRoutine, nullptr,
+        if (platform::CopyFileToFreeName(source.c_str(), destination.c_str(), CopyProgressRoutine, &job,
                                          AttributesOfRecord(sourceBits))) {
             *error = ERROR_SUCCESS;
             return true;
@@ -105,8 +107,8 @@ bool CopyPlain(const std::u16string& source, const std::u16string& destination, 
     }
     const int destinationBits = SaveAndClearAttributes(destination);
     const std::u16string target = destinationBits == -1 ? destination : platform::FreeNameBeside(destination);
-    bool copied = CopyFileExW(source.c_str(), target.c_str(), CopyProgressRoutine, nullptr, nullptr,
-                              COPY_FILE_RESTARTABLE) != FALSE;
+    bool copied =
+        CopyFileExW(source.c_str(), target.c_str(), CopyProgressRoutine, &job, nullptr, COPY_FILE_RESTARTABLE) != FALSE;
     *error = copied ? ERROR_SUCCESS : GetLastError();
     if (copied) {
         *error = ReplaceWith(target, destination);
@@ -116,16 +118,16 @@ bool CopyPlain(const std::u16string& source, const std::u16string& destination, 
     return copied;
 }
 
-bool Encode(const std::u16string& source, std::u16string destination, int sourceBits, const std::u16string& pass,
-            clProcessNotify* notifier, DWORD* error)
+bool Encode(RunningJob& job, const std::u16string& source, std::u16string destination, int sourceBits,
+            const std::u16string& pass, clProcessNotify* notifier, DWORD* error)
 {
-    if (!PrepareContainerCoder()) {
+    if (job.Coder() == nullptr) {
         return false;
     }
     if (!EndsWithSuffix(destination)) {
         destination += CONTAINER_SUFFIX;
     }
-    *error = EncodeContainerFile(source, destination, platform::ToAnsi(pass), CONTAINER_KEY_AES256, notifier);
+    *error = EncodeContainerFile(job, source, destination, platform::ToAnsi(pass), CONTAINER_KEY_AES256, notifier);
     if (*error != ERROR_SUCCESS) {
         return false;
     }
@@ -136,10 +138,10 @@ bool Encode(const std::u16string& source, std::u16string destination, int source
     return true;
 }
 
-bool Decode(const std::u16string& source, std::u16string destination, const std::u16string& pass,
+bool Decode(RunningJob& job, const std::u16string& source, std::u16string destination, const std::u16string& pass,
             clProcessNotify* notifier, DWORD* error)
 {
-    if (!PrepareContainerCoder()) {
+    if (job.Coder() == nullptr) {
         return false;
     }
     if (EndsWithSuffix(destination)) {
@@ -154,7 +156,7 @@ bool Decode(const std::u16string& source, std::u16string destination, const std:
     // The coder writes under its final name as it goes: a name beside it keeps a half-decoded file
     // (after a crash, say) from ever standing where the file belongs.
     const std::u16string target = platform::FreeNameBeside(destination);
-    *error = DecodeContainerFile(source, target, platform::ToAnsi(pass), notifier);
+    *error = DecodeContainerFile(job, source, target, platform::ToAnsi(pass), notifier);
     if (*error == ERROR_SUCCESS) {
         // The time goes on before the read-only bit comes back.
         CopyLastWriteTime(source, target);
@@ -194,22 +196,23 @@ bool CopyLastWriteTime(const std::u16string& source, const std::u16string& desti
 }
 
 DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesTransferred, LARGE_INTEGER,
-                          LARGE_INTEGER, DWORD, DWORD, HANDLE, HANDLE, void*)
+                          LARGE_INTEGER, DWORD, DWORD, HANDLE, HANDLE, void* data)
 {
-    return ReportCopyProgress(totalBytesTransferred.QuadPart, totalFileSize.QuadPart) ? PROGRESS_CONTINUE
-                                                                                      : PROGRESS_CANCEL;
+    RunningJob& job = *static_cast<RunningJob*>(data);
+    return ReportCopyProgress(job, totalBytesTransferred.QuadPart, totalFileSize.QuadPart) ? PROGRESS_CONTINUE
+                                                                                           : PROGRESS_CANCEL;
 }
 
-bool CopyOneFile(const std::u16string& source, const std::u16string& destination, int mode, const std::u16string& pass,
-                 clProcessNotify* notifier, DWORD* error, const WIN32_FIND_DATAW* found)
+bool CopyOneFile(RunningJob& job, const std::u16string& source, const std::u16string& destination, int mode,
+                 const std::u16string& pass, clProcessNotify* notifier, DWORD* error, const WIN32_FIND_DATAW* found)
 {
     switch (mode) {
     case COPY_PLAIN:
-        return CopyPlain(source, destination, SourceBits(source, found), error);
+        return CopyPlain(job, source, destination, SourceBits(source, found), error);
     case COPY_ENCODE:
-        return Encode(source, destination, SourceBits(source, found), pass, notifier, error);
+        return Encode(job, source, destination, SourceBits(source, found), pass, notifier, error);
     case COPY_DECODE:
-        return Decode(source, destination, pass, notifier, error);
+        return Decode(job, source, destination, pass, notifier, error);
     default:
         return false;
     }

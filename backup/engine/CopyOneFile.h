@@ -7,6 +7,7 @@
 #include <string>
 
 class clProcessNotify;
+class RunningJob;
 
 enum CopyMode : int {
     COPY_PLAIN = 0,
@@ -22,17 +23,18 @@ void RestoreAttributes(const std::u16string& path, int record);
 bool CopyLastWriteTime(const std::u16string& source, const std::u16string& destination);
 
 // The progress routine of a plain copy: moves the bars, waits while the cancel question is up and
-// cancels when the job is to stop.
+// cancels when the job is to stop. data is the RunningJob of the copy.
 DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesTransferred, LARGE_INTEGER streamSize,
                           LARGE_INTEGER streamBytesTransferred, DWORD streamNumber, DWORD callbackReason,
                           HANDLE sourceFile, HANDLE destinationFile, void* data);
 
-// True when the file was copied. *error receives the copy's or the coder's Windows error (0 on
-// success); it is left unchanged for an unknown mode or when the coder cannot be prepared. An
+// True when the file was copied, with its progress reported to the job. *error receives the copy's or the coder's
+// Windows error (0 on success); it is left unchanged for an unknown mode or when the coder cannot be prepared. An
 // existing destination is replaced only once the new copy is complete, so a failed copy or decode
 // leaves it as it was. A plain copy or a decode whose destination name is held by another file
 // spelled otherwise (in case only) fails with ERROR_ALREADY_EXISTS and leaves that file alone; an
 // encoding goes into a new run folder whose walk never gives two such names. found, when given,
 // is the source's find record from the walk, whose attributes are then not read again.
-bool CopyOneFile(const std::u16string& source, const std::u16string& destination, int mode, const std::u16string& pass,
-                 clProcessNotify* notifier, DWORD* error, const WIN32_FIND_DATAW* found = nullptr);
+bool CopyOneFile(RunningJob& job, const std::u16string& source, const std::u16string& destination, int mode,
+                 const std::u16string& pass, clProcessNotify* notifier, DWORD* error,
+                 const WIN32_FIND_DATAW* found = nullptr);

@@ -31,19 +31,20 @@ bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, con
 // Deletes a file, or a folder with everything in it. Every file is re-homed first and the changed
 // repeat lists are saved before anything goes. True when the item is gone or was never there; a file
 // whose re-homing failed is kept (false), and nothing goes when a changed list cannot be saved.
-bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
-                      const std::u16string& path, clProcessNotify* notifier);
+bool DeleteBackupItem(RunningJob& job, RepeatListSet& lists, const std::u16string& baseFolder,
+                      const std::u16string& stamp, const std::u16string& path, clProcessNotify* notifier);
 
 // One pass over the repeat lists of the item's run and of every later run, in ascending name order,
 // saving the lists it changed. False when a re-homing copy or a save failed.
-bool UpdateLaterRunReferences(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
-                              const std::u16string& path, ReferencePass pass, clProcessNotify* notifier);
+bool UpdateLaterRunReferences(RunningJob& job, RepeatListSet& lists, const std::u16string& baseFolder,
+                              const std::u16string& stamp, const std::u16string& path, ReferencePass pass,
+                              clProcessNotify* notifier);
 
 // The re-homing pass of one file over the loaded lists of the runs (its own run `ownRun` is passed
 // over: no list of a run names that run's own files). found is the file's find record. Changes the
 // lists in memory only. False when a list cannot be read or the copy failed.
-bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
-                const WIN32_FIND_DATAW& found, clProcessNotify* notifier);
+bool RehomeFile(RunningJob& job, const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun,
+                const std::u16string& path, const WIN32_FIND_DATAW& found, clProcessNotify* notifier);
 
 // The index of the first line of the run's repeat list that names exactly the item's copy, or -1.
 int FindRepeatReference(const RepeatListOfRun& list, const std::u16string& path);

@@ -22,25 +22,25 @@ constexpr std::size_t kRunStampLength = 15;
 
 // A file with neither the read-only nor the hidden bit needs no clearing before it goes. True when
 // it went.
-bool DeleteFileEntry(const std::u16string& path, const WIN32_FIND_DATAW& entry)
+bool DeleteFileEntry(RunningJob& job, const std::u16string& path, const WIN32_FIND_DATAW& entry)
 {
     if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0) {
         return platform::DeleteListedFile(path.c_str(), entry.dwFileAttributes) != FALSE;
     }
-    return DeleteTree(path, PumpJobMessages);
+    return DeleteTree(path, [&job] { job.PumpMessages(); });
 }
 
 // The re-homed copy is a second name of the file where the drive allows one. The names share
 // their attributes, and the original is cleared of its bits before it goes: only a file that has
 // none, as its copy would, is linked.
-bool PlaceRehomedCopy(const std::u16string& path, const std::u16string& target, const WIN32_FIND_DATAW& found,
-                      clProcessNotify* notifier)
+bool PlaceRehomedCopy(RunningJob& job, const std::u16string& path, const std::u16string& target,
+                      const WIN32_FIND_DATAW& found, clProcessNotify* notifier)
 {
     if (found.dwFileAttributes == FILE_ATTRIBUTE_NORMAL && CreateHardLinkW(target.c_str(), path.c_str(), nullptr)) {
         return true;
     }
     DWORD error = 0;
-    return CopyOneFile(path, target, COPY_PLAIN, u"", notifier, &error, &found);
+    return CopyOneFile(job, path, target, COPY_PLAIN, u"", notifier, &error, &found);
 }
 
 // An entry of the item as the re-homing pass listed it, with the entries of a folder that is no
@@ -53,7 +53,7 @@ struct ListedEntry {
 // The files of the item whose re-homing failed stay; everything else of the item goes. The list
 // files of a run folder go last, only once all else of it went, so that a run whose delete stopped
 // part way is still a date that a later delete finishes.
-bool DeleteFolderExcept(const std::u16string& path, const std::vector<ListedEntry>& entries,
+bool DeleteFolderExcept(RunningJob& job, const std::u16string& path, const std::vector<ListedEntry>& entries,
                         const std::unordered_set<std::u16string>& kept, bool runFolder)
 {
     bool allGone = true;
@@ -68,36 +68,37 @@ bool DeleteFolderExcept(const std::u16string& path, const std::vector<ListedEntr
         }
         const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
         if (IsLinkEntry(entry)) {
-            allGone = DeleteTree(child, PumpJobMessages) && allGone;
+            allGone = DeleteTree(child, [&job] { job.PumpMessages(); }) && allGone;
         } else if (IsDirectoryEntry(entry)) {
-            allGone = DeleteFolderExcept(child, listed.children, kept, false) && allGone;
+            allGone = DeleteFolderExcept(job, child, listed.children, kept, false) && allGone;
         } else if (runFolder && IsRunListFileName(entry.cFileName)) {
             lists.push_back(child);
         } else {
-            allGone = !kept.contains(child) && DeleteFileEntry(child, entry) && allGone;
+            allGone = !kept.contains(child) && DeleteFileEntry(job, child, entry) && allGone;
         }
     }
     if (!allGone) {
         return false;
     }
     for (const std::u16string& list : lists) {
-        DeleteTree(list, PumpJobMessages);
+        DeleteTree(list, [&job] { job.PumpMessages(); });
     }
     return RemoveDirectoryW(path.c_str()) != FALSE;
 }
 
 // The re-homing pass of every file of the item (a linked folder holds none of the run's files); it
 // lists each folder of the item into listed.
-void RehomeFiles(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
-                 ListedEntry& listed, std::unordered_set<std::u16string>& kept, clProcessNotify* notifier)
+void RehomeFiles(RunningJob& job, const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun,
+                 const std::u16string& path, ListedEntry& listed, std::unordered_set<std::u16string>& kept,
+                 clProcessNotify* notifier)
 {
     // A link goes as a link: re-homing would copy what lies behind it.
     if (IsLinkEntry(listed.entry)) {
         return;
     }
     if (!IsDirectoryEntry(listed.entry)) {
-        PumpJobMessagesAtIntervals();
-        if (!RehomeFile(runs, ownRun, path, listed.entry, notifier)) {
+        job.PumpAtIntervals();
+        if (!RehomeFile(job, runs, ownRun, path, listed.entry, notifier)) {
             kept.insert(path);
         }
         return;
@@ -110,7 +111,7 @@ void RehomeFiles(const std::vector<RepeatListOfRun*>& runs, const std::u16string
     });
     for (ListedEntry& child : listed.children) {
         if (IsSafeDriveName(child.entry.cFileName)) {
-            RehomeFiles(runs, ownRun, WithTrailingBackslash(path) + child.entry.cFileName, child, kept, notifier);
+            RehomeFiles(job, runs, ownRun, WithTrailingBackslash(path) + child.entry.cFileName, child, kept, notifier);
         }
     }
 }
@@ -120,7 +121,6 @@ void RehomeFiles(const std::vector<RepeatListOfRun*>& runs, const std::u16string
 bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, const std::u16string& baseFolder,
                          clProcessNotify* notifier)
 {
-    const JobScope scope(job);
     ArmNotifier(notifier);
     const std::u16string base = WithTrailingBackslash(baseFolder);
     RepeatListSet lists;
@@ -130,17 +130,17 @@ bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, con
         const std::u16string& path = selection.Paths[static_cast<std::size_t>(j)];
         const std::u16string stamp = CharsFrom(path, base.size()).substr(0, kRunStampLength);
         if (!LiesInsideFolder(path, base) || CrossesDriveLink(path) || !IsRunStampName(stamp) ||
-            !DeleteBackupItem(lists, base, stamp, path, notifier)) {
+            !DeleteBackupItem(job, lists, base, stamp, path, notifier)) {
             result = false;
             break;
         }
-        UpdateLaterRunReferences(lists, base, stamp, path, ReferencePass::CleanUp, notifier);
+        UpdateLaterRunReferences(job, lists, base, stamp, path, ReferencePass::CleanUp, notifier);
     }
     return result;
 }
 
-bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
-                      const std::u16string& path, clProcessNotify* notifier)
+bool DeleteBackupItem(RunningJob& job, RepeatListSet& lists, const std::u16string& baseFolder,
+                      const std::u16string& stamp, const std::u16string& path, clProcessNotify* notifier)
 {
     WIN32_FIND_DATAW found;
     if (!FindEntry(path, &found)) {
@@ -148,7 +148,7 @@ bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, co
     }
     // A link goes as a link: re-homing would copy what lies behind it.
     if (IsLinkEntry(found)) {
-        return DeleteTree(path, PumpJobMessages);
+        return DeleteTree(path, [&job] { job.PumpMessages(); });
     }
     // Every later run names its new copies on the drive before any file of the item goes.
     const std::u16string base = WithTrailingBackslash(baseFolder);
@@ -158,19 +158,19 @@ bool DeleteBackupItem(RepeatListSet& lists, const std::u16string& baseFolder, co
     {
         // Only this job writes the later runs' folders meanwhile: each is read for free names once.
         const platform::KeepFolderNames keepNames;
-        RehomeFiles(runs, base + stamp + u"\\", path, item, kept, notifier);
+        RehomeFiles(job, runs, base + stamp + u"\\", path, item, kept, notifier);
     }
     if (RepeatListSet::SaveChanged(runs) != ERROR_SUCCESS) {
         return false;
     }
     if (!IsDirectoryEntry(found)) {
-        return kept.empty() && DeleteTree(path, PumpJobMessages);
+        return kept.empty() && DeleteTree(path, [&job] { job.PumpMessages(); });
     }
-    return DeleteFolderExcept(path, item.children, kept, IsRunFolderPath(path));
+    return DeleteFolderExcept(job, path, item.children, kept, IsRunFolderPath(path));
 }
 
-bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun, const std::u16string& path,
-                const WIN32_FIND_DATAW& found, clProcessNotify* notifier)
+bool RehomeFile(RunningJob& job, const std::vector<RepeatListOfRun*>& runs, const std::u16string& ownRun,
+                const std::u16string& path, const WIN32_FIND_DATAW& found, clProcessNotify* notifier)
 {
     std::u16string rehomedPath;
     for (RepeatListOfRun* run : runs) {
@@ -209,7 +209,7 @@ bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string&
                     CreateDirPath(folder);
                 }
             }
-            if (!PlaceRehomedCopy(path, target, found, notifier)) {
+            if (!PlaceRehomedCopy(job, path, target, found, notifier)) {
                 return false;
             }
             run->SetCheckedFolder(folder);
@@ -222,8 +222,9 @@ bool RehomeFile(const std::vector<RepeatListOfRun*>& runs, const std::u16string&
     return true;
 }
 
-bool UpdateLaterRunReferences(RepeatListSet& lists, const std::u16string& baseFolder, const std::u16string& stamp,
-                              const std::u16string& path, ReferencePass pass, clProcessNotify* notifier)
+bool UpdateLaterRunReferences(RunningJob& job, RepeatListSet& lists, const std::u16string& baseFolder,
+                              const std::u16string& stamp, const std::u16string& path, ReferencePass pass,
+                              clProcessNotify* notifier)
 {
     const std::u16string base = WithTrailingBackslash(baseFolder);
     const std::vector<RepeatListOfRun*> runs = lists.RunsFrom(base, stamp);
@@ -231,7 +232,7 @@ bool UpdateLaterRunReferences(RepeatListSet& lists, const std::u16string& baseFo
         // A missing file keeps an empty record: its re-homing fails only where a list names it.
         WIN32_FIND_DATAW found;
         FindEntry(path, &found);
-        return RehomeFile(runs, base + stamp + u"\\", path, found, notifier) &&
+        return RehomeFile(job, runs, base + stamp + u"\\", path, found, notifier) &&
                RepeatListSet::SaveChanged(runs) == ERROR_SUCCESS;
     }
     for (RepeatListOfRun* run : runs) {

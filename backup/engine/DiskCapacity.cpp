@@ -12,11 +12,11 @@ namespace {
 
 // One counted file: its size in its category, then the job is shown the file and pending messages
 // run.
-void CountFile(const std::u16string& path, const WIN32_FIND_DATAW& found, CATEGORY_SIZES& sizes)
+void CountFile(RunningJob& job, const std::u16string& path, const WIN32_FIND_DATAW& found, CATEGORY_SIZES& sizes)
 {
     AddToCategorySize(CategoryOfPath(path), EntrySize(found), sizes);
-    CurrentJob().ShowPath(path);
-    PumpJobMessages();
+    job.ShowPath(path);
+    job.PumpMessages();
 }
 
 }  // namespace
@@ -43,12 +43,11 @@ bool GetLocalDiskCapacity(std::uint64_t& total, std::uint64_t& used, std::uint64
 
 void ScanCategorySizes(RunningJob& job, CATEGORY_SIZES& sizes, std::uint64_t total, std::uint64_t free)
 {
-    const JobScope scope(job);
     sizes = CATEGORY_SIZES();
     RECORD_DEVICECODE disks;
     ListLocalFixedDisks(disks);
     for (int i = 0; i < disks.Count; ++i) {
-        AddCategorySizesOf(u"", disks.Roots[static_cast<std::size_t>(i)], sizes);
+        AddCategorySizesOf(job, u"", disks.Roots[static_cast<std::size_t>(i)], sizes);
     }
     std::int64_t other = static_cast<std::int64_t>(total - free);
     for (int k = 0; k < CATEGORY_MAIL; ++k) {
@@ -57,7 +56,8 @@ void ScanCategorySizes(RunningJob& job, CATEGORY_SIZES& sizes, std::uint64_t tot
     sizes.Bytes[CATEGORY_OTHER - 1] = other;
 }
 
-void AddCategorySizesOf(const std::u16string& folder, const std::u16string& name, CATEGORY_SIZES& sizes)
+void AddCategorySizesOf(RunningJob& job, const std::u16string& folder, const std::u16string& name,
+                        CATEGORY_SIZES& sizes)
 {
     const std::u16string path = (folder.empty() ? folder : WithTrailingBackslash(folder)) + name;
     WIN32_FIND_DATAW found;
@@ -66,7 +66,7 @@ void AddCategorySizesOf(const std::u16string& folder, const std::u16string& name
             return;
         }
         if (IsPlainFileEntry(found)) {
-            CountFile(path, found, sizes);
+            CountFile(job, path, found, sizes);
             return;
         }
         if (IsLinkEntry(found)) {
@@ -75,15 +75,15 @@ void AddCategorySizesOf(const std::u16string& folder, const std::u16string& name
     }
     const std::u16string windows = WindowsFolder();
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int) {
-        PumpJobMessages();
-        if (JobCancelRequested()) {
+        job.PumpMessages();
+        if (JobCancelRequested(job)) {
             return false;
         }
         const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
         if (IsWalkedFolderEntry(entry) && child != windows) {
-            AddCategorySizesOf(path, entry.cFileName, sizes);
+            AddCategorySizesOf(job, path, entry.cFileName, sizes);
         } else if (IsPlainFileEntry(entry)) {
-            CountFile(child, entry, sizes);
+            CountFile(job, child, entry, sizes);
         }
         return true;
     });

@@ -18,7 +18,8 @@ bool GetLocalDiskCapacity(std::uint64_t& total, std::uint64_t& used, std::uint64
 void ScanCategorySizes(RunningJob& job, CATEGORY_SIZES& sizes, std::uint64_t total, std::uint64_t free);
 
 // Adds folder\name (or just name without a folder), a file or every file below that folder.
-void AddCategorySizesOf(const std::u16string& folder, const std::u16string& name, CATEGORY_SIZES& sizes);
+void AddCategorySizesOf(RunningJob& job, const std::u16string& folder, const std::u16string& name,
+                        CATEGORY_SIZES& sizes);
 
 // 0 when the whole is 0; otherwise part / whole * width, truncated toward zero.
 int ProportionalWidth(std::int64_t part, std::uint64_t whole, int width);

@@ -59,8 +59,8 @@ bool HoldsFileOfSize(const std::u16string& copy, LONGLONG copySize, LONGLONG sou
     return ReadContainerPlainSize(copy, copySize, &plainSize) && plainSize == sourceSize;
 }
 
-bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderLength, const std::u16string& folder,
-                    bool runFolderItself)
+bool WalkCandidates(RunningJob& job, DuplicateCandidates& list, int slot, std::size_t kindFolderLength,
+                    const std::u16string& folder, bool runFolderItself)
 {
     const std::u16string prefix = WithTrailingBackslash(folder);
     WIN32_FIND_DATAW entry;
@@ -70,8 +70,8 @@ bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderL
     }
     bool finished = true;
     do {
-        PumpJobMessagesAtIntervals();
-        if (JobCancelRequested()) {
+        job.PumpAtIntervals();
+        if (JobCancelRequested(job)) {
             finished = false;
             break;
         }
@@ -85,7 +85,7 @@ bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderL
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             // A linked folder is not part of any run.
             if (!IsDots(entry.cFileName) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
-                !WalkCandidates(list, slot, kindFolderLength, prefix + entry.cFileName, false)) {
+                !WalkCandidates(job, list, slot, kindFolderLength, prefix + entry.cFileName, false)) {
                 finished = false;
                 break;
             }
@@ -98,22 +98,23 @@ bool WalkCandidates(DuplicateCandidates& list, int slot, std::size_t kindFolderL
 }
 
 // Every earlier run of one kind folder, newest first. False when the job was cancelled.
-bool CollectRuns(DuplicateCandidates& list, int slot, const SYSTEMTIME& runStart, const std::u16string& kindFolder)
+bool CollectRuns(RunningJob& job, DuplicateCandidates& list, int slot, const SYSTEMTIME& runStart,
+                 const std::u16string& kindFolder)
 {
     for (const std::u16string& run :
-         EarlierRunFolders(kindFolder, WithTrailingBackslash(kindFolder) + FormatTimestampName(runStart))) {
-        PumpJobMessages();
-        if (JobCancelRequested() || !CollectCandidateFiles(list, slot, kindFolder.size(), run)) {
+         EarlierRunFolders(job, kindFolder, WithTrailingBackslash(kindFolder) + FormatTimestampName(runStart))) {
+        job.PumpMessages();
+        if (JobCancelRequested(job) || !CollectCandidateFiles(job, list, slot, kindFolder.size(), run)) {
             return false;
         }
     }
     return true;
 }
 
-bool TakeRepeatLine(DuplicateCandidates& list, int slot, const std::u16string& destination, const FILETIME& sourceTime,
-                    LONGLONG sourceSize, std::u16string* line)
+bool TakeRepeatLine(RunningJob& job, DuplicateCandidates& list, int slot, const std::u16string& destination,
+                    const FILETIME& sourceTime, LONGLONG sourceSize, std::u16string* line)
 {
-    PumpJobMessagesAtIntervals();
+    job.PumpAtIntervals();
     if (destination.size() < 3 || list.LiveCount() == 0) {
         return false;
     }
@@ -247,7 +248,8 @@ std::size_t DuplicateCandidates::KindFolderLength(const std::u16string& driveRoo
     return folder.size();
 }
 
-std::vector<std::u16string> EarlierRunFolders(const std::u16string& folder, const std::u16string& bound)
+std::vector<std::u16string> EarlierRunFolders(RunningJob& job, const std::u16string& folder,
+                                              const std::u16string& bound)
 {
     const std::u16string prefix = WithTrailingBackslash(folder);
     std::vector<std::u16string> runs;
@@ -257,7 +259,7 @@ std::vector<std::u16string> EarlierRunFolders(const std::u16string& folder, cons
         return runs;
     }
     do {
-        PumpJobMessagesAtIntervals();
+        job.PumpAtIntervals();
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
             std::u16string path = prefix + entry.cFileName;
             if (path < bound && IsFinishedRunFolder(path)) {
@@ -270,7 +272,7 @@ std::vector<std::u16string> EarlierRunFolders(const std::u16string& folder, cons
     return runs;
 }
 
-bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kindFolderLength,
+bool CollectCandidateFiles(RunningJob& job, DuplicateCandidates& list, int slot, std::size_t kindFolderLength,
                            const std::u16string& path)
 {
     WIN32_FIND_DATAW found;
@@ -283,26 +285,27 @@ bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kind
         list.Add(slot, kindFolderLength, path, found.ftLastWriteTime, EntrySize(found));
         return true;
     }
-    return WalkCandidates(list, slot, kindFolderLength, path, true);
+    return WalkCandidates(job, list, slot, kindFolderLength, path, true);
 }
 
-void CollectEasyCandidates(DuplicateCandidates& list, const PerEasyCategory<BYTE>& categories,
+void CollectEasyCandidates(RunningJob& job, DuplicateCandidates& list, const PerEasyCategory<BYTE>& categories,
                            const SYSTEMTIME& runStart, const PerEasyCategory<std::u16string>& folders)
 {
     for (int i = 0; i < kEasyCategoryCount; ++i) {
         if (categories[static_cast<std::size_t>(i)] &&
-            !CollectRuns(list, i + 1, runStart, folders[static_cast<std::size_t>(i)])) {
+            !CollectRuns(job, list, i + 1, runStart, folders[static_cast<std::size_t>(i)])) {
             return;
         }
     }
 }
 
-void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runStart, const std::u16string& manualFolder)
+void CollectManualCandidates(RunningJob& job, DuplicateCandidates& list, const SYSTEMTIME& runStart,
+                             const std::u16string& manualFolder)
 {
-    CollectRuns(list, DuplicateCandidates::kManualSlot, runStart, manualFolder);
+    CollectRuns(job, list, DuplicateCandidates::kManualSlot, runStart, manualFolder);
 }
 
-bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
+bool IsEasyDuplicate(RunningJob& job, DuplicateCandidates& list, int category, const std::u16string& destination,
                      const FILETIME& sourceTime, LONGLONG sourceSize,
                      const PerEasyCategory<lists::TStringList*>& repeatLists)
 {
@@ -311,15 +314,15 @@ bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16stri
         return false;
     }
     std::u16string line;
-    if (!TakeRepeatLine(list, category, destination, sourceTime, sourceSize, &line)) {
+    if (!TakeRepeatLine(job, list, category, destination, sourceTime, sourceSize, &line)) {
         return false;
     }
     repeatLists[static_cast<std::size_t>(category - 1)]->Add(std::move(line));
     return true;
 }
 
-bool TakeManualRepeatLine(DuplicateCandidates& list, const std::u16string& destination, const FILETIME& sourceTime,
-                          LONGLONG sourceSize, std::u16string* line)
+bool TakeManualRepeatLine(RunningJob& job, DuplicateCandidates& list, const std::u16string& destination,
+                          const FILETIME& sourceTime, LONGLONG sourceSize, std::u16string* line)
 {
-    return TakeRepeatLine(list, DuplicateCandidates::kManualSlot, destination, sourceTime, sourceSize, line);
+    return TakeRepeatLine(job, list, DuplicateCandidates::kManualSlot, destination, sourceTime, sourceSize, line);
 }

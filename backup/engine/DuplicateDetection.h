@@ -21,6 +21,8 @@
 #include <unordered_map>
 #include <vector>
 
+class RunningJob;
+
 class DuplicateCandidates {
 public:
     // Slot 0 holds Manual candidates, slots 1 to 5 the Easy categories.
@@ -75,34 +77,37 @@ private:
 };
 
 // The full paths of the finished run folders of `folder` that sort (by UTF-16 code units) below
-// `bound`, greatest first; the folder is listed once.
-std::vector<std::u16string> EarlierRunFolders(const std::u16string& folder, const std::u16string& bound);
+// `bound`, greatest first; the folder is listed once. The walks and look-ups below let the job's
+// messages run as they go.
+std::vector<std::u16string> EarlierRunFolders(RunningJob& job, const std::u16string& folder,
+                                              const std::u16string& bound);
 
 // Adds every file below `path` (or `path` itself when it is a file) except system entries and the
 // list files directly inside the run folder. False when the job was cancelled.
-bool CollectCandidateFiles(DuplicateCandidates& list, int slot, std::size_t kindFolderLength,
+bool CollectCandidateFiles(RunningJob& job, DuplicateCandidates& list, int slot, std::size_t kindFolderLength,
                            const std::u16string& path);
 
 // The earlier runs of each selected category (folders[0..4]: Document .. Mail), newest first.
-void CollectEasyCandidates(DuplicateCandidates& list, const PerEasyCategory<BYTE>& categories,
+void CollectEasyCandidates(RunningJob& job, DuplicateCandidates& list, const PerEasyCategory<BYTE>& categories,
                            const SYSTEMTIME& runStart, const PerEasyCategory<std::u16string>& folders);
-void CollectManualCandidates(DuplicateCandidates& list, const SYSTEMTIME& runStart, const std::u16string& manualFolder);
+void CollectManualCandidates(RunningJob& job, DuplicateCandidates& list, const SYSTEMTIME& runStart,
+                             const std::u16string& manualFolder);
 
 // On a match the earlier copy's path without its drive ("X:\") is appended to the repeat list of
 // the category (repeatLists[category - 1]) or of the Manual run.
-bool IsEasyDuplicate(DuplicateCandidates& list, int category, const std::u16string& destination,
+bool IsEasyDuplicate(RunningJob& job, DuplicateCandidates& list, int category, const std::u16string& destination,
                      const FILETIME& sourceTime, LONGLONG sourceSize,
                      const PerEasyCategory<lists::TStringList*>& repeatLists);
 // The repeat-list line of a Manual run's match; false when there is none.
-bool TakeManualRepeatLine(DuplicateCandidates& list, const std::u16string& destination, const FILETIME& sourceTime,
-                          LONGLONG sourceSize, std::u16string* line);
+bool TakeManualRepeatLine(RunningJob& job, DuplicateCandidates& list, const std::u16string& destination,
+                          const FILETIME& sourceTime, LONGLONG sourceSize, std::u16string* line);
 // Lines: lists::TStringList or PackedLines.
 template <class Lines>
-bool IsManualDuplicate(DuplicateCandidates& list, Lines& repeatList, const std::u16string& destination,
+bool IsManualDuplicate(RunningJob& job, DuplicateCandidates& list, Lines& repeatList, const std::u16string& destination,
                        const FILETIME& sourceTime, LONGLONG sourceSize)
 {
     std::u16string line;
-    if (!TakeManualRepeatLine(list, destination, sourceTime, sourceSize, &line)) {
+    if (!TakeManualRepeatLine(job, list, destination, sourceTime, sourceSize, &line)) {
         return false;
     }
     repeatList.Add(line);

@@ -58,6 +58,7 @@ std::u16string EasyDestinationPath(const std::u16string& folder, const std::u16s
 
 // The state of one run that every file of the walk reads or adds to.
 struct EasyRun {
+    RunningJob& job;
     lists::TStringList& completed;
     lists::TStringList& failed;
     std::int64_t& doneBytes;
@@ -78,8 +79,8 @@ struct EasyRun {
 void PassOver(EasyRun& run, LONGLONG size)
 {
     run.doneBytes += size;
-    ShowFileDone();
-    ShowTotalPercent();
+    ShowFileDone(run.job);
+    ShowTotalPercent(run.job);
 }
 
 void Complete(EasyRun& run, int category, const std::u16string& source, const std::u16string& destination,
@@ -99,7 +100,7 @@ void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16str
         PassOver(run, size);
         return;
     }
-    CurrentJob().ShowPath(source);
+    run.job.ShowPath(source);
     const std::u16string folder = source.substr(0, source.size() - found.cFileName.size());
     std::u16string destination = EasyDestinationPath(folder, found.cFileName, category, run.runFolders);
     if (run.mode == COPY_ENCODE) {
@@ -108,30 +109,31 @@ void BackUpFile(EasyRun& run, const CategoryFlags& categories, const std::u16str
     // Joined into a path, a name that no Windows folder holds would name another file.
     DWORD error = IsSafeDriveName(found.cFileName) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
     if (error == ERROR_SUCCESS &&
-        IsEasyDuplicate(run.candidates, category, destination, found.ftLastWriteTime, size, run.repeatLists)) {
+        IsEasyDuplicate(run.job, run.candidates, category, destination, found.ftLastWriteTime, size, run.repeatLists)) {
         Complete(run, category, source, destination, found);
         PassOver(run, size);
         return;
     }
-    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error, &found)) {
+    if (error == ERROR_SUCCESS &&
+        CopyOneFile(run.job, source, destination, run.mode, run.pass, run.notifier, &error, &found)) {
         Complete(run, category, source, destination, found);
         return;
     }
-    ReportFailedFile(run.failed, found, error, source);
+    ReportFailedFile(run.job, run.failed, found, error, source);
     run.doneBytes += size;
-    ShowTotalPercent();
-    StopIfDriveGone(run.driveRoot);
+    ShowTotalPercent(run.job);
+    StopIfDriveGone(run.job, run.driveRoot);
 }
 
 // Walks folder\name and backs up what it finds. 0 when it stopped on CancelRequested, else 1.
 int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16string& folder,
                    const std::u16string& name)
 {
-    const auto keepWindowAlive = [] {
-        UpdateRemainingTime();
-        PumpJobMessages();
+    const auto keepWindowAlive = [&run] {
+        UpdateRemainingTime(run.job);
+        run.job.PumpMessages();
     };
-    EasyTreeWalk walk;
+    EasyTreeWalk walk(run.job);
     walk.OnCall = [&] {
         keepWindowAlive();
         return true;
@@ -143,15 +145,16 @@ int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16
     walk.OnFailed = [&](const std::u16string& path, const WIN32_FIND_DATAW& found, DWORD error) {
         // A file is the run's only when its category is selected; what a folder held is unknown.
         if (!IsPlainFileEntry(found) || IsCategorySelected(CategoryOfPath(path), categories)) {
-            ReportFailedFile(run.failed, found, error, path);
+            ReportFailedFile(run.job, run.failed, found, error, path);
         }
     };
     return walk.Walk(folder, name);
 }
 
-void DeleteEasyRunFolders(const CategoryFlags& categories, const CLASSPATH& runFolders)
+void DeleteEasyRunFolders(RunningJob& job, const CategoryFlags& categories, const CLASSPATH& runFolders)
 {
-    ForEachSelectedCategory(categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot], PumpJobMessages); });
+    ForEachSelectedCategory(
+        categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot], [&job] { job.PumpMessages(); }); });
 }
 
 // True when every list was saved; each that was not is a failed line.
@@ -159,15 +162,18 @@ bool SaveEasyRunLists(EasyRun& run, const CategoryFlags& categories)
 {
     bool saved = true;
     ForEachSelectedCategory(categories, [&](int, std::size_t slot) {
-        saved = SaveListFileReported(run.oriSizes[slot], OriSizePath(run.runFolders[slot]), run.failed) && saved;
-        saved = SaveListFileReported(*run.repeatLists[slot], RepeatListPath(run.runFolders[slot]), run.failed) && saved;
+        saved =
+            SaveListFileReported(run.job, run.oriSizes[slot], OriSizePath(run.runFolders[slot]), run.failed) && saved;
+        saved =
+            SaveListFileReported(run.job, *run.repeatLists[slot], RepeatListPath(run.runFolders[slot]), run.failed) &&
+            saved;
     });
     return saved;
 }
 
 void AppendRunHistory(EasyRun& run, const std::u16string& destinationRoot, const SYSTEMTIME& runTime)
 {
-    const std::u16string path = BacTimeRecPath(destinationRoot, true, CurrentJob().HideBackupFolder());
+    const std::u16string path = BacTimeRecPath(destinationRoot, true, run.job.HideBackupFolder());
     lists::TStringList history;
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
@@ -176,12 +182,12 @@ void AppendRunHistory(EasyRun& run, const std::u16string& destinationRoot, const
         }
         // An unreadable history is kept as it is rather than replaced by this run's line alone.
         if (!history.LoadFromFile(path)) {
-            ReportFailedFile(run.failed, WIN32_FIND_DATAW(), GetLastError(), path);
+            ReportFailedFile(run.job, run.failed, WIN32_FIND_DATAW(), GetLastError(), path);
             return;
         }
     }
     history.Add(FormatDateTimeNumber(SystemTimeToDateTime(runTime)));
-    if (SaveListFileReported(history, path, run.failed)) {
+    if (SaveListFileReported(run.job, history, path, run.failed)) {
         GrantUsersFullAccess(path);
     }
 }
@@ -199,16 +205,15 @@ int RunEasyBackup(RunningJob& job, lists::TStringList& completed, lists::TString
                   const PerEasyCategory<lists::TStringList*>& repeatLists, const std::u16string& pass, BYTE encrypt,
                   clProcessNotify* notifier)
 {
-    const JobScope scope(job);
     const platform::KeepFolderNames keep;
     SYSTEMTIME runTime;
     GetLocalTime(&runTime);
-    WriteJobMarker(JOB_KIND_EASY, runTime, destinationRoot);
+    WriteJobMarker(job, JOB_KIND_EASY, runTime, destinationRoot);
     for (lists::TStringList* list : repeatLists) {
         list->Clear();
     }
 
-    EasyRun run{completed, failed, job.Bytes().done, repeatLists, pass};
+    EasyRun run{job, completed, failed, job.Bytes().done, repeatLists, pass};
     run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
     ArmNotifier(notifier);
     run.notifier = notifier;
@@ -220,29 +225,29 @@ int RunEasyBackup(RunningJob& job, lists::TStringList& completed, lists::TString
         run.runFolders[slot] = StampedFolderAt(categoryFolders[slot], runTime, true);
     });
     const EasySourceRoots roots = ReadEasySourceRoots();
-    CollectEasyCandidates(run.candidates, categories, runTime, categoryFolders);
+    CollectEasyCandidates(job, run.candidates, categories, runTime, categoryFolders);
     SaveLastEasyBackup(categories);
 
     int result = EasyBackupWalk(run, categories, u"", roots.Folders.front());
-    for (std::size_t i = 1; i < roots.Folders.size() && !JobCancelRequested(); ++i) {
+    for (std::size_t i = 1; i < roots.Folders.size() && !JobCancelRequested(job); ++i) {
         result = EasyBackupWalk(run, categories, u"", roots.Folders[i]);
     }
-    if (!JobCancelRequested()) {
+    if (!JobCancelRequested(job)) {
         // Of the local application data only the mail belongs to an Easy Backup.
         const CategoryFlags mailOnly = {0, 0, 0, 0, categories[CATEGORY_MAIL - 1]};
         result = EasyBackupWalk(run, mailOnly, u"", roots.LocalAppData);
     }
-    for (int i = 0; i < roots.LocalFixedDisks.Count && !JobCancelRequested(); ++i) {
+    for (int i = 0; i < roots.LocalFixedDisks.Count && !JobCancelRequested(job); ++i) {
         result = EasyBackupWalk(run, categories, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)]);
     }
 
-    const bool listsSaved = !JobCancelRequested() && SaveEasyRunLists(run, categories);
-    if (!listsSaved && !JobCancelRequested()) {
-        StopIfDriveGone(run.driveRoot);
+    const bool listsSaved = !JobCancelRequested(job) && SaveEasyRunLists(run, categories);
+    if (!listsSaved && !JobCancelRequested(job)) {
+        StopIfDriveGone(job, run.driveRoot);
     }
-    if (JobCancelRequested()) {
-        DeleteEasyRunFolders(categories, run.runFolders);
-        ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
+    if (JobCancelRequested(job)) {
+        DeleteEasyRunFolders(job, categories, run.runFolders);
+        ReportCancelledFiles(job, run.completed, run.failed, run.firstCompleted, run.completedSizes);
         result = 0;
     } else if (listsSaved) {
         AppendRunHistory(run, destinationRoot, runTime);

@@ -11,21 +11,21 @@ constexpr int kScanPumpEvery = 50;
 
 }  // namespace
 
-int EasyScanWalk(std::int64_t& jobTotal, const std::u16string& folder, const std::u16string& name,
+int EasyScanWalk(RunningJob& job, std::int64_t& jobTotal, const std::u16string& folder, const std::u16string& name,
                  CATEGORY_SIZES& sizes)
 {
-    EasyTreeWalk walk;
-    walk.OnCall = [] { return !JobCancelRequested(); };
-    walk.OnEntry = [](int entryNumber) {
+    EasyTreeWalk walk(job);
+    walk.OnCall = [&job] { return !JobCancelRequested(job); };
+    walk.OnEntry = [&job](int entryNumber) {
         if (entryNumber % kScanPumpEvery == 0) {
-            PumpJobMessages();
+            job.PumpMessages();
         }
     };
     walk.OnFile = [&](const std::u16string& path, const WIN32_FIND_DATAW& found) {
         const LONGLONG size = EntrySize(found);
         jobTotal += size;
         AddToCategorySize(CategoryOfPath(path), size, sizes);
-        CurrentJob().ShowPath(path);
+        job.ShowPath(path);
     };
     return walk.Walk(folder, name);
 }
@@ -33,28 +33,27 @@ int EasyScanWalk(std::int64_t& jobTotal, const std::u16string& folder, const std
 void ScanEasySources(RunningJob& job, const PerEasyCategory<BYTE>& categories, std::int64_t& jobTotal,
                      std::uint64_t& selectedSize)
 {
-    const JobScope scope(job);
     CATEGORY_SIZES mainSizes;
     CATEGORY_SIZES mailSizes;
     const EasySourceRoots roots = ReadEasySourceRoots();
     for (std::size_t i = 0; i < roots.Folders.size(); ++i) {
-        if (i > 0 && JobCancelRequested()) {
+        if (i > 0 && JobCancelRequested(job)) {
             return;
         }
-        EasyScanWalk(jobTotal, u"", roots.Folders[i], mainSizes);
+        EasyScanWalk(job, jobTotal, u"", roots.Folders[i], mainSizes);
     }
-    if (JobCancelRequested()) {
+    if (JobCancelRequested(job)) {
         return;
     }
     // Only the mail files of the local application data count towards the selection.
-    EasyScanWalk(jobTotal, u"", roots.LocalAppData, mailSizes);
+    EasyScanWalk(job, jobTotal, u"", roots.LocalAppData, mailSizes);
     for (int i = 0; i < roots.LocalFixedDisks.Count; ++i) {
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(job)) {
             return;
         }
-        EasyScanWalk(jobTotal, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)], mainSizes);
+        EasyScanWalk(job, jobTotal, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)], mainSizes);
     }
-    if (JobCancelRequested()) {
+    if (JobCancelRequested(job)) {
         return;
     }
     mainSizes.Bytes[CATEGORY_MAIL - 1] += mailSizes.Bytes[CATEGORY_MAIL - 1];

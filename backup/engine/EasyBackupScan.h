@@ -18,7 +18,7 @@ class RunningJob;
 void ScanEasySources(RunningJob& job, const PerEasyCategory<BYTE>& categories, std::int64_t& jobTotal,
                      std::uint64_t& selectedSize);
 
-// Walks folder\name (folder may be empty for a root) into jobTotal and sizes. 0 when it stopped
-// on a cancel, else 1.
-int EasyScanWalk(std::int64_t& jobTotal, const std::u16string& folder, const std::u16string& name,
+// Walks folder\name (folder may be empty for a root) into jobTotal and sizes, showing the job each
+// file. 0 when it stopped on a cancel, else 1.
+int EasyScanWalk(RunningJob& job, std::int64_t& jobTotal, const std::u16string& folder, const std::u16string& name,
                  CATEGORY_SIZES& sizes);

@@ -40,8 +40,8 @@ EasySourceRoots ReadEasySourceRoots()
     return roots;
 }
 
-EasyTreeWalk::EasyTreeWalk()
-    : excludedPaths_{WindowsFolder(), UsersRootFolder(), ProgramFilesFolder(), CommonAppDataFolder()}
+EasyTreeWalk::EasyTreeWalk(RunningJob& job)
+    : job_(job), excludedPaths_{WindowsFolder(), UsersRootFolder(), ProgramFilesFolder(), CommonAppDataFolder()}
 {
 }
 
@@ -83,7 +83,7 @@ int EasyTreeWalk::Walk(const std::u16string& folder, const std::u16string& name)
     CaseTwins twins;
     const bool listed = ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
         OnEntry(index + 1);
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(job_)) {
             result = 0;
             return false;
         }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+class RunningJob;
+
 struct EasySourceRoots {
     // The desktop and documents folders, then (from Windows major version 6 on) the pictures,
     // music and videos folders, which lie inside the documents folder on older versions.
@@ -23,7 +25,8 @@ EasySourceRoots ReadEasySourceRoots();
 
 class EasyTreeWalk {
 public:
-    EasyTreeWalk();
+    // Walks for the job: stops once it is to stop.
+    explicit EasyTreeWalk(RunningJob& job);
 
     // At the start of every walk call; false ends that call with 0.
     std::function<bool()> OnCall = [] { return true; };
@@ -43,5 +46,6 @@ public:
 private:
     bool IsExcludedFolder(const std::u16string& fullPath, const std::u16string& name) const;
 
+    RunningJob& job_;
     std::array<std::u16string, 4> excludedPaths_;
 };

@@ -59,27 +59,27 @@ bool EndsInDriveRoot(const std::u16string& path)
 }
 
 // A list file that could not be saved is reported like a failed file naming it.
-bool ReportSaveError(DWORD error, const std::u16string& path, lists::TStringList& failed)
+bool ReportSaveError(RunningJob& job, DWORD error, const std::u16string& path, lists::TStringList& failed)
 {
     if (error != ERROR_SUCCESS) {
-        ReportFailedFile(failed, WIN32_FIND_DATAW(), error, path);
+        ReportFailedFile(job, failed, WIN32_FIND_DATAW(), error, path);
     }
     return error == ERROR_SUCCESS;
 }
 
 }  // namespace
 
-bool CopyReportedFile(lists::TStringList& completed, lists::TStringList& failed, const std::u16string& source,
-                      const std::u16string& destination, const WIN32_FIND_DATAW& found, const std::u16string& pass,
-                      int mode, clProcessNotify* notifier)
+bool CopyReportedFile(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
+                      const std::u16string& source, const std::u16string& destination, const WIN32_FIND_DATAW& found,
+                      const std::u16string& pass, int mode, clProcessNotify* notifier)
 {
-    CurrentJob().ShowPath(source);
+    job.ShowPath(source);
     DWORD error = 0;
-    if (CopyOneFile(source, destination, mode, pass, notifier, &error, &found)) {
+    if (CopyOneFile(job, source, destination, mode, pass, notifier, &error, &found)) {
         completed.Add(source);
         return true;
     }
-    ReportFailedFile(failed, found, error, source);
+    ReportFailedFile(job, failed, found, error, source);
     return false;
 }
 
@@ -127,19 +127,19 @@ std::u16string_view FailedFilePath(std::u16string_view line)
     return line.substr(0, line.rfind(kErrorCodeText));
 }
 
-void ReportFailedFile(lists::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
+void ReportFailedFile(RunningJob& job, lists::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
                       const std::u16string& path)
 {
     failed.Add(FailedFileLine(path, error));
-    CurrentJob().FileFailed(path, found, error);
+    job.FileFailed(path, found, error);
 }
 
-void ReportCancelledFiles(lists::TStringList& completed, lists::TStringList& failed, int firstCompleted,
-                          const std::vector<LONGLONG>& sizes)
+void ReportCancelledFiles(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
+                          int firstCompleted, const std::vector<LONGLONG>& sizes)
 {
     const int count = std::min(static_cast<int>(sizes.size()), completed.Count() - firstCompleted);
     for (int i = 0; i < count; ++i) {
-        ReportFailedFile(failed, SizedFindData(sizes[static_cast<std::size_t>(i)]), ERROR_REQUEST_ABORTED,
+        ReportFailedFile(job, failed, SizedFindData(sizes[static_cast<std::size_t>(i)]), ERROR_REQUEST_ABORTED,
                          completed.Strings(firstCompleted + i));
     }
     // From the end, so no line moves.
@@ -148,17 +148,19 @@ void ReportCancelledFiles(lists::TStringList& completed, lists::TStringList& fai
     }
 }
 
-bool SaveListFileReported(const lists::TStringList& list, const std::u16string& path, lists::TStringList& failed)
+bool SaveListFileReported(RunningJob& job, const lists::TStringList& list, const std::u16string& path,
+                          lists::TStringList& failed)
 {
-    return ReportSaveError(SaveListFile(list, path), path, failed);
+    return ReportSaveError(job, SaveListFile(list, path), path, failed);
 }
 
-bool SaveListFileReported(const PackedLines& list, const std::u16string& path, lists::TStringList& failed)
+bool SaveListFileReported(RunningJob& job, const PackedLines& list, const std::u16string& path,
+                          lists::TStringList& failed)
 {
-    return ReportSaveError(SaveListFile(list, path), path, failed);
+    return ReportSaveError(job, SaveListFile(list, path), path, failed);
 }
 
-void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16string& name,
+void SumPathSize(RunningJob& job, LONGLONG& total, const std::u16string& folder, const std::u16string& name,
                  const std::u16string& pattern)
 {
     const std::u16string path = (folder.empty() ? folder : WithTrailingBackslash(folder)) + name;
@@ -180,9 +182,9 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
     int seen = 0;
     ForEachFolderEntry(path, pattern, [&](const WIN32_FIND_DATAW& entry, int) {
         if (++seen % kSumPumpEvery == 0) {
-            PumpJobMessages();
+            job.PumpMessages();
         }
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(job)) {
             return false;
         }
         if (IsSystem(entry.dwFileAttributes)) {
@@ -192,7 +194,7 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
         if (!IsDirectory(entry.dwFileAttributes)) {
             total += SizeOf(entry);
         } else if (!IsDots(entry.cFileName) && !IsLink(entry.dwFileAttributes) && child != windows) {
-            SumPathSize(total, path, entry.cFileName, pattern);
+            SumPathSize(job, total, path, entry.cFileName, pattern);
         }
         return true;
     });
@@ -200,10 +202,10 @@ void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16st
 
 namespace {
 
-bool CopyTree(lists::TStringList& completed, lists::TStringList& failed, const std::u16string& sourceFolder,
-              const std::u16string& destinationFolder, const std::u16string& sourceName,
-              const std::u16string& destinationName, const std::u16string& pattern, const std::u16string& pass,
-              int mode, clProcessNotify* notifier)
+bool CopyTree(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
+              const std::u16string& sourceFolder, const std::u16string& destinationFolder,
+              const std::u16string& sourceName, const std::u16string& destinationName, const std::u16string& pattern,
+              const std::u16string& pass, int mode, clProcessNotify* notifier)
 {
     const std::u16string source =
         (sourceFolder.empty() ? sourceFolder : WithTrailingBackslash(sourceFolder)) + sourceName;
@@ -214,7 +216,7 @@ bool CopyTree(lists::TStringList& completed, lists::TStringList& failed, const s
         destination.resize(destination.size() - 2);
     } else if (listed && !IsSystem(found.dwFileAttributes) && !IsLink(found.dwFileAttributes) &&
                !IsDirectory(found.dwFileAttributes)) {
-        CopyReportedFile(completed, failed, source, destination, found, pass, mode, notifier);
+        CopyReportedFile(job, completed, failed, source, destination, found, pass, mode, notifier);
         return true;
     }
     if (!EndsInDriveRoot(source) && (!listed || IsLink(found.dwFileAttributes))) {
@@ -224,7 +226,7 @@ bool CopyTree(lists::TStringList& completed, lists::TStringList& failed, const s
     bool cancelled = false;
     CaseTwins twins;
     const bool walked = ForEachFolderEntry(source, pattern, [&](const WIN32_FIND_DATAW& entry, int) {
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(job)) {
             cancelled = true;
             return false;
         }
@@ -234,30 +236,30 @@ bool CopyTree(lists::TStringList& completed, lists::TStringList& failed, const s
         const std::u16string child = WithTrailingBackslash(source) + entry.cFileName;
         if (twins.IsTwin(entry)) {
             // The copy of the first of the names that differ only in case has this one's place.
-            ReportFailedFile(failed, entry, ERROR_ALREADY_EXISTS, child);
+            ReportFailedFile(job, failed, entry, ERROR_ALREADY_EXISTS, child);
             return true;
         }
         if (!IsSafeDriveName(entry.cFileName) || IsLink(entry.dwFileAttributes)) {
             // Joined, such a name would name another file; a link is never followed.
-            ReportFailedFile(failed, entry,
+            ReportFailedFile(job, failed, entry,
                              IsLink(entry.dwFileAttributes) ? ERROR_CANT_ACCESS_FILE : ERROR_BAD_PATHNAME, child);
             return true;
         }
         if (IsDirectory(entry.dwFileAttributes)) {
-            if (!CopyTree(completed, failed, source, destination, entry.cFileName, entry.cFileName, pattern, pass, mode,
-                          notifier)) {
-                cancelled = JobCancelRequested();
+            if (!CopyTree(job, completed, failed, source, destination, entry.cFileName, entry.cFileName, pattern, pass,
+                          mode, notifier)) {
+                cancelled = JobCancelRequested(job);
                 return !cancelled;
             }
             return true;
         }
-        CopyReportedFile(completed, failed, child, WithTrailingBackslash(destination) + entry.cFileName, entry, pass,
-                         mode, notifier);
+        CopyReportedFile(job, completed, failed, child, WithTrailingBackslash(destination) + entry.cFileName, entry,
+                         pass, mode, notifier);
         return true;
     });
     if (!walked) {
         if (const DWORD error = ListingError()) {
-            ReportFailedFile(failed, found, error, source);
+            ReportFailedFile(job, failed, found, error, source);
         }
     }
     return walked && !cancelled;
@@ -270,8 +272,7 @@ bool CopyItemTree(RunningJob& job, lists::TStringList& completed, lists::TString
                   const std::u16string& sourceName, const std::u16string& destinationName,
                   const std::u16string& pattern, const std::u16string& pass, int mode, clProcessNotify* notifier)
 {
-    const JobScope scope(job);
     ArmNotifier(notifier);
-    return CopyTree(completed, failed, sourceFolder, destinationFolder, sourceName, destinationName, pattern, pass,
+    return CopyTree(job, completed, failed, sourceFolder, destinationFolder, sourceName, destinationName, pattern, pass,
                     mode, notifier);
 }

@@ -22,25 +22,27 @@ std::u16string FailedFileLine(const std::u16string& path, DWORD error);
 WIN32_FIND_DATAW SizedFindData(LONGLONG size);
 // The path of a failed line; the whole line when it is not one.
 std::u16string_view FailedFilePath(std::u16string_view line);
-// A file of the job that failed: its line in `failed`, and the current job is told.
-void ReportFailedFile(lists::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
+// A file of the job that failed: its line in `failed`, and the job is told.
+void ReportFailedFile(RunningJob& job, lists::TStringList& failed, const WIN32_FIND_DATAW& found, DWORD error,
                       const std::u16string& path);
-// Copies one file of a job: the current job is shown the source, then the source goes to
-// `completed`, or is reported as failed with the copy's error. True when it was copied.
-bool CopyReportedFile(lists::TStringList& completed, lists::TStringList& failed, const std::u16string& source,
-                      const std::u16string& destination, const WIN32_FIND_DATAW& found, const std::u16string& pass,
-                      int mode, clProcessNotify* notifier);
+// Copies one file of a job: the job is shown the source, then the source goes to `completed`, or
+// is reported as failed with the copy's error. True when it was copied.
+bool CopyReportedFile(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
+                      const std::u16string& source, const std::u16string& destination, const WIN32_FIND_DATAW& found,
+                      const std::u16string& pass, int mode, clProcessNotify* notifier);
 // The copies of a cancelled run are gone: the completed files from `firstCompleted` on (with their
 // sizes, in the same order) move to the failed list with error 1235, in that order.
-void ReportCancelledFiles(lists::TStringList& completed, lists::TStringList& failed, int firstCompleted,
-                          const std::vector<LONGLONG>& sizes);
+void ReportCancelledFiles(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,
+                          int firstCompleted, const std::vector<LONGLONG>& sizes);
 // Saves a list file of a run; a failure is reported like a failed file naming the list file.
-bool SaveListFileReported(const lists::TStringList& list, const std::u16string& path, lists::TStringList& failed);
-bool SaveListFileReported(const PackedLines& list, const std::u16string& path, lists::TStringList& failed);
+bool SaveListFileReported(RunningJob& job, const lists::TStringList& list, const std::u16string& path,
+                          lists::TStringList& failed);
+bool SaveListFileReported(RunningJob& job, const PackedLines& list, const std::u16string& path,
+                          lists::TStringList& failed);
 
 // Adds the size of folder\name, or of every file below it except system entries and the Windows
-// folder, to the total. Nothing when it does not exist.
-void SumPathSize(LONGLONG& total, const std::u16string& folder, const std::u16string& name,
+// folder, to the total. Nothing when it does not exist. Stops when the job is to stop.
+void SumPathSize(RunningJob& job, LONGLONG& total, const std::u16string& folder, const std::u16string& name,
                  const std::u16string& pattern);
 
 // Copies sourceFolder\sourceName (a file or a folder tree) to destinationFolder\destinationName,

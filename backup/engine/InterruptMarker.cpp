@@ -24,11 +24,6 @@ struct Marker {
     std::u16string driveRoot;  // empty: a marker of an older version, naming no drive
 };
 
-bool HideBackupFolderOption()
-{
-    return CurrentJob().HideBackupFolder();
-}
-
 char16_t UpperLetter(char16_t c)
 {
     return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
@@ -70,22 +65,23 @@ std::optional<Marker> ReadMarker(const std::u16string& path)
 }
 
 // The run folders the marker's run may have made on one drive.
-std::vector<std::u16string> RunFoldersOn(const std::u16string& root, long long kind, const std::u16string& stamp)
+std::vector<std::u16string> RunFoldersOn(RunningJob& job, const std::u16string& root, long long kind,
+                                         const std::u16string& stamp)
 {
     std::vector<std::u16string> folders;
     if (kind == JOB_KIND_EASY) {
         for (int category = CATEGORY_DOCUMENT; category <= CATEGORY_MAIL; ++category) {
             folders.push_back(
-                WithTrailingBackslash(CategoryBackupFolder(root, category, false, HideBackupFolderOption())) + stamp);
+                WithTrailingBackslash(CategoryBackupFolder(root, category, false, job.HideBackupFolder())) + stamp);
         }
     } else if (kind == JOB_KIND_MANUAL) {
-        folders.push_back(WithTrailingBackslash(ManualBackupFolder(root, false, HideBackupFolderOption())) + stamp);
+        folders.push_back(WithTrailingBackslash(ManualBackupFolder(root, false, job.HideBackupFolder())) + stamp);
     }
     return folders;
 }
 
 // Deletes the run's folders on the drives it names; true when none of them is left.
-bool DeleteRunFolders(const Marker& marker, const RECORD_DEVICECODE& drives)
+bool DeleteRunFolders(RunningJob& job, const Marker& marker, const RECORD_DEVICECODE& drives)
 {
     const std::u16string stamp = FormatTimestampName(*marker.runTime);
     bool gone = true;
@@ -94,9 +90,9 @@ bool DeleteRunFolders(const Marker& marker, const RECORD_DEVICECODE& drives)
         if (!marker.driveRoot.empty() && !SameDriveRoot(root, marker.driveRoot)) {
             continue;
         }
-        for (const std::u16string& folder : RunFoldersOn(root, *marker.kind, stamp)) {
+        for (const std::u16string& folder : RunFoldersOn(job, root, *marker.kind, stamp)) {
             if (PathExists(folder)) {
-                DeleteTree(folder, PumpJobMessages);
+                DeleteTree(folder, [&job] { job.PumpMessages(); });
                 gone = gone && !PathExists(folder);
             }
         }
@@ -106,12 +102,12 @@ bool DeleteRunFolders(const Marker& marker, const RECORD_DEVICECODE& drives)
 
 }  // namespace
 
-bool WriteJobMarker(int kind, const SYSTEMTIME& runTime, const std::u16string& destination)
+bool WriteJobMarker(RunningJob& job, int kind, const SYSTEMTIME& runTime, const std::u16string& destination)
 {
     const std::optional<Marker> earlier = ReadMarker(BacAbnorPath(false));
-    const RECORD_DEVICECODE drives = CurrentJob().ExternalDrives();
+    const RECORD_DEVICECODE drives = job.ExternalDrives();
     if (earlier && earlier->kind && earlier->runTime && Listed(drives, earlier->driveRoot)) {
-        DeleteRunFolders(*earlier, drives);
+        DeleteRunFolders(job, *earlier, drives);
     }
     lists::TStringList marker;
     marker.Add(DecimalText(kind));
@@ -133,7 +129,7 @@ bool JobMarkerNamesDrive(const std::u16string& driveRoot)
     return marker && SameDriveRoot(marker->driveRoot, driveRoot);
 }
 
-int CleanUpInterruptedJob(const RECORD_DEVICECODE& drives)
+int CleanUpInterruptedJob(RunningJob& job, const RECORD_DEVICECODE& drives)
 {
     const std::u16string path = BacAbnorPath(false);
     if (!PathExists(path)) {
@@ -154,7 +150,7 @@ int CleanUpInterruptedJob(const RECORD_DEVICECODE& drives)
     if (!marker->driveRoot.empty() && !Listed(drives, marker->driveRoot)) {
         return -1;
     }
-    if (DeleteRunFolders(*marker, drives)) {
+    if (DeleteRunFolders(job, *marker, drives)) {
         RemoveJobMarker();
     }
     return kind;

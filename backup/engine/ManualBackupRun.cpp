@@ -32,6 +32,7 @@ std::u16string ParentPart(const std::u16string& source, const std::u16string& na
 }
 
 struct ManualRun {
+    RunningJob& job;
     lists::TStringList& completed;
     lists::TStringList& failed;
     std::int64_t& doneBytes;
@@ -60,34 +61,35 @@ void Complete(ManualRun& run, const std::u16string& source, const std::u16string
 // A file not backed up: its bytes count as done, so the bars still reach their end.
 void FailFile(ManualRun& run, const std::u16string& source, const WIN32_FIND_DATAW& found, DWORD error)
 {
-    ReportFailedFile(run.failed, found, error, source);
+    ReportFailedFile(run.job, run.failed, found, error, source);
     run.doneBytes += EntrySize(found);
-    ShowTotalPercent();
+    ShowTotalPercent(run.job);
 }
 
 void BackUpFile(ManualRun& run, const std::u16string& source, std::u16string destination, const WIN32_FIND_DATAW& found)
 {
     const LONGLONG size = EntrySize(found);
-    CurrentJob().ShowPath(source);
+    run.job.ShowPath(source);
     if (run.mode == COPY_ENCODE) {
         destination += CONTAINER_SUFFIX;
     }
     // Joined into a path, a name that no Windows folder holds would name another file.
     DWORD error = IsSafeDriveName(found.cFileName) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
     if (error == ERROR_SUCCESS &&
-        IsManualDuplicate(run.candidates, run.repeats, destination, found.ftLastWriteTime, size)) {
+        IsManualDuplicate(run.job, run.candidates, run.repeats, destination, found.ftLastWriteTime, size)) {
         Complete(run, source, destination, found);
         run.doneBytes += size;
-        ShowFileDone();
-        ShowTotalPercent();
+        ShowFileDone(run.job);
+        ShowTotalPercent(run.job);
         return;
     }
-    if (error == ERROR_SUCCESS && CopyOneFile(source, destination, run.mode, run.pass, run.notifier, &error, &found)) {
+    if (error == ERROR_SUCCESS &&
+        CopyOneFile(run.job, source, destination, run.mode, run.pass, run.notifier, &error, &found)) {
         Complete(run, source, destination, found);
         return;
     }
     FailFile(run, source, found, error);
-    StopIfDriveGone(run.driveRoot);
+    StopIfDriveGone(run.job, run.driveRoot);
 }
 
 // Backs up sourceFolder\sourceName into destinationFolder\destinationName; fromListing, when given,
@@ -107,7 +109,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
     if (fromListing != nullptr) {
         own = *fromListing;
     } else if (!root && !FindEntry(source, &own)) {
-        ReportFailedFile(run.failed, WIN32_FIND_DATAW(), GetLastError(), item);
+        ReportFailedFile(run.job, run.failed, WIN32_FIND_DATAW(), GetLastError(), item);
         return 1;
     }
     if (!root && (own.dwFileAttributes & (FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) == 0) {
@@ -124,7 +126,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
     int result = 1;
     CaseTwins twins;
     const bool listed = ForEachFolderEntry(source, [&](const WIN32_FIND_DATAW& entry, int) {
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(run.job)) {
             result = 0;
             return false;
         }
@@ -134,7 +136,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
             if (IsDirectoryEntry(entry)) {
                 // The size pass counted what the folder holds.
                 LONGLONG held = 0;
-                SumPathSize(held, source, entry.cFileName, u"*.*");
+                SumPathSize(run.job, held, source, entry.cFileName, u"*.*");
                 passed.nFileSizeHigh = static_cast<DWORD>(static_cast<ULONGLONG>(held) >> 32);
                 passed.nFileSizeLow = static_cast<DWORD>(held);
             }
@@ -142,7 +144,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
             return true;
         }
         if (IsWalkedFolderEntry(entry) && !IsSafeDriveName(entry.cFileName)) {
-            ReportFailedFile(run.failed, entry, ERROR_INVALID_NAME, path);
+            ReportFailedFile(run.job, run.failed, entry, ERROR_INVALID_NAME, path);
             return true;
         }
         if (IsDirectoryEntry(entry) || IsSystemEntry(entry)) {
@@ -158,7 +160,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
     });
     if (!listed) {
         if (const DWORD error = ListingError()) {
-            ReportFailedFile(run.failed, own, error, item);
+            ReportFailedFile(run.job, run.failed, own, error, item);
         }
     }
     return result;
@@ -170,7 +172,7 @@ bool ClashesWithEarlierItem(ManualRun& run, const BACKUP_SELECTION& selection, s
 {
     for (std::size_t earlier = 0; earlier < at; ++earlier) {
         if (DifferInCaseOnly(selection.RelativePaths[at], selection.RelativePaths[earlier])) {
-            ReportFailedFile(run.failed, WIN32_FIND_DATAW(), ERROR_ALREADY_EXISTS, selection.SourcePaths[at]);
+            ReportFailedFile(run.job, run.failed, WIN32_FIND_DATAW(), ERROR_ALREADY_EXISTS, selection.SourcePaths[at]);
             return true;
         }
     }
@@ -180,22 +182,22 @@ bool ClashesWithEarlierItem(ManualRun& run, const BACKUP_SELECTION& selection, s
 // True when every list was saved; each that was not is a failed line.
 bool SaveRunLists(ManualRun& run, const std::u16string& runFolder, const BACKUP_SELECTION& selection)
 {
-    bool saved = SaveListFileReported(run.oriSizes, OriSizeFilePath(runFolder), run.failed);
-    saved = SaveListFileReported(run.repeats, RepeatListPath(runFolder), run.failed) && saved;
+    bool saved = SaveListFileReported(run.job, run.oriSizes, OriSizeFilePath(runFolder), run.failed);
+    saved = SaveListFileReported(run.job, run.repeats, RepeatListPath(runFolder), run.failed) && saved;
     const DWORD error = SaveSelectionRecord(runFolder, selection);
     if (error != ERROR_SUCCESS) {
-        ReportFailedFile(run.failed, WIN32_FIND_DATAW(), error, RecordPath(runFolder));
+        ReportFailedFile(run.job, run.failed, WIN32_FIND_DATAW(), error, RecordPath(runFolder));
     }
     return saved && error == ERROR_SUCCESS;
 }
 
 }  // namespace
 
-void SumSelectionSize(LONGLONG& total, const BACKUP_SELECTION& selection)
+void SumSelectionSize(RunningJob& job, LONGLONG& total, const BACKUP_SELECTION& selection)
 {
-    for (int i = 0; i < selection.Count && !JobCancelRequested(); ++i) {
+    for (int i = 0; i < selection.Count && !JobCancelRequested(job); ++i) {
         const auto at = static_cast<std::size_t>(i);
-        SumPathSize(total, ParentPart(selection.SourcePaths[at], selection.ItemNames[at]), selection.ItemNames[at],
+        SumPathSize(job, total, ParentPart(selection.SourcePaths[at], selection.ItemNames[at]), selection.ItemNames[at],
                     u"*.*");
     }
 }
@@ -204,14 +206,13 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
                     const BACKUP_SELECTION& selection, const std::u16string& destinationRoot,
                     const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier)
 {
-    const JobScope scope(job);
     const platform::KeepFolderNames keep;
     const std::u16string manualFolder = ManualBackupFolder(destinationRoot, true, job.HideBackupFolder());
     SYSTEMTIME runTime;
     GetLocalTime(&runTime);
     const std::u16string runFolder = StampedFolderAt(manualFolder, runTime, true);
 
-    ManualRun run{completed, failed, job.Bytes().done, pass};
+    ManualRun run{job, completed, failed, job.Bytes().done, pass};
     run.mode = encrypt != 0 ? COPY_ENCODE : COPY_PLAIN;
     ArmNotifier(notifier);
     run.notifier = notifier;
@@ -219,10 +220,10 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
     run.windowsFolder = WindowsFolder();
     run.firstCompleted = completed.Count();
     SaveLastManualBackupTime();
-    WriteJobMarker(JOB_KIND_MANUAL, runTime, destinationRoot);
-    CollectManualCandidates(run.candidates, runTime, manualFolder);
+    WriteJobMarker(job, JOB_KIND_MANUAL, runTime, destinationRoot);
+    CollectManualCandidates(job, run.candidates, runTime, manualFolder);
 
-    for (int i = 0; i < selection.Count && !JobCancelRequested(); ++i) {
+    for (int i = 0; i < selection.Count && !JobCancelRequested(job); ++i) {
         const auto at = static_cast<std::size_t>(i);
         const std::u16string& name = selection.ItemNames[at];
         if (!ClashesWithEarlierItem(run, selection, at)) {
@@ -230,13 +231,13 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
                              selection.RelativePaths[at]);
         }
     }
-    const bool listsSaved = !JobCancelRequested() && SaveRunLists(run, runFolder, selection);
-    if (!listsSaved && !JobCancelRequested()) {
-        StopIfDriveGone(run.driveRoot);
+    const bool listsSaved = !JobCancelRequested(job) && SaveRunLists(run, runFolder, selection);
+    if (!listsSaved && !JobCancelRequested(job)) {
+        StopIfDriveGone(job, run.driveRoot);
     }
-    if (JobCancelRequested()) {
-        DeleteTree(runFolder, PumpJobMessages);
-        ReportCancelledFiles(run.completed, run.failed, run.firstCompleted, run.completedSizes);
+    if (JobCancelRequested(job)) {
+        DeleteTree(runFolder, [&job] { job.PumpMessages(); });
+        ReportCancelledFiles(job, run.completed, run.failed, run.firstCompleted, run.completedSizes);
         if (!JobLeavesMarker(job)) {
             RemoveJobMarker();
         }

@@ -14,7 +14,7 @@ class clProcessNotify;
 class RunningJob;
 
 // Adds the size of every item of the selection, as the walk will pass over it, until a cancel.
-void SumSelectionSize(LONGLONG& total, const BACKUP_SELECTION& selection);
+void SumSelectionSize(RunningJob& job, LONGLONG& total, const BACKUP_SELECTION& selection);
 
 // Runs one Manual Backup to destinationRoot ("X:\") as the job. Failed files go to `failed` and to
 // the job; the job's done bytes count every file copied or passed over. encrypt non-zero writes

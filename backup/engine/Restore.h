@@ -18,13 +18,14 @@ class TStringList;
 class clProcessNotify;
 class RunningJob;
 
-// What every walk and pass reports into, besides the current job; the lists are the caller's. The
-// notifier may be absent.
+// What every walk and pass reports into; the lists are the caller's. The notifier may be absent.
+// Running is the job the walks run as: the restore entries set it.
 struct RESTORE_JOB {
     lists::TStringList* Completed = nullptr;
     lists::TStringList* Failed = nullptr;
     std::u16string Pass;
     clProcessNotify* Notifier = nullptr;
+    RunningJob* Running = nullptr;
 };
 
 // The restore offset is 1-based: the position of the first character after "{run folder}\", that
@@ -56,17 +57,13 @@ bool RestoreReferencesToFolder(const RESTORE_JOB& job, const std::u16string& run
 bool RestoreEasyCategory(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories, bool toOriginal, int category,
                          const std::u16string& easyFolder, const std::u16string& destinationFolder,
                          const std::u16string& stamp);
-// The categories 1 to 5 in order, as the current job, or as the job given.
-void RunEasyRestore(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories, const std::u16string& easyFolder,
-                    const std::u16string& destinationFolder, const std::u16string& stamp, bool toOriginal);
-void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories,
+// The categories 1 to 5 in order, as the job given, into the lists of `lists`.
+void RunEasyRestore(RunningJob& running, const RESTORE_JOB& lists, const PerEasyCategory<BYTE>& categories,
                     const std::u16string& easyFolder, const std::u16string& destinationFolder,
                     const std::u16string& stamp, bool toOriginal);
-// Every selected item (drive path and name) in selection order, as the current job, or as the job
-// given. False when the job was cancelled.
-bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection, const std::u16string& manualFolder,
-                      const std::u16string& destinationFolder, bool toOriginal);
-bool RunManualRestore(RunningJob& running, const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
+// Every selected item (drive path and name) in selection order, as the job given, into the lists
+// of `lists`. False when the job was cancelled.
+bool RunManualRestore(RunningJob& running, const RESTORE_JOB& lists, const BACKUP_SELECTION& selection,
                       const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal);
 
 // The sum of the restore-information sizes of the selected categories (Other never counts).

@@ -38,7 +38,7 @@ void ReportUnrestoredFiles(const RESTORE_JOB& job, const RestoreMark& mark, cons
                            const std::u16string& selectedPath, bool isFolder)
 {
     lists::TStringList oriSizes;
-    if (JobCancelRequested() || !oriSizes.LoadFromFile(OriSizePath(runFolder))) {
+    if (JobCancelRequested(*job.Running) || !oriSizes.LoadFromFile(OriSizePath(runFolder))) {
         return;
     }
     const std::u16string kindFolder = WithTrailingBackslash(ParentFolderOf(runFolder));
@@ -75,6 +75,6 @@ void ReportUnrestoredFiles(const RESTORE_JOB& job, const RestoreMark& mark, cons
         }
     }
     for (const Unrestored& file : unrestored) {
-        ReportFailedFile(*job.Failed, SizedFindData(file.size), ERROR_FILE_NOT_FOUND, file.path);
+        ReportFailedFile(*job.Running, *job.Failed, SizedFindData(file.size), ERROR_FILE_NOT_FOUND, file.path);
     }
 }

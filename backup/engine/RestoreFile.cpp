@@ -28,12 +28,13 @@ bool RestoreOneFile(const RESTORE_JOB& job, const std::u16string& source, const 
         return false;
     }
     const int mode = source.ends_with(kContainerSuffix) ? COPY_DECODE : COPY_PLAIN;
-    return CopyReportedFile(*job.Completed, *job.Failed, source, target, found, job.Pass, mode, job.Notifier);
+    return CopyReportedFile(*job.Running, *job.Completed, *job.Failed, source, target, found, job.Pass, mode,
+                            job.Notifier);
 }
 
 void RefuseRestoreEntry(const RESTORE_JOB& job, const std::u16string& source, DWORD error)
 {
-    ReportFailedFile(*job.Failed, WIN32_FIND_DATAW(), error, source);
+    ReportFailedFile(*job.Running, *job.Failed, WIN32_FIND_DATAW(), error, source);
 }
 
 bool IsDriveRelativePath(std::u16string_view relative)

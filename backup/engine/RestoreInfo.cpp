@@ -18,7 +18,7 @@ constexpr std::u16string_view kContainerSuffix = u".vemoen";
 
 // The sizes on the drive of the file at path or of the files below it; the list files are passed
 // over directly inside a run folder only, and a link is never counted or entered.
-void AddDriveTreeSize(LONGLONG& size, const std::u16string& path, bool runFolderLevel)
+void AddDriveTreeSize(RunningJob& job, LONGLONG& size, const std::u16string& path, bool runFolderLevel)
 {
     WIN32_FIND_DATAW found;
     if (!FindEntry(path, &found) || IsLinkEntry(found)) {
@@ -33,9 +33,9 @@ void AddDriveTreeSize(LONGLONG& size, const std::u16string& path, bool runFolder
     }
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
         if (index % kFolderPumpEvery == 0) {
-            PumpJobMessages();
+            job.PumpMessages();
         }
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(job)) {
             return false;
         }
         if (IsLinkEntry(entry) || !IsSafeDriveName(entry.cFileName)) {
@@ -44,7 +44,7 @@ void AddDriveTreeSize(LONGLONG& size, const std::u16string& path, bool runFolder
         if (IsPlainFileEntry(entry) && !(runFolderLevel && IsRunListFileName(entry.cFileName))) {
             size += EntrySize(entry);
         } else if (IsWalkedFolderEntry(entry)) {
-            AddDriveTreeSize(size, WithTrailingBackslash(path) + entry.cFileName, false);
+            AddDriveTreeSize(job, size, WithTrailingBackslash(path) + entry.cFileName, false);
         }
         return true;
     });
@@ -81,15 +81,16 @@ std::u16string FormatRunFolderDate(const std::u16string& stamp)
     return text;
 }
 
-void AddRunFolderSize(LONGLONG& size, const std::u16string& folder, const std::u16string& name)
+void AddRunFolderSize(RunningJob& job, LONGLONG& size, const std::u16string& folder, const std::u16string& name)
 {
     const std::u16string path = WithTrailingBackslash(folder) + name;
     if (!CrossesDriveLink(path)) {
-        AddDriveTreeSize(size, path, IsRunFolderPath(path));
+        AddDriveTreeSize(job, size, path, IsRunFolderPath(path));
     }
 }
 
-void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, const std::u16string& stamp)
+void AddRunReferenceSizes(RunningJob& job, LONGLONG& size, const std::u16string& categoryFolder,
+                          const std::u16string& stamp)
 {
     const std::u16string runFolder = WithTrailingBackslash(categoryFolder) + stamp;
     OriSizeIndex oriSizes;
@@ -98,17 +99,17 @@ void AddRunReferenceSizes(LONGLONG& size, const std::u16string& categoryFolder, 
         !oriSizes.LoadFromFile(OriSizePath(runFolder)) || !repeatList.LoadFromFile(RepeatListPath(runFolder))) {
         return;
     }
-    AddListedReferenceSizes(size, repeatList, oriSizes, WithTrailingBackslash(runFolder));
+    AddListedReferenceSizes(job, size, repeatList, oriSizes, WithTrailingBackslash(runFolder));
 }
 
-void AddListedReferenceSizes(LONGLONG& size, const lists::TStringList& repeatList, OriSizeIndex& oriSizes,
-                             const std::u16string& runFolder)
+void AddListedReferenceSizes(RunningJob& job, LONGLONG& size, const lists::TStringList& repeatList,
+                             OriSizeIndex& oriSizes, const std::u16string& runFolder)
 {
     for (int i = 0; i < repeatList.Count(); ++i) {
         if (i % kListPumpEvery == 0) {
-            PumpJobMessages();
+            job.PumpMessages();
         }
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(job)) {
             return;
         }
         TakeOriSizeOfReference(size, oriSizes, repeatList.Strings(i), runFolder);

@@ -26,7 +26,7 @@ bool ForEachBelongingReference(const RESTORE_JOB& job, const std::u16string& run
     const std::size_t from = restoreOffset - 1;
     const std::u16string selected = CharsFrom(selectedPath, from);
     for (const std::u16string& line : repeatList.Lines()) {
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(*job.Running)) {
             return false;
         }
         const std::u16string copy = RepeatCopyOf(runFolder, line);

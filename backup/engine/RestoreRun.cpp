@@ -20,6 +20,15 @@ std::size_t RestoreOffsetOf(const std::u16string& runFolder)
     return runFolder.size() + 2;
 }
 
+// The caller's lists and notifier, walked as the running job; the notifier is armed.
+RESTORE_JOB WalkedAs(RunningJob& running, const RESTORE_JOB& lists)
+{
+    RESTORE_JOB job = lists;
+    job.Running = &running;
+    ArmNotifier(job.Notifier);
+    return job;
+}
+
 }  // namespace
 
 std::u16string OriginalPathOf(const std::u16string& path, std::size_t restoreOffset)
@@ -56,17 +65,22 @@ bool RestoreEasyCategory(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& ca
     return true;
 }
 
-void RunEasyRestore(const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories, const std::u16string& easyFolder,
-                    const std::u16string& destinationFolder, const std::u16string& stamp, bool toOriginal)
+void RunEasyRestore(RunningJob& running, const RESTORE_JOB& lists, const PerEasyCategory<BYTE>& categories,
+                    const std::u16string& easyFolder, const std::u16string& destinationFolder,
+                    const std::u16string& stamp, bool toOriginal)
 {
+    const platform::KeepFolderNames keepNames;
+    const RESTORE_JOB job = WalkedAs(running, lists);
     for (int category = 1; category <= kEasyCategoryCount; ++category) {
         RestoreEasyCategory(job, categories, toOriginal, category, easyFolder, destinationFolder, stamp);
     }
 }
 
-bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection, const std::u16string& manualFolder,
-                      const std::u16string& destinationFolder, bool toOriginal)
+bool RunManualRestore(RunningJob& running, const RESTORE_JOB& lists, const BACKUP_SELECTION& selection,
+                      const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal)
 {
+    const platform::KeepFolderNames keepNames;
+    const RESTORE_JOB job = WalkedAs(running, lists);
     const std::u16string base = WithTrailingBackslash(manualFolder);
     const int count = std::min({selection.Count, static_cast<int>(selection.SourcePaths.size()),
                                 static_cast<int>(selection.ItemNames.size())});
@@ -79,7 +93,7 @@ bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
         const std::u16string parent = path.substr(0, path.size() - name.size());
         const std::u16string runFolder = base + path.substr(base.size(), kRunStampLength);
         const std::size_t offset = RestoreOffsetOf(runFolder);
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(*job.Running)) {
             return false;
         }
         const RestoreMark mark = MarkRestore(job);
@@ -88,7 +102,7 @@ bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
         } else {
             RestoreWalkToFolder(job, parent, destinationFolder, name, name);
         }
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(*job.Running)) {
             return false;
         }
         const bool isFolder = DirExists(path);
@@ -100,25 +114,6 @@ bool RunManualRestore(const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
         ReportUnrestoredFiles(job, mark, runFolder, path, isFolder);
     }
     return true;
-}
-
-void RunEasyRestore(RunningJob& running, const RESTORE_JOB& job, const PerEasyCategory<BYTE>& categories,
-                    const std::u16string& easyFolder, const std::u16string& destinationFolder,
-                    const std::u16string& stamp, bool toOriginal)
-{
-    const JobScope scope(running);
-    const platform::KeepFolderNames keepNames;
-    ArmNotifier(job.Notifier);
-    RunEasyRestore(job, categories, easyFolder, destinationFolder, stamp, toOriginal);
-}
-
-bool RunManualRestore(RunningJob& running, const RESTORE_JOB& job, const BACKUP_SELECTION& selection,
-                      const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal)
-{
-    const JobScope scope(running);
-    const platform::KeepFolderNames keepNames;
-    ArmNotifier(job.Notifier);
-    return RunManualRestore(job, selection, manualFolder, destinationFolder, toOriginal);
 }
 
 void SumSelectedCategorySizes(const PerEasyCategory<BYTE>& categories, const CATEGORY_SIZES& sizes, LONGLONG& total)

@@ -14,7 +14,8 @@ constexpr std::size_t kDrivePrefixLength = 3;
 
 // The original sizes of the file at path or of the files below it; the list files are passed over
 // directly inside a run folder only (Record.ini counts), and a link is never counted or entered.
-void AddTreeRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path, bool runFolderLevel)
+void AddTreeRestoreSize(RunningJob& job, LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path,
+                        bool runFolderLevel)
 {
     WIN32_FIND_DATAW found;
     if (!FindEntry(path, &found) || IsLinkEntry(found)) {
@@ -28,9 +29,9 @@ void AddTreeRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16s
     }
     ForEachFolderEntry(path, [&](const WIN32_FIND_DATAW& entry, int index) {
         if (index % kPumpEvery == 0) {
-            PumpJobMessages();
+            job.PumpMessages();
         }
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(job)) {
             return false;
         }
         const std::u16string name = entry.cFileName;
@@ -44,7 +45,7 @@ void AddTreeRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16s
                 total += EntrySize(entry);
             }
         } else {
-            AddTreeRestoreSize(total, oriSizes, child, false);
+            AddTreeRestoreSize(job, total, oriSizes, child, false);
         }
         return true;
     });
@@ -52,13 +53,14 @@ void AddTreeRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16s
 
 }  // namespace
 
-void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection, const std::u16string& manualFolder)
+void ComputeManualRestoreSize(RunningJob& job, LONGLONG& total, const BACKUP_SELECTION& selection,
+                              const std::u16string& manualFolder)
 {
     const std::u16string base = WithTrailingBackslash(manualFolder);
     lists::TStringList repeatList;
     OriSizeIndex oriSizes;
     for (int i = 0; i < selection.Count && i < static_cast<int>(selection.SourcePaths.size()); ++i) {
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(job)) {
             return;
         }
         const std::u16string& path = selection.SourcePaths[static_cast<std::size_t>(i)];
@@ -67,19 +69,19 @@ void ComputeManualRestoreSize(LONGLONG& total, const BACKUP_SELECTION& selection
             (void)oriSizes.LoadFromFile(OriSizePath(runFolder));
         }
         const std::u16string relative = CharsFrom(path, runFolder.size() + 1);
-        AddItemRestoreSize(total, oriSizes, path);
-        AddReferenceSizes(total, repeatList, oriSizes, runFolder, relative, DirExists(path));
+        AddItemRestoreSize(job, total, oriSizes, path);
+        AddReferenceSizes(job, total, repeatList, oriSizes, runFolder, relative, DirExists(path));
     }
 }
 
-void AddItemRestoreSize(LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path)
+void AddItemRestoreSize(RunningJob& job, LONGLONG& total, OriSizeIndex& oriSizes, const std::u16string& path)
 {
     if (!CrossesDriveLink(path)) {
-        AddTreeRestoreSize(total, oriSizes, path, IsRunFolderPath(path));
+        AddTreeRestoreSize(job, total, oriSizes, path, IsRunFolderPath(path));
     }
 }
 
-void AddReferenceSizes(LONGLONG& total, lists::TStringList& repeatList, OriSizeIndex& oriSizes,
+void AddReferenceSizes(RunningJob& job, LONGLONG& total, lists::TStringList& repeatList, OriSizeIndex& oriSizes,
                        const std::u16string& runFolder, const std::u16string& relative, bool isFolder)
 {
     const std::u16string run = WithTrailingBackslash(runFolder);
@@ -89,9 +91,9 @@ void AddReferenceSizes(LONGLONG& total, lists::TStringList& repeatList, OriSizeI
     }
     for (int i = 0; i < repeatList.Count(); ++i) {
         if (i % kPumpEvery == 0) {
-            PumpJobMessages();
+            job.PumpMessages();
         }
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(job)) {
             return;
         }
         const std::u16string copy = RepeatCopyOf(run, repeatList.Strings(i));

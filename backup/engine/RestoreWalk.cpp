@@ -75,7 +75,7 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
     bool cancelled = false;
     CaseTwins twins;
     const bool listed = ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(*job.Running)) {
             cancelled = true;
             return false;
         }
@@ -132,7 +132,7 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
     bool cancelled = false;
     CaseTwins twins;
     ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
-        if (JobCancelRequested()) {
+        if (JobCancelRequested(*job.Running)) {
             cancelled = true;
             return false;
         }

@@ -1,29 +1,12 @@
 #include "backup/engine/RunningJob.h"
 
+#include "backup/engine/Container.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 
-namespace {
+RunningJob::RunningJob() = default;
 
-RunningJob* current = nullptr;
-
-}  // namespace
-
-RunningJob& CurrentJob()
-{
-    static RunningJob defaults;
-    return current != nullptr ? *current : defaults;
-}
-
-JobScope::JobScope(RunningJob& job) : previous_(current)
-{
-    current = &job;
-}
-
-JobScope::~JobScope()
-{
-    current = previous_;
-}
+RunningJob::~RunningJob() = default;
 
 void RunningJob::StopForGoneDrive()
 {
@@ -33,40 +16,41 @@ void RunningJob::StopForGoneDrive()
     }
 }
 
+void RunningJob::PumpAtIntervals()
+{
+    constexpr DWORD kIntervalMs = 30;
+    const DWORD now = GetTickCount();
+    if (pumped_ && now - lastPump_ < kIntervalMs) {
+        return;
+    }
+    pumped_ = true;
+    lastPump_ = now;
+    PumpMessages();
+}
+
+ContainerCoder* RunningJob::Coder()
+{
+    if (!coder_) {
+        coder_ = MakeContainerCoder();
+    }
+    return coder_.get();
+}
+
 bool JobLeavesMarker(RunningJob& job)
 {
     return job.StoppedForGoneDrive() || job.BackupDriveRemoved() || job.ProgramEnding();
 }
 
-void PumpJobMessages()
+bool JobCancelRequested(RunningJob& job)
 {
-    CurrentJob().PumpMessages();
+    return job.StoppedForGoneDrive() || job.CancelRequested();
 }
 
-void PumpJobMessagesAtIntervals()
-{
-    constexpr DWORD kIntervalMs = 30;
-    static DWORD lastPump = 0;
-    static bool pumped = false;
-    const DWORD now = GetTickCount();
-    if (pumped && now - lastPump < kIntervalMs) {
-        return;
-    }
-    pumped = true;
-    lastPump = now;
-    PumpJobMessages();
-}
-
-bool JobCancelRequested()
-{
-    return CurrentJob().StoppedForGoneDrive() || CurrentJob().CancelRequested();
-}
-
-bool StopIfDriveGone(const std::u16string& driveRoot)
+bool StopIfDriveGone(RunningJob& job, const std::u16string& driveRoot)
 {
     if (GetFileAttributesW(driveRoot.c_str()) != INVALID_FILE_ATTRIBUTES) {
         return false;
     }
-    CurrentJob().StopForGoneDrive();
+    job.StopForGoneDrive();
     return true;
 }

@@ -1,14 +1,17 @@
 #pragma once
 // What a running job tells, and asks of, whoever runs it: the window, a test, a benchmark. Every
 // member has a default that shows nothing and never cancels, so a job runs without a window.
-// The engine reaches the job in effect through CurrentJob(): the innermost JobScope, else a job of
-// defaults.
+// Whoever runs a job owns its RunningJob and hands it to the engine entry, which passes it down
+// to every walk and copy.
 
 #include "backup/drive/DeviceRecords.h"
 #include "platform/files.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+struct ContainerCoder;
 
 // The byte counts of a job: the engine counts them, whoever runs the job keeps them.
 struct JobBytes {
@@ -20,8 +23,8 @@ struct JobBytes {
 
 class RunningJob {
 public:
-    RunningJob() = default;
-    virtual ~RunningJob() = default;
+    RunningJob();
+    virtual ~RunningJob();
     RunningJob(const RunningJob&) = delete;
     RunningJob& operator=(const RunningJob&) = delete;
 
@@ -60,38 +63,29 @@ public:
     void StopForGoneDrive();
     bool StoppedForGoneDrive() const { return driveGone_; }
 
+    // Lets pending messages run when 30 ms have passed since the job last did so here, so a file
+    // costs no look at the message queue.
+    void PumpAtIntervals();
+
+    // The job's container coder, its buffers made on first use; null when they cannot be.
+    ContainerCoder* Coder();
+
 private:
     bool driveGone_ = false;
+    bool pumped_ = false;
+    DWORD lastPump_ = 0;
+    std::unique_ptr<ContainerCoder> coder_;
     std::int64_t done_ = 0;
     std::int64_t total_ = 0;
     std::int64_t fileCounted_ = 0;
-};
-
-RunningJob& CurrentJob();
-
-// Makes a job the current one for the scope's life.
-class JobScope {
-public:
-    explicit JobScope(RunningJob& job);
-    ~JobScope();
-    JobScope(const JobScope&) = delete;
-    JobScope& operator=(const JobScope&) = delete;
-
-private:
-    RunningJob* previous_;
 };
 
 // True when the job ended so that its interrupted-job marker stays: its backup drive went away (as
 // the job was told or as the engine found) or the program is ending under it.
 bool JobLeavesMarker(RunningJob& job);
 
-// The current job's questions, for the walks deep in the engine.
-void PumpJobMessages();
-// Lets pending messages run when 30 ms have passed since the last time, so a file costs no look at
-// the message queue.
-void PumpJobMessagesAtIntervals();
-// True once the current job is to stop: asked to, or its backup drive was found gone.
-bool JobCancelRequested();
-// After a failure that touched the backup drive: when its root ("X:\") is gone, the current job
-// stops as on a removal. True then.
-bool StopIfDriveGone(const std::u16string& driveRoot);
+// True once the job is to stop: asked to, or its backup drive was found gone.
+bool JobCancelRequested(RunningJob& job);
+// After a failure that touched the backup drive: when its root ("X:\") is gone, the job stops as
+// on a removal. True then.
+bool StopIfDriveGone(RunningJob& job, const std::u16string& driveRoot);

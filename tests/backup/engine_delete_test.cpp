@@ -1,5 +1,6 @@
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/Restore.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/window/jobs/DeleteTrees.h"
 #include "tests/core/restore_fixture.h"
 #include "ui/controls/edit.h"
@@ -72,11 +73,12 @@ protected:
         lists::TStringList completed;
         lists::TStringList failed;
         const RESTORE_JOB job{&completed, &failed, u"", nullptr};
+        RunningJob running;
         BACKUP_SELECTION selection;
         selection.Count = 1;
         selection.SourcePaths = {drive.Run(RunDrive::kManual, kThird)};
         selection.ItemNames = {kThird};
-        RunManualRestore(job, selection, drive.backup.Path(RunDrive::kManual), drive.pc.Path(u"Out"), false);
+        RunManualRestore(running, job, selection, drive.backup.Path(RunDrive::kManual), drive.pc.Path(u"Out"), false);
         return failed.Count();
     }
     std::string Restored(const std::u16string& name)

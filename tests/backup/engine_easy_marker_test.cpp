@@ -2,6 +2,7 @@
 #include "backup/base/SettingsPaths.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/InterruptMarker.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
 
@@ -71,7 +72,7 @@ protected:
 
 TEST_F(Marker, WrittenWithTheKindAndTheRunTime)
 {
-    EXPECT_TRUE(WriteJobMarker(JOB_KIND_MANUAL, easytest::kRunTime, u"E:\\Backup"));
+    EXPECT_TRUE(WriteJobMarker(WindowJob::OfWindow(), JOB_KIND_MANUAL, easytest::kRunTime, u"E:\\Backup"));
     EXPECT_EQ(ReadFile(kInterruptMarker), ListFileBytes({"1", "40607.5882986111", "E:\\"}));
     EXPECT_TRUE(RemoveJobMarker());
     EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
@@ -103,21 +104,21 @@ TEST_F(Marker, CleanUpDeletesTheInterruptedRunOnItsDriveAndKeepsTheMarkerWhileTh
     for (const Case& c : cases) {
         MakeRuns();
         WriteMarker(c.lines);
-        EXPECT_EQ(CleanUpInterruptedJob(Drives()), c.result) << c.name;
+        EXPECT_EQ(CleanUpInterruptedJob(WindowJob::OfWindow(), Drives()), c.result) << c.name;
         EXPECT_EQ(std::filesystem::exists(Host(kInterruptMarker)), c.markerStays) << c.name;
         std::filesystem::remove(Host(kInterruptMarker));
         EXPECT_EQ(Remaining(kRunStamp), c.remainingInterrupted) << c.name;
         EXPECT_EQ(Remaining("20110304_100000"), 8) << c.name << ": earlier runs stay";
     }
-    EXPECT_EQ(CleanUpInterruptedJob(Drives()), -1) << "no marker";
+    EXPECT_EQ(CleanUpInterruptedJob(WindowJob::OfWindow(), Drives()), -1) << "no marker";
 }
 
 TEST_F(Marker, AnInstanceStartedForADriveKeepsItsOwnMarker)
 {
     WriteMarker({"0", "40607.5882986111"});
     SetCommandLineArgument(u"E:\\");
-    EXPECT_EQ(CleanUpInterruptedJob(Drives()), -1);
-    WriteJobMarker(JOB_KIND_EASY, easytest::kRunTime, u"E:\\");
+    EXPECT_EQ(CleanUpInterruptedJob(WindowJob::OfWindow(), Drives()), -1);
+    WriteJobMarker(WindowJob::OfWindow(), JOB_KIND_EASY, easytest::kRunTime, u"E:\\");
     EXPECT_TRUE(std::filesystem::exists(Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/BacAbnor_E.ini")));
     EXPECT_TRUE(std::filesystem::exists(Host(kInterruptMarker)));
 }

@@ -2,6 +2,7 @@
 #include "backup/engine/Container.h"
 #include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/jobs/StartersBackup.h"
+#include "backup/window/jobs/WindowJob.h"
 
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
@@ -149,7 +150,7 @@ TEST_F(EasyRun, EncryptionWritesContainersThatDecodeToTheSource)
     const std::u16string copy = u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\Mail\\" + platform::FromUtf8(kRunStamp) +
                                 u"\\C\\Users\\Alice\\AppData\\Local\\Mail\\box.pst";
     const std::string pass = platform::ToAnsi(CONTAINER_PASS);
-    ASSERT_EQ(DecodeContainerFile(copy + u".vemoen", u"E:\\decoded.pst", pass, nullptr), 0u);
+    ASSERT_EQ(DecodeContainerFile(WindowJob::OfWindow(), copy + u".vemoen", u"E:\\decoded.pst", pass, nullptr), 0u);
     EXPECT_EQ(ReadFile("e/decoded.pst"), std::string(100, 'x'));
 }
 

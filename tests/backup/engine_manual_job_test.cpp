@@ -11,6 +11,7 @@
 #include "backup/window/jobs/SourceTrees.h"
 #include "backup/window/jobs/StartersBackup.h"
 #include "backup/window/jobs/WindowEntries.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
 #include "tests/core/engine_fixture.h"
@@ -85,7 +86,8 @@ protected:
         selection.ItemNames = {platform::FromUtf8(stamp)};
         const RESTORE_JOB job = RestoreJobOf(*MainForm, std::u16string(CONTAINER_PASS));
         MainForm->FailedFiles->Clear();
-        RunManualRestore(job, selection, u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Manual", u"C:\\Out", false);
+        RunManualRestore(WindowJob::OfWindow(), job, selection, u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Manual", u"C:\\Out",
+                         false);
         return MainForm->FailedFiles->Count();
     }
 
@@ -296,7 +298,7 @@ TEST_F(ManualJob, AFullDiskLeavesNoHalfListAndNoFinishedRun)
     RECORD_DEVICECODE drives;
     drives.Count = 1;
     drives.Roots[0] = u"E:\\";
-    EXPECT_EQ(CleanUpInterruptedJob(drives), JOB_KIND_MANUAL);
+    EXPECT_EQ(CleanUpInterruptedJob(WindowJob::OfWindow(), drives), JOB_KIND_MANUAL);
     EXPECT_FALSE(std::filesystem::exists(small.Host(run)));
     EXPECT_FALSE(std::filesystem::exists(Host(testsupport::kInterruptMarker)));
 }

@@ -1,6 +1,7 @@
 #include "backup/engine/Clprocessnotify.h"
 #include "backup/engine/Container.h"
 #include "backup/engine/CopyOneFile.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "frame_fixture.h"
 #include "platform/text.h"
 #include "tests/core/engine_fixture.h"
@@ -51,7 +52,7 @@ TEST_F(Progress, TotalBarFollowsTheJobAndNeverGoesNegative)
         form().JobTotalBytes = c.total;
         form().JobDoneBytes = c.done;
         form().Progress_Total_BK_Light_Lab->SetWidth(c.track);
-        ShowTotalPercent();
+        ShowTotalPercent(WindowJob::OfWindow());
         EXPECT_EQ(form().Progress_Total_Bar_Img->Width(), c.width) << c.name;
         EXPECT_EQ(TotalLabel(), c.label) << c.name;
         EXPECT_EQ(form().JobDoneBytes, c.doneAfter) << c.name;
@@ -75,13 +76,13 @@ TEST_F(Progress, PlainCopyReportsMoveTheFileBarAndCountEachByteOnce)
     form().JobTotalBytes = 2000;
     for (const Step& s : steps) {
         SCOPED_TRACE(std::to_string(s.transferred) + " of " + std::to_string(s.size));
-        EXPECT_TRUE(ReportCopyProgress(s.transferred, s.size));
+        EXPECT_TRUE(ReportCopyProgress(WindowJob::OfWindow(), s.transferred, s.size));
         EXPECT_EQ(form().Progress_File_Bar_Img->Width(), s.width);
         EXPECT_EQ(FileLabel(), s.label);
         EXPECT_EQ(form().JobDoneBytes, s.jobDone);
     }
     EXPECT_EQ(TotalLabel(), "75%");
-    ShowFileDone();
+    ShowFileDone(WindowJob::OfWindow());
     EXPECT_EQ(FileLabel(), "100%");
 }
 
@@ -110,7 +111,7 @@ TEST_F(Progress, RemainingTimeOnTheFakeClock)
         form().JobDoneBytes = c.done;
         form().JobTotalBytes = c.done + c.left;
         ui_.Clock().Advance(c.elapsedMs);
-        UpdateRemainingTime();
+        UpdateRemainingTime(WindowJob::OfWindow());
         EXPECT_EQ(TimeLabel(), c.text ? c.text : "before") << c.name;
         EXPECT_EQ(form().RateSeconds, c.rateSeconds) << c.name;
     }
@@ -135,20 +136,20 @@ TEST_F(Progress, ContainerBlocksReportThroughTheNotifier)
     form().JobDoneBytes = 1000;
     for (const Step& s : steps) {
         SCOPED_TRACE(s.done);
-        EXPECT_TRUE(ReportContainerProgress(&notifier, s.done, s.size));
+        EXPECT_TRUE(ReportContainerProgress(WindowJob::OfWindow(), &notifier, s.done, s.size));
         EXPECT_EQ(FileLabel(), s.fileLabel);
         EXPECT_EQ(form().JobDoneBytes, s.jobDone);
     }
     EXPECT_EQ(TotalLabel(), "50%");
 
-    EXPECT_TRUE(ReportContainerProgress(nullptr, 10, 100)) << "no notifier, no display";
+    EXPECT_TRUE(ReportContainerProgress(WindowJob::OfWindow(), nullptr, 10, 100)) << "no notifier, no display";
     EXPECT_EQ(FileLabel(), "100%");
 
     // The block during which the cancel arrives still goes on; the next one stops the coder.
     form().CancelRequested = 1;
-    EXPECT_TRUE(ReportContainerProgress(&notifier, 65536, 200000));
+    EXPECT_TRUE(ReportContainerProgress(WindowJob::OfWindow(), &notifier, 65536, 200000));
     EXPECT_EQ(notifier.Cancelled, 1);
-    EXPECT_FALSE(ReportContainerProgress(&notifier, 131072, 200000));
+    EXPECT_FALSE(ReportContainerProgress(WindowJob::OfWindow(), &notifier, 131072, 200000));
     EXPECT_EQ(FileLabel(), "32%") << "a stopped coder shows nothing more";
 }
 
@@ -161,8 +162,8 @@ TEST_F(Progress, EncodingCountsTheFileIntoTheJob)
     notifier.Cancelled = 0;
     form().JobTotalBytes = 400000;
     DWORD error = 99;
-    ASSERT_TRUE(CopyOneFile(u"C:\\src\\big.bin", u"C:\\dst\\big.bin", COPY_ENCODE, std::u16string(CONTAINER_PASS),
-                            &notifier, &error));
+    ASSERT_TRUE(CopyOneFile(WindowJob::OfWindow(), u"C:\\src\\big.bin", u"C:\\dst\\big.bin", COPY_ENCODE,
+                            std::u16string(CONTAINER_PASS), &notifier, &error));
     EXPECT_EQ(error, 0u);
     EXPECT_EQ(form().JobDoneBytes, 200000);
     EXPECT_EQ(FileLabel(), "100%");
@@ -207,7 +208,8 @@ TEST_F(Progress, PlainCopyWaitsForTheCancelQuestion)
         ui_.Clock().Advance(1000);
 
         DWORD error = 99;
-        const bool copied = CopyOneFile(u"C:\\src\\movie.avi", u"C:\\dst\\movie.avi", COPY_PLAIN, u"", nullptr, &error);
+        const bool copied = CopyOneFile(WindowJob::OfWindow(), u"C:\\src\\movie.avi", u"C:\\dst\\movie.avi", COPY_PLAIN,
+                                        u"", nullptr, &error);
         EXPECT_EQ(ticks, 3) << c.answer;
         EXPECT_EQ(bytesWhileAsking, 0u) << c.answer;
         EXPECT_EQ(copied, !c.cancel) << c.answer;

@@ -1,6 +1,7 @@
 #include "backup/engine/Restore.h"
 #include "backup/window/jobs/DeleteTrees.h"
 #include "backup/window/jobs/WindowEntries.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "frame_fixture.h"
 #include "tests/core/restore_fixture.h"
 #include "ui/controls/tree_view.h"
@@ -50,8 +51,8 @@ TEST_F(RestoreCancel, CancelStopsTheRestoreAndKeepsWhatWasRestored)
     selection.SourcePaths = {drive->Run(RunDrive::kManual, kSecond) + u"\\D\\Work"};
     selection.ItemNames = {u"Work"};
 
-    EXPECT_FALSE(
-        RunManualRestore(RestoreJobOf(form, u""), selection, drive->backup.Path(RunDrive::kManual), u"", true));
+    EXPECT_FALSE(RunManualRestore(WindowJob::OfWindow(), RestoreJobOf(form, u""), selection,
+                                  drive->backup.Path(RunDrive::kManual), u"", true));
 
     EXPECT_EQ(form.CompletedFiles->Count(), 1);
     EXPECT_TRUE(drive->pc.Exists(u"Work\\b1.txt"));

@@ -1,6 +1,7 @@
 #include "backup/base/PathUtil.h"
 #include "backup/engine/RestoreInfo.h"
 #include "backup/engine/RestoreSizes.h"
+#include "backup/engine/RunningJob.h"
 #include "backup/window/jobs/RestoreSelection.h"
 #include "tests/core/restore_fixture.h"
 #include "ui/controls/label.h"
@@ -41,7 +42,8 @@ protected:
         selection.SourcePaths = {relative.empty() ? run : run + u"\\" + relative};
         selection.ItemNames = {LastComponentOf(selection.SourcePaths[0])};
         LONGLONG total = 0;
-        ComputeManualRestoreSize(total, selection, drive.backup.Path(RunDrive::kManual));
+        RunningJob job;
+        ComputeManualRestoreSize(job, total, selection, drive.backup.Path(RunDrive::kManual));
         return total;
     }
 };

@@ -8,6 +8,7 @@
 #include "backup/window/frame/Startup.h"
 #include "backup/window/jobs/RestoreSelection.h"
 #include "backup/window/jobs/StartersBackup.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "lists/string_list.h"
 #include "platform/clock.h"
 #include "platform/devices.h"
@@ -32,7 +33,7 @@ protected:
         testsupport::WriteText(Host(ManualFolder() + "20240101_080000/C/Data/old.txt"), "old");
         testsupport::WriteFinishedRunLists(Host(ManualFolder() + "20240101_080000"));
         testsupport::WriteText(Host(ManualFolder() + "20240301_090000/C/Data/half.txt"), "half");
-        WriteJobMarker(JOB_KIND_MANUAL, kCutShortAt, u"E:\\");
+        WriteJobMarker(WindowJob::OfWindow(), JOB_KIND_MANUAL, kCutShortAt, u"E:\\");
     }
 
     // Answers the resume question with No and returns what it asked.
@@ -176,7 +177,7 @@ TEST_F(InterruptedRun, TheDriveGoneBetweenFilesStopsTheRunAndKeepsItsMarker)
     RECORD_DEVICECODE drives;
     drives.Count = 1;
     drives.Roots[0] = u"E:\\";
-    EXPECT_EQ(CleanUpInterruptedJob(drives), JOB_KIND_EASY);
+    EXPECT_EQ(CleanUpInterruptedJob(WindowJob::OfWindow(), drives), JOB_KIND_EASY);
     EXPECT_FALSE(BackupDriveHasFiles());
     EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
 }

@@ -7,6 +7,7 @@
 #include "backup/window/frame/Loading_Win.h"
 #include "backup/window/frame/Startup.h"
 #include "backup/window/frame/WorkPage.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "startup_fixture.h"
 
 namespace {
@@ -69,7 +70,7 @@ TEST_F(StartupMachine, ResumeQuestionOnlyForAnInterruptedRun)
 
     SYSTEMTIME runTime{};
     GetLocalTime(&runTime);
-    WriteJobMarker(JOB_KIND_EASY, runTime, u"E:\\");
+    WriteJobMarker(WindowJob::OfWindow(), JOB_KIND_EASY, runTime, u"E:\\");
     std::u16string question;
     ui_.AnswerNextModal([&](ui::TForm& box) {
         auto& msg = dynamic_cast<TMsgForm&>(box);

@@ -6,6 +6,7 @@
 #include "backup/window/frame/Startup.h"
 #include "backup/window/frame/WorkPage.h"
 #include "backup/window/jobs/StartersBackup.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "backup/window/layout/PageLayout.h"
 #include "startup_fixture.h"
 #include "tests/support/file_tree.h"
@@ -100,7 +101,7 @@ TEST_F(TwoBackupDrives, InterruptedManualRunIsOfferedAgain)
     Open(1033);
     SYSTEMTIME runTime{};
     GetLocalTime(&runTime);
-    WriteJobMarker(JOB_KIND_MANUAL, runTime, u"E:\\");
+    WriteJobMarker(WindowJob::OfWindow(), JOB_KIND_MANUAL, runTime, u"E:\\");
     std::vector<std::u16string> shown;
     const auto answer = [&](ui::TForm& box) {
         auto& msg = dynamic_cast<TMsgForm&>(box);

@@ -1,4 +1,5 @@
 #include "backup/engine/Container.h"
+#include "backup/engine/RunningJob.h"
 
 #include "backup/engine/Clprocessnotify.h"
 #include "tests/core/engine_fixture.h"
@@ -26,17 +27,18 @@ unsigned TableEntry(const Bytes& container, std::size_t blocks, std::size_t k)
 class ContainerTest : public ::testing::Test {
 protected:
     TempDrive drive{u'X'};
+    RunningJob running;
 
     DWORD Encode(const Bytes& plain, std::string_view pass = kPass, int code = CONTAINER_KEY_AES256,
                  clProcessNotify* notifier = nullptr)
     {
         drive.Write(u"in.bin", plain);
-        return EncodeContainerFile(drive.Path(u"in.bin"), drive.Path(u"c.vemoen"), pass, code, notifier);
+        return EncodeContainerFile(running, drive.Path(u"in.bin"), drive.Path(u"c.vemoen"), pass, code, notifier);
     }
     DWORD Decode(const Bytes& container, std::string_view pass = kPass)
     {
         drive.Write(u"c.vemoen", container);
-        return DecodeContainerFile(drive.Path(u"c.vemoen"), drive.Path(u"out.bin"), pass, nullptr);
+        return DecodeContainerFile(running, drive.Path(u"c.vemoen"), drive.Path(u"out.bin"), pass, nullptr);
     }
     Bytes Container() const { return drive.Read(u"c.vemoen"); }
 };
@@ -172,12 +174,12 @@ TEST_F(ContainerTest, CancelledJobLeavesNoContainer)
 
 TEST_F(ContainerTest, MissingSourceAndUncreatableDestination)
 {
-    EXPECT_EQ(EncodeContainerFile(drive.Path(u"none.bin"), drive.Path(u"c.vemoen"), kPass, 3, nullptr),
+    EXPECT_EQ(EncodeContainerFile(running, drive.Path(u"none.bin"), drive.Path(u"c.vemoen"), kPass, 3, nullptr),
               ERROR_FILE_NOT_FOUND);
     drive.Write(u"in.bin", {1, 2, 3});
-    EXPECT_EQ(EncodeContainerFile(drive.Path(u"in.bin"), drive.Path(u"no\\such\\c.vemoen"), kPass, 3, nullptr),
+    EXPECT_EQ(EncodeContainerFile(running, drive.Path(u"in.bin"), drive.Path(u"no\\such\\c.vemoen"), kPass, 3, nullptr),
               ERROR_CANNOT_MAKE);
-    EXPECT_EQ(DecodeContainerFile(drive.Path(u"none.vemoen"), drive.Path(u"out.bin"), kPass, nullptr),
+    EXPECT_EQ(DecodeContainerFile(running, drive.Path(u"none.vemoen"), drive.Path(u"out.bin"), kPass, nullptr),
               ERROR_FILE_NOT_FOUND);
 }
 

@@ -21,6 +21,7 @@ constexpr DWORD kReadOnlyHidden = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDE
 class CopyTest : public ::testing::Test {
 protected:
     TempDrive drive{u'X'};
+    RunningJob running;
 
     DWORD Attributes(const std::u16string& relative) const { return GetFileAttributesW(drive.Path(relative).c_str()); }
     void SetAttributes(const std::u16string& relative, DWORD attributes) const
@@ -47,7 +48,7 @@ protected:
     }
     bool Copy(const std::u16string& from, const std::u16string& to, int mode, DWORD* error)
     {
-        return CopyOneFile(drive.Path(from), drive.Path(to), mode, kPass, nullptr, error);
+        return CopyOneFile(running, drive.Path(from), drive.Path(to), mode, kPass, nullptr, error);
     }
 };
 
@@ -190,9 +191,9 @@ TEST_F(CopyTest, FailuresLeaveTheExistingFileAndReportTheWindowsNumber)
 
     lists::TStringList failed;
     WIN32_FIND_DATAW found;
-    ReportFailedFile(failed, found, 32, u"C:\\a.doc");
+    ReportFailedFile(running, failed, found, 32, u"C:\\a.doc");
     EXPECT_EQ(platform::ToUtf8(failed.Strings(0)), "C:\\a.doc     ErrorCode : 32");
-    EXPECT_FALSE(SaveListFileReported(lists::TStringList(), drive.Path(u"gone\\OriSize.ini"), failed));
+    EXPECT_FALSE(SaveListFileReported(running, lists::TStringList(), drive.Path(u"gone\\OriSize.ini"), failed));
     EXPECT_EQ(platform::ToUtf8(failed.Strings(1)), "X:\\gone\\OriSize.ini     ErrorCode : 3");
 }
 
@@ -227,7 +228,7 @@ TEST_F(CopyTest, CopyItemTreeSkipsSystemFilesAndSumsSizes)
     drive.Write(u"Fav\\sys.dat", Bytes(40, 's'));
     SetAttributes(u"Fav\\sys.dat", FILE_ATTRIBUTE_SYSTEM);
     LONGLONG total = 0;
-    SumPathSize(total, drive.Path(u""), u"Fav", u"*.*");
+    SumPathSize(running, total, drive.Path(u""), u"Fav", u"*.*");
     EXPECT_EQ(total, 30);
 
     lists::TStringList completed;

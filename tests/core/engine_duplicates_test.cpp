@@ -1,5 +1,6 @@
 #include "backup/base/BackupDriveLayout.h"
 #include "backup/engine/DuplicateDetection.h"
+#include "backup/engine/RunningJob.h"
 
 #include "platform/files.h"
 #include "platform/system.h"
@@ -47,17 +48,19 @@ protected:
         for (int c = CATEGORY_DOCUMENT; c <= CATEGORY_MAIL; ++c) {
             folders[static_cast<std::size_t>(c - 1)] = CategoryBackupFolder(u"X:\\", c, false, false);
         }
-        CollectEasyCandidates(candidates, {1, 1, 1, 1, 1}, kRunStart, folders);
+        CollectEasyCandidates(running, candidates, {1, 1, 1, 1, 1}, kRunStart, folders);
     }
     // The earlier copies hold one byte.
     bool Test(int category, const std::u16string& relative, LONGLONG offsetMs, LONGLONG size = 1)
     {
         const std::u16string folder = CategoryBackupFolder(u"X:\\", category, false, false);
         const FILETIME time = U64ToFileTime(static_cast<ULONGLONG>(static_cast<LONGLONG>(kCopyTime) + offsetMs * kMs));
-        return IsEasyDuplicate(candidates, category, folder + u"\\20240301_000000\\" + relative, time, size, repeat);
+        return IsEasyDuplicate(running, candidates, category, folder + u"\\20240301_000000\\" + relative, time, size,
+                               repeat);
     }
 
     TempDrive drive{u'X'};
+    RunningJob running;
     DuplicateCandidates candidates;
     PerEasyCategory<lists::TStringList> lists;
     PerEasyCategory<lists::TStringList*> repeat{};
@@ -127,15 +130,16 @@ TEST_F(DuplicatesTest, ListFileNamesAreSkippedOnlyDirectlyInARunFolder)
 {
     Finish(u"Harbex_Solo+\\PC1anna61\\Manual\\20240101_000000");
     Copy(u"Harbex_Solo+\\PC1anna61\\Manual\\20240101_000000\\C\\notes\\OriSize.ini");
-    CollectManualCandidates(candidates, kRunStart, ManualBackupFolder(u"X:\\", false, false));
+    CollectManualCandidates(running, candidates, kRunStart, ManualBackupFolder(u"X:\\", false, false));
     ASSERT_EQ(candidates.Count(), 1u);
     lists::TStringList repeatList;
     const std::u16string run = ManualBackupFolder(u"X:\\", false, false) + u"\\20240301_000000\\";
-    EXPECT_TRUE(IsManualDuplicate(candidates, repeatList, run + u"C\\notes\\OriSize.ini", U64ToFileTime(kCopyTime), 1));
+    EXPECT_TRUE(IsManualDuplicate(running, candidates, repeatList, run + u"C\\notes\\OriSize.ini",
+                                  U64ToFileTime(kCopyTime), 1));
     // Easy candidates never serve a Manual run.
     Copy(kEasy + u"Document\\20240101_000000\\C\\a.doc");
     Collect();
-    EXPECT_FALSE(IsManualDuplicate(candidates, repeatList, run + u"C\\a.doc", U64ToFileTime(kCopyTime), 1));
+    EXPECT_FALSE(IsManualDuplicate(running, candidates, repeatList, run + u"C\\a.doc", U64ToFileTime(kCopyTime), 1));
 }
 
 }  // namespace

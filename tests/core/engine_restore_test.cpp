@@ -1,6 +1,7 @@
 #include "backup/engine/Container.h"
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/Restore.h"
+#include "backup/engine/RunningJob.h"
 #include "lists/string_list.h"
 #include "tests/core/restore_fixture.h"
 #include "tests/support/file_tree.h"
@@ -21,6 +22,7 @@ protected:
     RunDrive drive;
     lists::TStringList completed;
     lists::TStringList failed;
+    RunningJob running;
 
     RESTORE_JOB Job() { return RESTORE_JOB{&completed, &failed, std::u16string(CONTAINER_PASS), nullptr}; }
 
@@ -61,7 +63,7 @@ TEST_F(RestoreTest, EasyRunToOriginalPlaceFollowsEarlierRunsAndReplacesExistingF
     MakeEasyRuns();
     drive.pc.Write(u"Work\\b.txt", Text("old, newer"));
 
-    RunEasyRestore(Job(), {1, 0, 0, 0, 0}, EasyFolder(), u"", kSecond, true);
+    RunEasyRestore(running, Job(), {1, 0, 0, 0, 0}, EasyFolder(), u"", kSecond, true);
 
     EXPECT_EQ(drive.pc.ReadText(u"Work\\a.txt"), "alpha");
     EXPECT_EQ(drive.pc.ReadText(u"Work\\b.txt"), "beta");
@@ -75,7 +77,7 @@ TEST_F(RestoreTest, EasyRunToChosenFolderLandsBelowItsStamp)
 {
     MakeEasyRuns();
 
-    RunEasyRestore(Job(), {1, 1, 1, 1, 1}, EasyFolder(), drive.pc.Path(u"Out"), kSecond, false);
+    RunEasyRestore(running, Job(), {1, 1, 1, 1, 1}, EasyFolder(), drive.pc.Path(u"Out"), kSecond, false);
 
     // The run's own list files stay behind; a user's file of such a name below it comes along.
     EXPECT_TRUE(testsupport::HoldsTree(
@@ -95,8 +97,8 @@ TEST_F(RestoreTest, ManualItemTakesOnlyTheReferencesBelowIt)
     };
     for (const Case& c : {Case{"original", true, u"Work"}, Case{"chosen folder", false, u"Out\\Work"}}) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(
-            RunManualRestore(Job(), Selection(u"D\\Work", u"Work"), manual, drive.pc.Path(u"Out"), c.toOriginal));
+        EXPECT_TRUE(RunManualRestore(running, Job(), Selection(u"D\\Work", u"Work"), manual, drive.pc.Path(u"Out"),
+                                     c.toOriginal));
         EXPECT_EQ(drive.pc.ReadText(c.workFolder + u"\\a.txt"), "alpha");
         EXPECT_EQ(drive.pc.ReadText(c.workFolder + u"\\b.txt"), "beta");
     }
@@ -113,7 +115,7 @@ TEST_F(RestoreTest, ContainersAreDecodedAndOtherCasingIsCopiedUnchanged)
     const std::u16string run = drive.Run(RunDrive::kManual, kFirst);
     drive.backup.Write(std::u16string(RunDrive::kManual) + u"\\" + kFirst + u"\\D\\Keep\\x", "");
     DWORD error = 0;
-    ASSERT_TRUE(CopyOneFile(drive.pc.Path(u"source.bin"), run + u"\\D\\Keep\\a.txt", COPY_ENCODE,
+    ASSERT_TRUE(CopyOneFile(running, drive.pc.Path(u"source.bin"), run + u"\\D\\Keep\\a.txt", COPY_ENCODE,
                             std::u16string(CONTAINER_PASS), nullptr, &error));
     drive.backup.Write(std::u16string(RunDrive::kManual) + u"\\" + kFirst + u"\\D\\Keep\\b.txt.VEMOEN", Text("raw"));
     const std::u16string manual = drive.backup.Path(RunDrive::kManual);
@@ -122,8 +124,8 @@ TEST_F(RestoreTest, ContainersAreDecodedAndOtherCasingIsCopiedUnchanged)
     selection.SourcePaths = {run};
     selection.ItemNames = {kFirst};
 
-    EXPECT_TRUE(RunManualRestore(Job(), selection, manual, u"", true));
-    EXPECT_TRUE(RunManualRestore(Job(), selection, manual, drive.pc.Path(u"Out"), false));
+    EXPECT_TRUE(RunManualRestore(running, Job(), selection, manual, u"", true));
+    EXPECT_TRUE(RunManualRestore(running, Job(), selection, manual, drive.pc.Path(u"Out"), false));
 
     EXPECT_EQ(drive.pc.Read(u"Keep\\a.txt"), secret);
     EXPECT_EQ(drive.pc.Read(u"Out\\" + kFirst + u"\\D\\Keep\\a.txt"), secret);
@@ -146,8 +148,8 @@ TEST_F(RestoreTest, HostileRepeatLinesAreRefusedAsFailedLines)
     drive.SaveLists();
     const std::u16string manual = drive.backup.Path(RunDrive::kManual);
 
-    EXPECT_TRUE(RunManualRestore(Job(), Selection(u"", kSecond), manual, drive.pc.Path(u"Out"), false));
-    EXPECT_TRUE(RunManualRestore(Job(), Selection(u"", kSecond), manual, u"", true));
+    EXPECT_TRUE(RunManualRestore(running, Job(), Selection(u"", kSecond), manual, drive.pc.Path(u"Out"), false));
+    EXPECT_TRUE(RunManualRestore(running, Job(), Selection(u"", kSecond), manual, u"", true));
 
     EXPECT_EQ(failed.Count(), 6);
     for (const std::u16string& line : failed.Lines()) {
@@ -180,8 +182,8 @@ TEST_F(RestoreTest, NamesThatDifferInCaseOnlyNeverTakeEachOthersPlaceAndBitsCome
     for (const Case& c :
          {Case{"original", true, u"Case"}, Case{"chosen folder", false, u"Out\\" + kFirst + u"\\D\\Case"}}) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(RunManualRestore(Job(), selection, drive.backup.Path(RunDrive::kManual), drive.pc.Path(u"Out"),
-                                     c.toOriginal));
+        EXPECT_TRUE(RunManualRestore(running, Job(), selection, drive.backup.Path(RunDrive::kManual),
+                                     drive.pc.Path(u"Out"), c.toOriginal));
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(drive.pc.Host(c.folder)), {}), 2);
         EXPECT_EQ(drive.pc.ReadText(c.folder + u"\\NOTE.txt"), "upper");
         EXPECT_EQ(GetFileAttributesW(drive.pc.Path(c.folder + u"\\kept.txt").c_str()),
@@ -200,7 +202,7 @@ TEST_F(RestoreTest, ARestoreNeverWritesOverAFileSpelledOtherwise)
     const std::u16string run = drive.Run(RunDrive::kManual, kFirst);
     DWORD error = 0;
     drive.pc.Write(u"plain.bin", Text("sealed"));
-    ASSERT_TRUE(CopyOneFile(drive.pc.Path(u"plain.bin"), run + u"\\D\\Case\\SEALED.txt", COPY_ENCODE,
+    ASSERT_TRUE(CopyOneFile(running, drive.pc.Path(u"plain.bin"), run + u"\\D\\Case\\SEALED.txt", COPY_ENCODE,
                             std::u16string(CONTAINER_PASS), nullptr, &error));
     drive.SaveLists();
     drive.pc.Write(u"Case\\note.txt", Text("mine"));
@@ -210,7 +212,7 @@ TEST_F(RestoreTest, ARestoreNeverWritesOverAFileSpelledOtherwise)
     selection.SourcePaths = {run};
     selection.ItemNames = {kFirst};
 
-    EXPECT_TRUE(RunManualRestore(Job(), selection, drive.backup.Path(RunDrive::kManual), u"", true));
+    EXPECT_TRUE(RunManualRestore(running, Job(), selection, drive.backup.Path(RunDrive::kManual), u"", true));
 
     EXPECT_TRUE(testsupport::HoldsTree(drive.pc.Host(u"Case"), {{"note.txt", "mine"}, {"sealed.txt", "mine too"}}));
     EXPECT_EQ(completed.Count(), 0);
@@ -225,8 +227,8 @@ TEST_F(RestoreTest, MissingCopyFailsAndAFailedCopyKeepsTheExistingFile)
     drive.SaveLists();
     drive.pc.Write(u"Work\\gone.txt", Text("mine"));
 
-    EXPECT_TRUE(
-        RunManualRestore(Job(), Selection(u"D\\Work", u"Work"), drive.backup.Path(RunDrive::kManual), u"", true));
+    EXPECT_TRUE(RunManualRestore(running, Job(), Selection(u"D\\Work", u"Work"), drive.backup.Path(RunDrive::kManual),
+                                 u"", true));
 
     ASSERT_EQ(failed.Count(), 1);
     EXPECT_TRUE(failed.Strings(0).ends_with(u"gone.txt     ErrorCode : 3"));

@@ -4,6 +4,7 @@
 #include "backup/engine/Container.h"
 #include "backup/engine/DateTimeNumber.h"
 #include "backup/engine/ListFiles.h"
+#include "backup/engine/RunningJob.h"
 #include "platform/drives.h"
 #include "tests/fuzz/fuzz_drive.h"
 
@@ -26,7 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(host + "/in.vemoen", std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     // The product's own pass, so the seed containers decode and the fuzzer reaches past the cipher.
-    DecodeContainerFile(u"Z:\\in.vemoen", u"Z:\\out.bin", kPass, nullptr);
+    // One job for the whole run, as the window keeps one: its coder is made once.
+    static RunningJob job;
+    DecodeContainerFile(job, u"Z:\\in.vemoen", u"Z:\\out.bin", kPass, nullptr);
     std::filesystem::remove(host + "/out.bin");
 
     lists::TStringList list;

@@ -9,11 +9,10 @@
 #include "backup/window/frame/Navigation.h"
 #include "backup/window/frame/WindowSkin.h"
 #include "backup/window/frame/WorkPage.h"
-#include "backup/window/jobs/WindowJob.h"
 #include "backup/window/layout/PageLayout.h"
 #include "platform/system.h"
 
-TMainForm::TMainForm(TComponent* owner) : TForm(owner), windowJob_(std::make_unique<JobScope>(WindowJob::OfWindow()))
+TMainForm::TMainForm(TComponent* owner) : TForm(owner)
 {
     CreateControls();
     LaunchOptions[0] = StartupShortcutExists() ? 1 : 0;

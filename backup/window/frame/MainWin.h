@@ -15,7 +15,6 @@
 #include <string>
 
 class clProcessNotify;
-class JobScope;
 class TMsgForm;
 class TAutoStartForm;
 
@@ -850,9 +849,6 @@ public:
     DWORD EstimateTick = 0;
 
 private:
-    // While the window lives, the engine's job outside a run is the window's.
-    std::unique_ptr<JobScope> windowJob_;
-
     void CreateControls();
     void BindHandlers();
     void BeginResize(TMouseButton button, int x, int y);

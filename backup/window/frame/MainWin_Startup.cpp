@@ -21,6 +21,7 @@
 #include "backup/window/jobs/RestoreSelection.h"
 #include "backup/window/jobs/SourceTrees.h"
 #include "backup/window/jobs/StartersBackup.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "backup/window/layout/LanguageStyles.h"
 #include "backup/window/layout/ScheduleKindSwitch.h"
 #include "platform/clock.h"
@@ -179,7 +180,7 @@ void RunStartupSequence(TMainForm& form)
 
 void OfferResumeBackup(TMainForm& form)
 {
-    const int kind = CleanUpInterruptedJob(form.ExternalDrives);
+    const int kind = CleanUpInterruptedJob(WindowJob::OfWindow(), form.ExternalDrives);
     if (kind != JOB_KIND_EASY && kind != JOB_KIND_MANUAL) {
         return;
     }

@@ -14,6 +14,7 @@
 #include "backup/window/jobs/ContentTrees.h"
 #include "backup/window/jobs/DeleteTrees.h"
 #include "backup/window/jobs/JobControl.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "platform/files.h"
 #include "platform/shell_namespace.h"
 
@@ -187,8 +188,8 @@ void ShowEasyRestoreCategoryInfo(ui::TLabel& sizeLabel, ui::TLabel& dateLabel, c
     }
     const std::u16string categoryFolder = easyFolder + u"\\" + CategoryFolderName(category);
     size = 0;
-    AddRunFolderSize(size, categoryFolder, stamp);
-    AddRunReferenceSizes(size, categoryFolder, stamp);
+    AddRunFolderSize(WindowJob::OfWindow(), size, categoryFolder, stamp);
+    AddRunReferenceSizes(WindowJob::OfWindow(), size, categoryFolder, stamp);
     sizeLabel.SetCaption(FormatByteSize(size));
     dateLabel.SetCaption(FormatRunFolderDate(stamp));
 }

@@ -83,7 +83,7 @@ void StartFavorites(TMainForm& form)
     ShowProgressPanel(form);
     form.EnterBusyState();
     LONGLONG total = 0;
-    SumPathSize(total, job.Source.Folder, job.Source.Name, u"*.*");
+    SumPathSize(WindowJob::OfWindow(), total, job.Source.Folder, job.Source.Name, u"*.*");
     form.JobTotalBytes = total;
     if (!HasRoomFor(job.QueriedVolume, static_cast<ULONGLONG>(total))) {
         form.ShowErrorBox(LookupText(*form.LangTable, job.RefusalText));

@@ -8,6 +8,7 @@
 #include "backup/window/jobs/SourceTrees.h"
 #include "backup/window/jobs/StartersCommon.h"
 #include "backup/window/jobs/WindowEntries.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "backup/window/layout/EnableStates.h"
 
 namespace {
@@ -59,7 +60,7 @@ void StartManualBackup(TMainForm& form, const std::u16string& destination)
     form.EnterBusyState();
     ShowProgressPanel(form);
     LONGLONG total = 0;
-    SumSelectionSize(total, form.ManualSelection);
+    SumSelectionSize(WindowJob::OfWindow(), total, form.ManualSelection);
     form.JobTotalBytes = total;
     if (!HasRoomFor(destination, static_cast<ULONGLONG>(total))) {
         form.ShowErrorBox(LookupText(*form.LangTable, kTextNoRoom));

@@ -13,6 +13,7 @@
 #include "backup/window/jobs/RestoreSelection.h"
 #include "backup/window/jobs/StartersCommon.h"
 #include "backup/window/jobs/WindowEntries.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "backup/window/layout/EnableStates.h"
 #include "platform/drive_job_lock.h"
 
@@ -99,8 +100,9 @@ void StartEasyRestore(TMainForm& form)
         if (!RoomForRestore(form, destination, total)) {
             return;
         }
-        RunEasyRestore(RestoreJobOf(form, std::u16string(CONTAINER_PASS)), form.EasyRestoreCategories, easyFolder,
-                       destination, form.RE_Time_Sel_Show_Lab->Hint(), form.RestoreToOriginal != 0);
+        RunEasyRestore(WindowJob::OfWindow(), RestoreJobOf(form, std::u16string(CONTAINER_PASS)),
+                       form.EasyRestoreCategories, easyFolder, destination, form.RE_Time_Sel_Show_Lab->Hint(),
+                       form.RestoreToOriginal != 0);
     }
     form.LeaveBusyState();
     FinishRestore(form);
@@ -137,13 +139,13 @@ void StartManualRestore(TMainForm& form)
     form.EnterBusyState();
     ShowProgressPanel(form);
     LONGLONG total = 0;
-    ComputeManualRestoreSize(total, form.ManualSelection, manualFolder);
+    ComputeManualRestoreSize(WindowJob::OfWindow(), total, form.ManualSelection, manualFolder);
     if (!RoomForRestore(form, destination, total)) {
         return;
     }
     if (form.CancelRequested == 0) {
-        RunManualRestore(RestoreJobOf(form, std::u16string(CONTAINER_PASS)), form.ManualSelection, manualFolder,
-                         destination, form.RestoreToOriginal != 0);
+        RunManualRestore(WindowJob::OfWindow(), RestoreJobOf(form, std::u16string(CONTAINER_PASS)),
+                         form.ManualSelection, manualFolder, destination, form.RestoreToOriginal != 0);
     }
     FinishRestore(form);
     form.LeaveBusyState();

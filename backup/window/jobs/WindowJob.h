@@ -35,7 +35,8 @@ public:
     RECORD_DEVICECODE ExternalDrives() override;
     JobBytes Bytes() override;
 
-    // The job of the window itself, current while the main window lives.
+    // The job of the window itself: the window hands it to the engine for the work it does outside
+    // a run of its own (sizes, restores, the clean-up of a cut-short run).
     static WindowJob& OfWindow();
 
 private:
