@@ -30,6 +30,7 @@ struct SystemRecord {
     LANGID userLangId = 1033;
     LANGID systemLangId = 1033;
     bool administrator = true;  // may open HKEY_LOCAL_MACHINE and the service manager for writing
+    char16_t decimalSeparator = u'.';  // of the user's number format
 };
 
 void SetSystemRecord(const SystemRecord& record);

@@ -1,13 +1,13 @@
 #include "backup/engine/DateTimeNumber.h"
 
+#include "platform/system.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
 
 namespace {
-
-char16_t decimalSeparator = u'.';
 
 constexpr std::int64_t kMsPerDay = 86400000;
 // Days from 0001-01-01 to 1899-12-30 in the proleptic Gregorian calendar.
@@ -44,16 +44,6 @@ void CivilOfDays(std::int64_t days, SYSTEMTIME* time)
 
 }  // namespace
 
-char16_t DateTimeDecimalSeparator()
-{
-    return decimalSeparator;
-}
-
-void SetDateTimeDecimalSeparator(char16_t separator)
-{
-    decimalSeparator = separator;
-}
-
 double SystemTimeToDateTime(const SYSTEMTIME& time)
 {
     const std::int64_t days = DaysOfCivil(time.wYear, time.wMonth, time.wDay) - kEpochOffsetDays;
@@ -85,6 +75,7 @@ std::u16string FormatDateTimeNumber(double value)
 {
     char buffer[64];
     const int n = std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    const char16_t decimalSeparator = platform::CurrentSystemRecord().decimalSeparator;
     std::u16string text;
     for (int i = 0; i < n; ++i) {
         text.push_back(buffer[i] == '.' ? decimalSeparator : static_cast<char16_t>(buffer[i]));

@@ -1,6 +1,6 @@
 #pragma once
 // Date-time numbers: a local date and time as days since 1899-12-30 00:00, the fraction the time
-// of day. Written in the general float format (at most 15 significant digits) with the process's
+// of day. Written in the general float format (at most 15 significant digits) with the user's
 // decimal separator; read with either '.' or ',' so that a file written under another locale
 // setting still parses.
 
@@ -8,10 +8,6 @@
 
 #include <string>
 #include <string_view>
-
-// The decimal separator the writers use ('.' until set otherwise).
-char16_t DateTimeDecimalSeparator();
-void SetDateTimeDecimalSeparator(char16_t separator);
 
 double SystemTimeToDateTime(const SYSTEMTIME& time);
 // Rounds to the nearest millisecond; false for a value outside the years 1 to 9999 or not finite.

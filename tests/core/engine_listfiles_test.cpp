@@ -6,6 +6,7 @@
 
 #include "platform/clock.h"
 #include "platform/shell.h"
+#include "platform/system.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/support/small_file_system.h"
 
@@ -37,10 +38,19 @@ protected:
     }
     void TearDown() override
     {
-        SetDateTimeDecimalSeparator(u'.');
+        platform::SetSystemRecord(machine_);
         platform::ClearSpecialFolders();
     }
+    // A user whose number format writes a decimal comma.
+    void UseDecimalComma()
+    {
+        platform::SystemRecord comma = machine_;
+        comma.decimalSeparator = u',';
+        platform::SetSystemRecord(comma);
+    }
+
     TempDrive drive{u'X'};
+    const platform::SystemRecord machine_ = platform::CurrentSystemRecord();
 };
 
 TEST_F(ListFilesTest, DateTimeNumbersWithEitherSeparator)
@@ -48,7 +58,7 @@ TEST_F(ListFilesTest, DateTimeNumbersWithEitherSeparator)
     const SYSTEMTIME time{2011, 3, 6, 5, 14, 7, 9, 0};
     const double value = SystemTimeToDateTime(time);
     EXPECT_EQ(platform::ToUtf8(FormatDateTimeNumber(value)), "40607.5882986111");
-    SetDateTimeDecimalSeparator(u',');
+    UseDecimalComma();
     EXPECT_EQ(platform::ToUtf8(FormatDateTimeNumber(value)), "40607,5882986111");
 
     struct Case {
@@ -79,7 +89,7 @@ TEST_F(ListFilesTest, WrittenRecordsReadBack)
 {
     platform::ScopedFakeClock clock;
     clock.clock().SetLocalTime(SYSTEMTIME{2011, 3, 6, 5, 14, 7, 9, 0});
-    SetDateTimeDecimalSeparator(u',');
+    UseDecimalComma();
     EXPECT_TRUE(SaveLastEasyBackup({1, 0, 1, 0, 1}));
     EXPECT_EQ(drive.Read(u"Users\\anna\\AppData\\Roaming\\Harbex_Solo+\\Ini\\LastBackup.ini"),
               Utf16File({"1", "0", "1", "0", "1", "40607,5882986111"}));
