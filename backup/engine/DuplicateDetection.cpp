@@ -63,37 +63,32 @@ bool WalkCandidates(RunningJob& job, DuplicateCandidates& list, int slot, std::s
                     const std::u16string& folder, bool runFolderItself)
 {
     const std::u16string prefix = WithTrailingBackslash(folder);
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((prefix + u"*.*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
-        return true;
-    }
     bool finished = true;
-    do {
+    ForEachFolderEntry(folder, [&](const WIN32_FIND_DATAW& entry, int) {
         job.PumpAtIntervals();
         if (JobCancelRequested(job)) {
             finished = false;
-            break;
+            return false;
         }
         // A linked file, or a name no Windows folder holds, is no copy that a later run may name.
         const bool fileLink = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
                               !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) || fileLink ||
             (!IsDots(entry.cFileName) && !IsSafeDriveName(entry.cFileName))) {
-            continue;
+            return true;
         }
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             // A linked folder is not part of any run.
             if (!IsDots(entry.cFileName) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
                 !WalkCandidates(job, list, slot, kindFolderLength, prefix + entry.cFileName, false)) {
                 finished = false;
-                break;
+                return false;
             }
         } else if (!(runFolderItself && IsListFileName(entry.cFileName))) {
             list.Add(slot, kindFolderLength, prefix + entry.cFileName, entry.ftLastWriteTime, EntrySize(entry));
         }
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
+        return true;
+    });
     return finished;
 }
 
@@ -253,12 +248,7 @@ std::vector<std::u16string> EarlierRunFolders(RunningJob& job, const std::u16str
 {
     const std::u16string prefix = WithTrailingBackslash(folder);
     std::vector<std::u16string> runs;
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((prefix + u"*.*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
-        return runs;
-    }
-    do {
+    ForEachFolderEntry(folder, [&](const WIN32_FIND_DATAW& entry, int) {
         job.PumpAtIntervals();
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(entry.cFileName)) {
             std::u16string path = prefix + entry.cFileName;
@@ -266,8 +256,8 @@ std::vector<std::u16string> EarlierRunFolders(RunningJob& job, const std::u16str
                 runs.push_back(std::move(path));
             }
         }
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
+        return true;
+    });
     std::sort(runs.begin(), runs.end(), std::greater<>());
     return runs;
 }
@@ -276,11 +266,9 @@ bool CollectCandidateFiles(RunningJob& job, DuplicateCandidates& list, int slot,
                            const std::u16string& path)
 {
     WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW(path.c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) {
+    if (!FindEntry(path, &found)) {
         return true;
     }
-    FindClose(find);
     if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM))) {
         list.Add(slot, kindFolderLength, path, found.ftLastWriteTime, EntrySize(found));
         return true;

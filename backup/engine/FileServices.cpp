@@ -43,16 +43,6 @@ LONGLONG SizeOf(const WIN32_FIND_DATAW& found)
     return static_cast<LONGLONG>((static_cast<ULONGLONG>(found.nFileSizeHigh) << 32) | found.nFileSizeLow);
 }
 
-bool FindRecord(const std::u16string& path, WIN32_FIND_DATAW* found)
-{
-    HANDLE find = FindFirstFileW(path.c_str(), found);
-    if (find == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    FindClose(find);
-    return true;
-}
-
 bool EndsInDriveRoot(const std::u16string& path)
 {
     return path.ends_with(u":\\");
@@ -165,7 +155,7 @@ void SumPathSize(RunningJob& job, LONGLONG& total, const std::u16string& folder,
 {
     const std::u16string path = (folder.empty() ? folder : WithTrailingBackslash(folder)) + name;
     WIN32_FIND_DATAW found;
-    const bool listed = FindRecord(path, &found);
+    const bool listed = FindEntry(path, &found);
     if (!EndsInDriveRoot(path)) {
         if (!listed) {
             return;
@@ -211,7 +201,7 @@ bool CopyTree(RunningJob& job, lists::TStringList& completed, lists::TStringList
         (sourceFolder.empty() ? sourceFolder : WithTrailingBackslash(sourceFolder)) + sourceName;
     std::u16string destination = WithTrailingBackslash(destinationFolder) + destinationName;
     WIN32_FIND_DATAW found{};
-    const bool listed = FindRecord(source, &found);
+    const bool listed = FindEntry(source, &found);
     if (EndsInDriveRoot(destination)) {
         destination.resize(destination.size() - 2);
     } else if (listed && !IsSystem(found.dwFileAttributes) && !IsLink(found.dwFileAttributes) &&
