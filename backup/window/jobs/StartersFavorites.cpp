@@ -33,8 +33,6 @@ struct FavoritesJob {
     CopyEnd Destination;
     std::u16string QueriedVolume;
     int RefusalText = 0;
-    // The backup drive's side, taken against every other job on that drive.
-    std::u16string DrivePath;
 };
 
 CopyEnd EndOf(const std::u16string& path)
@@ -49,34 +47,31 @@ void StartFavorites(TMainForm& form)
     if (form.Idle == 0) {
         return;
     }
+    const bool restoring = form.FavoritesRestoreTab == 1;
+    // The backup drive's side: the PC's folder a restore reads, or the drive a backup writes to.
+    const std::u16string drivePath =
+        restoring ? PcBackupFolderFromEdit(form.AF_PC_Show_Edit->Text()) : form.AF_Dest_Edit->Text();
+    if (drivePath.empty()) {
+        if (!restoring) {
+            form.ShowErrorBox(LookupText(*form.LangTable, kTextNoDrive));
+        }
+        return;
+    }
+    // Taken before anything is made on the drive, so that a refused start writes nothing.
+    const platform::DriveJobLock lock(drivePath);
+    if (RefusedAsBusy(form, lock)) {
+        return;
+    }
     form.Idle = 0;
     SetFavoritesPageEnabled(form, false);
     const CopyEnd local = EndOf(FavoritesFolder());
     FavoritesJob job;
-    if (form.FavoritesRestoreTab == 1) {
-        const std::u16string pc = PcBackupFolderFromEdit(form.AF_PC_Show_Edit->Text());
-        if (pc.empty()) {
-            form.Idle = 1;
-            SetFavoritesPageEnabled(form, true);
-            return;
-        }
-        job = {{pc, FavoritesFolderName()}, local, local.Folder.substr(0, 3), kTextNoRoomOnSystem, pc};
+    if (restoring) {
+        job = {{drivePath, FavoritesFolderName()}, local, local.Folder.substr(0, 3), kTextNoRoomOnSystem};
     } else {
-        const std::u16string root = form.AF_Dest_Edit->Text();
-        if (root.empty()) {
-            form.ShowErrorBox(LookupText(*form.LangTable, kTextNoDrive));
-            form.Idle = 1;
-            SetFavoritesPageEnabled(form, true);
-            return;
-        }
-        const std::u16string pcFolder = ParentFolderOf(FavoritesBackupFolder(root, true, form.HideBackupFolder != 0));
-        job = {local, {pcFolder, FavoritesFolderName()}, pcFolder.substr(0, 3), kTextNoRoomOnDrive, pcFolder};
-    }
-    const platform::DriveJobLock lock(job.DrivePath);
-    if (RefusedAsBusy(form, lock)) {
-        form.Idle = 1;
-        SetFavoritesPageEnabled(form, true);
-        return;
+        const std::u16string pcFolder =
+            ParentFolderOf(FavoritesBackupFolder(drivePath, true, form.HideBackupFolder != 0));
+        job = {local, {pcFolder, FavoritesFolderName()}, pcFolder.substr(0, 3), kTextNoRoomOnDrive};
     }
 
     ResetProgressPanel(form);
