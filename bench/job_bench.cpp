@@ -11,7 +11,8 @@
 // holds nothing of the tree. Each pair is timed in the same round, alternating which side goes
 // first; the ratio is peer time / ours (above 1: we are faster). With strace present, one more
 // round, untimed, runs each side under `strace -f` for the system calls per file.
-// Usage: job_bench [files] [rounds] [folder]  (the folder keeps each side's calls by name)
+// Usage: job_bench [files] [rounds] [folder]  (the folder keeps each side's calls by name; with
+// KEEP_TRACE set, each side's full trace stays beside them)
 
 #include "backup/base/BackupDriveLayout.h"
 #include "backup/engine/Delete.h"
@@ -136,7 +137,9 @@ long SummarizeTrace(const std::string& summary)
         out << counts.first << '\t' << counts.second << '\t' << name << '\n';
     }
     out << total << "\t\ttotal\n";
-    fs::remove(summary + ".trace");
+    if (std::getenv("KEEP_TRACE") == nullptr) {
+        fs::remove(summary + ".trace");
+    }
     return total;
 }
 
