@@ -10,18 +10,12 @@
 
 #include <optional>
 #include <string>
-#include <sys/types.h>
 
 namespace platform {
 
 // The bits a regular file keeps beside its permission bits.
 inline constexpr DWORD kStoredFileBits = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                          FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-};
 
 // The bits stored for the file (hostPath must not be a symlink), or nullopt when none are.
 std::optional<DWORD> ReadStoredAttributes(const std::string& hostPath, FileIdentity id);

@@ -5,6 +5,7 @@
 #include "platform/win_types.h"
 
 #include <string>
+#include <sys/types.h>
 
 inline constexpr DWORD MAX_PATH = 260;
 // The longest path the file functions take, as Windows takes "\\?\" paths; a longer host path
@@ -22,6 +23,16 @@ inline constexpr DWORD FILE_ATTRIBUTE_REPARSE_POINT = 0x400;
 inline constexpr DWORD FILE_ATTRIBUTE_NOT_CONTENT_INDEXED = 0x2000;
 inline constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 
+namespace platform {
+
+// Which host file a name leads to.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+}  // namespace platform
+
 struct WIN32_FIND_DATAW {
     DWORD dwFileAttributes = 0;
     FILETIME ftCreationTime;
@@ -30,6 +41,9 @@ struct WIN32_FIND_DATAW {
     DWORD nFileSizeHigh = 0;
     DWORD nFileSizeLow = 0;
     std::u16string cFileName;
+    // Not in Windows: the host file the record was read from (none for "." and ".."), so that a
+    // copy of it need not read its status again (platform/copy_file.h).
+    platform::FileIdentity hostId;
 };
 
 // Walks list "." and ".." first (except at a drive root), as bare folder records without times,

@@ -27,6 +27,7 @@ void FillFindData(const EntryInfo& info, std::u16string name, WIN32_FIND_DATAW& 
     data.nFileSizeHigh = static_cast<DWORD>(info.size >> 32);
     data.nFileSizeLow = static_cast<DWORD>(info.size);
     data.cFileName = std::move(name);
+    data.hostId = info.id;
 }
 
 struct FoundName {
