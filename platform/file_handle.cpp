@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/file_info.h"
+#include "platform/file_times.h"
 #include "platform/files.h"
 #include "platform/host_case.h"
 
@@ -128,6 +129,22 @@ DWORD RefusalOf(const struct stat& info, const std::string& path, FileIdentity i
     return 0;
 }
 
+// The status a find record stands for, as far as opening its file needs it.
+struct stat StatusOfListed(const WIN32_FIND_DATAW& listed)
+{
+    struct stat status { };
+    status.st_dev = listed.hostId.device;
+    status.st_ino = listed.hostId.inode;
+    if (listed.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        status.st_mode = S_IFDIR | 0755;
+    } else {
+        status.st_mode = S_IFREG | ((listed.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? 0444 : 0644);
+    }
+    status.st_size = static_cast<off_t>((static_cast<ULONGLONG>(listed.nFileSizeHigh) << 32) | listed.nFileSizeLow);
+    status.st_mtim = ToTimespec(listed.ftLastWriteTime);
+    return status;
+}
+
 }  // namespace
 
 void MarkIfProgram(int fd, const std::string& path)
@@ -209,7 +226,7 @@ bool EveryDeleteIsShared()
 }
 
 std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD share, DWORD disposition, DWORD flags,
-                                         struct stat* info)
+                                         struct stat* info, const WIN32_FIND_DATAW* listed)
 {
     const Opened opened = OpenOnDisk(host, access, disposition, flags);
     if (opened.fd < 0) {
@@ -221,7 +238,11 @@ std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD sha
         NoteNameAdded(host.path);
     }
     struct stat status { };
-    ::fstat(opened.fd, &status);
+    if (listed != nullptr) {
+        status = StatusOfListed(*listed);
+    } else {
+        ::fstat(opened.fd, &status);
+    }
     const FileIdentity id{status.st_dev, status.st_ino};
     if (opened.existed) {
         if (const DWORD refusal = RefusalOf(status, host.path, id, access, disposition, flags)) {
