@@ -10,8 +10,10 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -189,21 +191,22 @@ DWORD DestinationRefusal(const struct stat& target, const HostPath& host, DWORD 
     return platform::CanOpenBeside(id, GENERIC_WRITE, 0) ? 0 : ERROR_SHARING_VIOLATION;
 }
 
-// True when the open source is no longer what it was when the copy began: a copy made while it
-// was written may mix two versions.
-bool ChangedSince(const FileHandle& sourceFile, const struct stat& before)
+// True when the source as it is now is still the file `before` describes, to `precision` ns of its
+// write time: a copy made while it was written may mix two versions, and a listing may be older
+// than the file opened.
+bool StillAsBefore(const struct stat& now, const struct stat& before, long precision)
 {
-    struct stat now { };
-    return ::fstat(sourceFile.fd(), &now) != 0 || now.st_size != before.st_size ||
-           now.st_mtim.tv_sec != before.st_mtim.tv_sec || now.st_mtim.tv_nsec != before.st_mtim.tv_nsec;
+    return S_ISREG(now.st_mode) && now.st_dev == before.st_dev && now.st_ino == before.st_ino &&
+           now.st_size == before.st_size && now.st_mtim.tv_sec == before.st_mtim.tv_sec &&
+           now.st_mtim.tv_nsec / precision * precision == before.st_mtim.tv_nsec;
 }
 
-// Copies the open source into the pending copy, reporting each chunk; 0 or the Windows error. A
-// source that changes meanwhile fails with ERROR_SHARING_VIOLATION, as a file in use does.
-DWORD CopyContent(FileHandle& sourceFile, const struct stat& sourceInfo, PendingCopy& copy, LPPROGRESS_ROUTINE progress,
-                  void* data, BOOL* cancel)
+// Copies total bytes of the open source into the pending copy, reporting each chunk; 0 or the
+// Windows error. A source that ends before total fails with ERROR_SHARING_VIOLATION, as a file in
+// use does.
+DWORD CopyContent(FileHandle& sourceFile, ULONGLONG total, PendingCopy& copy, LPPROGRESS_ROUTINE progress, void* data,
+                  BOOL* cancel)
 {
-    const ULONGLONG total = static_cast<ULONGLONG>(sourceInfo.st_size);
     if (total > kChunkBytes) {
         ::posix_fadvise(sourceFile.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
     }
@@ -242,7 +245,7 @@ DWORD CopyContent(FileHandle& sourceFile, const struct stat& sourceInfo, Pending
             return ERROR_REQUEST_ABORTED;
         }
     }
-    return done != total || ChangedSince(sourceFile, sourceInfo) ? ERROR_SHARING_VIOLATION : 0;
+    return done != total ? ERROR_SHARING_VIOLATION : 0;
 }
 
 // Gives the complete copy its stored attribute bits (a new file has the archive bit alone), the
@@ -279,38 +282,91 @@ struct CopyPlan {
 };
 
 // Opens the source, asks plan(sourceFile, sourceInfo, target) what to do and writes the copy
-// beside the target, naming it only when complete.
+// beside the target, naming it only when complete; 0 or the Windows error. With listed, the
+// source's find record, the source's status is not read at the open: nullopt, having written
+// nothing, when the file opened turns out not to be the one listed.
+template <class Plan>
+std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROUTINE progress, void* data, BOOL* cancel,
+                              bool mayReplace, Plan& plan, const WIN32_FIND_DATAW* listed)
+{
+    struct stat sourceInfo { };
+    const auto sourceFile = platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
+                                                   FILE_FLAG_SEQUENTIAL_SCAN, &sourceInfo, listed);
+    if (!sourceFile) {
+        // The handles in the way may be open on the listed file rather than on the one there now.
+        if (listed != nullptr && GetLastError() == ERROR_SHARING_VIOLATION) {
+            return std::nullopt;
+        }
+        return GetLastError();
+    }
+    // The clock's tick, no system call: a change of the source before it is later than the open.
+    timespec opened{};
+    if (listed != nullptr) {
+        ::clock_gettime(CLOCK_REALTIME_COARSE, &opened);
+    }
+    const CopyPlan planned = plan(*sourceFile, sourceInfo, target);
+    if (planned.refusal != 0) {
+        return planned.refusal;
+    }
+    PendingCopy copy;
+    if (!copy.Create(target.path)) {
+        return errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno);
+    }
+    const DWORD error =
+        CopyContent(*sourceFile, static_cast<ULONGLONG>(sourceInfo.st_size), copy, progress, data, cancel);
+    if (error == ERROR_REQUEST_ABORTED || (error != 0 && listed == nullptr)) {
+        return error;
+    }
+    // Read after the copy, the status tells whether the copy holds one version of the source, and
+    // gives the copy the source's write time to the nanosecond.
+    struct stat now { };
+    const bool read = ::fstat(sourceFile->fd(), &now) == 0;
+    // A listing holds the write time to 100 ns.
+    if (!read || !StillAsBefore(now, sourceInfo, listed != nullptr ? 100 : 1)) {
+        if (listed == nullptr) {
+            return ERROR_SHARING_VIOLATION;
+        }
+        // Changed before the open, the source is copied again as it is now; changed since, it
+        // changed while copied, as without a listing. Its change time tells, to the clock's tick: a
+        // change within the tick of the open counts as one while copied.
+        if (read && (now.st_ctim.tv_sec < opened.tv_sec ||
+                     (now.st_ctim.tv_sec == opened.tv_sec && now.st_ctim.tv_nsec < opened.tv_nsec))) {
+            return std::nullopt;
+        }
+        return error != 0 ? error : ERROR_SHARING_VIOLATION;
+    }
+    if (error != 0) {
+        return error;
+    }
+    if (const DWORD finishError = FinishCopy(copy, planned.storedBits, planned.readOnly, now.st_mtim, target.path)) {
+        return finishError;
+    }
+    if (!copy.Commit(target.path, mayReplace)) {
+        return errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno);
+    }
+    return 0;
+}
+
+// CopyOnce from the listed source, and once more, as without a listing, from the file as it is
+// when it had changed since the listing before it was opened.
 template <class Plan>
 BOOL CopyHostFile(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, BOOL* cancel, bool mayReplace,
-                  Plan&& plan)
+                  Plan&& plan, const WIN32_FIND_DATAW* listed = nullptr)
 {
     HostPath source = platform::ToHostPath(from ? from : u"");
     HostPath target = platform::ToHostPath(to ? to : u"");
     if (!source.ok() || !target.ok()) {
         return Fail(source.ok() ? target.error : source.error);
     }
-    struct stat sourceInfo { };
-    const auto sourceFile = platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
-                                                   FILE_FLAG_SEQUENTIAL_SCAN, &sourceInfo);
-    if (!sourceFile) {
-        return FALSE;
+    if (listed != nullptr && (listed->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        listed = nullptr;
     }
-    const CopyPlan planned = plan(*sourceFile, sourceInfo, target);
-    if (planned.refusal != 0) {
-        return Fail(planned.refusal);
+    std::optional<DWORD> error = CopyOnce(source, target, progress, data, cancel, mayReplace, plan, listed);
+    if (!error) {
+        error = CopyOnce(source, target, progress, data, cancel, mayReplace, plan, nullptr);
     }
-    PendingCopy copy;
-    if (!copy.Create(target.path)) {
-        return Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
-    }
-    if (const DWORD error = CopyContent(*sourceFile, sourceInfo, copy, progress, data, cancel)) {
-        return Fail(error);
-    }
-    if (const DWORD error = FinishCopy(copy, planned.storedBits, planned.readOnly, sourceInfo.st_mtim, target.path)) {
-        return Fail(error);
-    }
-    if (!copy.Commit(target.path, mayReplace)) {
-        return Fail(errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno));
+    if (*error != 0) {
+        return Fail(*error);
     }
     SetLastError(ERROR_SUCCESS);
     return TRUE;
@@ -333,7 +389,8 @@ BOOL CopyFileExW(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* da
     return CopyHostFile(from, to, progress, data, cancel, !(flags & COPY_FILE_FAIL_IF_EXISTS), plan);
 }
 
-BOOL platform::CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, DWORD attributes)
+BOOL platform::CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, DWORD attributes,
+                                  const WIN32_FIND_DATAW* listed)
 {
     const auto plan = [attributes](FileHandle&, const struct stat&, const HostPath& target) {
         if (!platform::IsNameFree(target.path)) {
@@ -341,7 +398,7 @@ BOOL platform::CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE p
         }
         return CopyPlan{0, attributes & platform::kStoredFileBits, (attributes & FILE_ATTRIBUTE_READONLY) != 0};
     };
-    return CopyHostFile(from, to, progress, data, nullptr, false, plan);
+    return CopyHostFile(from, to, progress, data, nullptr, false, plan, listed);
 }
 
 BOOL CopyFileW(LPCWSTR from, LPCWSTR to, BOOL failIfExists)

@@ -86,13 +86,15 @@ DWORD ReplaceWith(const std::u16string& finished, const std::u16string& destinat
 }
 
 bool CopyPlain(RunningJob& job, const std::u16string& source, const std::u16string& destination, int sourceBits,
-               DWORD* error)
+               const WIN32_FIND_DATAW* found, DWORD* error)
 {
+    // Nothing of this file is counted yet, so a copy that starts over takes back only its own bytes.
+    job.Bytes().fileCounted = 0;
     // The destination is normally new: the copy then gets its final attributes before its name,
     // with nothing of the destination to record or put back.
     if (sourceBits != -1) {
         if (platform::CopyFileToFreeName(source.c_str(), destination.c_str(), CopyProgressRoutine, &job,
-                                         AttributesOfRecord(sourceBits))) {
+                                         AttributesOfRecord(sourceBits), found)) {
             *error = ERROR_SUCCESS;
             return true;
         }
@@ -199,6 +201,12 @@ DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesT
                           LARGE_INTEGER, DWORD, DWORD, HANDLE, HANDLE, void* data)
 {
     RunningJob& job = *static_cast<RunningJob*>(data);
+    if (totalBytesTransferred.QuadPart == 0) {
+        // A copy that starts over (its source changed since it was listed) counts its file once.
+        const JobBytes bytes = job.Bytes();
+        bytes.done -= bytes.fileCounted;
+        bytes.fileCounted = 0;
+    }
     return ReportCopyProgress(job, totalBytesTransferred.QuadPart, totalFileSize.QuadPart) ? PROGRESS_CONTINUE
                                                                                            : PROGRESS_CANCEL;
 }
@@ -208,7 +216,7 @@ bool CopyOneFile(RunningJob& job, const std::u16string& source, const std::u16st
 {
     switch (mode) {
     case COPY_PLAIN:
-        return CopyPlain(job, source, destination, SourceBits(source, found), error);
+        return CopyPlain(job, source, destination, SourceBits(source, found), found, error);
     case COPY_ENCODE:
         return Encode(job, source, destination, SourceBits(source, found), pass, notifier, error);
     case COPY_DECODE:

@@ -23,7 +23,8 @@ void RestoreAttributes(const std::u16string& path, int record);
 bool CopyLastWriteTime(const std::u16string& source, const std::u16string& destination);
 
 // The progress routine of a plain copy: moves the bars, waits while the cancel question is up and
-// cancels when the job is to stop. data is the RunningJob of the copy.
+// cancels when the job is to stop. data is the RunningJob of the copy; a copy that starts over
+// from 0 takes back the bytes its file counted.
 DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesTransferred, LARGE_INTEGER streamSize,
                           LARGE_INTEGER streamBytesTransferred, DWORD streamNumber, DWORD callbackReason,
                           HANDLE sourceFile, HANDLE destinationFile, void* data);
@@ -34,7 +35,8 @@ DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesT
 // leaves it as it was. A plain copy or a decode whose destination name is held by another file
 // spelled otherwise (in case only) fails with ERROR_ALREADY_EXISTS and leaves that file alone; an
 // encoding goes into a new run folder whose walk never gives two such names. found, when given,
-// is the source's find record from the walk, whose attributes are then not read again.
+// is the source's find record from the walk, whose attributes are then not read again, nor (for a
+// plain copy) its status when it is opened.
 bool CopyOneFile(RunningJob& job, const std::u16string& source, const std::u16string& destination, int mode,
                  const std::u16string& pass, clProcessNotify* notifier, DWORD* error,
                  const WIN32_FIND_DATAW* found = nullptr);

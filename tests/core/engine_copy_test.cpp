@@ -6,8 +6,12 @@
 
 #include "platform/files.h"
 #include "tests/core/engine_fixture.h"
+#include "tests/support/file_tree.h"
 
+#include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -195,6 +199,75 @@ TEST_F(CopyTest, FailuresLeaveTheExistingFileAndReportTheWindowsNumber)
     EXPECT_EQ(platform::ToUtf8(failed.Strings(0)), "C:\\a.doc     ErrorCode : 32");
     EXPECT_FALSE(SaveListFileReported(running, lists::TStringList(), drive.Path(u"gone\\OriSize.ini"), failed));
     EXPECT_EQ(platform::ToUtf8(failed.Strings(1)), "X:\\gone\\OriSize.ini     ErrorCode : 3");
+}
+
+// A job that writes to a file each time the copy reports, as a program still saving it would.
+class WritingJob : public RunningJob {
+public:
+    std::filesystem::path writes;
+    void PumpMessages() override
+    {
+        if (!writes.empty()) {
+            std::ofstream(writes, std::ios::binary | std::ios::app) << 'x';
+        }
+    }
+};
+
+// The walk's record of a file stands for it at the copy only while it still holds: a file
+// rewritten after the walk listed it is copied as it is then, its time to the nanosecond and its
+// bytes counted once; one written while it is copied fails as in use, as without a record.
+TEST_F(CopyTest, PlainCopyFromAWalkTakesTheFileAsItIsAndFailsOneWrittenMeanwhile)
+{
+    struct Case {
+        const char* name;
+        bool rewrittenAfterListing;
+        bool writtenWhileCopied;
+        DWORD error;
+    };
+    const Case cases[] = {
+        {"as listed", false, false, ERROR_SUCCESS},
+        {"rewritten after the listing", true, false, ERROR_SUCCESS},
+        {"written while copied", false, true, ERROR_SHARING_VIOLATION},
+        {"rewritten, then written while copied", true, true, ERROR_SHARING_VIOLATION},
+    };
+    const auto writeSource = [&](const Bytes& content, timespec time) {
+        drive.Write(u"src.doc", content);
+        const timespec times[2] = {{0, UTIME_OMIT}, time};
+        ASSERT_EQ(::utimensat(AT_FDCWD, drive.Host(u"src.doc").c_str(), times, 0), 0);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(drive.Host(u"dst.doc"));
+        Bytes content = RandomBytes((2 << 20) + 3, 5);
+        timespec time{1'400'000'000, 123'456'789};
+        writeSource(content, time);
+        WIN32_FIND_DATAW found;
+        FindClose(FindFirstFileW(drive.Path(u"src.doc").c_str(), &found));
+        if (c.rewrittenAfterListing) {
+            content = RandomBytes((3 << 20) + 11, 6);
+            time = {1'500'000'000, 987'654'321};
+            writeSource(content, time);
+        }
+        testsupport::WaitPastChangeTime(drive.Host(u"src.doc"));
+
+        WritingJob job;
+        job.writes = c.writtenWhileCopied ? drive.Host(u"src.doc") : std::filesystem::path();
+        DWORD error = 99;
+        EXPECT_EQ(CopyOneFile(job, drive.Path(u"src.doc"), drive.Path(u"dst.doc"), COPY_PLAIN, kPass, nullptr, &error,
+                              &found),
+                  c.error == ERROR_SUCCESS);
+        EXPECT_EQ(error, c.error);
+        if (c.error != ERROR_SUCCESS) {
+            EXPECT_FALSE(drive.Exists(u"dst.doc"));
+            continue;
+        }
+        EXPECT_EQ(drive.Read(u"dst.doc"), content);
+        struct stat copy { };
+        ASSERT_EQ(::stat(drive.Host(u"dst.doc").c_str(), &copy), 0);
+        EXPECT_EQ(copy.st_mtim.tv_sec, time.tv_sec);
+        EXPECT_EQ(copy.st_mtim.tv_nsec, time.tv_nsec);
+        EXPECT_EQ(job.Bytes().done, static_cast<std::int64_t>(content.size()));
+    }
 }
 
 TEST(SizeText, TruncatedToOneDecimal)

@@ -1,10 +1,12 @@
 #include "platform/copy_file.h"
 #include "platform/files.h"
 #include "platform/host_case.h"
+#include "tests/support/file_tree.h"
 #include "tests/support/temp_drive.h"
 
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <vector>
@@ -292,4 +294,135 @@ TEST_F(CopyTest, HardLinkSharesTheFileAndNeverTakesAUsedName)
     EXPECT_FALSE(CreateHardLinkW(y.Path(u"a.bin").c_str(), x.Path(u"dst\\a.bin").c_str(), nullptr));
     EXPECT_EQ(GetLastError(), 17u);
     EXPECT_FALSE(y.Exists("a.bin"));
+}
+
+// A copy handed the source's listing takes the source as it is when the copy begins: changed or
+// replaced since the listing, it is copied in its new state with its new time, to the nanosecond.
+TEST_F(CopyTest, CopyFromAListingTakesTheSourceAsItIsWhenCopied)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> change;  // after the listing
+        std::string content;
+        timespec time;
+    };
+    const timespec listedTime{1'600'000'000, 123'456'789};
+    const timespec laterTime{1'600'000'100, 987'654'321};
+    const auto setTime = [&](const char* name, timespec time) {
+        const timespec times[2] = {{0, UTIME_OMIT}, time};
+        ASSERT_EQ(::utimensat(AT_FDCWD, x.Host(name).c_str(), times, 0), 0);
+    };
+    const Case cases[] = {
+        {"unchanged", [] {}, "listed", listedTime},
+        {"rewritten",
+         [&] {
+             x.Write("src.bin", "rewritten, longer");
+             setTime("src.bin", laterTime);
+         },
+         "rewritten, longer", laterTime},
+        {"touched", [&] { setTime("src.bin", laterTime); }, "listed", laterTime},
+        {"replaced by a file of the same size and time",
+         [&] {
+             x.Write("new.bin", "LISTED");
+             setTime("new.bin", listedTime);
+             ASSERT_EQ(::rename(x.Host("new.bin").c_str(), x.Host("src.bin").c_str()), 0);
+         },
+         "LISTED", listedTime},
+    };
+    for (const Case& c : cases) {
+        x.Write("src.bin", "listed");
+        setTime("src.bin", listedTime);
+        WIN32_FIND_DATAW listed;
+        FindClose(FindFirstFileW(x.Path(u"src.bin").c_str(), &listed));
+        c.change();
+        testsupport::WaitPastChangeTime(x.Host("src.bin"));
+        ProgressLog log;
+        ASSERT_TRUE(CopyFileToFreeName(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), Record, &log,
+                                       FILE_ATTRIBUTE_NORMAL, &listed))
+            << c.name;
+        EXPECT_EQ(x.ReadText("dst.bin"), c.content) << c.name;
+        struct stat copy { };
+        ASSERT_EQ(::stat(x.Host("dst.bin").c_str(), &copy), 0);
+        EXPECT_EQ(copy.st_mtim.tv_sec, c.time.tv_sec) << c.name;
+        EXPECT_EQ(copy.st_mtim.tv_nsec, c.time.tv_nsec) << c.name;
+        EXPECT_EQ(log.calls.back(), std::make_pair(LONGLONG(c.content.size()), LONGLONG(c.content.size()))) << c.name;
+        ASSERT_TRUE(DeleteFileW(x.Path(u"dst.bin").c_str()));
+    }
+    EXPECT_EQ(EntriesIn(x.Host()), 1u);
+}
+
+// A handle of ours that refuses to share a file refuses the copy of the file opened, whatever the
+// listing said: a file put in the listed one's place is its own file.
+TEST_F(CopyTest, ShareModesHoldForTheFileOpenedRatherThanTheListedOne)
+{
+    struct Case {
+        const char* name;
+        bool holdTheListedFile;
+        bool copied;
+    };
+    const Case cases[] = {
+        {"the listed file held, then replaced", true, true},
+        {"replaced, then the new file held", false, false},
+    };
+    // Of one size and time, the two files differ in nothing the listing holds but their identity.
+    const auto writeAt = [&](const char* name, const char* content) {
+        x.Write(name, content);
+        const timespec times[2] = {{0, UTIME_OMIT}, {1'600'000'000, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, x.Host(name).c_str(), times, 0), 0);
+    };
+    for (const Case& c : cases) {
+        writeAt("src.bin", "listed");
+        WIN32_FIND_DATAW listed;
+        FindClose(FindFirstFileW(x.Path(u"src.bin").c_str(), &listed));
+        const auto hold = [&] {
+            return CreateFileW(x.Path(u"src.bin").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        };
+        HANDLE held = c.holdTheListedFile ? hold() : INVALID_HANDLE_VALUE;
+        writeAt("new.bin", "LISTED");
+        ASSERT_EQ(::rename(x.Host("new.bin").c_str(), x.Host("src.bin").c_str()), 0);
+        if (!c.holdTheListedFile) {
+            held = hold();
+        }
+        ASSERT_NE(held, INVALID_HANDLE_VALUE) << c.name;
+        testsupport::WaitPastChangeTime(x.Host("src.bin"));
+        EXPECT_EQ(CopyFileToFreeName(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), nullptr, nullptr,
+                                     FILE_ATTRIBUTE_NORMAL, &listed) != FALSE,
+                  c.copied)
+            << c.name;
+        EXPECT_EQ(GetLastError(), c.copied ? ERROR_SUCCESS : ERROR_SHARING_VIOLATION) << c.name;
+        EXPECT_EQ(x.Exists("dst.bin") ? x.ReadText("dst.bin") : "", c.copied ? "LISTED" : "") << c.name;
+        CloseHandle(held);
+        DeleteFileW(x.Path(u"dst.bin").c_str());
+    }
+}
+
+// A source written while it is copied fails as a file in use, listed or not, and leaves nothing.
+TEST_F(CopyTest, ASourceWrittenDuringTheCopyFailsAsInUse)
+{
+    x.Write("src.bin", Pattern(3 << 20));
+    WIN32_FIND_DATAW listed;
+    FindClose(FindFirstFileW(x.Path(u"src.bin").c_str(), &listed));
+    struct Writer {
+        std::string path;
+        int starts = 0;
+    } writer{x.Host("src.bin").string()};
+    const auto writeEachChunk = [](LARGE_INTEGER, LARGE_INTEGER transferred, LARGE_INTEGER, LARGE_INTEGER, DWORD, DWORD,
+                                   HANDLE, HANDLE, void* data) -> DWORD {
+        auto& w = *static_cast<Writer*>(data);
+        w.starts += transferred.QuadPart == 0 ? 1 : 0;
+        const int fd = ::open(w.path.c_str(), O_WRONLY | O_APPEND);
+        const bool written = fd >= 0 && ::write(fd, "x", 1) == 1;
+        ::close(fd);
+        return written ? PROGRESS_CONTINUE : PROGRESS_CANCEL;
+    };
+    const WIN32_FIND_DATAW* const records[] = {nullptr, &listed};
+    for (const WIN32_FIND_DATAW* record : records) {
+        writer.starts = 0;
+        EXPECT_FALSE(CopyFileToFreeName(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), writeEachChunk, &writer,
+                                        FILE_ATTRIBUTE_NORMAL, record));
+        EXPECT_EQ(GetLastError(), ERROR_SHARING_VIOLATION);
+        // Changed since the copy began, it is not copied again.
+        EXPECT_EQ(writer.starts, 1);
+        EXPECT_EQ(EntriesIn(x.Host()), 1u);
+    }
 }

@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
+#include <time.h>
 
 namespace testsupport {
 
@@ -15,6 +17,17 @@ std::string ReadText(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WaitPastChangeTime(const std::filesystem::path& file)
+{
+    struct stat info { };
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    timespec now{};
+    do {
+        ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    } while (now.tv_sec < info.st_ctim.tv_sec ||
+             (now.tv_sec == info.st_ctim.tv_sec && now.tv_nsec <= info.st_ctim.tv_nsec));
 }
 
 void WriteFinishedRunLists(const std::filesystem::path& runFolder)

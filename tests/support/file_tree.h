@@ -14,6 +14,9 @@ namespace testsupport {
 // Makes the file's folders too.
 void WriteText(const std::filesystem::path& file, std::string_view content);
 std::string ReadText(const std::filesystem::path& file);
+// Returns once the clock's tick is past the file's change time, so that a copy begun then takes
+// the last change for one made before it.
+void WaitPastChangeTime(const std::filesystem::path& file);
 
 // The list files a finished backup run leaves in its folder (OriSize.ini, FileList_Repeat.ini,
 // Record.ini), each an empty list, the byte-order mark alone, where the folder holds none yet.
