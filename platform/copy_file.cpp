@@ -299,7 +299,7 @@ std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROU
         }
         return GetLastError();
     }
-    // The clock's tick, no system call: a change of the source before it is later than the open.
+    // When the copy began, to the clock's tick (read without a system call).
     timespec opened{};
     if (listed != nullptr) {
         ::clock_gettime(CLOCK_REALTIME_COARSE, &opened);
@@ -357,9 +357,6 @@ BOOL CopyHostFile(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* d
     HostPath target = platform::ToHostPath(to ? to : u"");
     if (!source.ok() || !target.ok()) {
         return Fail(source.ok() ? target.error : source.error);
-    }
-    if (listed != nullptr && (listed->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        listed = nullptr;
     }
     std::optional<DWORD> error = CopyOnce(source, target, progress, data, cancel, mayReplace, plan, listed);
     if (!error) {
