@@ -206,8 +206,9 @@ int RunEasyBackup(RunningJob& job, lists::TStringList& completed, lists::TString
                   clProcessNotify* notifier)
 {
     const platform::KeepFolderNames keep;
-    SYSTEMTIME runTime;
-    GetLocalTime(&runTime);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const SYSTEMTIME runTime = FreeRunTime(job, JOB_KIND_EASY, now, destinationRoot);
     WriteJobMarker(job, JOB_KIND_EASY, runTime, destinationRoot);
     for (lists::TStringList* list : repeatLists) {
         list->Clear();

@@ -13,6 +13,7 @@
 #include "backup/engine/RunningJob.h"
 #include "lists/string_list.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -115,6 +116,24 @@ bool WriteJobMarker(RunningJob& job, int kind, const SYSTEMTIME& runTime, const 
     marker.Add(destination.substr(0, 3));
     SaveListFile(marker, BacAbnorPath(true));
     return true;
+}
+
+SYSTEMTIME FreeRunTime(RunningJob& job, int kind, const SYSTEMTIME& runTime, const std::u16string& destination)
+{
+    constexpr double kOneSecond = 1.0 / 86400.0;
+    SYSTEMTIME time = runTime;
+    const std::u16string root = destination.substr(0, 3);
+    for (;;) {
+        const std::vector<std::u16string> folders = RunFoldersOn(job, root, kind, FormatTimestampName(time));
+        if (std::none_of(folders.begin(), folders.end(), PathExists)) {
+            return time;
+        }
+        SYSTEMTIME next;
+        if (!DateTimeToSystemTime(SystemTimeToDateTime(time) + kOneSecond, &next)) {
+            return time;
+        }
+        time = next;
+    }
 }
 
 bool RemoveJobMarker()

@@ -18,6 +18,10 @@ inline constexpr int JOB_KIND_MANUAL = 1;
 // external drives has that run's folders cleaned first, so the new marker does not hide them.
 // Always true.
 bool WriteJobMarker(RunningJob& job, int kind, const SYSTEMTIME& runTime, const std::u16string& destination);
+// The start time, at or after the given one, whose run folders for a run of the kind to the
+// destination's drive do not exist yet: a run started in the same second as an earlier one would
+// write into that run, and its cancel or clean-up would delete it.
+SYSTEMTIME FreeRunTime(RunningJob& job, int kind, const SYSTEMTIME& runTime, const std::u16string& destination);
 // True when there was no marker or it was deleted.
 bool RemoveJobMarker();
 // Deletes the interrupted run's folders on the marker's drive (on every listed drive for a marker

@@ -208,8 +208,9 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
 {
     const platform::KeepFolderNames keep;
     const std::u16string manualFolder = ManualBackupFolder(destinationRoot, true, job.HideBackupFolder());
-    SYSTEMTIME runTime;
-    GetLocalTime(&runTime);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const SYSTEMTIME runTime = FreeRunTime(job, JOB_KIND_MANUAL, now, destinationRoot);
     const std::u16string runFolder = StampedFolderAt(manualFolder, runTime, true);
 
     ManualRun run{job, completed, failed, job.Bytes().done, pass};

@@ -138,6 +138,24 @@ TEST_F(EasyRun, ASecondRunRefersToUnchangedFilesAndCopiesChangedOnes)
               0u);
 }
 
+// A second run started in the same second as the first gets folders of its own, a second later, in
+// every category, so that its cancel or clean-up never reaches the first run.
+TEST_F(EasyRun, ARunInTheSameSecondAsTheLastOneLeavesItWhole)
+{
+    Run({1, 0, 0, 0, 0});
+    const std::string first = ReadFile(RunFolder("e", "Document") + "/C/Data/plan.doc");
+    testsupport::WriteText(Host("c/Data/plan.doc"), std::string(61, 'y'));
+
+    Run({1, 1, 0, 0, 0});
+
+    const std::string second = "20110305_140710";
+    EXPECT_EQ(ReadFile(RunFolder("e", "Document") + "/C/Data/plan.doc"), first);
+    EXPECT_EQ(ReadFile(RunFolder("e", "Document", second) + "/C/Data/plan.doc"), std::string(61, 'y'));
+    EXPECT_TRUE(std::filesystem::exists(Host(RunFolder("e", "Graphic", second))));
+    EXPECT_FALSE(std::filesystem::exists(Host(RunFolder("e", "Graphic"))));
+    EXPECT_EQ(ReadFile(kHistory), ListFileBytes({"40607.5882986111", "40607.5883101852"}));
+}
+
 TEST_F(EasyRun, EncryptionWritesContainersThatDecodeToTheSource)
 {
     Run({0, 0, 0, 0, 1}, 1);

@@ -163,6 +163,23 @@ TEST_F(ManualJob, ASecondRunRefersToUnchangedFilesAndRestoresTheWholeTree)
     EXPECT_TRUE(testsupport::HoldsTree(Host("c/Out/" + kSecondStamp + "/C/Data"), source));
 }
 
+// A second run started in the same second as the first gets a folder of its own, a second later:
+// the first run keeps its copies and restores as it was.
+TEST_F(ManualJob, ARunInTheSameSecondAsTheLastOneLeavesItWhole)
+{
+    Run({u"C:\\Data"});
+    const testsupport::FileTree first = testsupport::ReadTree(Host(kManual + kRunStamp + "/C/Data"));
+    testsupport::WriteText(Host("c/Data/plan.doc"), std::string(61, 'y'));
+
+    Run({u"C:\\Data"});
+
+    const std::string second = kManual + "20110305_140710";
+    EXPECT_EQ(testsupport::ReadTree(Host(kManual + kRunStamp + "/C/Data")), first);
+    EXPECT_TRUE(testsupport::HoldsTree(Host(second + "/C"), {{"Data/plan.doc", std::string(61, 'y')}}));
+    EXPECT_EQ(RestoreRun(kRunStamp), 0);
+    EXPECT_EQ(testsupport::ReadTree(Host("c/Out/" + kRunStamp + "/C/Data")), first);
+}
+
 TEST_F(ManualJob, EncryptedRunsReferToContainersOnly)
 {
     Run({u"C:\\Data"});  // a plain run: never a candidate for an encrypted one
