@@ -1,5 +1,6 @@
 #include "platform/file_info.h"
 
+#include "platform/drives.h"
 #include "platform/file_times.h"
 #include "platform/files.h"
 
@@ -16,6 +17,18 @@ constexpr DWORD kFolderStoredBits = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HID
                                     FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 constexpr DWORD kFileStoredBits = kFolderStoredBits & ~FILE_ATTRIBUTE_READONLY;
 
+// True when the folder is the root of one of the drives.
+bool IsDriveRootFolder(const FileIdentity& id)
+{
+    for (const Drive& drive : Drives()) {
+        struct stat root { };
+        if (::stat(drive.hostFolder.c_str(), &root) == 0 && root.st_dev == id.device && root.st_ino == id.inode) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 bool IsReadOnlyMode(unsigned mode)
@@ -23,7 +36,7 @@ bool IsReadOnlyMode(unsigned mode)
     return (mode & S_IWUSR) == 0;
 }
 
-bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, EntryInfo& info)
+bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, EntryInfo& info, bool driveRoot)
 {
     struct statx st { };
     if (::statx(dirFd, name, AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &st) != 0) {
@@ -43,6 +56,11 @@ bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, Ent
     } else if (S_ISDIR(st.stx_mode)) {
         attributes = FILE_ATTRIBUTE_DIRECTORY |
                      (ReadStoredAttributes(dirFd, name, hostPath, info.id).value_or(0) & kFolderStoredBits);
+        // Only a mount's root can be a drive's disk, so other folders cost no look-up.
+        if (!driveRoot && (st.stx_attributes_mask & st.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0 &&
+            IsDriveRootFolder(info.id)) {
+            attributes |= FILE_ATTRIBUTE_REPARSE_POINT;
+        }
     } else if (S_ISREG(st.stx_mode)) {
         info.size = st.stx_size;
         attributes =

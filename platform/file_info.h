@@ -20,8 +20,11 @@ struct EntryInfo {
 // Reads the entry name of the folder dirFd (AT_FDCWD with a full name) without following a symlink;
 // hostPath is the entry's full path. A symlink reports FILE_ATTRIBUTE_REPARSE_POINT, plus
 // FILE_ATTRIBUTE_DIRECTORY when it leads to a folder; a device, pipe or socket reports
-// FILE_ATTRIBUTE_SYSTEM so that walks leave it alone. False with errno on failure.
-bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, EntryInfo& info);
+// FILE_ATTRIBUTE_SYSTEM so that walks leave it alone. A folder that is a drive's root where another
+// drive holds it (a disk mounted inside the home) reports FILE_ATTRIBUTE_REPARSE_POINT, as a volume
+// mounted in a folder does, so that walks of that other drive never enter it; driveRoot: hostPath is
+// reached as that drive's own root. False with errno on failure.
+bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, EntryInfo& info, bool driveRoot = false);
 
 // The read-only bit as Windows shows it for a regular file's permission bits.
 bool IsReadOnlyMode(unsigned mode);

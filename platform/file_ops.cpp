@@ -68,8 +68,9 @@ DWORD GetFileAttributesW(LPCWSTR path)
         return INVALID_FILE_ATTRIBUTES;
     }
     platform::EntryInfo info;
+    const bool driveRoot = host.path.size() <= host.rootLength;
     const auto read = [&](const char* hostPath) {
-        return platform::ReadEntryInfo(AT_FDCWD, hostPath, hostPath, info) ? 0 : -1;
+        return platform::ReadEntryInfo(AT_FDCWD, hostPath, hostPath, info, driveRoot) ? 0 : -1;
     };
     if (platform::WithCaseFallback(host, read) != 0) {
         SetLastError(platform::ErrorForPath(errno, host.path));

@@ -25,6 +25,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <map>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -121,6 +122,28 @@ std::map<std::u16string, DWORD> FailedPaths(const lists::TStringList& failed)
     }
     return paths;
 }
+
+// A folder bound onto another for the life of the object, as a disk mounted there (root only).
+class BindMount {
+public:
+    BindMount(const std::string& folder, const std::string& onto)
+        : onto_(onto), mounted_(::mount(folder.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) == 0)
+    {
+    }
+    ~BindMount()
+    {
+        if (mounted_) {
+            ::umount2(onto_.c_str(), MNT_DETACH);
+        }
+    }
+    BindMount(const BindMount&) = delete;
+    BindMount& operator=(const BindMount&) = delete;
+    bool Mounted() const { return mounted_; }
+
+private:
+    std::string onto_;
+    bool mounted_;
+};
 
 // True when the path or a folder above it is a failed line.
 bool NamedAsFailed(const std::map<std::u16string, DWORD>& failed, std::u16string path)
@@ -399,6 +422,24 @@ TEST_F(HostileHome, SignalsDuringALargeCopyFailNoFile)
     }
     EXPECT_EQ(failed.Count(), 0);
     EXPECT_TRUE(testsupport::ReadText(RunHost() + "/C/Home/big.bin") == content);
+}
+
+// The backup drive's disk mounted inside the home is a folder of the home that is another drive: the
+// walk passes over it, as over a volume mounted in a Windows folder, instead of copying the run it
+// writes into itself again and again.
+TEST_F(HostileHome, ABackupDriveMountedInsideTheHomeIsNotBackedUpIntoItself)
+{
+    testsupport::WriteTree(Host(kHome), {{"note.txt", "note"}});
+    std::filesystem::create_directories(Host(kHome + "/usb"));
+    const BindMount drive(Host("e"), Host(kHome + "/usb"));
+    if (!drive.Mounted()) {
+        GTEST_SKIP() << "a folder cannot be bound here; run the tests as root";
+    }
+    RecordingJob job;
+    ASSERT_EQ(ManualBackup(job, Items({u"Home"})), 1);
+    EXPECT_EQ(completed.Lines(), std::vector<std::u16string>{u"C:\\Home\\note.txt"});
+    EXPECT_EQ(failed.Count(), 0);
+    EXPECT_EQ(ReadDeepTree(RunHost() + "/C/Home"), (FileTree{{"note.txt", "note"}}));
 }
 
 TEST_F(HostileHome, EveryFileIsRestoredUnderItsOwnNameOrNamedAsFailed)
