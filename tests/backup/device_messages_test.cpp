@@ -6,6 +6,7 @@
 #include "backup/window/device/DeviceMessages.h"
 #include "backup/window/frame/Startup.h"
 #include "backup/window/frame/WorkPage.h"
+#include "backup/window/jobs/ProgressPanel.h"
 #include "platform/drive_notices.h"
 #include "startup_fixture.h"
 
@@ -127,6 +128,25 @@ TEST_F(StartupMachine, ArrivalCountsDownToAnEasyBackup)
     EXPECT_EQ(shown, (std::vector<std::u16string>{u"E:\\", u"2"}));
     EXPECT_TRUE(BackupDriveHasFiles());
     EXPECT_EQ(form().AutoStartShowing, 0);
+    EXPECT_EQ(form().Idle, 1);
+}
+
+// A finished job's result still on show gives way to the countdown's backup instead of refusing it.
+TEST_F(StartupMachine, ArrivalAfterAFinishedJobClosesItsResultAndBacksUp)
+{
+    Open(1033);
+    SetDrive(false, false);
+    ui_.Advance(500);
+    form().Idle = 0;
+    ShowProgressPanel(form());
+    ShowProgressResults(form());
+
+    form().AutoStartSeconds = 1;
+    ui_.AnswerNextModal([](ui::TForm&) {});
+    SetDrive(true, false);
+    ui_.Advance(500);
+    EXPECT_TRUE(BackupDriveHasFiles());
+    EXPECT_FALSE(form().Progress_Pan->Visible());
     EXPECT_EQ(form().Idle, 1);
 }
 

@@ -9,6 +9,7 @@
 #include "backup/window/frame/MsgWin.h"
 #include "backup/window/frame/Startup.h"
 #include "backup/window/jobs/JobControl.h"
+#include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/jobs/StartersBackup.h"
 
 namespace {
@@ -337,6 +338,7 @@ void TAutoStartForm::StartBackup()
     RefreshAfterDeviceChange(Main());
     PumpPendingMessages();
     TMainForm& main = Main();
+    CloseFinishedProgressPanel(main);
     StartEasyBackup(main, TargetPath, Scan_ShowFileName_Lab, main.EasyBackupCategories, Progress_File_Path_Lab);
     // A refused start (no drive, no room, no category) or a finished run leaves nothing to show.
     if (main.AutoStartShowing == 1 && main.AutoStartWindow == this) {

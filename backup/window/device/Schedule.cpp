@@ -229,10 +229,7 @@ void CheckSchedule(TMainForm& form)
         if (due == kScheduleNotDue) {
             continue;
         }
-        if (form.Progress_Pan->Visible() && form.ProgressFinished == 1) {
-            CloseProgressPanel(form);
-            ui::Application->ProcessMessages();
-        }
+        CloseFinishedProgressPanel(form);
         if (form.Idle == 0) {
             break;
         }

@@ -134,6 +134,14 @@ void CloseProgressPanel(TMainForm& form)
     EnableFinishedJobPage(form);
 }
 
+void CloseFinishedProgressPanel(TMainForm& form)
+{
+    if (form.Progress_Pan->Visible() && form.ProgressFinished == 1) {
+        CloseProgressPanel(form);
+        ui::Application->ProcessMessages();
+    }
+}
+
 std::u16string FormatElapsedTime(DWORD milliseconds)
 {
     const DWORD seconds = milliseconds / 1000;

@@ -28,6 +28,9 @@ void ShowProgressResults(TMainForm& form);
 // Hides the panel and the cancel button, lays the work buttons out again, sets
 // Idle and gives the job's page back to the user.
 void CloseProgressPanel(TMainForm& form);
+// Closes the panel when it shows a finished job and lets the messages that follow run, so that a
+// job started now by the schedule or the countdown is not refused behind an old result.
+void CloseFinishedProgressPanel(TMainForm& form);
 // Whole hours, minutes and seconds joined by ":" (65000 gives "0:1:5"); hours
 // are not wrapped.
 std::u16string FormatElapsedTime(DWORD milliseconds);
