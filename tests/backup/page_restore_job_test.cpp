@@ -4,6 +4,7 @@
 #include "backup/base/BackupDriveLayout.h"
 #include "backup/base/Language.h"
 #include "backup/engine/RestoreInfo.h"
+#include "backup/window/jobs/Calendar_Win.h"
 #include "backup/window/jobs/RestoreSelection.h"
 #include "backup/window/jobs/SourceTrees.h"
 #include "backup/window/jobs/StartersBackup.h"
@@ -168,6 +169,50 @@ TEST_F(RestoreJob, NewestManualRunIsTickedAndRestoredIntoAFolder)
     }
     EXPECT_TRUE(found);
     EXPECT_FALSE(std::filesystem::exists(Host("c/Out/old.txt")));
+}
+
+// The category rows tell what the chosen date holds: picking an earlier run in the calendar shows
+// that run's sizes and date, not those of the run shown before.
+TEST_F(RestoreJob, ADatePickedInTheCalendarShowsThatRunInTheCategoryRows)
+{
+    Open(1033);
+    enginetest::TempDrive drive(u'E', 2);
+    ui_.Clock().SetLocalTime(SYSTEMTIME{2024, 3, 2, 5, 9, 0, 0, 0});
+    BackUpReportAndChooseThePc();
+    const std::u16string first = form().RE_Time_Sel_Show_Lab->Hint();
+    ui_.Clock().SetLocalTime(SYSTEMTIME{2024, 3, 2, 5, 10, 0, 0, 0});
+    WriteText(Host("c/Data/report.txt"), "a longer report of thirty bytes");
+    StartEasyBackup(form(), u"E:\\", form().Progress_File_Path_Lab, {1, 1, 1, 1, 1}, form().Progress_File_Path_Lab);
+    CloseProgressPanelIfShown();
+    ChooseSourcePc();
+    ShowLatestEasyBackupTime(*form().RE_Time_Sel_Show_Lab, PcBackupFolderFromEdit(form().Res_PC_Show_Edit->Text()));
+    ASSERT_NE(form().RE_Time_Sel_Show_Lab->Hint(), first);
+    ui::testing::Click(*form().Menu_ResIndex_BtnLab);
+    ui::testing::Click(*form().Menu_Res_EasyBtn_Lab);
+    form().RE_Renew_Btn_LabClick(nullptr);
+    ASSERT_EQ(form().RE_Info_Size_Doc_Lab->Caption(), u"31.0 Bytes");
+
+    ui_.AnswerNextModal([&](TForm& window) {
+        auto& calendar = dynamic_cast<TCalendarForm&>(window);
+        for (const auto& column : calendar.DayGrid) {
+            for (TLabel* day : column) {
+                if (day != nullptr && day->Caption() == u"5") {
+                    ui::testing::Click(*day);
+                }
+            }
+        }
+        ui::TListView& runs = *calendar.Files_ListView;
+        ASSERT_EQ(runs.Items().Count(), 2);
+        runs.SetSelected(runs.Items().Item(runs.Items().Item(0)->Caption() == first ? 0 : 1));
+        calendar.Files_ListViewClick(&runs);
+        ui::testing::Click(*calendar.RB_Btn_Lab);
+    });
+    ui::testing::Click(*form().Res_Time_Sel_Btn_Img);
+
+    EXPECT_EQ(form().RE_Time_Sel_Show_Lab->Hint(), first);
+    EXPECT_EQ(form().RE_Info_Size_Doc_Lab->Caption(), u"12.0 Bytes");
+    EXPECT_EQ(form().RE_Info_Time_Doc_Lab->Caption(), u"2024/03/05 09:00:00");
+    EXPECT_EQ(form().Idle, 1);
 }
 
 }  // namespace

@@ -184,7 +184,10 @@ void TMainForm::Res_Time_Sel_Btn_ImgClick(TObject*)
         return;
     }
     ShowRunStamp(timeLabel, stamp);
-    if (!easy) {
+    if (easy) {
+        // The category rows would otherwise still show the sizes and date of the run shown before.
+        RE_Renew_Btn_LabClick(this);
+    } else {
         RestartRestoreTreeTimer(*this);
     }
 }
