@@ -103,6 +103,7 @@ void TApplication::RunModal(TForm& form)
 {
     HandlerScope scope;
     ++modalLevel_;
+    modalForms_.emplace_back(&form);
     if (OnModalStart) {
         OnModalStart(form);
     }
@@ -115,7 +116,18 @@ void TApplication::RunModal(TForm& form)
         }
         loop::Pass(true);
     }
+    modalForms_.pop_back();
     --modalLevel_;
+}
+
+TForm* TApplication::ModalForm() const
+{
+    for (auto it = modalForms_.rbegin(); it != modalForms_.rend(); ++it) {
+        if (TForm* form = it->get()) {
+            return form;
+        }
+    }
+    return nullptr;
 }
 
 void TApplication::Minimize()

@@ -7,6 +7,7 @@
 #include "ui/form.h"
 
 #include <functional>
+#include <vector>
 
 namespace ui {
 
@@ -70,6 +71,8 @@ public:
     void SetWindowShown(bool shown);
     bool WindowShown() const { return windowShown_; }
     int ModalLevel() const { return modalLevel_; }
+    // The innermost window that runs a modal loop, or nullptr.
+    TForm* ModalForm() const;
     // Shows an error text as the class library's exception display does.
     void ShowException(const std::u16string& message);
 
@@ -102,6 +105,7 @@ private:
     bool minimized_ = false;
     bool windowShown_ = true;
     int modalLevel_ = 0;
+    std::vector<WeakRef<TForm>> modalForms_;
 };
 
 class TScreen {

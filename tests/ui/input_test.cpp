@@ -68,6 +68,39 @@ TEST(HitTest, MouseEventsCarryControlCoordinatesAndButtonState)
     EXPECT_FALSE(heldWhileMoving);
 }
 
+// A dialog shown modally takes the input: the window under it neither clicks nor types until the
+// dialog closes.
+TEST(Modal, TheWindowUnderAModalDialogTakesNoInputUntilItCloses)
+{
+    UiTest ui;
+    auto* owner = new TForm(&App());
+    owner->SetBounds(0, 0, 300, 200);
+    auto* start = Place<TLabel>(owner, "Start", Rect{10, 10, 110, 40});
+    start->SetAutoSize(false);
+    auto* edit = Place<TEdit>(owner, "Edit", Rect{10, 50, 110, 70});
+    auto* dialog = new TForm(&App());
+    dialog->SetBounds(50, 50, 200, 100);
+    auto* ok = Place<TLabel>(dialog, "Ok", Rect{10, 10, 90, 30});
+    ok->SetAutoSize(false);
+    int starts = 0;
+    start->OnClick = [&starts](TObject*) { ++starts; };
+    ok->OnClick = [dialog](TObject*) { dialog->SetModalResult(mrOk); };
+    owner->ShowForm();
+    edit->SetFocus();
+
+    ui.AnswerNextModal([&](TForm&) {
+        ui::testing::ClickAt(*owner, 20, 20);
+        ui::testing::PressKey(*owner, 'X', 0, u'x');
+        EXPECT_EQ(starts, 0);
+        EXPECT_EQ(edit->Text(), u"");
+        ui::testing::ClickAt(*dialog, 20, 20);
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+
+    ui::testing::ClickAt(*owner, 20, 20);
+    EXPECT_EQ(starts, 1);
+}
+
 TEST(Stacking, WindowedControlsStayAboveGraphicOnes)
 {
     UiTest ui;

@@ -359,6 +359,31 @@ void FormDirty(TForm* form)
     S().dirtyForms.emplace_back(form);
 }
 
+namespace {
+
+// While a modal window runs, the windows under it take no input, as windows disabled for a dialog
+// do; the modal window's own drop-down lists do.
+bool BlockedByModal(const TForm* form, BackendEvent::Kind kind)
+{
+    switch (kind) {
+    case BackendEvent::Kind::MouseDown:
+    case BackendEvent::Kind::MouseUp:
+    case BackendEvent::Kind::MouseMove:
+    case BackendEvent::Kind::MouseWheel:
+    case BackendEvent::Kind::KeyDown:
+    case BackendEvent::Kind::KeyUp:
+    case BackendEvent::Kind::Char:
+    case BackendEvent::Kind::CloseRequest:
+        break;
+    default:
+        return false;
+    }
+    const TForm* modal = App().ModalForm();
+    return modal != nullptr && form != modal && form != S().popup.get();
+}
+
+}  // namespace
+
 void RouteEvent(const BackendEvent& e)
 {
     if (e.kind == BackendEvent::Kind::Quit) {
@@ -388,6 +413,17 @@ void RouteEvent(const BackendEvent& e)
         }
         return;
     }
+    if (e.kind == BackendEvent::Kind::KeyDown &&
+        ui::DeliverHotkey(HotkeyModifiers(e.shift), static_cast<UINT>(e.key))) {
+        return;
+    }
+    if (BlockedByModal(form, e.kind)) {
+        if (e.kind == BackendEvent::Kind::MouseUp) {
+            S().capture = WeakRef<TControl>();
+            CurrentBackend().CaptureMouse(form->WindowId(), false);
+        }
+        return;
+    }
     switch (e.kind) {
     case BackendEvent::Kind::MouseDown:
     case BackendEvent::Kind::MouseUp:
@@ -397,9 +433,6 @@ void RouteEvent(const BackendEvent& e)
         RouteMouse(form, e);
         break;
     case BackendEvent::Kind::KeyDown: {
-        if (ui::DeliverHotkey(HotkeyModifiers(e.shift), static_cast<UINT>(e.key))) {
-            break;
-        }
         TControl* target = KeyTarget(form);
         target->Perform(WM_KEYDOWN, static_cast<std::uintptr_t>(e.key), static_cast<std::intptr_t>(e.shift));
         break;
