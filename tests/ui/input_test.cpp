@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace ui;
 using ui::testing::UiTest;
@@ -156,6 +157,45 @@ TEST(ComboBox, PressAndReleaseSentToAHiddenComboOpensItsListBelowIt)
     ui::testing::ClickAt(*form, 250, 150);  // outside: closes without a pick
     EXPECT_FALSE(combo->DroppedDown());
     EXPECT_EQ(events, (std::vector<std::string>{"closeup"}));
+}
+
+TEST(ComboBox, KeysOnTheOpenListWindowGoToTheComboAndLeaveTheNextClickToTheForm)
+{
+    UiTest ui;
+    auto* form = new TForm(&App());
+    form->SetBounds(100, 100, 300, 200);
+    auto* combo = Place<TComboBox>(form, "CBox", Rect{20, 40, 140, 62});
+    auto* button = Place<TImage>(form, "Btn", Rect{200, 140, 260, 180});
+    for (const char16_t* item : {u"C:\\", u"E:\\", u"F:\\"}) {
+        combo->Items().Add(item);
+    }
+    form->ShowForm();
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    struct Case {
+        const char* what;
+        std::vector<int> keys;
+        int index;
+    };
+    const Case cases[] = {
+        {"escape", {VK_ESCAPE}, 0},
+        {"return", {VK_RETURN}, 0},
+        {"down then return", {VK_DOWN, VK_RETURN}, 1},
+    };
+    for (const Case& c : cases) {
+        combo->SetItemIndex(0);
+        ui::testing::Click(*combo);
+        TComboListForm* list = combo->ListWindow();
+        ASSERT_NE(list, nullptr) << c.what;
+        for (int key : c.keys) {
+            ui::testing::PressKey(*list, key, 0, key == VK_DOWN ? 0 : static_cast<char16_t>(key));
+        }
+        EXPECT_FALSE(combo->DroppedDown()) << c.what;
+        EXPECT_EQ(combo->ItemIndex(), c.index) << c.what;
+        clicks = 0;
+        ui::testing::Click(*button);
+        EXPECT_EQ(clicks, 1) << c.what << ": the first click after the list closed";
+    }
 }
 
 TEST(Edit, KeyDownHandlerCanSwallowAKey)

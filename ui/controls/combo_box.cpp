@@ -186,6 +186,19 @@ void TComboListForm::MouseMove(TShiftState shift, int x, int y)
     }
 }
 
+// The open list holds the keyboard on the desktop; its keys belong to the combo, as a dropped-down
+// combo keeps the focus.
+void TComboListForm::KeyDown(WORD& key, TShiftState shift)
+{
+    TForm::KeyDown(key, shift);
+    WeakRef<TComboListForm> self(this);
+    combo_.KeyDown(key, shift);
+    if (self && hotRow_ != combo_.ItemIndex()) {
+        hotRow_ = combo_.ItemIndex();
+        Invalidate();
+    }
+}
+
 void TComboListForm::WndProc(TMessage& m)
 {
     if (m.Msg == WM_MOUSEWHEEL) {

@@ -19,6 +19,7 @@ public:
 protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
+    void KeyDown(WORD& key, TShiftState shift) override;
     void WndProc(TMessage& message) override;
 
 private:
