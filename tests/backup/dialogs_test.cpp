@@ -3,9 +3,11 @@
 #include "backup/window/jobs/Calendar_Win.h"
 #include "backup/window/jobs/SelDest_Win.h"
 #include "frame_fixture.h"
+#include "platform/text.h"
 #include "tests/support/control_boxes.h"
 #include "tests/support/file_tree.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -68,6 +70,38 @@ TEST_F(DialogsTest, CalendarMarksManualRunsAndReturnsThePickedStamp)
     form.ShowModal();
     EXPECT_EQ(form.ChosenStamp, u"20240105_180000");
     EXPECT_EQ(form.DayGrid[0][0], nullptr);  // the day labels go with the closing
+}
+
+TEST_F(DialogsTest, CalendarOpensWithTheRunsOfThePageRunsDayListed)
+{
+    Open(1033);
+    MainForm->CurrentPage = 6;
+    struct Case {
+        const char16_t* pageStamp;
+        std::vector<std::u16string> listed;
+    };
+    const Case cases[] = {
+        {u"20240105_103000", {u"20240105_103000", u"20240105_180000"}},
+        {u"20231224_080000", {}},  // a run of another month than the one shown
+        {u"", {}},
+    };
+    for (const Case& c : cases) {
+        TCalendarForm form(ui::Application, kPc, c.pageStamp);
+        form.AfterConstruction();
+        ui_.AnswerNextModal([&](TForm&) {
+            std::vector<std::u16string> listed;
+            for (int i = 0; i < form.Files_ListView->Items().Count(); ++i) {
+                listed.push_back(form.Files_ListView->Items().Item(i)->Caption());
+            }
+            std::sort(listed.begin(), listed.end());
+            EXPECT_EQ(listed, c.listed) << platform::ToUtf8(c.pageStamp);
+            TLabel* fifth = form.DayGrid[5][0];
+            EXPECT_EQ(fifth->Color() == TCalendarForm::kSelectedDayColour, !c.listed.empty());
+            Click(*form.RB_Btn_Lab);
+        });
+        form.ShowModal();
+        EXPECT_EQ(form.ChosenStamp, c.pageStamp) << "OK keeps the page's run";
+    }
 }
 
 TEST_F(DialogsTest, CalendarOtherMonthAndCancel)

@@ -331,6 +331,50 @@ void TCalendarForm::FormCreate(TObject*)
     BuildMonthGrid(today.wYear, today.wMonth);
     FillCalendarYearCombo(today.wYear);
     FillCalendarMonthCombo(today.wMonth);
+    ListPageRunDay(today.wYear, today.wMonth);
+}
+
+// The window opens on the day of the run the page shows, with that day's runs listed, when the
+// month shown holds it.
+void TCalendarForm::ListPageRunDay(int year, int month)
+{
+    if (pageStamp_.size() < 8) {
+        return;
+    }
+    const std::u16string_view stamp = pageStamp_;
+    const auto stampYear = ParseInt(stamp.substr(0, 4));
+    const auto stampMonth = ParseInt(stamp.substr(4, 2));
+    const auto day = ParseInt(stamp.substr(6, 2));
+    if (!stampYear || !stampMonth || !day || *stampYear != year || *stampMonth != month) {
+        return;
+    }
+    const std::u16string caption = DecimalText(*day);
+    for (auto& column : DayGrid) {
+        for (TLabel* cell : column) {
+            if (cell->Caption() == caption && cell->Cursor() == ui::crHandPoint) {
+                ListRunsOfDay(cell, year, month, *day);
+                return;
+            }
+        }
+    }
+}
+
+void TCalendarForm::ListRunsOfDay(TLabel* cell, int year, int month, int day)
+{
+    for (auto& column : DayGrid) {
+        for (TLabel* other : column) {
+            if (other->Color() == kSelectedDayColour) {
+                other->SetColor(MarkedDayColour);
+            }
+        }
+    }
+    cell->SetColor(kSelectedDayColour);
+    Files_ListView->Items().Clear();
+    if (EasyPage()) {
+        MarkEasyBackupDays(year, month, day);
+    } else {
+        MarkManualBackupDays(year, month, day);
+    }
 }
 
 void TCalendarForm::FormClose(TObject*, TCloseAction&)
@@ -477,26 +521,13 @@ void TCalendarForm::DayLabelClick(TObject* Sender)
     if (clicked == nullptr || clicked->Cursor() != ui::crHandPoint || clicked->Color() == kSelectedDayColour) {
         return;
     }
-    for (auto& column : DayGrid) {
-        for (TLabel* cell : column) {
-            if (cell->Color() == kSelectedDayColour) {
-                cell->SetColor(MarkedDayColour);
-            }
-        }
-    }
-    clicked->SetColor(kSelectedDayColour);
     const auto year = ParseInt(Year_Show_Edit->Text());
     const auto day = ParseInt(clicked->Caption());
     if (!year || !day) {
         return;
     }
-    Files_ListView->Items().Clear();
     SetCalendarOkEnabled(false);
-    if (EasyPage()) {
-        MarkEasyBackupDays(*year, Month_CBox->ItemIndex() + 1, *day);
-    } else {
-        MarkManualBackupDays(*year, Month_CBox->ItemIndex() + 1, *day);
-    }
+    ListRunsOfDay(clicked, *year, Month_CBox->ItemIndex() + 1, *day);
 }
 
 void TCalendarForm::Files_ListViewClick(TObject*)

@@ -91,6 +91,9 @@ private:
     void HoverSelector(TImage* image, TShiftState shift);
     void HoverButton(const SkinButtonParts& button, TShiftState shift);
     void ShowPageStamp();
+    void ListPageRunDay(int year, int month);
+    // Selects a marked day and lists its runs.
+    void ListRunsOfDay(TLabel* cell, int year, int month, int day);
     bool EasyPage() const;
 
     std::u16string pcFolder_;
