@@ -188,6 +188,7 @@ TModalResult TForm::ShowModal()
     }
     --modalDepth_;
     SetVisible(false);
+    loop::PointerUncovered(back.get());
     // The keyboard goes back to the window the box was shown over, as a closed dialog's does.
     if (back && back.get() != this && back->Visible() && back->WindowId() != 0) {
         CurrentBackend().TakeKeyboard(back->WindowId());

@@ -2,6 +2,7 @@
 
 #include "backup/skin/ResourceLoaders.h"
 #include "backup/window/frame/MainWin.h"
+#include "backup/window/jobs/Calendar_Win.h"
 #include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/layout/EnableStates.h"
 #include "frame_fixture.h"
@@ -119,6 +120,47 @@ TEST_F(PagesButtonSkins, ResultPanelOkButtonRestsAndTheJobPageKeepsItsLook)
     EXPECT_EQ(SkinOf(f.PB_BK_Center_Img), 24007);
     EXPECT_EQ(SkinOf(f.PB_BK_Right_Img), 24010);
     EXPECT_EQ(SkinOf(f.Res_Time_Sel_Btn_Img), 23078);
+}
+
+// A picture pressed to open a drop-down list or a dialog does not stay pressed once that closes:
+// the window gets the pointer back without another move of the mouse.
+TEST_F(PagesButtonSkins, PicturesPressedToOpenAListOrDialogLeaveThePressedLookWhenItCloses)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    struct Case {
+        const char* name;
+        std::vector<TLabel*> clicks;
+        TImage* opener;
+        TComboBox* list;
+    };
+    const Case cases[] = {
+        {"language", {f.Menu_SetIndex_BtnLab, f.Menu_Set_GenBtn_Lab}, f.Lang_Sel_Btn_Img, f.Lang_Sel_CBox},
+        {"restore source", {f.Menu_ResIndex_BtnLab}, f.Res_PC_Sel_Btn_Img, f.Res_PC_Sel_CBox},
+    };
+    for (const Case& c : cases) {
+        for (TLabel* label : c.clicks) {
+            uit::Click(*label);
+        }
+        uit::MouseMove(*c.opener);
+        uit::MouseDown(*c.opener);
+        EXPECT_EQ(SkinOf(c.opener), 23009) << c.name;
+        uit::MouseUp(*c.opener);
+        ASSERT_NE(c.list->ListWindow(), nullptr) << c.name;
+        uit::PressKey(*c.list->ListWindow(), VK_ESCAPE);
+        ASSERT_FALSE(c.list->DroppedDown()) << c.name;
+        EXPECT_EQ(SkinOf(c.opener), 23011) << c.name << ": lit, the pointer still on it";
+    }
+
+    int whileOpen = 0;
+    ui_.AnswerNextModal([&](ui::TForm& window) {
+        whileOpen = SkinOf(f.Res_Time_Sel_Btn_Img);
+        uit::Click(*dynamic_cast<TCalendarForm&>(window).LB_Btn_Lab);
+    });
+    uit::Click(*f.Res_Time_Sel_Btn_Img);
+    EXPECT_EQ(whileOpen, 23078);
+    EXPECT_EQ(SkinOf(f.Res_Time_Sel_Btn_Img), 23079)
+        << "at rest, the pointer on a row label where the calendar's Cancel was";
 }
 
 TEST_F(PagesButtonSkins, DevicePictureInvitesAClickOnlyWithADrive)

@@ -1,8 +1,10 @@
+#include "ui/loop/message_loop.h"
 #include "ui/testing.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace ui;
@@ -100,6 +102,48 @@ TEST(Modal, TheWindowUnderAModalDialogTakesNoInputUntilItCloses)
 
     ui::testing::ClickAt(*owner, 20, 20);
     EXPECT_EQ(starts, 1);
+}
+
+// When a dialog closes the window under it gets a mouse move where the pointer last was, as the
+// system sends one, so what lies under the pointer can light up or rest without another move.
+TEST(Modal, TheWindowUnderAClosedDialogGetsAMoveWhereThePointerWas)
+{
+    UiTest ui;
+    auto* owner = new TForm(&App());
+    owner->SetBounds(0, 0, 300, 200);
+    auto* under = Place<TImage>(owner, "Under", Rect{60, 60, 160, 100});
+    auto* dialog = new TForm(owner);
+    dialog->SetBounds(50, 50, 200, 100);
+    owner->ShowForm();
+    std::vector<std::pair<int, int>> moves;
+    under->OnMouseMove = [&moves](TObject*, TShiftState, int x, int y) { moves.emplace_back(x, y); };
+    struct Case {
+        const char* what;
+        bool pointerLeaves;
+        std::vector<std::pair<int, int>> moves;
+    };
+    const Case cases[] = {
+        {"the pointer on the dialog", false, {{10, 10}}},
+        {"the pointer gone from the dialog", true, {}},
+    };
+    for (const Case& c : cases) {
+        moves.clear();
+        ui.AnswerNextModal([&](TForm&) {
+            ui::testing::MouseMove(*dialog, 20, 20);
+            if (c.pointerLeaves) {
+                BackendEvent leave;
+                leave.kind = BackendEvent::Kind::MouseLeave;
+                leave.window = dialog->WindowId();
+                loop::InjectEvent(leave);
+                App().ProcessMessages();
+            }
+            EXPECT_TRUE(moves.empty()) << c.what << ": the window under the dialog takes no moves";
+            dialog->SetModalResult(mrOk);
+        });
+        dialog->ShowModal();
+        App().ProcessMessages();
+        EXPECT_EQ(moves, c.moves) << c.what;
+    }
 }
 
 TEST(Stacking, WindowedControlsStayAboveGraphicOnes)

@@ -72,6 +72,7 @@ void TComboBox::CloseList()
         return;
     }
     loop::DismissPopup(list);
+    loop::PointerUncovered(ParentForm());
     if (OnCloseUp) {
         HandlerScope scope;
         OnCloseUp(this);

@@ -41,6 +41,9 @@ struct State {
     WeakRef<TControl> focused;
     WeakRef<TForm> popup;
     std::function<void()> closePopup;
+    Point pointer;  // on the screen, where the last mouse event of pointerWindow was
+    int pointerWindow = 0;
+    WeakRef<TForm> uncovered;
     std::function<void(int)> idleHook;
 };
 
@@ -382,6 +385,41 @@ bool BlockedByModal(const TForm* form, BackendEvent::Kind kind)
     return modal != nullptr && form != modal && form != S().popup.get();
 }
 
+void NotePointer(const TForm* form, const BackendEvent& e)
+{
+    switch (e.kind) {
+    case BackendEvent::Kind::MouseDown:
+    case BackendEvent::Kind::MouseUp:
+    case BackendEvent::Kind::MouseMove:
+        S().pointer = Point{form->Left() + e.x, form->Top() + e.y};
+        S().pointerWindow = form->WindowId();
+        break;
+    case BackendEvent::Kind::MouseLeave:
+        if (S().pointerWindow == form->WindowId()) {
+            S().pointerWindow = 0;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void MoveOverUncovered()
+{
+    TForm* form = S().uncovered.get();
+    S().uncovered = WeakRef<TForm>();
+    if (form == nullptr || S().pointerWindow == 0 || !form->Showing() || S().popup ||
+        BlockedByModal(form, BackendEvent::Kind::MouseMove) || !form->BoundsRect().Contains(S().pointer)) {
+        return;
+    }
+    BackendEvent e;
+    e.kind = BackendEvent::Kind::MouseMove;
+    e.window = form->WindowId();
+    e.x = S().pointer.x - form->Left();
+    e.y = S().pointer.y - form->Top();
+    RouteMouse(form, e);
+}
+
 }  // namespace
 
 void RouteEvent(const BackendEvent& e)
@@ -403,6 +441,7 @@ void RouteEvent(const BackendEvent& e)
     if (form == nullptr) {
         return;
     }
+    NotePointer(form, e);
     TForm* popup = S().popup.get();
     if (popup != nullptr && popup != form && e.kind == BackendEvent::Kind::MouseDown) {
         // A press outside an open list only closes the list, as a drop-down does.
@@ -527,6 +566,7 @@ void Pass(bool wait)
     for (const BackendEvent& e : events) {
         RouteEvent(e);
     }
+    MoveOverUncovered();
     App().HandleIdentityRequests();
     App().HandleDriveChanges();
     HandleDesktopInput();
@@ -562,6 +602,11 @@ void DismissPopup(TForm* popup)
     popup->Free();
 }
 
+void PointerUncovered(TForm* form)
+{
+    S().uncovered = WeakRef<TForm>(form);
+}
+
 void ResetForTests()
 {
     S().posted.clear();
@@ -572,6 +617,8 @@ void ResetForTests()
     S().focused = WeakRef<TControl>();
     S().popup = WeakRef<TForm>();
     S().closePopup = nullptr;
+    S().pointerWindow = 0;
+    S().uncovered = WeakRef<TForm>();
 }
 
 }  // namespace ui::loop

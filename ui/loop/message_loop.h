@@ -58,6 +58,11 @@ TForm* ActivePopup();
 // Hides a popup window and frees it once its handlers have returned; it stops being the active one.
 void DismissPopup(TForm* popup);
 
+// A window above the form went away: on this pass the form gets a mouse move where the pointer
+// last was, as the system sends when the window under the pointer changes, so pictures lit or
+// pressed before the window opened come back to rest.
+void PointerUncovered(TForm* form);
+
 void ResetForTests();
 
 }  // namespace loop

@@ -179,6 +179,8 @@ void TMainForm::Res_Time_Sel_Btn_ImgClick(TObject*)
                                                     timeLabel->Hint());
     calendar->AfterConstruction();
     calendar->ShowModal();
+    // The dialog took the release and the moves that would have put the pressed picture to rest.
+    ResetButtonSkins(*this);
     const std::u16string stamp = calendar->ChosenStamp;
     if (stamp.empty()) {
         return;
