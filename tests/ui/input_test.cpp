@@ -161,18 +161,28 @@ TEST(Stacking, WindowedControlsStayAboveGraphicOnes)
     EXPECT_EQ(form->Controls(0), image);
 }
 
+namespace {
+
+TComboBox* PlaceDriveCombo(TForm* form)
+{
+    auto* combo = Place<TComboBox>(form, "CBox", Rect{20, 40, 140, 62});
+    for (const char16_t* item : {u"C:\\", u"E:\\", u"F:\\"}) {
+        combo->Items().Add(item);
+    }
+    return combo;
+}
+
+}  // namespace
+
 TEST(ComboBox, PressAndReleaseSentToAHiddenComboOpensItsListBelowIt)
 {
     UiTest ui;
     auto* form = new TForm(&App());
     form->SetBounds(100, 100, 300, 200);
-    auto* combo = Place<TComboBox>(form, "CBox", Rect{20, 40, 140, 62});
+    auto* combo = PlaceDriveCombo(form);
     auto* edit = Place<TEdit>(form, "Edit", Rect{20, 40, 140, 62});
     (void)edit;
     combo->SendToBack();
-    for (const char16_t* item : {u"C:\\", u"E:\\", u"F:\\"}) {
-        combo->Items().Add(item);
-    }
     combo->SetItemIndex(0);
     form->ShowForm();
     std::vector<std::string> events;
@@ -208,11 +218,8 @@ TEST(ComboBox, KeysOnTheOpenListWindowGoToTheComboAndLeaveTheNextClickToTheForm)
     UiTest ui;
     auto* form = new TForm(&App());
     form->SetBounds(100, 100, 300, 200);
-    auto* combo = Place<TComboBox>(form, "CBox", Rect{20, 40, 140, 62});
+    auto* combo = PlaceDriveCombo(form);
     auto* button = Place<TImage>(form, "Btn", Rect{200, 140, 260, 180});
-    for (const char16_t* item : {u"C:\\", u"E:\\", u"F:\\"}) {
-        combo->Items().Add(item);
-    }
     form->ShowForm();
     int clicks = 0;
     button->OnClick = [&](TObject*) { ++clicks; };
