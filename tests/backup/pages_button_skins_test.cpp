@@ -21,7 +21,7 @@ int SkinOf(const TImage* image)
     return image->Picture().ResourceId();
 }
 
-void ShowPageBy(std::initializer_list<TLabel*> clicks)
+void ShowPageBy(const std::vector<TLabel*>& clicks)
 {
     for (TLabel* label : clicks) {
         uit::Click(*label);
@@ -65,9 +65,7 @@ TEST_F(PagesButtonSkins, PageButtonsRestOnceThePointerLeavesThem)
         {"schedule day opener", {}, f.Time_Set_Reg_Day_Sel_Btn_Img, f.Time_Set_Reg_Day_Sel_Btn_Img, 23011, 23010},
     };
     for (const Case& c : cases) {
-        for (TLabel* label : c.clicks) {
-            uit::Click(*label);
-        }
+        ShowPageBy(c.clicks);
         ASSERT_TRUE(c.pointed->Showing()) << c.name;
         uit::MouseMove(*c.pointed);
         EXPECT_EQ(SkinOf(c.image), c.hover) << c.name;
@@ -139,9 +137,7 @@ TEST_F(PagesButtonSkins, PicturesPressedToOpenAListOrDialogLeaveThePressedLookWh
         {"restore source", {f.Menu_ResIndex_BtnLab}, f.Res_PC_Sel_Btn_Img, f.Res_PC_Sel_CBox},
     };
     for (const Case& c : cases) {
-        for (TLabel* label : c.clicks) {
-            uit::Click(*label);
-        }
+        ShowPageBy(c.clicks);
         uit::MouseMove(*c.opener);
         uit::MouseDown(*c.opener);
         EXPECT_EQ(SkinOf(c.opener), 23009) << c.name;
