@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/file_handle.h"
 #include "platform/file_info.h"
+#include "platform/file_times.h"
 #include "platform/files.h"
 #include "platform/host_case.h"
 
@@ -191,14 +192,35 @@ DWORD DestinationRefusal(const struct stat& target, const HostPath& host, DWORD 
     return platform::CanOpenBeside(id, GENERIC_WRITE, 0) ? 0 : ERROR_SHARING_VIOLATION;
 }
 
-// True when the source as it is now is still the file `before` describes, to `precision` ns of its
-// write time: a copy made while it was written may mix two versions, and a listing may be older
-// than the file opened.
-bool StillAsBefore(const struct stat& now, const struct stat& before, long precision)
+platform::SourceVersion VersionOf(const struct stat& status)
 {
-    return S_ISREG(now.st_mode) && now.st_dev == before.st_dev && now.st_ino == before.st_ino &&
-           now.st_size == before.st_size && now.st_mtim.tv_sec == before.st_mtim.tv_sec &&
-           now.st_mtim.tv_nsec / precision * precision == before.st_mtim.tv_nsec;
+    return {{status.st_dev, status.st_ino}, static_cast<ULONGLONG>(status.st_size), status.st_mtim, status.st_ctim};
+}
+
+bool SameTime(const timespec& a, const timespec& b, long precision)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec / precision == b.tv_nsec / precision;
+}
+
+bool SameFile(const platform::FileIdentity& a, const platform::FileIdentity& b)
+{
+    return a.device == b.device && a.inode == b.inode;
+}
+
+// Write times count to 100 ns, as a listing holds them; change times to the nanosecond.
+bool SameVersion(const platform::SourceVersion& a, const platform::SourceVersion& b)
+{
+    return SameFile(a.id, b.id) && a.size == b.size && SameTime(a.lastWrite, b.lastWrite, 100) &&
+           SameTime(a.changed, b.changed, 1);
+}
+
+// True when the file, still the one listed with the listed write time, has another size: a file
+// being written shows that before the file system stamps its times.
+bool BeingWritten(const platform::SourceVersion& version, const WIN32_FIND_DATAW* listed)
+{
+    return listed != nullptr && SameFile(version.id, listed->hostId) &&
+           SameTime(version.lastWrite, platform::ToTimespec(listed->ftLastWriteTime), 100) &&
+           version.size != ((static_cast<ULONGLONG>(listed->nFileSizeHigh) << 32) | listed->nFileSizeLow);
 }
 
 // Copies total bytes of the open source into the pending copy, reporting each chunk; 0 or the
@@ -282,26 +304,32 @@ struct CopyPlan {
 };
 
 // Opens the source, asks plan(sourceFile, sourceInfo, target) what to do and writes the copy
-// beside the target, naming it only when complete; 0 or the Windows error. With listed, the
-// source's find record, the source's status is not read at the open: nullopt, having written
-// nothing, when the file opened turns out not to be the one listed.
+// beside the target, naming it only when complete; 0 or the Windows error. listed is the source's
+// find record, if any. With trustListing, the record stands for the source's status at the open,
+// which is then not read: nullopt, having written nothing, when the file changed since the listing
+// before it was opened. Without, the status is read at the open.
 template <class Plan>
 std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROUTINE progress, void* data, BOOL* cancel,
-                              bool mayReplace, Plan& plan, const WIN32_FIND_DATAW* listed)
+                              bool mayReplace, Plan& plan, const WIN32_FIND_DATAW* listed, bool trustListing)
 {
     struct stat sourceInfo { };
-    const auto sourceFile = platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
-                                                   FILE_FLAG_SEQUENTIAL_SCAN, &sourceInfo, listed);
+    const auto sourceFile =
+        platform::OpenHostFile(source, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                               &sourceInfo, trustListing ? listed : nullptr);
     if (!sourceFile) {
         // The handles in the way may be open on the listed file rather than on the one there now.
-        if (listed != nullptr && GetLastError() == ERROR_SHARING_VIOLATION) {
+        if (trustListing && GetLastError() == ERROR_SHARING_VIOLATION) {
             return std::nullopt;
         }
         return GetLastError();
     }
+    const platform::SourceVersion atOpen = VersionOf(sourceInfo);
+    if (!trustListing && BeingWritten(atOpen, listed)) {
+        return ERROR_SHARING_VIOLATION;
+    }
     // When the copy began, to the clock's tick (read without a system call).
     timespec opened{};
-    if (listed != nullptr) {
+    if (trustListing) {
         ::clock_gettime(CLOCK_REALTIME_COARSE, &opened);
     }
     const CopyPlan planned = plan(*sourceFile, sourceInfo, target);
@@ -312,25 +340,21 @@ std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROU
     if (!copy.Create(target.path)) {
         return errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno);
     }
-    const DWORD error =
-        CopyContent(*sourceFile, static_cast<ULONGLONG>(sourceInfo.st_size), copy, progress, data, cancel);
-    if (error == ERROR_REQUEST_ABORTED || (error != 0 && listed == nullptr)) {
+    const DWORD error = CopyContent(*sourceFile, atOpen.size, copy, progress, data, cancel);
+    if (error == ERROR_REQUEST_ABORTED || (error != 0 && !trustListing)) {
         return error;
     }
-    // Read after the copy, the status tells whether the copy holds one version of the source, and
-    // gives the copy the source's write time to the nanosecond.
+    // Read after the copy, the status tells whether the copy holds one whole version of the source,
+    // and gives the copy the source's write time to the nanosecond.
     struct stat now { };
     const bool read = ::fstat(sourceFile->fd(), &now) == 0;
-    // A listing holds the write time to 100 ns.
-    if (!read || !StillAsBefore(now, sourceInfo, listed != nullptr ? 100 : 1)) {
-        if (listed == nullptr) {
-            return ERROR_SHARING_VIOLATION;
-        }
-        // Changed before the open, the source is copied again as it is now; changed since, it
-        // changed while copied, as without a listing. Its change time tells, to the clock's tick: a
-        // change within the tick of the open counts as one while copied.
-        if (read && (now.st_ctim.tv_sec < opened.tv_sec ||
-                     (now.st_ctim.tv_sec == opened.tv_sec && now.st_ctim.tv_nsec < opened.tv_nsec))) {
+    if (!read || !SameVersion(VersionOf(now), atOpen)) {
+        // Changed since the listing but before the open, as its change time tells to the clock's
+        // tick, the source is copied again as it is now. Changed since (within the tick of the open
+        // counts as since), or grown or shrunk under the listed write time, it is being written.
+        if (trustListing && read && !BeingWritten(VersionOf(now), listed) &&
+            (now.st_ctim.tv_sec < opened.tv_sec ||
+             (now.st_ctim.tv_sec == opened.tv_sec && now.st_ctim.tv_nsec < opened.tv_nsec))) {
             return std::nullopt;
         }
         return error != 0 ? error : ERROR_SHARING_VIOLATION;
@@ -347,8 +371,8 @@ std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROU
     return 0;
 }
 
-// CopyOnce from the listed source, and once more, as without a listing, from the file as it is
-// when it had changed since the listing before it was opened.
+// CopyOnce trusting the listing, and once more from a fresh open, under the same rule, when the
+// file had changed since the listing before it was opened.
 template <class Plan>
 BOOL CopyHostFile(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, BOOL* cancel, bool mayReplace,
                   Plan&& plan, const WIN32_FIND_DATAW* listed = nullptr)
@@ -358,9 +382,10 @@ BOOL CopyHostFile(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* d
     if (!source.ok() || !target.ok()) {
         return Fail(source.ok() ? target.error : source.error);
     }
-    std::optional<DWORD> error = CopyOnce(source, target, progress, data, cancel, mayReplace, plan, listed);
+    std::optional<DWORD> error =
+        CopyOnce(source, target, progress, data, cancel, mayReplace, plan, listed, listed != nullptr);
     if (!error) {
-        error = CopyOnce(source, target, progress, data, cancel, mayReplace, plan, nullptr);
+        error = CopyOnce(source, target, progress, data, cancel, mayReplace, plan, listed, false);
     }
     if (*error != 0) {
         return Fail(*error);
@@ -401,6 +426,23 @@ BOOL platform::CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE p
 BOOL CopyFileW(LPCWSTR from, LPCWSTR to, BOOL failIfExists)
 {
     return CopyFileExW(from, to, nullptr, nullptr, nullptr, failIfExists ? COPY_FILE_FAIL_IF_EXISTS : 0);
+}
+
+DWORD platform::ReadSourceVersion(HANDLE file, const WIN32_FIND_DATAW* listed, SourceVersion* version)
+{
+    auto* source = platform::HandleAs<FileHandle>(file);
+    struct stat status { };
+    if (source == nullptr || ::fstat(source->fd(), &status) != 0) {
+        return source == nullptr ? ERROR_INVALID_HANDLE : WindowsErrorFromErrno(errno);
+    }
+    *version = VersionOf(status);
+    return BeingWritten(*version, listed) ? ERROR_SHARING_VIOLATION : 0;
+}
+
+DWORD platform::CheckSourceUnchanged(HANDLE file, const SourceVersion& atOpen)
+{
+    SourceVersion now;
+    return ReadSourceVersion(file, nullptr, &now) == 0 && SameVersion(now, atOpen) ? 0 : ERROR_SHARING_VIOLATION;
 }
 
 std::u16string platform::FreeNameBeside(const std::u16string& path)

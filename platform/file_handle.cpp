@@ -142,6 +142,7 @@ struct stat StatusOfListed(const WIN32_FIND_DATAW& listed)
     }
     status.st_size = static_cast<off_t>((static_cast<ULONGLONG>(listed.nFileSizeHigh) << 32) | listed.nFileSizeLow);
     status.st_mtim = ToTimespec(listed.ftLastWriteTime);
+    status.st_ctim = listed.hostChangeTime;
     return status;
 }
 

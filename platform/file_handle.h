@@ -48,8 +48,9 @@ bool EveryDeleteIsShared();
 // Opens host as CreateFileW does. On failure sets the last error and returns nullptr; on success
 // sets the last error to ERROR_ALREADY_EXISTS or ERROR_SUCCESS as CreateFileW does, and fills info
 // (when given) with the status of the opened file. listed, for an existing file opened to read, is
-// its find record: it then stands for the status (kind, identity, size, write time to 100 ns),
-// which is not read again, so the caller must check the open file against it before trusting it.
+// its find record: it then stands for the status (kind, identity, size, write time to 100 ns and
+// change time), which is not read again, so the caller must check the open file against it before
+// trusting it.
 std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD share, DWORD disposition, DWORD flags,
                                          struct stat* info = nullptr, const WIN32_FIND_DATAW* listed = nullptr);
 

@@ -45,6 +45,7 @@ bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, Ent
     info.id = FileIdentity{makedev(st.stx_dev_major, st.stx_dev_minor), st.stx_ino};
     info.lastAccess = ToFileTime(st.stx_atime);
     info.lastWrite = ToFileTime(st.stx_mtime);
+    info.changed = timespec{static_cast<time_t>(st.stx_ctime.tv_sec), static_cast<long>(st.stx_ctime.tv_nsec)};
     info.creation = (st.stx_mask & STATX_BTIME) ? ToFileTime(st.stx_btime) : ToFileTime(st.stx_ctime);
     info.size = 0;
 

@@ -4,6 +4,7 @@
 #include "platform/dos_attributes.h"
 #include "platform/win_types.h"
 
+#include <ctime>
 #include <string>
 
 namespace platform {
@@ -15,6 +16,7 @@ struct EntryInfo {
     FILETIME lastAccess;
     FILETIME lastWrite;
     FileIdentity id;
+    timespec changed{};
 };
 
 // Reads the entry name of the folder dirFd (AT_FDCWD with a full name) without following a symlink;

@@ -4,6 +4,7 @@
 
 #include "platform/win_types.h"
 
+#include <ctime>
 #include <string>
 #include <sys/types.h>
 
@@ -41,9 +42,10 @@ struct WIN32_FIND_DATAW {
     DWORD nFileSizeHigh = 0;
     DWORD nFileSizeLow = 0;
     std::u16string cFileName;
-    // Not in Windows: the host file the record was read from (none for "." and ".."), so that a
-    // copy of it need not read its status again (platform/copy_file.h).
+    // Not in Windows: the host file the record was read from (none for "." and ".."), and its
+    // change time, so that a copy of it need not read its status again (platform/copy_file.h).
     platform::FileIdentity hostId;
+    timespec hostChangeTime{};
 };
 
 // Walks list "." and ".." first (except at a drive root), as bare folder records without times,

@@ -28,6 +28,7 @@ void FillFindData(const EntryInfo& info, std::u16string name, WIN32_FIND_DATAW& 
     data.nFileSizeLow = static_cast<DWORD>(info.size);
     data.cFileName = std::move(name);
     data.hostId = info.id;
+    data.hostChangeTime = info.changed;
 }
 
 struct FoundName {

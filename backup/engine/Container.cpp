@@ -3,6 +3,7 @@
 #include "backup/engine/Clprocessnotify.h"
 #include "backup/engine/RunningJob.h"
 #include "backup/engine/ScopedFile.h"
+#include "platform/copy_file.h"
 
 #include <lzo/lzo1x.h>
 
@@ -101,16 +102,6 @@ DWORD SeekTo(HANDLE file, ULONGLONG offset)
     LARGE_INTEGER distance;
     distance.QuadPart = static_cast<LONGLONG>(offset);
     return SetFilePointerEx(file, distance, nullptr, FILE_BEGIN) ? ERROR_SUCCESS : LastErrorOr(ERROR_READ_FAULT);
-}
-
-bool FileSizeOf(HANDLE file, ULONGLONG* size)
-{
-    LARGE_INTEGER value;
-    if (!GetFileSizeEx(file, &value) || value.QuadPart < 0) {
-        return false;
-    }
-    *size = static_cast<ULONGLONG>(value.QuadPart);
-    return true;
 }
 
 HANDLE CreateDestination(const std::u16string& path)
@@ -278,11 +269,12 @@ HANDLE OpenSource(const std::u16string& path)
 }
 
 // Opens the source, runs the checks that come before the destination is touched, then creates the
-// destination and writes it (nothing to write for an empty source). A destination created here is
-// deleted again on any failure.
+// destination and writes it (nothing to write for an empty source). The source must be as it was
+// at the open once written, or the result is ERROR_SHARING_VIOLATION (listed, when given, as for
+// platform::ReadSourceVersion). A destination created here is deleted again on any failure.
 template <class Check, class Write>
-DWORD CodeFile(RunningJob& job, const std::u16string& source, const std::u16string& destination, Check check,
-               Write write)
+DWORD CodeFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
+               const WIN32_FIND_DATAW* listed, Check check, Write write)
 {
     ContainerCoder* coder = job.Coder();
     if (coder == nullptr) {
@@ -292,11 +284,11 @@ DWORD CodeFile(RunningJob& job, const std::u16string& source, const std::u16stri
     if (!in.IsOpen()) {
         return ERROR_FILE_NOT_FOUND;
     }
-    ULONGLONG size = 0;
-    if (!FileSizeOf(in.Get(), &size)) {
-        return LastErrorOr(ERROR_READ_FAULT);
+    platform::SourceVersion version;
+    if (const DWORD error = platform::ReadSourceVersion(in.Get(), listed, &version)) {
+        return error;
     }
-    if (const DWORD error = check(*coder, in.Get(), size)) {
+    if (const DWORD error = check(*coder, in.Get(), version.size)) {
         return error;
     }
     DWORD result = ERROR_SUCCESS;
@@ -305,7 +297,13 @@ DWORD CodeFile(RunningJob& job, const std::u16string& source, const std::u16stri
         if (!out.IsOpen()) {
             return ERROR_CANNOT_MAKE;
         }
-        result = size == 0 ? ERROR_SUCCESS : write(*coder, in.Get(), out.Get(), size);
+        result = version.size == 0 ? ERROR_SUCCESS : write(*coder, in.Get(), out.Get(), version.size);
+        // A source that ended early or changed while read holds no one version of the file.
+        if (result == ERROR_SUCCESS || result == ERROR_HANDLE_EOF) {
+            if (const DWORD changed = platform::CheckSourceUnchanged(in.Get(), version)) {
+                result = changed;
+            }
+        }
     }
     if (result != ERROR_SUCCESS) {
         DeleteFileW(destination.c_str());
@@ -346,10 +344,11 @@ bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, 
 }
 
 DWORD EncodeContainerFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
-                          std::string_view pass, int keySizeCode, clProcessNotify* notifier)
+                          std::string_view pass, int keySizeCode, clProcessNotify* notifier,
+                          const WIN32_FIND_DATAW* listed)
 {
     return CodeFile(
-        job, source, destination, [](ContainerCoder&, HANDLE, ULONGLONG) { return DWORD{ERROR_SUCCESS}; },
+        job, source, destination, listed, [](ContainerCoder&, HANDLE, ULONGLONG) { return DWORD{ERROR_SUCCESS}; },
         [&](ContainerCoder& coder, HANDLE in, HANDLE out, ULONGLONG size) {
             return EncodeBlocks(job, coder, in, out, size, pass, keySizeCode, notifier);
         });
@@ -361,7 +360,7 @@ DWORD DecodeContainerFile(RunningJob& job, const std::u16string& source, const s
     Header header;
     std::vector<BYTE> table;
     return CodeFile(
-        job, source, destination,
+        job, source, destination, nullptr,
         [&](ContainerCoder& coder, HANDLE in, ULONGLONG size) {
             return size == 0 ? DWORD{ERROR_SUCCESS} : ReadLayout(coder, in, size, pass, &header, &table);
         },

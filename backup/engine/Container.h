@@ -5,7 +5,8 @@
 //
 // Results are Windows error numbers: 0 success, 2 the source cannot be opened, 82 the destination
 // cannot be created, 1450 the block table cannot be allocated, 11 not a valid container, 1235 the
-// job was cancelled, 38 the source ended early, else the error of a failed read, write or seek.
+// job was cancelled, 32 the source changed while it was read (platform/copy_file.h), 38 the source
+// ended early, else the error of a failed read, write or seek.
 
 #include "backup/engine/ContainerCipher.h"
 #include "platform/win_types.h"
@@ -17,6 +18,7 @@
 
 class clProcessNotify;
 class RunningJob;
+struct WIN32_FIND_DATAW;
 
 inline constexpr DWORD CONTAINER_BLOCK_SIZE = 65536;
 inline constexpr DWORD CONTAINER_HEADER_SIZE = 32;
@@ -44,9 +46,11 @@ bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, 
 
 // Both codings use the job's coder and report each block to the job through the notifier (none
 // without one).
-// Any non-zero result deletes the destination. An empty source gives an empty destination.
+// Any non-zero result deletes the destination. An empty source gives an empty destination. listed,
+// when given, is the source's find record from a listing, checked as a plain copy checks it.
 DWORD EncodeContainerFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
-                          std::string_view pass, int keySizeCode, clProcessNotify* notifier);
+                          std::string_view pass, int keySizeCode, clProcessNotify* notifier,
+                          const WIN32_FIND_DATAW* listed = nullptr);
 
 // Header and length are checked before the destination is created, so a damaged container leaves
 // an existing destination alone; a destination created here is deleted on any non-zero result.

@@ -121,7 +121,7 @@ bool CopyPlain(RunningJob& job, const std::u16string& source, const std::u16stri
 }
 
 bool Encode(RunningJob& job, const std::u16string& source, std::u16string destination, int sourceBits,
-            const std::u16string& pass, clProcessNotify* notifier, DWORD* error)
+            const std::u16string& pass, clProcessNotify* notifier, const WIN32_FIND_DATAW* found, DWORD* error)
 {
     if (job.Coder() == nullptr) {
         return false;
@@ -129,7 +129,8 @@ bool Encode(RunningJob& job, const std::u16string& source, std::u16string destin
     if (!EndsWithSuffix(destination)) {
         destination += CONTAINER_SUFFIX;
     }
-    *error = EncodeContainerFile(job, source, destination, platform::ToAnsi(pass), CONTAINER_KEY_AES256, notifier);
+    *error =
+        EncodeContainerFile(job, source, destination, platform::ToAnsi(pass), CONTAINER_KEY_AES256, notifier, found);
     if (*error != ERROR_SUCCESS) {
         return false;
     }
@@ -218,7 +219,7 @@ bool CopyOneFile(RunningJob& job, const std::u16string& source, const std::u16st
     case COPY_PLAIN:
         return CopyPlain(job, source, destination, SourceBits(source, found), found, error);
     case COPY_ENCODE:
-        return Encode(job, source, destination, SourceBits(source, found), pass, notifier, error);
+        return Encode(job, source, destination, SourceBits(source, found), pass, notifier, found, error);
     case COPY_DECODE:
         return Decode(job, source, destination, pass, notifier, error);
     default:

@@ -1,4 +1,5 @@
 #include "backup/base/TreeDelete.h"
+#include "backup/engine/Clprocessnotify.h"
 #include "backup/engine/Container.h"
 #include "backup/engine/CopyOneFile.h"
 #include "backup/engine/FileServices.h"
@@ -10,6 +11,7 @@
 
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -267,6 +269,128 @@ TEST_F(CopyTest, PlainCopyFromAWalkTakesTheFileAsItIsAndFailsOneWrittenMeanwhile
         EXPECT_EQ(copy.st_mtim.tv_sec, time.tv_sec);
         EXPECT_EQ(copy.st_mtim.tv_nsec, time.tv_nsec);
         EXPECT_EQ(job.Bytes().done, static_cast<std::int64_t>(content.size()));
+    }
+}
+
+// How far the process has read the file through any handle open on it (/proc/self/fdinfo); -1
+// when none is open.
+long long ReadOffsetOf(const std::filesystem::path& file)
+{
+    long long offset = -1;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        if (std::filesystem::read_symlink(fd.path(), error) != file) {
+            continue;
+        }
+        std::ifstream info("/proc/self/fdinfo/" + fd.path().filename().string());
+        std::string key;
+        long long pos = -1;
+        if (info >> key >> pos && key == "pos:") {
+            offset = std::max(offset, pos);
+        }
+    }
+    return offset;
+}
+
+// A job that, once the copy has read its source past a mark, lets another program's writer act on
+// the source, once.
+class WriterAtMark : public RunningJob {
+public:
+    std::filesystem::path source;
+    long long mark = 0;
+    std::function<void()> writer;
+    void PumpMessages() override
+    {
+        if (writer && ReadOffsetOf(source) >= mark) {
+            std::exchange(writer, nullptr)();
+        }
+    }
+};
+
+// Whatever another program does to a file while it is copied, plain or into a container, the copy
+// reported complete holds one whole version of it; otherwise the file fails as in use, with
+// nothing left on the drive.
+TEST_F(CopyTest, ASourceChangedWhileCopiedIsCopiedWholeOrFailsAsInUse)
+{
+    enum Outcome { OLD, IN_USE, OLD_OR_IN_USE };
+    const Bytes old = RandomBytes((3 << 20) + 5, 7);
+    const Bytes fresh = RandomBytes(old.size(), 8);
+    const std::filesystem::path source = std::filesystem::canonical(drive.Host(u"")) / "src.doc";
+    const auto writeAll = [&](int flags, const Bytes& content) {
+        const int fd = ::open(source.c_str(), O_WRONLY | flags);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pwrite(fd, content.data(), content.size(), 0), static_cast<ssize_t>(content.size()));
+        ::close(fd);
+    };
+    const timespec listedTime{1'400'000'000, 123'456'789};
+    const auto setTimeBack = [&] {
+        const timespec times[2] = {{0, UTIME_OMIT}, listedTime};
+        ASSERT_EQ(::utimensat(AT_FDCWD, source.c_str(), times, 0), 0);
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> writer;
+        Outcome outcome;
+    };
+    const Case cases[] = {
+        {"left alone", nullptr, OLD},
+        {"rewritten through O_TRUNC", [&] { writeAll(O_TRUNC, fresh); }, IN_USE},
+        {"cut short, its time set back",
+         [&] {
+             writeAll(O_TRUNC, Bytes(fresh.begin(), fresh.begin() + 1000));
+             setTimeBack();
+         },
+         IN_USE},
+        {"rewritten in place to the same size, its time set back",
+         [&] {
+             writeAll(0, fresh);
+             setTimeBack();
+         },
+         IN_USE},
+        {"appended to", [&] { writeAll(O_APPEND, Bytes(100, 'x')); }, IN_USE},
+        // The file copied is whole: only its name has gone to another.
+        {"renamed over",
+         [&] {
+             drive.Write(u"new.doc", fresh);
+             std::filesystem::rename(drive.Host(u"new.doc"), source);
+         },
+         OLD_OR_IN_USE},
+    };
+    for (const int mode : {COPY_PLAIN, COPY_ENCODE}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (mode == COPY_ENCODE ? ", encrypted" : ", plain"));
+            std::filesystem::remove_all(drive.Host(u"run"));
+            std::filesystem::remove_all(drive.Host(u"back"));
+            std::filesystem::create_directories(drive.Host(u"run"));
+            drive.Write(u"src.doc", old);
+            setTimeBack();
+            WIN32_FIND_DATAW found;
+            FindClose(FindFirstFileW(drive.Path(u"src.doc").c_str(), &found));
+            testsupport::WaitPastChangeTime(source);
+
+            WriterAtMark job;
+            job.source = source;
+            job.mark = 1 << 20;
+            job.writer = c.writer;
+            clProcessNotify notifier;
+            ArmNotifier(&notifier);
+            DWORD error = 99;
+            const bool copied = CopyOneFile(job, drive.Path(u"src.doc"), drive.Path(u"run\\src.doc"), mode, kPass,
+                                            &notifier, &error, &found);
+            EXPECT_EQ(job.writer, nullptr) << "the writer never ran";
+            if (!copied) {
+                EXPECT_NE(c.outcome, OLD);
+                EXPECT_EQ(error, ERROR_SHARING_VIOLATION);
+                EXPECT_TRUE(std::filesystem::is_empty(drive.Host(u"run")));
+                continue;
+            }
+            EXPECT_NE(c.outcome, IN_USE);
+            if (mode == COPY_ENCODE) {
+                std::filesystem::create_directories(drive.Host(u"back"));
+                ASSERT_TRUE(Copy(u"run\\src.doc.vemoen", u"back\\src.doc", COPY_DECODE, &error));
+            }
+            EXPECT_EQ(drive.Read(mode == COPY_ENCODE ? u"back\\src.doc" : u"run\\src.doc"), old);
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include "platform/copy_file.h"
+#include "platform/file_times.h"
 #include "platform/files.h"
 #include "platform/host_case.h"
 #include "tests/support/file_tree.h"
@@ -423,6 +424,31 @@ TEST_F(CopyTest, ASourceWrittenDuringTheCopyFailsAsInUse)
         EXPECT_EQ(GetLastError(), ERROR_SHARING_VIOLATION);
         // Changed since the copy began, it is not copied again.
         EXPECT_EQ(writer.starts, 1);
+        EXPECT_EQ(EntriesIn(x.Host()), 1u);
+    }
+}
+
+// A file cut short while it is copied may still show the times it was listed with: the file system
+// stamps them later. Shown so, its new size is a file being written, never an empty copy.
+TEST_F(CopyTest, ASourceOfAnotherSizeUnderItsListedTimesFailsAsInUse)
+{
+    x.Write("src.bin", Pattern(3 << 20));
+    WIN32_FIND_DATAW listed;
+    FindClose(FindFirstFileW(x.Path(u"src.bin").c_str(), &listed));
+    const int fd = ::open(x.Host("src.bin").c_str(), O_WRONLY | O_TRUNC);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    const timespec times[2] = {{0, UTIME_OMIT}, ToTimespec(listed.ftLastWriteTime)};
+    ASSERT_EQ(::utimensat(AT_FDCWD, x.Host("src.bin").c_str(), times, 0), 0);
+    struct stat now { };
+    ASSERT_EQ(::stat(x.Host("src.bin").c_str(), &now), 0);
+    WIN32_FIND_DATAW unstamped = listed;
+    unstamped.hostChangeTime = now.st_ctim;
+    testsupport::WaitPastChangeTime(x.Host("src.bin"));
+    for (const WIN32_FIND_DATAW* record : {&listed, &unstamped}) {
+        EXPECT_FALSE(CopyFileToFreeName(x.Path(u"src.bin").c_str(), x.Path(u"dst.bin").c_str(), nullptr, nullptr,
+                                        FILE_ATTRIBUTE_NORMAL, record));
+        EXPECT_EQ(GetLastError(), ERROR_SHARING_VIOLATION);
         EXPECT_EQ(EntriesIn(x.Host()), 1u);
     }
 }
