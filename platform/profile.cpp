@@ -1,9 +1,12 @@
 #include "platform/machine.h"
 #include "platform/machine_setup.h"
+#include "platform/unique_fd.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
+#include <sys/stat.h>
 
 namespace platform {
 namespace {
@@ -106,6 +109,54 @@ private:
     std::string& error_;
 };
 
+// Far above any machine a person writes; a profile pointed at a device or a huge file is refused
+// before it is read.
+constexpr off_t kLargestProfile = 1 << 20;
+
+// The profile's text, read only from a regular file of sane size. A FIFO is opened without
+// waiting for a writer so that it can be refused too.
+bool ReadProfileText(const std::string& path, std::string& text, std::string& error)
+{
+    const auto fail = [&path, &error](const char* what) {
+        error = path + ": the machine profile " + what;
+        return false;
+    };
+    const char* const unreadable = "cannot be read (missing or not readable)";
+    const char* const tooLarge = "is larger than 1 MiB";
+    const UniqueFd file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info;
+    if (!file.valid() || fstat(file.get(), &info) != 0) {
+        return fail(unreadable);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return fail("is not a regular file");
+    }
+    if (info.st_size > kLargestProfile) {
+        return fail(tooLarge);
+    }
+    // One byte more than allowed tells a file that grew since fstat.
+    text.resize(static_cast<std::size_t>(kLargestProfile) + 1);
+    std::size_t size = 0;
+    for (;;) {
+        const ssize_t n = read(file.get(), text.data() + size, text.size() - size);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return fail(unreadable);
+        }
+        size += static_cast<std::size_t>(n);
+        if (n == 0 || size == text.size()) {
+            break;
+        }
+    }
+    if (size > static_cast<std::size_t>(kLargestProfile)) {
+        return fail(tooLarge);
+    }
+    text.resize(size);
+    return true;
+}
+
 }  // namespace
 
 const std::string* ProfileSection::Find(std::string_view key) const
@@ -122,17 +173,18 @@ bool LoadProfile(const std::string& path, Profile& profile, std::string& error)
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
     profile.folder = absolute.parent_path().string();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": the machine profile cannot be read (missing or not readable)";
+    std::string text;
+    if (!ReadProfileText(path, text, error)) {
         return false;
     }
     Parser parser(profile, error);
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (!parser.Line(line, number)) {
+    std::string_view rest(text);
+    for (int number = 1; !rest.empty(); ++number) {
+        const auto end = rest.find('\n');
+        if (!parser.Line(rest.substr(0, end), number)) {
             return false;
         }
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
     MachineSetup setup;
     return ReadMachineSetup(profile, setup, error);

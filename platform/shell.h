@@ -91,9 +91,15 @@ inline constexpr int SE_ERR_PNF = 3;
 inline constexpr int SE_ERR_ACCESSDENIED = 5;
 inline constexpr int SE_ERR_NOASSOC = 31;
 
-// Opens a file or folder or starts a program, never waiting for it. On a simulated machine the
-// request is appended to "shell.log" in the machine folder; on the real machine an executable file
-// is started with the parameters, anything else is handed to xdg-open. The result is above 32 on
-// success, else an SE_ERR_ value (SE_ERR_FNF for a missing file, SE_ERR_PNF for an unknown drive).
-// show takes the SW_ values of ui/windows.h; it is only recorded.
+// Opens a file or folder with the desktop's opener, never waiting for it and never running the
+// file itself, whatever its permission bits: files from a backup drive are opened this way. On a
+// simulated machine the request is appended to "shell.log" in the machine folder; on the real
+// machine the file is handed to xdg-open. The result is above 32 on success, else an SE_ERR_ value
+// (SE_ERR_FNF for a missing file, SE_ERR_PNF for an unknown drive). show takes the SW_ values of
+// ui/windows.h; it is only recorded.
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR operation, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory, int show);
+
+// Starts one of the system's own programs (the installed application) with the parameters in the
+// directory, never waiting for it; on a simulated machine the request is noted in "shell.log" as
+// an "open" too. SE_ERR_NOASSOC for a file that is no program; otherwise as ShellExecuteW.
+HINSTANCE StartProgramW(LPCWSTR program, LPCWSTR parameters, LPCWSTR directory, int show);

@@ -140,14 +140,34 @@ HINSTANCE StartProgram(const std::string& hostFile, LPCWSTR parameters, LPCWSTR 
     return Result(SpawnDetached(command, HostFolder(directory), false) == notStarted ? SE_ERR_NOASSOC : started);
 }
 
-HINSTANCE StartOnRealMachine(std::u16string_view file, const std::string& hostFile, LPCWSTR parameters,
-                             LPCWSTR directory)
+// Hands a file to the desktop's opener, which decides what opens it; the file is never run here.
+HINSTANCE OpenOnRealMachine(std::u16string_view file, const std::string& hostFile, LPCWSTR directory)
 {
-    if (IsProgram(hostFile)) {
-        return StartProgram(hostFile, parameters, directory);
-    }
     const std::vector<std::string> command{"xdg-open", hostFile.empty() ? ToUtf8(file) : hostFile};
     return HandlerResult(SpawnDetached(command, HostFolder(directory), true));
+}
+
+struct Target {
+    std::string hostFile;  // empty for a name that is no drive path
+    HINSTANCE missing = nullptr;  // the error for a drive path that names nothing
+};
+
+Target Locate(std::u16string_view file)
+{
+    Target target;
+    if (!IsDrivePath(file)) {
+        return target;
+    }
+    HostPath host = ToHostPath(file);
+    struct stat info;
+    if (!host.ok()) {
+        target.missing = Result(SE_ERR_PNF);
+    } else if (WithCaseFallback(host, [&info](const char* p) { return stat(p, &info); }) != 0) {
+        target.missing = Result(errno == ENOENT ? SE_ERR_FNF : SE_ERR_PNF);
+    } else {
+        target.hostFile = host.path;
+    }
+    return target;
 }
 
 }  // namespace
@@ -159,31 +179,33 @@ HINSTANCE ShellExecuteW(HWND, LPCWSTR operation, LPCWSTR file, LPCWSTR parameter
     if (file == nullptr || *file == u'\0') {
         return Result(SE_ERR_FNF);
     }
-    const std::u16string_view target(file);
-    std::string hostFile;
-    HINSTANCE missing = nullptr;
-    if (IsDrivePath(target)) {
-        HostPath host = ToHostPath(target);
-        struct stat info;
-        if (!host.ok()) {
-            missing = Result(SE_ERR_PNF);
-        } else if (WithCaseFallback(host, [&info](const char* p) { return stat(p, &info); }) != 0) {
-            missing = Result(errno == ENOENT ? SE_ERR_FNF : SE_ERR_PNF);
-        } else {
-            hostFile = host.path;
-        }
-    }
+    const Target target = Locate(file);
     if (CurrentProfile() != nullptr) {
-        // A simulated machine notes every request, also for a file that is not there, runs its own
-        // programs (they inherit the machine and the display) and opens nothing else.
-        const HINSTANCE noted = Record(operation, target, parameters, directory, show);
-        if (missing != nullptr) {
-            return missing;
-        }
-        return IsProgram(hostFile) ? StartProgram(hostFile, parameters, directory) : noted;
+        // A simulated machine notes every request, also for a file that is not there, and opens
+        // nothing.
+        const HINSTANCE noted = Record(operation, file, parameters, directory, show);
+        return target.missing != nullptr ? target.missing : noted;
     }
-    if (missing != nullptr) {
-        return missing;
+    if (target.missing != nullptr) {
+        return target.missing;
     }
-    return StartOnRealMachine(target, hostFile, parameters, directory);
+    return OpenOnRealMachine(file, target.hostFile, directory);
+}
+
+HINSTANCE StartProgramW(LPCWSTR program, LPCWSTR parameters, LPCWSTR directory, int show)
+{
+    using namespace platform;
+    if (program == nullptr || *program == u'\0') {
+        return Result(SE_ERR_FNF);
+    }
+    const Target target = Locate(program);
+    if (CurrentProfile() != nullptr) {
+        // Noted as a request to open; the program then runs on the simulated machine, inheriting
+        // the machine and the display.
+        Record(u"open", program, parameters, directory, show);
+    }
+    if (target.missing != nullptr) {
+        return target.missing;
+    }
+    return IsProgram(target.hostFile) ? StartProgram(target.hostFile, parameters, directory) : Result(SE_ERR_NOASSOC);
 }

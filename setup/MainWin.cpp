@@ -265,7 +265,7 @@ void TMainForm::QuitBtn_LabClick(TObject*)
     if (WizardPage == kCompletedPage) {
         const std::u16string folder = WithTrailingBackslash(SavePath_Edit->Text());
         const std::u16string program = folder + ProgramFileName();
-        ShellExecuteW(nullptr, u"open", program.c_str(), nullptr, folder.c_str(), SW_SHOW);
+        StartProgramW(program.c_str(), nullptr, folder.c_str(), SW_SHOW);
         Close();
         return;
     }

@@ -4,12 +4,35 @@
 #include "backup/base/CommandLine.h"
 #include "backup/base/PathUtil.h"
 #include "backup/base/SpecialFolders.h"
+#include "platform/files.h"
+#include "platform/ownership.h"
 
 namespace {
 
+// There, and not the user's own: another account's file or folder, or a link.
+bool BelongsToOther(const std::u16string& path)
+{
+    return !IsOwnItem(path.c_str()) && GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+std::u16string OwnFolder(const std::u16string& folder, bool create)
+{
+    if (create) {
+        MakeOwnFolder(folder.c_str());
+    }
+    return BelongsToOther(folder) ? std::u16string() : folder;
+}
+
+// Another account's file in the user's own folder is taken for no file: a reader gets no path, a
+// writer gets the path once that file is gone.
 std::u16string IniFile(const std::u16string& name, bool create)
 {
-    return WithTrailingBackslash(IniFolder(create)) + name;
+    const std::u16string folder = IniFolder(create);
+    if (folder.empty()) {
+        return folder;
+    }
+    const std::u16string path = WithTrailingBackslash(folder) + name;
+    return BelongsToOther(path) && !(create && DeleteFileW(path.c_str())) ? std::u16string() : path;
 }
 
 std::u16string ResultListPath(const std::u16string& folder, const std::u16string& stem, const std::u16string& suffix)
@@ -22,20 +45,13 @@ std::u16string ResultListPath(const std::u16string& folder, const std::u16string
 
 std::u16string UserDataFolder(bool create)
 {
-    const std::u16string folder = EnsureProductFolderOn(AppDataFolder(), create, false);
-    if (create) {
-        CreateDirIfMissing(folder);
-    }
-    return folder;
+    return OwnFolder(WithTrailingBackslash(AppDataFolder()) + ProductFolderName(), create);
 }
 
 std::u16string IniFolder(bool create)
 {
-    const std::u16string folder = WithTrailingBackslash(UserDataFolder(create)) + u"Ini";
-    if (create) {
-        CreateDirIfMissing(folder);
-    }
-    return folder;
+    const std::u16string data = UserDataFolder(create);
+    return data.empty() ? data : OwnFolder(data + u"\\Ini", create);
 }
 
 std::u16string LangSetFileName()

@@ -1,7 +1,10 @@
 #pragma once
 // The per-user data folder (application data + "\Harbex_Solo+"), its settings folder "Ini" and the
-// names of the settings files and job result lists. With `create` the folders on the way are made
-// (the data folder also opened to all users); the file itself is neither made nor tested.
+// names of the settings files and job result lists. Both folders are the user's alone: with
+// `create` they are made, or closed to every other account, on the way. A folder or settings file
+// of another account counts as absent: its path comes back empty, so that nothing is read from or
+// written to it (with `create`, such a file in the user's own folder is removed first). The file
+// itself is neither made nor read.
 
 #include <string>
 

@@ -9,7 +9,10 @@
 
 #include <acl/libacl.h>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/acl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +33,29 @@ TEST_F(FrameSettings, LanguagePrecedenceFileThenRegistryThenNone)
     broken.Add(u"Chinese");
     ASSERT_TRUE(broken.SaveToFile(LangSetPath(true)));
     EXPECT_EQ(ReadLanguageSetting(), 1028) << "a line that does not parse falls back to the registry";
+}
+
+// A settings file that another account placed in the user's folder is taken for none: its choice
+// is not read, and the user's next save replaces it with a file of the user's own.
+TEST_F(FrameSettings, ASettingsFileOfAnotherAccountIsNotReadAndASaveReplacesIt)
+{
+    const passwd* nobody = getpwnam("nobody");
+    if (geteuid() != 0 || nobody == nullptr) {
+        GTEST_SKIP() << "giving files to another account needs root and the account nobody";
+    }
+    SetRegistryLanguage(u"1028");
+    lists::TStringList planted;
+    planted.Add(u"2052");
+    ASSERT_TRUE(planted.SaveToFile(LangSetPath(true)));
+    const std::string host = Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+/Ini/LangSet.ini").string();
+    ASSERT_EQ(chown(host.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    EXPECT_EQ(ReadLanguageSetting(), 1028);
+
+    SaveLanguageSetting(1041);
+    EXPECT_EQ(ReadLanguageSetting(), 1041);
+    struct stat info { };
+    ASSERT_EQ(stat(host.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, geteuid());
 }
 
 TEST_F(FrameSettings, LanguageTablesAndCombo)
@@ -74,8 +100,10 @@ TEST_F(FrameSettings, PathsOfTheDataFolderAndSettingsFiles)
 
 TEST_F(FrameSettings, AccessGrantReachesTheUsersGroup)
 {
-    UserDataFolder(true);
-    const std::string host = Host("c/Users/Alice/AppData/Roaming/Harbex_Solo+").string();
+    ASSERT_TRUE(CreateDirectoryW(u"C:\\Shared", nullptr));
+    ASSERT_EQ(GrantUsersFullAccess(u"C:\\Shared"), 0);
+    ASSERT_EQ(GrantUsersFullAccess(u"C:\\Shared"), 0);
+    const std::string host = Host("c/Shared").string();
     acl_t acl = acl_get_file(host.c_str(), ACL_TYPE_ACCESS);
     ASSERT_NE(acl, nullptr);
     const group* users = getgrnam("users");

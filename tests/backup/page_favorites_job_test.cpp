@@ -188,4 +188,26 @@ TEST_F(FavoritesJob, DoubleClickOpensFilesOnly)
     EXPECT_EQ(shell, "open\tC:\\Users\\Alice\\Favorites\\News.url\t\t\t5\n");
 }
 
+// A file on the drive is opened, never run: one with execute bits that would leave a mark when run
+// is only handed to the opener.
+TEST_F(FavoritesJob, AnExecutableFileOnTheDriveIsOpenedNotRun)
+{
+    const std::string marker = Host("ran");
+    testsupport::WriteText(Host(DriveCopy() + "Bank.url"), "#!/bin/sh\nid > '" + marker + "'\n");
+    std::filesystem::permissions(Host(DriveCopy() + "Bank.url"), std::filesystem::perms::all);
+    OpenPageWithDriveE();
+    MainForm->AF_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+    uit::Click(*MainForm->AFT_Res_Lab);
+    ui::TTreeNode* top = MainForm->AF_Tree->Items().Top(0);
+    ASSERT_NE(top, nullptr);
+    ASSERT_EQ(top->Item(0)->Text(), u"Bank.url");
+    MainForm->AF_Tree->SetSelected(top->Item(0));
+    MainForm->AF_Tree->OnDblClick(MainForm->AF_Tree);
+
+    std::ifstream log(Host("shell.log"));
+    const std::string shell(std::istreambuf_iterator<char>(log), {});
+    EXPECT_EQ(shell, "open\tE:\\Harbex_Solo+\\" + platform::ToUtf8(PcFolderName()) + "\\Favorites\\Bank.url\t\t\t5\n");
+    EXPECT_FALSE(std::filesystem::exists(marker));
+}
+
 }  // namespace

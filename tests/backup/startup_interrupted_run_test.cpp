@@ -1,7 +1,8 @@
 // A backup run cut short on E: (the process ended before the run wrote its list files): while E:
 // is away the marker waits and nothing is asked; when E: is there, at start-up or plugged in while
 // the program runs, the half run goes and the question comes. A half run is never an earlier copy
-// to refer to nor a date to restore.
+// to refer to nor a date to restore. A marker that is not the user's own (in a settings or data
+// folder of another account, or placed there by one) is no marker: nothing is deleted for it.
 
 #include "backup/base/BackupDriveLayout.h"
 #include "backup/engine/InterruptMarker.h"
@@ -17,6 +18,9 @@
 #include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
 #include "ui/controls/timer.h"
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 using testsupport::kInterruptMarker;
@@ -85,6 +89,43 @@ TEST_F(InterruptedRun, StartUpWithTheDriveCleansAndAsksOnce)
     EXPECT_EQ(questions_, std::vector<std::u16string>{kQuestion});
     EXPECT_FALSE(std::filesystem::exists(Host(ManualFolder() + "20240301_090000")));
     EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
+}
+
+// Another account that can write into the data folder names the newest run in a marker of its
+// own; at the user's next start-up nothing is asked and no run is deleted.
+TEST_F(InterruptedRun, AMarkerOfAnotherAccountIsIgnoredAndNoRunIsDeleted)
+{
+    const passwd* nobody = getpwnam("nobody");
+    if (geteuid() != 0 || nobody == nullptr) {
+        GTEST_SKIP() << "giving files to another account needs root and the account nobody";
+    }
+    const std::string data = "c/Users/Alice/AppData/Roaming/Harbex_Solo+";
+    struct Case {
+        const char* name;
+        std::string given;  // what belongs to the other account, with everything below it
+    } const cases[] = {
+        {"the marker", kInterruptMarker},
+        {"the Ini folder", data + "/Ini"},
+        {"the data folder", data},
+    };
+    for (const Case& c : cases) {
+        LeaveCutShortManualRun();
+        const std::filesystem::path given = Host(c.given);
+        ASSERT_EQ(lchown(given.c_str(), nobody->pw_uid, nobody->pw_gid), 0) << c.name;
+        if (std::filesystem::is_directory(given)) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(given)) {
+                ASSERT_EQ(lchown(entry.path().c_str(), nobody->pw_uid, nobody->pw_gid), 0) << c.name;
+            }
+        }
+        Open(1033);
+        AnswerQuestionsNo();
+        form().FormActivate(nullptr);
+        EXPECT_TRUE(questions_.empty()) << c.name << ": no question";
+        EXPECT_TRUE(std::filesystem::exists(Host(ManualFolder() + "20240301_090000/C/Data/half.txt"))) << c.name;
+        EXPECT_TRUE(std::filesystem::exists(Host(kInterruptMarker))) << c.name << ": neither read nor removed";
+        Close();
+        std::filesystem::remove_all(Host(data));
+    }
 }
 
 TEST_F(InterruptedRun, HalfRunIsNoRestoreDateNorDeleteDate)

@@ -1,6 +1,7 @@
-// The start-up sequence behind the loading window, the loading bar, the waiting primitive and the
-// resume question.
+// The start-up sequence behind the loading window, the loading bar, the waiting primitive, the
+// resume question and the data folder closed to other accounts.
 
+#include "backup/base/AccessGrant.h"
 #include "backup/base/CommandLine.h"
 #include "backup/engine/InterruptMarker.h"
 #include "backup/window/device/AutoStart_Win.h"
@@ -9,6 +10,10 @@
 #include "backup/window/frame/WorkPage.h"
 #include "backup/window/jobs/WindowJob.h"
 #include "startup_fixture.h"
+
+#include <acl/libacl.h>
+#include <sys/acl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -81,6 +86,34 @@ TEST_F(StartupMachine, ResumeQuestionOnlyForAnInterruptedRun)
     EXPECT_EQ(question, u"Easy Backup didn't quit successfully.  Do you want to restart backup?");
     EXPECT_EQ(form().CurrentPage, WorkPage::EasyBackup);
     EXPECT_TRUE(BackupDriveHasFiles());
+}
+
+// After start-up the data folder and its Ini folder are the user's alone (0700, no entry of an
+// access list), whether made now or left open to the users group by an earlier version.
+TEST_F(StartupMachine, TheDataFolderIsTheUsersAloneAfterStartUp)
+{
+    const std::string data = "c/Users/Alice/AppData/Roaming/Harbex_Solo+";
+    const std::u16string windowsData = u"C:\\Users\\Alice\\AppData\\Roaming\\Harbex_Solo+";
+    for (const bool leftOpen : {false, true}) {
+        std::filesystem::remove_all(Host(data));
+        if (leftOpen) {
+            std::filesystem::create_directories(Host(data + "/Ini"));
+            for (const std::u16string& folder : {windowsData, windowsData + u"\\Ini"}) {
+                ASSERT_EQ(GrantUsersFullAccess(folder), 0);
+            }
+            acl_t inherited = acl_from_text("u::rwx,g::rwx,g:users:rwx,m::rwx,o::rwx");
+            ASSERT_EQ(acl_set_file(Host(data).c_str(), ACL_TYPE_DEFAULT, inherited), 0);
+            acl_free(inherited);
+        }
+        Open(1033);
+        for (const std::string& folder : {data, data + "/Ini"}) {
+            struct stat info { };
+            ASSERT_EQ(stat(Host(folder).c_str(), &info), 0) << folder;
+            EXPECT_EQ(info.st_mode & 07777, 0700u) << folder << (leftOpen ? " left open" : " new");
+            EXPECT_EQ(acl_extended_file(Host(folder).c_str()), 0) << folder << (leftOpen ? " left open" : " new");
+        }
+        Close();
+    }
 }
 
 TEST_F(StartupMachine, DriveStartCountsDownForTheStartDrive)

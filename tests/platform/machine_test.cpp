@@ -7,6 +7,7 @@
 #include "tests/support/file_tree.h"
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -98,6 +99,34 @@ TEST_F(MachineProfile, AMissingProfileNamesTheFile)
     std::string error;
     EXPECT_FALSE(InitMachine(error));
     EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
+}
+
+// Each of these would have the program wait for ever or fill its memory; each is refused before a
+// byte is read, naming the file.
+TEST_F(MachineProfile, AProfileThatIsNoRegularFileOfSaneSizeIsRefusedAtOnce)
+{
+    const std::string fifo = folder_ + "/fifo.ini";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string folder = folder_ + "/folder.ini";
+    std::filesystem::create_directories(folder);
+    const std::string huge = folder_ + "/huge.ini";
+    testsupport::WriteText(huge, "[machine]\n");
+    std::filesystem::resize_file(huge, 2u << 20);
+    struct Case {
+        std::string path;
+        const char* words;
+    } const cases[] = {
+        {"/dev/zero", "is not a regular file"},
+        {fifo, "is not a regular file"},
+        {folder, "is not a regular file"},
+        {huge, "is larger than 1 MiB"},
+    };
+    for (const Case& c : cases) {
+        const ScopedEnv machine("HARBEX_MACHINE", c.path.c_str());
+        std::string error;
+        EXPECT_FALSE(InitMachine(error)) << c.path;
+        EXPECT_EQ(error, c.path + ": the machine profile " + c.words) << c.path;
+    }
 }
 
 TEST(RealMachine, LanguageOfTheLocale)

@@ -6,6 +6,7 @@
 #include "tests/support/file_tree.h"
 
 #include <fstream>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -16,6 +17,13 @@ protected:
     {
         MachineFixture::SetUp();
         testsupport::WriteText(folder_ + "/notes.txt", "notes");
+        home_.emplace("HOME", folder_.c_str());
+        {
+            std::string error;
+            const ScopedEnv noProfile("HARBEX_MACHINE", nullptr);
+            ASSERT_TRUE(platform::InitMachine(error)) << error;
+        }
+        path_.emplace("PATH", (folder_ + "/bin").c_str());
     }
 
     // A handler that writes its arguments to "opened" and ends with the code in "code".
@@ -37,17 +45,13 @@ protected:
     {
         return reinterpret_cast<std::intptr_t>(ShellExecuteW(nullptr, u"open", file, nullptr, nullptr, 5));
     }
+
+    // The real machine, its C: in the folder, with only the folder's "bin" on PATH.
+    std::optional<ScopedEnv> home_, path_;
 };
 
 TEST_F(RealShellOpen, TheDesktopHandlerOpensTheFileAndItsFailuresAreShellErrors)
 {
-    const ScopedEnv home("HOME", folder_.c_str());
-    {
-        std::string error;
-        const ScopedEnv noProfile("HARBEX_MACHINE", nullptr);
-        ASSERT_TRUE(platform::InitMachine(error)) << error;
-    }
-    const ScopedEnv path("PATH", (folder_ + "/bin").c_str());
     struct Case {
         int handlerExit;
         std::intptr_t result;
@@ -63,6 +67,19 @@ TEST_F(RealShellOpen, TheDesktopHandlerOpensTheFileAndItsFailuresAreShellErrors)
     std::filesystem::remove(folder_ + "/bin/xdg-open");
     EXPECT_EQ(Open(u"C:\\notes.txt"), SE_ERR_NOASSOC) << "no handler on this desktop";
     EXPECT_EQ(Open(u"C:\\absent.txt"), SE_ERR_FNF);
+}
+
+// A file with execute bits, such as a script restored from a backup drive, goes to the opener like
+// any other; it is never run.
+TEST_F(RealShellOpen, AnExecutableFileGoesToTheOpenerAndIsNeverRun)
+{
+    InstallHandler(0);
+    const std::string marker = folder_ + "/ran";
+    testsupport::WriteText(folder_ + "/Bank.url", "#!/bin/sh\ntouch '" + marker + "'\n");
+    chmod((folder_ + "/Bank.url").c_str(), 0755);
+    EXPECT_EQ(Open(u"C:\\Bank.url"), 33);
+    EXPECT_EQ(Opened(), folder_ + "/Bank.url\n");
+    EXPECT_FALSE(std::filesystem::exists(marker));
 }
 
 }  // namespace
