@@ -72,27 +72,14 @@ public:
         }
     }
 
-    // Creates the file in the folder of finalPath; false with errno on failure.
-    bool Create(const std::string& finalPath)
+    // Creates the file in the folder of finalPath with exactly the permission bits, from the start
+    // (a private file is never readable by others on the way); false with errno on failure.
+    bool Create(const std::string& finalPath, mode_t permissions)
     {
-        if (CanLinkUnnamedFiles()) {
-            const int fd = platform::RetryOnInterrupt(
-                [&] { return ::open(FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666); });
-            if (fd >= 0) {
-                file_ = FileHandle::AdoptUnnamed(fd, GENERIC_WRITE);
-                return true;
-            }
-            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-                return false;
-            }
+        if (!MakeFile(finalPath, permissions)) {
+            return false;
         }
-        int fd = -1;
-        tempPath_ = WithFreshTemporaryName(finalPath, [&fd](const char* path) {
-            fd = platform::RetryOnInterrupt(
-                [path] { return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); });
-            return fd >= 0 ? 0 : -1;
-        });
-        return !tempPath_.empty() && Adopt(fd);
+        return platform::UmaskKeeps(permissions) || ::fchmod(file_->fd(), permissions) == 0;
     }
 
     FileHandle& file() { return *file_; }
@@ -131,6 +118,28 @@ public:
     }
 
 private:
+    bool MakeFile(const std::string& finalPath, mode_t permissions)
+    {
+        if (CanLinkUnnamedFiles()) {
+            const int fd = platform::RetryOnInterrupt(
+                [&] { return ::open(FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, permissions); });
+            if (fd >= 0) {
+                file_ = FileHandle::AdoptUnnamed(fd, GENERIC_WRITE);
+                return true;
+            }
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+                return false;
+            }
+        }
+        int fd = -1;
+        tempPath_ = WithFreshTemporaryName(finalPath, [&](const char* path) {
+            fd = platform::RetryOnInterrupt(
+                [&] { return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions); });
+            return fd >= 0 ? 0 : -1;
+        });
+        return !tempPath_.empty() && Adopt(fd);
+    }
+
     bool Adopt(int fd)
     {
         struct stat info { };
@@ -194,7 +203,11 @@ DWORD DestinationRefusal(const struct stat& target, const HostPath& host, DWORD 
 
 platform::SourceVersion VersionOf(const struct stat& status)
 {
-    return {{status.st_dev, status.st_ino}, static_cast<ULONGLONG>(status.st_size), status.st_mtim, status.st_ctim};
+    return {{status.st_dev, status.st_ino},
+            static_cast<ULONGLONG>(status.st_size),
+            status.st_mtim,
+            status.st_ctim,
+            status.st_mode};
 }
 
 bool SameTime(const timespec& a, const timespec& b, long precision)
@@ -271,10 +284,9 @@ DWORD CopyContent(FileHandle& sourceFile, ULONGLONG total, PendingCopy& copy, LP
 }
 
 // Gives the complete copy its stored attribute bits (a new file has the archive bit alone), the
-// write time and, last, as extended attributes need a writable file, the read-only mode. 0 or the
-// Windows error.
-DWORD FinishCopy(PendingCopy& copy, DWORD storedBits, bool readOnly, const timespec& lastWrite,
-                 const std::string& finalPath)
+// write time and, last, as extended attributes need a writable file, the read-only mode: its
+// permission bits without the write bits. 0 or the Windows error.
+DWORD FinishCopy(PendingCopy& copy, DWORD storedBits, bool readOnly, const timespec& lastWrite, mode_t permissions)
 {
     const int out = copy.file().fd();
     if (storedBits != FILE_ATTRIBUTE_ARCHIVE && !platform::WriteStoredAttributesOfNewFile(out, storedBits)) {
@@ -284,15 +296,17 @@ DWORD FinishCopy(PendingCopy& copy, DWORD storedBits, bool readOnly, const times
     if (::futimens(out, times) != 0) {
         return WindowsErrorFromErrno(errno);
     }
-    if (readOnly) {
-        struct stat outInfo { };
-        ::fstat(out, &outInfo);
-        if (::fchmod(out, outInfo.st_mode & 07555) != 0) {
-            return WindowsErrorFromErrno(errno);
-        }
+    if (readOnly && ::fchmod(out, permissions & ~0222) != 0) {
+        return WindowsErrorFromErrno(errno);
     }
-    platform::MarkIfProgram(out, finalPath);
     return 0;
+}
+
+// The permission bits of a copy of a file with the mode: the owner's, the group's and the others',
+// never set-user, set-group or sticky; writable by its owner until it is finished.
+mode_t CopyPermissions(mode_t mode)
+{
+    return (mode & 0777) | S_IWUSR;
 }
 
 // What a copy makes of its destination once the source is open: a refusal, or the stored
@@ -337,7 +351,8 @@ std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROU
         return planned.refusal;
     }
     PendingCopy copy;
-    if (!copy.Create(target.path)) {
+    const mode_t permissions = CopyPermissions(sourceInfo.st_mode);
+    if (!copy.Create(target.path, permissions)) {
         return errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno);
     }
     const DWORD error = CopyContent(*sourceFile, atOpen.size, copy, progress, data, cancel);
@@ -362,7 +377,7 @@ std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROU
     if (error != 0) {
         return error;
     }
-    if (const DWORD finishError = FinishCopy(copy, planned.storedBits, planned.readOnly, now.st_mtim, target.path)) {
+    if (const DWORD finishError = FinishCopy(copy, planned.storedBits, planned.readOnly, now.st_mtim, permissions)) {
         return finishError;
     }
     if (!copy.Commit(target.path, mayReplace)) {
@@ -443,6 +458,19 @@ DWORD platform::CheckSourceUnchanged(HANDLE file, const SourceVersion& atOpen)
 {
     SourceVersion now;
     return ReadSourceVersion(file, nullptr, &now) == 0 && SameVersion(now, atOpen) ? 0 : ERROR_SHARING_VIOLATION;
+}
+
+BOOL platform::FinishCopyFrom(HANDLE copy, const SourceVersion& source)
+{
+    auto* file = platform::HandleAs<FileHandle>(copy);
+    if (file == nullptr) {
+        return Fail(ERROR_INVALID_HANDLE);
+    }
+    const timespec times[2] = {timespec{0, UTIME_OMIT}, source.lastWrite};
+    if (::futimens(file->fd(), times) != 0 || ::fchmod(file->fd(), CopyPermissions(source.mode)) != 0) {
+        return Fail(WindowsErrorFromErrno(errno));
+    }
+    return TRUE;
 }
 
 std::u16string platform::FreeNameBeside(const std::u16string& path)

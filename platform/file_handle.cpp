@@ -9,7 +9,6 @@
 #include <fcntl.h>
 #include <map>
 #include <mutex>
-#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -135,11 +134,7 @@ struct stat StatusOfListed(const WIN32_FIND_DATAW& listed)
     struct stat status { };
     status.st_dev = listed.hostId.device;
     status.st_ino = listed.hostId.inode;
-    if (listed.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        status.st_mode = S_IFDIR | 0755;
-    } else {
-        status.st_mode = S_IFREG | ((listed.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? 0444 : 0644);
-    }
+    status.st_mode = ((listed.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? S_IFDIR : S_IFREG) | listed.hostMode;
     status.st_size = static_cast<off_t>((static_cast<ULONGLONG>(listed.nFileSizeHigh) << 32) | listed.nFileSizeLow);
     status.st_mtim = ToTimespec(listed.ftLastWriteTime);
     status.st_ctim = listed.hostChangeTime;
@@ -147,16 +142,6 @@ struct stat StatusOfListed(const WIN32_FIND_DATAW& listed)
 }
 
 }  // namespace
-
-void MarkIfProgram(int fd, const std::string& path)
-{
-    const auto dot = path.rfind('.');
-    struct stat info { };
-    if (dot == std::string::npos || strcasecmp(path.c_str() + dot, ".exe") != 0 || ::fstat(fd, &info) != 0) {
-        return;
-    }
-    ::fchmod(fd, (info.st_mode & 07777) | ((info.st_mode & 0444) >> 2));
-}
 
 FileHandle::FileHandle(int fd, FileIdentity id, DWORD access, DWORD share)
     : fd_(fd), id_(id), access_(access), share_(share)
@@ -261,9 +246,6 @@ std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD sha
     if (replaces && ::ftruncate(handle->fd(), 0) != 0) {
         SetLastError(WindowsErrorFromErrno(errno));
         return nullptr;
-    }
-    if ((replaces || !opened.existed) && (access & GENERIC_WRITE)) {
-        MarkIfProgram(handle->fd(), host.path);
     }
     if ((replaces || !opened.existed) && (disposition != TRUNCATE_EXISTING) &&
         (opened.existed || (flags & kAttributesSetAtCreation))) {

@@ -54,8 +54,4 @@ bool EveryDeleteIsShared();
 std::unique_ptr<FileHandle> OpenHostFile(HostPath& host, DWORD access, DWORD share, DWORD disposition, DWORD flags,
                                          struct stat* info = nullptr, const WIN32_FIND_DATAW* listed = nullptr);
 
-// A Windows program is known by its name: a new or replaced "*.exe" file may be run by whoever
-// may read it.
-void MarkIfProgram(int fd, const std::string& path);
-
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -36,6 +37,22 @@ bool IsReadOnlyMode(unsigned mode)
     return (mode & S_IWUSR) == 0;
 }
 
+bool UmaskKeeps(unsigned permissions)
+{
+    // Read once, from the process's status: asking umask(2) would set it.
+    static const unsigned umask = [] {
+        unsigned value = 0777;
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);) {
+            if (line.starts_with("Umask:")) {
+                value = static_cast<unsigned>(std::stoul(line.substr(6), nullptr, 8));
+            }
+        }
+        return value;
+    }();
+    return (permissions & umask) == 0;
+}
+
 bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, EntryInfo& info, bool driveRoot)
 {
     struct statx st { };
@@ -45,6 +62,7 @@ bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, Ent
     info.id = FileIdentity{makedev(st.stx_dev_major, st.stx_dev_minor), st.stx_ino};
     info.lastAccess = ToFileTime(st.stx_atime);
     info.lastWrite = ToFileTime(st.stx_mtime);
+    info.permissions = st.stx_mode & 0777;
     info.changed = timespec{static_cast<time_t>(st.stx_ctime.tv_sec), static_cast<long>(st.stx_ctime.tv_nsec)};
     info.creation = (st.stx_mask & STATX_BTIME) ? ToFileTime(st.stx_btime) : ToFileTime(st.stx_ctime);
     info.size = 0;

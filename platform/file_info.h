@@ -17,6 +17,7 @@ struct EntryInfo {
     FILETIME lastWrite;
     FileIdentity id;
     timespec changed{};
+    unsigned permissions = 0;
 };
 
 // Reads the entry name of the folder dirFd (AT_FDCWD with a full name) without following a symlink;
@@ -30,5 +31,9 @@ bool ReadEntryInfo(int dirFd, const char* name, const std::string& hostPath, Ent
 
 // The read-only bit as Windows shows it for a regular file's permission bits.
 bool IsReadOnlyMode(unsigned mode);
+
+// True when a file or folder created with the permission bits gets them all, the process's umask
+// taking none away.
+bool UmaskKeeps(unsigned permissions);
 
 }  // namespace platform

@@ -201,6 +201,20 @@ BOOL SetFileTime(HANDLE handle, const FILETIME*, const FILETIME* access, const F
     return ::futimens(file->fd(), times) == 0 ? TRUE : FailWithErrno();
 }
 
+BOOL platform::MarkRunnable(HANDLE handle)
+{
+    auto* file = platform::HandleAs<FileHandle>(handle);
+    struct stat info { };
+    if (!file) {
+        return Fail(ERROR_INVALID_HANDLE);
+    }
+    if (::fstat(file->fd(), &info) != 0 ||
+        ::fchmod(file->fd(), (info.st_mode & 0777) | ((info.st_mode & 0444) >> 2)) != 0) {
+        return ::FailWithErrno();
+    }
+    return TRUE;
+}
+
 BOOL CloseHandle(HANDLE handle)
 {
     auto* object = platform::HandleAs<platform::HandleObject>(handle);

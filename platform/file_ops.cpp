@@ -111,7 +111,10 @@ BOOL SetFileAttributesW(LPCWSTR path, DWORD attributes)
     return TRUE;
 }
 
-BOOL CreateDirectoryW(LPCWSTR path, void*)
+namespace {
+
+// Makes the folder with the permission bits, exactly unless they are the default's.
+BOOL MakeFolder(LPCWSTR path, mode_t permissions)
 {
     HostPath host;
     if (!MapPath(path, host)) {
@@ -122,13 +125,37 @@ BOOL CreateDirectoryW(LPCWSTR path, void*)
     if (free ? !*free : platform::WithCaseFallback(host, [&info](const char* p) { return ::lstat(p, &info); }) == 0) {
         return Fail(ERROR_ALREADY_EXISTS);
     }
-    if (::mkdir(host.path.c_str(), 0777) != 0) {
+    if (::mkdir(host.path.c_str(), permissions) != 0) {
         return errno == EEXIST ? Fail(ERROR_ALREADY_EXISTS)
                                : Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
     }
     platform::NoteNameAdded(host.path);
     platform::NoteFolderMade(host.path);
+    if (permissions != 0777 && !platform::UmaskKeeps(permissions) && ::chmod(host.path.c_str(), permissions) != 0) {
+        return platform::FailWithErrno(errno, host.path);
+    }
     return TRUE;
+}
+
+}  // namespace
+
+BOOL CreateDirectoryW(LPCWSTR path, void*)
+{
+    return MakeFolder(path, 0777);
+}
+
+BOOL CreateDirectoryExW(LPCWSTR templateDirectory, LPCWSTR path, void*)
+{
+    HostPath model;
+    struct stat info { };
+    if (!MapPath(templateDirectory, model)) {
+        return FALSE;
+    }
+    // What a link leads to is what the folder stands for.
+    if (platform::WithCaseFallback(model, [&info](const char* p) { return ::stat(p, &info); }) != 0) {
+        return platform::FailWithErrno(errno, model.path);
+    }
+    return MakeFolder(path, (info.st_mode & 0777) | S_IRWXU);
 }
 
 BOOL RemoveDirectoryW(LPCWSTR path)

@@ -42,10 +42,12 @@ struct WIN32_FIND_DATAW {
     DWORD nFileSizeHigh = 0;
     DWORD nFileSizeLow = 0;
     std::u16string cFileName;
-    // Not in Windows: the host file the record was read from (none for "." and ".."), and its
-    // change time, so that a copy of it need not read its status again (platform/copy_file.h).
+    // Not in Windows: the host file the record was read from (none for "." and ".."), its change
+    // time and permission bits, so that a copy of it need not read its status again
+    // (platform/copy_file.h).
     platform::FileIdentity hostId;
     timespec hostChangeTime{};
+    unsigned hostMode = 0;
 };
 
 // Walks list "." and ".." first (except at a drive root), as bare folder records without times,
@@ -59,6 +61,9 @@ DWORD GetFileAttributesW(LPCWSTR path);
 BOOL SetFileAttributesW(LPCWSTR path, DWORD attributes);
 
 BOOL CreateDirectoryW(LPCWSTR path, void* security);
+// As CreateDirectoryW, the new folder taking the template folder's permission bits (owner, group
+// and others; the owner's always all, so that it can be filled) rather than the default ones.
+BOOL CreateDirectoryExW(LPCWSTR templateDirectory, LPCWSTR path, void* security);
 BOOL RemoveDirectoryW(LPCWSTR path);
 BOOL DeleteFileW(LPCWSTR path);
 
@@ -104,10 +109,20 @@ BOOL GetFileTime(HANDLE file, FILETIME* creation, FILETIME* access, FILETIME* la
 BOOL SetFileTime(HANDLE file, const FILETIME* creation, const FILETIME* access, const FILETIME* lastWrite);
 BOOL CloseHandle(HANDLE handle);
 
+namespace platform {
+
+// Not in Windows, where a program is known by its name: lets whoever may read the open file run
+// it. Only for a program this machine installs; no file gets that from its name or from a copy's
+// source other than its own bits.
+BOOL MarkRunnable(HANDLE file);
+
+}  // namespace platform
+
 // Copy with a progress routine. The routine is called once with 0 transferred before any byte
 // moves, then after each chunk; PROGRESS_CANCEL removes the partial destination and the copy fails
 // with ERROR_REQUEST_ABORTED. A read-only destination is refused with ERROR_ACCESS_DENIED. The copy
-// carries the source's attributes (plus archive) and last-write time.
+// carries the source's attributes (plus archive), last-write time and permission bits (owner,
+// group and others).
 inline constexpr DWORD PROGRESS_CONTINUE = 0;
 inline constexpr DWORD PROGRESS_CANCEL = 1;
 inline constexpr DWORD PROGRESS_STOP = 2;

@@ -29,6 +29,7 @@ void FillFindData(const EntryInfo& info, std::u16string name, WIN32_FIND_DATAW& 
     data.cFileName = std::move(name);
     data.hostId = info.id;
     data.hostChangeTime = info.changed;
+    data.hostMode = info.permissions;
 }
 
 struct FoundName {

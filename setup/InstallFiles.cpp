@@ -66,7 +66,7 @@ int ReadVersionNumber(const std::u16string& path)
 
 }  // namespace
 
-bool WritePayload(int id, const std::u16string& path)
+bool WritePayload(int id, const std::u16string& path, bool program)
 {
     const auto payload = ui::FindResource(u"RCDATA", id);
     if (!payload) {
@@ -78,7 +78,7 @@ bool WritePayload(int id, const std::u16string& path)
     }
     DWORD written = 0;
     const bool ok = WriteFile(file, payload->data(), static_cast<DWORD>(payload->size()), &written, nullptr) &&
-                    written == payload->size();
+                    written == payload->size() && (!program || platform::MarkRunnable(file));
     CloseHandle(file);
     return ok;
 }

@@ -11,9 +11,10 @@ inline constexpr int kUninstallerPayload = 10003;
 
 enum InstalledVersion { kNotInstalled = 0, kSameVersion = 1, kInstalledOlder = 2, kInstalledNewer = 3 };
 
-// Writes payload id (resource type RCDATA) whole to the path, creating or replacing the file.
-// False when the program carries no such payload or the file cannot be written.
-bool WritePayload(int id, const std::u16string& path);
+// Writes payload id (resource type RCDATA) whole to the path, creating or replacing the file; a
+// program may be run by whoever may read it. False when the program carries no such payload or
+// the file cannot be written.
+bool WritePayload(int id, const std::u16string& path, bool program = false);
 
 // Copies sourceFolder\name to destinationFolder\name: a file, or a folder with everything in it.
 // Entries with the system attribute are skipped, folders included, and linked folders are never

@@ -150,7 +150,8 @@ bool InstallApplicationFiles(const std::u16string& installFolder)
     const std::u16string temp = WithTrailingBackslash(SetupTempFolder(true));
     const std::u16string tempApplication = temp + u"BackupApp.exe";
     const std::u16string tempUninstaller = temp + u"Uninstall.exe";
-    if (!WritePayload(kApplicationPayload, tempApplication) || !WritePayload(kUninstallerPayload, tempUninstaller)) {
+    if (!WritePayload(kApplicationPayload, tempApplication, true) ||
+        !WritePayload(kUninstallerPayload, tempUninstaller, true)) {
         return false;
     }
     CreateDirIfMissing(installFolder);

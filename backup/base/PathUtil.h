@@ -7,6 +7,10 @@
 void CreateDirIfMissing(const std::u16string& path);
 // Creates every missing level of the path.
 void CreateDirPath(const std::u16string& path);
+// The same for a folder that stands for the folder model (a copy of it): each level made that
+// stands for a level of model, the two paths matched from their ends ("X" standing for "X:\"),
+// takes that folder's permission bits; the levels above are made as CreateDirPath makes them.
+void CreateDirPathLike(const std::u16string& path, const std::u16string& model);
 bool PathExists(const std::u16string& path);
 // True only for an entry that a listing of its parent shows as a folder: false for "X:\" and for a
 // path that ends in "\".

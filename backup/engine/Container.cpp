@@ -269,9 +269,10 @@ HANDLE OpenSource(const std::u16string& path)
 }
 
 // Opens the source, runs the checks that come before the destination is touched, then creates the
-// destination and writes it (nothing to write for an empty source). The source must be as it was
-// at the open once written, or the result is ERROR_SHARING_VIOLATION (listed, when given, as for
-// platform::ReadSourceVersion). A destination created here is deleted again on any failure.
+// destination and writes it (nothing to write for an empty source); it gets the source's write
+// time and permission bits. The source must be as it was at the open once written, or the result
+// is ERROR_SHARING_VIOLATION (listed, when given, as for platform::ReadSourceVersion). A
+// destination created here is deleted again on any failure.
 template <class Check, class Write>
 DWORD CodeFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
                const WIN32_FIND_DATAW* listed, Check check, Write write)
@@ -303,6 +304,9 @@ DWORD CodeFile(RunningJob& job, const std::u16string& source, const std::u16stri
             if (const DWORD changed = platform::CheckSourceUnchanged(in.Get(), version)) {
                 result = changed;
             }
+        }
+        if (result == ERROR_SUCCESS && !platform::FinishCopyFrom(out.Get(), version)) {
+            result = LastErrorOr(ERROR_WRITE_FAULT);
         }
     }
     if (result != ERROR_SUCCESS) {

@@ -45,7 +45,7 @@ std::unique_ptr<ContainerCoder> MakeContainerCoder();
 bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, LONGLONG* plainSize);
 
 // Both codings use the job's coder and report each block to the job through the notifier (none
-// without one).
+// without one); what they write gets the source's write time and permission bits.
 // Any non-zero result deletes the destination. An empty source gives an empty destination. listed,
 // when given, is the source's find record from a listing, checked as a plain copy checks it.
 DWORD EncodeContainerFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,

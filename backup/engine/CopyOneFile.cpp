@@ -4,7 +4,6 @@
 #include "backup/engine/Container.h"
 #include "backup/engine/DriveEntries.h"
 #include "backup/engine/RunningJob.h"
-#include "backup/engine/ScopedFile.h"
 #include "platform/copy_file.h"
 #include "platform/text.h"
 
@@ -135,8 +134,7 @@ bool Encode(RunningJob& job, const std::u16string& source, std::u16string destin
         return false;
     }
     // The container carries the source's read-only and hidden bits, as a plain copy does, so the
-    // restore can give them back; the time goes on first.
-    CopyLastWriteTime(source, destination);
+    // restore can give them back.
     RestoreAttributes(destination, sourceBits);
     return true;
 }
@@ -161,8 +159,6 @@ bool Decode(RunningJob& job, const std::u16string& source, std::u16string destin
     const std::u16string target = platform::FreeNameBeside(destination);
     *error = DecodeContainerFile(job, source, target, platform::ToAnsi(pass), notifier);
     if (*error == ERROR_SUCCESS) {
-        // The time goes on before the read-only bit comes back.
-        CopyLastWriteTime(source, target);
         *error = ReplaceWith(target, destination);
     }
     const bool decoded = *error == ERROR_SUCCESS;
@@ -187,15 +183,6 @@ void RestoreAttributes(const std::u16string& path, int record)
         return;
     }
     SetFileAttributesW(path.c_str(), AttributesOfRecord(record));
-}
-
-bool CopyLastWriteTime(const std::u16string& source, const std::u16string& destination)
-{
-    ScopedFile from(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    ScopedFile to(CreateFileW(destination.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    FILETIME lastWrite;
-    return from.IsOpen() && to.IsOpen() && GetFileTime(from.Get(), nullptr, nullptr, &lastWrite) &&
-           SetFileTime(to.Get(), nullptr, nullptr, &lastWrite);
 }
 
 DWORD CopyProgressRoutine(LARGE_INTEGER totalFileSize, LARGE_INTEGER totalBytesTransferred, LARGE_INTEGER,

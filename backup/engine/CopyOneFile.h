@@ -20,7 +20,6 @@ enum CopyMode : int {
 int SaveAndClearAttributes(const std::u16string& path);
 // Sets the attributes to exactly the recorded bits (0 = normal) when the file exists.
 void RestoreAttributes(const std::u16string& path, int record);
-bool CopyLastWriteTime(const std::u16string& source, const std::u16string& destination);
 
 // The progress routine of a plain copy: moves the bars, waits while the cancel question is up and
 // cancels when the job is to stop. data is the RunningJob of the copy; a copy that starts over

@@ -206,7 +206,7 @@ bool RehomeFile(RunningJob& job, const std::vector<RepeatListOfRun*>& runs, cons
                     return false;
                 }
                 if (missing) {
-                    CreateDirPath(folder);
+                    CreateDirPathLike(folder, ParentFolderOf(path));
                 }
             }
             if (!PlaceRehomedCopy(job, path, target, found, notifier)) {

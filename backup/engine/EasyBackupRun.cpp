@@ -52,7 +52,7 @@ std::u16string EasyDestinationPath(const std::u16string& folder, const std::u16s
 {
     const std::u16string destinationFolder =
         WithTrailingBackslash(RunFolderOfCategory(category, runFolders)) + DestRelativePath(folder);
-    CreateDirPath(destinationFolder);
+    CreateDirPathLike(destinationFolder, folder);
     return WithTrailingBackslash(destinationFolder) + name;
 }
 

@@ -212,7 +212,7 @@ bool CopyTree(RunningJob& job, lists::TStringList& completed, lists::TStringList
     if (!EndsInDriveRoot(source) && (!listed || IsLink(found.dwFileAttributes))) {
         return !listed;
     }
-    CreateDirPath(destination);
+    CreateDirPathLike(destination, source);
     bool cancelled = false;
     CaseTwins twins;
     const bool walked = ForEachFolderEntry(source, pattern, [&](const WIN32_FIND_DATAW& entry, int) {

@@ -120,7 +120,7 @@ int ManualBackupWalk(ManualRun& run, std::u16string sourceFolder, const std::u16
     if (!root && IsLinkEntry(own)) {
         return 1;
     }
-    CreateDirPath(destination);
+    CreateDirPathLike(destination, source);
     source = WithTrailingBackslash(source);
     destination = WithTrailingBackslash(destination);
     int result = 1;

@@ -71,7 +71,7 @@ bool WalkToFolder(const RESTORE_JOB& job, const std::u16string& root, const std:
         RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
-    CreateDirPath(target);
+    CreateDirPathLike(target, item);
     bool cancelled = false;
     CaseTwins twins;
     const bool listed = ForEachFolderEntry(item, [&](const WIN32_FIND_DATAW& entry, int) {
@@ -106,7 +106,7 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
     const std::size_t from = restoreOffset - 1;
     const std::u16string folderTarget = OriginalPathOf(folder, restoreOffset);
     if (!parentMade && !folderTarget.empty() && IsDriveRelativePath(CharsFrom(folder, from))) {
-        CreateDirPath(folderTarget);
+        CreateDirPathLike(folderTarget, folder);
     }
     const std::u16string item = WithTrailingBackslash(folder) + name;
     const std::u16string relative = CharsFrom(item, from);
@@ -126,7 +126,7 @@ bool WalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder, const 
         return true;
     }
     if (!target.empty()) {
-        CreateDirPath(target);
+        CreateDirPathLike(target, item);
     }
     const bool runFolderLevel = relative.empty();
     bool cancelled = false;

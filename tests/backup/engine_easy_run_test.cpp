@@ -90,6 +90,29 @@ TEST_F(EasyRun, CopiesTheSelectedCategoriesIntoRunFoldersNamedByTheClock)
     EXPECT_FALSE(std::filesystem::exists(Host(kInterruptMarker)));
 }
 
+// The category walk's folders on the drive take the modes of the folders they stand for, and its
+// files their own bits; the drive's own folders stay as they are made for every run.
+TEST_F(EasyRun, FoldersAndFilesOnTheDriveKeepTheModesOfWhatTheyStandFor)
+{
+    const auto modeOf = [](const std::filesystem::path& path) {
+        return static_cast<unsigned>(std::filesystem::status(path).permissions()) & 07777;
+    };
+    std::filesystem::permissions(Host("c/Users/Alice/Documents/letter.txt"), std::filesystem::perms(0600));
+    std::filesystem::permissions(Host("c/Users/Alice/Documents"), std::filesystem::perms(0700));
+    std::filesystem::permissions(Host("c/Data"), std::filesystem::perms(0750));
+    // A folder made with the default mode, as the drive's own folders are.
+    const unsigned runMode = [&] {
+        std::filesystem::create_directories(Host("e/other"));
+        return modeOf(Host("e/other"));
+    }();
+    Run(kEveryCategory);
+    const std::string run = RunFolder("e", "Document");
+    EXPECT_EQ(modeOf(Host(run + "/C/Users/Alice/Documents/letter.txt")), 0600u);
+    EXPECT_EQ(modeOf(Host(run + "/C/Users/Alice/Documents")), 0700u);
+    EXPECT_EQ(modeOf(Host(run + "/C/Data")), 0750u);
+    EXPECT_EQ(modeOf(Host(run)), runMode);
+}
+
 TEST_F(EasyRun, OnlyThePictureFolderIsMadeWhenOnlyPicturesAreSelected)
 {
     Run({0, 1, 0, 0, 0});

@@ -191,6 +191,63 @@ TEST_P(RoundTrip, BothRunsComeBackIntoFoldersAndToTheirPlace)
     EXPECT_EQ(Snapshot(Host("c/Work")), second);
 }
 
+// Permission bits, of files and of the folders the jobs make, come back as they were and are the
+// same on the drive: a private file stays private, a script stays runnable, and no file is made
+// runnable by its name.
+TEST_P(RoundTrip, PermissionBitsComeBackAndHoldOnTheDrive)
+{
+    const std::map<std::string, unsigned> files = {
+        {"mode600.txt", 0600},
+        {"mode640.txt", 0640},
+        {"run700.sh", 0700},
+        {"run755.sh", 0755},
+        {"tool.exe", 0600},
+        {"private/inner.txt", 0600},
+        {"private/deeper/more.txt", 0640},
+    };
+    const std::map<std::string, unsigned> folders = {{"", 0750}, {"private", 0700}, {"private/deeper", 0700}};
+    const auto modeOf = [](const std::filesystem::path& path) {
+        return static_cast<unsigned>(std::filesystem::status(path).permissions()) & 07777;
+    };
+    const auto expectModes = [&](const std::filesystem::path& work, const std::string& suffix, const char* where) {
+        for (const auto& [name, mode] : files) {
+            EXPECT_EQ(modeOf(work / (name + suffix)), mode) << where << ": " << name;
+        }
+        for (const auto& [name, mode] : folders) {
+            EXPECT_EQ(modeOf(work / name), mode) << where << ": folder " << name;
+        }
+    };
+    int minute = 1;
+    for (const auto& [name, mode] : files) {
+        Put(name, "content of " + name, minute++);
+        std::filesystem::permissions(Host("c/Work/" + name), std::filesystem::perms(mode));
+    }
+    for (const auto& [name, mode] : folders) {
+        std::filesystem::permissions(Host("c/Work/" + name), std::filesystem::perms(mode));
+    }
+    const TreeState backedUp = Snapshot(Host("c/Work"));
+    OpenWithTree();
+    MainForm->EncryptBackup = static_cast<BYTE>(GetParam());
+    Backup(SYSTEMTIME{2024, 3, 5, 1, 9, 0, 0, 0});
+    const std::string run = "e/Harbex_Solo+/" + platform::ToUtf8(PcFolderName()) + "/Manual/20240301_090000/C/Work";
+    expectModes(Host(run), GetParam() != 0 ? ".vemoen" : "", "drive");
+
+    std::filesystem::create_directories(Host("c/Out1"));
+    Restore(u"20240301_090000", u"C:\\Out1");
+    EXPECT_EQ(Snapshot(RestoredWork("c/Out1")), backedUp);
+    expectModes(RestoredWork("c/Out1"), "", "restored into a folder");
+
+    // Over the original place: over files of other bits and content, and into folders it makes.
+    for (const char* name : {"mode600.txt", "run755.sh"}) {
+        Put(name, "changed since", 30);
+        std::filesystem::permissions(Host("c/Work/" + std::string(name)), std::filesystem::perms(0600));
+    }
+    std::filesystem::remove_all(Host("c/Work/private"));
+    Restore(u"20240301_090000", u"");
+    EXPECT_EQ(Snapshot(Host("c/Work")), backedUp);
+    expectModes(Host("c/Work"), "", "restored to its place");
+}
+
 INSTANTIATE_TEST_SUITE_P(PlainAndEncrypted, RoundTrip, ::testing::Values(0, 1),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return info.param != 0 ? std::string("Encrypted") : std::string("Plain");
