@@ -231,6 +231,9 @@ TEST_F(ListFilesTest, RepeatLinesThatWouldLeaveTheDriveAreRefused)
         {u"a\\b|c.doc", u""},
         {u"a\\b\x01.doc", u""},
         {u"a\\\xdcfe.doc", u"X:\\a\\\xdcfe.doc"},
+        // A private-use backslash is part of a name: "..\uF05C.." is one name, which walks nowhere.
+        {u"a\\..\uF05C..\uF05Cb\uF03A.doc", u"X:\\a\\..\uF05C..\uF05Cb\uF03A.doc"},
+        {u"a\\..\\\uF05Cb.doc", u""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::ToUtf8(RepeatEntryPath(u"X:\\", c.line)), platform::ToUtf8(c.path))
@@ -261,6 +264,7 @@ TEST(DrivePaths, FinalTargetsLieInsideTheirFolder)
         EXPECT_EQ(LiesInsideFolder(c.target, c.folder), c.inside) << platform::ToUtf8(c.target);
     }
     EXPECT_TRUE(IsSafeDriveName(u"report\xdcfe.doc"));
+    EXPECT_TRUE(IsSafeDriveName(u"..\uF05C..\uF05Ca\uF03A.doc"));
     for (const std::u16string name : {u"", u".", u"..", u"a\\b", u"a/b", u"C:", u"a*"}) {
         EXPECT_FALSE(IsSafeDriveName(name)) << platform::ToUtf8(name);
     }
