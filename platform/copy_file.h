@@ -5,6 +5,7 @@
 #include "platform/files.h"
 
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -19,6 +20,9 @@ namespace platform {
 // ERROR_SHARING_VIOLATION, as without a listing.
 BOOL CopyFileToFreeName(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, void* data, DWORD attributes,
                         const WIN32_FIND_DATAW* listed = nullptr);
+
+// What FreeNameBeside puts after the path, before a decimal number.
+inline constexpr std::u16string_view kFreeNameMark = u".~part";
 
 // A name beside the path (the path with ".~partN") that no entry holds yet.
 std::u16string FreeNameBeside(const std::u16string& path);

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 using enginetest::TempDrive;
@@ -168,6 +170,38 @@ TEST_F(ListFilesTest, PackedLinesSaveWhatTheStringListSaves)
         EXPECT_EQ(drive.Read(u"packed.ini"), Bytes(encoded.begin(), encoded.end())) << c.name;
     }
     EXPECT_NE(SaveListFile(PackedLines(), drive.Path(u"gone\\OriSize.ini")), 0u);
+}
+
+// A list written under a free name by a process killed before the rename leaves that name; the
+// next write of the same list removes the names of that exact form, and only those.
+TEST_F(ListFilesTest, AWriteRemovesTheFreeNamesAKilledWriteOfTheSameListLeft)
+{
+    const std::vector<std::string> abandoned = {"LangSet.ini.~part0", "LangSet.ini.~part1", "LangSet.ini.~part17"};
+    const std::vector<std::string> others = {"LangSet.ini.~part",     "LangSet.ini.~part1x", "LangSet.ini.~part2.bak",
+                                             "XLangSet.ini.~part3",   "langset.ini.~part5",  "Other.ini.~part0",
+                                             "LangSet.ini.~part4/in", "LangSet.ini"};
+    for (const std::string& name : abandoned) {
+        drive.Write(name, "left by a killed write");
+    }
+    for (const std::string& name : others) {
+        drive.Write(name, "someone else's");
+    }
+    lists::TStringList list;
+    list.Add(u"1033");
+    for (int write = 0; write < 3; ++write) {
+        ASSERT_EQ(SaveListFile(list, drive.Path(u"LangSet.ini")), 0u);
+        drive.Write("LangSet.ini.~part0", "left by the next killed write");
+    }
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(drive.Host())) {
+        if (entry.is_regular_file()) {
+            names.insert(std::filesystem::relative(entry.path(), drive.Host()).string());
+        }
+    }
+    std::set<std::string> expected(others.begin(), others.end());
+    expected.insert("LangSet.ini.~part0");
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(drive.Read(u"LangSet.ini"), Utf16File({"1033"}));
 }
 
 // On a disk that has no room left, neither list writer cuts the list it replaces, and nothing of
