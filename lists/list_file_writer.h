@@ -15,7 +15,8 @@ namespace lists {
 class ListFileWriter {
 public:
     // Opened() is false (with the Windows last error set) when the list cannot be written beside
-    // the file at that Windows path.
+    // the file at that Windows path. The names a write of the same file left behind (a process
+    // killed before it renamed the list) go first.
     explicit ListFileWriter(std::u16string_view path);
     // An unfinished list is removed.
     ~ListFileWriter();

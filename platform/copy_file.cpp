@@ -476,8 +476,8 @@ BOOL platform::FinishCopyFrom(HANDLE copy, const SourceVersion& source)
 std::u16string platform::FreeNameBeside(const std::u16string& path)
 {
     for (int n = 0;; ++n) {
-        const std::string suffix = ".~part" + std::to_string(n);
-        std::u16string candidate = path + std::u16string(suffix.begin(), suffix.end());
+        const std::string number = std::to_string(n);
+        std::u16string candidate = path + std::u16string(kFreeNameMark) + std::u16string(number.begin(), number.end());
         if (GetFileAttributesW(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) {
             return candidate;
         }

@@ -6,6 +6,7 @@
 
 #include <ctime>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -43,6 +44,9 @@ DWORD CheckSourceUnchanged(HANDLE file, const SourceVersion& atOpen);
 // Gives a copy written through a handle of its own what the copies here get from the source's
 // version: its write time and its permission bits (owner, group, others), writable by the owner.
 BOOL FinishCopyFrom(HANDLE copy, const SourceVersion& source);
+
+// What FreeNameBeside puts after the path, before a decimal number.
+inline constexpr std::u16string_view kFreeNameMark = u".~part";
 
 // A name beside the path (the path with ".~partN") that no entry holds yet.
 std::u16string FreeNameBeside(const std::u16string& path);

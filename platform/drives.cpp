@@ -38,6 +38,13 @@ bool EndsWithLnk(std::string_view name)
     return name.size() > 4 && EqualNoCase(FromUtf8(name.substr(name.size() - 4)), u".lnk");
 }
 
+// FAT and exFAT refuse the characters a Windows name cannot hold.
+ReservedChars ReservedCharsOn(std::u16string_view fileSystem)
+{
+    return EqualNoCase(fileSystem.substr(0, 3), u"FAT") || EqualNoCase(fileSystem, u"exFAT") ? ReservedChars::PrivateUse
+                                                                                             : ReservedChars::AsIs;
+}
+
 HostPath Failed(DWORD error)
 {
     HostPath result;
@@ -109,6 +116,7 @@ HostPath ToHostPath(std::u16string_view windowsPath)
         }
         result.path.reserve(drive->second.hostFolder.size() + windowsPath.size() + 1);
         result.path = drive->second.hostFolder;
+        result.reserved = ReservedCharsOn(drive->second.fileSystem);
     }
 
     std::vector<std::u16string_view> names;
@@ -135,7 +143,7 @@ HostPath ToHostPath(std::u16string_view windowsPath)
         if (result.path.back() != '/') {
             result.path += '/';
         }
-        if (!ToHostName(name, result.path)) {
+        if (!ToHostName(name, result.path, result.reserved)) {
             return Failed(ERROR_INVALID_NAME);
         }
     }

@@ -2,6 +2,7 @@
 // The drive table: which drive letters exist and where each lives on this Linux machine.
 // Filled from the machine profile (platform/machine.h) or, without one, from the real machine.
 
+#include "platform/text.h"
 #include "platform/win_types.h"
 
 #include <optional>
@@ -39,12 +40,14 @@ void ClearDrives();
 // < > : " | ? *, a control character or a unit no host name gives, and ERROR_FILENAME_EXCED_RANGE
 // for a path longer than UNICODE_STRING_MAX_CHARS: deep folders of a Linux home are reached as
 // Windows reaches them through "\\?\" paths.
-// The names are mapped as written; platform/host_case.h matches them case-insensitively.
+// The names are mapped as written; platform/host_case.h matches them case-insensitively. On a FAT
+// or exFAT drive the characters those refuse are written in their private-use forms.
 struct HostPath {
     std::string path;
     DWORD error = 0;
     std::size_t rootLength = 0;  // leading characters of path that are the drive's host folder
     bool endsWithSeparator = false;
+    ReservedChars reserved = ReservedChars::AsIs;  // how the drive holds names, for names read from it
     bool ok() const { return error == 0; }
 };
 HostPath ToHostPath(std::u16string_view windowsPath);

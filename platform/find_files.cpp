@@ -100,17 +100,18 @@ private:
     int error_ = 0;
 };
 
-FoundName MakeFoundName(std::string onDisk)
+FoundName MakeFoundName(std::string onDisk, ReservedChars reserved)
 {
     FoundName found{std::move(onDisk), {}, {}, false};
-    found.name = FromHostName(found.onDisk);
+    found.name = FromHostName(found.onDisk, reserved);
     found.sortKey = UpperCase(found.name);
     return found;
 }
 
 // The entries whose names match; none, with the errno, when the folder cannot be read to its end,
 // as a listing cut short would leave files out without a word.
-std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, bool atDriveRoot, int* error)
+std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, bool atDriveRoot, ReservedChars reserved,
+                                    int* error)
 {
     const std::u16string upperPattern = UpperCase(pattern);
     std::vector<FoundName> found;
@@ -131,7 +132,7 @@ std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, b
             if (name == "." || name == "..") {
                 continue;
             }
-            FoundName candidate = MakeFoundName(std::string(name));
+            FoundName candidate = MakeFoundName(std::string(name), reserved);
             if (MatchesWildcard(candidate.sortKey, upperPattern)) {
                 found.push_back(std::move(candidate));
             }
@@ -143,7 +144,7 @@ std::vector<FoundName> ListMatching(int folderFd, std::u16string_view pattern, b
     if (!atDriveRoot) {
         std::vector<FoundName> dots;
         for (const char* dot : {".", ".."}) {
-            FoundName entry = MakeFoundName(dot);
+            FoundName entry = MakeFoundName(dot, reserved);
             entry.dots = true;
             if (MatchesWildcard(entry.sortKey, upperPattern)) {
                 dots.push_back(std::move(entry));
@@ -162,10 +163,10 @@ bool ReadLiteralAsSpelled(const HostPath& folder, std::u16string_view name, WIN3
     path += '/';
     const std::size_t nameStart = path.size();
     EntryInfo info;
-    if (!ToHostName(name, path) || !ReadEntryInfo(AT_FDCWD, path.c_str(), path, info)) {
+    if (!ToHostName(name, path, folder.reserved) || !ReadEntryInfo(AT_FDCWD, path.c_str(), path, info)) {
         return false;
     }
-    FillFindData(info, MakeFoundName(path.substr(nameStart)).name, data);
+    FillFindData(info, MakeFoundName(path.substr(nameStart), folder.reserved).name, data);
     return true;
 }
 
@@ -175,7 +176,7 @@ std::vector<FoundName> ListLiteral(const HostPath& folder, std::u16string_view n
 {
     HostPath entry = folder;
     entry.path += '/';
-    if (!ToHostName(name, entry.path)) {
+    if (!ToHostName(name, entry.path, folder.reserved)) {
         *error = ENOENT;
         return {};
     }
@@ -184,7 +185,7 @@ std::vector<FoundName> ListLiteral(const HostPath& folder, std::u16string_view n
         *error = errno;
         return {};
     }
-    return {MakeFoundName(entry.path.substr(entry.path.find_last_of('/') + 1))};
+    return {MakeFoundName(entry.path.substr(entry.path.find_last_of('/') + 1), folder.reserved)};
 }
 
 }  // namespace
@@ -231,7 +232,8 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
         return INVALID_HANDLE_VALUE;
     }
     int lookUpError = ENOENT;
-    auto names = hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength, &lookUpError)
+    auto names = hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength, folder.reserved,
+                                            &lookUpError)
                              : ListLiteral(folder, name, &lookUpError);
     auto* find = new FindHandle(folderFd, folder.path, std::move(names));
     WIN32_FIND_DATAW first;

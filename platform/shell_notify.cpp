@@ -9,6 +9,7 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -162,14 +163,13 @@ private:
             if (!same && !below) {
                 continue;
             }
-            const std::u16string rest = watched.windows.substr(oldPath.size());
+            std::u16string rest = watched.windows.substr(oldPath.size());
             watched.windows = newPath + rest;
             watched.host = newHost;
+            // Separators first: a name's private-use backslash maps to a backslash of that name.
+            std::replace(rest.begin(), rest.end(), u'\\', u'/');
             // rest holds names read from the host, so it always maps back.
             (void)ToHostName(rest, watched.host);
-            for (char& c : watched.host) {
-                c = c == '\\' ? '/' : c;
-            }
         }
     }
 

@@ -55,9 +55,28 @@ char16_t EscapedByte(unsigned char b)
     return static_cast<char16_t>(kEscapeFirst + (b - 0x80));
 }
 
+constexpr char16_t kPrivateUseBase = 0xF000;
+
+bool IsReservedInWindows(char32_t c)
+{
+    return c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' || c == '|';
+}
+
+bool IsPrivateUseForm(char32_t c)
+{
+    return c >= kPrivateUseBase && c < kPrivateUseBase + 0x80 && IsReservedInWindows(c - kPrivateUseBase);
+}
+
+// What a decoding makes of the reserved characters and of their private-use forms.
+enum class Decoding {
+    Text,  // both as they are
+    HostName,  // the characters as their forms; the forms themselves as bytes that are not text
+    PrivateUseHostName,  // both as the forms
+};
+
 // Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF); each byte that does not
 // start a valid sequence becomes invalid(byte) and the decoding goes on at the next byte.
-template <class Invalid> std::u16string DecodeUtf8(std::string_view text, Invalid invalid)
+template <class Invalid> std::u16string DecodeUtf8(std::string_view text, Invalid invalid, Decoding decoding)
 {
     std::u16string out;
     out.reserve(text.size());
@@ -67,7 +86,7 @@ template <class Invalid> std::u16string DecodeUtf8(std::string_view text, Invali
         int extra = 0;
         char32_t cp = 0;
         if (b < 0x80) {
-            cp = b;
+            cp = decoding != Decoding::Text && IsReservedInWindows(b) ? kPrivateUseBase + b : b;
         } else if ((b & 0xE0) == 0xC0) {
             extra = 1;
             cp = b & 0x1F;
@@ -89,7 +108,8 @@ template <class Invalid> std::u16string DecodeUtf8(std::string_view text, Invali
             cp = (cp << 6) | (c & 0x3F);
         }
         constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-        if (!valid || cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
+        if (!valid || cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000) ||
+            (extra > 0 && decoding == Decoding::HostName && IsPrivateUseForm(cp))) {
             out += invalid(b);
             ++i;
             continue;
@@ -127,15 +147,17 @@ std::string ToUtf8(std::u16string_view text)
 
 std::u16string FromUtf8(std::string_view text)
 {
-    return DecodeUtf8(text, [](unsigned char) { return u'\uFFFD'; });
+    return DecodeUtf8(
+        text, [](unsigned char) { return u'\uFFFD'; }, Decoding::Text);
 }
 
-std::u16string FromHostName(std::string_view name)
+std::u16string FromHostName(std::string_view name, ReservedChars reserved)
 {
-    return DecodeUtf8(name, EscapedByte);
+    return DecodeUtf8(name, EscapedByte,
+                      reserved == ReservedChars::AsIs ? Decoding::HostName : Decoding::PrivateUseHostName);
 }
 
-bool ToHostName(std::u16string_view name, std::string& out)
+bool ToHostName(std::u16string_view name, std::string& out, ReservedChars reserved)
 {
     // Written straight into out (paths are mapped for every file call) and taken back on failure.
     const std::size_t start = out.size();
@@ -162,11 +184,13 @@ bool ToHostName(std::u16string_view name, std::string& out)
         } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
             out.resize(start);
             return false;
+        } else if (reserved == ReservedChars::AsIs && IsPrivateUseForm(c)) {
+            out += static_cast<char>(c - kPrivateUseBase);
         } else {
             AppendUtf8(out, c);
         }
     }
-    if (escaped && FromHostName(std::string_view(out).substr(start)) != name) {
+    if (escaped && FromHostName(std::string_view(out).substr(start), reserved) != name) {
         out.resize(start);
         return false;
     }

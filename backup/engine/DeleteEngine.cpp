@@ -8,6 +8,7 @@
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/RepeatListSet.h"
 #include "backup/engine/RunPaths.h"
+#include "backup/engine/RunTrim.h"
 #include "backup/engine/RunningJob.h"
 #include "platform/host_case.h"
 #include "platform/listed_delete.h"
@@ -135,6 +136,10 @@ bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, con
             break;
         }
         UpdateLaterRunReferences(job, lists, base, stamp, path, ReferencePass::CleanUp, notifier);
+        if (TrimRunOfDeletedItem(lists, base, stamp, path) != ERROR_SUCCESS) {
+            result = false;
+            break;
+        }
     }
     return result;
 }

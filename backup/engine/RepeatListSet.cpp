@@ -197,6 +197,30 @@ bool RepeatListOfRun::RemoveAtOrBelow(const std::u16string& copy)
     return removed;
 }
 
+bool RepeatListOfRun::RemoveEntriesOf(std::u16string_view item)
+{
+    constexpr std::size_t kStampFolderLength = 16;  // the stamp and its backslash
+    if (runFolder_.size() < kDrivePrefixLength + kStampFolderLength) {
+        return false;
+    }
+    const std::u16string_view kindFolder =
+        std::u16string_view(runFolder_)
+            .substr(kDrivePrefixLength, runFolder_.size() - kDrivePrefixLength - kStampFolderLength);
+    bool removed = false;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (!lines_[i].namesCopy || lines_[i].removed) {
+            continue;
+        }
+        const std::u16string text = TextOf(lines_[i]);
+        if (text.size() > kindFolder.size() + kStampFolderLength && text.starts_with(kindFolder) &&
+            GoesWithDeletedItem(std::u16string_view(text).substr(kindFolder.size() + kStampFolderLength), item)) {
+            Remove(i);
+            removed = true;
+        }
+    }
+    return removed;
+}
+
 void RepeatListOfRun::Remove(std::size_t line)
 {
     Unindex(line);
@@ -243,15 +267,21 @@ std::vector<RepeatListOfRun*> RepeatListSet::RunsFrom(const std::u16string& base
     std::sort(names.begin(), names.end());
     std::vector<RepeatListOfRun*> runs;
     for (const std::u16string& name : names) {
-        const std::u16string runFolder = base + name + u"\\";
-        auto found = runs_.find(runFolder);
-        if (found == runs_.end()) {
-            found = runs_.try_emplace(runFolder, runFolder, RepeatListPath(runFolder)).first;
-        }
-        found->second.SetCheckedFolder({});
-        runs.push_back(&found->second);
+        RepeatListOfRun& run = RunOf(base, name);
+        run.SetCheckedFolder({});
+        runs.push_back(&run);
     }
     return runs;
+}
+
+RepeatListOfRun& RepeatListSet::RunOf(const std::u16string& base, const std::u16string& stamp)
+{
+    const std::u16string runFolder = base + stamp + u"\\";
+    auto found = runs_.find(runFolder);
+    if (found == runs_.end()) {
+        found = runs_.try_emplace(runFolder, runFolder, RepeatListPath(runFolder)).first;
+    }
+    return found->second;
 }
 
 DWORD RepeatListSet::SaveChanged(const std::vector<RepeatListOfRun*>& runs)

@@ -26,6 +26,9 @@ public:
     int Find(const std::u16string& copy) const;
     // Removes the lines that name the copy or a copy below it (a folder); true when one went.
     bool RemoveAtOrBelow(const std::u16string& copy);
+    // Removes the lines that name a copy (in any run of the kind) whose path below its run goes
+    // with the deleted item at `item` below this run (GoesWithDeletedItem); true when one went.
+    bool RemoveEntriesOf(std::u16string_view item);
     void Remove(std::size_t line);
     // The line now names another copy: its text is that copy without the drive ("X:\").
     void Repoint(std::size_t line, const std::u16string& copy);
@@ -88,6 +91,8 @@ public:
     // ascending name order. Lists already loaded by an earlier item of the same delete are reused;
     // their checked folders are not, as that item may have removed them.
     std::vector<RepeatListOfRun*> RunsFrom(const std::u16string& base, const std::u16string& stamp);
+    // The list of the run folder base + stamp + "\", reused as RunsFrom's are.
+    RepeatListOfRun& RunOf(const std::u16string& base, const std::u16string& stamp);
     // Saves every changed list of those runs; 0 or the first failed write's error.
     static DWORD SaveChanged(const std::vector<RepeatListOfRun*>& runs);
 

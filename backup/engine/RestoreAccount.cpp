@@ -10,25 +10,6 @@
 #include <unordered_map>
 #include <vector>
 
-namespace {
-
-constexpr std::size_t kDrivePrefixLength = 3;
-
-// The path below the run folder of a path on the drive in a run of the same kind (stamps are all
-// as long), whatever its drive letter; empty when it lies in no run of that kind.
-std::u16string_view RelativeInRun(std::u16string_view path, std::u16string_view kindFolder, std::size_t runLength)
-{
-    if (path.size() <= runLength + 1 || kindFolder.size() < kDrivePrefixLength ||
-        path.substr(kDrivePrefixLength, kindFolder.size() - kDrivePrefixLength) !=
-            kindFolder.substr(kDrivePrefixLength) ||
-        path[runLength] != u'\\') {
-        return {};
-    }
-    return path.substr(runLength + 1);
-}
-
-}  // namespace
-
 RestoreMark MarkRestore(const RESTORE_JOB& job)
 {
     return {job.Completed->Count(), job.Failed->Count()};

@@ -2,6 +2,7 @@
 
 #include "backup/base/BackupDriveLayout.h"
 #include "backup/base/PathUtil.h"
+#include "backup/engine/Container.h"
 #include "backup/engine/ListFiles.h"
 
 #include <algorithm>
@@ -11,9 +12,27 @@ std::u16string CharsFrom(const std::u16string& text, std::size_t from)
     return from < text.size() ? text.substr(from) : std::u16string();
 }
 
+std::u16string_view RelativeInRun(std::u16string_view path, std::u16string_view kindFolder, std::size_t runLength)
+{
+    constexpr std::size_t kDrivePrefixLength = 3;
+    if (path.size() <= runLength + 1 || kindFolder.size() < kDrivePrefixLength ||
+        path.substr(kDrivePrefixLength, kindFolder.size() - kDrivePrefixLength) !=
+            kindFolder.substr(kDrivePrefixLength) ||
+        path[runLength] != u'\\') {
+        return {};
+    }
+    return path.substr(runLength + 1);
+}
+
 bool LiesBelowRelative(std::u16string_view relative, std::u16string_view item)
 {
     return relative.size() > item.size() && relative.starts_with(item) && relative[item.size()] == u'\\';
+}
+
+bool GoesWithDeletedItem(std::u16string_view relative, std::u16string_view item)
+{
+    return relative == item || LiesBelowRelative(relative, item) ||
+           (item.ends_with(CONTAINER_SUFFIX) && relative == item.substr(0, item.size() - CONTAINER_SUFFIX.size()));
 }
 
 bool ReferenceBelongsTo(std::u16string_view relative, std::u16string_view item, bool isFolder)

@@ -11,6 +11,16 @@ std::u16string CharsFrom(const std::u16string& text, std::size_t from);
 // True when `relative` is longer than `item`, begins with it and has a backslash right after it.
 bool LiesBelowRelative(std::u16string_view relative, std::u16string_view item);
 
+// The path below the run folder of a path on the drive in a run of the same kind (stamps are all
+// as long), whatever its drive letter; empty when it lies in no run of that kind. kindFolder ends
+// with a backslash; runLength is the length of the run folder's path.
+std::u16string_view RelativeInRun(std::u16string_view path, std::u16string_view kindFolder, std::size_t runLength);
+
+// True when an entry at `relative` (below its run) goes with a deleted item at `item` (below the
+// same run): the item itself, an entry below it, or a container's entry written without its
+// ".vemoen".
+bool GoesWithDeletedItem(std::u16string_view relative, std::u16string_view item);
+
 // A repeat-list line belongs to a selected folder when the folder is the run itself (empty item)
 // or the line lies below it; to a selected file when the relative paths are equal.
 bool ReferenceBelongsTo(std::u16string_view relative, std::u16string_view item, bool isFolder);

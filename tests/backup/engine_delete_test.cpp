@@ -59,16 +59,16 @@ protected:
         node->SetStateIndex(kTicked);
     }
 
-    bool DeleteTicked()
+    bool DeleteTicked(const std::u16string& kind = RunDrive::kManual)
     {
         DELETE_SELECTION selection;
-        const std::u16string base = drive.backup.Path(RunDrive::kManual);
+        const std::u16string base = drive.backup.Path(kind);
         CollectCheckedDeletePaths(tree, nullptr, selection, base);
         return DeleteSelectedItems(tree, top, selection, base, nullptr);
     }
 
-    // Restores the third run into D:\Out and answers the failed lines.
-    int RestoreThirdRun()
+    // Restores the run (the third one) into D:\Out and answers the failed lines.
+    int RestoreThirdRun(const std::u16string& stamp = kThird)
     {
         lists::TStringList completed;
         lists::TStringList failed;
@@ -76,14 +76,20 @@ protected:
         RunningJob running;
         BACKUP_SELECTION selection;
         selection.Count = 1;
-        selection.SourcePaths = {drive.Run(RunDrive::kManual, kThird)};
-        selection.ItemNames = {kThird};
+        selection.SourcePaths = {drive.Run(RunDrive::kManual, stamp)};
+        selection.ItemNames = {stamp};
         RunManualRestore(running, job, selection, drive.backup.Path(RunDrive::kManual), drive.pc.Path(u"Out"), false);
         return failed.Count();
     }
-    std::string Restored(const std::u16string& name)
+    std::string Restored(const std::u16string& name, const std::u16string& stamp = kThird)
     {
-        return drive.pc.ReadText(u"Out\\" + kThird + u"\\D\\Work\\" + name);
+        return drive.pc.ReadText(u"Out\\" + stamp + u"\\D\\Work\\" + name);
+    }
+    std::vector<std::u16string> OriSizeLines(const std::u16string& kind, const std::u16string& stamp)
+    {
+        lists::TStringList list;
+        EXPECT_TRUE(list.LoadFromFile(OriSizePath(drive.Run(kind, stamp))));
+        return list.Lines();
     }
 };
 
@@ -120,6 +126,55 @@ TEST_F(DeleteTest, DeletedRunsLeaveTheLaterRunsWhole)
     EXPECT_EQ(Restored(u"a.txt"), "alpha");
     EXPECT_EQ(Restored(u"keep.txt"), "keep");
     EXPECT_EQ(Restored(u"b.txt"), "beta");
+}
+
+// A folder deleted inside a run takes from the run's lists the files it held and the earlier copies
+// the run named inside it, as the delete tree shows them below the folder; a restore of the run
+// then gives back the rest and names no failure.
+TEST_F(DeleteTest, ATrimmedRunNamesNothingOfTheDeletedFolder)
+{
+    drive.AddCopy(RunDrive::kManual, kSecond, u"D\\Other\\c.txt", Text("charlie"));
+    drive.SaveLists();
+    Tick({kSecond, u"D", u"Work"});
+
+    EXPECT_TRUE(DeleteTicked());
+
+    EXPECT_EQ(OriSizeLines(RunDrive::kManual, kSecond),
+              std::vector<std::u16string>{drive.Run(RunDrive::kManual, kSecond) + u"\\D\\Other\\c.txt   7"});
+    EXPECT_TRUE(drive.RepeatLines(RunDrive::kManual, kSecond).empty());
+    EXPECT_EQ(OriSizeLines(RunDrive::kManual, kFirst).size(), 2u);
+    EXPECT_EQ(RestoreThirdRun(kSecond), 0);
+    EXPECT_EQ(drive.pc.ReadText(u"Out\\" + kSecond + u"\\D\\Other\\c.txt"), "charlie");
+    EXPECT_FALSE(drive.pc.Exists(u"Out\\" + kSecond + u"\\D\\Work"));
+    // The later run lost nothing: b.txt moved into it.
+    EXPECT_EQ(RestoreThirdRun(), 0);
+    EXPECT_EQ(Restored(u"a.txt"), "alpha");
+    EXPECT_EQ(Restored(u"b.txt"), "beta");
+}
+
+// A container's line may carry its suffix or not: either goes with the container, and no other.
+TEST_F(DeleteTest, ADeletedContainerTakesItsLineWithOrWithoutItsSuffix)
+{
+    for (const char16_t* name : {u"x", u"y", u"z"}) {
+        drive.AddCopy(RunDrive::kDocument, kFirst, u"D\\" + std::u16string(name) + u".doc.vemoen", Text("container"));
+    }
+    drive.SaveLists();
+    const std::u16string run = drive.Run(RunDrive::kDocument, kFirst);
+    lists::TStringList oriSizes;
+    for (const std::u16string& line :
+         {run + u"\\D\\x.doc.vemoen   1", run + u"\\D\\y.doc   2", run + u"\\D\\z.doc   3"}) {
+        oriSizes.Add(line);
+    }
+    ASSERT_EQ(SaveListFile(oriSizes, OriSizePath(run)), 0u);
+    ui::TTreeNode* document = tree.Items().Add(nullptr, u"Document");
+    ui::TTreeNode* folder = tree.Items().AddChild(tree.Items().AddChild(document, kFirst), u"D");
+    tree.Items().AddChild(folder, u"x.doc.vemoen")->SetStateIndex(kTicked);
+    tree.Items().AddChild(folder, u"y.doc.vemoen")->SetStateIndex(kTicked);
+
+    EXPECT_TRUE(DeleteTicked(RunDrive::kDocument));
+
+    EXPECT_EQ(OriSizeLines(RunDrive::kDocument, kFirst), std::vector<std::u16string>{run + u"\\D\\z.doc   3"});
+    EXPECT_TRUE(drive.backup.Exists(std::u16string(RunDrive::kDocument) + u"\\" + kFirst + u"\\D\\z.doc.vemoen"));
 }
 
 // The re-homed copy has the bytes, write time and read-only and hidden bits the deleted file had,

@@ -132,6 +132,71 @@ TEST_F(DeleteJob, FirstEasyRunGoesAfterTheCountdownAndTheSecondStillRestores)
     EXPECT_EQ(restored["plan.doc"], "unchanged");
 }
 
+// A file and a folder deleted inside a run from page 7 leave that run's accounting true: a restore of
+// it gives back every file left and names no failure; a list that names files the run no longer
+// holds is still reported. Plain copies and containers alike.
+TEST_F(DeleteJob, ARunTrimmedOnTheDeletePageRestoresWhatItHoldsWithoutFailures)
+{
+    Open(1033);
+    for (const BYTE encrypt : {0, 1}) {
+        SCOPED_TRACE(encrypt != 0 ? "encoded" : "plain");
+        enginetest::TempDrive drive(u'E', 2);
+        std::filesystem::remove_all(Host("c/Data"));
+        std::filesystem::remove_all(Host("c/Out"));
+        const testsupport::FileTree kept = {{"report.doc", "report"}, {"Keep/c.doc", "kept folder"}};
+        testsupport::WriteTree(Host("c/Data"), kept);
+        testsupport::WriteTree(Host("c/Data"), {{"plan.doc", "deleted file"}, {"Old/a.doc", "in a deleted folder"}});
+        form().EncryptBackup = encrypt;
+        EasyBackup(kFirstRun);
+        form().EncryptBackup = 0;
+        const std::filesystem::path oriSize = DocumentRun(drive, kFirstStamp) / "OriSize.ini";
+        const std::string whole = ReadText(oriSize);
+
+        form().Del_PC_Show_Edit->SetText(PcEditText());
+        BuildDeleteTree(form(), *form().DE_Tree, *form().Del_PC_Show_Edit, 1);
+        ui::TTreeNode* data = form().DE_Tree->Items().Top(0)->Item(0);
+        for (const char16_t* caption : {u"C", u"Data"}) {
+            data->Expand(false);
+            data = data->getFirstChild();
+            ASSERT_NE(data, nullptr);
+            ASSERT_EQ(data->Text(), caption);
+        }
+        data->Expand(false);
+        const std::u16string suffix = encrypt != 0 ? u".vemoen" : u"";
+        for (int i = 0; i < data->Count(); ++i) {
+            if (data->Item(i)->Text() == u"plan.doc" + suffix || data->Item(i)->Text() == u"Old") {
+                TickNode(data->Item(i));
+            }
+        }
+        form().Menu_Del_EasyBtn_LabClick(nullptr);
+        EXPECT_EQ(RunOk(7), std::vector<std::u16string>{Text(20102)});
+        ui_.Advance(20000);
+        EXPECT_FALSE(std::filesystem::exists(DocumentRun(drive, kFirstStamp) / "C/Data/Old"));
+
+        form().Res_PC_Show_Edit->SetText(PcEditText());
+        form().RE_Time_Sel_Show_Lab->SetHint(kFirstStamp);
+        std::filesystem::create_directories(Host("c/Out"));
+        form().RestoreToOriginal = 0;
+        form().Res_Dest_Edit->SetText(u"C:\\Out");
+        EXPECT_TRUE(RunOk(5).empty());
+        EXPECT_EQ(form().FailedFiles->Count(), 0);
+        const std::string out = "c/Out/" + platform::ToUtf8(kFirstStamp) + "/C/Data";
+        EXPECT_EQ(testsupport::ReadTree(Host(out)), kept);
+
+        // The list as it was before the delete names two files the run no longer holds.
+        testsupport::WriteText(oriSize, whole);
+        std::filesystem::remove_all(Host("c/Out"));
+        std::filesystem::create_directories(Host("c/Out"));
+        EXPECT_TRUE(RunOk(5).empty());
+        std::vector<std::u16string> failed = form().FailedFiles->Lines();
+        std::sort(failed.begin(), failed.end());
+        const std::u16string run = drive.Path(u"Harbex_Solo+\\" + PcFolderName() + u"\\Easy\\Document\\" + kFirstStamp);
+        EXPECT_EQ(failed, (std::vector<std::u16string>{run + u"\\C\\Data\\Old\\a.doc" + suffix + u"     ErrorCode : 2",
+                                                       run + u"\\C\\Data\\plan.doc" + suffix + u"     ErrorCode : 2"}));
+        EXPECT_EQ(testsupport::ReadTree(Host(out)), kept);
+    }
+}
+
 // Another instance's job holds E: when the countdown ends: the delete is refused with the busy
 // message and the run stays.
 TEST_F(DeleteJob, DeleteWaitsForNoOtherJobOnTheDrive)

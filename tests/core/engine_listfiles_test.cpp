@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 using enginetest::TempDrive;
@@ -170,6 +172,38 @@ TEST_F(ListFilesTest, PackedLinesSaveWhatTheStringListSaves)
     EXPECT_NE(SaveListFile(PackedLines(), drive.Path(u"gone\\OriSize.ini")), 0u);
 }
 
+// A list written under a free name by a process killed before the rename leaves that name; the
+// next write of the same list removes the names of that exact form, and only those.
+TEST_F(ListFilesTest, AWriteRemovesTheFreeNamesAKilledWriteOfTheSameListLeft)
+{
+    const std::vector<std::string> abandoned = {"LangSet.ini.~part0", "LangSet.ini.~part1", "LangSet.ini.~part17"};
+    const std::vector<std::string> others = {"LangSet.ini.~part",     "LangSet.ini.~part1x", "LangSet.ini.~part2.bak",
+                                             "XLangSet.ini.~part3",   "langset.ini.~part5",  "Other.ini.~part0",
+                                             "LangSet.ini.~part4/in", "LangSet.ini"};
+    for (const std::string& name : abandoned) {
+        drive.Write(name, "left by a killed write");
+    }
+    for (const std::string& name : others) {
+        drive.Write(name, "someone else's");
+    }
+    lists::TStringList list;
+    list.Add(u"1033");
+    for (int write = 0; write < 3; ++write) {
+        ASSERT_EQ(SaveListFile(list, drive.Path(u"LangSet.ini")), 0u);
+        drive.Write("LangSet.ini.~part0", "left by the next killed write");
+    }
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(drive.Host())) {
+        if (entry.is_regular_file()) {
+            names.insert(std::filesystem::relative(entry.path(), drive.Host()).string());
+        }
+    }
+    std::set<std::string> expected(others.begin(), others.end());
+    expected.insert("LangSet.ini.~part0");
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(drive.Read(u"LangSet.ini"), Utf16File({"1033"}));
+}
+
 // On a disk that has no room left, neither list writer cuts the list it replaces, and nothing of
 // the new one stays beside it.
 TEST(ListFilesOnAFullDisk, AFailedWriteLeavesTheOldList)
@@ -231,6 +265,9 @@ TEST_F(ListFilesTest, RepeatLinesThatWouldLeaveTheDriveAreRefused)
         {u"a\\b|c.doc", u""},
         {u"a\\b\x01.doc", u""},
         {u"a\\\xdcfe.doc", u"X:\\a\\\xdcfe.doc"},
+        // A private-use backslash is part of a name: "..\uF05C.." is one name, which walks nowhere.
+        {u"a\\..\uF05C..\uF05Cb\uF03A.doc", u"X:\\a\\..\uF05C..\uF05Cb\uF03A.doc"},
+        {u"a\\..\\\uF05Cb.doc", u""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::ToUtf8(RepeatEntryPath(u"X:\\", c.line)), platform::ToUtf8(c.path))
@@ -261,6 +298,7 @@ TEST(DrivePaths, FinalTargetsLieInsideTheirFolder)
         EXPECT_EQ(LiesInsideFolder(c.target, c.folder), c.inside) << platform::ToUtf8(c.target);
     }
     EXPECT_TRUE(IsSafeDriveName(u"report\xdcfe.doc"));
+    EXPECT_TRUE(IsSafeDriveName(u"..\uF05C..\uF05Ca\uF03A.doc"));
     for (const std::u16string name : {u"", u".", u"..", u"a\\b", u"a/b", u"C:", u"a*"}) {
         EXPECT_FALSE(IsSafeDriveName(name)) << platform::ToUtf8(name);
     }

@@ -25,6 +25,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -440,6 +441,172 @@ TEST_F(HostileHome, ABackupDriveMountedInsideTheHomeIsNotBackedUpIntoItself)
     EXPECT_EQ(completed.Lines(), std::vector<std::u16string>{u"C:\\Home\\note.txt"});
     EXPECT_EQ(failed.Count(), 0);
     EXPECT_EQ(ReadDeepTree(RunHost() + "/C/Home"), (FileTree{{"note.txt", "note"}}));
+}
+
+// Names a Linux home holds and a Windows name cannot, in a folder whose own name holds such a
+// character: backed up (Manual and Easy), plain and encoded, onto a drive that holds the characters
+// and onto a FAT drive that refuses them and keeps their private-use forms; restored byte for byte
+// under their own names to a chosen folder and to their original place.
+TEST_F(HostileHome, NamesWithCharactersWindowsRefusesKeepThemThroughBackupAndRestore)
+{
+    const FileTree reserved = {
+        {"back\\slash.txt", "backslash"},
+        {"Meeting 10:30.txt", "colon"},
+        {"star*.txt", "star"},
+        {"What?.txt", "question"},
+        {"say \"hi\".txt", "quotes"},
+        {"<less.txt", "less"},
+        {"more>.txt", "more"},
+        {"pipe|d.txt", "pipe"},
+        {"all \\:*?\"<>|.txt", "every one"},
+        {"Odd: folder?/inner|.txt", "in a folder whose name holds two"},
+    };
+    // A name that holds a private-use form itself: its own on a drive that holds the characters, and
+    // refused (never merged with "a:b") on one that keeps the forms.
+    const std::string literal = "form\xef\x80\xba.txt";
+    const std::u16string documents = u"C:\\Users\\Alice\\Documents\\";
+    struct Case {
+        const char* name;
+        const char16_t* fileSystem;
+        BYTE encrypt;
+    };
+    for (const Case& c : {Case{"plain", u"NTFS", 0}, Case{"encoded", u"NTFS", 1}, Case{"plain on FAT", u"FAT32", 0},
+                          Case{"encoded on FAT", u"FAT32", 1}}) {
+        SCOPED_TRACE(c.name);
+        const bool fat = std::u16string_view(c.fileSystem) == u"FAT32";
+        platform::Drive e = *platform::FindDrive(u'E');
+        e.fileSystem = c.fileSystem;
+        platform::MountDrive(e);
+        for (const char* folder : {"e/Harbex_Solo+", "c/Out", "c/Home", "c/Users/Alice/Documents"}) {
+            std::filesystem::remove_all(Host(folder));
+        }
+        testsupport::WriteTree(Host(kHome), reserved);
+        testsupport::WriteTree(Host(kHome), {{literal, "private-use itself"}});
+        testsupport::WriteTree(Host("c/Users/Alice/Documents"), {{"Plan 10:30?.doc", "plan"}, {"a|b/c:d.txt", "deep"}});
+        FileTree home = reserved;
+        home[literal] = "private-use itself";
+        const std::set<std::u16string> refused =
+            fat ? std::set<std::u16string>{WindowsPathOf(u"C:\\Home", literal)} : std::set<std::u16string>{};
+        completed.Clear();
+        failed.Clear();
+        RecordingJob job;
+        ASSERT_EQ(ManualBackup(job, Items({u"Home"}), c.encrypt), 1);
+        std::set<std::u16string> failedPaths;
+        for (const auto& [path, error] : FailedPaths(failed)) {
+            failedPaths.insert(path);
+        }
+        EXPECT_EQ(failedPaths, refused);
+        EXPECT_EQ(completed.Count(), static_cast<int>(home.size() - refused.size()));
+        const std::string suffix = c.encrypt ? ".vemoen" : "";
+        EXPECT_TRUE(std::filesystem::exists(RunHost() +
+                                            (fat ? "/C/Home/Meeting 10\xef\x80\xba"
+                                                   "30.txt"
+                                                 : "/C/Home/Meeting 10:30.txt") +
+                                            suffix));
+        // The lists hold the Windows name, as for any file.
+        lists::TStringList oriSizes;
+        ASSERT_TRUE(oriSizes.LoadFromFile(OriSizePath(ManualFolder() + u"\\" + kStamp)));
+        const std::u16string line = ManualFolder() + u"\\" + kStamp + u"\\C\\Home\\Meeting 10\uF03A30.txt" +
+                                    platform::FromUtf8(suffix) + u"   5";
+        EXPECT_NE(oriSizes.IndexOf(line), -1);
+
+        restored.Clear();
+        notRestored.Clear();
+        RestoreRun();
+        EXPECT_EQ(notRestored.Count(), 0);
+        FileTree expected = home;
+        if (fat) {
+            expected.erase(literal);
+        }
+        EXPECT_EQ(ReadDeepTree(RestoredHost()), expected);
+
+        // To the original place, over the files themselves.
+        std::filesystem::remove_all(Host(kHome));
+        restored.Clear();
+        BACKUP_SELECTION selection;
+        selection.Count = 1;
+        selection.SourcePaths = {ManualFolder() + u"\\" + kStamp};
+        selection.ItemNames = {kStamp};
+        RecordingJob restoreJob;
+        RunManualRestore(restoreJob, RESTORE_JOB{&restored, &notRestored, std::u16string(CONTAINER_PASS), nullptr},
+                         selection, ManualFolder(), u"", true);
+        EXPECT_EQ(notRestored.Count(), 0);
+        EXPECT_EQ(ReadDeepTree(Host(kHome)), expected);
+
+        // Easy Backup's category walk, and its restore to the original place.
+        failed.Clear();
+        PerEasyCategory<lists::TStringList> repeatLists;
+        const PerEasyCategory<lists::TStringList*> repeats = {&repeatLists[0], &repeatLists[1], &repeatLists[2],
+                                                              &repeatLists[3], &repeatLists[4]};
+        RecordingJob easyJob;
+        ASSERT_EQ(RunEasyBackup(easyJob, completed, failed, u"E:\\", {1, 0, 0, 0, 0}, repeats,
+                                std::u16string(CONTAINER_PASS), c.encrypt, nullptr),
+                  1);
+        EXPECT_EQ(failed.Count(), 0);
+        std::filesystem::remove_all(Host("c/Users/Alice/Documents"));
+        RecordingJob easyRestore;
+        RunEasyRestore(easyRestore, RESTORE_JOB{&restored, &notRestored, std::u16string(CONTAINER_PASS), nullptr},
+                       {1, 0, 0, 0, 0}, EasyBackupFolder(u"E:\\", false, false), u"", kStamp, true);
+        EXPECT_EQ(notRestored.Count(), 0);
+        EXPECT_EQ(ReadDeepTree(Host("c/Users/Alice/Documents")),
+                  (FileTree{{"Plan 10:30?.doc", "plan"}, {"a|b/c:d.txt", "deep"}}));
+    }
+}
+
+// A vfat image mounted on a folder for the life of the object (root, mkfs.vfat and vfat in the
+// kernel); Why() says what is missing.
+class VfatMount {
+public:
+    explicit VfatMount(const std::string& folder) : folder_(folder), image_(folder + ".img")
+    {
+        if (std::system(("mkfs.vfat -C '" + image_ + "' 16384 >/dev/null 2>&1").c_str()) != 0) {
+            why_ = "mkfs.vfat cannot make an image here";
+        } else if (std::system(("mount -o loop,utf8 '" + image_ + "' '" + folder_ + "' 2>/dev/null").c_str()) != 0) {
+            why_ = "a vfat image cannot be mounted here (root and vfat in the kernel are needed)";
+        } else {
+            mounted_ = true;
+        }
+    }
+    ~VfatMount()
+    {
+        if (mounted_) {
+            ::umount2(folder_.c_str(), MNT_DETACH);
+        }
+        std::filesystem::remove(image_);
+    }
+    VfatMount(const VfatMount&) = delete;
+    VfatMount& operator=(const VfatMount&) = delete;
+    bool Mounted() const { return mounted_; }
+    const std::string& Why() const { return why_; }
+
+private:
+    std::string folder_;
+    std::string image_;
+    bool mounted_ = false;
+    std::string why_;
+};
+
+// A real vfat drive refuses the characters with EINVAL: the copy keeps their private-use forms, and
+// the restore gives the files their names back.
+TEST_F(HostileHome, AVfatDriveKeepsTheFormsAndTheRestoreGivesTheNamesBack)
+{
+    const VfatMount vfat(Host("e"));
+    if (!vfat.Mounted()) {
+        GTEST_SKIP() << vfat.Why();
+    }
+    platform::Drive e = *platform::FindDrive(u'E');
+    e.fileSystem = u"FAT32";
+    platform::MountDrive(e);
+    const FileTree names = {{"Meeting 10:30.txt", "colon"}, {"What?/a|b*.txt", "in a folder"}};
+    testsupport::WriteTree(Host(kHome), names);
+    RecordingJob job;
+    ASSERT_EQ(ManualBackup(job, Items({u"Home"})), 1);
+    EXPECT_EQ(failed.Count(), 0);
+    EXPECT_TRUE(std::filesystem::exists(RunHost() + "/C/Home/Meeting 10\xef\x80\xba"
+                                                    "30.txt"));
+    RestoreRun();
+    EXPECT_EQ(notRestored.Count(), 0);
+    EXPECT_EQ(ReadDeepTree(RestoredHost()), names);
 }
 
 TEST_F(HostileHome, EveryFileIsRestoredUnderItsOwnNameOrNamedAsFailed)

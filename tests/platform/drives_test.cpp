@@ -33,6 +33,7 @@ TEST(Drives, WindowsPathsMapBelowTheHostFolder)
         {u"", "", ERROR_PATH_NOT_FOUND},
         {u"X:a", "", ERROR_PATH_NOT_FOUND},
         {u"X:\\a|b", "", ERROR_INVALID_NAME},
+        {u"X:\\a\uF07Cb\\\uF05C", root + "/a|b/\\", 0},
         {u"X:\\" + std::u16string(UNICODE_STRING_MAX_CHARS - 2, u'n'), "", ERROR_FILENAME_EXCED_RANGE},
     };
     for (const auto& c : cases) {
@@ -43,6 +44,34 @@ TEST(Drives, WindowsPathsMapBelowTheHostFolder)
     // Deep folders are reached as "\\?\" paths reach them on Windows.
     const std::u16string deep = u"X:\\" + std::u16string(UNICODE_STRING_MAX_CHARS - 3, u'n');
     EXPECT_EQ(ToHostPath(deep).error, 0u);
+}
+
+// FAT refuses the characters a Windows name cannot hold: such a drive keeps the names' private-use
+// forms on disk and lists them as the names they stand for.
+TEST(Drives, AFatDriveKeepsThePrivateUseFormsOfReservedCharacters)
+{
+    TempDrive x(u'X');
+    Drive fat = *FindDrive(u'X');
+    fat.fileSystem = u"FAT32";
+    MountDrive(fat);
+    const std::u16string name = u"Meeting 10\uF03A30\uF03F.txt";
+    EXPECT_EQ(ToHostPath(u"X:\\" + name).path, x.Host().string() + "/Meeting 10\xef\x80\xba"
+                                                                   "30\xef\x80\xbf.txt");
+    // A name that spells a private-use form itself would meet the name it stands for.
+    EXPECT_EQ(ToHostPath(u"X:\\a\xdcef\xdc80\xdcba").error, ERROR_INVALID_NAME);
+
+    const HANDLE file = CreateFileW((u"X:\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    EXPECT_TRUE(x.Exists("Meeting 10\xef\x80\xba"
+                         "30\xef\x80\xbf.txt"));
+    for (const std::u16string& pattern : {std::u16string(u"X:\\*"), u"X:\\" + name}) {
+        WIN32_FIND_DATAW found;
+        const HANDLE find = FindFirstFileW(pattern.c_str(), &found);
+        ASSERT_NE(find, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(found.cFileName, name);
+        FindClose(find);
+    }
 }
 
 TEST(Drives, TableAnswersTypeLettersAndVolume)

@@ -47,6 +47,56 @@ TEST(Text, HostNamesConvertWithoutLossBothWays)
     }
 }
 
+// Each character a Linux name may hold and a Windows name cannot has a private-use form: on a
+// drive that holds the characters themselves (AsIs) and on one that refuses them (PrivateUse).
+TEST(Text, ReservedCharactersOfHostNamesMapToPrivateUseAndBack)
+{
+    using enum ReservedChars;
+    struct Case {
+        std::string host;
+        std::u16string windows;
+        ReservedChars reserved;
+    };
+    const Case cases[] = {
+        {"a\\b", u"a\uF05Cb", AsIs},
+        {"a:b", u"a\uF03Ab", AsIs},
+        {"a*b", u"a\uF02Ab", AsIs},
+        {"a?b", u"a\uF03Fb", AsIs},
+        {"a\"b", u"a\uF022b", AsIs},
+        {"a<b", u"a\uF03Cb", AsIs},
+        {"a>b", u"a\uF03Eb", AsIs},
+        {"a|b", u"a\uF07Cb", AsIs},
+        {"\\:*?\"<>|", u"\uF05C\uF03A\uF02A\uF03F\uF022\uF03C\uF03E\uF07C", AsIs},
+        {"Meeting 10:30 caf\xc3\xa9\xff?.txt", u"Meeting 10\uF03A30 caf\u00e9\xdcff\uF03F.txt", AsIs},
+        // A name holding a private-use form itself keeps its bytes, so it never meets "a:b".
+        {"a\xef\x80\xba"
+         "b",
+         u"a\xdcef\xdc80\xdcba"
+         u"b",
+         AsIs},
+        // Private-use characters that stand for no reserved one are plain text.
+        {"a\xef\x80\xa1"
+         "b",
+         u"a\uF021b", AsIs},
+        {"a\xef\x80\xba"
+         "b",
+         u"a\uF03Ab", PrivateUse},
+        {"\xef\x81\x9c\xef\x80\xaa", u"\uF05C\uF02A", PrivateUse},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FromHostName(c.host, c.reserved), c.windows) << c.host;
+        std::string back;
+        EXPECT_TRUE(ToHostName(c.windows, back, c.reserved)) << c.host;
+        EXPECT_EQ(back, c.host);
+    }
+    // Where the forms stand for the characters, bytes that spell a form would make two names meet.
+    std::string out = "kept";
+    EXPECT_FALSE(ToHostName(u"a\xdcef\xdc80\xdcba"
+                            u"b",
+                            out, PrivateUse));
+    EXPECT_EQ(out, "kept");
+}
+
 TEST(Text, AnsiIsWindows1252)
 {
     EXPECT_EQ(ToAnsi(u"\u20ac\u00e9\u4e00"), "\x80\xe9?");
