@@ -186,6 +186,52 @@ TEST_F(JobPages, CancelStaysAndWorksFromAnotherPage)
     ClosePanel();
 }
 
+TEST_F(JobPages, BackToTheJobsPageTheOtherSubButtonStaysGrey)
+{
+    Open(1033);
+    ui::TTreeNode* computer = form().BM_Tree->Items().Top(0);
+    ToggleNodeCheck(computer);
+    PropagateNodeCheck(computer);
+    struct Case {
+        TLabel* running;
+        TLabel* other;
+        TImage* otherImage;
+        int page;
+    };
+    const Case cases[] = {
+        {form().Menu_Bac_EasyBtn_Lab, form().Menu_Bac_ManualBtn_Lab, form().Menu_Bac_ManualBtn_Img, 3},
+        {form().Menu_Bac_ManualBtn_Lab, form().Menu_Bac_EasyBtn_Lab, form().Menu_Bac_EasyBtn_Img, 4},
+    };
+    for (const Case& c : cases) {
+        OpenBackupPage(c.running);
+        std::map<std::string, int> seen;
+        DuringTheJob([this] { return form().Progress_Pan->Visible(); },
+                     [&] {
+                         uit::Click(*form().Version_Lab);
+                         uit::Click(*form().Menu_BacIndex_BtnImg);
+                         uit::Click(*c.other);
+                         seen = {{"page", form().CurrentPage},
+                                 {"running caption", static_cast<int>(c.running->Font().Color())},
+                                 {"other caption", static_cast<int>(c.other->Font().Color())},
+                                 {"other picture", c.otherImage->Picture().ResourceId()},
+                                 {"other enabled", c.otherImage->Enabled()},
+                                 {"settings icon enabled", form().Menu_SetIndex_IcoImg->Enabled()},
+                                 {"settings caption", static_cast<int>(form().Menu_SetIndex_BtnLab->Font().Color())}};
+                     });
+        uit::Click(*form().RB_Btn_Lab);
+        const std::map<std::string, int> expected = {{"page", c.page},
+                                                     {"running caption", 0x000000},
+                                                     {"other caption", 0x808080},
+                                                     {"other picture", 22024},
+                                                     {"other enabled", 0},
+                                                     {"settings icon enabled", 0},
+                                                     {"settings caption", 0x808080}};
+        EXPECT_EQ(seen, expected) << c.page;
+        ClosePanel();
+        EXPECT_EQ(c.other->Font().Color(), TMainForm::Palette[3]) << c.page;
+    }
+}
+
 TEST_F(JobPages, CountdownWindowShowsTheSameProgress)
 {
     Open(1033);
