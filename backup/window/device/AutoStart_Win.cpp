@@ -276,6 +276,7 @@ void TAutoStartForm::LayoutProgressPanel()
         textAbove[i]->SetCaption(u"");
         bottom = top - 16 - 5;
     }
+    Progress_File_Path_Lab->SetEllipsisPosition(ui::TEllipsisPosition::epPathEllipsis);
     BarTrackWidth = Progress_Total_BK_Light_Lab->Width();
 }
 
