@@ -120,6 +120,18 @@ void TApplication::RunModal(TForm& form)
     --modalLevel_;
 }
 
+void TApplication::EndModalsAbove(const TForm& form)
+{
+    bool above = false;
+    for (const WeakRef<TForm>& modal : modalForms_) {
+        TForm* shown = modal.get();
+        if (above && shown != nullptr) {
+            shown->SetModalResult(mrCancel);
+        }
+        above = above || shown == &form;
+    }
+}
+
 TForm* TApplication::ModalForm() const
 {
     for (auto it = modalForms_.rbegin(); it != modalForms_.rend(); ++it) {

@@ -73,6 +73,9 @@ public:
     int ModalLevel() const { return modalLevel_; }
     // The innermost window that runs a modal loop, or nullptr.
     TForm* ModalForm() const;
+    // Ends, as cancelled, the modal loops started while the form's own runs: the questions and
+    // dialogs opened over it, which must not outlive it.
+    void EndModalsAbove(const TForm& form);
     // Shows an error text as the class library's exception display does.
     void ShowException(const std::u16string& message);
 

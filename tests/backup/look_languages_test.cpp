@@ -4,7 +4,9 @@
 // there as a PNG file for a person to look at.
 
 #include "backup/window/device/AutoStart_Win.h"
+#include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/jobs/SelDest_Win.h"
+#include "backup/window/jobs/WindowJob.h"
 #include "startup_fixture.h"
 #include "ui/testing_captions.h"
 
@@ -54,6 +56,12 @@ protected:
         for (const std::string& fault : uit::CaptionFaults(window)) {
             faults_.push_back(shot + " " + fault);
         }
+        Shoot(window, shot);
+    }
+
+    // Saves the window's picture when asked to.
+    void Shoot(TForm& window, const std::string& shot)
+    {
         if (const char* dir = std::getenv("HARBEX_SHOTS"); dir != nullptr && *dir != '\0') {
             std::filesystem::create_directories(dir);
             const std::string path = std::string(dir) + "/" + std::to_string(GetParam()) + "_" + shot + ".png";
@@ -79,6 +87,18 @@ protected:
 
     std::vector<std::string> faults_;
 };
+
+// The one line a label shows of its caption, empty when it shows more or when the line is wider
+// than the label (its last glyph cut).
+std::u16string ShownLine(const TLabel& label)
+{
+    const ui::gfx::TextBlock block =
+        ui::gfx::LayOutText(label.Font().Spec(), label.Caption(), label.Width(), label.Height(), label.DrawFlags());
+    if (block.lines.size() != 1 || block.lines.front().width > label.Width()) {
+        return u"";
+    }
+    return block.lines.front().text;
+}
 
 TEST_P(LookAllLanguages, EveryPageAndDialogShowsItsCaptionsWhole)
 {
@@ -118,6 +138,41 @@ TEST_P(LookAllLanguages, EveryPageAndDialogShowsItsCaptionsWhole)
     ShowAutoStartCountdown(form(), u"E:\\");
 
     EXPECT_EQ(ui_.ModalCount(), 7);
+    std::string list;
+    for (const std::string& fault : faults_) {
+        list += "\n  " + fault;
+    }
+    EXPECT_TRUE(faults_.empty()) << list;
+}
+
+TEST_P(LookAllLanguages, ALongPathOnTheProgressPanelsKeepsItsFileName)
+{
+    const std::u16string folder = u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Easy\\Document\\20261211_120100\\C\\Users\\Alice"
+                                  u"\\Documents\\Projects\\2026\\Quarterly reports and their appendices";
+    const std::u16string name = u"\\Harbour survey final report.docx";
+    ClickByName("Menu_BacIndex_BtnLab");
+    ClickByName("Menu_Bac_EasyBtn_Lab");
+    ShowProgressPanel(form());
+    WindowJob::OfWindow().ShowPath(folder + name);
+    // The panel covers the page under it: only the path's line is checked.
+    Shoot(form(), "progress_long_path");
+    const std::u16string shown = ShownLine(*form().Progress_File_Path_Lab);
+    EXPECT_NE(shown.find(u"..." + name), std::u16string::npos) << "the file's name after the ellipsis";
+    EXPECT_NE(shown.find(u"E:\\Harbex_Solo+\\"), std::u16string::npos) << "the start of the path";
+    CloseProgressPanel(form());
+
+    std::u16string countdown;
+    ui_.AnswerNextModal([&](TForm& window) {
+        auto& shownWindow = dynamic_cast<TAutoStartForm&>(window);
+        ShowAutoStartBackingUp(shownWindow);
+        WindowJob(nullptr, shownWindow.Progress_File_Path_Lab, nullptr).ShowPath(folder + name);
+        Look(window, "countdown_long_path");
+        countdown = ShownLine(*shownWindow.Progress_File_Path_Lab);
+        window.SetModalResult(ui::mrCancel);
+    });
+    ShowAutoStartCountdown(form(), u"E:\\");
+    EXPECT_NE(countdown.find(u"..." + name), std::u16string::npos) << "on the countdown window";
+
     std::string list;
     for (const std::string& fault : faults_) {
         list += "\n  " + fault;

@@ -159,6 +159,47 @@ TEST_F(PagesButtonSkins, PicturesPressedToOpenAListOrDialogLeaveThePressedLookWh
         << "at rest, the pointer on a row label where the calendar's Cancel was";
 }
 
+// However a list closes, its opener does not keep the pressed picture: a pick or a click elsewhere
+// on the page leaves it at rest.
+TEST_F(PagesButtonSkins, AListClosedByAPickOrAClickOutsideLeavesItsOpenerAtRest)
+{
+    Open(1033);
+    TMainForm& f = *MainForm;
+    struct Case {
+        const char* name;
+        std::vector<TControl*> clicks;
+        TImage* opener;
+        TComboBox* list;
+    };
+    const Case cases[] = {
+        {"language", {f.Menu_SetIndex_BtnLab, f.Menu_Set_GenBtn_Lab}, f.Lang_Sel_Btn_Img, f.Lang_Sel_CBox},
+        {"minute",
+         {f.Menu_SetIndex_BtnLab, f.Menu_Set_BacBtn_Lab, f.SBT_Time_Lab, f.Time_Set_Reg_Radio_Img},
+         f.Time_Set_Reg_Min_Sel_Btn_Img,
+         f.Time_Set_Reg_Min_CBox},
+    };
+    for (const Case& c : cases) {
+        for (TControl* control : c.clicks) {
+            uit::Click(*control);
+        }
+        for (const bool pick : {true, false}) {
+            const std::string how = std::string(c.name) + (pick ? ": a pick" : ": a click outside");
+            uit::MouseMove(*c.opener);
+            uit::MouseDown(*c.opener);
+            uit::MouseUp(*c.opener);
+            ASSERT_NE(c.list->ListWindow(), nullptr) << how;
+            ASSERT_EQ(SkinOf(c.opener), 23009) << how;
+            if (pick) {
+                uit::Click(*c.list->ListWindow(), 10, 1 + c.list->ItemHeight() / 2);
+            } else {
+                uit::ClickAt(f, 400, 400);  // low on the page, where no button lies
+            }
+            ASSERT_FALSE(c.list->DroppedDown()) << how;
+            EXPECT_EQ(SkinOf(c.opener), 23010) << how;
+        }
+    }
+}
+
 TEST_F(PagesButtonSkins, DevicePictureInvitesAClickOnlyWithADrive)
 {
     Open(1033);

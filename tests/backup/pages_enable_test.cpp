@@ -128,4 +128,61 @@ TEST_F(PagesEnable, OtherFamiliesSwitchTheirOwnGroupsAndSubButtons)
     }
 }
 
+// A click on the running job's group from another page brings the job's page back; the group's
+// other sub-button keeps the grey look the job gave it and stays inert.
+TEST_F(PagesEnable, TheJobsGroupOpenedAgainKeepsItsOtherSubButtonGrey)
+{
+    Open(1033);
+    struct Case {
+        void (*enable)(TMainForm&, int, bool);
+        int kind;
+        const char* group;
+        const char* running;  // the sub-button of the job's page
+        const char* other;
+        int page;
+    };
+    const Case cases[] = {
+        {SetBackupPageEnabled, 1, "Menu_BacIndex_BtnImg", "Menu_Bac_EasyBtn", "Menu_Bac_ManualBtn", 3},
+        {SetBackupPageEnabled, 2, "Menu_BacIndex_BtnImg", "Menu_Bac_ManualBtn", "Menu_Bac_EasyBtn", 4},
+        {SetRestorePageEnabled, 1, "Menu_ResIndex_BtnImg", "Menu_Res_EasyBtn", "Menu_Res_ManualBtn", 5},
+        {SetRestorePageEnabled, 2, "Menu_ResIndex_BtnImg", "Menu_Res_ManualBtn", "Menu_Res_EasyBtn", 6},
+        {SetDeletePageEnabled, 1, "Menu_DelIndex_BtnImg", "Menu_Del_EasyBtn", "Menu_Del_ManualBtn", 7},
+        {SetDeletePageEnabled, 2, "Menu_DelIndex_BtnImg", "Menu_Del_ManualBtn", "Menu_Del_EasyBtn", 8},
+    };
+    const auto image = [this](const std::string& sub) {
+        return dynamic_cast<TImage*>(uit::Find(form(), sub + "_Img"));
+    };
+    const auto label = [this](const std::string& sub) {
+        return dynamic_cast<TLabel*>(uit::Find(form(), sub + "_Lab"));
+    };
+    for (const Case& c : cases) {
+        uit::Click(*uit::Find(form(), c.group));
+        uit::Click(*label(c.running));
+        form().Idle = 0;
+        c.enable(form(), c.kind, false);
+        uit::Click(*form().Version_Lab);
+        ASSERT_EQ(form().CurrentPage, WorkPage::BackupSettings) << c.other;
+
+        uit::Click(*uit::Find(form(), c.group));
+        EXPECT_EQ(form().CurrentPage, c.page) << c.other;
+        EXPECT_EQ(label(c.running)->Font().Color(), TMainForm::Palette[4]) << c.running;
+        EXPECT_EQ(SkinOf(image(c.running)), 22022) << c.running;
+        EXPECT_EQ(label(c.other)->Font().Color(), TMainForm::Palette[10]) << c.other;
+        EXPECT_EQ(label(c.other)->Cursor(), ui::crDefault) << c.other;
+        EXPECT_EQ(SkinOf(image(c.other)), 22024) << c.other;
+        EXPECT_FALSE(image(c.other)->Enabled()) << c.other;
+        EXPECT_EQ(form().Menu_SetIndex_BtnLab->Font().Color(), TMainForm::Palette[10]) << c.other;
+        EXPECT_EQ(SkinOf(form().Menu_SetIndex_BtnImg), 22003) << c.other;
+        EXPECT_FALSE(form().Menu_SetIndex_IcoImg->Enabled()) << c.other;
+        uit::Click(*label(c.other));
+        EXPECT_EQ(form().CurrentPage, c.page) << c.other;
+
+        form().Idle = 1;
+        c.enable(form(), c.kind, true);
+        uit::Click(*label(c.other));
+        EXPECT_EQ(label(c.other)->Font().Color(), TMainForm::Palette[4]) << c.other;
+        EXPECT_EQ(label(c.running)->Font().Color(), TMainForm::Palette[3]) << c.running;
+    }
+}
+
 }  // namespace

@@ -196,8 +196,9 @@ TEST_F(ScheduleMachine, ScheduleListShowsNoHorizontalScrollBar)
     EXPECT_TRUE(form().Progress_List->ScrollBarShown(ui::SB_HORZ));
 }
 
-// The hour and minute lists show whole rows of their 15-px text, down to the last one.
-TEST_F(ScheduleMachine, HourAndMinuteListsShowWholeRows)
+// The hour and minute lists show whole rows of their 15-px text, down to the last one, and a scroll
+// bar to reach the rows below, beside which the widest number still reads whole.
+TEST_F(ScheduleMachine, HourAndMinuteListsShowWholeRowsAndAScrollBar)
 {
     OpenAt(Local(2026, 12, 10, 13, 5, 4));
     ui::testing::Click(*ui::testing::Find(form(), "Menu_SetIndex_BtnImg"));
@@ -211,8 +212,11 @@ TEST_F(ScheduleMachine, HourAndMinuteListsShowWholeRows)
     for (const auto& c : cases) {
         ui::testing::Click(*c.opener);
         ASSERT_TRUE(c.list->DroppedDown()) << c.list->Name();
-        const ui::TComboListForm& window = *c.list->ListWindow();
+        ui::TComboListForm& window = *c.list->ListWindow();
         const int rows = c.list->DropDownCount();
+        EXPECT_TRUE(window.VerticalScrollBar().Needed()) << c.list->Name();
+        const int widest = ui::gfx::MeasureText(window.Font().Spec(), c.list->Items()[c.list->Items().Count() - 1]).cx;
+        EXPECT_LE(widest + 4, window.Width() - 2 - ui::ScrollBar::kThickness) << c.list->Name();
         EXPECT_GE(c.list->ItemHeight(), ui::gfx::MeasureText(window.Font().Spec(), u"00").cy) << c.list->Name();
         EXPECT_EQ(window.Height(), rows * c.list->ItemHeight() + 2) << c.list->Name();
         EXPECT_EQ(window.RowAt(window.Height() - 2), rows - 1) << c.list->Name();

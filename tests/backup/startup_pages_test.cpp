@@ -5,6 +5,7 @@
 #include "backup/window/device/AutoStart_Win.h"
 #include "backup/window/device/DeviceMessages.h"
 #include "backup/window/frame/Loading_Win.h"
+#include "backup/window/frame/MsgWin.h"
 #include "backup/window/frame/WorkPage.h"
 #include "backup/window/jobs/SourceTrees.h"
 #include "startup_fixture.h"
@@ -186,6 +187,52 @@ TEST_F(JobPages, CancelStaysAndWorksFromAnotherPage)
     ClosePanel();
 }
 
+TEST_F(JobPages, BackToTheJobsPageTheOtherSubButtonStaysGrey)
+{
+    Open(1033);
+    ui::TTreeNode* computer = form().BM_Tree->Items().Top(0);
+    ToggleNodeCheck(computer);
+    PropagateNodeCheck(computer);
+    struct Case {
+        TLabel* running;
+        TLabel* other;
+        TImage* otherImage;
+        int page;
+    };
+    const Case cases[] = {
+        {form().Menu_Bac_EasyBtn_Lab, form().Menu_Bac_ManualBtn_Lab, form().Menu_Bac_ManualBtn_Img, 3},
+        {form().Menu_Bac_ManualBtn_Lab, form().Menu_Bac_EasyBtn_Lab, form().Menu_Bac_EasyBtn_Img, 4},
+    };
+    for (const Case& c : cases) {
+        OpenBackupPage(c.running);
+        std::map<std::string, int> seen;
+        DuringTheJob([this] { return form().Progress_Pan->Visible(); },
+                     [&] {
+                         uit::Click(*form().Version_Lab);
+                         uit::Click(*form().Menu_BacIndex_BtnImg);
+                         uit::Click(*c.other);
+                         seen = {{"page", form().CurrentPage},
+                                 {"running caption", static_cast<int>(c.running->Font().Color())},
+                                 {"other caption", static_cast<int>(c.other->Font().Color())},
+                                 {"other picture", c.otherImage->Picture().ResourceId()},
+                                 {"other enabled", c.otherImage->Enabled()},
+                                 {"settings icon enabled", form().Menu_SetIndex_IcoImg->Enabled()},
+                                 {"settings caption", static_cast<int>(form().Menu_SetIndex_BtnLab->Font().Color())}};
+                     });
+        uit::Click(*form().RB_Btn_Lab);
+        const std::map<std::string, int> expected = {{"page", c.page},
+                                                     {"running caption", 0x000000},
+                                                     {"other caption", 0x808080},
+                                                     {"other picture", 22024},
+                                                     {"other enabled", 0},
+                                                     {"settings icon enabled", 0},
+                                                     {"settings caption", 0x808080}};
+        EXPECT_EQ(seen, expected) << c.page;
+        ClosePanel();
+        EXPECT_EQ(c.other->Font().Color(), TMainForm::Palette[3]) << c.page;
+    }
+}
+
 TEST_F(JobPages, CountdownWindowShowsTheSameProgress)
 {
     Open(1033);
@@ -210,6 +257,59 @@ TEST_F(JobPages, CountdownWindowShowsTheSameProgress)
     ASSERT_TRUE(BackupDriveHasFiles());
     ASSERT_FALSE(main.empty()) << "the job ran with the countdown window up";
     EXPECT_EQ(countdown, main);
+}
+
+// The countdown's cancel question is left open and the drive goes: the question closes with its
+// countdown. The drive comes back: the next countdown runs out on its own and shows its run, step
+// by step, to the end, with nothing left over it.
+TEST_F(JobPages, TheCountdownsQuestionClosesWithItAndTheNextCountdownShowsItsRun)
+{
+    Open(1033);
+    SetDrive(false, false);
+    ui_.Advance(500);
+    std::u16string asked;
+    bool questionClosed = false;
+    ui_.AnswerNextModal([&](ui::TForm& countdown) {
+        ui_.AnswerNextModal([&](ui::TForm& question) {
+            asked = dynamic_cast<TMsgForm&>(question).Msg_Lab->Caption();
+            SetDrive(false, false);
+            ui_.Advance(1000);
+            questionClosed = question.ModalResult() != ui::mrNone;
+            if (!questionClosed) {
+                question.SetModalResult(ui::mrCancel);  // answered, so that the test goes on to fail
+            }
+        });
+        uit::Click(*dynamic_cast<TAutoStartForm&>(countdown).RB_Btn_Lab);
+    });
+    SetDrive(true, false);
+    ui_.Advance(5000);
+    EXPECT_EQ(asked, Text(20142));
+    EXPECT_TRUE(questionClosed) << "the question went with its countdown";
+    EXPECT_EQ(ui_.ModalCount(), 2);
+    EXPECT_EQ(form().AutoStartWindow, nullptr);
+    EXPECT_FALSE(BackupDriveHasFiles());
+
+    std::map<std::string, int> during;
+    ui_.AnswerNextModal([&](ui::TForm& window) {
+        DuringTheJob([&] { return window.Visible() && dynamic_cast<TAutoStartForm&>(window).AutoStartStep == 3; },
+                     [&] {
+                         const auto& shown = dynamic_cast<TAutoStartForm&>(window);
+                         during = {{"countdown on top", ui::Application->ModalForm() == &window},
+                                   {"progress shown", shown.Progress_Pan->Visible()},
+                                   {"countdown showing", form().AutoStartShowing}};
+                     });
+        ui_.Advance(35000);  // the countdown runs out on its own
+    });
+    SetDrive(true, false);
+    ui_.Advance(5000);
+    EXPECT_FALSE(ui_.Stalled());
+    const std::map<std::string, int> expected = {
+        {"countdown on top", 1}, {"progress shown", 1}, {"countdown showing", 1}};
+    EXPECT_EQ(during, expected);
+    EXPECT_TRUE(BackupDriveHasFiles());
+    EXPECT_EQ(ui_.ModalCount(), 3);
+    EXPECT_EQ(form().AutoStartWindow, nullptr);
+    EXPECT_EQ(form().Idle, 1);
 }
 
 TEST_F(JobPages, PercentLabelsReadTheWholePercentOverTheirBoxes)

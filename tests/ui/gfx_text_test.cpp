@@ -76,6 +76,20 @@ TEST_F(FixedMetrics, LayoutBreaksAlignsAndEllipsizes)
         {"right", u"ab", 20, TextFlags::Right, {u"ab"}, 6},
         {"ellipsis", u"abcdefgh", 40, TextFlags::SingleLine | TextFlags::EndEllipsis, {u"ab..."}, 0},
         {"fits without ellipsis", u"abcde", 35, TextFlags::EndEllipsis, {u"abcde"}, 0},
+        {"a path keeps its start and its name",
+         u"C:\\aaaa\\bbbb\\name.txt",
+         105,
+         TextFlags::PathEllipsis,
+         {u"C:\\...\\name.txt"},
+         0},
+        {"a name wider than the room keeps its own start",
+         u"C:\\dir\\averylongname.txt",
+         70,
+         TextFlags::PathEllipsis,
+         {u"...\\ave..."},
+         0},
+        {"a path that fits stays whole", u"C:\\a\\b.txt", 70, TextFlags::PathEllipsis, {u"C:\\a\\b.txt"}, 0},
+        {"a text without folders ends in the ellipsis", u"abcdefgh", 40, TextFlags::PathEllipsis, {u"ab..."}, 0},
     };
     for (const Case& c : cases) {
         TextBlock block = LayOutText(font, c.text, c.width, 100, c.flags);

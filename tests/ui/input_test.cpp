@@ -249,6 +249,53 @@ TEST(ComboBox, KeysOnTheOpenListWindowGoToTheComboAndLeaveTheNextClickToTheForm)
     }
 }
 
+// A list longer than its rows shows a scroll bar: its arrows, its track and its thumb scroll the
+// rows without closing the list, and a row clicked afterwards is the row shown there.
+TEST(ComboBox, ALongListScrollsByItsBarOnEitherSide)
+{
+    UiTest ui;
+    auto* form = new TForm(&App());
+    form->SetBounds(100, 100, 300, 400);
+    auto* combo = Place<TComboBox>(form, "CBox", Rect{20, 40, 80, 62});
+    for (int minute = 0; minute < 60; ++minute) {
+        combo->Items().Add(
+            std::u16string{static_cast<char16_t>(u'0' + minute / 10), static_cast<char16_t>(u'0' + minute % 10)});
+    }
+    combo->SetDropDownCount(15);
+    form->ShowForm();
+    for (const bool leftBar : {false, true}) {
+        SetWindowLongA(combo->Handle(), GWL_EXSTYLE, leftBar ? WS_EX_LEFTSCROLLBAR : 0);
+        combo->SetItemIndex(0);
+        ui::testing::Click(*combo);
+        TComboListForm* list = combo->ListWindow();
+        ASSERT_NE(list, nullptr);
+        const ui::ScrollBar& bar = list->VerticalScrollBar();
+        ASSERT_TRUE(bar.Needed()) << leftBar;
+        EXPECT_EQ(bar.Bounds().left == 1, leftBar);
+        // The window widens by the bar on its side: the rows keep the combo's width and place.
+        EXPECT_EQ(list->Width(), combo->Width() + ui::ScrollBar::kThickness) << leftBar;
+        EXPECT_EQ(list->Left(), 100 + 20 - (leftBar ? ui::ScrollBar::kThickness : 0)) << leftBar;
+        const int x = (bar.Bounds().left + bar.Bounds().right) / 2;
+        const int h = combo->ItemHeight();
+
+        ui::testing::Click(*list, x, bar.Bounds().bottom - 3);  // the down arrow
+        EXPECT_EQ(list->TopRow(), 1) << leftBar;
+        ui::testing::Click(*list, x, bar.Bounds().bottom - ui::ScrollBar::kThickness - 2);  // the track below the thumb
+        EXPECT_EQ(list->TopRow(), 16) << leftBar;
+        const Rect thumb = list->VerticalScrollBar().ThumbRect();
+        ui::testing::MouseDown(*list, x, thumb.top + 2);
+        ui::testing::MouseMove(*list, x, list->Height() + 50, kLeftButton);
+        ui::testing::MouseUp(*list, x, list->Height() + 50);
+        EXPECT_EQ(list->TopRow(), 45) << leftBar << ": dragged to the end";
+        ASSERT_TRUE(combo->DroppedDown()) << leftBar;
+
+        const int rowsLeft = leftBar ? bar.Bounds().right : 1;
+        ui::testing::Click(*list, rowsLeft + 5, 1 + 14 * h + h / 2);  // the last row shown
+        EXPECT_FALSE(combo->DroppedDown()) << leftBar;
+        EXPECT_EQ(combo->Text(), u"59") << leftBar;
+    }
+}
+
 TEST(Edit, KeyDownHandlerCanSwallowAKey)
 {
     UiTest ui;

@@ -60,6 +60,12 @@ void TComboBox::SetDroppedDown(bool down)
     int rows = std::clamp(items_.Count(), 1, std::max(1, dropDownCount_));
     Point below = ClientToScreen(Point{0, Height()});
     list->SetBounds(below.x, below.y, Width(), rows * ItemHeight() + 2);
+    if (list->VerticalScrollBar().Needed()) {
+        // The window widens by the bar, on the bar's side, so the rows keep the combo's width.
+        const int bar = ScrollBar::kThickness;
+        const bool leftBar = (ExStyle() & WS_EX_LEFTSCROLLBAR) != 0;
+        list->SetBounds(below.x - (leftBar ? bar : 0), below.y, Width() + bar, list->Height());
+    }
     list->ShowForm();
     loop::SetActivePopup(list, [this] { CloseList(); });
 }
@@ -152,9 +158,38 @@ TComboListForm::TComboListForm(TComboBox& combo) : TForm(&App()), combo_(combo)
     SetFormStyle(TFormStyle::fsStayOnTop);
     SetColor(clWindow);
     Font().Assign(combo.Font());
-    int rows = std::max(1, combo.DropDownCount());
+    const int rows = RowCount();
     topRow_ = std::clamp(combo.ItemIndex() - rows + 1, 0, std::max(0, combo.Items().Count() - rows));
     hotRow_ = combo.ItemIndex();
+}
+
+int TComboListForm::RowCount() const
+{
+    return std::max(1, combo_.DropDownCount());
+}
+
+const ScrollBar& TComboListForm::VerticalScrollBar()
+{
+    vbar_.SetRange(combo_.Items().Count(), RowCount(), topRow_);
+    const Rect inside = ClientRect().Inflate(-1, -1);
+    const bool left = (combo_.ExStyle() & WS_EX_LEFTSCROLLBAR) != 0;
+    vbar_.SetBounds(left ? Rect{inside.left, inside.top, inside.left + ScrollBar::kThickness, inside.bottom}
+                         : Rect{inside.right - ScrollBar::kThickness, inside.top, inside.right, inside.bottom});
+    return vbar_;
+}
+
+Rect TComboListForm::RowsRect()
+{
+    Rect rows = ClientRect().Inflate(-1, -1);
+    if (VerticalScrollBar().Needed()) {
+        const Rect& bar = vbar_.Bounds();
+        if (bar.left == rows.left) {
+            rows.left = bar.right;
+        } else {
+            rows.right = bar.left;
+        }
+    }
+    return rows;
 }
 
 int TComboListForm::RowAt(int y) const
@@ -169,7 +204,7 @@ int TComboListForm::RowAt(int y) const
 void TComboListForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TForm::MouseUp(button, shift, x, y);
-    if (button == TMouseButton::mbLeft && ClientRect().Contains(Point{x, y})) {
+    if (button == TMouseButton::mbLeft && RowsRect().Contains(Point{x, y})) {
         int row = RowAt(y);
         if (row >= 0) {
             combo_.PickItem(row);
@@ -180,7 +215,7 @@ void TComboListForm::MouseUp(TMouseButton button, TShiftState shift, int x, int 
 void TComboListForm::MouseMove(TShiftState shift, int x, int y)
 {
     TForm::MouseMove(shift, x, y);
-    int row = RowAt(y);
+    int row = RowsRect().Contains(Point{x, y}) ? RowAt(y) : -1;
     if (row != hotRow_ && row >= 0) {
         hotRow_ = row;
         Invalidate();
@@ -202,10 +237,16 @@ void TComboListForm::KeyDown(WORD& key, TShiftState shift)
 
 void TComboListForm::WndProc(TMessage& m)
 {
+    VerticalScrollBar();
+    if (vbar_.HandleMouse(m, [this](int row) {
+            topRow_ = row;
+            Invalidate();
+        })) {
+        return;
+    }
     if (m.Msg == WM_MOUSEWHEEL) {
         int delta = static_cast<std::int16_t>(m.WParam >> 16);
-        int rows = std::max(1, combo_.DropDownCount());
-        topRow_ = std::clamp(topRow_ - delta / 120, 0, std::max(0, combo_.Items().Count() - rows));
+        topRow_ = std::clamp(topRow_ - delta / 120, 0, std::max(0, combo_.Items().Count() - RowCount()));
         Invalidate();
     }
     TForm::WndProc(m);
@@ -216,15 +257,19 @@ void TComboListForm::Paint(gfx::Painter& painter)
     Rect r = ClientRect();
     painter.FillRect(r, Color());
     painter.FrameRect(r, clBlack);
+    const Rect rows = RowsRect();
     int h = std::max(1, combo_.ItemHeight());
-    for (int row = topRow_, y = 1; row < combo_.Items().Count() && y < r.bottom - 1; ++row, y += h) {
-        Rect line{1, y, r.right - 1, y + h};
+    for (int row = topRow_, y = rows.top; row < combo_.Items().Count() && y < rows.bottom; ++row, y += h) {
+        Rect line{rows.left, y, rows.right, y + h};
         gfx::FontSpec fontSpec = Font().Spec();
         if (row == hotRow_) {
             painter.FillRect(line, clHighlight);
             fontSpec.color = clHighlightText;
         }
         painter.DrawText(line.Inflate(-2, 0), combo_.Items()[row], fontSpec, combo_.SingleLineTextFlags());
+    }
+    if (vbar_.Needed()) {
+        vbar_.Paint(painter);
     }
 }
 

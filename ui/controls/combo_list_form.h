@@ -1,6 +1,8 @@
 #pragma once
-// The window of an open combo-box list: rows of the combo's items below its rectangle.
+// The window of an open combo-box list: rows of the combo's items below its rectangle, with a
+// scroll bar when there are more items than rows (on the left for a combo laid out right to left).
 
+#include "ui/controls/scroll_bar.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -14,6 +16,7 @@ public:
     // The item row at a point of the window; -1 outside the rows.
     int RowAt(int y) const;
     int TopRow() const { return topRow_; }
+    const ScrollBar& VerticalScrollBar();
     void Paint(gfx::Painter& painter) override;
 
 protected:
@@ -23,7 +26,12 @@ protected:
     void WndProc(TMessage& message) override;
 
 private:
+    int RowCount() const;
+    // The rows' rectangle: the window inside its frame, less the scroll bar when one shows.
+    Rect RowsRect();
+
     TComboBox& combo_;
+    ScrollBar vbar_{ScrollBar::Orientation::Vertical};
     int hotRow_ = -1;
     int topRow_ = 0;
 };

@@ -50,6 +50,14 @@ void TLabel::SetTransparent(bool on)
     }
 }
 
+void TLabel::SetEllipsisPosition(TEllipsisPosition position)
+{
+    if (position != ellipsisPosition_) {
+        ellipsisPosition_ = position;
+        Invalidate();
+    }
+}
+
 void TLabel::SetText(std::u16string text)
 {
     if (text == Text()) {
@@ -86,6 +94,9 @@ gfx::TextFlags TLabel::DrawFlags() const
     }
     if (UseRightToLeftReading()) {
         f = f | TextFlags::RtlReading;
+    }
+    if (ellipsisPosition_ == TEllipsisPosition::epPathEllipsis && !wordWrap_) {
+        f = f | TextFlags::PathEllipsis;
     }
     return f;
 }

@@ -19,6 +19,8 @@ public:
     void SetAutoSize(bool on);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool on);
+    TEllipsisPosition EllipsisPosition() const { return ellipsisPosition_; }
+    void SetEllipsisPosition(TEllipsisPosition position);
 
     void SetText(std::u16string text) override;
     void Paint(gfx::Painter& painter) override;
@@ -36,6 +38,7 @@ private:
     bool wordWrap_ = false;
     bool autoSize_ = true;
     bool transparent_ = false;
+    TEllipsisPosition ellipsisPosition_ = TEllipsisPosition::epNone;
 };
 
 using TTntLabel = TLabel;

@@ -7,6 +7,13 @@ namespace ui {
 namespace {
 
 constexpr int kMinThumb = 8;
+// The purple theme of the program's skins (colours as 0x00BBGGRR): a pale track, lavender arrow
+// boxes with purple arrows, and a thumb that darkens while it is dragged.
+constexpr TColor kTrack = 0xF5ECF1;
+constexpr TColor kArrowBox = 0xEED9E3;
+constexpr TColor kArrow = 0x922E62;
+constexpr TColor kThumb = 0xCCAFBC;
+constexpr TColor kThumbDragged = 0xAB3F76;
 
 }  // namespace
 
@@ -53,7 +60,7 @@ Rect ScrollBar::ThumbRect() const
 
 void ScrollBar::Paint(gfx::Painter& painter) const
 {
-    painter.FillRect(bounds_, 0xF0F0F0);
+    painter.FillRect(bounds_, kTrack);
     bool vertical = orientation_ == Orientation::Vertical;
     Rect first = vertical ? Rect{bounds_.left, bounds_.top, bounds_.right, bounds_.top + kThickness}
                           : Rect{bounds_.left, bounds_.top, bounds_.left + kThickness, bounds_.bottom};
@@ -61,22 +68,22 @@ void ScrollBar::Paint(gfx::Painter& painter) const
                          : Rect{bounds_.right - kThickness, bounds_.top, bounds_.right, bounds_.bottom};
     for (int arrow = 0; arrow < 2; ++arrow) {
         Rect box = arrow == 0 ? first : last;
-        painter.FillRect(box.Inflate(-1, -1), clBtnFace);
+        painter.FillRect(box.Inflate(-1, -1), kArrowBox);
         int cx = (box.left + box.right) / 2;
         int cy = (box.top + box.bottom) / 2;
         // A small triangle pointing away from the track.
         for (int i = 0; i < 4; ++i) {
             int reach = arrow == 0 ? i : 3 - i;
             if (vertical) {
-                painter.Line(Point{cx - reach, cy - 2 + i}, Point{cx + reach + 1, cy - 2 + i}, clGray);
+                painter.Line(Point{cx - reach, cy - 2 + i}, Point{cx + reach + 1, cy - 2 + i}, kArrow);
             } else {
-                painter.Line(Point{cx - 2 + i, cy - reach}, Point{cx - 2 + i, cy + reach + 1}, clGray);
+                painter.Line(Point{cx - 2 + i, cy - reach}, Point{cx - 2 + i, cy + reach + 1}, kArrow);
             }
         }
     }
     if (Needed()) {
         Rect thumb = ThumbRect().Inflate(vertical ? -2 : 0, vertical ? 0 : -2);
-        painter.FillRect(thumb, dragging_ ? 0x606060 : 0xA0A0A0);
+        painter.FillRect(thumb, dragging_ ? kThumbDragged : kThumb);
     }
 }
 

@@ -79,24 +79,51 @@ public:
 
     std::u16string Ellipsize(std::u16string_view line, int maxWidth) const
     {
-        std::size_t offset = static_cast<std::size_t>(line.data() - text_.data());
-        int budget = maxWidth - engine_.Width(font_, kEllipsis);
+        const int budget = maxWidth - engine_.Width(font_, kEllipsis);
+        return std::u16string(line.substr(0, FittingPrefix(line, budget))) + std::u16string(kEllipsis);
+    }
+
+    // The start of the path and its last part around "...": the file's name stays readable, and a
+    // name too long for the room keeps its own start.
+    std::u16string ElidePath(std::u16string_view line, int maxWidth) const
+    {
+        const std::size_t slash = line.rfind(u'\\');
+        if (slash == std::u16string_view::npos) {
+            return Ellipsize(line, maxWidth);
+        }
+        const std::u16string_view name = line.substr(slash);
+        const int room = maxWidth - engine_.Width(font_, kEllipsis);
+        const std::size_t nameBegin = Offset(name);
+        const int nameWidth = Width(nameBegin, nameBegin + name.size());
+        if (nameWidth > room) {
+            return std::u16string(kEllipsis) + Ellipsize(name, room);
+        }
+        return std::u16string(line.substr(0, FittingPrefix(line, room - nameWidth))) + std::u16string(kEllipsis) +
+               std::u16string(name);
+    }
+
+private:
+    std::size_t Offset(std::u16string_view part) const { return static_cast<std::size_t>(part.data() - text_.data()); }
+
+    // How many code units of the part's start fit in budget pixels, whole code points only.
+    std::size_t FittingPrefix(std::u16string_view part, int budget) const
+    {
+        const std::size_t offset = Offset(part);
         std::size_t keep = 0;
         int width = 0;
-        for (std::size_t i = 0; i < line.size();) {
+        for (std::size_t i = 0; i < part.size();) {
             std::size_t next = i;
-            NextCodePoint(line, next);
-            int w = advances_[offset + i];
+            NextCodePoint(part, next);
+            const int w = advances_[offset + i];
             if (width + w > budget)
                 break;
             width += w;
             i = next;
             keep = i;
         }
-        return std::u16string(line.substr(0, keep)) + std::u16string(kEllipsis);
+        return keep;
     }
 
-private:
     // Marks that never begin a line: they stay with what they close ("files ?", "...ください。").
     static bool ClosesText(char16_t c)
     {
@@ -183,7 +210,9 @@ TextBlock LayOutText(const FontSpec& font, std::u16string_view text, int maxWidt
             std::size_t begin = static_cast<std::size_t>(segment.data() - paragraph.data());
             int width = breaker.Width(begin, begin + segment.size());
             std::u16string logical(segment);
-            if (HasFlag(flags, TextFlags::EndEllipsis) && width > maxWidth)
+            if (HasFlag(flags, TextFlags::PathEllipsis) && width > maxWidth)
+                logical = breaker.ElidePath(segment, maxWidth);
+            else if (HasFlag(flags, TextFlags::EndEllipsis) && width > maxWidth)
                 logical = breaker.Ellipsize(segment, maxWidth);
             TextLine line;
             line.text = ToDisplayOrder(logical, HasFlag(flags, TextFlags::RtlReading));

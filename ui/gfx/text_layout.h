@@ -19,6 +19,7 @@ enum class TextFlags : unsigned {
     SingleLine = 32,  // line breaks are ignored
     EndEllipsis = 64,  // a line wider than the rectangle ends in "..."
     RtlReading = 128,  // right-to-left paragraph order for mixed-direction text
+    PathEllipsis = 256,  // a path wider than the rectangle keeps its start and its last part around "..."
 };
 constexpr TextFlags operator|(TextFlags a, TextFlags b)
 {

@@ -276,6 +276,7 @@ void TAutoStartForm::LayoutProgressPanel()
         textAbove[i]->SetCaption(u"");
         bottom = top - 16 - 5;
     }
+    Progress_File_Path_Lab->SetEllipsisPosition(ui::TEllipsisPosition::epPathEllipsis);
     BarTrackWidth = Progress_Total_BK_Light_Lab->Width();
 }
 
@@ -378,8 +379,13 @@ void TAutoStartForm::RB_Btn_LabClick(TObject*)
     ActTimer->SetEnabled(false);
     TMainForm& main = Main();
     main.CancelAsking = 1;
-    if (main.AskQuestion(LangText(kTextCancelQuestion)) == 1) {
-        main.CancelAsking = 0;
+    const BYTE answer = main.AskQuestion(LangText(kTextCancelQuestion));
+    main.CancelAsking = 0;
+    // Closed while asking (its drive went): the question went with it and nothing resumes.
+    if (ModalResult() != ui::mrNone) {
+        return;
+    }
+    if (answer == 1) {
         Cancelled = 1;
         main.CancelRequested = 1;
         Close();
@@ -388,7 +394,6 @@ void TAutoStartForm::RB_Btn_LabClick(TObject*)
     if (AutoStartStep == 1) {
         ActTimer->SetEnabled(true);
     }
-    main.CancelAsking = 0;
 }
 
 void TAutoStartForm::FormMouseMove(TObject*, TShiftState, int, int)
@@ -472,6 +477,7 @@ void CloseAutoStartCountdown(TMainForm& form)
 {
     form.AutoStartShowing = 0;
     if (form.AutoStartWindow != nullptr) {
+        ui::Application->EndModalsAbove(*form.AutoStartWindow);
         form.AutoStartWindow->Close();
     }
     form.CancelRequested = 1;

@@ -36,8 +36,9 @@ void CopySelectorChoice(TComboBox* list, TEdit* shown)
     shown->SetText(index >= 0 ? list->Items().Strings(index) : std::u16string());
 }
 
-void FocusSelectorEdit(TEdit* shown)
+void SelectorListClosed(TMainForm& form, TEdit* shown)
 {
+    ResetButtonSkins(form);
     shown->SetFocus();
 }
 

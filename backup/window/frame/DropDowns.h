@@ -13,8 +13,9 @@ void ShowSelectorHover(TMainForm& form, TImage* opener, TShiftState shift);
 void ShowSelectorPressed(TImage* opener);
 // A pick: the list's text into the shown edit.
 void CopySelectorChoice(TComboBox* list, TEdit* shown);
-// The list closed: the focus goes to the shown edit.
-void FocusSelectorEdit(TEdit* shown);
+// The list closed, by a pick, a click outside, a key or a second click: the page's pictures rest
+// again (a pointer still on the opener lights it at once) and the focus goes to the shown edit.
+void SelectorListClosed(TMainForm& form, TEdit* shown);
 
 // Binds an opener's published click, mouse-move and mouse-down handlers.
 using OpenerClick = void (TMainForm::*)(TObject*);

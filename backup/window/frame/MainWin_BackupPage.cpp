@@ -113,7 +113,7 @@ void TMainForm::Bac_Dest_CBoxChange(TObject*)
 }
 void TMainForm::Bac_Dest_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(Bac_Dest_Edit);
+    SelectorListClosed(*this, Bac_Dest_Edit);
 }
 
 void BindBackupPageHandlers(TMainForm& form)

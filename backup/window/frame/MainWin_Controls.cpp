@@ -11,6 +11,7 @@
 #include "backup/window/frame/RestoreControls.h"
 #include "backup/window/frame/SettingsControls.h"
 #include "backup/window/layout/HotkeyBlock.h"
+#include "backup/window/layout/PageLayout.h"
 #include "backup/window/layout/ScheduleBlock.h"
 
 namespace {
@@ -302,6 +303,8 @@ void TMainForm::CreateControls()
     OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
     OnClose = [this](TObject* s, TCloseAction& action) { FormClose(s, action); };
     Lang_Sel_CBox->OnChange = [this](TObject* s) { Lang_Sel_CBoxChange(s); };
+    // The language change focuses the edit itself; a list closed without a change still rests its opener.
+    Lang_Sel_CBox->OnCloseUp = [this](TObject*) { ResetButtonSkins(*this); };
     TrayIcon->OnClick = [this](TObject* s) { TrayIconClick(s); };
     Exit->OnClick = [this](TObject* s) { ExitClick(s); };
     TrayIcon_Animate_Timer->OnTimer = [this](TObject* s) { TrayIcon_Animate_TimerTimer(s); };

@@ -73,7 +73,10 @@ void MarkSubButtons(TMainForm& form, int page)
     for (const MenuSubButton& sub : MenuGroups()[group].SubButtons) {
         TImage* image = form.*sub.Img;
         const bool marked = sub.Page == page;
-        (form.*sub.Lab)->Font().SetColor(TMainForm::Palette[marked ? 4 : 3]);
+        // A sub-button greyed for a running job keeps its grey caption until the job's page is enabled.
+        if (image->Enabled()) {
+            (form.*sub.Lab)->Font().SetColor(TMainForm::Palette[marked ? 4 : 3]);
+        }
         const int left = marked && form.LangId == kRtlLangId ? 0 : groupLeft;
         image->SetBounds(left, image->Top(), marked ? kMarkedWidth : kSubWidth, image->Height());
     }

@@ -73,7 +73,7 @@ void TMainForm::SB_FuncSel_CBoxChange(TObject*)
 }
 void TMainForm::SB_FuncSel_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(SB_FuncSel_Edit);
+    SelectorListClosed(*this, SB_FuncSel_Edit);
 }
 
 void TMainForm::Time_Set_Reg_Day_Sel_Btn_ImgClick(TObject*)
@@ -94,7 +94,7 @@ void TMainForm::Time_Set_Reg_Day_CBoxChange(TObject*)
 }
 void TMainForm::Time_Set_Reg_Day_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(Time_Set_Reg_Day_Show_Edit);
+    SelectorListClosed(*this, Time_Set_Reg_Day_Show_Edit);
 }
 
 void TMainForm::Time_Set_Reg_Hou_Sel_Btn_ImgClick(TObject*)
@@ -115,7 +115,7 @@ void TMainForm::Time_Set_Reg_Hou_CBoxChange(TObject*)
 }
 void TMainForm::Time_Set_Reg_Hou_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(Time_Set_Reg_Hou_Show_Edit);
+    SelectorListClosed(*this, Time_Set_Reg_Hou_Show_Edit);
 }
 
 void TMainForm::Time_Set_Reg_Min_Sel_Btn_ImgClick(TObject*)
@@ -136,7 +136,7 @@ void TMainForm::Time_Set_Reg_Min_CBoxChange(TObject*)
 }
 void TMainForm::Time_Set_Reg_Min_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(Time_Set_Reg_Min_Show_Edit);
+    SelectorListClosed(*this, Time_Set_Reg_Min_Show_Edit);
 }
 
 void TMainForm::Time_Set_Spe_Mon_Sel_Btn_ImgClick(TObject*)
@@ -153,7 +153,7 @@ void TMainForm::Time_Set_Spe_Mon_Sel_Btn_ImgMouseDown(TObject*, TMouseButton, TS
 }
 void TMainForm::Time_Set_Spe_Mon_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(Time_Set_Spe_Mon_Show_Edit);
+    SelectorListClosed(*this, Time_Set_Spe_Mon_Show_Edit);
 }
 
 void TMainForm::Time_Set_Spe_Dat_Sel_Btn_ImgClick(TObject*)
@@ -174,7 +174,7 @@ void TMainForm::Time_Set_Spe_Dat_CBoxChange(TObject*)
 }
 void TMainForm::Time_Set_Spe_Dat_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(Time_Set_Spe_Dat_Show_Edit);
+    SelectorListClosed(*this, Time_Set_Spe_Dat_Show_Edit);
 }
 
 void TMainForm::Time_Set_Spe_Hou_Sel_Btn_ImgClick(TObject*)
@@ -195,7 +195,7 @@ void TMainForm::Time_Set_Spe_Hou_CBoxChange(TObject*)
 }
 void TMainForm::Time_Set_Spe_Hou_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(Time_Set_Spe_Hou_Show_Edit);
+    SelectorListClosed(*this, Time_Set_Spe_Hou_Show_Edit);
 }
 
 void TMainForm::Time_Set_Spe_Min_Sel_Btn_ImgClick(TObject*)
@@ -216,7 +216,7 @@ void TMainForm::Time_Set_Spe_Min_CBoxChange(TObject*)
 }
 void TMainForm::Time_Set_Spe_Min_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(Time_Set_Spe_Min_Show_Edit);
+    SelectorListClosed(*this, Time_Set_Spe_Min_Show_Edit);
 }
 
 void BindSettingPickers(TMainForm& form)

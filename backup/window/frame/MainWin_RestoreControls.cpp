@@ -96,7 +96,7 @@ void BindRestorePageHandlers(TMainForm& form)
     BindDown(form.RE_Renew_Btn_Lab, f, &F::RE_Renew_Btn_LabMouseDown);
     form.RE_Renew_Btn_Lab->OnMouseLeave = [f](TObject* s) { f->RE_Renew_Btn_LabMouseLeave(s); };
     form.Res_PC_Sel_CBox->OnChange = [f](TObject* s) { f->Res_PC_Sel_CBoxChange(s); };
-    form.Res_PC_Sel_CBox->OnCloseUp = [f](TObject*) { FocusSelectorEdit(f->Res_PC_Show_Edit); };
+    form.Res_PC_Sel_CBox->OnCloseUp = [f](TObject*) { SelectorListClosed(*f, f->Res_PC_Show_Edit); };
     BindSelectorOpener(form, form.Res_PC_Sel_Btn_Img, &F::Res_PC_Sel_Btn_ImgClick, &F::Res_PC_Sel_Btn_ImgMouseMove,
                        &F::Res_PC_Sel_Btn_ImgMouseDown);
     BindClick(form.Res_BrowserBtn_Img, f, &F::Res_BrowserBtn_ImgClick);

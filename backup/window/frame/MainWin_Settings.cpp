@@ -99,7 +99,7 @@ void TMainForm::AC_FuncSel_CBoxChange(TObject*)
 
 void TMainForm::AC_FuncSel_CBoxCloseUp(TObject*)
 {
-    FocusSelectorEdit(AC_FuncSel_Edit);
+    SelectorListClosed(*this, AC_FuncSel_Edit);
 }
 
 // The seconds of the countdown before an automatic start, 0 to 30, kept as they are typed.

@@ -29,5 +29,5 @@ void BindPickerHandlers(TMainForm& form, TImage* opener, TEdit* shown, TComboBox
     opener->OnMouseMove = [f, opener](TObject*, TShiftState shift, int, int) { ShowSelectorHover(*f, opener, shift); };
     opener->OnMouseDown = [opener](TObject*, TMouseButton, TShiftState, int, int) { ShowSelectorPressed(opener); };
     list->OnChange = [list, shown](TObject*) { CopySelectorChoice(list, shown); };
-    list->OnCloseUp = [shown](TObject*) { FocusSelectorEdit(shown); };
+    list->OnCloseUp = [f, shown](TObject*) { SelectorListClosed(*f, shown); };
 }

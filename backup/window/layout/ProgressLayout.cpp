@@ -204,6 +204,8 @@ void BuildProgressPanel(TMainForm& form)
         TextLook(text, kFontHeight, TMainForm::Palette[8]);
         text->SetCaption(u"");
     }
+    // A long path keeps its file's name in view.
+    form.Progress_File_Path_Lab->SetEllipsisPosition(ui::TEllipsisPosition::epPathEllipsis);
 
     TListView* list = form.Progress_List;
     for (int column = list->Columns().Count(); column < 3; ++column) {
