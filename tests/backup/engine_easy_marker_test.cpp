@@ -18,12 +18,6 @@ const std::string kPc = "/Harbex_Solo+/HOMEPCAlice61/";
 
 class Marker : public EasyMachine {
 protected:
-    void TearDown() override
-    {
-        SetCommandLineArgument(u"");
-        EasyMachine::TearDown();
-    }
-
     void WriteMarker(const std::vector<std::string>& lines)
     {
         lists::TStringList marker;

@@ -2,6 +2,7 @@
 // A simulated machine in a temporary folder for the application frame: drive C: with a user's
 // application-data folder, a Windows version record and a user default language.
 
+#include "backup/base/CommandLine.h"
 #include "backup/skin/LanguageSetting.h"
 #include "backup/window/frame/MainWin.h"
 #include "backup/window/frame/MsgWin.h"
@@ -18,6 +19,19 @@
 #include <string>
 
 namespace frametest {
+
+// The program's command-line argument lives for the whole process: a test that starts the window for
+// a drive leaves it behind for the next test unless it is given back.
+class CommandLineArgumentKept {
+public:
+    CommandLineArgumentKept() = default;
+    CommandLineArgumentKept(const CommandLineArgumentKept&) = delete;
+    CommandLineArgumentKept& operator=(const CommandLineArgumentKept&) = delete;
+    ~CommandLineArgumentKept() { SetCommandLineArgument(before_); }
+
+private:
+    std::u16string before_ = CommandLineArgument();
+};
 
 class FrameMachine : public ::testing::Test {
 protected:
@@ -50,6 +64,7 @@ protected:
 
     std::filesystem::path Host(const std::string& relative) const { return std::filesystem::path(folder_) / relative; }
 
+    CommandLineArgumentKept argument_;
     testsupport::TempFolder temp_{"harbex-frame"};
     std::string folder_ = temp_.Path();
 };

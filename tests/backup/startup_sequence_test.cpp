@@ -125,7 +125,6 @@ TEST_F(StartupMachine, DriveStartCountsDownForTheStartDrive)
         window.Close();
     });
     Open(1033);
-    SetCommandLineArgument(u"");
     EXPECT_EQ(shownFor, u"E:\\");
     EXPECT_EQ(form().AutoStartShowing, 0);
     EXPECT_EQ(form().AutoStartWindow, nullptr);
