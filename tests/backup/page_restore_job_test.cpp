@@ -13,6 +13,7 @@
 #include "tests/core/engine_fixture.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"
+#include "tests/support/small_file_system.h"
 
 #include <fstream>
 #include <iterator>
@@ -169,6 +170,42 @@ TEST_F(RestoreJob, NewestManualRunIsTickedAndRestoredIntoAFolder)
     }
     EXPECT_TRUE(found);
     EXPECT_FALSE(std::filesystem::exists(Host("c/Out/old.txt")));
+}
+
+// A chosen folder on a disk of its own (mounted in the home, reached through a link) is measured
+// on that disk, not on the disk of its drive letter: too little room there is said before anything
+// is copied, by both restore pages.
+TEST_F(RestoreJob, AChosenFolderIsMeasuredOnItsOwnDisk)
+{
+    testsupport::SmallFileSystem disk(256 * 1024);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    Open(1033);
+    enginetest::TempDrive drive(u'E', 2);
+    WriteText(Host("c/Data/big.doc"), std::string(64 * 1024, 'b'));
+    BackUpReportAndChooseThePc();
+    const std::u16string manual = u"Harbex_Solo+\\" + PcFolderName() + u"\\Manual\\20240301_090000";
+    WriteText(drive.Host(manual + u"\\C\\Data\\big.doc"), std::string(64 * 1024, 'm'));
+    testsupport::WriteFinishedRunLists(drive.Host(manual));
+    ShowLatestManualBackupTime(form(), *form().RM_Time_Sel_Show_Lab, *form().Res_PC_Show_Edit);
+    BuildManualRestoreTree(form(), *form().RM_Tree, *form().Res_PC_Show_Edit, *form().RM_Time_Sel_Show_Lab);
+    ASSERT_EQ(form().RM_Tree->Items().TopCount(), 1);
+    ToggleNodeCheck(form().RM_Tree->Items().Top(0));
+    PropagateNodeCheck(form().RM_Tree->Items().Top(0));
+    std::filesystem::create_directory_symlink(disk.Folder(), Host("c/Small"));
+    disk.Fill("filler", 16 * 1024);
+    const testsupport::FileTree before = testsupport::ReadTree(disk.Folder());
+
+    form().RestoreToOriginal = 0;
+    form().Res_Dest_Edit->SetText(u"C:\\Small");
+    for (const int page : {5, 6}) {
+        SCOPED_TRACE(page);
+        EXPECT_EQ(RunOk(page), std::vector<std::u16string>{Text(20201)});
+        EXPECT_EQ(form().CompletedFiles->Count() + form().FailedFiles->Count(), 0);
+        EXPECT_TRUE(testsupport::HoldsTree(disk.Folder(), before));
+        EXPECT_EQ(form().Idle, 1);
+    }
 }
 
 // The category rows tell what the chosen date holds: picking an earlier run in the calendar shows

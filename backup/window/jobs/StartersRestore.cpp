@@ -43,7 +43,7 @@ bool DestinationUsable(const TMainForm& form, const std::u16string& destination)
 bool RoomForRestore(TMainForm& form, const std::u16string& destination, LONGLONG total)
 {
     form.JobTotalBytes = total;
-    if (form.RestoreToOriginal != 0 || HasRoomFor(destination.substr(0, 3), static_cast<ULONGLONG>(total))) {
+    if (form.RestoreToOriginal != 0 || HasRoomFor(destination, static_cast<ULONGLONG>(total))) {
         return true;
     }
     form.ShowErrorBox(Text(form, kTextNoRoom));
