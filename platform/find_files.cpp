@@ -223,8 +223,9 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
         SetLastError(ERROR_SUCCESS);
         return ToHandle(new FindHandle(-1, {}, {}));
     }
-    const int folderFd =
-        WithCaseFallback(folder, [](const char* path) { return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+    const int folderFd = WithCaseFallback(folder, [&folder](int dirFd, const char* at) {
+        return ::openat(dirFd, at, O_RDONLY | O_DIRECTORY | O_CLOEXEC | folder.noFollow());
+    });
     if (folderFd < 0) {
         const int openError = errno;
         SetLastError(openError == ENOENT || openError == ENOTDIR ? ERROR_PATH_NOT_FOUND

@@ -124,14 +124,19 @@ bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, con
 {
     ArmNotifier(notifier);
     const std::u16string base = WithTrailingBackslash(baseFolder);
+    const JobDriveHold drive(job, base);
+    if (!drive.holds()) {
+        return false;
+    }
     RepeatListSet lists;
     bool result = true;
     const int count = std::min(selection.Count, static_cast<int>(selection.Paths.size()));
     for (int j = count - 1; j >= 0; --j) {
         const std::u16string& path = selection.Paths[static_cast<std::size_t>(j)];
         const std::u16string stamp = CharsFrom(path, base.size()).substr(0, kRunStampLength);
-        if (!LiesInsideFolder(path, base) || CrossesDriveLink(path) || !IsRunStampName(stamp) ||
-            !DeleteBackupItem(job, lists, base, stamp, path, notifier)) {
+        if (StopIfDriveGone(job, base.substr(0, 3)) || !LiesInsideFolder(path, base) || CrossesDriveLink(path) ||
+            !IsRunStampName(stamp) || !DeleteBackupItem(job, lists, base, stamp, path, notifier)) {
+            StopIfDriveGone(job, base.substr(0, 3));
             result = false;
             break;
         }

@@ -206,6 +206,10 @@ int RunEasyBackup(RunningJob& job, lists::TStringList& completed, lists::TString
                   clProcessNotify* notifier)
 {
     const platform::KeepFolderNames keep;
+    const JobDriveHold drive(job, destinationRoot);
+    if (!drive.holds()) {
+        return 0;
+    }
     SYSTEMTIME now;
     GetLocalTime(&now);
     const SYSTEMTIME runTime = FreeRunTime(job, JOB_KIND_EASY, now, destinationRoot);

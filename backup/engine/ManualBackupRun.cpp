@@ -207,6 +207,10 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
                     const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier)
 {
     const platform::KeepFolderNames keep;
+    const JobDriveHold drive(job, destinationRoot);
+    if (!drive.holds()) {
+        return 0;
+    }
     const std::u16string manualFolder = ManualBackupFolder(destinationRoot, true, job.HideBackupFolder());
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -224,7 +228,7 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
     WriteJobMarker(job, JOB_KIND_MANUAL, runTime, destinationRoot);
     CollectManualCandidates(job, run.candidates, runTime, manualFolder);
 
-    for (int i = 0; i < selection.Count && !JobCancelRequested(job); ++i) {
+    for (int i = 0; i < selection.Count && !JobCancelRequested(job) && !StopIfDriveGone(job, run.driveRoot); ++i) {
         const auto at = static_cast<std::size_t>(i);
         const std::u16string& name = selection.ItemNames[at];
         if (!ClashesWithEarlierItem(run, selection, at)) {
