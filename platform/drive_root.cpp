@@ -78,8 +78,8 @@ std::shared_ptr<const UniqueFd> OpenBelow(const HeldRoot& root, const std::strin
     open_how how{};
     how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
     how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS | RESOLVE_NO_XDEV;
-    const int fd = static_cast<int>(RetryOnInterrupt(
-        [&] { return ::syscall(SYS_openat2, root.fd->get(), relative.c_str(), &how, sizeof how); }));
+    const int fd = static_cast<int>(
+        RetryOnInterrupt([&] { return ::syscall(SYS_openat2, root.fd->get(), relative.c_str(), &how, sizeof how); }));
     if (fd < 0) {
         return nullptr;
     }

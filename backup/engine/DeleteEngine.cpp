@@ -28,7 +28,7 @@ bool DeleteFileEntry(RunningJob& job, const std::u16string& path, const WIN32_FI
     if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0) {
         return platform::DeleteListedFile(path.c_str(), entry.dwFileAttributes) != FALSE;
     }
-    return DeleteTree(path, [&job] { job.PumpMessages(); });
+    return DeleteTree(path, [&job] { return KeepDeleting(job); });
 }
 
 // The re-homed copy is a second name of the file where the drive allows one. The names share
@@ -69,7 +69,7 @@ bool DeleteFolderExcept(RunningJob& job, const std::u16string& path, const std::
         }
         const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
         if (IsLinkEntry(entry)) {
-            allGone = DeleteTree(child, [&job] { job.PumpMessages(); }) && allGone;
+            allGone = DeleteTree(child, [&job] { return KeepDeleting(job); }) && allGone;
         } else if (IsDirectoryEntry(entry)) {
             allGone = DeleteFolderExcept(job, child, listed.children, kept, false) && allGone;
         } else if (runFolder && IsRunListFileName(entry.cFileName)) {
@@ -82,7 +82,7 @@ bool DeleteFolderExcept(RunningJob& job, const std::u16string& path, const std::
         return false;
     }
     for (const std::u16string& list : lists) {
-        DeleteTree(list, [&job] { job.PumpMessages(); });
+        DeleteTree(list, [&job] { return KeepDeleting(job); });
     }
     return RemoveDirectoryW(path.c_str()) != FALSE;
 }
@@ -158,7 +158,7 @@ bool DeleteBackupItem(RunningJob& job, RepeatListSet& lists, const std::u16strin
     }
     // A link goes as a link: re-homing would copy what lies behind it.
     if (IsLinkEntry(found)) {
-        return DeleteTree(path, [&job] { job.PumpMessages(); });
+        return DeleteTree(path, [&job] { return KeepDeleting(job); });
     }
     // Every later run names its new copies on the drive before any file of the item goes.
     const std::u16string base = WithTrailingBackslash(baseFolder);
@@ -174,7 +174,7 @@ bool DeleteBackupItem(RunningJob& job, RepeatListSet& lists, const std::u16strin
         return false;
     }
     if (!IsDirectoryEntry(found)) {
-        return kept.empty() && DeleteTree(path, [&job] { job.PumpMessages(); });
+        return kept.empty() && DeleteTree(path, [&job] { return KeepDeleting(job); });
     }
     return DeleteFolderExcept(job, path, item.children, kept, IsRunFolderPath(path));
 }

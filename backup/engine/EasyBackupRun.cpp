@@ -154,7 +154,7 @@ int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16
 void DeleteEasyRunFolders(RunningJob& job, const CategoryFlags& categories, const CLASSPATH& runFolders)
 {
     ForEachSelectedCategory(
-        categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot], [&job] { job.PumpMessages(); }); });
+        categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot], [&job] { return KeepDeleting(job); }); });
 }
 
 // True when every list was saved; each that was not is a failed line.

@@ -241,7 +241,7 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
         StopIfDriveGone(job, run.driveRoot);
     }
     if (JobCancelRequested(job)) {
-        DeleteTree(runFolder, [&job] { job.PumpMessages(); });
+        DeleteTree(runFolder, [&job] { return KeepDeleting(job); });
         ReportCancelledFiles(job, run.completed, run.failed, run.firstCompleted, run.completedSizes);
         if (!JobLeavesMarker(job)) {
             RemoveJobMarker();

@@ -71,6 +71,12 @@ bool JobCancelRequested(RunningJob& job)
     return job.HeldDriveGone() || job.CancelRequested();
 }
 
+bool KeepDeleting(RunningJob& job)
+{
+    job.PumpMessages();
+    return !job.HeldDriveGone();
+}
+
 bool StopIfDriveGone(RunningJob& job, const std::u16string& driveRoot)
 {
     if (job.HeldDriveGone(true) || GetFileAttributesW(driveRoot.c_str()) == INVALID_FILE_ATTRIBUTES) {

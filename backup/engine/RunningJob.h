@@ -109,6 +109,10 @@ private:
 // the job was told or as the engine found) or the program is ending under it.
 bool JobLeavesMarker(RunningJob& job);
 
+// Between two entries of a tree the job deletes: lets messages run; false once the drive the job
+// holds was found gone.
+bool KeepDeleting(RunningJob& job);
+
 // True once the job is to stop: asked to, or its backup drive was found gone.
 bool JobCancelRequested(RunningJob& job);
 // Before an item and after a failure that touched the backup drive: when its root ("X:\") is gone,
