@@ -246,7 +246,8 @@ int RunEasyBackup(RunningJob& job, lists::TStringList& completed, lists::TString
         result = EasyBackupWalk(run, categories, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)]);
     }
 
-    const bool listsSaved = !JobCancelRequested(job) && SaveEasyRunLists(run, categories);
+    const bool listsSaved =
+        !JobCancelRequested(job) && !StopIfDriveGone(job, run.driveRoot) && SaveEasyRunLists(run, categories);
     if (!listsSaved && !JobCancelRequested(job)) {
         StopIfDriveGone(job, run.driveRoot);
     }

@@ -236,7 +236,8 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
                              selection.RelativePaths[at]);
         }
     }
-    const bool listsSaved = !JobCancelRequested(job) && SaveRunLists(run, runFolder, selection);
+    const bool listsSaved =
+        !JobCancelRequested(job) && !StopIfDriveGone(job, run.driveRoot) && SaveRunLists(run, runFolder, selection);
     if (!listsSaved && !JobCancelRequested(job)) {
         StopIfDriveGone(job, run.driveRoot);
     }
