@@ -28,11 +28,11 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <set>
 #include <sys/acl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
-#include <set>
-#include <optional>
 #include <thread>
 
 namespace {
@@ -212,13 +212,20 @@ TEST_F(HeldDrive, ALinkAtAnyLevelOfTheDriveLeavesItsTargetAsItWas)
     // A backup lists each file and each list file of the runs behind the link; one beside a linked
     // run is a new run of its own. A restore fails each category behind the link once.
     const std::vector<LinkCase> cases = {
-        {Job::Backup, "e/Harbex_Solo+", 0, 21},     {Job::Backup, pc, 0, 21},
-        {Job::Backup, kEasy, 0, 21},                {Job::Backup, kEasy + "/Document", 5, 8},
-        {Job::Backup, run, 11, 0},                  {Job::Restore, "e/Harbex_Solo+", 0, 5},
-        {Job::Restore, pc, 0, 5},                   {Job::Restore, kEasy, 0, 5},
-        {Job::Restore, kEasy + "/Document", 5, 1},  {Job::Restore, run, 5, 1},
-        {Job::Delete, "e/Harbex_Solo+", 0, 0},      {Job::Delete, pc, 0, 0},
-        {Job::Delete, kEasy, 0, 0},                 {Job::Delete, kEasy + "/Document", 0, 0},
+        {Job::Backup, "e/Harbex_Solo+", 0, 21},
+        {Job::Backup, pc, 0, 21},
+        {Job::Backup, kEasy, 0, 21},
+        {Job::Backup, kEasy + "/Document", 5, 8},
+        {Job::Backup, run, 11, 0},
+        {Job::Restore, "e/Harbex_Solo+", 0, 5},
+        {Job::Restore, pc, 0, 5},
+        {Job::Restore, kEasy, 0, 5},
+        {Job::Restore, kEasy + "/Document", 5, 1},
+        {Job::Restore, run, 5, 1},
+        {Job::Delete, "e/Harbex_Solo+", 0, 0},
+        {Job::Delete, pc, 0, 0},
+        {Job::Delete, kEasy, 0, 0},
+        {Job::Delete, kEasy + "/Document", 0, 0},
         {Job::Delete, run, 0, 0, true},
     };
     for (const LinkCase& c : cases) {
