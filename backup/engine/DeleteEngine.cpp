@@ -57,12 +57,12 @@ struct ListedEntry {
 bool DeleteFolderExcept(RunningJob& job, const std::u16string& path, const std::vector<ListedEntry>& entries,
                         const std::unordered_set<std::u16string>& kept, bool runFolder)
 {
+    if (job.HeldDriveGone(true)) {
+        return false;
+    }
     bool allGone = true;
     std::vector<std::u16string> lists;
     for (const ListedEntry& listed : entries) {
-        if (job.HeldDriveGone()) {
-            return false;
-        }
         const WIN32_FIND_DATAW& entry = listed.entry;
         // A name no Windows folder holds would name another entry once joined: it stays, and so
         // does its folder.

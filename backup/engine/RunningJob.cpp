@@ -20,7 +20,7 @@ void RunningJob::StopForGoneDrive()
 
 bool RunningJob::HeldDriveGone(bool now)
 {
-    constexpr unsigned kCallsBetweenLooks = 32;
+    constexpr unsigned kCallsBetweenLooks = 256;
     if (!driveGone_ && drive_ && (now || ++driveChecks_ % kCallsBetweenLooks == 0) && !drive_->IsStillTheDrive()) {
         drive_->Lose();
         StopForGoneDrive();

@@ -271,11 +271,13 @@ TEST_F(HeldDrive, ARunSwappedForALinkWhileItIsDeletedLeavesTheLinksTargetWhole)
         fs::remove_all(Host("e/Harbex_Solo+"));
         fs::remove_all(target);
         testsupport::FileTree files;
+        // The private folder holds the same names as the run, so that a name joined below the link
+        // names one of its files.
         for (int i = 0; i < kFiles; ++i) {
-            files["d" + std::to_string(i % 10) + "/f" + std::to_string(i)] = "private";
+            files["C/d" + std::to_string(i % 10) + "/f" + std::to_string(i)] = "private";
         }
         testsupport::WriteTree(target, files);
-        testsupport::WriteTree(run / "C", files);
+        testsupport::WriteTree(run, files);
         testsupport::WriteFinishedRunLists(run);
         fs::create_directory_symlink(target, link);
 
