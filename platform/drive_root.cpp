@@ -220,6 +220,27 @@ void PlaceBelowHeldRoot(HostPath& host)
     host.dirFd = host.folder->get();
 }
 
+std::shared_ptr<const UniqueFd> KeepOpenedFolder(const HostPath& host, int fd)
+{
+    auto opened = std::make_shared<const UniqueFd>(fd);
+    if (!host.held() || host.nameStart >= host.path.size()) {
+        return opened;
+    }
+    const std::shared_ptr<HeldRoot> root = HeldFor(host.drive);
+    if (!root) {
+        return opened;
+    }
+    std::string relative = host.path.substr(host.rootLength + 1);
+    Holds& holds = TheHolds();
+    std::lock_guard lock(holds.mutex);
+    std::erase_if(holds.opened, [&relative](const OpenedFolder& folder) { return folder.relative == relative; });
+    holds.opened.push_front({root.get(), std::move(relative), opened});
+    if (holds.opened.size() > kOpenedFolders) {
+        holds.opened.pop_back();
+    }
+    return opened;
+}
+
 void ForgetHeldFolders(const HostPath& host)
 {
     if (!host.held() || host.nameStart >= host.path.size()) {

@@ -36,6 +36,9 @@ private:
 // Points host (as ToHostPath maps it) below the held root of its drive, when one is held: dirFd
 // becomes the opened folder of the last name, or host.error is set when that cannot be opened.
 void PlaceBelowHeldRoot(HostPath& host);
+// Owns fd, the folder host just opened (relative to host.dirFd): on a held drive the paths below
+// that folder are then reached through it, with no look-up of their own.
+std::shared_ptr<const UniqueFd> KeepOpenedFolder(const HostPath& host, int fd);
 // Forgets the opened folders at and below host, a folder that was just removed or renamed.
 void ForgetHeldFolders(const HostPath& host);
 
