@@ -25,10 +25,11 @@ using platform::HostPath;
 
 constexpr std::size_t kChunkBytes = 1 << 20;
 
+// "." for a bare name, which is relative to the held folder it is in (HostPath::at).
 std::string FolderOf(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
-    return slash == 0 ? "/" : path.substr(0, slash);
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // Runs create(path) on unused temporary names beside finalPath until one is free; the name used on
@@ -61,22 +62,23 @@ bool CanLinkUnnamedFiles()
 // A copy in progress, given its name only when complete, so that a failure never leaves a
 // half-written file nor loses the old one. It is written to an unnamed file in the destination
 // folder where the file system has them (nothing is left behind even by a crash), else to a
-// temporary name beside the destination.
+// temporary name beside the destination. Every name is relative to the target's dirFd.
 class PendingCopy {
 public:
+    explicit PendingCopy(const HostPath& target) : dirFd_(target.dirFd) { }
     ~PendingCopy()
     {
         if (!tempPath_.empty()) {
             file_.reset();
-            ::unlink(tempPath_.c_str());
+            ::unlinkat(dirFd_, tempPath_.c_str(), 0);
         }
     }
 
-    // Creates the file in the folder of finalPath with exactly the permission bits, from the start
+    // Creates the file in the folder of the target with exactly the permission bits, from the start
     // (a private file is never readable by others on the way); false with errno on failure.
-    bool Create(const std::string& finalPath, mode_t permissions)
+    bool Create(const HostPath& target, mode_t permissions)
     {
-        if (!MakeFile(finalPath, permissions)) {
+        if (!MakeFile(target.at(), permissions)) {
             return false;
         }
         return platform::UmaskKeeps(permissions) || ::fchmod(file_->fd(), permissions) == 0;
@@ -86,16 +88,17 @@ public:
 
     // Gives the copy its name, replacing a file of that name when mayReplace, and closes it; false
     // with errno.
-    bool Commit(const std::string& finalPath, bool mayReplace)
+    bool Commit(const HostPath& target, bool mayReplace)
     {
+        const std::string finalPath = target.at();
         if (tempPath_.empty()) {
             char unnamed[32];
             std::snprintf(unnamed, sizeof unnamed, "/proc/self/fd/%d", file_->fd());
-            const auto link = [&unnamed](const char* path) {
-                return ::linkat(AT_FDCWD, unnamed, AT_FDCWD, path, AT_SYMLINK_FOLLOW);
+            const auto link = [this, &unnamed](const char* path) {
+                return ::linkat(AT_FDCWD, unnamed, dirFd_, path, AT_SYMLINK_FOLLOW);
             };
             if (link(finalPath.c_str()) == 0) {
-                platform::NoteNameAdded(finalPath);
+                platform::NoteNameAdded(target.path);
                 file_.reset();
                 return true;
             }
@@ -108,11 +111,11 @@ public:
             }
         }
         const unsigned noReplace = mayReplace ? 0 : RENAME_NOREPLACE;
-        if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, finalPath.c_str(), noReplace) != 0) {
+        if (::renameat2(dirFd_, tempPath_.c_str(), dirFd_, finalPath.c_str(), noReplace) != 0) {
             return false;
         }
         tempPath_.clear();
-        platform::NoteNameAdded(finalPath);
+        platform::NoteNameAdded(target.path);
         file_.reset();
         return true;
     }
@@ -121,8 +124,9 @@ private:
     bool MakeFile(const std::string& finalPath, mode_t permissions)
     {
         if (CanLinkUnnamedFiles()) {
-            const int fd = platform::RetryOnInterrupt(
-                [&] { return ::open(FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, permissions); });
+            const int fd = platform::RetryOnInterrupt([&] {
+                return ::openat(dirFd_, FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, permissions);
+            });
             if (fd >= 0) {
                 file_ = FileHandle::AdoptUnnamed(fd, GENERIC_WRITE);
                 return true;
@@ -134,7 +138,7 @@ private:
         int fd = -1;
         tempPath_ = WithFreshTemporaryName(finalPath, [&](const char* path) {
             fd = platform::RetryOnInterrupt(
-                [&] { return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions); });
+                [&] { return ::openat(dirFd_, path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions); });
             return fd >= 0 ? 0 : -1;
         });
         return !tempPath_.empty() && Adopt(fd);
@@ -148,6 +152,7 @@ private:
         return file_ != nullptr;
     }
 
+    int dirFd_;
     std::string tempPath_;
     std::unique_ptr<FileHandle> file_;
 };
@@ -350,9 +355,9 @@ std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROU
     if (planned.refusal != 0) {
         return planned.refusal;
     }
-    PendingCopy copy;
+    PendingCopy copy(target);
     const mode_t permissions = CopyPermissions(sourceInfo.st_mode);
-    if (!copy.Create(target.path, permissions)) {
+    if (!copy.Create(target, permissions)) {
         return errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno);
     }
     const DWORD error = CopyContent(*sourceFile, atOpen.size, copy, progress, data, cancel);
@@ -380,7 +385,7 @@ std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROU
     if (const DWORD finishError = FinishCopy(copy, planned.storedBits, planned.readOnly, now.st_mtim, permissions)) {
         return finishError;
     }
-    if (!copy.Commit(target.path, mayReplace)) {
+    if (!copy.Commit(target, mayReplace)) {
         return errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno);
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "platform/drives.h"
 
+#include "platform/drive_root.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/win_names.h"
@@ -147,13 +148,17 @@ HostPath ToHostPath(std::u16string_view windowsPath)
             return Failed(ERROR_INVALID_NAME);
         }
     }
-    std::lock_guard lock(tableMutex);
-    const std::string& entries = EntryFolder();
-    if (!entries.empty() && result.path.size() > entries.size() &&
-        result.path.compare(0, entries.size(), entries) == 0 && result.path[entries.size()] == '/' &&
-        result.path.find('/', entries.size() + 1) == std::string::npos && EndsWithLnk(result.path)) {
-        result.path.replace(result.path.size() - 4, 4, ".desktop");
+    {
+        std::lock_guard lock(tableMutex);
+        const std::string& entries = EntryFolder();
+        if (!entries.empty() && result.path.size() > entries.size() &&
+            result.path.compare(0, entries.size(), entries) == 0 && result.path[entries.size()] == '/' &&
+            result.path.find('/', entries.size() + 1) == std::string::npos && EndsWithLnk(result.path)) {
+            result.path.replace(result.path.size() - 4, 4, ".desktop");
+        }
     }
+    result.drive = UpperChar(windowsPath[0]);
+    PlaceBelowHeldRoot(result);
     return result;
 }
 

@@ -5,12 +5,16 @@
 #include "platform/text.h"
 #include "platform/win_types.h"
 
+#include <fcntl.h>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform {
+
+class UniqueFd;
 
 enum class DriveBus { Other, Usb };
 
@@ -48,7 +52,21 @@ struct HostPath {
     std::size_t rootLength = 0;  // leading characters of path that are the drive's host folder
     bool endsWithSeparator = false;
     ReservedChars reserved = ReservedChars::AsIs;  // how the drive holds names, for names read from it
+    char16_t drive = 0;
+    // What at() is relative to: AT_FDCWD (at() is the whole path) or, on a drive a job holds
+    // (platform/drive_root.h), the folder of the last name, opened below the held root.
+    int dirFd = AT_FDCWD;
+    std::size_t nameStart = 0;
+    std::shared_ptr<const UniqueFd> folder;  // keeps dirFd open
     bool ok() const { return error == 0; }
+    bool held() const { return dirFd != AT_FDCWD; }
+    // The name for the *at calls with dirFd ("." for the held root itself).
+    const char* at() const
+    {
+        return nameStart < path.size() ? path.c_str() + nameStart : (held() ? "." : path.c_str());
+    }
+    // Open flags that keep a held drive's last name from being followed as a link.
+    int noFollow() const { return held() ? O_NOFOLLOW : 0; }
 };
 HostPath ToHostPath(std::u16string_view windowsPath);
 

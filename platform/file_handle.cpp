@@ -71,11 +71,11 @@ Opened OpenOnDisk(HostPath& host, DWORD access, DWORD disposition, DWORD flags)
     const int openFlags = OpenFlagsFor(access);
     const mode_t mode = (flags & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
     // An open can wait (a network file system, a file being locked) and so be interrupted.
-    const auto openExisting = [&](const char* path) {
-        return RetryOnInterrupt([&] { return ::open(path, openFlags); });
+    const auto openExisting = [&](int dirFd, const char* name) {
+        return RetryOnInterrupt([&] { return ::openat(dirFd, name, openFlags | host.noFollow()); });
     };
-    const auto createNew = [&](const char* path) {
-        return RetryOnInterrupt([&] { return ::open(path, openFlags | O_CREAT | O_EXCL, mode); });
+    const auto createNew = [&](int dirFd, const char* name) {
+        return RetryOnInterrupt([&] { return ::openat(dirFd, name, openFlags | O_CREAT | O_EXCL, mode); });
     };
     switch (disposition) {
     case CREATE_NEW:
@@ -90,7 +90,7 @@ Opened OpenOnDisk(HostPath& host, DWORD access, DWORD disposition, DWORD flags)
             if (fd >= 0 || errno != ENOENT) {
                 return {fd, true};
             }
-            const int created = createNew(host.path.c_str());
+            const int created = createNew(host.dirFd, host.at());
             if (created >= 0 || errno != EEXIST) {
                 return {created, false};
             }

@@ -1,9 +1,11 @@
+#include "platform/drive_root.h"
 #include "platform/errors.h"
 #include "platform/file_handle.h"
 #include "platform/file_info.h"
 #include "platform/files.h"
 #include "platform/host_case.h"
 #include "platform/listed_delete.h"
+#include "platform/unique_fd.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,7 +20,9 @@ using platform::kStoredFileBits;
 // The entry at host, found case-insensitively; false with the last error set when it is missing.
 bool LookUp(HostPath& host, struct stat& info)
 {
-    if (platform::WithCaseFallback(host, [&info](const char* path) { return ::lstat(path, &info); }) == 0) {
+    if (platform::WithCaseFallback(host, [&info](int dirFd, const char* name) {
+            return ::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW);
+        }) == 0) {
         return true;
     }
     SetLastError(platform::ErrorForPath(errno, host.path));
@@ -34,10 +38,10 @@ bool MapPath(LPCWSTR path, HostPath& host)
     return host.ok();
 }
 
-bool IsFolderLink(const std::string& path)
+bool IsFolderLink(const HostPath& host)
 {
     struct stat target { };
-    return ::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
+    return ::fstatat(host.dirFd, host.at(), &target, 0) == 0 && S_ISDIR(target.st_mode);
 }
 
 platform::FileIdentity IdentityOf(const struct stat& info)
@@ -46,14 +50,14 @@ platform::FileIdentity IdentityOf(const struct stat& info)
 }
 
 // Moves a file to another file system: copy, then remove the source.
-BOOL CopyThenDelete(LPCWSTR from, LPCWSTR to, const std::string& sourcePath, DWORD flags)
+BOOL CopyThenDelete(LPCWSTR from, LPCWSTR to, const HostPath& source, DWORD flags)
 {
     const DWORD copyFlags = (flags & MOVEFILE_REPLACE_EXISTING) ? 0 : COPY_FILE_FAIL_IF_EXISTS;
     if (!CopyFileExW(from, to, nullptr, nullptr, nullptr, copyFlags)) {
         return FALSE;
     }
-    if (::unlink(sourcePath.c_str()) != 0) {
-        return platform::FailWithErrno(errno, sourcePath);
+    if (::unlinkat(source.dirFd, source.at(), 0) != 0) {
+        return platform::FailWithErrno(errno, source.path);
     }
     SetLastError(ERROR_SUCCESS);
     return TRUE;
@@ -69,8 +73,8 @@ DWORD GetFileAttributesW(LPCWSTR path)
     }
     platform::EntryInfo info;
     const bool driveRoot = host.path.size() <= host.rootLength;
-    const auto read = [&](const char* hostPath) {
-        return platform::ReadEntryInfo(AT_FDCWD, hostPath, hostPath, info, driveRoot) ? 0 : -1;
+    const auto read = [&](int dirFd, const char* name) {
+        return platform::ReadEntryInfo(dirFd, name, host.path, info, driveRoot) ? 0 : -1;
     };
     if (platform::WithCaseFallback(host, read) != 0) {
         SetLastError(platform::ErrorForPath(errno, host.path));
@@ -94,18 +98,30 @@ BOOL SetFileAttributesW(LPCWSTR path, DWORD attributes)
         return TRUE;
     }
     const bool isFolder = S_ISDIR(info.st_mode);
-    const DWORD stored = attributes & (isFolder ? kStoredFileBits | FILE_ATTRIBUTE_READONLY : kStoredFileBits);
+    const DWORD storedBits = attributes & (isFolder ? kStoredFileBits | FILE_ATTRIBUTE_READONLY : kStoredFileBits);
     const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
     const mode_t mode = readOnly ? (info.st_mode & ~0222) : (info.st_mode | S_IWUSR);
     const bool changesMode = !isFolder && (mode & 07777) != (info.st_mode & 07777);
+    // On a held drive the bits go through the entry itself, so no link swapped in meanwhile is followed.
+    const platform::UniqueFd opened(
+        host.held() ? ::openat(host.dirFd, host.at(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC) : -1);
+    if (host.held() && !opened.valid()) {
+        return platform::FailWithErrno(errno, host.path);
+    }
+    const auto setMode = [&] {
+        return opened.valid() ? ::fchmod(opened.get(), mode & 07777) : ::chmod(host.path.c_str(), mode & 07777);
+    };
     // Extended attributes need write permission: store them while the file is still writable.
-    if (changesMode && !readOnly && ::chmod(host.path.c_str(), mode & 07777) != 0) {
+    if (changesMode && !readOnly && setMode() != 0) {
         return platform::FailWithErrno(errno, host.path);
     }
-    if (!platform::WriteStoredAttributes(host.path, IdentityOf(info), stored, isFolder)) {
+    const bool stored = opened.valid()
+                            ? platform::WriteStoredAttributes(opened.get(), IdentityOf(info), storedBits, isFolder)
+                            : platform::WriteStoredAttributes(host.path, IdentityOf(info), storedBits, isFolder);
+    if (!stored) {
         return platform::FailWithErrno(errno, host.path);
     }
-    if (changesMode && readOnly && ::chmod(host.path.c_str(), mode & 07777) != 0) {
+    if (changesMode && readOnly && setMode() != 0) {
         return platform::FailWithErrno(errno, host.path);
     }
     return TRUE;
@@ -122,16 +138,20 @@ BOOL MakeFolder(LPCWSTR path, mode_t permissions)
     }
     struct stat info { };
     const std::optional<bool> free = platform::IsKeptNameFree(host.path);
-    if (free ? !*free : platform::WithCaseFallback(host, [&info](const char* p) { return ::lstat(p, &info); }) == 0) {
+    const auto lookUp = [&info](int dirFd, const char* name) {
+        return ::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW);
+    };
+    if (free ? !*free : platform::WithCaseFallback(host, lookUp) == 0) {
         return Fail(ERROR_ALREADY_EXISTS);
     }
-    if (::mkdir(host.path.c_str(), permissions) != 0) {
+    if (::mkdirat(host.dirFd, host.at(), permissions) != 0) {
         return errno == EEXIST ? Fail(ERROR_ALREADY_EXISTS)
                                : Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno));
     }
     platform::NoteNameAdded(host.path);
     platform::NoteFolderMade(host.path);
-    if (permissions != 0777 && !platform::UmaskKeeps(permissions) && ::chmod(host.path.c_str(), permissions) != 0) {
+    if (permissions != 0777 && !platform::UmaskKeeps(permissions) &&
+        ::fchmodat(host.dirFd, host.at(), permissions, AT_SYMLINK_NOFOLLOW) != 0) {
         return platform::FailWithErrno(errno, host.path);
     }
     return TRUE;
@@ -166,7 +186,9 @@ BOOL RemoveDirectoryW(LPCWSTR path)
     }
     // An empty folder, the common case, goes with one call when no bits kept for it need forgetting.
     if (host.path.size() != host.rootLength && !platform::KeepsAttributesInProcess() &&
-        platform::WithCaseFallback(host, [](const char* hostPath) { return ::rmdir(hostPath); }) == 0) {
+        platform::WithCaseFallback(
+            host, [](int dirFd, const char* name) { return ::unlinkat(dirFd, name, AT_REMOVEDIR); }) == 0) {
+        platform::ForgetHeldFolders(host);
         return TRUE;
     }
     struct stat info { };
@@ -178,17 +200,18 @@ BOOL RemoveDirectoryW(LPCWSTR path)
     }
     if (S_ISLNK(info.st_mode)) {
         // A folder link goes as a link; its target is never touched.
-        if (!IsFolderLink(host.path)) {
+        if (!IsFolderLink(host)) {
             return Fail(ERROR_DIRECTORY);
         }
-        return ::unlink(host.path.c_str()) == 0 ? TRUE : platform::FailWithErrno(errno, host.path);
+        return ::unlinkat(host.dirFd, host.at(), 0) == 0 ? TRUE : platform::FailWithErrno(errno, host.path);
     }
     if (!S_ISDIR(info.st_mode)) {
         return Fail(ERROR_DIRECTORY);
     }
-    if (::rmdir(host.path.c_str()) != 0) {
+    if (::unlinkat(host.dirFd, host.at(), AT_REMOVEDIR) != 0) {
         return Fail(errno == ENOTEMPTY || errno == EEXIST ? ERROR_DIR_NOT_EMPTY : WindowsErrorFromErrno(errno));
     }
+    platform::ForgetHeldFolders(host);
     platform::ForgetStoredAttributes(IdentityOf(info));
     return TRUE;
 }
@@ -200,7 +223,7 @@ BOOL DeleteFileW(LPCWSTR path)
     if (!MapPath(path, host) || !LookUp(host, info)) {
         return FALSE;
     }
-    if (S_ISDIR(info.st_mode) || (S_ISLNK(info.st_mode) && IsFolderLink(host.path))) {
+    if (S_ISDIR(info.st_mode) || (S_ISLNK(info.st_mode) && IsFolderLink(host))) {
         return Fail(ERROR_ACCESS_DENIED);
     }
     if (S_ISREG(info.st_mode) && platform::IsReadOnlyMode(info.st_mode)) {
@@ -209,7 +232,7 @@ BOOL DeleteFileW(LPCWSTR path)
     if (!platform::DeleteIsShared(IdentityOf(info))) {
         return Fail(ERROR_SHARING_VIOLATION);
     }
-    if (::unlink(host.path.c_str()) != 0) {
+    if (::unlinkat(host.dirFd, host.at(), 0) != 0) {
         return platform::FailWithErrno(errno, host.path);
     }
     // The other names of a linked file keep its attributes.
@@ -230,7 +253,7 @@ BOOL platform::DeleteListedFile(LPCWSTR path, DWORD attributes)
     if (!MapPath(path, host)) {
         return FALSE;
     }
-    if (WithCaseFallback(host, [](const char* hostPath) { return ::unlink(hostPath); }) != 0) {
+    if (WithCaseFallback(host, [](int dirFd, const char* name) { return ::unlinkat(dirFd, name, 0); }) != 0) {
         return errno == EISDIR ? Fail(ERROR_ACCESS_DENIED) : FailWithErrno(errno, host.path);
     }
     return TRUE;
@@ -247,7 +270,9 @@ BOOL CreateHardLinkW(LPCWSTR fileName, LPCWSTR existingFileName, void*)
         const DWORD missing = platform::ErrorForPath(ENOENT, link.path);
         return Fail(missing == ERROR_PATH_NOT_FOUND ? missing : ERROR_ALREADY_EXISTS);
     }
-    const auto linkTo = [&link](const char* path) { return ::linkat(AT_FDCWD, path, AT_FDCWD, link.path.c_str(), 0); };
+    const auto linkTo = [&link](int dirFd, const char* name) {
+        return ::linkat(dirFd, name, link.dirFd, link.at(), 0);
+    };
     if (platform::WithCaseFallback(existing, linkTo) != 0) {
         switch (errno) {
         case EEXIST:
@@ -283,8 +308,9 @@ BOOL MoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags)
     }
     const std::string nameAsWritten = target.path.substr(target.path.find_last_of('/'));
     struct stat targetInfo { };
-    const bool targetExists =
-        platform::WithCaseFallback(target, [&targetInfo](const char* p) { return ::lstat(p, &targetInfo); }) == 0;
+    const bool targetExists = platform::WithCaseFallback(target, [&targetInfo](int dirFd, const char* name) {
+                                  return ::fstatat(dirFd, name, &targetInfo, AT_SYMLINK_NOFOLLOW);
+                              }) == 0;
     const bool renamesCase =
         targetExists && targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino;
     if (renamesCase) {
@@ -302,12 +328,15 @@ BOOL MoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags)
         }
     }
     const unsigned renameFlags = (targetExists && !renamesCase) ? 0 : RENAME_NOREPLACE;
-    if (::renameat2(AT_FDCWD, source.path.c_str(), AT_FDCWD, target.path.c_str(), renameFlags) == 0) {
+    if (::renameat2(source.dirFd, source.at(), target.dirFd, target.at(), renameFlags) == 0) {
         platform::NoteNameAdded(target.path);
+        if (S_ISDIR(sourceInfo.st_mode)) {
+            platform::ForgetHeldFolders(source);
+        }
         return TRUE;
     }
     if (errno == EXDEV && (flags & MOVEFILE_COPY_ALLOWED) && S_ISREG(sourceInfo.st_mode)) {
-        return CopyThenDelete(from, to, source.path, flags);
+        return CopyThenDelete(from, to, source, flags);
     }
     if (errno == EEXIST) {
         return Fail(ERROR_ALREADY_EXISTS);

@@ -1,9 +1,11 @@
+#include "platform/drive_root.h"
 #include "platform/errors.h"
 #include "platform/file_info.h"
 #include "platform/files.h"
 #include "platform/handle.h"
 #include "platform/host_case.h"
 #include "platform/text.h"
+#include "platform/unique_fd.h"
 #include "platform/win_names.h"
 
 #include <algorithm>
@@ -50,15 +52,9 @@ void FillDotsData(std::u16string name, WIN32_FIND_DATAW& data)
 // An open walk: the folder stays open so that each entry is read relative to it, when it is handed out.
 class FindHandle final : public HandleObject {
 public:
-    FindHandle(int folderFd, std::string folder, std::vector<FoundName> names)
-        : folderFd_(folderFd), folder_(std::move(folder)), names_(std::move(names))
+    FindHandle(std::shared_ptr<const UniqueFd> folderFd, std::string folder, std::vector<FoundName> names)
+        : folderFd_(std::move(folderFd)), folder_(std::move(folder)), names_(std::move(names))
     {
-    }
-    ~FindHandle() override
-    {
-        if (folderFd_ >= 0) {
-            ::close(folderFd_);
-        }
     }
     FindHandle(const FindHandle&) = delete;
     FindHandle& operator=(const FindHandle&) = delete;
@@ -75,7 +71,7 @@ public:
                 return true;
             }
             entryPath_.assign(folder_).append("/").append(found.onDisk);
-            if (ReadEntryInfo(folderFd_, found.onDisk.c_str(), entryPath_, info)) {
+            if (ReadEntryInfo(folderFd_->get(), found.onDisk.c_str(), entryPath_, info)) {
                 FillFindData(info, std::move(found.name), data);
                 return true;
             }
@@ -92,7 +88,7 @@ public:
     int error() const { return error_; }
 
 private:
-    int folderFd_;
+    std::shared_ptr<const UniqueFd> folderFd_;
     std::string folder_;
     std::vector<FoundName> names_;
     std::size_t next_ = 0;
@@ -221,10 +217,11 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
             *data = std::move(literal);
         }
         SetLastError(ERROR_SUCCESS);
-        return ToHandle(new FindHandle(-1, {}, {}));
+        return ToHandle(new FindHandle(nullptr, {}, {}));
     }
-    const int folderFd =
-        WithCaseFallback(folder, [](const char* path) { return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+    const int folderFd = WithCaseFallback(folder, [&folder](int dirFd, const char* at) {
+        return ::openat(dirFd, at, O_RDONLY | O_DIRECTORY | O_CLOEXEC | folder.noFollow());
+    });
     if (folderFd < 0) {
         const int openError = errno;
         SetLastError(openError == ENOENT || openError == ENOTDIR ? ERROR_PATH_NOT_FOUND
@@ -235,7 +232,7 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
     auto names = hasWildcard ? ListMatching(folderFd, name, folder.path.size() == folder.rootLength, folder.reserved,
                                             &lookUpError)
                              : ListLiteral(folder, name, &lookUpError);
-    auto* find = new FindHandle(folderFd, folder.path, std::move(names));
+    auto* find = new FindHandle(KeepOpenedFolder(folder, folderFd), folder.path, std::move(names));
     WIN32_FIND_DATAW first;
     if (!find->Next(first)) {
         lookUpError = find->error() != 0 ? find->error() : lookUpError;

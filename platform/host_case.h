@@ -5,10 +5,12 @@
 // while the folder's modification time is unchanged; a name that another process adds within the
 // same timestamp tick can be missed by a case-insensitive lookup (an exact one always finds it).
 
+#include "platform/drive_root.h"
 #include "platform/drives.h"
 
 #include <cerrno>
 #include <optional>
+#include <type_traits>
 
 namespace platform {
 
@@ -40,13 +42,25 @@ public:
 // checked already; nullopt otherwise (nothing is read then).
 std::optional<bool> IsKeptNameFree(const std::string& hostPath);
 
-// Runs op(const char* path) (a system call returning -1 with errno on failure); when it fails because
-// a name was not found as written, matches the case and runs it once more.
+// Runs op(int dirFd, const char* name) with host's dirFd and at(), or op(const char* path) (a system
+// call returning -1 with errno on failure); when it fails because a name was not found as written,
+// matches the case and runs it once more.
 template <class Op> auto WithCaseFallback(HostPath& host, Op&& op)
 {
-    auto result = op(host.path.c_str());
+    const auto run = [&host, &op] {
+        if constexpr (std::is_invocable_v<Op, int, const char*>) {
+            return op(host.dirFd, host.at());
+        } else {
+            return op(host.path.c_str());
+        }
+    };
+    auto result = run();
     if (result < 0 && (errno == ENOENT || errno == ENOTDIR) && MatchCase(host)) {
-        result = op(host.path.c_str());
+        PlaceBelowHeldRoot(host);
+        if (!host.ok()) {
+            return result;
+        }
+        result = run();
     }
     return result;
 }

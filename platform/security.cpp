@@ -3,9 +3,11 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/host_case.h"
+#include "platform/unique_fd.h"
 
 #include <acl/libacl.h>
 #include <cerrno>
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/acl.h>
 #include <sys/stat.h>
@@ -90,11 +92,14 @@ BOOL GrantAccessToGroup(LPCWSTR path, LPCSTR account, DWORD accessMask)
         return Fail(ERROR_NONE_MAPPED);
     }
     const gid_t groupId = entry->gr_gid;
-    struct stat info;
-    if (WithCaseFallback(host, [&info](const char* p) { return stat(p, &info); }) != 0) {
+    // Read and set through the entry itself: a link on a held drive is refused, never granted through.
+    const UniqueFd file(WithCaseFallback(host, [&host](int dirFd, const char* at) {
+        return ::openat(dirFd, at, O_RDONLY | O_NONBLOCK | O_CLOEXEC | host.noFollow());
+    }));
+    if (!file.valid()) {
         return FailWithErrno(errno, host.path);
     }
-    AclHolder acl(acl_get_file(host.path.c_str(), ACL_TYPE_ACCESS));
+    AclHolder acl(acl_get_fd(file.get()));
     if (acl.get() == nullptr) {
         return Fail(AclError(errno, host.path));
     }
@@ -103,7 +108,7 @@ BOOL GrantAccessToGroup(LPCWSTR path, LPCSTR account, DWORD accessMask)
         acl_calc_mask(&acl.get()) != 0) {
         return Fail(ERROR_NOT_ENOUGH_MEMORY);
     }
-    if (acl_set_file(host.path.c_str(), ACL_TYPE_ACCESS, acl.get()) != 0) {
+    if (acl_set_fd(file.get(), acl.get()) != 0) {
         return Fail(AclError(errno, host.path));
     }
     return TRUE;

@@ -20,9 +20,8 @@ bool DeleteFileWithBits(const std::u16string& path, DWORD attributes)
     return DeleteFileW(path.c_str()) != FALSE;
 }
 
-}  // namespace
-
-bool DeleteTree(const std::u16string& path, const std::function<void()>& betweenEntries)
+// stopped: set once betweenEntries answered false; nothing more is deleted then.
+bool DeleteTreeUnlessStopped(const std::u16string& path, const std::function<bool()>& betweenEntries, bool& stopped)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -38,8 +37,9 @@ bool DeleteTree(const std::u16string& path, const std::function<void()>& between
     HANDLE find = FindFirstFileW((WithTrailingBackslash(path) + u"*.*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            if (betweenEntries) {
-                betweenEntries();
+            stopped = betweenEntries && !betweenEntries();
+            if (stopped) {
+                break;
             }
             const std::u16string name = entry.cFileName;
             // A name no Windows folder holds would name another entry once joined: it stays.
@@ -48,13 +48,24 @@ bool DeleteTree(const std::u16string& path, const std::function<void()>& between
             }
             const std::u16string child = WithTrailingBackslash(path) + name;
             if (IsDirectory(entry.dwFileAttributes)) {
-                DeleteTree(child, betweenEntries);
+                DeleteTreeUnlessStopped(child, betweenEntries, stopped);
             } else {
                 DeleteFileWithBits(child, entry.dwFileAttributes);
             }
-        } while (FindNextFileW(find, &entry));
+        } while (!stopped && FindNextFileW(find, &entry));
         FindClose(find);
+    }
+    if (stopped) {
+        return false;
     }
     RemoveDirectoryW(path.c_str());
     return true;
+}
+
+}  // namespace
+
+bool DeleteTree(const std::u16string& path, const std::function<bool()>& betweenEntries)
+{
+    bool stopped = false;
+    return DeleteTreeUnlessStopped(path, betweenEntries, stopped);
 }

@@ -28,7 +28,7 @@ bool DeleteFileEntry(RunningJob& job, const std::u16string& path, const WIN32_FI
     if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)) == 0) {
         return platform::DeleteListedFile(path.c_str(), entry.dwFileAttributes) != FALSE;
     }
-    return DeleteTree(path, [&job] { job.PumpMessages(); });
+    return DeleteTree(path, [&job] { return KeepDeleting(job); });
 }
 
 // The re-homed copy is a second name of the file where the drive allows one. The names share
@@ -57,6 +57,9 @@ struct ListedEntry {
 bool DeleteFolderExcept(RunningJob& job, const std::u16string& path, const std::vector<ListedEntry>& entries,
                         const std::unordered_set<std::u16string>& kept, bool runFolder)
 {
+    if (job.HeldDriveGone(true)) {
+        return false;
+    }
     bool allGone = true;
     std::vector<std::u16string> lists;
     for (const ListedEntry& listed : entries) {
@@ -69,7 +72,7 @@ bool DeleteFolderExcept(RunningJob& job, const std::u16string& path, const std::
         }
         const std::u16string child = WithTrailingBackslash(path) + entry.cFileName;
         if (IsLinkEntry(entry)) {
-            allGone = DeleteTree(child, [&job] { job.PumpMessages(); }) && allGone;
+            allGone = DeleteTree(child, [&job] { return KeepDeleting(job); }) && allGone;
         } else if (IsDirectoryEntry(entry)) {
             allGone = DeleteFolderExcept(job, child, listed.children, kept, false) && allGone;
         } else if (runFolder && IsRunListFileName(entry.cFileName)) {
@@ -82,7 +85,7 @@ bool DeleteFolderExcept(RunningJob& job, const std::u16string& path, const std::
         return false;
     }
     for (const std::u16string& list : lists) {
-        DeleteTree(list, [&job] { job.PumpMessages(); });
+        DeleteTree(list, [&job] { return KeepDeleting(job); });
     }
     return RemoveDirectoryW(path.c_str()) != FALSE;
 }
@@ -124,14 +127,19 @@ bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, con
 {
     ArmNotifier(notifier);
     const std::u16string base = WithTrailingBackslash(baseFolder);
+    const JobDriveHold drive(job, base);
+    if (!drive.holds()) {
+        return false;
+    }
     RepeatListSet lists;
     bool result = true;
     const int count = std::min(selection.Count, static_cast<int>(selection.Paths.size()));
     for (int j = count - 1; j >= 0; --j) {
         const std::u16string& path = selection.Paths[static_cast<std::size_t>(j)];
         const std::u16string stamp = CharsFrom(path, base.size()).substr(0, kRunStampLength);
-        if (!LiesInsideFolder(path, base) || CrossesDriveLink(path) || !IsRunStampName(stamp) ||
-            !DeleteBackupItem(job, lists, base, stamp, path, notifier)) {
+        if (StopIfDriveGone(job, base.substr(0, 3)) || !LiesInsideFolder(path, base) || CrossesDriveLink(path) ||
+            !IsRunStampName(stamp) || !DeleteBackupItem(job, lists, base, stamp, path, notifier)) {
+            StopIfDriveGone(job, base.substr(0, 3));
             result = false;
             break;
         }
@@ -153,7 +161,7 @@ bool DeleteBackupItem(RunningJob& job, RepeatListSet& lists, const std::u16strin
     }
     // A link goes as a link: re-homing would copy what lies behind it.
     if (IsLinkEntry(found)) {
-        return DeleteTree(path, [&job] { job.PumpMessages(); });
+        return DeleteTree(path, [&job] { return KeepDeleting(job); });
     }
     // Every later run names its new copies on the drive before any file of the item goes.
     const std::u16string base = WithTrailingBackslash(baseFolder);
@@ -169,7 +177,7 @@ bool DeleteBackupItem(RunningJob& job, RepeatListSet& lists, const std::u16strin
         return false;
     }
     if (!IsDirectoryEntry(found)) {
-        return kept.empty() && DeleteTree(path, [&job] { job.PumpMessages(); });
+        return kept.empty() && DeleteTree(path, [&job] { return KeepDeleting(job); });
     }
     return DeleteFolderExcept(job, path, item.children, kept, IsRunFolderPath(path));
 }

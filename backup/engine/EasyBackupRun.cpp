@@ -154,7 +154,7 @@ int EasyBackupWalk(EasyRun& run, const CategoryFlags& categories, const std::u16
 void DeleteEasyRunFolders(RunningJob& job, const CategoryFlags& categories, const CLASSPATH& runFolders)
 {
     ForEachSelectedCategory(
-        categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot], [&job] { job.PumpMessages(); }); });
+        categories, [&](int, std::size_t slot) { DeleteTree(runFolders[slot], [&job] { return KeepDeleting(job); }); });
 }
 
 // True when every list was saved; each that was not is a failed line.
@@ -206,6 +206,10 @@ int RunEasyBackup(RunningJob& job, lists::TStringList& completed, lists::TString
                   clProcessNotify* notifier)
 {
     const platform::KeepFolderNames keep;
+    const JobDriveHold drive(job, destinationRoot);
+    if (!drive.holds()) {
+        return 0;
+    }
     SYSTEMTIME now;
     GetLocalTime(&now);
     const SYSTEMTIME runTime = FreeRunTime(job, JOB_KIND_EASY, now, destinationRoot);
@@ -242,7 +246,8 @@ int RunEasyBackup(RunningJob& job, lists::TStringList& completed, lists::TString
         result = EasyBackupWalk(run, categories, u"", roots.LocalFixedDisks.Roots[static_cast<std::size_t>(i)]);
     }
 
-    const bool listsSaved = !JobCancelRequested(job) && SaveEasyRunLists(run, categories);
+    const bool listsSaved =
+        !JobCancelRequested(job) && !StopIfDriveGone(job, run.driveRoot) && SaveEasyRunLists(run, categories);
     if (!listsSaved && !JobCancelRequested(job)) {
         StopIfDriveGone(job, run.driveRoot);
     }

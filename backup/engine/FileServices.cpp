@@ -122,6 +122,7 @@ void ReportFailedFile(RunningJob& job, lists::TStringList& failed, const WIN32_F
 {
     failed.Add(FailedFileLine(path, error));
     job.FileFailed(path, found, error);
+    job.HeldDriveGone(true);
 }
 
 void ReportCancelledFiles(RunningJob& job, lists::TStringList& completed, lists::TStringList& failed,

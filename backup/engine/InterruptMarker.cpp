@@ -91,9 +91,11 @@ bool DeleteRunFolders(RunningJob& job, const Marker& marker, const RECORD_DEVICE
         if (!marker.driveRoot.empty() && !SameDriveRoot(root, marker.driveRoot)) {
             continue;
         }
+        // Below the root as it is now: a link planted on the drive is removed, never followed.
+        const platform::HeldDriveRoot held(root);
         for (const std::u16string& folder : RunFoldersOn(job, root, *marker.kind, stamp)) {
             if (PathExists(folder)) {
-                DeleteTree(folder, [&job] { job.PumpMessages(); });
+                DeleteTree(folder, [&job] { return KeepDeleting(job); });
                 gone = gone && !PathExists(folder);
             }
         }

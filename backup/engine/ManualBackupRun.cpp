@@ -207,6 +207,10 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
                     const std::u16string& pass, BYTE encrypt, clProcessNotify* notifier)
 {
     const platform::KeepFolderNames keep;
+    const JobDriveHold drive(job, destinationRoot);
+    if (!drive.holds()) {
+        return 0;
+    }
     const std::u16string manualFolder = ManualBackupFolder(destinationRoot, true, job.HideBackupFolder());
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -224,7 +228,7 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
     WriteJobMarker(job, JOB_KIND_MANUAL, runTime, destinationRoot);
     CollectManualCandidates(job, run.candidates, runTime, manualFolder);
 
-    for (int i = 0; i < selection.Count && !JobCancelRequested(job); ++i) {
+    for (int i = 0; i < selection.Count && !JobCancelRequested(job) && !StopIfDriveGone(job, run.driveRoot); ++i) {
         const auto at = static_cast<std::size_t>(i);
         const std::u16string& name = selection.ItemNames[at];
         if (!ClashesWithEarlierItem(run, selection, at)) {
@@ -232,12 +236,13 @@ int RunManualBackup(RunningJob& job, lists::TStringList& completed, lists::TStri
                              selection.RelativePaths[at]);
         }
     }
-    const bool listsSaved = !JobCancelRequested(job) && SaveRunLists(run, runFolder, selection);
+    const bool listsSaved =
+        !JobCancelRequested(job) && !StopIfDriveGone(job, run.driveRoot) && SaveRunLists(run, runFolder, selection);
     if (!listsSaved && !JobCancelRequested(job)) {
         StopIfDriveGone(job, run.driveRoot);
     }
     if (JobCancelRequested(job)) {
-        DeleteTree(runFolder, [&job] { job.PumpMessages(); });
+        DeleteTree(runFolder, [&job] { return KeepDeleting(job); });
         ReportCancelledFiles(job, run.completed, run.failed, run.firstCompleted, run.completedSizes);
         if (!JobLeavesMarker(job)) {
             RemoveJobMarker();

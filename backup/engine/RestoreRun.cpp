@@ -70,8 +70,13 @@ void RunEasyRestore(RunningJob& running, const RESTORE_JOB& lists, const PerEasy
                     const std::u16string& stamp, bool toOriginal)
 {
     const platform::KeepFolderNames keepNames;
+    const JobDriveHold drive(running, easyFolder);
+    if (!drive.holds()) {
+        return;
+    }
     const RESTORE_JOB job = WalkedAs(running, lists);
-    for (int category = 1; category <= kEasyCategoryCount; ++category) {
+    for (int category = 1; category <= kEasyCategoryCount && !StopIfDriveGone(running, easyFolder.substr(0, 3));
+         ++category) {
         RestoreEasyCategory(job, categories, toOriginal, category, easyFolder, destinationFolder, stamp);
     }
 }
@@ -80,6 +85,10 @@ bool RunManualRestore(RunningJob& running, const RESTORE_JOB& lists, const BACKU
                       const std::u16string& manualFolder, const std::u16string& destinationFolder, bool toOriginal)
 {
     const platform::KeepFolderNames keepNames;
+    const JobDriveHold drive(running, manualFolder);
+    if (!drive.holds()) {
+        return false;
+    }
     const RESTORE_JOB job = WalkedAs(running, lists);
     const std::u16string base = WithTrailingBackslash(manualFolder);
     const int count = std::min({selection.Count, static_cast<int>(selection.SourcePaths.size()),
@@ -93,7 +102,7 @@ bool RunManualRestore(RunningJob& running, const RESTORE_JOB& lists, const BACKU
         const std::u16string parent = path.substr(0, path.size() - name.size());
         const std::u16string runFolder = base + path.substr(base.size(), kRunStampLength);
         const std::size_t offset = RestoreOffsetOf(runFolder);
-        if (JobCancelRequested(*job.Running)) {
+        if (JobCancelRequested(*job.Running) || StopIfDriveGone(running, base.substr(0, 3))) {
             return false;
         }
         const RestoreMark mark = MarkRestore(job);

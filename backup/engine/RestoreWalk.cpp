@@ -169,7 +169,7 @@ bool RestoreWalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder,
     const std::u16string item = WithTrailingBackslash(folder) + name;
     WIN32_FIND_DATAW found;
     const bool exists = FindEntry(item, &found);
-    if (exists && RefusedStart(job, item, name, found)) {
+    if ((exists || CrossesDriveLink(item)) && RefusedStart(job, item, name, found)) {
         return true;
     }
     return WalkToOriginal(job, folder, name, restoreOffset, false, exists ? &found : nullptr);
@@ -181,7 +181,7 @@ bool RestoreWalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, c
     const std::u16string item = WithTrailingBackslash(folder) + name;
     WIN32_FIND_DATAW found;
     const bool exists = FindEntry(item, &found);
-    if (exists && RefusedStart(job, item, name, found)) {
+    if ((exists || CrossesDriveLink(item)) && RefusedStart(job, item, name, found)) {
         return true;
     }
     const bool runFolder = IsRunFolderPath(item);

@@ -4,6 +4,8 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 
+#include <utility>
+
 RunningJob::RunningJob() = default;
 
 RunningJob::~RunningJob() = default;
@@ -14,6 +16,29 @@ void RunningJob::StopForGoneDrive()
         driveGone_ = true;
         DriveFoundGone();
     }
+}
+
+bool RunningJob::HeldDriveGone(bool now)
+{
+    constexpr unsigned kCallsBetweenLooks = 256;
+    if (!driveGone_ && drive_ && (now || ++driveChecks_ % kCallsBetweenLooks == 0) && !drive_->IsStillTheDrive()) {
+        drive_->Lose();
+        StopForGoneDrive();
+    }
+    return driveGone_;
+}
+
+JobDriveHold::JobDriveHold(RunningJob& job, const std::u16string& path)
+    : job_(job), root_(path), outer_(std::exchange(job.drive_, &root_))
+{
+    if (!root_.holds()) {
+        job_.StopForGoneDrive();
+    }
+}
+
+JobDriveHold::~JobDriveHold()
+{
+    job_.drive_ = outer_;
 }
 
 void RunningJob::PumpAtIntervals()
@@ -43,14 +68,20 @@ bool JobLeavesMarker(RunningJob& job)
 
 bool JobCancelRequested(RunningJob& job)
 {
-    return job.StoppedForGoneDrive() || job.CancelRequested();
+    return job.HeldDriveGone() || job.CancelRequested();
+}
+
+bool KeepDeleting(RunningJob& job)
+{
+    job.PumpMessages();
+    return !job.HeldDriveGone();
 }
 
 bool StopIfDriveGone(RunningJob& job, const std::u16string& driveRoot)
 {
-    if (GetFileAttributesW(driveRoot.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        return false;
+    if (job.HeldDriveGone(true) || GetFileAttributesW(driveRoot.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        job.StopForGoneDrive();
+        return true;
     }
-    job.StopForGoneDrive();
-    return true;
+    return false;
 }

@@ -5,6 +5,7 @@
 // to every walk and copy.
 
 #include "backup/drive/DeviceRecords.h"
+#include "platform/drive_root.h"
 #include "platform/files.h"
 
 #include <cstdint>
@@ -63,6 +64,10 @@ public:
     void StopForGoneDrive();
     bool StoppedForGoneDrive() const { return driveGone_; }
 
+    // True once the drive a JobDriveHold holds for the job is found no longer the one held (the job
+    // then stops as on a removal). Looks every few calls only, so that a file costs no look, or now.
+    bool HeldDriveGone(bool now = false);
+
     // Lets pending messages run when 30 ms have passed since the job last did so here, so a file
     // costs no look at the message queue.
     void PumpAtIntervals();
@@ -71,7 +76,10 @@ public:
     ContainerCoder* Coder();
 
 private:
+    friend class JobDriveHold;
     bool driveGone_ = false;
+    platform::HeldDriveRoot* drive_ = nullptr;
+    unsigned driveChecks_ = 0;
     bool pumped_ = false;
     DWORD lastPump_ = 0;
     std::unique_ptr<ContainerCoder> coder_;
@@ -80,12 +88,33 @@ private:
     std::int64_t fileCounted_ = 0;
 };
 
+// An engine entry's hold on the job's backup drive ("X:\..."), as it is when the entry starts: the
+// job works below that root only (platform/drive_root.h). When the drive is not there, the job is
+// stopped as on a removal.
+class JobDriveHold {
+public:
+    JobDriveHold(RunningJob& job, const std::u16string& path);
+    ~JobDriveHold();
+    JobDriveHold(const JobDriveHold&) = delete;
+    JobDriveHold& operator=(const JobDriveHold&) = delete;
+    bool holds() const { return root_.holds(); }
+
+private:
+    RunningJob& job_;
+    platform::HeldDriveRoot root_;
+    platform::HeldDriveRoot* outer_;
+};
+
 // True when the job ended so that its interrupted-job marker stays: its backup drive went away (as
 // the job was told or as the engine found) or the program is ending under it.
 bool JobLeavesMarker(RunningJob& job);
 
+// Between two entries of a tree the job deletes: lets messages run; false once the drive the job
+// holds was found gone.
+bool KeepDeleting(RunningJob& job);
+
 // True once the job is to stop: asked to, or its backup drive was found gone.
 bool JobCancelRequested(RunningJob& job);
-// After a failure that touched the backup drive: when its root ("X:\") is gone, the job stops as
-// on a removal. True then.
+// Before an item and after a failure that touched the backup drive: when its root ("X:\") is gone,
+// or is no longer the root the job holds, the job stops as on a removal. True then.
 bool StopIfDriveGone(RunningJob& job, const std::u16string& driveRoot);

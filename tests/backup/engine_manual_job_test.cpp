@@ -14,6 +14,7 @@
 #include "backup/window/jobs/WindowJob.h"
 #include "engine_easy_machine.h"
 #include "platform/clock.h"
+#include "platform/drives.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/file_tree.h"
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -381,6 +383,44 @@ TEST_F(ManualJob, ADriveWithoutRoomIsRefusedBeforeAnyCopy)
             << c.name;
         EXPECT_TRUE(testsupport::HoldsTree(small.Host(), before)) << c.name;
         EXPECT_EQ(MainForm->CompletedFiles->Count() + MainForm->FailedFiles->Count(), 0) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(Host(testsupport::kInterruptMarker))) << c.name;
+        EXPECT_EQ(MainForm->Idle, 1) << c.name;
+    }
+}
+
+// The drive pulled just before the job begins: the job ends as a removal, without the full-disk box
+// and without writing anything, whichever backup starts.
+TEST_F(ManualJob, ADriveGoneBeforeTheFirstCopyIsARemovalNotAFullDisk)
+{
+    const std::optional<platform::Drive> drive = platform::FindDrive(u'E');
+    ASSERT_TRUE(drive);
+    const struct {
+        const char* name;
+        std::function<void()> start;
+    } cases[] = {
+        {"Easy Backup",
+         [&] {
+             StartEasyBackup(*MainForm, u"E:\\", MainForm->Progress_File_Path_Lab, enginetest::kEveryCategory,
+                             MainForm->Progress_File_Path_Lab);
+             CloseProgressPanel(*MainForm);
+         }},
+        {"Manual Backup", [&] { Run({u"C:\\Data"}); }},
+    };
+    testsupport::BoxAnswers boxes(ui_);
+    for (const auto& c : cases) {
+        boxes.Answer(testsupport::BoxAnswers::Button::Close);
+        // The window still lists the drive: its removal notice has not come yet.
+        platform::UnmountDrive(u'E');
+        MainForm->ExternalDrives.Count = 1;
+        MainForm->ExternalDrives.Roots[0] = u"E:\\";
+        c.start();
+        platform::MountDrive(*drive);
+        EXPECT_EQ(MainForm->BackupDriveRemoved, 1) << c.name;
+        for (const std::u16string& message : boxes.Messages()) {
+            EXPECT_NE(message, u"Insufficient space on the external hard drive.") << c.name;
+        }
+        EXPECT_FALSE(std::filesystem::exists(Host("e/Harbex_Solo+"))) << c.name;
+        EXPECT_EQ(MainForm->CompletedFiles->Count(), 0) << c.name;
         EXPECT_FALSE(std::filesystem::exists(Host(testsupport::kInterruptMarker))) << c.name;
         EXPECT_EQ(MainForm->Idle, 1) << c.name;
     }

@@ -4,6 +4,7 @@
 #include "backup/base/Language.h"
 #include "backup/base/SettingsPaths.h"
 #include "backup/base/TextFormat.h"
+#include "backup/drive/Driveviewutil.h"
 #include "backup/engine/ListFiles.h"
 #include "backup/engine/RestoreInfo.h"
 #include "backup/window/device/Combodriveutil.h"
@@ -33,6 +34,17 @@ ULONGLONG TotalFreeBytes(const std::u16string& path)
 bool HasRoomFor(const std::u16string& path, ULONGLONG needed)
 {
     return needed <= TotalFreeBytes(path);
+}
+
+bool DestinationGoneAtStart(TMainForm& form, const std::u16string& destination)
+{
+    const std::u16string root = destination.substr(0, 3);
+    if (!DriveListContains(form.ExternalDrives, root) || GetFileAttributesW(root.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    form.BackupDriveRemoved = 1;
+    form.CancelRequested = 1;
+    return true;
 }
 
 void SaveBacTypeSet(const TMainForm& form)

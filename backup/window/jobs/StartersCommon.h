@@ -14,6 +14,10 @@ class TMainForm;
 ULONGLONG TotalFreeBytes(const std::u16string& path);
 // True when `needed` bytes fit on the volume of `path`; equal fits.
 bool HasRoomFor(const std::u16string& path, ULONGLONG needed);
+// True when the job's destination, one of the external drives the window knows, went away before
+// the job began: the job then ends as on a removal (the window's flags are set), never as a full
+// disk.
+bool DestinationGoneAtStart(TMainForm& form, const std::u16string& destination);
 
 // "BacTypeSet.ini": one line "0" or "1" per Easy Backup category flag, Document
 // to Mail.

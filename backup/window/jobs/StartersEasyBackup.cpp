@@ -77,7 +77,7 @@ void StartEasyBackup(TMainForm& form, const std::u16string& destination, ui::TLa
 
     std::uint64_t selectedSize = 0;
     ScanEasySources(form.Progress_Total_RemainTime_Lab, scanLabel, categories, form.JobTotalBytes, selectedSize);
-    if (!HasRoomFor(destination, selectedSize)) {
+    if (!DestinationGoneAtStart(form, destination) && !HasRoomFor(destination, selectedSize)) {
         form.ShowErrorBox(LookupText(*form.LangTable, kTextNoRoom));
         CloseProgressPanel(form);
         CloseCountdownIfShowing(form);

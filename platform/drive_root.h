@@ -1,0 +1,45 @@
+#pragma once
+// A job's hold on its backup drive. While one lives, the file functions reach that drive only below
+// the folder that was its root when the hold began: each path's folder is opened from that root
+// without following a link or leaving its file system, and the last name is acted on relative to
+// that open folder (HostPath::dirFd). A link on the way fails the call with ERROR_CANT_ACCESS_FILE;
+// a drive whose host folder was moved, unmounted or replaced meanwhile is never written by path.
+
+#include "platform/drives.h"
+
+#include <memory>
+#include <string_view>
+
+namespace platform {
+
+struct HeldRoot;
+
+class HeldDriveRoot {
+public:
+    // root: "X:\" or any path on the drive. Holds nothing when the drive's root cannot be opened.
+    explicit HeldDriveRoot(std::u16string_view root);
+    ~HeldDriveRoot();
+    HeldDriveRoot(const HeldDriveRoot&) = delete;
+    HeldDriveRoot& operator=(const HeldDriveRoot&) = delete;
+
+    bool holds() const { return root_ != nullptr; }
+    // True while the drive table still maps the letter to the folder that was opened.
+    bool IsStillTheDrive() const;
+    // The drive is taken as gone: from now on every path on it fails as on an absent drive, so that
+    // nothing more is written to the root held.
+    void Lose();
+
+private:
+    std::shared_ptr<HeldRoot> root_;
+};
+
+// Points host (as ToHostPath maps it) below the held root of its drive, when one is held: dirFd
+// becomes the opened folder of the last name, or host.error is set when that cannot be opened.
+void PlaceBelowHeldRoot(HostPath& host);
+// Owns fd, the folder host just opened (relative to host.dirFd): on a held drive the paths below
+// that folder are then reached through it, with no look-up of their own.
+std::shared_ptr<const UniqueFd> KeepOpenedFolder(const HostPath& host, int fd);
+// Forgets the opened folders at and below host, a folder that was just removed or renamed.
+void ForgetHeldFolders(const HostPath& host);
+
+}  // namespace platform
