@@ -18,6 +18,13 @@ void RunningJob::StopForGoneDrive()
     }
 }
 
+void RunningJob::ForgetLostDrive()
+{
+    if (drive_ == nullptr) {
+        driveGone_ = false;
+    }
+}
+
 bool RunningJob::HeldDriveGone(bool now)
 {
     constexpr unsigned kCallsBetweenLooks = 256;

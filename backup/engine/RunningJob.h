@@ -63,6 +63,9 @@ public:
     // its own answers.
     void StopForGoneDrive();
     bool StoppedForGoneDrive() const { return driveGone_; }
+    // A job used again for work of its own: a drive lost by earlier work no longer stops it. Nothing
+    // changes while an entry holds a drive for the job.
+    void ForgetLostDrive();
 
     // True once the drive a JobDriveHold holds for the job is found no longer the one held (the job
     // then stops as on a removal). Looks every few calls only, so that a file costs no look, or now.

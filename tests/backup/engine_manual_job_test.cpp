@@ -5,6 +5,7 @@
 #include "backup/engine/Container.h"
 #include "backup/engine/InterruptMarker.h"
 #include "backup/engine/Restore.h"
+#include "backup/engine/RestoreSizes.h"
 #include "backup/engine/RunPaths.h"
 #include "backup/window/jobs/CheckedPaths.h"
 #include "backup/window/jobs/ProgressPanel.h"
@@ -424,6 +425,34 @@ TEST_F(ManualJob, ADriveGoneBeforeTheFirstCopyIsARemovalNotAFullDisk)
         EXPECT_FALSE(std::filesystem::exists(Host(testsupport::kInterruptMarker))) << c.name;
         EXPECT_EQ(MainForm->Idle, 1) << c.name;
     }
+}
+
+// A restore whose drive went away leaves the window's job as it found it: once the drive is back,
+// the next size pass counts the run and the next restore gives back every file.
+TEST_F(ManualJob, ARestoreAfterOneThatLostItsDriveRestoresEveryFile)
+{
+    Run({u"C:\\Data"});
+    BACKUP_SELECTION run;
+    run.Count = 1;
+    run.SourcePaths = {platform::FromUtf8(kManualOnE + kRunStamp)};
+    const auto restoreSize = [&] {
+        LONGLONG total = 0;
+        ComputeManualRestoreSize(WindowJob::OfWindow(), total, run, u"E:\\Harbex_Solo+\\HOMEPCAlice61\\Manual");
+        return total;
+    };
+    const LONGLONG size = restoreSize();
+    const std::optional<platform::Drive> drive = platform::FindDrive(u'E');
+    ASSERT_TRUE(drive);
+    platform::UnmountDrive(u'E');
+    RestoreRun(kRunStamp);
+    platform::MountDrive(*drive);
+    MainForm->CancelRequested = 0;
+
+    EXPECT_EQ(restoreSize(), size);
+    EXPECT_EQ(RestoreRun(kRunStamp), 0);
+    testsupport::FileTree source = testsupport::ReadTree(Host("c/Data"));
+    source.erase("sys.doc");
+    EXPECT_TRUE(testsupport::HoldsTree(Host("c/Out/" + kRunStamp + "/C/Data"), source));
 }
 
 // Cancelled with the Cancel button during the second item (the desktop comes first in the tree):

@@ -88,6 +88,8 @@ ui::TLabel* WindowJob::PathLabel() const
 WindowJob& WindowJob::OfWindow()
 {
     static WindowJob job;
+    // Each use is work of its own: a restore that lost its drive must not stop the next one.
+    job.ForgetLostDrive();
     return job;
 }
 
