@@ -1,4 +1,5 @@
 #include "ui/gfx/font.h"
+#include "ui/gfx/painter.h"
 #include "ui/gfx/text_layout.h"
 
 #include <gtest/gtest.h>
@@ -162,6 +163,17 @@ TEST(GfxFreeType, CjkTextAndCharsetsGetACjkFace)
     }
     FontSpec arial;
     EXPECT_GT(MeasureText(arial, u"\u4e2d\u6587").cx, 15);
+}
+
+TEST(GfxFreeType, NameCharactersCarriedInThePrivateUseAreaAreDrawnAsThemselves)
+{
+    FontSpec arial;
+    EXPECT_EQ(MeasureText(arial, u"Meeting 10\uF03A30 What\uF03F").cx, MeasureText(arial, u"Meeting 10:30 What?").cx);
+    Bitmap carried(80, 16, 0xFFFFFFFF);
+    Bitmap plain(80, 16, 0xFFFFFFFF);
+    Painter(carried).DrawText(carried.Bounds(), u"a\uF03Ab\uF07Cc", arial, TextFlags::Left);
+    Painter(plain).DrawText(plain.Bounds(), u"a:b|c", arial, TextFlags::Left);
+    EXPECT_TRUE(carried == plain);
 }
 
 TEST(GfxFreeType, MissingFontFallsBackAndSaysSoOnce)

@@ -176,9 +176,12 @@ const FreeTypeTextMeasure::Glyph& FreeTypeTextMeasure::GlyphOf(SizedFont& font, 
     Glyph& glyph = font.glyphs[ch];
     if (ch < 0x20 || !font.primary)
         return glyph;
-    glyph.face = FaceFor(font, ch);
+    // A file name's characters that Windows names cannot hold reach the window in the private-use
+    // area from U+F020, where symbol fonts keep theirs: they are drawn as the characters they stand for.
+    const char32_t drawn = ch >= 0xF020 && ch < 0xF07F ? ch - 0xF000 : ch;
+    glyph.face = FaceFor(font, drawn);
     FT_Face face = glyph.face->face;
-    if (!Activate(font, glyph.face) || FT_Load_Glyph(face, FT_Get_Char_Index(face, ch), FT_LOAD_DEFAULT) != 0)
+    if (!Activate(font, glyph.face) || FT_Load_Glyph(face, FT_Get_Char_Index(face, drawn), FT_LOAD_DEFAULT) != 0)
         return glyph;
     FT_GlyphSlot slot = face->glyph;
     if (font.key.bold && !(face->style_flags & FT_STYLE_FLAG_BOLD))
