@@ -262,7 +262,7 @@ TEST_F(HeldDrive, ALinkAtAnyLevelOfTheDriveLeavesItsTargetAsItWas)
 TEST_F(HeldDrive, ARestoreToAChosenFolderNeverWritesThroughALinkBelowIt)
 {
     const fs::path out = Host("c/Out");
-    for (const BYTE encrypt : {BYTE{0}}) {
+    for (const BYTE encrypt : {BYTE{0}, BYTE{1}}) {
         SCOPED_TRACE(encrypt == 0 ? "plain" : "encoded");
         FreshRun(encrypt);
         RecordingJob first;
