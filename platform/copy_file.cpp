@@ -59,104 +59,6 @@ bool CanLinkUnnamedFiles()
     return available;
 }
 
-// A copy in progress, given its name only when complete, so that a failure never leaves a
-// half-written file nor loses the old one. It is written to an unnamed file in the destination
-// folder where the file system has them (nothing is left behind even by a crash), else to a
-// temporary name beside the destination. Every name is relative to the target's dirFd.
-class PendingCopy {
-public:
-    explicit PendingCopy(const HostPath& target) : dirFd_(target.dirFd) { }
-    ~PendingCopy()
-    {
-        if (!tempPath_.empty()) {
-            file_.reset();
-            ::unlinkat(dirFd_, tempPath_.c_str(), 0);
-        }
-    }
-
-    // Creates the file in the folder of the target with exactly the permission bits, from the start
-    // (a private file is never readable by others on the way); false with errno on failure.
-    bool Create(const HostPath& target, mode_t permissions)
-    {
-        if (!MakeFile(target.at(), permissions)) {
-            return false;
-        }
-        return platform::UmaskKeeps(permissions) || ::fchmod(file_->fd(), permissions) == 0;
-    }
-
-    FileHandle& file() { return *file_; }
-
-    // Gives the copy its name, replacing a file of that name when mayReplace, and closes it; false
-    // with errno.
-    bool Commit(const HostPath& target, bool mayReplace)
-    {
-        const std::string finalPath = target.at();
-        if (tempPath_.empty()) {
-            char unnamed[32];
-            std::snprintf(unnamed, sizeof unnamed, "/proc/self/fd/%d", file_->fd());
-            const auto link = [this, &unnamed](const char* path) {
-                return ::linkat(AT_FDCWD, unnamed, dirFd_, path, AT_SYMLINK_FOLLOW);
-            };
-            if (link(finalPath.c_str()) == 0) {
-                platform::NoteNameAdded(target.path);
-                file_.reset();
-                return true;
-            }
-            if (errno != EEXIST || !mayReplace) {
-                return false;
-            }
-            tempPath_ = WithFreshTemporaryName(finalPath, link);
-            if (tempPath_.empty()) {
-                return false;
-            }
-        }
-        const unsigned noReplace = mayReplace ? 0 : RENAME_NOREPLACE;
-        if (::renameat2(dirFd_, tempPath_.c_str(), dirFd_, finalPath.c_str(), noReplace) != 0) {
-            return false;
-        }
-        tempPath_.clear();
-        platform::NoteNameAdded(target.path);
-        file_.reset();
-        return true;
-    }
-
-private:
-    bool MakeFile(const std::string& finalPath, mode_t permissions)
-    {
-        if (CanLinkUnnamedFiles()) {
-            const int fd = platform::RetryOnInterrupt([&] {
-                return ::openat(dirFd_, FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, permissions);
-            });
-            if (fd >= 0) {
-                file_ = FileHandle::AdoptUnnamed(fd, GENERIC_WRITE);
-                return true;
-            }
-            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-                return false;
-            }
-        }
-        int fd = -1;
-        tempPath_ = WithFreshTemporaryName(finalPath, [&](const char* path) {
-            fd = platform::RetryOnInterrupt(
-                [&] { return ::openat(dirFd_, path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions); });
-            return fd >= 0 ? 0 : -1;
-        });
-        return !tempPath_.empty() && Adopt(fd);
-    }
-
-    bool Adopt(int fd)
-    {
-        struct stat info { };
-        ::fstat(fd, &info);
-        file_ = FileHandle::Adopt(fd, {info.st_dev, info.st_ino}, GENERIC_WRITE, 0);
-        return file_ != nullptr;
-    }
-
-    int dirFd_;
-    std::string tempPath_;
-    std::unique_ptr<FileHandle> file_;
-};
-
 // Moves up to count bytes; 0 at the end of the source, -1 with errno on failure.
 ssize_t CopyChunk(int from, int to, std::size_t count, bool& kernelCopy)
 {
@@ -244,8 +146,8 @@ bool BeingWritten(const platform::SourceVersion& version, const WIN32_FIND_DATAW
 // Copies total bytes of the open source into the pending copy, reporting each chunk; 0 or the
 // Windows error. A source that ends before total fails with ERROR_SHARING_VIOLATION, as a file in
 // use does.
-DWORD CopyContent(FileHandle& sourceFile, ULONGLONG total, PendingCopy& copy, LPPROGRESS_ROUTINE progress, void* data,
-                  BOOL* cancel)
+DWORD CopyContent(FileHandle& sourceFile, ULONGLONG total, platform::PendingCopy& copy, LPPROGRESS_ROUTINE progress,
+                  void* data, BOOL* cancel)
 {
     if (total > kChunkBytes) {
         ::posix_fadvise(sourceFile.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -291,7 +193,8 @@ DWORD CopyContent(FileHandle& sourceFile, ULONGLONG total, PendingCopy& copy, LP
 // Gives the complete copy its stored attribute bits (a new file has the archive bit alone), the
 // write time and, last, as extended attributes need a writable file, the read-only mode: its
 // permission bits without the write bits. 0 or the Windows error.
-DWORD FinishCopy(PendingCopy& copy, DWORD storedBits, bool readOnly, const timespec& lastWrite, mode_t permissions)
+DWORD FinishCopy(platform::PendingCopy& copy, DWORD storedBits, bool readOnly, const timespec& lastWrite,
+                 mode_t permissions)
 {
     const int out = copy.file().fd();
     if (storedBits != FILE_ATTRIBUTE_ARCHIVE && !platform::WriteStoredAttributesOfNewFile(out, storedBits)) {
@@ -355,9 +258,9 @@ std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROU
     if (planned.refusal != 0) {
         return planned.refusal;
     }
-    PendingCopy copy(target);
+    platform::PendingCopy copy(target);
     const mode_t permissions = CopyPermissions(sourceInfo.st_mode);
-    if (!copy.Create(target, permissions)) {
+    if (!copy.Create(permissions)) {
         return errno == ENOENT ? ERROR_PATH_NOT_FOUND : WindowsErrorFromErrno(errno);
     }
     const DWORD error = CopyContent(*sourceFile, atOpen.size, copy, progress, data, cancel);
@@ -385,7 +288,7 @@ std::optional<DWORD> CopyOnce(HostPath& source, HostPath& target, LPPROGRESS_ROU
     if (const DWORD finishError = FinishCopy(copy, planned.storedBits, planned.readOnly, now.st_mtim, permissions)) {
         return finishError;
     }
-    if (!copy.Commit(target, mayReplace)) {
+    if (!copy.Commit(mayReplace)) {
         return errno == EEXIST ? ERROR_FILE_EXISTS : WindowsErrorFromErrno(errno);
     }
     return 0;
@@ -465,14 +368,122 @@ DWORD platform::CheckSourceUnchanged(HANDLE file, const SourceVersion& atOpen)
     return ReadSourceVersion(file, nullptr, &now) == 0 && SameVersion(now, atOpen) ? 0 : ERROR_SHARING_VIOLATION;
 }
 
-BOOL platform::FinishCopyFrom(HANDLE copy, const SourceVersion& source)
+platform::PendingCopy::PendingCopy(HostPath target) : target_(std::move(target))
 {
-    auto* file = platform::HandleAs<FileHandle>(copy);
-    if (file == nullptr) {
-        return Fail(ERROR_INVALID_HANDLE);
+}
+
+platform::PendingCopy::~PendingCopy()
+{
+    if (!tempPath_.empty()) {
+        file_.reset();
+        ::unlinkat(target_.dirFd, tempPath_.c_str(), 0);
     }
+}
+
+bool platform::PendingCopy::Create(unsigned permissions)
+{
+    if (!MakeFile(permissions)) {
+        return false;
+    }
+    return platform::UmaskKeeps(permissions) || ::fchmod(file_->fd(), permissions) == 0;
+}
+
+HANDLE platform::PendingCopy::handle()
+{
+    return platform::ToHandle(file_.get());
+}
+
+bool platform::PendingCopy::Commit(bool mayReplace)
+{
+    const std::string finalPath = target_.at();
+    const int dirFd = target_.dirFd;
+    if (tempPath_.empty()) {
+        char unnamed[32];
+        std::snprintf(unnamed, sizeof unnamed, "/proc/self/fd/%d", file_->fd());
+        const auto link = [dirFd, &unnamed](const char* path) {
+            return ::linkat(AT_FDCWD, unnamed, dirFd, path, AT_SYMLINK_FOLLOW);
+        };
+        if (link(finalPath.c_str()) == 0) {
+            platform::NoteNameAdded(target_.path);
+            file_.reset();
+            return true;
+        }
+        if (errno != EEXIST || !mayReplace) {
+            return false;
+        }
+        tempPath_ = WithFreshTemporaryName(finalPath, link);
+        if (tempPath_.empty()) {
+            return false;
+        }
+    }
+    const unsigned noReplace = mayReplace ? 0 : RENAME_NOREPLACE;
+    if (::renameat2(dirFd, tempPath_.c_str(), dirFd, finalPath.c_str(), noReplace) != 0) {
+        return false;
+    }
+    tempPath_.clear();
+    platform::NoteNameAdded(target_.path);
+    file_.reset();
+    return true;
+}
+
+bool platform::PendingCopy::MakeFile(unsigned permissions)
+{
+    const std::string finalPath = target_.at();
+    const int dirFd = target_.dirFd;
+    if (CanLinkUnnamedFiles()) {
+        const int fd = platform::RetryOnInterrupt([&] {
+            return ::openat(dirFd, FolderOf(finalPath).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, permissions);
+        });
+        if (fd >= 0) {
+            file_ = FileHandle::AdoptUnnamed(fd, GENERIC_WRITE);
+            return true;
+        }
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            return false;
+        }
+    }
+    int fd = -1;
+    tempPath_ = WithFreshTemporaryName(finalPath, [&](const char* path) {
+        fd = platform::RetryOnInterrupt(
+            [&] { return ::openat(dirFd, path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions); });
+        return fd >= 0 ? 0 : -1;
+    });
+    return !tempPath_.empty() && Adopt(fd);
+}
+
+bool platform::PendingCopy::Adopt(int fd)
+{
+    struct stat info { };
+    ::fstat(fd, &info);
+    file_ = FileHandle::Adopt(fd, {info.st_dev, info.st_ino}, GENERIC_WRITE, 0);
+    return file_ != nullptr;
+}
+
+std::unique_ptr<platform::PendingCopy> platform::CreatePendingCopy(LPCWSTR path, const SourceVersion& source)
+{
+    HostPath target = platform::ToHostPath(path ? path : u"");
+    if (!target.ok()) {
+        SetLastError(target.error);
+        return nullptr;
+    }
+    std::unique_ptr<PendingCopy> copy;
+    const int made = platform::WithCaseFallback(target, [&](int, const char*) {
+        copy = std::make_unique<PendingCopy>(target);
+        return copy->Create(CopyPermissions(source.mode)) ? 0 : -1;
+    });
+    if (made != 0) {
+        SetLastError(!target.ok()      ? target.error
+                     : errno == ENOENT ? ERROR_PATH_NOT_FOUND
+                                       : WindowsErrorFromErrno(errno));
+        return nullptr;
+    }
+    return copy;
+}
+
+BOOL platform::CommitPendingCopy(PendingCopy& copy, const SourceVersion& source)
+{
     const timespec times[2] = {timespec{0, UTIME_OMIT}, source.lastWrite};
-    if (::futimens(file->fd(), times) != 0 || ::fchmod(file->fd(), CopyPermissions(source.mode)) != 0) {
+    if (::futimens(copy.file().fd(), times) != 0 || !copy.Commit(true)) {
         return Fail(WindowsErrorFromErrno(errno));
     }
     return TRUE;

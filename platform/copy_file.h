@@ -1,10 +1,13 @@
 #pragma once
-// The copy a backup makes of a file into a folder where its name is normally still free, and the
-// free name a file is written under before it takes its place.
+// The copy a backup makes of a file into a folder where its name is normally still free, the
+// writer that gives a copy its name only when it is whole, and the free name a file is written
+// under before it takes its place.
 
+#include "platform/drives.h"
 #include "platform/files.h"
 
 #include <ctime>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -41,9 +44,45 @@ DWORD ReadSourceVersion(HANDLE file, const WIN32_FIND_DATAW* listed, SourceVersi
 // bytes read since is the whole of one version; else ERROR_SHARING_VIOLATION.
 DWORD CheckSourceUnchanged(HANDLE file, const SourceVersion& atOpen);
 
-// Gives a copy written through a handle of its own what the copies here get from the source's
-// version: its write time and its permission bits (owner, group, others), writable by the owner.
-BOOL FinishCopyFrom(HANDLE copy, const SourceVersion& source);
+class FileHandle;
+
+// A copy in progress, given its name only when complete, so that a failure never leaves a
+// half-written file nor loses the old one. It is written to an unnamed file in the destination
+// folder where the file system has them (nothing is left behind even by a crash), else to a
+// temporary name beside the destination that goes with the copy when it is not completed.
+class PendingCopy {
+public:
+    explicit PendingCopy(HostPath target);
+    ~PendingCopy();
+    PendingCopy(const PendingCopy&) = delete;
+    PendingCopy& operator=(const PendingCopy&) = delete;
+
+    // Creates the file in the folder of the target with exactly the permission bits, from the start
+    // (a private file is never readable by others on the way); false with errno on failure.
+    bool Create(unsigned permissions);
+    FileHandle& file() { return *file_; }
+    HANDLE handle();
+    // Gives the copy its name, replacing a file of that name when mayReplace, and closes it; false
+    // with errno.
+    bool Commit(bool mayReplace);
+
+private:
+    bool MakeFile(unsigned permissions);
+    bool Adopt(int fd);
+
+    HostPath target_;
+    std::string tempPath_;
+    std::unique_ptr<FileHandle> file_;
+};
+
+// For a copy written through a handle of its own (the container's coder): the pending copy of the
+// file at path, created with the source's permission bits (owner, group, others), writable by the
+// owner; null with the last error when it cannot be created (ERROR_CANT_ACCESS_FILE for a link on
+// the way, platform/drive_root.h).
+std::unique_ptr<PendingCopy> CreatePendingCopy(LPCWSTR path, const SourceVersion& source);
+// Gives the complete copy the source's write time and then its name, replacing a file of that name;
+// FALSE with the last error, the copy then left unnamed.
+BOOL CommitPendingCopy(PendingCopy& copy, const SourceVersion& source);
 
 // What FreeNameBeside puts after the path, before a decimal number.
 inline constexpr std::u16string_view kFreeNameMark = u".~part";

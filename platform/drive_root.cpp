@@ -10,17 +10,22 @@
 #include <fcntl.h>
 #include <linux/openat2.h>
 #include <list>
-#include <map>
 #include <mutex>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <vector>
 
 namespace platform {
 
 struct HeldRoot {
     char16_t letter = 0;
     std::string hostFolder;
+    // The held folder as ToHostPath writes it and as matched to the names on disk ("" for "/"):
+    // the paths that start with either are reached below fd.
+    std::string folder;
+    std::string matchedFolder;
+    bool wholeDrive = true;
     std::shared_ptr<const UniqueFd> fd;
     dev_t device = 0;
     ino_t inode = 0;
@@ -33,13 +38,13 @@ namespace {
 // of the two a job moves between) cost no look-up each.
 struct OpenedFolder {
     const HeldRoot* root = nullptr;
-    std::string relative;
+    std::string path;  // the folder's host path
     std::shared_ptr<const UniqueFd> fd;
 };
 
 struct Holds {
     std::mutex mutex;
-    std::map<char16_t, std::weak_ptr<HeldRoot>> byLetter;
+    std::vector<std::weak_ptr<HeldRoot>> held;
     std::list<OpenedFolder> opened;
 };
 
@@ -54,22 +59,68 @@ Holds& TheHolds()
     return holds;
 }
 
-std::shared_ptr<HeldRoot> HeldFor(char16_t letter)
+bool Covers(const std::string& folder, const std::string& path)
+{
+    return path.size() >= folder.size() && path.compare(0, folder.size(), folder) == 0 &&
+           (path.size() == folder.size() || path[folder.size()] == '/');
+}
+
+// The live hold of the letter that held is true of; the one with the longest folder.
+template <class Held> std::shared_ptr<HeldRoot> HeldFor(char16_t letter, Held&& held)
 {
     Holds& holds = TheHolds();
     std::lock_guard lock(holds.mutex);
-    const auto found = holds.byLetter.find(letter);
-    return found == holds.byLetter.end() ? nullptr : found->second.lock();
+    std::shared_ptr<HeldRoot> found;
+    for (const std::weak_ptr<HeldRoot>& weak : holds.held) {
+        std::shared_ptr<HeldRoot> root = weak.lock();
+        if (root && root->letter == letter && held(*root) && (!found || root->folder.size() > found->folder.size())) {
+            found = std::move(root);
+        }
+    }
+    return found;
 }
 
-// The folder `relative` below the root, opened without following a link or crossing a mount.
-std::shared_ptr<const UniqueFd> OpenBelow(const HeldRoot& root, const std::string& relative)
+// The hold that the host path lies below, and the length of the path's leading held folder.
+std::shared_ptr<HeldRoot> HeldFor(const HostPath& host, std::size_t& folderLength)
+{
+    std::shared_ptr<HeldRoot> root = HeldFor(host.drive, [&host](const HeldRoot& held) {
+        return Covers(held.folder, host.path) || Covers(held.matchedFolder, host.path);
+    });
+    if (root) {
+        folderLength = Covers(root->folder, host.path) ? root->folder.size() : root->matchedFolder.size();
+    }
+    return root;
+}
+
+void AddHold(const std::shared_ptr<HeldRoot>& held)
+{
+    Holds& holds = TheHolds();
+    std::lock_guard lock(holds.mutex);
+    std::erase_if(holds.held, [](const std::weak_ptr<HeldRoot>& weak) { return weak.expired(); });
+    holds.held.push_back(held);
+    ++holdCount;
+}
+
+void KeepOpened(const HeldRoot& root, std::string path, std::shared_ptr<const UniqueFd> fd)
+{
+    Holds& holds = TheHolds();
+    std::lock_guard lock(holds.mutex);
+    std::erase_if(holds.opened, [&path](const OpenedFolder& folder) { return folder.path == path; });
+    holds.opened.push_front({&root, std::move(path), std::move(fd)});
+    if (holds.opened.size() > kOpenedFolders) {
+        holds.opened.pop_back();
+    }
+}
+
+// The folder `relative` below the root (its host path `path`), opened without following a link or
+// crossing a mount.
+std::shared_ptr<const UniqueFd> OpenBelow(const HeldRoot& root, const std::string& relative, std::string path)
 {
     Holds& holds = TheHolds();
     {
         std::lock_guard lock(holds.mutex);
         for (auto it = holds.opened.begin(); it != holds.opened.end(); ++it) {
-            if (it->root == &root && it->relative == relative) {
+            if (it->root == &root && it->path == path) {
                 holds.opened.splice(holds.opened.begin(), holds.opened, it);
                 return it->fd;
             }
@@ -84,11 +135,7 @@ std::shared_ptr<const UniqueFd> OpenBelow(const HeldRoot& root, const std::strin
         return nullptr;
     }
     auto opened = std::make_shared<const UniqueFd>(fd);
-    std::lock_guard lock(holds.mutex);
-    holds.opened.push_front({&root, relative, opened});
-    if (holds.opened.size() > kOpenedFolders) {
-        holds.opened.pop_back();
-    }
+    KeepOpened(root, std::move(path), opened);
     return opened;
 }
 
@@ -114,8 +161,7 @@ HeldDriveRoot::HeldDriveRoot(std::u16string_view root)
         return;
     }
     const char16_t letter = UpperChar(root.front());
-    Holds& holds = TheHolds();
-    if (std::shared_ptr<HeldRoot> held = HeldFor(letter)) {
+    if (std::shared_ptr<HeldRoot> held = HeldFor(letter, [](const HeldRoot& held) { return held.wholeDrive; })) {
         root_ = std::move(held);
         return;
     }
@@ -131,13 +177,42 @@ HeldDriveRoot::HeldDriveRoot(std::u16string_view root)
     auto held = std::make_shared<HeldRoot>();
     held->letter = letter;
     held->hostFolder = drive->hostFolder;
+    held->folder = drive->hostFolder == "/" ? std::string() : drive->hostFolder;
+    held->matchedFolder = held->folder;
     held->fd = std::make_shared<const UniqueFd>(std::move(fd));
     held->device = info.st_dev;
     held->inode = info.st_ino;
-    std::lock_guard lock(holds.mutex);
-    holds.byLetter[letter] = held;
+    AddHold(held);
     root_ = std::move(held);
-    ++holdCount;
+}
+
+std::unique_ptr<HeldDriveRoot> HeldDriveRoot::Folder(std::u16string_view folder)
+{
+    std::unique_ptr<HeldDriveRoot> hold(new HeldDriveRoot);
+    HostPath host = ToHostPath(folder);
+    if (!host.ok()) {
+        return hold;
+    }
+    std::string written = host.path;
+    const int fd = WithCaseFallback(host, [](int dirFd, const char* name) {
+        return RetryOnInterrupt([&] { return ::openat(dirFd, name, O_PATH | O_DIRECTORY | O_CLOEXEC); });
+    });
+    struct stat info { };
+    UniqueFd opened(fd);
+    if (!opened.valid() || ::fstat(opened.get(), &info) != 0) {
+        return hold;
+    }
+    auto held = std::make_shared<HeldRoot>();
+    held->letter = host.drive;
+    held->folder = written == "/" ? std::string() : std::move(written);
+    held->matchedFolder = host.path == "/" ? std::string() : host.path;
+    held->wholeDrive = false;
+    held->fd = std::make_shared<const UniqueFd>(std::move(opened));
+    held->device = info.st_dev;
+    held->inode = info.st_ino;
+    AddHold(held);
+    hold->root_ = std::move(held);
+    return hold;
 }
 
 HeldDriveRoot::~HeldDriveRoot()
@@ -151,7 +226,7 @@ HeldDriveRoot::~HeldDriveRoot()
         return;
     }
     std::erase_if(holds.opened, [this](const OpenedFolder& folder) { return folder.root == root_.get(); });
-    holds.byLetter.erase(root_->letter);
+    std::erase_if(holds.held, [this](const std::weak_ptr<HeldRoot>& weak) { return weak.lock() == root_; });
     root_.reset();
     --holdCount;
 }
@@ -182,7 +257,8 @@ void PlaceBelowHeldRoot(HostPath& host)
     if (holdCount == 0 || !host.ok()) {
         return;
     }
-    const std::shared_ptr<HeldRoot> root = HeldFor(host.drive);
+    std::size_t folderLength = 0;
+    const std::shared_ptr<HeldRoot> root = HeldFor(host, folderLength);
     if (!root) {
         return;
     }
@@ -191,24 +267,24 @@ void PlaceBelowHeldRoot(HostPath& host)
         return;
     }
     std::size_t lastSlash = host.path.find_last_of('/');
-    if (host.path.size() <= host.rootLength || lastSlash < host.rootLength) {
+    if (host.path.size() == folderLength) {
         host.folder = root->fd;
         host.nameStart = host.path.size();
-    } else if (lastSlash == host.rootLength) {
+    } else if (lastSlash == folderLength) {
         host.folder = root->fd;
         host.nameStart = lastSlash + 1;
     } else {
-        const auto relativeOf = [&host](std::size_t end) {
-            return host.path.substr(host.rootLength + 1, end - host.rootLength - 1);
+        const auto relativeOf = [&host, folderLength](std::size_t end) {
+            return host.path.substr(folderLength + 1, end - folderLength - 1);
         };
-        host.folder = OpenBelow(*root, relativeOf(lastSlash));
+        host.folder = OpenBelow(*root, relativeOf(lastSlash), host.path.substr(0, lastSlash));
         if (!host.folder && (errno == ENOENT || errno == ENOTDIR)) {
             HostPath parent = host;
             parent.path.resize(lastSlash);
             if (MatchCase(parent)) {
                 host.path = parent.path + host.path.substr(lastSlash);
                 lastSlash = parent.path.size();
-                host.folder = OpenBelow(*root, relativeOf(lastSlash));
+                host.folder = OpenBelow(*root, relativeOf(lastSlash), std::move(parent.path));
             }
         }
         if (!host.folder) {
@@ -226,17 +302,9 @@ std::shared_ptr<const UniqueFd> KeepOpenedFolder(const HostPath& host, int fd)
     if (!host.held() || host.nameStart >= host.path.size()) {
         return opened;
     }
-    const std::shared_ptr<HeldRoot> root = HeldFor(host.drive);
-    if (!root) {
-        return opened;
-    }
-    std::string relative = host.path.substr(host.rootLength + 1);
-    Holds& holds = TheHolds();
-    std::lock_guard lock(holds.mutex);
-    std::erase_if(holds.opened, [&relative](const OpenedFolder& folder) { return folder.relative == relative; });
-    holds.opened.push_front({root.get(), std::move(relative), opened});
-    if (holds.opened.size() > kOpenedFolders) {
-        holds.opened.pop_back();
+    std::size_t folderLength = 0;
+    if (const std::shared_ptr<HeldRoot> root = HeldFor(host, folderLength)) {
+        KeepOpened(*root, host.path, opened);
     }
     return opened;
 }
@@ -246,13 +314,9 @@ void ForgetHeldFolders(const HostPath& host)
     if (!host.held() || host.nameStart >= host.path.size()) {
         return;
     }
-    const std::string relative = host.path.substr(host.rootLength + 1);
     Holds& holds = TheHolds();
     std::lock_guard lock(holds.mutex);
-    std::erase_if(holds.opened, [&relative](const OpenedFolder& folder) {
-        return folder.relative.starts_with(relative) &&
-               (folder.relative.size() == relative.size() || folder.relative[relative.size()] == '/');
-    });
+    std::erase_if(holds.opened, [&host](const OpenedFolder& folder) { return Covers(host.path, folder.path); });
 }
 
 }  // namespace platform

@@ -1,9 +1,10 @@
 #pragma once
-// A job's hold on its backup drive. While one lives, the file functions reach that drive only below
-// the folder that was its root when the hold began: each path's folder is opened from that root
-// without following a link or leaving its file system, and the last name is acted on relative to
-// that open folder (HostPath::dirFd). A link on the way fails the call with ERROR_CANT_ACCESS_FILE;
-// a drive whose host folder was moved, unmounted or replaced meanwhile is never written by path.
+// A job's hold on its backup drive, or on a folder a job writes into. While one lives, the file
+// functions reach the paths below the held folder only below the folder that was there when the
+// hold began: each path's folder is opened from it without following a link or leaving its file
+// system, and the last name is acted on relative to that open folder (HostPath::dirFd). A link on
+// the way fails the call with ERROR_CANT_ACCESS_FILE; a drive whose host folder was moved,
+// unmounted or replaced meanwhile is never written by path. Other paths of the drive are untouched.
 
 #include "platform/drives.h"
 
@@ -18,6 +19,9 @@ class HeldDriveRoot {
 public:
     // root: "X:\" or any path on the drive. Holds nothing when the drive's root cannot be opened.
     explicit HeldDriveRoot(std::u16string_view root);
+    // Holds the folder "X:\a\b" (a link there is followed, once, now) rather than the drive's root.
+    // Holds nothing when it cannot be opened as a folder.
+    static std::unique_ptr<HeldDriveRoot> Folder(std::u16string_view folder);
     ~HeldDriveRoot();
     HeldDriveRoot(const HeldDriveRoot&) = delete;
     HeldDriveRoot& operator=(const HeldDriveRoot&) = delete;
@@ -30,6 +34,7 @@ public:
     void Lose();
 
 private:
+    HeldDriveRoot() = default;
     std::shared_ptr<HeldRoot> root_;
 };
 

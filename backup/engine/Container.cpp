@@ -104,11 +104,6 @@ DWORD SeekTo(HANDLE file, ULONGLONG offset)
     return SetFilePointerEx(file, distance, nullptr, FILE_BEGIN) ? ERROR_SUCCESS : LastErrorOr(ERROR_READ_FAULT);
 }
 
-HANDLE CreateDestination(const std::u16string& path)
-{
-    return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_ARCHIVE, nullptr);
-}
-
 template <class T> bool TryAllocate(std::vector<T>* table, ULONGLONG count)
 {
     try {
@@ -268,11 +263,12 @@ HANDLE OpenSource(const std::u16string& path)
                        nullptr);
 }
 
-// Opens the source, runs the checks that come before the destination is touched, then creates the
-// destination and writes it (nothing to write for an empty source); it gets the source's write
-// time and permission bits. The source must be as it was at the open once written, or the result
-// is ERROR_SHARING_VIOLATION (listed, when given, as for platform::ReadSourceVersion). A
-// destination created here is deleted again on any failure.
+// Opens the source, runs the checks that come before the destination is touched, then writes the
+// destination (nothing to write for an empty source), unnamed until it is whole, from the start with
+// the source's permission bits; it gets the source's write time and then its name, replacing a file
+// of that name. The source must be as it was at the open once written, or the result is
+// ERROR_SHARING_VIOLATION (listed, when given, as for platform::ReadSourceVersion). On any failure
+// no destination is named and one already there is left as it was.
 template <class Check, class Write>
 DWORD CodeFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
                const WIN32_FIND_DATAW* listed, Check check, Write write)
@@ -292,25 +288,19 @@ DWORD CodeFile(RunningJob& job, const std::u16string& source, const std::u16stri
     if (const DWORD error = check(*coder, in.Get(), version.size)) {
         return error;
     }
-    DWORD result = ERROR_SUCCESS;
-    {
-        ScopedFile out(CreateDestination(destination));
-        if (!out.IsOpen()) {
-            return ERROR_CANNOT_MAKE;
-        }
-        result = version.size == 0 ? ERROR_SUCCESS : write(*coder, in.Get(), out.Get(), version.size);
-        // A source that ended early or changed while read holds no one version of the file.
-        if (result == ERROR_SUCCESS || result == ERROR_HANDLE_EOF) {
-            if (const DWORD changed = platform::CheckSourceUnchanged(in.Get(), version)) {
-                result = changed;
-            }
-        }
-        if (result == ERROR_SUCCESS && !platform::FinishCopyFrom(out.Get(), version)) {
-            result = LastErrorOr(ERROR_WRITE_FAULT);
+    const std::unique_ptr<platform::PendingCopy> out = platform::CreatePendingCopy(destination.c_str(), version);
+    if (!out) {
+        return GetLastError() == ERROR_CANT_ACCESS_FILE ? ERROR_CANT_ACCESS_FILE : ERROR_CANNOT_MAKE;
+    }
+    DWORD result = version.size == 0 ? ERROR_SUCCESS : write(*coder, in.Get(), out->handle(), version.size);
+    // A source that ended early or changed while read holds no one version of the file.
+    if (result == ERROR_SUCCESS || result == ERROR_HANDLE_EOF) {
+        if (const DWORD changed = platform::CheckSourceUnchanged(in.Get(), version)) {
+            result = changed;
         }
     }
-    if (result != ERROR_SUCCESS) {
-        DeleteFileW(destination.c_str());
+    if (result == ERROR_SUCCESS && !platform::CommitPendingCopy(*out, version)) {
+        result = LastErrorOr(ERROR_WRITE_FAULT);
     }
     return result;
 }

@@ -4,9 +4,9 @@
 // of the stored block lengths.
 //
 // Results are Windows error numbers: 0 success, 2 the source cannot be opened, 82 the destination
-// cannot be created, 1450 the block table cannot be allocated, 11 not a valid container, 1235 the
-// job was cancelled, 32 the source changed while it was read (platform/copy_file.h), 38 the source
-// ended early, else the error of a failed read, write or seek.
+// cannot be created (1920 when a link stands on its way, platform/drive_root.h), 1450 the block table cannot be
+// allocated, 11 not a valid container, 1235 the job was cancelled, 32 the source changed while it was read
+// (platform/copy_file.h), 38 the source ended early, else the error of a failed read, write or seek.
 
 #include "backup/engine/ContainerCipher.h"
 #include "platform/win_types.h"
@@ -45,15 +45,16 @@ std::unique_ptr<ContainerCoder> MakeContainerCoder();
 bool ReadContainerPlainSize(const std::u16string& container, LONGLONG fileSize, LONGLONG* plainSize);
 
 // Both codings use the job's coder and report each block to the job through the notifier (none
-// without one); what they write gets the source's write time and permission bits.
-// Any non-zero result deletes the destination. An empty source gives an empty destination. listed,
+// without one); what they write has the source's permission bits from the start, gets its write
+// time, and takes the destination's name only once whole (replacing a file of that name): any
+// non-zero result leaves no destination and an existing one as it was. An empty source gives an
+// empty destination. listed,
 // when given, is the source's find record from a listing, checked as a plain copy checks it.
 DWORD EncodeContainerFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
                           std::string_view pass, int keySizeCode, clProcessNotify* notifier,
                           const WIN32_FIND_DATAW* listed = nullptr);
 
-// Header and length are checked before the destination is created, so a damaged container leaves
-// an existing destination alone; a destination created here is deleted on any non-zero result.
-// An empty container decodes to an empty file.
+// Header and length are checked before the destination is created. An empty container decodes to
+// an empty file.
 DWORD DecodeContainerFile(RunningJob& job, const std::u16string& source, const std::u16string& destination,
                           std::string_view pass, clProcessNotify* notifier);

@@ -154,13 +154,7 @@ bool Decode(RunningJob& job, const std::u16string& source, std::u16string destin
     }
     const int sourceBits = ReadOnlyHiddenBits(source);
     const int destinationBits = SaveAndClearAttributes(destination);
-    // The coder writes under its final name as it goes: a name beside it keeps a half-decoded file
-    // (after a crash, say) from ever standing where the file belongs.
-    const std::u16string target = platform::FreeNameBeside(destination);
-    *error = DecodeContainerFile(job, source, target, platform::ToAnsi(pass), notifier);
-    if (*error == ERROR_SUCCESS) {
-        *error = ReplaceWith(target, destination);
-    }
+    *error = DecodeContainerFile(job, source, destination, platform::ToAnsi(pass), notifier);
     const bool decoded = *error == ERROR_SUCCESS;
     PutBackAttributes(destination, destinationBits, decoded ? sourceBits : -1);
     return decoded;

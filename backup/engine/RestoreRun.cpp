@@ -9,6 +9,7 @@
 #include "platform/host_case.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -18,6 +19,14 @@ constexpr std::size_t kRunStampLength = 15;
 std::size_t RestoreOffsetOf(const std::u16string& runFolder)
 {
     return runFolder.size() + 2;
+}
+
+// A restore to a chosen folder writes below the folder that is there when it starts (a link the
+// user chose is followed then) and never through a link planted below it; one to the original place
+// holds nothing, as the user's own links in the home lead where the user made them lead.
+std::unique_ptr<platform::HeldDriveRoot> HoldTarget(const std::u16string& destinationFolder, bool toOriginal)
+{
+    return toOriginal ? nullptr : platform::HeldDriveRoot::Folder(destinationFolder);
 }
 
 // The caller's lists and notifier, walked as the running job; the notifier is armed.
@@ -74,6 +83,7 @@ void RunEasyRestore(RunningJob& running, const RESTORE_JOB& lists, const PerEasy
     if (!drive.holds()) {
         return;
     }
+    const auto target = HoldTarget(destinationFolder, toOriginal);
     const RESTORE_JOB job = WalkedAs(running, lists);
     for (int category = 1; category <= kEasyCategoryCount && !StopIfDriveGone(running, easyFolder.substr(0, 3));
          ++category) {
@@ -89,6 +99,7 @@ bool RunManualRestore(RunningJob& running, const RESTORE_JOB& lists, const BACKU
     if (!drive.holds()) {
         return false;
     }
+    const auto target = HoldTarget(destinationFolder, toOriginal);
     const RESTORE_JOB job = WalkedAs(running, lists);
     const std::u16string base = WithTrailingBackslash(manualFolder);
     const int count = std::min({selection.Count, static_cast<int>(selection.SourcePaths.size()),

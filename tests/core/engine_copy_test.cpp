@@ -13,6 +13,8 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <set>
 #include <sys/stat.h>
 
 namespace {
@@ -201,6 +203,119 @@ TEST_F(CopyTest, FailuresLeaveTheExistingFileAndReportTheWindowsNumber)
     EXPECT_EQ(platform::ToUtf8(failed.Strings(0)), "C:\\a.doc     ErrorCode : 32");
     EXPECT_FALSE(SaveListFileReported(running, lists::TStringList(), drive.Path(u"gone\\OriSize.ini"), failed));
     EXPECT_EQ(platform::ToUtf8(failed.Strings(1)), "X:\\gone\\OriSize.ini     ErrorCode : 3");
+}
+
+// A job that looks, at the first progress report of a copy, at the destination's folder: the names
+// it holds and the permission bits of each file of that folder the process has open for writing;
+// with stop, it then stops the copy there.
+class WatchingJob : public RunningJob {
+public:
+    std::filesystem::path folder;
+    bool stop = false;
+    std::optional<std::set<std::string>> names;
+    std::vector<unsigned> writtenModes;
+
+    void PumpMessages() override
+    {
+        if (!names) {
+            names = Names(folder);
+            Look();
+        }
+    }
+    bool CancelRequested() override { return stop && names.has_value(); }
+
+    static std::set<std::string> Names(const std::filesystem::path& folder)
+    {
+        std::set<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            found.insert(entry.path().filename().string());
+        }
+        return found;
+    }
+
+private:
+    void Look()
+    {
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code error;
+            const std::string target = std::filesystem::read_symlink(entry.path(), error).string();
+            const int fd = std::stoi(entry.path().filename().string());
+            struct stat info { };
+            if (!error && target.starts_with(folder.string() + "/") && ::fstat(fd, &info) == 0 &&
+                S_ISREG(info.st_mode) && (::fcntl(fd, F_GETFL) & O_ACCMODE) != O_RDONLY) {
+                writtenModes.push_back(info.st_mode & 07777);
+            }
+        }
+    }
+};
+
+// A copy, plain or through the container, stands under no name of its folder until it is whole, is
+// private from the start when its source is, and when stopped half-way leaves its folder as it was,
+// a file it was to replace intact.
+TEST_F(CopyTest, ACopyTakesItsNameOnlyWhenWholeAndIsNeverOpenToOthersOnTheWay)
+{
+    struct Case {
+        const char* name;
+        int mode;
+        std::u16string source;
+        std::u16string destination;
+        bool existing;
+        bool stop;
+    };
+    const std::vector<Case> cases = {
+        {"plain", COPY_PLAIN, u"src\\a.doc", u"dst\\a.doc", false, false},
+        {"plain over a file", COPY_PLAIN, u"src\\a.doc", u"dst\\a.doc", true, false},
+        {"plain stopped", COPY_PLAIN, u"src\\a.doc", u"dst\\a.doc", true, true},
+        {"encoded", COPY_ENCODE, u"src\\a.doc", u"dst\\a.doc.vemoen", false, false},
+        {"encoded over a container", COPY_ENCODE, u"src\\a.doc", u"dst\\a.doc.vemoen", true, false},
+        {"encoded stopped", COPY_ENCODE, u"src\\a.doc", u"dst\\a.doc.vemoen", true, true},
+        {"decoded", COPY_DECODE, u"src\\a.doc.vemoen", u"dst\\a.doc", false, false},
+        {"decoded over a file", COPY_DECODE, u"src\\a.doc.vemoen", u"dst\\a.doc", true, false},
+        {"decoded stopped", COPY_DECODE, u"src\\a.doc.vemoen", u"dst\\a.doc", true, true},
+        {"decoded stopped, new", COPY_DECODE, u"src\\a.doc.vemoen", u"dst\\a.doc", false, true},
+    };
+    const Bytes content = RandomBytes(3 << 20, 7);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(drive.Host(u"src"));
+        std::filesystem::remove_all(drive.Host(u"dst"));
+        std::filesystem::create_directory(drive.Host(u"src"));
+        std::filesystem::create_directory(drive.Host(u"dst"));
+        drive.Write(u"src\\a.doc", content);
+        ::chmod(drive.Host(u"src\\a.doc").c_str(), 0600);
+        DWORD error = 0;
+        if (c.mode == COPY_DECODE) {
+            ASSERT_TRUE(Copy(u"src\\a.doc", u"src\\a.doc", COPY_ENCODE, &error));
+        }
+        if (c.existing) {
+            drive.Write(c.destination, "old");
+        }
+        const std::set<std::string> before = WatchingJob::Names(drive.Host(u"dst"));
+        WatchingJob job;
+        job.folder = drive.Host(u"dst");
+        job.stop = c.stop;
+        clProcessNotify notifier;
+        ArmNotifier(&notifier);
+        const bool copied =
+            CopyOneFile(job, drive.Path(c.source), drive.Path(c.destination), c.mode, kPass, &notifier, &error);
+        EXPECT_EQ(job.names, before);
+        EXPECT_EQ(job.writtenModes, std::vector<unsigned>{0600});
+        EXPECT_EQ(copied, !c.stop);
+        if (c.stop) {
+            EXPECT_EQ(error, ERROR_REQUEST_ABORTED);
+            EXPECT_EQ(WatchingJob::Names(drive.Host(u"dst")), before);
+            if (c.existing) {
+                EXPECT_EQ(drive.ReadText(c.destination), "old");
+            }
+            continue;
+        }
+        struct stat info { };
+        ASSERT_EQ(::stat(drive.Host(c.destination).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0600u);
+        if (c.mode != COPY_ENCODE) {
+            EXPECT_EQ(drive.Read(c.destination), content);
+        }
+    }
 }
 
 // A job that writes to a file each time the copy reports, as a program still saving it would.

@@ -129,7 +129,7 @@ protected:
 
     fs::path Host(const std::string& relative) const { return fs::path(folder_) / relative; }
 
-    int Backup(RunningJob& job)
+    int Backup(RunningJob& job, BYTE encrypt = 0)
     {
         RecordingJob scan;
         std::uint64_t selected = 0;
@@ -138,12 +138,12 @@ protected:
         for (std::size_t i = 0; i < lists.size(); ++i) {
             lists[i] = &repeats_[i];
         }
-        return RunEasyBackup(job, completed, failed, u"E:\\", kEveryCategory, lists, kPass, 0, nullptr);
+        return RunEasyBackup(job, completed, failed, u"E:\\", kEveryCategory, lists, kPass, encrypt, nullptr);
     }
 
     void Restore(RunningJob& job)
     {
-        RunEasyRestore(job, RESTORE_JOB{&completed, &failed, u"", nullptr}, kEveryCategory, kEasyFolder, u"C:\\Out",
+        RunEasyRestore(job, RESTORE_JOB{&completed, &failed, kPass, nullptr}, kEveryCategory, kEasyFolder, u"C:\\Out",
                        platform::FromUtf8(kRunStamp), false);
     }
 
@@ -157,7 +157,7 @@ protected:
     }
 
     // A fresh first run on the drive, its lists cleared.
-    void FreshRun()
+    void FreshRun(BYTE encrypt = 0)
     {
         fs::remove_all(Host("e/Harbex_Solo+"));
         fs::remove_all(Host("c/Out"));
@@ -165,7 +165,7 @@ protected:
         completed.Clear();
         failed.Clear();
         RecordingJob job;
-        ASSERT_EQ(Backup(job), 1);
+        ASSERT_EQ(Backup(job, encrypt), 1);
         ASSERT_EQ(failed.Count(), 0);
         completed.Clear();
         failed.Clear();
@@ -253,6 +253,60 @@ TEST_F(HeldDrive, ALinkAtAnyLevelOfTheDriveLeavesItsTargetAsItWas)
         EXPECT_EQ(deleted, c.deleted);
         EXPECT_EQ(fs::is_symlink(Host(c.level)), !c.deleted) << "a link goes as a link";
         EXPECT_FALSE(job.StoppedForGoneDrive());
+    }
+}
+
+// A folder below the one chosen for a restore made a link to a private folder of the user that
+// holds the very names the restore writes there: the restore never writes through it and names
+// each item behind it as refused. The chosen folder itself may be a link: the user chose it.
+TEST_F(HeldDrive, ARestoreToAChosenFolderNeverWritesThroughALinkBelowIt)
+{
+    const fs::path out = Host("c/Out");
+    for (const BYTE encrypt : {BYTE{0}, BYTE{1}}) {
+        SCOPED_TRACE(encrypt == 0 ? "plain" : "encoded");
+        FreshRun(encrypt);
+        RecordingJob first;
+        Restore(first);
+        ASSERT_EQ(failed.Count(), 0);
+        const int restored = completed.Count();
+        fs::path fileFolder;
+        for (const auto& entry : fs::recursive_directory_iterator(out)) {
+            if (entry.is_regular_file()) {
+                fileFolder = entry.path().parent_path();
+                break;
+            }
+        }
+        ASSERT_FALSE(fileFolder.empty());
+        const std::string deep = fs::relative(fileFolder, folder_).string();
+        for (const std::string& level : {"c/Out/" + std::string(kRunStamp), deep}) {
+            SCOPED_TRACE(level);
+            const fs::path target = LinkLevelToPrivateFolder(level);
+            const auto before = Snapshot(target);
+            completed.Clear();
+            failed.Clear();
+            RecordingJob job;
+            Restore(job);
+            EXPECT_EQ(Snapshot(target), before);
+            EXPECT_GT(failed.Count(), 0);
+            EXPECT_EQ(job.errors, std::vector<DWORD>(static_cast<std::size_t>(failed.Count()), ERROR_CANT_ACCESS_FILE));
+            EXPECT_TRUE(fs::is_symlink(Host(level)));
+            fs::remove(Host(level));
+            fs::rename(target, Host(level));
+        }
+
+        fs::rename(out, Host("c/Chosen"));
+        fs::create_directory_symlink(Host("c/Chosen"), out);
+        fs::remove_all(Host("c/Chosen"));
+        fs::create_directory(Host("c/Chosen"));
+        completed.Clear();
+        failed.Clear();
+        RecordingJob chosen;
+        Restore(chosen);
+        EXPECT_EQ(failed.Count(), 0);
+        EXPECT_EQ(completed.Count(), restored);
+        EXPECT_TRUE(fs::exists(Host("c/Chosen") / fs::relative(fileFolder, out)));
+        fs::remove(out);
+        fs::remove_all(Host("c/Chosen"));
     }
 }
 
