@@ -166,8 +166,12 @@ bool ToHostName(std::u16string_view name, std::string& out, ReservedChars reserv
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char16_t c = name[i];
         if (c < 0x80) {
-            std::size_t end = i + 1;
+            std::size_t end = i;
             while (end < name.size() && name[end] < 0x80) {
+                if (IsReservedInWindows(name[end])) {
+                    out.resize(start);
+                    return false;
+                }
                 ++end;
             }
             const std::size_t at = out.size();

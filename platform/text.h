@@ -23,8 +23,8 @@ enum class ReservedChars {
 // unit becomes its byte again. Each of \ : * ? " < > | becomes the private-use character U+F000
 // + its code and back; where those are held as themselves, a name that holds such a private-use
 // character itself keeps its bytes as escaped units. ToHostName is false for a name that no host
-// name gives (another lone surrogate, or escaped bytes that would read back otherwise), so two
-// names never meet. A Windows name never holds the reserved characters themselves.
+// name gives (a reserved character itself, another lone surrogate, or escaped bytes that would
+// read back otherwise), so two names never meet.
 std::u16string FromHostName(std::string_view name, ReservedChars reserved = ReservedChars::AsIs);
 bool ToHostName(std::u16string_view name, std::string& out, ReservedChars reserved = ReservedChars::AsIs);
 

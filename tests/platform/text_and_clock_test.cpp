@@ -95,6 +95,11 @@ TEST(Text, ReservedCharactersOfHostNamesMapToPrivateUseAndBack)
                             u"b",
                             out, PrivateUse));
     EXPECT_EQ(out, "kept");
+    // The reserved characters themselves are no Windows name's: "a:b" would meet "a\uF03Ab".
+    for (const std::u16string name : {u"a:b", u"C:\\Data", u"what?", u"\uF03A|"}) {
+        EXPECT_FALSE(ToHostName(name, out)) << ToUtf8(name);
+        EXPECT_EQ(out, "kept");
+    }
 }
 
 TEST(Text, AnsiIsWindows1252)
