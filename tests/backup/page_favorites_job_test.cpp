@@ -10,6 +10,7 @@
 #include "tests/support/click_path.h"
 #include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
+#include "tests/support/small_file_system.h"
 
 #include <fstream>
 #include <iterator>
@@ -158,6 +159,30 @@ TEST_F(FavoritesJob, RefusalsLeaveThePageIdle)
         EXPECT_FALSE(MainForm->Progress_Pan->Visible()) << c.name;
     }
     EXPECT_FALSE(std::filesystem::exists(Host("e/Harbex_Solo+")));
+}
+
+// A home on a disk of its own is measured on that disk: a restore that cannot fit there is refused
+// before anything is copied, though the disk of the drive letter C: has room.
+TEST_F(FavoritesJob, ARestoreIsMeasuredOnTheDiskOfTheFavoritesFolder)
+{
+    testsupport::SmallFileSystem disk(256 * 1024);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    std::filesystem::remove_all(Host("c/Users/Alice"));
+    std::filesystem::create_directories(std::filesystem::path(disk.Folder()) / "Favorites");
+    std::filesystem::create_directory_symlink(disk.Folder(), Host("c/Users/Alice"));
+    testsupport::WriteText(Host(DriveCopy() + "Big.url"), std::string(64 * 1024, 'b'));
+    OpenPageWithDriveE();
+    MainForm->AF_PC_Show_Edit->SetText(u"E:  " + PcFolderName());
+    uit::Click(*MainForm->AFT_Res_Lab);
+    disk.Fill("filler", 16 * 1024);
+
+    EXPECT_EQ(PressOk(), std::vector<std::u16string>{LookupText(*MainForm->LangTable, 20201)});
+    EXPECT_FALSE(std::filesystem::exists(Host("c/Users/Alice/Favorites/Big.url")));
+    EXPECT_EQ(MainForm->CompletedFiles->Count() + MainForm->FailedFiles->Count(), 0);
+    EXPECT_EQ(MainForm->Idle, 1);
+    EXPECT_FALSE(MainForm->Progress_Pan->Visible());
 }
 
 // A double click opens a file with the shell; a folder, or a file gone meanwhile, opens nothing.

@@ -11,6 +11,7 @@
 #include "backup/window/frame/MainWin.h"
 #include "backup/window/jobs/DeleteTrees.h"
 #include "backup/window/jobs/FavoritesTree.h"
+#include "backup/window/jobs/ProgressPanel.h"
 #include "backup/window/jobs/RestoreSelection.h"
 #include "platform/files.h"
 
@@ -34,6 +35,18 @@ ULONGLONG TotalFreeBytes(const std::u16string& path)
 bool HasRoomFor(const std::u16string& path, ULONGLONG needed)
 {
     return needed <= TotalFreeBytes(path);
+}
+
+bool RoomForJob(TMainForm& form, const std::u16string& path, LONGLONG total, int refusalText)
+{
+    form.JobTotalBytes = total;
+    if (HasRoomFor(path, static_cast<ULONGLONG>(total))) {
+        return true;
+    }
+    form.ShowErrorBox(LookupText(*form.LangTable, refusalText));
+    CloseProgressPanel(form);
+    form.LeaveBusyState();
+    return false;
 }
 
 bool DestinationGoneAtStart(TMainForm& form, const std::u16string& destination)

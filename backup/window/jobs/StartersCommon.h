@@ -14,6 +14,10 @@ class TMainForm;
 ULONGLONG TotalFreeBytes(const std::u16string& path);
 // True when `needed` bytes fit on the volume of `path`; equal fits.
 bool HasRoomFor(const std::u16string& path, ULONGLONG needed);
+// Records `total` as the job's size and tests it against the disk of `path` (the folder's own
+// disk, wherever it is mounted). Too little room: the message `refusalText` is shown, the
+// progress panel closed, the window made idle again, and false returned.
+bool RoomForJob(TMainForm& form, const std::u16string& path, LONGLONG total, int refusalText);
 // True when the job's destination, one of the external drives the window knows, went away before
 // the job began: the job then ends as on a removal (the window's flags are set), never as a full
 // disk.

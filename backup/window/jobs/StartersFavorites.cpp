@@ -31,7 +31,8 @@ struct CopyEnd {
 struct FavoritesJob {
     CopyEnd Source;
     CopyEnd Destination;
-    std::u16string QueriedVolume;
+    // A folder on the disk that must hold the copy.
+    std::u16string QueriedFolder;
     int RefusalText = 0;
 };
 
@@ -67,7 +68,7 @@ void StartFavorites(TMainForm& form)
     const CopyEnd local = EndOf(FavoritesFolder());
     FavoritesJob job;
     if (restoring) {
-        job = {{drivePath, FavoritesFolderName()}, local, local.Folder.substr(0, 3), kTextNoRoomOnSystem};
+        job = {{drivePath, FavoritesFolderName()}, local, local.Folder, kTextNoRoomOnSystem};
     } else {
         const std::u16string pcFolder =
             ParentFolderOf(FavoritesBackupFolder(drivePath, true, form.HideBackupFolder != 0));
@@ -79,11 +80,7 @@ void StartFavorites(TMainForm& form)
     form.EnterBusyState();
     LONGLONG total = 0;
     SumPathSize(WindowJob::OfWindow(), total, job.Source.Folder, job.Source.Name, u"*.*");
-    form.JobTotalBytes = total;
-    if (!HasRoomFor(job.QueriedVolume, static_cast<ULONGLONG>(total))) {
-        form.ShowErrorBox(LookupText(*form.LangTable, job.RefusalText));
-        CloseProgressPanel(form);
-        form.LeaveBusyState();
+    if (!RoomForJob(form, job.QueriedFolder, total, job.RefusalText)) {
         return;
     }
     if (form.CancelRequested == 0) {

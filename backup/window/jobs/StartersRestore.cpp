@@ -42,14 +42,11 @@ bool DestinationUsable(const TMainForm& form, const std::u16string& destination)
 // The chosen folder's volume must hold the restore; the original places are not measured.
 bool RoomForRestore(TMainForm& form, const std::u16string& destination, LONGLONG total)
 {
-    form.JobTotalBytes = total;
-    if (form.RestoreToOriginal != 0 || HasRoomFor(destination, static_cast<ULONGLONG>(total))) {
+    if (form.RestoreToOriginal != 0) {
+        form.JobTotalBytes = total;
         return true;
     }
-    form.ShowErrorBox(Text(form, kTextNoRoom));
-    CloseProgressPanel(form);
-    form.LeaveBusyState();
-    return false;
+    return RoomForJob(form, destination, total, kTextNoRoom);
 }
 
 void FinishRestore(TMainForm& form)
