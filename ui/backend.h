@@ -69,7 +69,11 @@ public:
     virtual void Show(int window, bool visible) = 0;
     virtual void Minimize(int window) = 0;
     virtual void Restore(int window) = 0;
+    // Brings the window to the top, with the windows it owns above it.
     virtual void Raise(int window) = 0;
+    // The window stays above `owner` (0: no owner) while it is shown, as a box stays above the
+    // window it was shown over, whoever raises that window.
+    virtual void SetOwner(int window, int owner) = 0;
     // Gives the window the keyboard (a window that closes leaves it to no one).
     virtual void TakeKeyboard(int window) = 0;
     // Lets the user move the window with the mouse from where the button is held.

@@ -177,6 +177,9 @@ TModalResult TForm::ShowModal()
     modalResult_ = mrNone;
     auto* ownerForm = dynamic_cast<TForm*>(Owner());
     WeakRef<TForm> back(ownerForm != nullptr ? ownerForm : App().MainForm());
+    EnsureWindow();
+    const int backWindow = back && back.get() != this ? back->WindowId() : 0;
+    CurrentBackend().SetOwner(window_, backWindow);
     ShowForm();
     ++modalDepth_;
     {
@@ -188,6 +191,7 @@ TModalResult TForm::ShowModal()
     }
     --modalDepth_;
     SetVisible(false);
+    CurrentBackend().SetOwner(window_, 0);
     loop::PointerUncovered(back.get());
     // The keyboard goes back to the window the box was shown over, as a closed dialog's does.
     if (back && back.get() != this && back->Visible() && back->WindowId() != 0) {

@@ -199,6 +199,32 @@ TEST_F(RealWindow, TheKeyboardComesBackToTheMainWindowWhenABoxCloses)
     EXPECT_TRUE(PumpUntil([] { return MainForm->Hotkey_Edit->Text() == u"C"; })) << "the key after the box";
 }
 
+// A second start brings the main window forward while a box is open: the box stays above it, so
+// the window that waits for its answer is never left covering it.
+TEST_F(RealWindow, AMessageBoxStaysAboveTheMainWindow)
+{
+    if (!OpenOnOwnDisplay()) {
+        GTEST_SKIP() << "no X server could be started";
+    }
+    ui::testing::XUser user(server_.Display());
+    ASSERT_TRUE(user.Ok()) << "XTest is not available";
+    using Box = ui::testing::XUser::Box;
+    bool boxOnTop = false;
+    ui_.AnswerNextModal([&](ui::TForm& box) {
+        const Box shown{box.Left(), box.Top(), box.Width(), box.Height()};
+        const ui::Point centre{shown.x + shown.width / 2, shown.y + shown.height / 2};
+        ASSERT_TRUE(PumpUntil([&] { return user.WindowAt(centre.x, centre.y) == shown; })) << "the box is shown";
+        SetForegroundWindow(MainForm->Handle());
+        int passes = 20;  // the restacking reaches the server
+        PumpUntil([&] { return --passes == 0; });
+        boxOnTop = user.WindowAt(centre.x, centre.y) == shown;
+        box.Close();
+    });
+    MainForm->ShowErrorBox(u"A question");
+    EXPECT_EQ(ui_.ModalCount(), 1);
+    EXPECT_TRUE(boxOnTop);
+}
+
 // The X server ends during an Easy Backup: the program ends as a close would, the job stops
 // (its run folders are removed) and the interrupted-job marker stays for the next start. A display
 // lost cannot be let go of in the process that had it, so the program runs in a process of its own

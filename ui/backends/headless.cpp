@@ -68,8 +68,19 @@ void HeadlessBackend::Restore(int window)
 
 void HeadlessBackend::Raise(int window)
 {
-    if (Find(window))
-        top_ = window;
+    if (!Find(window))
+        return;
+    top_ = window;
+    for (const auto& [id, w] : windows_) {
+        if (w.owner == window && w.visible && id != window)
+            Raise(id);
+    }
+}
+
+void HeadlessBackend::SetOwner(int window, int owner)
+{
+    if (WindowState* w = Find(window))
+        w->owner = owner;
 }
 
 void HeadlessBackend::TakeKeyboard(int window)

@@ -25,6 +25,7 @@ public:
         gfx::Bitmap frame;  // the last presented frame
         int presents = 0;
         int moveDrags = 0;
+        int owner = 0;
     };
 
     int CreateWindow(const Rect& bounds, bool topmost) override;
@@ -34,6 +35,7 @@ public:
     void Minimize(int window) override;
     void Restore(int window) override;
     void Raise(int window) override;
+    void SetOwner(int window, int owner) override;
     void TakeKeyboard(int window) override;
     void BeginMoveDrag(int window) override;
     void SetTitle(int window, std::u16string_view title) override;

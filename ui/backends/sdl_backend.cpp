@@ -84,6 +84,7 @@ public:
     void Minimize(int window) override;
     void Restore(int window) override;
     void Raise(int window) override;
+    void SetOwner(int window, int owner) override;
     void TakeKeyboard(int window) override;
     void BeginMoveDrag(int window) override;
     void SetTitle(int window, std::u16string_view title) override;
@@ -103,6 +104,7 @@ private:
         int ellipseW = 0;
         int ellipseH = 0;
         Point position;
+        int owner = 0;
     };
     struct MoveDrag {
         int window = 0;
@@ -279,8 +281,26 @@ void SdlBackend::Restore(int window)
 
 void SdlBackend::Raise(int window)
 {
-    if (Window* w = Find(window))
-        SDL_RaiseWindow(w->sdl);
+    Window* w = Find(window);
+    if (!w)
+        return;
+    SDL_RaiseWindow(w->sdl);
+    for (auto& [id, owned] : windows_) {
+        if (owned.owner == window && id != window && (SDL_GetWindowFlags(owned.sdl) & SDL_WINDOW_SHOWN) != 0)
+            Raise(id);
+    }
+}
+
+// A window manager keeps the window above its owner by the transient-for hint; without one, Raise
+// does.
+void SdlBackend::SetOwner(int window, int owner)
+{
+    Window* w = Find(window);
+    if (!w)
+        return;
+    w->owner = owner;
+    if (Window* o = Find(owner); o && owner != window)
+        SDL_SetWindowModalFor(w->sdl, o->sdl);
 }
 
 void SdlBackend::TakeKeyboard(int window)
