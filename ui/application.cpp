@@ -70,6 +70,19 @@ void TApplication::Run()
     }
     while (!terminated_ && MainForm() != nullptr) {
         loop::Pass(true);
+        if (quitRequested_ && !terminated_) {
+            RequestQuit();
+        }
+    }
+}
+
+void TApplication::RequestQuit()
+{
+    quitRequested_ = true;
+    if (TForm* main = MainForm()) {
+        main->Perform(WM_CLOSE);
+    } else {
+        Terminate();
     }
 }
 

@@ -58,12 +58,20 @@ public:
     // Waits for the next message or timer, then handles what is pending.
     void HandleMessage();
     void Terminate();
+    // The session or a signal asks the program to end: the main form is closed as by its close
+    // command. When its close query keeps it open (a job runs), the close is asked again each time
+    // the loop of Run is back at its top, so the program ends once the job has ended.
+    void RequestQuit();
     // The session ends (the display has gone): the main form's OnClose runs without its close
     // query, so that it stops what it runs, and the program ends.
     void EndSession();
     bool Terminated() const { return terminated_; }
     // Lets a new Run start after Terminate (tests run several in one process).
-    void ClearTerminated() { terminated_ = false; }
+    void ClearTerminated()
+    {
+        terminated_ = false;
+        quitRequested_ = false;
+    }
     void Minimize();
     void Restore();
     bool Minimized() const { return minimized_; }
@@ -105,6 +113,7 @@ private:
     WeakRef<TForm> mainForm_;
     bool showMainForm_ = true;
     bool terminated_ = false;
+    bool quitRequested_ = false;
     bool minimized_ = false;
     bool windowShown_ = true;
     int modalLevel_ = 0;

@@ -78,6 +78,78 @@ protected:
         }
     }
 
+    // What an Easy Backup of files to E: left when it ran in a program of its own on the test's X
+    // server (a display lost cannot be let go of in the process that had it), started from the
+    // program's loop as a click starts it. `interrupt` runs once the job has written its marker.
+    struct BackupInOwnProgram {
+        std::size_t files = 40;
+        int exitCode = -1;  // 0 once the program ended by itself after the interruption; -1 killed
+        bool markerStays = false;
+        std::size_t copies = 0;
+
+        std::string What() const
+        {
+            const char* const what[] = {"", "the window did not open on the test's X server",
+                                        "the job wrote no marker"};
+            return exitCode < 0 ? "the program did not end" : exitCode < 3 ? what[exitCode] : "the program failed";
+        }
+    };
+    BackupInOwnProgram BackUpInOwnProgram(const std::function<void()>& interrupt)
+    {
+        BackupInOwnProgram backup;
+        testsupport::FileTree data;
+        for (std::size_t i = 0; i < backup.files; ++i) {
+            data["file" + std::to_string(i) + ".txt"] = "contents " + std::to_string(i);
+        }
+        testsupport::WriteTree(Host("c/Data"), data);
+        enginetest::TempDrive drive(u'E', 2);
+        const std::u16string marker = BacAbnorPath(false);
+        const pid_t child = fork();
+        if (child == 0) {
+            alarm(60);  // a program that never ends fails the test instead of holding it
+            if (!OpenOnOwnDisplay()) {
+                std::_Exit(1);
+            }
+            MainForm->StartPath = u"E:\\";
+            constexpr UINT kStartJob = WM_USER + 78;
+            constexpr UINT kLookForMarker = WM_USER + 77;
+            bool interrupted = false;
+            const HWND target = MainForm->Handle();
+            ui::Application->OnMessage = [&](ui::TMsg& msg, bool& handled) {
+                if (msg.hwnd != target || (msg.message != kStartJob && msg.message != kLookForMarker)) {
+                    return;
+                }
+                handled = true;
+                if (msg.message == kStartJob) {
+                    PostMessageW(target, kLookForMarker, 0, 0);
+                    StartEasyBackup(*MainForm, u"E:\\", MainForm->Progress_File_Path_Lab, {1, 1, 1, 1, 1},
+                                    MainForm->Progress_File_Path_Lab);
+                    return;
+                }
+                // Posted again on every pass until the job has written its marker.
+                if (!interrupted && GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES) {
+                    interrupt();
+                    interrupted = true;
+                }
+                if (!interrupted) {
+                    PostMessageW(target, kLookForMarker, 0, 0);
+                }
+            };
+            PostMessageW(target, kStartJob, 0, 0);
+            ui::Application->Run();
+            std::_Exit(interrupted ? 0 : 2);
+        }
+        int status = 0;
+        if (waitpid(child, &status, 0) == child && WIFEXITED(status)) {
+            backup.exitCode = WEXITSTATUS(status);
+        }
+        backup.markerStays = GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(drive.Host(u""))) {
+            backup.copies += entry.is_regular_file() && entry.path().extension() == ".txt" ? 1 : 0;
+        }
+        return backup;
+    }
+
     ui::testing::OwnXServer server_;
 };
 
@@ -226,61 +298,29 @@ TEST_F(RealWindow, AMessageBoxStaysAboveTheMainWindow)
 }
 
 // The X server ends during an Easy Backup: the program ends as a close would, the job stops
-// (its run folders are removed) and the interrupted-job marker stays for the next start. A display
-// lost cannot be let go of in the process that had it, so the program runs in a process of its own
-// and tells by its exit code the first thing that went otherwise.
+// (its run folders are removed) and the interrupted-job marker stays for the next start.
 TEST_F(RealWindow, LostDisplayCancelsTheRunningJobKeepsItsMarkerAndEndsTheProgram)
 {
     if (server_.Display().empty()) {
         GTEST_SKIP() << "no X server could be started";
     }
-    testsupport::FileTree data;
-    for (int i = 0; i < 40; ++i) {
-        data["file" + std::to_string(i) + ".txt"] = "contents " + std::to_string(i);
+    const BackupInOwnProgram backup = BackUpInOwnProgram([this] { server_.Stop(); });
+    ASSERT_EQ(backup.exitCode, 0) << backup.What();
+    EXPECT_TRUE(backup.markerStays);
+    EXPECT_EQ(backup.copies, 0u) << "the cut-short run is removed";
+}
+
+// The session ends the program by a signal while an Easy Backup runs: the job is not cut short,
+// and the program ends once it has, instead of running on with the request forgotten.
+TEST_F(RealWindow, ATerminationSignalDuringABackupEndsTheProgramOnceTheJobHasEnded)
+{
+    if (server_.Display().empty()) {
+        GTEST_SKIP() << "no X server could be started";
     }
-    testsupport::WriteTree(Host("c/Data"), data);
-    enginetest::TempDrive drive(u'E', 2);
-    const std::u16string marker = BacAbnorPath(false);
-    const pid_t child = fork();
-    if (child == 0) {
-        if (!OpenOnOwnDisplay()) {
-            std::_Exit(1);
-        }
-        MainForm->StartPath = u"E:\\";
-        // Posted again on every pass until the job has written its marker; then the server is killed.
-        bool killed = false;
-        const HWND target = MainForm->Handle();
-        ui::Application->OnMessage = [&](ui::TMsg& msg, bool& handled) {
-            if (msg.hwnd != target || msg.message != WM_USER + 77) {
-                return;
-            }
-            handled = true;
-            if (!killed && GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                server_.Stop();
-                killed = true;
-            }
-            if (!killed) {
-                PostMessageW(target, WM_USER + 77, 0, 0);
-            }
-        };
-        PostMessageW(target, WM_USER + 77, 0, 0);
-        StartEasyBackup(*MainForm, u"E:\\", MainForm->Progress_File_Path_Lab, {1, 1, 1, 1, 1},
-                        MainForm->Progress_File_Path_Lab);
-        std::_Exit(!killed ? 2 : !ui::Application->Terminated() ? 3 : MainForm->CancelRequested != 1 ? 4 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status)) << "the program died of signal " << WTERMSIG(status);
-    const char* const what[] = {"", "the window did not open on the test's X server", "the job wrote no marker",
-                                "the program did not end", "the job was not cancelled"};
-    const int seen = WEXITSTATUS(status);
-    ASSERT_EQ(seen, 0) << (seen < 5 ? what[seen] : "the program failed");
-    EXPECT_NE(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES) << "the marker stays";
-    std::size_t copied = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(drive.Host(u""))) {
-        copied += entry.is_regular_file() && entry.path().extension() == ".txt" ? 1 : 0;
-    }
-    EXPECT_EQ(copied, 0u) << "the cut-short run is removed";
+    const BackupInOwnProgram backup = BackUpInOwnProgram([] { kill(getpid(), SIGTERM); });
+    ASSERT_EQ(backup.exitCode, 0) << backup.What();
+    EXPECT_FALSE(backup.markerStays) << "the finished job leaves no marker";
+    EXPECT_EQ(backup.copies, backup.files) << "the run is whole";
 }
 
 }  // namespace

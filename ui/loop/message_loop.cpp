@@ -425,12 +425,7 @@ void MoveOverUncovered()
 void RouteEvent(const BackendEvent& e)
 {
     if (e.kind == BackendEvent::Kind::Quit) {
-        // As the main window's close command: its close query may keep the program running.
-        if (TForm* main = App().MainForm()) {
-            main->Perform(WM_CLOSE);
-        } else {
-            App().Terminate();
-        }
+        App().RequestQuit();
         return;
     }
     if (e.kind == BackendEvent::Kind::DisplayLost) {
