@@ -178,7 +178,9 @@ TModalResult TForm::ShowModal()
     auto* ownerForm = dynamic_cast<TForm*>(Owner());
     WeakRef<TForm> back(ownerForm != nullptr ? ownerForm : App().MainForm());
     EnsureWindow();
-    const int backWindow = back && back.get() != this ? back->WindowId() : 0;
+    // Not tied to a hidden or minimised window, which a window manager would hide the box with.
+    const bool owned = back && back.get() != this && back->Visible() && !App().Minimized();
+    const int backWindow = owned ? back->WindowId() : 0;
     CurrentBackend().SetOwner(window_, backWindow);
     ShowForm();
     ++modalDepth_;

@@ -299,8 +299,8 @@ void SdlBackend::SetOwner(int window, int owner)
     if (!w)
         return;
     w->owner = owner;
-    if (Window* o = Find(owner); o && owner != window)
-        SDL_SetWindowModalFor(w->sdl, o->sdl);
+    Window* o = owner != window ? Find(owner) : nullptr;
+    x11::SetTransientFor(w->sdl, o ? o->sdl : nullptr);
 }
 
 void SdlBackend::TakeKeyboard(int window)

@@ -1,7 +1,9 @@
 #include "ui/backends/x11_display.h"
 
 #include <SDL2/SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstdio>
 #include <mutex>
@@ -55,6 +57,26 @@ void* DisplayOf(SDL_Window* window)
 void WatchForLoss(void* display, std::atomic<bool>* lost)
 {
     XSetIOErrorExitHandler(static_cast<Display*>(display), MarkLost, lost);
+}
+
+void SetTransientFor(SDL_Window* window, SDL_Window* owner)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+        return;
+    }
+    Display* display = info.info.x11.display;
+    const ::Window x11Window = info.info.x11.window;
+    SDL_SysWMinfo ownerInfo;
+    SDL_VERSION(&ownerInfo.version);
+    if (owner != nullptr && SDL_GetWindowWMInfo(owner, &ownerInfo) == SDL_TRUE &&
+        ownerInfo.subsystem == SDL_SYSWM_X11) {
+        XSetTransientForHint(display, x11Window, ownerInfo.info.x11.window);
+    } else {
+        XDeleteProperty(display, x11Window, XA_WM_TRANSIENT_FOR);
+    }
+    XFlush(display);
 }
 
 int ConnectionFd(void* display)

@@ -18,6 +18,9 @@ void* DisplayOf(SDL_Window* window);
 // From now on the loss of this display sets *lost instead of ending the process.
 void WatchForLoss(void* display, std::atomic<bool>* lost);
 
+// Tells the window manager to keep `window` above `owner` (nullptr: above no window in particular).
+void SetTransientFor(SDL_Window* window, SDL_Window* owner);
+
 // The connection's socket, to wait on beside other input.
 int ConnectionFd(void* display);
 
