@@ -68,6 +68,22 @@ protected:
         CloseProgressPanel(*MainForm);
     }
 
+    // Each backup to E: as its page's button starts it: Easy Backup of every category, and Manual
+    // Backup of C:\Data (whose panel Run closes).
+    struct BackupStart {
+        const char* name;
+        std::function<void()> start;
+    };
+    std::vector<BackupStart> EachBackup()
+    {
+        return {{"Easy Backup",
+                 [] {
+                     StartEasyBackup(*MainForm, u"E:\\", MainForm->Progress_File_Path_Lab, enginetest::kEveryCategory,
+                                     MainForm->Progress_File_Path_Lab);
+                 }},
+                {"Manual Backup", [this] { Run({u"C:\\Data"}); }}};
+    }
+
     // Makes C:\Data\plan.doc newer and different, an hour later.
     void ChangePlanAnHourLater()
     {
@@ -365,19 +381,8 @@ TEST_F(ManualJob, ADriveWithoutRoomIsRefusedBeforeAnyCopy)
     const enginetest::TempDrive small(u'E', 2, disk.Folder());
     disk.Fill("filler");
     const testsupport::FileTree before = testsupport::ReadTree(small.Host());
-    const struct {
-        const char* name;
-        std::function<void()> start;
-    } cases[] = {
-        {"Easy Backup",
-         [&] {
-             StartEasyBackup(*MainForm, u"E:\\", MainForm->Progress_File_Path_Lab, enginetest::kEveryCategory,
-                             MainForm->Progress_File_Path_Lab);
-         }},
-        {"Manual Backup", [&] { Run({u"C:\\Data"}); }},
-    };
     testsupport::BoxAnswers boxes(ui_);
-    for (const auto& c : cases) {
+    for (const BackupStart& c : EachBackup()) {
         boxes.Answer(testsupport::BoxAnswers::Button::Close);
         c.start();
         EXPECT_EQ(boxes.Messages(), std::vector<std::u16string>{u"Insufficient space on the external hard drive."})
@@ -395,26 +400,15 @@ TEST_F(ManualJob, ADriveGoneBeforeTheFirstCopyIsARemovalNotAFullDisk)
 {
     const std::optional<platform::Drive> drive = platform::FindDrive(u'E');
     ASSERT_TRUE(drive);
-    const struct {
-        const char* name;
-        std::function<void()> start;
-    } cases[] = {
-        {"Easy Backup",
-         [&] {
-             StartEasyBackup(*MainForm, u"E:\\", MainForm->Progress_File_Path_Lab, enginetest::kEveryCategory,
-                             MainForm->Progress_File_Path_Lab);
-             CloseProgressPanel(*MainForm);
-         }},
-        {"Manual Backup", [&] { Run({u"C:\\Data"}); }},
-    };
     testsupport::BoxAnswers boxes(ui_);
-    for (const auto& c : cases) {
+    for (const BackupStart& c : EachBackup()) {
         boxes.Answer(testsupport::BoxAnswers::Button::Close);
         // The window still lists the drive: its removal notice has not come yet.
         platform::UnmountDrive(u'E');
         MainForm->ExternalDrives.Count = 1;
         MainForm->ExternalDrives.Roots[0] = u"E:\\";
         c.start();
+        CloseProgressPanel(*MainForm);  // the removal's result
         platform::MountDrive(*drive);
         EXPECT_EQ(MainForm->BackupDriveRemoved, 1) << c.name;
         for (const std::u16string& message : boxes.Messages()) {

@@ -21,12 +21,20 @@ int SkinOf(const TImage* image)
     return image->Picture().ResourceId();
 }
 
-void ShowPageBy(const std::vector<TLabel*>& clicks)
+void ShowPageBy(const std::vector<TControl*>& clicks)
 {
-    for (TLabel* label : clicks) {
-        uit::Click(*label);
+    for (TControl* control : clicks) {
+        uit::Click(*control);
     }
 }
+
+// A drop-down list, the clicks that show its page, and the picture that opens it.
+struct ListOpener {
+    const char* name;
+    std::vector<TControl*> clicks;
+    TImage* opener;
+    TComboBox* list;
+};
 
 TEST_F(PagesButtonSkins, PageButtonsRestOnceThePointerLeavesThem)
 {
@@ -34,7 +42,7 @@ TEST_F(PagesButtonSkins, PageButtonsRestOnceThePointerLeavesThem)
     TMainForm& f = *MainForm;
     struct Case {
         const char* name;
-        std::vector<TLabel*> clicks;
+        std::vector<TControl*> clicks;
         TControl* pointed;
         TImage* image;
         int hover;
@@ -126,17 +134,11 @@ TEST_F(PagesButtonSkins, PicturesPressedToOpenAListOrDialogLeaveThePressedLookWh
 {
     Open(1033);
     TMainForm& f = *MainForm;
-    struct Case {
-        const char* name;
-        std::vector<TLabel*> clicks;
-        TImage* opener;
-        TComboBox* list;
-    };
-    const Case cases[] = {
+    const ListOpener cases[] = {
         {"language", {f.Menu_SetIndex_BtnLab, f.Menu_Set_GenBtn_Lab}, f.Lang_Sel_Btn_Img, f.Lang_Sel_CBox},
         {"restore source", {f.Menu_ResIndex_BtnLab}, f.Res_PC_Sel_Btn_Img, f.Res_PC_Sel_CBox},
     };
-    for (const Case& c : cases) {
+    for (const ListOpener& c : cases) {
         ShowPageBy(c.clicks);
         uit::MouseMove(*c.opener);
         uit::MouseDown(*c.opener);
@@ -165,23 +167,15 @@ TEST_F(PagesButtonSkins, AListClosedByAPickOrAClickOutsideLeavesItsOpenerAtRest)
 {
     Open(1033);
     TMainForm& f = *MainForm;
-    struct Case {
-        const char* name;
-        std::vector<TControl*> clicks;
-        TImage* opener;
-        TComboBox* list;
-    };
-    const Case cases[] = {
+    const ListOpener cases[] = {
         {"language", {f.Menu_SetIndex_BtnLab, f.Menu_Set_GenBtn_Lab}, f.Lang_Sel_Btn_Img, f.Lang_Sel_CBox},
         {"minute",
          {f.Menu_SetIndex_BtnLab, f.Menu_Set_BacBtn_Lab, f.SBT_Time_Lab, f.Time_Set_Reg_Radio_Img},
          f.Time_Set_Reg_Min_Sel_Btn_Img,
          f.Time_Set_Reg_Min_CBox},
     };
-    for (const Case& c : cases) {
-        for (TControl* control : c.clicks) {
-            uit::Click(*control);
-        }
+    for (const ListOpener& c : cases) {
+        ShowPageBy(c.clicks);
         for (const bool pick : {true, false}) {
             const std::string how = std::string(c.name) + (pick ? ": a pick" : ": a click outside");
             uit::MouseMove(*c.opener);

@@ -12,7 +12,7 @@
 #include "lists/string_list.h"
 #include "platform/clock.h"
 #include "platform/text.h"
-#include "tests/core/easy_pc.h"
+#include "tests/core/easy_pc_machine.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/core/recording_job.h"
 #include "tests/platform/machine_fixture.h"
@@ -38,15 +38,12 @@ constexpr std::int64_t kCategoryBytes = 10 + 5 + 20 + 30 + 40 + 50 + 100 + 60 + 
 
 using enginetest::RecordingJob;
 
-class CoreJobs : public MachineFixture {
+class CoreJobs : public easytest::EasyPcMachine {
 protected:
     void SetUp() override
     {
-        MachineFixture::SetUp();
-        easytest::PlantEasyPc(folder_);
-        ASSERT_TRUE(testsupport::StartMachine(folder_, easytest::EasyPcProfile("6.1.7601")));
+        EasyPcMachine::SetUp();
         ASSERT_TRUE(SetFileAttributesW(u"C:\\Data\\sys.doc", FILE_ATTRIBUTE_SYSTEM));
-        clock_.clock().SetLocalTime(easytest::kRunTime);
     }
 
     // The scan, as a job of its own, gives the job its total; then the run, as the job.
@@ -76,7 +73,6 @@ protected:
     platform::ScopedFakeClock& Clock() { return clock_; }
 
 private:
-    platform::ScopedFakeClock clock_;
     PerEasyCategory<lists::TStringList> repeats_;
 };
 

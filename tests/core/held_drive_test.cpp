@@ -14,7 +14,7 @@
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/text.h"
-#include "tests/core/easy_pc.h"
+#include "tests/core/easy_pc_machine.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/core/recording_job.h"
 #include "tests/platform/machine_fixture.h"
@@ -117,16 +117,8 @@ private:
     std::function<void()> step_;
 };
 
-class HeldDrive : public MachineFixture {
+class HeldDrive : public easytest::EasyPcMachine {
 protected:
-    void SetUp() override
-    {
-        MachineFixture::SetUp();
-        easytest::PlantEasyPc(folder_);
-        ASSERT_TRUE(testsupport::StartMachine(folder_, easytest::EasyPcProfile("6.1.7601")));
-        clock_.clock().SetLocalTime(easytest::kRunTime);
-    }
-
     fs::path Host(const std::string& relative) const { return fs::path(folder_) / relative; }
 
     int Backup(RunningJob& job, BYTE encrypt = 0)
@@ -186,7 +178,6 @@ protected:
 
     lists::TStringList completed;
     lists::TStringList failed;
-    platform::ScopedFakeClock clock_;
 
 private:
     PerEasyCategory<lists::TStringList> repeats_;

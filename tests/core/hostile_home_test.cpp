@@ -11,7 +11,7 @@
 #include "lists/string_list.h"
 #include "platform/clock.h"
 #include "platform/text.h"
-#include "tests/core/easy_pc.h"
+#include "tests/core/easy_pc_machine.h"
 #include "tests/core/engine_fixture.h"
 #include "tests/core/recording_job.h"
 #include "tests/platform/machine_fixture.h"
@@ -161,15 +161,8 @@ bool NamedAsFailed(const std::map<std::u16string, DWORD>& failed, std::u16string
     }
 }
 
-class HostileHome : public MachineFixture {
+class HostileHome : public easytest::EasyPcMachine {
 protected:
-    void SetUp() override
-    {
-        MachineFixture::SetUp();
-        easytest::PlantEasyPc(folder_);
-        ASSERT_TRUE(testsupport::StartMachine(folder_, easytest::EasyPcProfile("6.1.7601")));
-        clock_.clock().SetLocalTime(easytest::kRunTime);
-    }
     void TearDown() override
     {
         // Folders deeper than a path can name are beyond std::filesystem.
@@ -223,7 +216,6 @@ protected:
     lists::TStringList failed;
     lists::TStringList restored;
     lists::TStringList notRestored;
-    platform::ScopedFakeClock clock_;
 };
 
 TEST_F(HostileHome, NamesThatDifferOnlyInCaseAreBackedUpOnceAndTheOthersFail)
