@@ -178,8 +178,7 @@ TModalResult TForm::ShowModal()
     auto* ownerForm = dynamic_cast<TForm*>(Owner());
     WeakRef<TForm> back(ownerForm != nullptr ? ownerForm : App().MainForm());
     EnsureWindow();
-    // Not tied to a hidden or minimised window, which a window manager would hide the box with.
-    const bool owned = back && back.get() != this && back->Visible() && !App().Minimized();
+    const bool owned = back && back.get() != this && back->Visible();
     const int backWindow = owned ? back->WindowId() : 0;
     CurrentBackend().SetOwner(window_, backWindow);
     ShowForm();

@@ -280,9 +280,6 @@ TEST_F(RealWindow, AMessageBoxStaysAboveTheMainWindow)
     }
     ui::testing::XUser user(server_.Display());
     ASSERT_TRUE(user.Ok()) << "XTest is not available";
-    // Started to the notification area by default; the user has it on the screen (no window manager
-    // here tells the program so).
-    ui::Application->Restore();
     using Box = ui::testing::XUser::Box;
     bool boxOnTop = false;
     ui_.AnswerNextModal([&](ui::TForm& box) {

@@ -291,16 +291,18 @@ void SdlBackend::Raise(int window)
     }
 }
 
-// A window manager keeps the window above its owner by the transient-for hint; without one, Raise
-// does.
+// A window manager keeps the window above its owner by the transient-for hint, Raise does without
+// one.
 void SdlBackend::SetOwner(int window, int owner)
 {
     Window* w = Find(window);
     if (!w)
         return;
     w->owner = owner;
+    // A window manager would hide the box with a minimised owner.
     Window* o = owner != window ? Find(owner) : nullptr;
-    x11::SetTransientFor(w->sdl, o ? o->sdl : nullptr);
+    const bool shown = o && (SDL_GetWindowFlags(o->sdl) & SDL_WINDOW_MINIMIZED) == 0;
+    x11::SetTransientFor(w->sdl, shown ? o->sdl : nullptr);
 }
 
 void SdlBackend::TakeKeyboard(int window)
