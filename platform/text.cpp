@@ -292,4 +292,9 @@ bool EqualNoCase(std::u16string_view a, std::u16string_view b)
     return true;
 }
 
+char32_t ReservedCharOfForm(char32_t c)
+{
+    return IsPrivateUseForm(c) ? c - kPrivateUseBase : 0;
+}
+
 }  // namespace platform

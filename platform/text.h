@@ -27,6 +27,8 @@ enum class ReservedChars {
 // read back otherwise), so two names never meet.
 std::u16string FromHostName(std::string_view name, ReservedChars reserved = ReservedChars::AsIs);
 bool ToHostName(std::u16string_view name, std::string& out, ReservedChars reserved = ReservedChars::AsIs);
+// The reserved character whose private-use form `c` is, or 0 when it is none.
+char32_t ReservedCharOfForm(char32_t c);
 
 // Windows-1252; characters it cannot hold become '?'.
 std::string ToAnsi(std::u16string_view text);

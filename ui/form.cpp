@@ -175,8 +175,13 @@ void TForm::ShowForm()
 TModalResult TForm::ShowModal()
 {
     modalResult_ = mrNone;
-    auto* ownerForm = dynamic_cast<TForm*>(Owner());
-    WeakRef<TForm> back(ownerForm != nullptr ? ownerForm : App().MainForm());
+    // Shown over the innermost box still open, else over its owner form or the main one.
+    TForm* over = App().ModalForm();
+    if (over == nullptr || over == this || !over->Visible()) {
+        auto* ownerForm = dynamic_cast<TForm*>(Owner());
+        over = ownerForm != nullptr ? ownerForm : App().MainForm();
+    }
+    WeakRef<TForm> back(over);
     EnsureWindow();
     const bool owned = back && back.get() != this && back->Visible();
     const int backWindow = owned ? back->WindowId() : 0;

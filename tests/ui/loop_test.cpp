@@ -144,6 +144,36 @@ TEST(Modal, ABoxStaysAboveTheWindowItIsShownOverWhileThatIsShown)
     }
 }
 
+// A box opened from a dialog is shown over that dialog: raising the main window keeps the dialog
+// above it and the box above both, and the keyboard goes back to the dialog when the box closes.
+TEST(Modal, ABoxOpenedFromADialogStaysAboveTheDialog)
+{
+    UiTest ui;
+    auto& backend = static_cast<HeadlessBackend&>(CurrentBackend());
+    auto* main = new TForm(&App());
+    App().AdoptForm(main);
+    main->ShowForm();
+    auto* box = new TForm(&App());  // made first, as boxes made at start-up are
+    auto* dialog = new TForm(&App());
+    int topAfterRaise = 0;
+    int keyboardAfterBox = 0;
+    ui.AnswerNextModal([&](TForm& open) {
+        ui.AnswerNextModal([&](TForm& inner) {
+            backend.Raise(main->WindowId());
+            topAfterRaise = backend.TopWindow();
+            inner.Close();
+        });
+        box->ShowModal();
+        keyboardAfterBox = backend.KeyboardWindow();
+        open.Close();
+    });
+    dialog->ShowModal();
+    EXPECT_EQ(topAfterRaise, box->WindowId());
+    EXPECT_EQ(keyboardAfterBox, dialog->WindowId());
+    box->Free();
+    dialog->Free();
+}
+
 TEST(DeferredFree, AFormFreedByItsOwnHandlerLivesUntilTheHandlerReturns)
 {
     UiTest ui;

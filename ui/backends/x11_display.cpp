@@ -36,6 +36,19 @@ void MarkLost(Display*, void* lost)
     static_cast<std::atomic<bool>*>(lost)->store(true);
 }
 
+// The X11 window under an SDL window; false when it is not an X11 window.
+bool X11WindowOf(SDL_Window* window, Display*& display, ::Window& x11Window)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+        return false;
+    }
+    display = info.info.x11.display;
+    x11Window = info.info.x11.window;
+    return true;
+}
+
 }  // namespace
 
 void InstallErrorHandlers()
@@ -46,12 +59,9 @@ void InstallErrorHandlers()
 
 void* DisplayOf(SDL_Window* window)
 {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
-        return nullptr;
-    }
-    return info.info.x11.display;
+    Display* display = nullptr;
+    ::Window x11Window = 0;
+    return X11WindowOf(window, display, x11Window) ? display : nullptr;
 }
 
 void WatchForLoss(void* display, std::atomic<bool>* lost)
@@ -61,18 +71,15 @@ void WatchForLoss(void* display, std::atomic<bool>* lost)
 
 void SetTransientFor(SDL_Window* window, SDL_Window* owner)
 {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+    Display* display = nullptr;
+    ::Window x11Window = 0;
+    if (!X11WindowOf(window, display, x11Window)) {
         return;
     }
-    Display* display = info.info.x11.display;
-    const ::Window x11Window = info.info.x11.window;
-    SDL_SysWMinfo ownerInfo;
-    SDL_VERSION(&ownerInfo.version);
-    if (owner != nullptr && SDL_GetWindowWMInfo(owner, &ownerInfo) == SDL_TRUE &&
-        ownerInfo.subsystem == SDL_SYSWM_X11) {
-        XSetTransientForHint(display, x11Window, ownerInfo.info.x11.window);
+    Display* ownerDisplay = nullptr;
+    ::Window x11Owner = 0;
+    if (owner != nullptr && X11WindowOf(owner, ownerDisplay, x11Owner)) {
+        XSetTransientForHint(display, x11Window, x11Owner);
     } else {
         XDeleteProperty(display, x11Window, XA_WM_TRANSIENT_FOR);
     }

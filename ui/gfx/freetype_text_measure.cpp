@@ -3,6 +3,8 @@
 #include "ui/gfx/blend.h"
 #include "ui/gfx/utf16.h"
 
+#include "platform/text.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SIZES_H
@@ -176,9 +178,10 @@ const FreeTypeTextMeasure::Glyph& FreeTypeTextMeasure::GlyphOf(SizedFont& font, 
     Glyph& glyph = font.glyphs[ch];
     if (ch < 0x20 || !font.primary)
         return glyph;
-    // A file name's characters that Windows names cannot hold reach the window in the private-use
-    // area from U+F020, where symbol fonts keep theirs: they are drawn as the characters they stand for.
-    const char32_t drawn = ch >= 0xF020 && ch < 0xF07F ? ch - 0xF000 : ch;
+    // A file name's characters that Windows names cannot hold reach the window as private-use
+    // characters, which fonts lack or draw as symbols: they are drawn as the characters they stand for.
+    const char32_t reserved = platform::ReservedCharOfForm(ch);
+    const char32_t drawn = reserved != 0 ? reserved : ch;
     glyph.face = FaceFor(font, drawn);
     FT_Face face = glyph.face->face;
     if (!Activate(font, glyph.face) || FT_Load_Glyph(face, FT_Get_Char_Index(face, drawn), FT_LOAD_DEFAULT) != 0)
