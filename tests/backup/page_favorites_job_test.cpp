@@ -6,6 +6,7 @@
 #include "backup/window/frame/MsgWin.h"
 #include "frame_fixture.h"
 #include "platform/drive_job_lock.h"
+#include "platform/drives.h"
 #include "platform/text.h"
 #include "tests/support/click_path.h"
 #include "tests/support/file_tree.h"
@@ -183,6 +184,27 @@ TEST_F(FavoritesJob, ARestoreIsMeasuredOnTheDiskOfTheFavoritesFolder)
     EXPECT_EQ(MainForm->CompletedFiles->Count() + MainForm->FailedFiles->Count(), 0);
     EXPECT_EQ(MainForm->Idle, 1);
     EXPECT_FALSE(MainForm->Progress_Pan->Visible());
+}
+
+// The drive pulled before the backup begins, while the window still lists it: the job ends as a
+// removal, without the full-disk box and without making anything.
+TEST_F(FavoritesJob, ABackupToAPulledDriveIsARemovalNotAFullDisk)
+{
+    testsupport::WriteText(Host("c/Users/Alice/Favorites/News.url"), "news");
+    OpenPageWithDriveE();
+    MainForm->AF_Dest_Edit->SetText(u"E:\\");
+    const std::optional<platform::Drive> drive = platform::FindDrive(u'E');
+    ASSERT_TRUE(drive);
+    platform::UnmountDrive(u'E');
+
+    const std::vector<std::u16string> messages = PressOk();
+    platform::MountDrive(*drive);
+    for (const std::u16string& message : messages) {
+        EXPECT_NE(message, LookupText(*MainForm->LangTable, 20134));
+    }
+    EXPECT_EQ(MainForm->BackupDriveRemoved, 1);
+    EXPECT_TRUE(std::filesystem::is_empty(Host("e")));
+    EXPECT_EQ(MainForm->CompletedFiles->Count(), 0);
 }
 
 // A double click opens a file with the shell; a folder, or a file gone meanwhile, opens nothing.

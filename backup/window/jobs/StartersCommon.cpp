@@ -19,8 +19,7 @@ namespace {
 
 constexpr int kTextDriveBusy = 20210;
 
-}  // namespace
-
+// The volume's total free bytes (not the caller's quota share); 0 when it cannot be queried.
 ULONGLONG TotalFreeBytes(const std::u16string& path)
 {
     ULARGE_INTEGER toCaller{};
@@ -32,32 +31,30 @@ ULONGLONG TotalFreeBytes(const std::u16string& path)
     return totalFree.QuadPart;
 }
 
-bool HasRoomFor(const std::u16string& path, ULONGLONG needed)
+// True when `path` is on one of the external drives the window knows and that drive is gone; the
+// window's removal flags are then set.
+bool DestinationGoneAtStart(TMainForm& form, const std::u16string& path)
 {
-    return needed <= TotalFreeBytes(path);
-}
-
-bool RoomForJob(TMainForm& form, const std::u16string& path, LONGLONG total, int refusalText)
-{
-    form.JobTotalBytes = total;
-    if (HasRoomFor(path, static_cast<ULONGLONG>(total))) {
-        return true;
-    }
-    form.ShowErrorBox(LookupText(*form.LangTable, refusalText));
-    CloseProgressPanel(form);
-    form.LeaveBusyState();
-    return false;
-}
-
-bool DestinationGoneAtStart(TMainForm& form, const std::u16string& destination)
-{
-    const std::u16string root = destination.substr(0, 3);
+    const std::u16string root = path.substr(0, 3);
     if (!DriveListContains(form.ExternalDrives, root) || GetFileAttributesW(root.c_str()) != INVALID_FILE_ATTRIBUTES) {
         return false;
     }
     form.BackupDriveRemoved = 1;
     form.CancelRequested = 1;
     return true;
+}
+
+}  // namespace
+
+bool RoomForJob(TMainForm& form, const std::u16string& path, ULONGLONG needed, int refusalText)
+{
+    if (DestinationGoneAtStart(form, path) || needed <= TotalFreeBytes(path)) {
+        return true;
+    }
+    form.ShowErrorBox(LookupText(*form.LangTable, refusalText));
+    CloseProgressPanel(form);
+    form.LeaveBusyState();
+    return false;
 }
 
 void SaveBacTypeSet(const TMainForm& form)

@@ -9,19 +9,12 @@
 
 class TMainForm;
 
-// The volume's total free bytes (not the caller's quota share); 0 when it
-// cannot be queried.
-ULONGLONG TotalFreeBytes(const std::u16string& path);
-// True when `needed` bytes fit on the volume of `path`; equal fits.
-bool HasRoomFor(const std::u16string& path, ULONGLONG needed);
-// Records `total` as the job's size and tests it against the disk of `path` (the folder's own
-// disk, wherever it is mounted). Too little room: the message `refusalText` is shown, the
-// progress panel closed, the window made idle again, and false returned.
-bool RoomForJob(TMainForm& form, const std::u16string& path, LONGLONG total, int refusalText);
-// True when the job's destination, one of the external drives the window knows, went away before
-// the job began: the job then ends as on a removal (the window's flags are set), never as a full
-// disk.
-bool DestinationGoneAtStart(TMainForm& form, const std::u16string& destination);
+// True when `needed` bytes fit on the disk of `path` (the folder's own disk, wherever it is
+// mounted), or when `path` is on one of the external drives the window knows and that drive went
+// away before the job began: the job then ends as on a removal (the window's flags are set), never
+// as a full disk. Too little room: the message `refusalText` is shown, the progress panel closed,
+// the window made idle again, and false returned.
+bool RoomForJob(TMainForm& form, const std::u16string& path, ULONGLONG needed, int refusalText);
 
 // "BacTypeSet.ini": one line "0" or "1" per Easy Backup category flag, Document
 // to Mail.

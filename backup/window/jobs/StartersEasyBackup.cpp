@@ -77,11 +77,8 @@ void StartEasyBackup(TMainForm& form, const std::u16string& destination, ui::TLa
 
     std::uint64_t selectedSize = 0;
     ScanEasySources(form.Progress_Total_RemainTime_Lab, scanLabel, categories, form.JobTotalBytes, selectedSize);
-    if (!DestinationGoneAtStart(form, destination) && !HasRoomFor(destination, selectedSize)) {
-        form.ShowErrorBox(LookupText(*form.LangTable, kTextNoRoom));
-        CloseProgressPanel(form);
+    if (!RoomForJob(form, destination, selectedSize, kTextNoRoom)) {
         CloseCountdownIfShowing(form);
-        form.LeaveBusyState();
         return;
     }
     if (form.AutoStartShowing != 0 && form.CancelRequested == 0 && form.AutoStartWindow != nullptr) {

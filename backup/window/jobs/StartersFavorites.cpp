@@ -80,7 +80,8 @@ void StartFavorites(TMainForm& form)
     form.EnterBusyState();
     LONGLONG total = 0;
     SumPathSize(WindowJob::OfWindow(), total, job.Source.Folder, job.Source.Name, u"*.*");
-    if (!RoomForJob(form, job.QueriedFolder, total, job.RefusalText)) {
+    form.JobTotalBytes = total;
+    if (!RoomForJob(form, job.QueriedFolder, static_cast<ULONGLONG>(total), job.RefusalText)) {
         return;
     }
     if (form.CancelRequested == 0) {

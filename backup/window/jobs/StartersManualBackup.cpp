@@ -62,7 +62,7 @@ void StartManualBackup(TMainForm& form, const std::u16string& destination)
     LONGLONG total = 0;
     SumSelectionSize(WindowJob::OfWindow(), total, form.ManualSelection);
     form.JobTotalBytes = total;
-    if (!DestinationGoneAtStart(form, destination) && !RoomForJob(form, destination, total, kTextNoRoom)) {
+    if (!RoomForJob(form, destination, static_cast<ULONGLONG>(total), kTextNoRoom)) {
         return;
     }
     if (form.CancelRequested == 0) {

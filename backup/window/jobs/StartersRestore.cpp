@@ -42,11 +42,8 @@ bool DestinationUsable(const TMainForm& form, const std::u16string& destination)
 // The chosen folder's volume must hold the restore; the original places are not measured.
 bool RoomForRestore(TMainForm& form, const std::u16string& destination, LONGLONG total)
 {
-    if (form.RestoreToOriginal != 0) {
-        form.JobTotalBytes = total;
-        return true;
-    }
-    return RoomForJob(form, destination, total, kTextNoRoom);
+    form.JobTotalBytes = total;
+    return form.RestoreToOriginal != 0 || RoomForJob(form, destination, static_cast<ULONGLONG>(total), kTextNoRoom);
 }
 
 void FinishRestore(TMainForm& form)
