@@ -143,8 +143,9 @@ bool DeleteSelectedItems(RunningJob& job, const DELETE_SELECTION& selection, con
             result = false;
             break;
         }
-        UpdateLaterRunReferences(job, lists, base, stamp, path, ReferencePass::CleanUp, notifier);
-        if (TrimRunOfDeletedItem(lists, base, stamp, path) != ERROR_SUCCESS) {
+        // A later run's list that still names the deleted copy would fail its restore: said, not hidden.
+        if (!UpdateLaterRunReferences(job, lists, base, stamp, path, ReferencePass::CleanUp, notifier) ||
+            TrimRunOfDeletedItem(lists, base, stamp, path) != ERROR_SUCCESS) {
             result = false;
             break;
         }

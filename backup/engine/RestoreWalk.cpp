@@ -41,16 +41,19 @@ bool RefusedEntry(const RESTORE_JOB& job, const std::u16string& path, const WIN3
     return RefusedEntry(job, path, entry);
 }
 
-// The item a walk starts from: refused when its name or a folder on its way is one the walks would
-// not have entered.
+// The item a walk starts from (found: its find record, nullptr when it is not there): refused when
+// a folder on its way, or its name when it is there, is one the walks would not have entered.
 bool RefusedStart(const RESTORE_JOB& job, const std::u16string& item, const std::u16string& name,
-                  const WIN32_FIND_DATAW& found)
+                  const WIN32_FIND_DATAW* found)
 {
     if (CrossesDriveLink(item)) {
         RefuseRestoreEntry(job, item, ERROR_CANT_ACCESS_FILE);
         return true;
     }
-    WIN32_FIND_DATAW named = found;
+    if (found == nullptr) {
+        return false;
+    }
+    WIN32_FIND_DATAW named = *found;
     named.cFileName = name;
     return RefusedEntry(job, item, named);
 }
@@ -169,7 +172,7 @@ bool RestoreWalkToOriginal(const RESTORE_JOB& job, const std::u16string& folder,
     const std::u16string item = WithTrailingBackslash(folder) + name;
     WIN32_FIND_DATAW found;
     const bool exists = FindEntry(item, &found);
-    if ((exists || CrossesDriveLink(item)) && RefusedStart(job, item, name, found)) {
+    if (RefusedStart(job, item, name, exists ? &found : nullptr)) {
         return true;
     }
     return WalkToOriginal(job, folder, name, restoreOffset, false, exists ? &found : nullptr);
@@ -181,7 +184,7 @@ bool RestoreWalkToFolder(const RESTORE_JOB& job, const std::u16string& folder, c
     const std::u16string item = WithTrailingBackslash(folder) + name;
     WIN32_FIND_DATAW found;
     const bool exists = FindEntry(item, &found);
-    if ((exists || CrossesDriveLink(item)) && RefusedStart(job, item, name, found)) {
+    if (RefusedStart(job, item, name, exists ? &found : nullptr)) {
         return true;
     }
     const bool runFolder = IsRunFolderPath(item);
