@@ -126,11 +126,7 @@ std::shared_ptr<const UniqueFd> OpenBelow(const HeldRoot& root, const std::strin
             }
         }
     }
-    open_how how{};
-    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
-    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS | RESOLVE_NO_XDEV;
-    const int fd = static_cast<int>(
-        RetryOnInterrupt([&] { return ::syscall(SYS_openat2, root.fd->get(), relative.c_str(), &how, sizeof how); }));
+    const int fd = OpenBeneath(root.fd->get(), relative.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         return nullptr;
     }
@@ -294,6 +290,14 @@ void PlaceBelowHeldRoot(HostPath& host)
         host.nameStart = lastSlash + 1;
     }
     host.dirFd = host.folder->get();
+}
+
+int OpenBeneath(int dirFd, const char* name, int flags)
+{
+    open_how how{};
+    how.flags = static_cast<std::uint64_t>(flags);
+    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS | RESOLVE_NO_XDEV;
+    return static_cast<int>(RetryOnInterrupt([&] { return ::syscall(SYS_openat2, dirFd, name, &how, sizeof how); }));
 }
 
 std::shared_ptr<const UniqueFd> KeepOpenedFolder(const HostPath& host, int fd)

@@ -41,6 +41,9 @@ private:
 // Points host (as ToHostPath maps it) below the held root of its drive, when one is held: dirFd
 // becomes the opened folder of the last name, or host.error is set when that cannot be opened.
 void PlaceBelowHeldRoot(HostPath& host);
+// Opens `name` below dirFd as open(2) would with `flags`, but fails (ELOOP, EXDEV) rather than
+// follow a link or enter a mount on the way: how the folders of a held drive are opened.
+int OpenBeneath(int dirFd, const char* name, int flags);
 // Owns fd, the folder host just opened (relative to host.dirFd): on a held drive the paths below
 // that folder are then reached through it, with no look-up of their own.
 std::shared_ptr<const UniqueFd> KeepOpenedFolder(const HostPath& host, int fd);

@@ -220,7 +220,8 @@ HANDLE FindFirstFileW(LPCWSTR pattern, WIN32_FIND_DATAW* data)
         return ToHandle(new FindHandle(nullptr, {}, {}));
     }
     const int folderFd = WithCaseFallback(folder, [&folder](int dirFd, const char* at) {
-        return ::openat(dirFd, at, O_RDONLY | O_DIRECTORY | O_CLOEXEC | folder.noFollow());
+        constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+        return folder.held() ? OpenBeneath(dirFd, at, kFlags) : ::openat(dirFd, at, kFlags);
     });
     if (folderFd < 0) {
         const int openError = errno;

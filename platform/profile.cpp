@@ -1,3 +1,4 @@
+#include "platform/errors.h"
 #include "platform/machine.h"
 #include "platform/machine_setup.h"
 #include "platform/unique_fd.h"
@@ -138,10 +139,7 @@ bool ReadProfileText(const std::string& path, std::string& text, std::string& er
     text.resize(static_cast<std::size_t>(kLargestProfile) + 1);
     std::size_t size = 0;
     for (;;) {
-        const ssize_t n = read(file.get(), text.data() + size, text.size() - size);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const ssize_t n = RetryOnInterrupt([&] { return read(file.get(), text.data() + size, text.size() - size); });
         if (n < 0) {
             return fail(unreadable);
         }

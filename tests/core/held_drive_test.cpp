@@ -18,6 +18,7 @@
 #include "tests/core/engine_fixture.h"
 #include "tests/core/recording_job.h"
 #include "tests/platform/machine_fixture.h"
+#include "tests/support/bind_mount.h"
 #include "tests/support/file_tree.h"
 #include "tests/support/machine_profile.h"
 
@@ -338,6 +339,25 @@ TEST_F(HeldDrive, ARunSwappedForALinkWhileItIsDeletedLeavesTheLinksTargetWhole)
         swapper.join();
         EXPECT_TRUE(testsupport::HoldsTree(target, files));
     }
+}
+
+// A disk mounted on a folder inside the run being deleted is never entered: its files stay, and
+// the delete fails instead of reporting the run gone.
+TEST_F(HeldDrive, ADiskMountedInsideARunIsNeverEnteredByItsDelete)
+{
+    FreshRun();
+    const fs::path target = Host("private");
+    const testsupport::FileTree files = {{"a.doc", "private"}, {"deep/b.doc", "private"}};
+    testsupport::WriteTree(target, files);
+    const fs::path mountPoint = Host(kEasy + "/Document/" + kRunStamp + "/C/mounted");
+    fs::create_directories(mountPoint);
+    const testsupport::BindMount disk(target.string(), mountPoint.string());
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "a folder cannot be mounted here (not root)";
+    }
+    RecordingJob job;
+    EXPECT_FALSE(Delete(job));
+    EXPECT_TRUE(testsupport::HoldsTree(target, files));
 }
 
 // How the drive goes away under the job: pulled (its letter gone) with its folder moved away, or

@@ -15,6 +15,7 @@
 #include "tests/core/engine_fixture.h"
 #include "tests/core/recording_job.h"
 #include "tests/platform/machine_fixture.h"
+#include "tests/support/bind_mount.h"
 #include "tests/support/file_tree.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,6 @@
 #include <fstream>
 #include <map>
 #include <set>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -123,28 +123,6 @@ std::map<std::u16string, DWORD> FailedPaths(const lists::TStringList& failed)
     }
     return paths;
 }
-
-// A folder bound onto another for the life of the object, as a disk mounted there (root only).
-class BindMount {
-public:
-    BindMount(const std::string& folder, const std::string& onto)
-        : onto_(onto), mounted_(::mount(folder.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) == 0)
-    {
-    }
-    ~BindMount()
-    {
-        if (mounted_) {
-            ::umount2(onto_.c_str(), MNT_DETACH);
-        }
-    }
-    BindMount(const BindMount&) = delete;
-    BindMount& operator=(const BindMount&) = delete;
-    bool Mounted() const { return mounted_; }
-
-private:
-    std::string onto_;
-    bool mounted_;
-};
 
 // True when the path or a folder above it is a failed line.
 bool NamedAsFailed(const std::map<std::u16string, DWORD>& failed, std::u16string path)
@@ -424,7 +402,7 @@ TEST_F(HostileHome, ABackupDriveMountedInsideTheHomeIsNotBackedUpIntoItself)
 {
     testsupport::WriteTree(Host(kHome), {{"note.txt", "note"}});
     std::filesystem::create_directories(Host(kHome + "/usb"));
-    const BindMount drive(Host("e"), Host(kHome + "/usb"));
+    const testsupport::BindMount drive(Host("e"), Host(kHome + "/usb"));
     if (!drive.Mounted()) {
         GTEST_SKIP() << "a folder cannot be bound here; run the tests as root";
     }
