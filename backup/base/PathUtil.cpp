@@ -25,19 +25,7 @@ void CreateDirIfMissing(const std::u16string& path)
 
 void CreateDirPath(const std::u16string& path)
 {
-    // Mostly every folder above the last one is there already: then one call does it.
-    if (!path.empty() && path.back() != u'\\' &&
-        (CreateDirectoryW(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)) {
-        return;
-    }
-    for (std::size_t k = 2; k < path.size(); ++k) {
-        if (path[k] == u'\\') {
-            CreateDirIfMissing(path.substr(0, k));
-        }
-    }
-    if (!path.empty() && path.back() != u'\\') {
-        CreateDirIfMissing(path);
-    }
+    CreateDirPathLike(path, u"");
 }
 
 void CreateDirPathLike(const std::u16string& path, const std::u16string& model)
@@ -47,6 +35,9 @@ void CreateDirPathLike(const std::u16string& path, const std::u16string& model)
     // A drive's own level stands for its root, "X:\".
     const auto sourceUpTo = [&source](std::size_t end) { return source.substr(0, end) + (end == 2 ? u"\\" : u""); };
     const auto make = [](const std::u16string& folder, const std::u16string& like) {
+        if (like.empty()) {
+            return CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+        }
         return CreateDirectoryExW(like.c_str(), folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS ||
                CreateDirectoryW(folder.c_str(), nullptr);
     };

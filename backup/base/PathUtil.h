@@ -9,7 +9,7 @@ void CreateDirIfMissing(const std::u16string& path);
 void CreateDirPath(const std::u16string& path);
 // The same for a folder that stands for the folder model (a copy of it): each level made that
 // stands for a level of model, the two paths matched from their ends ("X" standing for "X:\"),
-// takes that folder's permission bits; the levels above are made as CreateDirPath makes them.
+// takes that folder's permission bits (an empty model: none does); the others are made plainly.
 void CreateDirPathLike(const std::u16string& path, const std::u16string& model);
 bool PathExists(const std::u16string& path);
 // True only for an entry that a listing of its parent shows as a folder: false for "X:\" and for a

@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr std::size_t kRunStampLength = 15;
-
 // A file with neither the read-only nor the hidden bit needs no clearing before it goes. True when
 // it went.
 bool DeleteFileEntry(RunningJob& job, const std::u16string& path, const WIN32_FIND_DATAW& entry)

@@ -9,12 +9,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr std::size_t kDrivePrefixLength = 3;
-
-}  // namespace
-
 RepeatListOfRun::RepeatListOfRun(std::u16string runFolder, std::u16string listPath)
     : runFolder_(std::move(runFolder)), listPath_(std::move(listPath))
 {
@@ -199,7 +193,7 @@ bool RepeatListOfRun::RemoveAtOrBelow(const std::u16string& copy)
 
 bool RepeatListOfRun::RemoveEntriesOf(std::u16string_view item)
 {
-    constexpr std::size_t kStampFolderLength = 16;  // the stamp and its backslash
+    constexpr std::size_t kStampFolderLength = kRunStampLength + 1;  // the stamp and its backslash
     if (runFolder_.size() < kDrivePrefixLength + kStampFolderLength) {
         return false;
     }

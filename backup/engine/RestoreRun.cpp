@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr std::size_t kRunStampLength = 15;
-
 // 1-based position of the first character after "{run folder}\".
 std::size_t RestoreOffsetOf(const std::u16string& runFolder)
 {

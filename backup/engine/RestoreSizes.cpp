@@ -9,8 +9,6 @@
 namespace {
 
 constexpr int kPumpEvery = 50;
-constexpr std::size_t kRunStampLength = 15;
-constexpr std::size_t kDrivePrefixLength = 3;
 
 // The original sizes of the file at path or of the files below it; the list files are passed over
 // directly inside a run folder only (Record.ini counts), and a link is never counted or entered.

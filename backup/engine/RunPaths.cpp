@@ -14,7 +14,6 @@ std::u16string CharsFrom(const std::u16string& text, std::size_t from)
 
 std::u16string_view RelativeInRun(std::u16string_view path, std::u16string_view kindFolder, std::size_t runLength)
 {
-    constexpr std::size_t kDrivePrefixLength = 3;
     if (path.size() <= runLength + 1 || kindFolder.size() < kDrivePrefixLength ||
         path.substr(kDrivePrefixLength, kindFolder.size() - kDrivePrefixLength) !=
             kindFolder.substr(kDrivePrefixLength) ||

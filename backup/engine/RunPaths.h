@@ -2,8 +2,14 @@
 // Paths inside run folders on the backup drive: the relative path of an entry, whether a
 // repeat-list line belongs to a selected item, and the checked copy path of a repeat-list line.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+// "X:\", the drive part of a path on the backup drive.
+inline constexpr std::size_t kDrivePrefixLength = 3;
+// A run folder's name YYYYMMDD_HHMMSS.
+inline constexpr std::size_t kRunStampLength = 15;
 
 // The characters of the text from 0-based position `from` on; empty when it is shorter.
 std::u16string CharsFrom(const std::u16string& text, std::size_t from);
