@@ -5,6 +5,8 @@
 #include "ui/gfx/painter.h"
 #include "ui/loop/message_loop.h"
 
+#include <utility>
+
 namespace ui {
 
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner)
@@ -238,10 +240,18 @@ void TComboListForm::KeyDown(WORD& key, TShiftState shift)
 void TComboListForm::WndProc(TMessage& m)
 {
     VerticalScrollBar();
+    const bool press = m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK;
     if (vbar_.HandleMouse(m, [this](int row) {
             topRow_ = row;
             Invalidate();
         })) {
+        pressedOnBar_ = press || (pressedOnBar_ && m.Msg != WM_LBUTTONUP);
+        return;
+    }
+    // A press on the bar released over a row scrolled the list; it picks nothing.
+    if (press) {
+        pressedOnBar_ = false;
+    } else if (m.Msg == WM_LBUTTONUP && std::exchange(pressedOnBar_, false)) {
         return;
     }
     if (m.Msg == WM_MOUSEWHEEL) {

@@ -31,6 +31,7 @@ private:
     Rect RowsRect();
 
     TComboBox& combo_;
+    bool pressedOnBar_ = false;
     ScrollBar vbar_{ScrollBar::Orientation::Vertical};
     int hotRow_ = -1;
     int topRow_ = 0;
